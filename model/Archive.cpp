@@ -1,0 +1,266 @@
+#include "model/Archive.h"
+
+#include "model/Exceptions.h"
+#include "model/TextCodec.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr uint16_t kNullTag = 0x0000;
+constexpr uint16_t kBigObjectTag = 0x7FFF;
+constexpr uint16_t kNewClassTag = 0xFFFF;
+constexpr uint16_t kClassTag = 0x8000;
+constexpr uint32_t kBigClassTag = 0x80000000;
+constexpr uint16_t kUnicodeMarker = 0xFFFE;
+constexpr size_t kMaxClassNameLength = 63;
+// The length prefix value that stands for the 16-bit string form.
+constexpr size_t kUnicodeLength = static_cast<size_t>(-1);
+
+[[noreturn]] void Fail(CArchiveException::Cause cause)
+{
+    throw CArchiveException(cause);
+}
+
+} // namespace
+
+CArchive::CArchive(StoreMode, std::vector<uint8_t>& out, CDocument* document)
+    : m_out(&out)
+    , m_pDocument(document)
+{
+}
+
+CArchive::CArchive(LoadMode, std::span<const uint8_t> bytes, CDocument* document)
+    : m_in(bytes)
+    , m_pDocument(document)
+{
+}
+
+void CArchive::WriteBytes(const void* data, size_t size)
+{
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    m_out->insert(m_out->end(), bytes, bytes + size);
+}
+
+void CArchive::WriteUInt16(uint16_t value)
+{
+    const uint8_t bytes[2] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
+    WriteBytes(bytes, 2);
+}
+
+void CArchive::WriteUInt32(uint32_t value)
+{
+    const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
+        static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+    WriteBytes(bytes, 4);
+}
+
+void CArchive::WriteInt32(int32_t value)
+{
+    WriteUInt32(static_cast<uint32_t>(value));
+}
+
+void CArchive::WriteLengthPrefix(size_t length)
+{
+    if (length < 0xFF) {
+        m_out->push_back(static_cast<uint8_t>(length));
+    } else if (length < 0xFFFE) {
+        m_out->push_back(0xFF);
+        WriteUInt16(static_cast<uint16_t>(length));
+    } else {
+        m_out->push_back(0xFF);
+        WriteUInt16(0xFFFF);
+        WriteUInt32(static_cast<uint32_t>(length));
+    }
+}
+
+void CArchive::WriteString(std::string_view utf8)
+{
+    if (IsAscii(utf8)) {
+        WriteLengthPrefix(utf8.size());
+        WriteBytes(utf8.data(), utf8.size());
+        return;
+    }
+    std::string bytes;
+    if (TryCp1252FromUtf8(utf8, bytes)) {
+        WriteLengthPrefix(bytes.size());
+        WriteBytes(bytes.data(), bytes.size());
+        return;
+    }
+    // Text the 8-bit code page cannot hold is kept whole in the 16-bit form.
+    const std::u16string wide = Utf16FromUtf8(utf8);
+    m_out->push_back(0xFF);
+    WriteUInt16(kUnicodeMarker);
+    WriteLengthPrefix(wide.size());
+    for (const char16_t unit : wide)
+        WriteUInt16(unit);
+}
+
+uint32_t CArchive::TakeStoreIndex()
+{
+    if (m_mapCount >= kMaxMapCount)
+        Fail(CArchiveException::badIndex);
+    return m_mapCount++;
+}
+
+void CArchive::WriteClassReference(const CRuntimeClass* cls)
+{
+    const auto known = m_storedClasses.find(cls);
+    if (known != m_storedClasses.end()) {
+        if (known->second < kBigObjectTag) {
+            WriteUInt16(static_cast<uint16_t>(kClassTag | known->second));
+        } else {
+            WriteUInt16(kBigObjectTag);
+            WriteUInt32(kBigClassTag | known->second);
+        }
+        return;
+    }
+    WriteUInt16(kNewClassTag);
+    WriteUInt16(cls->m_schema);
+    const size_t nameLength = std::strlen(cls->m_className);
+    WriteUInt16(static_cast<uint16_t>(nameLength));
+    WriteBytes(cls->m_className, nameLength);
+    m_storedClasses.emplace(cls, TakeStoreIndex());
+}
+
+void CArchive::WriteObject(const CObject* object)
+{
+    if (!object) {
+        WriteUInt16(kNullTag);
+        return;
+    }
+    WriteClassReference(object->GetRuntimeClass());
+    TakeStoreIndex();
+    // Serialize is not const in the archive's model: storing only reads the object.
+    const_cast<CObject*>(object)->Serialize(*this);
+}
+
+const uint8_t* CArchive::ReadBytes(size_t size)
+{
+    if (size > BytesLeft())
+        Fail(CArchiveException::endOfFile);
+    const uint8_t* start = m_in.data() + m_pos;
+    m_pos += size;
+    return start;
+}
+
+uint8_t CArchive::ReadUInt8()
+{
+    return *ReadBytes(1);
+}
+
+uint16_t CArchive::ReadUInt16()
+{
+    const uint8_t* b = ReadBytes(2);
+    return static_cast<uint16_t>(b[0] | (b[1] << 8));
+}
+
+uint32_t CArchive::ReadUInt32()
+{
+    const uint8_t* b = ReadBytes(4);
+    return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) | (static_cast<uint32_t>(b[2]) << 16)
+        | (static_cast<uint32_t>(b[3]) << 24);
+}
+
+int32_t CArchive::ReadInt32()
+{
+    return static_cast<int32_t>(ReadUInt32());
+}
+
+size_t CArchive::ReadLengthPrefix()
+{
+    const uint8_t first = ReadUInt8();
+    if (first < 0xFF)
+        return first;
+    const uint16_t word = ReadUInt16();
+    if (word == kUnicodeMarker)
+        return kUnicodeLength;
+    if (word < 0xFFFF)
+        return word;
+    return ReadUInt32();
+}
+
+std::string CArchive::ReadString()
+{
+    size_t length = ReadLengthPrefix();
+    if (length != kUnicodeLength) {
+        const auto* bytes = reinterpret_cast<const char*>(ReadBytes(length));
+        const std::string_view text(bytes, length);
+        return IsAscii(text) ? std::string(text) : Utf8FromCp1252(text);
+    }
+    length = ReadLengthPrefix();
+    if (length == kUnicodeLength || length > BytesLeft() / 2)
+        Fail(CArchiveException::endOfFile);
+    const uint8_t* bytes = ReadBytes(length * 2);
+    std::u16string wide(length, u'\0');
+    for (size_t i = 0; i < length; ++i)
+        wide[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    return Utf8FromUtf16(wide);
+}
+
+uint32_t CArchive::TakeLoadIndex()
+{
+    if (m_mapCount >= kMaxMapCount)
+        Fail(CArchiveException::badIndex);
+    return m_mapCount++;
+}
+
+const CRuntimeClass* CArchive::ReadClassRecord(uint32_t& storedSchema)
+{
+    storedSchema = ReadUInt16();
+    const uint16_t nameLength = ReadUInt16();
+    if (nameLength > kMaxClassNameLength)
+        Fail(CArchiveException::badClass);
+    const auto* name = reinterpret_cast<const char*>(ReadBytes(nameLength));
+    const CRuntimeClass* cls = CRuntimeClass::FromName(std::string_view(name, nameLength));
+    if (!cls)
+        Fail(CArchiveException::badClass);
+    if (!cls->m_versionable && storedSchema != cls->m_schema)
+        Fail(CArchiveException::badSchema);
+    m_loadedClasses.emplace(TakeLoadIndex(), LoadedClass{cls, storedSchema});
+    return cls;
+}
+
+std::unique_ptr<CObject> CArchive::ReadOwnedObject(std::span<const CRuntimeClass* const> accepted)
+{
+    const uint16_t tag = ReadUInt16();
+    const CRuntimeClass* cls = nullptr;
+    uint32_t storedSchema = 0;
+    if (tag == kNewClassTag) {
+        cls = ReadClassRecord(storedSchema);
+    } else {
+        const uint32_t value = tag == kBigObjectTag ? ReadUInt32() : ((tag & 0x7FFFu) | ((tag & 0x8000u) << 16));
+        if (!(value & kBigClassTag)) {
+            // A null or a reference to an earlier object: never an owned object.
+            if (value >= m_mapCount)
+                Fail(CArchiveException::badIndex);
+            Fail(CArchiveException::badClass);
+        }
+        const auto known = m_loadedClasses.find(value & ~kBigClassTag);
+        if (known == m_loadedClasses.end())
+            Fail(CArchiveException::badIndex);
+        cls = known->second.cls;
+        storedSchema = known->second.schema;
+    }
+
+    bool isAccepted = false;
+    for (const CRuntimeClass* base : accepted)
+        isAccepted = isAccepted || cls->IsDerivedFrom(base);
+    if (!isAccepted || !cls->m_pfnCreateObject)
+        Fail(CArchiveException::badClass);
+
+    std::unique_ptr<CObject> object = cls->CreateObject();
+    TakeLoadIndex();
+    const uint32_t enclosingSchema = m_pendingSchema;
+    m_pendingSchema = storedSchema;
+    object->Serialize(*this);
+    m_pendingSchema = enclosingSchema;
+    return object;
+}
+
+uint32_t CArchive::GetObjectSchema()
+{
+    const uint32_t schema = m_pendingSchema;
+    m_pendingSchema = 0xFFFFFFFF;
+    return schema;
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "model/Object.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class CDocument;
+
+// The document file's archive stream over memory: little-endian integers, length-prefixed
+// strings and object references with class records, one index counter for classes and
+// objects, and the escape tag for large indices. Reading checks every length against the
+// bytes that are left before it takes memory for it.
+class CArchive {
+public:
+    enum StoreMode { store };
+    enum LoadMode { load };
+
+    // Stores into out (appending).
+    CArchive(StoreMode, std::vector<uint8_t>& out, CDocument* document = nullptr);
+    // Loads from bytes, which must outlive the archive.
+    CArchive(LoadMode, std::span<const uint8_t> bytes, CDocument* document = nullptr);
+
+    bool IsStoring() const { return m_out != nullptr; }
+    bool IsLoading() const { return m_out == nullptr; }
+    CDocument* GetDocument() const { return m_pDocument; }
+
+    void WriteInt32(int32_t value);
+    void WriteUInt32(uint32_t value);
+    void WriteString(std::string_view utf8);
+    // Writes an object reference: null, or the object's class reference and its data.
+    // Every object has one owner, so no object is ever written twice.
+    void WriteObject(const CObject* object);
+
+    int32_t ReadInt32();
+    uint32_t ReadUInt32();
+    std::string ReadString();
+    // Reads an object reference that must bring a new object of one of the accepted
+    // classes (or a class derived from one); a null or a back-reference is refused.
+    std::unique_ptr<CObject> ReadOwnedObject(std::span<const CRuntimeClass* const> accepted);
+    template <class T>
+    std::unique_ptr<T> ReadOwned()
+    {
+        const CRuntimeClass* accepted[] = {T::ThisClass()};
+        return std::unique_ptr<T>(static_cast<T*>(ReadOwnedObject(accepted).release()));
+    }
+
+    // The stored schema number of the object being loaded, once; then 0xFFFFFFFF.
+    uint32_t GetObjectSchema();
+
+    size_t BytesLeft() const { return m_in.size() - m_pos; }
+
+    static constexpr uint32_t kMaxMapCount = 0x3FFFFFFE;
+
+private:
+    void WriteUInt16(uint16_t value);
+    void WriteBytes(const void* data, size_t size);
+    void WriteLengthPrefix(size_t length);
+    void WriteClassReference(const CRuntimeClass* cls);
+    uint32_t TakeStoreIndex();
+
+    uint8_t ReadUInt8();
+    uint16_t ReadUInt16();
+    const uint8_t* ReadBytes(size_t size);
+    size_t ReadLengthPrefix();
+    const CRuntimeClass* ReadClassRecord(uint32_t& storedSchema);
+    uint32_t TakeLoadIndex();
+
+    std::vector<uint8_t>* m_out = nullptr;
+    std::span<const uint8_t> m_in;
+    size_t m_pos = 0;
+    CDocument* m_pDocument;
+    uint32_t m_mapCount = 1;
+    uint32_t m_pendingSchema = 0xFFFFFFFF;
+    // Classes met so far: the writer's indices by class, the reader's classes by index
+    // (with the schema stored for each).
+    std::unordered_map<const CRuntimeClass*, uint32_t> m_storedClasses;
+    struct LoadedClass {
+        const CRuntimeClass* cls;
+        uint32_t schema;
+    };
+    std::unordered_map<uint32_t, LoadedClass> m_loadedClasses;
+};

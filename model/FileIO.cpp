@@ -1,0 +1,185 @@
+#include "model/FileIO.h"
+
+#include "model/Exceptions.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+FILE* OpenFile(const fs::path& path, bool forWriting)
+{
+#ifdef _WIN32
+    return _wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
+#else
+    return std::fopen(path.c_str(), forWriting ? "wbx" : "rb");
+#endif
+}
+
+struct FileCloser {
+    void operator()(FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<FILE, FileCloser>;
+
+#ifdef _WIN32
+CFileException::Cause CauseFromWindowsError(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return CFileException::fileNotFound;
+    case ERROR_ACCESS_DENIED:
+        return CFileException::accessDenied;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return CFileException::sharingViolation;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return CFileException::diskFull;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+        return CFileException::badPath;
+    default:
+        return CFileException::generic;
+    }
+}
+#endif
+
+fs::path TemporaryPathBeside(const fs::path& target)
+{
+    static std::mt19937 generator{std::random_device{}()};
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string name = "." + PathToUtf8(target.filename()) + ".tmp";
+    static const char digits[] = "0123456789abcdef";
+    for (int i = 0; i < 8; ++i)
+        name += digits[generator() % 16];
+    return folder / PathFromUtf8(name);
+}
+
+// A link is replaced by writing to the file it points to, so the link stays.
+fs::path ResolveTarget(const fs::path& path)
+{
+    std::error_code error;
+    if (fs::is_symlink(path, error)) {
+        const fs::path resolved = fs::canonical(path, error);
+        if (!error)
+            return resolved;
+    }
+    return path;
+}
+
+void SyncFile(FILE* file)
+{
+#ifdef _WIN32
+    _commit(_fileno(file));
+#else
+    ::fsync(fileno(file));
+#endif
+}
+
+void KeepPermissionsOf(const fs::path& target, FILE* file)
+{
+#ifndef _WIN32
+    struct stat status {};
+    if (::stat(target.c_str(), &status) == 0)
+        ::fchmod(fileno(file), status.st_mode & 07777);
+    else
+        ::fchmod(fileno(file), 0666 & ~[] { const mode_t mask = ::umask(0); ::umask(mask); return mask; }());
+#else
+    (void)target;
+    (void)file;
+#endif
+}
+
+void ReplaceFile(const fs::path& temporary, const fs::path& target)
+{
+#ifdef _WIN32
+    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw CFileException(CauseFromWindowsError(GetLastError()), target);
+#else
+    if (std::rename(temporary.c_str(), target.c_str()) != 0)
+        throw CFileException(CFileException::CauseFromErrno(errno), target);
+#endif
+}
+
+} // namespace
+
+std::vector<uint8_t> ReadWholeFile(const fs::path& path)
+{
+    std::error_code error;
+    if (fs::is_directory(path, error))
+        throw CFileException(CFileException::accessDenied, path);
+    errno = 0;
+    FilePtr file(OpenFile(path, false));
+    if (!file)
+        throw CFileException(CFileException::CauseFromErrno(errno), path);
+    std::vector<uint8_t> bytes;
+    const auto size = fs::file_size(path, error);
+    if (!error)
+        bytes.reserve(static_cast<size_t>(size));
+    uint8_t buffer[1 << 16];
+    for (;;) {
+        const size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+        bytes.insert(bytes.end(), buffer, buffer + got);
+        if (got < sizeof buffer) {
+            if (std::ferror(file.get()))
+                throw CFileException(CFileException::generic, path);
+            break;
+        }
+    }
+    return bytes;
+}
+
+void WriteFileAtomically(const fs::path& path, std::span<const uint8_t> bytes)
+{
+    const fs::path target = ResolveTarget(path);
+    std::error_code error;
+    if (fs::is_directory(target, error))
+        throw CFileException(CFileException::accessDenied, path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (!fs::is_directory(folder, error))
+        throw CFileException(CFileException::fileNotFound, path);
+
+    const fs::path temporary = TemporaryPathBeside(target);
+    errno = 0;
+    FilePtr file(OpenFile(temporary, true));
+    if (!file)
+        throw CFileException(CFileException::CauseFromErrno(errno), path);
+    try {
+        KeepPermissionsOf(target, file.get());
+        errno = 0;
+        if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+            throw CFileException(CFileException::CauseFromErrno(errno), path);
+        errno = 0;
+        if (std::fflush(file.get()) != 0)
+            throw CFileException(CFileException::CauseFromErrno(errno), path);
+        SyncFile(file.get());
+        errno = 0;
+        if (std::fclose(file.release()) != 0)
+            throw CFileException(CFileException::CauseFromErrno(errno), path);
+        ReplaceFile(temporary, target);
+    } catch (...) {
+        file.reset();
+        fs::remove(temporary, error);
+        throw;
+    }
+}
+
+void WriteFileAtomically(const fs::path& path, std::string_view bytes)
+{
+    WriteFileAtomically(path, std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+}

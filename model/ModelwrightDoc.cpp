@@ -1,0 +1,101 @@
+#include "model/ModelwrightDoc.h"
+
+#include "model/Archive.h"
+#include "model/Exceptions.h"
+#include "model/FileIO.h"
+
+CModelwrightDoc::CModelwrightDoc() = default;
+
+CModelwrightDoc::~CModelwrightDoc()
+{
+    ReleaseCatalogue();
+}
+
+void CModelwrightDoc::ReleaseCatalogue()
+{
+    m_pPartsManager.reset();
+    m_pSerializationManager.reset();
+}
+
+bool CModelwrightDoc::OnNewDocument()
+{
+    ClearPathName();
+    SetModifiedFlag(false);
+    ReleaseCatalogue();
+    m_pSerializationManager = std::make_unique<CSerializationManager>();
+    m_pSerializationManager->m_pDocument = this;
+    m_pPartsManager = std::make_unique<CPartsManager>();
+    m_pPartsManager->Init(CPartsManager::kName, this);
+    UpdateAllViews();
+    return true;
+}
+
+void CModelwrightDoc::Serialize(CArchive& archive)
+{
+    if (archive.IsStoring()) {
+        archive.WriteObject(m_pSerializationManager.get());
+        return;
+    }
+    // The root's loader puts the parts list in place only once all of it has been read.
+    auto root = archive.ReadOwned<CSerializationManager>();
+    root->m_pDocument = this;
+    m_pSerializationManager = std::move(root);
+}
+
+std::vector<uint8_t> CModelwrightDoc::SaveToBytes()
+{
+    std::vector<uint8_t> bytes;
+    CArchive archive(CArchive::store, bytes, this);
+    Serialize(archive);
+    return bytes;
+}
+
+void CModelwrightDoc::LoadFromBytes(std::span<const uint8_t> bytes)
+{
+    CArchive archive(CArchive::load, bytes, this);
+    Serialize(archive);
+}
+
+void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
+{
+    std::vector<uint8_t> bytes;
+    try {
+        bytes = ReadWholeFile(path);
+    } catch (const CFileException&) {
+        if (IsModified())
+            OnNewDocument();
+        throw;
+    }
+    if (bytes.empty()) {
+        // Keeping the previous catalogue would show it, and later save it, as this file's.
+        OnNewDocument();
+        SetPathName(path);
+        return;
+    }
+    SetModifiedFlag(true);
+    try {
+        LoadFromBytes(bytes);
+    } catch (const CArchiveException&) {
+        OnNewDocument();
+        throw;
+    } catch (const std::bad_alloc&) {
+        OnNewDocument();
+        throw CException(kFailedToOpenDocument);
+    }
+    SetPathName(path);
+    SetModifiedFlag(false);
+    UpdateAllViews();
+}
+
+void CModelwrightDoc::SaveDocumentFile(const std::filesystem::path& path)
+{
+    std::vector<uint8_t> bytes;
+    try {
+        bytes = SaveToBytes();
+    } catch (const CArchiveException&) {
+        throw CException(kFailedToSaveDocument);
+    }
+    WriteFileAtomically(path, bytes);
+    SetPathName(path);
+    SetModifiedFlag(false);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/Document.h"
+#include "model/PartsManager.h"
+#include "model/SerializationManager.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <vector>
+
+class CArchive;
+
+// The one catalogue of the program: the parts list (with its header) and the root object of
+// its document file.
+class CModelwrightDoc : public CDocument {
+public:
+    static constexpr const char* kFileFilter = "Winrail Object Files (*.wo3)";
+    static constexpr const char* kFileExtension = ".wo3";
+    static constexpr const char* kFileTypeId = "WO3";
+    static constexpr const char* kFileTypeName = "Winrail Object Document";
+
+    CModelwrightDoc();
+    ~CModelwrightDoc() override;
+
+    // A new, empty catalogue titled "Untitled".
+    bool OnNewDocument();
+    void Serialize(CArchive& archive);
+
+    // The document file's bytes, and a catalogue read from them. Loading replaces the
+    // catalogue only when the whole file was read; otherwise it throws and changes nothing.
+    std::vector<uint8_t> SaveToBytes();
+    void LoadFromBytes(std::span<const uint8_t> bytes);
+
+    // File Open as the user sees it. A file that cannot be read leaves the catalogue as it
+    // was (a new one when it had unsaved changes); a damaged file gives a new, empty
+    // catalogue. Both throw with the message to show. An empty file opens as a new, empty
+    // catalogue under that file's name.
+    void OpenDocumentFile(const std::filesystem::path& path);
+    // File Save: writes the file atomically and, on success, takes its name and clears the
+    // modified flag. A failure leaves the old file and throws.
+    void SaveDocumentFile(const std::filesystem::path& path);
+
+    CPartsManager& Parts() const { return *m_pPartsManager; }
+
+    std::unique_ptr<CPartsManager> m_pPartsManager;
+    std::unique_ptr<CSerializationManager> m_pSerializationManager;
+
+private:
+    void ReleaseCatalogue();
+};

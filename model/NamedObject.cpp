@@ -1,0 +1,75 @@
+#include "model/NamedObject.h"
+
+#include "model/Archive.h"
+#include "model/Exceptions.h"
+
+IMPLEMENT_SERIAL(CNamedObject, CObject, 1)
+
+namespace {
+uint32_t s_nextId = 1;
+}
+
+int32_t CNamedObject::TakeNextId()
+{
+    return static_cast<int32_t>(s_nextId++);
+}
+
+int32_t CNamedObject::PeekNextId()
+{
+    return static_cast<int32_t>(s_nextId);
+}
+
+CNamedObject::CNamedObject()
+    : m_id(TakeNextId())
+{
+}
+
+void CNamedObject::Serialize(CArchive& archive)
+{
+    SetDefaultName();
+    if (archive.IsStoring()) {
+        archive.WriteInt32(1);
+        archive.WriteInt32(m_id);
+        archive.WriteString(m_name);
+        return;
+    }
+    // Only format 1 exists; anything else would read the fields from the wrong place.
+    if (archive.ReadInt32() != 1)
+        throw CArchiveException(CArchiveException::badSchema);
+    m_id = archive.ReadInt32();
+    m_name = archive.ReadString();
+    if (m_name.empty())
+        SetDefaultName();
+}
+
+bool CNamedObject::ListHook(CObjectManager&)
+{
+    return true;
+}
+
+bool CNamedObject::WriteName(std::string& out) const
+{
+    out += m_name;
+    out += '\n';
+    return true;
+}
+
+bool CNamedObject::SetDefaultName()
+{
+    if (!m_name.empty())
+        return false;
+    m_name = std::string(GetRuntimeClass()->m_className) + ' ' + std::to_string(m_id);
+    return true;
+}
+
+bool CNamedObject::AttachToOwner(CObjectManager&)
+{
+    return true;
+}
+
+bool CNamedObject::CopyFrom(const CNamedObject& other)
+{
+    m_id = other.m_id;
+    m_name = other.m_name;
+    return true;
+}

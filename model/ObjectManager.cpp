@@ -1,0 +1,146 @@
+#include "model/ObjectManager.h"
+
+#include "model/Archive.h"
+#include "model/Document.h"
+#include "model/Exceptions.h"
+#include "model/ObjectEditor.h"
+
+#include <algorithm>
+
+IMPLEMENT_SERIAL(CObjectManager, CNamedObject, 1)
+
+namespace {
+// The smallest object reference: a 2-byte class tag.
+constexpr size_t kMinReferenceSize = 2;
+}
+
+std::span<const CRuntimeClass* const> CObjectManager::ElementClasses() const
+{
+    static const CRuntimeClass* const classes[] = {RUNTIME_CLASS(CNamedObject)};
+    return classes;
+}
+
+void CObjectManager::Serialize(CArchive& archive)
+{
+    if (archive.IsStoring()) {
+        archive.WriteInt32(1);
+        archive.WriteString(m_name);
+        archive.WriteInt32(static_cast<int32_t>(m_list.size()));
+        for (const auto& element : m_list)
+            archive.WriteObject(element.get());
+        return;
+    }
+    if (archive.ReadInt32() != 1)
+        throw CArchiveException(CArchiveException::badSchema);
+    m_list.clear();
+    m_name = archive.ReadString();
+    const int32_t count = archive.ReadInt32();
+    if (count < 0 || static_cast<size_t>(count) > archive.BytesLeft() / kMinReferenceSize)
+        throw CArchiveException(CArchiveException::endOfFile);
+    m_list.reserve(static_cast<size_t>(count));
+    const auto accepted = ElementClasses();
+    for (int32_t i = 0; i < count; ++i) {
+        auto object = archive.ReadOwnedObject(accepted);
+        m_list.emplace_back(static_cast<CNamedObject*>(object.release()));
+    }
+}
+
+bool CObjectManager::ForEachListHook()
+{
+    for (const auto& element : m_list)
+        element->ListHook(*this);
+    return true;
+}
+
+bool CObjectManager::WriteNames(std::string& out) const
+{
+    for (const auto& element : m_list)
+        element->WriteName(out);
+    return true;
+}
+
+bool CObjectManager::Add(std::unique_ptr<CNamedObject> object)
+{
+    if (!object)
+        return false;
+    m_list.push_back(std::move(object));
+    return true;
+}
+
+bool CObjectManager::AttachAll()
+{
+    for (const auto& element : m_list)
+        element->AttachToOwner(*this);
+    return true;
+}
+
+void CObjectManager::Init(const std::string& name, CDocument* document, IObjectEditor* editDialog,
+    IObjectEditor* viewDialog)
+{
+    m_name = name;
+    m_pDocument = document;
+    m_pEditDialog = editDialog;
+    m_pViewDialog = viewDialog;
+    m_initialized = 1;
+}
+
+void CObjectManager::SetModified()
+{
+    if (m_pDocument)
+        m_pDocument->SetModifiedFlag(true);
+}
+
+bool CObjectManager::Delete(const CNamedObject* object)
+{
+    const auto found = std::find_if(
+        m_list.begin(), m_list.end(), [object](const auto& element) { return element.get() == object; });
+    if (!object || found == m_list.end())
+        return false;
+    m_list.erase(found);
+    SetModified();
+    return true;
+}
+
+CNamedObject* CObjectManager::FindById(int32_t id) const
+{
+    for (const auto& element : m_list)
+        if (element->m_id == id)
+            return element.get();
+    return nullptr;
+}
+
+bool CObjectManager::EditObject(CNamedObject& object, IObjectEditor* dialog)
+{
+    if (dialog)
+        m_pEditDialog = dialog;
+    if (!m_pEditDialog || !m_pEditDialog->Edit(object, *this))
+        return false;
+    SetModified();
+    return true;
+}
+
+bool CObjectManager::ShowObject(IObjectEditor* dialog)
+{
+    if (dialog)
+        m_pViewDialog = dialog;
+    if (m_pViewDialog)
+        m_pViewDialog->Edit(*this, *this);
+    return true;
+}
+
+bool CObjectManager::NewObject(std::unique_ptr<CNamedObject>& object, IObjectEditor* dialog)
+{
+    if (dialog)
+        m_pEditDialog = dialog;
+    if (!object || !m_pEditDialog || !m_pEditDialog->Edit(*object, *this))
+        return false;
+    object->SetDefaultName();
+    m_list.push_back(std::move(object));
+    SetModified();
+    return true;
+}
+
+void CObjectManager::DeleteAll()
+{
+    m_list.clear();
+}

@@ -1,0 +1,28 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs.
+# ensure_packages PKG...: installs the missing ones with apt-get when run as root,
+# otherwise names them and stops.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing: ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq >/dev/null || true
+        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+        echo "Installing: ${missing[*]}"
+        sudo DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null || true
+        sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    else
+        echo "Please install these Debian packages first: ${missing[*]}" >&2
+        return 1
+    fi
+}
+
+MW_CORE_PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
+MW_GUI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev fonts-dejavu-core xdg-utils)
+MW_CHECK_PACKAGES=(clang libclang-rt-14-dev)

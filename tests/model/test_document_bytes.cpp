@@ -1,0 +1,98 @@
+#include "model/ArchiveTestHelpers.h"
+
+#include "model/Archive.h"
+#include "model/Building.h"
+#include "model/Exceptions.h"
+#include "model/ModelwrightDoc.h"
+#include "model/Platform.h"
+#include "model/Tree.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The bytes of a header and its two address records, as a new catalogue stores them;
+// headerClass is the index the header's class takes.
+void AppendNewHeader(ByteBuilder& b, uint16_t headerClass, int32_t headerId)
+{
+    const std::string manufacturer = "CManufacturer " + std::to_string(headerId + 1);
+    const std::string representative = "CManufacturer " + std::to_string(headerId + 2);
+    b.NewClass("CHeader", 1).NamedObject(headerId, "Header").Bytes({0, 0}).Int32(1);
+    b.NewClass("CManufacturer", 1).NamedObject(headerId + 1, manufacturer).Int32(1).Bytes({0, 0, 0, 0, 0, 0, 0, 0});
+    b.ClassRef(headerClass + 2).NamedObject(headerId + 2, representative).Int32(2).Bytes({0, 0, 0, 0, 0, 0, 0, 0});
+}
+
+TEST(DocumentBytes, NewCatalogueSavedAtOnce)
+{
+    CModelwrightDoc doc;
+    doc.OnNewDocument();
+    const int32_t headerId = doc.Parts().m_pHeader->m_id;
+
+    ByteBuilder expected;
+    expected.NewClass("CSerializationManager", 1).NewClass("CPartsManager", 1).ListPart("PartsManager", 0);
+    AppendNewHeader(expected, 5, headerId);
+    EXPECT_EQ(doc.SaveToBytes(), expected.Get());
+}
+
+TEST(DocumentBytes, NewTreeAcceptedWithoutChanges)
+{
+    CModelwrightDoc doc;
+    doc.OnNewDocument();
+    auto tree = std::make_unique<CTree>();
+    tree->m_catalogNo = " ";
+    tree->m_price = "0";
+    tree->SetDefaultName();
+    const int32_t treeId = tree->m_id;
+    doc.Parts().Add(std::move(tree));
+    const int32_t headerId = doc.Parts().m_pHeader->m_id;
+
+    ByteBuilder expected;
+    expected.NewClass("CSerializationManager", 1).NewClass("CPartsManager", 1).ListPart("PartsManager", 1);
+    expected.NewClass("CTree", 1).NamedObject(treeId, "CTree " + std::to_string(treeId));
+    expected.Bytes({1, 0x20, 0}).Int32(1).Bytes({1, 0x30, 0x00, 0x50, 0x50, 0x00}).Int32(20).Int32(40);
+    expected.Bytes({0x0B, 0x04, 0, 0, 0x50, 0x50, 0, 0}).Int32(10).Int32(5).Int32(0);
+    AppendNewHeader(expected, 7, headerId);
+    EXPECT_EQ(doc.SaveToBytes(), expected.Get());
+}
+
+TEST(DocumentBytes, ResavingALoadedFileGivesTheSameBytes)
+{
+    CModelwrightDoc doc;
+    doc.OnNewDocument();
+    auto building = std::make_unique<CBuilding>();
+    building->m_name = "Station";
+    auto element = std::make_unique<CBuildingElement>();
+    element->m_decorations->Add(std::make_unique<CDecoration>());
+    element->m_decorations->Add(std::make_unique<CDecoration>());
+    building->Add(std::move(element));
+    building->Add(std::make_unique<CBuildingElement>());
+    doc.Parts().Add(std::move(building));
+    doc.Parts().Add(std::make_unique<CPlatform>());
+    doc.Parts().Add(std::make_unique<CTree>());
+    doc.Parts().m_pHeader->m_pManufacturer->m_town = "Zürich";
+    const auto bytes = doc.SaveToBytes();
+
+    CModelwrightDoc reloaded;
+    reloaded.OnNewDocument();
+    reloaded.LoadFromBytes(bytes);
+    EXPECT_EQ(reloaded.SaveToBytes(), bytes);
+    EXPECT_EQ(reloaded.Parts().m_pHeader->m_pManufacturer->m_town, "Zürich");
+}
+
+TEST(DocumentBytes, StringLengthPrefixes)
+{
+    for (const auto& [length, prefix] : std::vector<std::pair<size_t, std::vector<uint8_t>>>{
+             {0, {0x00}}, {254, {0xFE}}, {255, {0xFF, 0xFF, 0x00}}, {65533, {0xFF, 0xFD, 0xFF}},
+             {65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}}}) {
+        std::vector<uint8_t> bytes;
+        CArchive out(CArchive::store, bytes);
+        out.WriteString(std::string(length, 'a'));
+        ASSERT_EQ(bytes.size(), prefix.size() + length) << length;
+        EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), bytes.begin())) << length;
+        CArchive in(CArchive::load, bytes);
+        EXPECT_EQ(in.ReadString().size(), length);
+        EXPECT_EQ(in.BytesLeft(), 0u);
+    }
+}
+
+} // namespace
