@@ -1,0 +1,200 @@
+#include "model/Exceptions.h"
+#include "model/FileIO.h"
+#include "model/ModelwrightDoc.h"
+#include "model/Tree.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Root ignores folder permissions, and Windows has none of this kind.
+bool CanMakeFoldersReadOnly()
+{
+#ifdef _WIN32
+    return false;
+#else
+    return ::geteuid() != 0;
+#endif
+}
+
+class DocumentFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = fs::temp_directory_path() / ("mw-docfiles-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+        m_doc.OnNewDocument();
+    }
+    void TearDown() override
+    {
+        fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(m_folder);
+    }
+    void AddTree(CModelwrightDoc& doc, const std::string& name)
+    {
+        auto tree = std::make_unique<CTree>();
+        tree->m_name = name;
+        doc.Parts().Add(std::move(tree));
+        doc.SetModifiedFlag(true);
+    }
+    static void WriteBytes(const fs::path& path, const std::string& bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    static std::string ReadBytes(const fs::path& path)
+    {
+        const auto bytes = ReadWholeFile(path);
+        return std::string(bytes.begin(), bytes.end());
+    }
+
+    fs::path m_folder;
+    CModelwrightDoc m_doc;
+};
+
+TEST_F(DocumentFiles, SaveAndOpenKeepThePartsInOrder)
+{
+    for (const char* name : {"Oak", "Birch", "Fir"})
+        AddTree(m_doc, name);
+    const fs::path path = m_folder / "trees.wo3";
+    m_doc.SaveDocumentFile(path);
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.GetTitle(), "trees.wo3");
+
+    CModelwrightDoc opened;
+    opened.OnNewDocument();
+    opened.OpenDocumentFile(path);
+    EXPECT_FALSE(opened.IsModified());
+    EXPECT_EQ(opened.GetPathName(), path);
+    ASSERT_EQ(opened.Parts().GetCount(), 3u);
+    EXPECT_EQ(opened.Parts().GetList()[0]->m_name, "Oak");
+    EXPECT_EQ(opened.Parts().GetList()[2]->m_name, "Fir");
+}
+
+TEST_F(DocumentFiles, AnEmptyFileOpensAsANewCatalogueUnderItsName)
+{
+    AddTree(m_doc, "Oak");
+    const fs::path path = m_folder / "empty.wo3";
+    WriteBytes(path, "");
+    m_doc.OpenDocumentFile(path);
+    EXPECT_EQ(m_doc.Parts().GetCount(), 0u);
+    EXPECT_EQ(m_doc.GetPathName(), path);
+    EXPECT_EQ(m_doc.GetTitle(), "empty.wo3");
+    EXPECT_FALSE(m_doc.IsModified());
+}
+
+TEST_F(DocumentFiles, ADamagedFileGivesANewUntitledCatalogue)
+{
+    const fs::path good = m_folder / "good.wo3";
+    AddTree(m_doc, "Oak");
+    m_doc.SaveDocumentFile(good);
+    const fs::path damaged = m_folder / "damaged.wo3";
+    WriteBytes(damaged, ReadBytes(good).substr(0, 60));
+    try {
+        m_doc.OpenDocumentFile(damaged);
+        FAIL() << "opened";
+    } catch (const CException& error) {
+        EXPECT_STREQ(error.what(), "Unexpected file format.");
+    }
+    EXPECT_EQ(m_doc.Parts().GetCount(), 0u);
+    EXPECT_EQ(m_doc.GetTitle(), "Untitled");
+    EXPECT_FALSE(m_doc.IsModified());
+}
+
+TEST_F(DocumentFiles, AMissingFileKeepsAnUnchangedCatalogue)
+{
+    const fs::path good = m_folder / "good.wo3";
+    AddTree(m_doc, "Oak");
+    m_doc.SaveDocumentFile(good);
+    const fs::path missing = m_folder / "missing.wo3";
+    try {
+        m_doc.OpenDocumentFile(missing);
+        FAIL() << "opened";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
+        EXPECT_EQ(std::string(error.what()), PathToUtf8(missing) + " was not found.");
+    }
+    EXPECT_EQ(m_doc.Parts().GetCount(), 1u);
+    EXPECT_EQ(m_doc.GetPathName(), good);
+
+    // With unsaved changes the catalogue is replaced by a new one.
+    AddTree(m_doc, "Birch");
+    EXPECT_THROW(m_doc.OpenDocumentFile(missing), CFileException);
+    EXPECT_EQ(m_doc.Parts().GetCount(), 0u);
+    EXPECT_EQ(m_doc.GetTitle(), "Untitled");
+}
+
+TEST_F(DocumentFiles, AFailedSaveLeavesTheOldFileAsItWas)
+{
+    const fs::path path = m_folder / "catalogue.wo3";
+    AddTree(m_doc, "Oak");
+    m_doc.SaveDocumentFile(path);
+    const std::string before = ReadBytes(path);
+
+    AddTree(m_doc, "Birch");
+    if (CanMakeFoldersReadOnly()) {
+        fs::permissions(m_folder, fs::perms::owner_write, fs::perm_options::remove);
+        EXPECT_THROW(m_doc.SaveDocumentFile(path), CFileException);
+        fs::permissions(m_folder, fs::perms::owner_write, fs::perm_options::add);
+        EXPECT_EQ(ReadBytes(path), before);
+        EXPECT_TRUE(m_doc.IsModified());
+    }
+    // A folder that does not exist: nothing is written anywhere.
+    const fs::path nowhere = m_folder / "no such folder" / "catalogue.wo3";
+    try {
+        m_doc.SaveDocumentFile(nowhere);
+        FAIL() << "saved";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
+    }
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.GetPathName(), path);
+    // A folder in place of the file.
+    const fs::path folderInTheWay = m_folder / "in the way.wo3";
+    fs::create_directory(folderInTheWay);
+    EXPECT_THROW(m_doc.SaveDocumentFile(folderInTheWay), CFileException);
+    EXPECT_TRUE(fs::is_directory(folderInTheWay));
+    // No temporary file is left behind.
+    size_t files = 0;
+    for (const auto& entry : fs::directory_iterator(m_folder))
+        files += entry.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(files, 1u);
+}
+
+TEST_F(DocumentFiles, SavingReplacesTheFileBehindALink)
+{
+    const fs::path real = m_folder / "real.wo3";
+    const fs::path link = m_folder / "link.wo3";
+    AddTree(m_doc, "Oak");
+    m_doc.SaveDocumentFile(real);
+    fs::create_symlink(real, link);
+    AddTree(m_doc, "Birch");
+    m_doc.SaveDocumentFile(link);
+    EXPECT_TRUE(fs::is_symlink(link));
+    CModelwrightDoc opened;
+    opened.OnNewDocument();
+    opened.OpenDocumentFile(real);
+    EXPECT_EQ(opened.Parts().GetCount(), 2u);
+}
+
+TEST_F(DocumentFiles, NamesWithBlanksAndAccentsWork)
+{
+    const fs::path path = m_folder / PathFromUtf8("Bahnhof Süd – Gebäude.wo3");
+    AddTree(m_doc, "Linde");
+    m_doc.SaveDocumentFile(path);
+    CModelwrightDoc opened;
+    opened.OnNewDocument();
+    opened.OpenDocumentFile(path);
+    EXPECT_EQ(opened.GetTitle(), "Bahnhof Süd – Gebäude.wo3");
+    EXPECT_EQ(opened.Parts().GetList().front()->m_name, "Linde");
+}
+
+} // namespace
