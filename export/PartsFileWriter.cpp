@@ -1,0 +1,571 @@
+#include "export/PartsFileWriter.h"
+
+#include "export/ProgramOptions.h"
+#include "model/Archive.h"
+#include "model/Building.h"
+#include "model/ChoiceCodes.h"
+#include "model/Exceptions.h"
+#include "model/Header.h"
+#include "model/PartsManager.h"
+#include "model/Platform.h"
+#include "model/Tree.h"
+
+IMPLEMENT_SERIAL_VERSIONABLE(CPartsFileWriter, CNamedObject, 1)
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+const CProgramOptions& CurrentOptions()
+{
+    static const CProgramOptions defaults;
+    return g_pOptions ? *g_pOptions : defaults;
+}
+
+} // namespace
+
+CPartsFileWriter::CPartsFileWriter()
+{
+    SelectColumn();
+    RefreshHexahedronKeyword(CurrentOptions().m_hexahedronBugfix);
+}
+
+CPartsFileWriter::~CPartsFileWriter() = default;
+
+void CPartsFileWriter::Serialize(CArchive& archive)
+{
+    CNamedObject::Serialize(archive);
+    if (archive.IsLoading() && archive.GetObjectSchema() != 1)
+        throw CArchiveException(CArchiveException::badSchema);
+}
+
+int CPartsFileWriter::OpenFile(const std::filesystem::path& path)
+{
+    RefreshHexahedronKeyword(CurrentOptions().m_hexahedronBugfix);
+    if (m_pFile)
+        return 0;
+    m_path = path;
+    m_pFile = std::make_unique<CPartsText>(path);
+    return 1;
+}
+
+void CPartsFileWriter::Begin(const std::filesystem::path& path, const CProgramOptions& options)
+{
+    RefreshHexahedronKeyword(options.m_hexahedronBugfix);
+    m_path = path;
+    m_pFile = std::make_unique<CPartsText>(path);
+    SelectColumn(options);
+}
+
+int CPartsFileWriter::SelectColumn()
+{
+    return SelectColumn(CurrentOptions());
+}
+
+int CPartsFileWriter::SelectColumn(const CProgramOptions& options)
+{
+    m_versionBase = options.m_winrailVersion == kWinrail5 ? kColumnEnglish5 : kColumnEnglish6;
+    int32_t languageOffset = 0;
+    if (options.m_language == kLanguageGerman)
+        languageOffset = kColumnGerman5 - kColumnEnglish5;
+    else if (options.m_language == kLanguageDutch)
+        languageOffset = kColumnDutch5 - kColumnEnglish5;
+    m_column = m_versionBase + languageOffset;
+    return 1;
+}
+
+int CPartsFileWriter::WriteAll(const CPartsManager& manager)
+{
+    if (!m_pFile)
+        return 0;
+    WriteHeader(manager.m_pHeader.get());
+    for (const auto& object : manager.GetList()) {
+        if (const auto* tree = DynamicDowncast<CTree>(object.get()))
+            WriteTree(*tree);
+        if (const auto* building = DynamicDowncast<CBuilding>(object.get()))
+            WriteBuilding(*building);
+        if (const auto* platform = DynamicDowncast<CPlatform>(object.get()))
+            WritePlatform(*platform);
+    }
+    return 1;
+}
+
+int CPartsFileWriter::CloseFile()
+{
+    if (!m_pFile)
+        return 0;
+    // The writer is closed whatever happens, so a new export can start after a failure.
+    const std::unique_ptr<CPartsText> file = std::move(m_pFile);
+    file->Commit();
+    return 1;
+}
+
+std::string ExportToText(const CPartsManager& manager, const CProgramOptions& options)
+{
+    CPartsFileWriter writer;
+    writer.Begin({}, options);
+    writer.WriteAll(manager);
+    return writer.m_pFile->TakeBytes();
+}
+
+void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, const std::filesystem::path& path)
+{
+    CPartsFileWriter writer;
+    writer.Begin(path, options);
+    writer.WriteAll(manager);
+    writer.CloseFile();
+}
+
+void CPartsFileWriter::WriteNumbers(std::initializer_list<Coord> numbers)
+{
+    for (const Coord number : numbers) {
+        Out().Put(' ');
+        Out().PutInt(number.Value());
+    }
+}
+
+void CPartsFileWriter::WriteXYZ(Coord x, Coord y, Coord z)
+{
+    Out().PutInt(x.Value());
+    WriteNumbers({y, z});
+}
+
+void CPartsFileWriter::WriteColoredPoint(Coord x, Coord y, Coord z, COLORREF color)
+{
+    WriteXYZ(x, y, z);
+    Out().Put(' ');
+    Out().PutColor(color);
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WritePoint(Coord x, Coord y, Coord z)
+{
+    WriteXYZ(x, y, z);
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color)
+{
+    WriteColoredPoint(x1, y1, z1, color);
+    WritePoint(x2, y2, z2);
+}
+
+void CPartsFileWriter::WriteLine(Coord x1, Coord y1, Coord x2, Coord y2)
+{
+    Out().Put(Keyword(kwLine));
+    WriteNumbers({x1, y1, x2, y2});
+}
+
+void CPartsFileWriter::WriteRectangle(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color)
+{
+    Out().Put(Keyword(kwRectangle));
+    WriteNumbers({x1, y1, x2, y2});
+    Out().Put(' ');
+    Out().PutColor(color);
+}
+
+void CPartsFileWriter::WriteCircle(Coord x, Coord y, Coord radius, COLORREF color)
+{
+    Out().Put(Keyword(kwCircle));
+    WriteNumbers({x, y, radius});
+    Out().Put(' ');
+    Out().PutColor(color);
+}
+
+void CPartsFileWriter::WriteGroupHeader(EKeyword role, int32_t first, int32_t second)
+{
+    Out().Put(Keyword(role));
+    WriteNumbers({first, second});
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteEnd3D()
+{
+    Out().Put(Keyword(kwEnd3D));
+    WriteBlankLine();
+}
+
+void CPartsFileWriter::WriteDisk(Coord radius, int32_t a, int32_t b, int32_t c, int32_t d)
+{
+    Out().Put(Keyword(kw3DDisk));
+    WriteNumbers({radius, a, b, c, d});
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteCylinder(Coord bottomRadius, Coord topRadius, Coord height, int32_t a, int32_t b, int32_t c, int32_t d)
+{
+    Out().Put(Keyword(kw3DCylinder));
+    WriteNumbers({bottomRadius, topRadius, height, a, b, c, d});
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteEllipsoid(Coord rx, Coord ry, Coord rz, int32_t a, int32_t b, int32_t c, int32_t d)
+{
+    Out().Put(Keyword(kw3DEllipsoid));
+    WriteNumbers({rx, ry, rz, a, b, c, d});
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteEllipse(Coord rx, Coord ry, int32_t a, int32_t b, int32_t c)
+{
+    Out().Put(Keyword(kw3DEllipse));
+    WriteNumbers({rx, ry, 0, a, b, c});
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteCenter(Coord x, Coord y, Coord z, COLORREF color)
+{
+    Out().Put(Keyword(kwCenter));
+    Out().Put(' ');
+    WriteColoredPoint(x, y, z, color);
+}
+
+void CPartsFileWriter::WriteRotation(int32_t x, int32_t y, int32_t z)
+{
+    Out().Put(Keyword(kwRotation));
+    WriteNumbers({x, y, z});
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteKeyValue(EKeyword role, std::string_view text)
+{
+    Out().Put(Keyword(role));
+    Out().Put('=');
+    Out().PutSingleLineText(text);
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteKeyValueInt(EKeyword role, int32_t value)
+{
+    Out().Put(Keyword(role));
+    Out().Put('=');
+    Out().PutInt(value);
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteFreeText(std::string_view text)
+{
+    if (text.empty())
+        return;
+    Out().PutMultiLineText(text);
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteComment(std::string_view text)
+{
+    Out().Put(';');
+    Out().PutSingleLineText(text);
+    WriteBlankLine();
+}
+
+void CPartsFileWriter::WriteSectionComment(std::string_view section)
+{
+    Out().Put(';');
+    Out().Put(section);
+    WriteBlankLine();
+}
+
+void CPartsFileWriter::WriteUnitsLine(int32_t units)
+{
+    Out().Put(Keyword(units == kUnitsMillimetres ? kwMetricUnits : kwInchUnits));
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteStructureLine(std::string_view catalogNo, std::string_view name)
+{
+    Out().Put(Keyword(kwStructure));
+    Out().Put(" \"");
+    Out().PutSingleLineText(catalogNo);
+    Out().Put("\" \"");
+    Out().PutSingleLineText(name);
+    Out().Put('"');
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WritePriceLine(std::string_view price)
+{
+    Out().Put(Keyword(kwPrice));
+    Out().Put(' ');
+    Out().PutSingleLineText(price);
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WritePartsPerPackageLine(int32_t partsPerPackage)
+{
+    Out().Put(Keyword(kwPartsPerPackage));
+    WriteNumbers({partsPerPackage});
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteEndStructure()
+{
+    Out().Put(Keyword(kwEnd));
+    Out().Put(Keyword(kwStructure));
+    WriteNewLine();
+}
+
+int CPartsFileWriter::WriteHeader(const CHeader* header)
+{
+    if (!m_pFile)
+        return 0;
+    Out().Put(Keyword(kwHeader));
+    WriteNewLine();
+    WriteKeyValue(kwName, header ? std::string_view(header->m_name) : std::string_view());
+    WriteAddress(header ? header->m_pManufacturer.get() : nullptr, CManufacturer::kManufacturer);
+    WriteAddress(header ? header->m_pRepresentative.get() : nullptr, CManufacturer::kRepresentative);
+    WriteKeyValue(kwCurrency, header ? std::string_view(header->m_currency) : std::string_view());
+    WriteKeyValue(kwAuthor, header ? std::string_view(header->m_author) : std::string_view());
+    WriteKeyValueInt(kwVersion, header ? header->m_version : 0);
+    // The closing line says "EndHeader" in every dialect, also where End is spelt otherwise.
+    Out().Put(PartsKeywordTable[kwEnd][kColumnEnglish5]);
+    Out().Put(Keyword(kwHeader));
+    WriteBlankLine();
+    return 1;
+}
+
+int CPartsFileWriter::WriteAddress(const CManufacturer* address, int32_t kindWhenMissing)
+{
+    if (!m_pFile)
+        return 0;
+    const int32_t kind = address ? address->m_kind : kindWhenMissing;
+    const EKeyword opening = kind == CManufacturer::kManufacturer ? kwManufacturer : kwLocalSupplier;
+    Out().Put(Keyword(opening));
+    WriteNewLine();
+    const auto text = [address](const std::string CManufacturer::*field) {
+        return address ? std::string_view(address->*field) : std::string_view();
+    };
+    WriteKeyValue(kwName, text(&CManufacturer::m_companyName));
+    WriteKeyValue(kwStreet, text(&CManufacturer::m_street));
+    WriteKeyValue(kwCity, text(&CManufacturer::m_town));
+    WriteKeyValue(kwZip, text(&CManufacturer::m_zipCode));
+    WriteKeyValue(kwCountry, text(&CManufacturer::m_country));
+    WriteKeyValue(kwPhone, text(&CManufacturer::m_phone));
+    WriteKeyValue(kwFax, text(&CManufacturer::m_fax));
+    WriteKeyValue(kwEMail, text(&CManufacturer::m_mail));
+    Out().Put(Keyword(kwEnd));
+    Out().Put(Keyword(opening));
+    WriteBlankLine();
+    return 1;
+}
+
+int CPartsFileWriter::WriteTree(const CTree& tree)
+{
+    if (!m_pFile)
+        return 0;
+    WriteUnitsLine(tree.m_units);
+    WriteStructureLine(tree.m_catalogNo, tree.m_name);
+    WritePriceLine(tree.m_price);
+    WritePartsPerPackageLine(tree.m_partsPerPackage);
+    WriteNewLine();
+    WriteComment(tree.m_name);
+    WriteSectionComment("Trunk");
+
+    const Coord trunkHeight = tree.m_trunkHeight;
+    const Coord trunkRadius = tree.m_trunkRadius;
+    const Coord topHeight = tree.m_topHeight;
+    const Coord topRadius = tree.m_topRadius;
+    WriteCircle(0, 0, trunkRadius, tree.m_trunkColor);
+    WriteNewLine();
+    WriteCircle(0, 0, topRadius, tree.m_topColor);
+    WriteNewLine();
+
+    WriteDisk(trunkRadius, 0, 12, 0, 1);
+    WriteCenter(0, 0, 0, tree.m_trunkColor);
+    WriteRotation(180, 0, 0);
+    WriteEnd3D();
+    WriteCylinder(trunkRadius, trunkRadius, trunkHeight, 12, 5, 0, 1);
+    WriteCenter(0, 0, 0, tree.m_trunkColor);
+    WriteEnd3D();
+
+    WriteSectionComment("Leaves");
+    if (tree.m_treeType == kTreeNeedleLeaved) {
+        WriteCylinder(topRadius, 0, topHeight, 12, 5, 0, 1);
+        WriteCenter(0, 0, trunkHeight, tree.m_topColor);
+        WriteEnd3D();
+    }
+    if (tree.m_treeType == kTreeDeciduous) {
+        // Halved with its sign, so a negative height gives a crown below the trunk's top.
+        const Coord halfHeight = topHeight / 2;
+        WriteEllipsoid(topRadius, topRadius, halfHeight, 12, 10, 1, 1);
+        WriteCenter(0, 0, halfHeight + trunkHeight, tree.m_topColor);
+        WriteEnd3D();
+    }
+    WriteFreeText(tree.m_freeText);
+    WriteEndStructure();
+    return 1;
+}
+
+int CPartsFileWriter::WritePlatform(const CPlatform& platform)
+{
+    if (!m_pFile)
+        return 0;
+    WriteUnitsLine(platform.m_units);
+    WriteStructureLine(platform.m_catalogNo, platform.m_name);
+    WritePriceLine(platform.m_price);
+    WritePartsPerPackageLine(platform.m_partsPerPackage);
+    WriteNewLine();
+    WriteComment(platform.m_name);
+    WriteSectionComment("Floor part");
+    WritePlatformPlan(platform);
+    WritePlatformBody(platform);
+    WritePlatformCover(platform);
+    WriteFreeText(platform.m_freeText);
+    WriteEndStructure();
+    WriteNewLine();
+    return 1;
+}
+
+void CPartsFileWriter::WritePlatformPlan(const CPlatform& platform)
+{
+    const Coord L = platform.m_length;
+    const Coord W = platform.m_width;
+    WriteRectangle(0, 0, L, W, kBlack);
+    WriteNewLine();
+    WriteLine(0, 0, L, W);
+    WriteNewLine();
+    WriteLine(L, 0, 0, W);
+    WriteBlankLine();
+}
+
+void CPartsFileWriter::WritePlatformBody(const CPlatform& platform)
+{
+    const Coord L = platform.m_length;
+    const Coord W = platform.m_width;
+    const Coord H = platform.m_height;
+    // The body stops one unit below the top face, which is drawn on its own.
+    const Coord bodyTop = H - 1;
+    WriteComment(platform.m_name);
+
+    WriteGroupHeader(kw3DHexahedron, 1, 1);
+    const COLORREF side = platform.m_sideColor;
+    WriteColoredPoint(0, 0, 0, side);
+    WriteColoredPoint(L, 0, 0, side);
+    WriteColoredPoint(L, W, 0, side);
+    WriteColoredPoint(0, W, 0, side);
+    WriteColoredPoint(0, 0, bodyTop, side);
+    WriteColoredPoint(L, 0, bodyTop, side);
+    WriteColoredPoint(L, W, bodyTop, side);
+    WriteColoredPoint(0, W, bodyTop, side);
+    WriteEnd3D();
+
+    WriteGroupHeader(kw3DQuads, 1, 1);
+    WriteColoredPoint(0, 0, H, platform.m_topColor);
+    WritePoint(L, 0, H);
+    WritePoint(L, W, H);
+    WritePoint(0, W, H);
+    WriteEnd3D();
+
+    WriteGroupHeader(kw3DLines, 2, 2);
+    WriteSegment(0, 0, 0, 0, 0, H, kBlack);
+    WriteSegment(0, W, 0, 0, W, H, kBlack);
+    WriteSegment(L, 0, 0, L, 0, H, kBlack);
+    WriteSegment(L, W, 0, L, W, H, kBlack);
+    WriteSegment(0, 0, 0, L, 0, 0, kBlack);
+    WriteSegment(0, W, 0, L, W, 0, kBlack);
+    WriteSegment(0, 0, 0, 0, W, 0, kBlack);
+    WriteSegment(L, 0, 0, L, W, 0, kBlack);
+    WriteEnd3D();
+}
+
+CPartsFileWriter::PoleRow CPartsFileWriter::ComputePoleRow(const CPlatform& platform)
+{
+    PoleRow row;
+    // Fewer than two poles cannot span the platform; a negative count is no count.
+    row.m_count = platform.m_polesPerSide < 2 ? 2 : platform.m_polesPerSide;
+    const Coord L = platform.m_length;
+    const Coord d = platform.m_poleDiameter;
+    // Poles wider than the platform all stand at its start.
+    row.m_spacing = d > L ? Coord(0) : (L - d) / (Coord(row.m_count) - 1);
+    return row;
+}
+
+void CPartsFileWriter::WritePlatformCover(const CPlatform& platform)
+{
+    const int32_t cover = platform.m_coverType;
+    if (cover == 0 || cover == kCoverNone)
+        return;
+    WriteComment(platform.m_name);
+    WritePoles(platform);
+    WriteCoverFaces(platform);
+}
+
+void CPartsFileWriter::WritePoles(const CPlatform& platform)
+{
+    const PoleRow row = ComputePoleRow(platform);
+    const Coord W = platform.m_width;
+    const Coord e = platform.m_edgeDistance;
+    const Coord d = platform.m_poleDiameter;
+    const Coord ph = platform.m_poleHeight;
+    const Coord z0 = Coord(platform.m_height) - 1;
+    const bool middleRow = platform.m_coverType == kCoverVShaped;
+    // Under a single-pitch roof the first row reaches up to the higher eaves.
+    const Coord firstHeight = platform.m_coverType == kCoverSinglePitch ? ph + platform.m_roofHeight : ph;
+    const COLORREF color = platform.m_poleColor;
+
+    for (int32_t i = 0; i < row.m_count; ++i) {
+        const Coord step = Coord(i) * row.m_spacing;
+        if (platform.m_poleStyle == kPoleRound) {
+            const Coord x = d / 2 + step;
+            if (middleRow) {
+                WriteRoundPole(x, W / 2, z0, d, ph, color);
+            } else {
+                WriteRoundPole(x, e + d / 2, z0, d, firstHeight, color);
+                WriteRoundPole(x, W - d / 2 - e, z0, d, ph, color);
+            }
+        } else if (platform.m_poleStyle == kPoleSquare) {
+            const Coord x = step;
+            if (middleRow) {
+                WriteSquarePole(x, (W - d) / 2, z0, x + d, (W + d) / 2, z0 + ph, color);
+            } else {
+                WriteSquarePole(x, e, z0, x + d, e + d, z0 + firstHeight, color);
+                WriteSquarePole(x, W - e - d, z0, x + d, W - e, z0 + ph, color);
+            }
+        }
+    }
+}
+
+void CPartsFileWriter::WriteRoundPole(Coord x, Coord y, Coord z, Coord diameter, Coord height, COLORREF color)
+{
+    WriteCylinder(diameter, diameter, height, 12, 3, 1, 1);
+    WriteCenter(x, y, z, color);
+    WriteRotation(0, 0, 0);
+    WriteEnd3D();
+}
+
+void CPartsFileWriter::WriteSquarePole(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color)
+{
+    WriteGroupHeader(kw3DSquare, 1, 1);
+    WriteSegment(x1, y1, z1, x2, y2, z2, color);
+    WriteEnd3D();
+}
+
+void CPartsFileWriter::WriteCoverFaces(const CPlatform& platform)
+{
+    const int32_t cover = platform.m_coverType;
+    if (cover != kCoverPitched && cover != kCoverVShaped && cover != kCoverSinglePitch)
+        return;
+    const Coord L = platform.m_length;
+    const Coord W = platform.m_width;
+    const Coord e = platform.m_edgeDistance;
+    const Coord eaves = Coord(platform.m_height) - 1 + platform.m_poleHeight;
+    const Coord top = eaves + platform.m_roofHeight;
+    const COLORREF color = platform.m_roofColor;
+
+    const auto face = [&](Coord y1, Coord z1, Coord y2, Coord z2) {
+        WriteColoredPoint(0, y1, z1, color);
+        WritePoint(L, y1, z1);
+        WritePoint(L, y2, z2);
+        WriteColoredPoint(0, y2, z2, color);
+    };
+    WriteGroupHeader(kw3DQuads, 1, 1);
+    if (cover == kCoverPitched) {
+        face(e, eaves, W / 2, top);
+        face(W - e, eaves, W / 2, top);
+    } else if (cover == kCoverVShaped) {
+        face(e, top, W / 2, eaves);
+        face(W - e, top, W / 2, eaves);
+    } else {
+        face(e, top, W - e, eaves);
+    }
+    WriteEnd3D();
+}

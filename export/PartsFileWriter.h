@@ -1,0 +1,143 @@
+#pragma once
+
+#include "export/Coord.h"
+#include "export/KeywordTable.h"
+#include "export/PartsText.h"
+#include "model/Color.h"
+#include "model/NamedObject.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class CBuilding;
+class CBuildingElement;
+class CDecoration;
+class CDecorationManager;
+class CHeader;
+class CManufacturer;
+class CPartsManager;
+class CPlatform;
+class CProgramOptions;
+class CTree;
+
+// Writes a catalogue as a Winrail parts file: a header block, then one structure block per
+// part, in the keyword column the program options choose.
+//
+// An export runs OpenFile, SelectColumn, WriteAll, CloseFile. The text is composed in memory
+// and written to the file by CloseFile in one piece; a file error there leaves an existing
+// file untouched, closes the writer and propagates as CFileException.
+class CPartsFileWriter : public CNamedObject {
+    DECLARE_SERIAL(CPartsFileWriter)
+public:
+    CPartsFileWriter();
+    ~CPartsFileWriter() override;
+
+    void Serialize(CArchive& archive) override;
+
+    // Refreshes the hexahedron keyword from the options; 0 when an export is already under
+    // way, otherwise starts one for the path and returns 1.
+    int OpenFile(const std::filesystem::path& path);
+    // Chooses the keyword column from *g_pOptions, or from the defaults when there is none.
+    int SelectColumn();
+    int SelectColumn(const CProgramOptions& options);
+    int WriteAll(const CPartsManager& manager);
+    // Writes the composed text to the file and ends the export. Must follow a successful
+    // OpenFile.
+    int CloseFile();
+
+    const std::filesystem::path& GetPath() const { return m_path; }
+    bool IsOpen() const { return m_pFile != nullptr; }
+    int32_t GetColumn() const { return m_column; }
+
+    // The block writers below add to the export under way and return 0 when there is none.
+    // A missing header or address record is written with empty values, so the file keeps
+    // its structure.
+    int WriteHeader(const CHeader* header);
+    int WriteAddress(const CManufacturer* address, int32_t kindWhenMissing);
+    int WriteTree(const CTree& tree);
+    int WriteBuilding(const CBuilding& building);
+    int WritePlatform(const CPlatform& platform);
+
+    // The horizontal insets of a roof's two sides and whether it has a roof at all.
+    struct RoofInsets {
+        bool m_hasRoof = false;
+        Coord m_p;
+        Coord m_q;
+    };
+    static RoofInsets ComputeRoofInsets(const CBuildingElement& element);
+    // How far a flat-topped roof's top stands in from the eaves at each side.
+    static Coord FlatToppedInset(Coord roofHeight, int32_t angle, Coord span);
+
+    // A platform's poles per row and the distance between neighbours.
+    struct PoleRow {
+        int32_t m_count = 2;
+        Coord m_spacing;
+    };
+    static PoleRow ComputePoleRow(const CPlatform& platform);
+
+private:
+    friend std::string ExportToText(const CPartsManager&, const CProgramOptions&);
+    friend void ExportToFile(const CPartsManager&, const CProgramOptions&, const std::filesystem::path&);
+
+    void Begin(const std::filesystem::path& path, const CProgramOptions& options);
+
+    const std::string& Keyword(EKeyword role) const { return PartsKeywordTable[role][m_column]; }
+    CPartsText& Out() { return *m_pFile; }
+
+    void WriteNewLine() { Out().PutLineEnd(); }
+    void WriteBlankLine() { Out().PutLineEnd(); Out().PutLineEnd(); }
+    void WriteElementPlan(const CBuildingElement& element);
+    void WriteElementBlock(const CBuildingElement& element);
+    void WriteRoof(const CBuildingElement& element);
+    void WriteRoofAlongWidth(Coord p, Coord q, const CBuildingElement& element);
+    void WriteRoofAlongDepth(Coord p, Coord q, const CBuildingElement& element);
+    void WriteDecorations(const CDecorationManager& decorations, const CBuildingElement& element);
+    void WriteDecoration(const CDecoration& decoration, const CBuildingElement& element);
+    void WritePlatformPlan(const CPlatform& platform);
+    void WritePlatformBody(const CPlatform& platform);
+    void WritePlatformCover(const CPlatform& platform);
+    void WritePoles(const CPlatform& platform);
+    void WriteRoundPole(Coord x, Coord y, Coord z, Coord diameter, Coord height, COLORREF color);
+    void WriteSquarePole(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color);
+    void WriteCoverFaces(const CPlatform& platform);
+
+    void WriteNumbers(std::initializer_list<Coord> numbers);
+    void WriteXYZ(Coord x, Coord y, Coord z);
+    void WriteColoredPoint(Coord x, Coord y, Coord z, COLORREF color);
+    void WritePoint(Coord x, Coord y, Coord z);
+    void WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color);
+    void WriteLine(Coord x1, Coord y1, Coord x2, Coord y2);
+    void WriteRectangle(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color);
+    void WriteCircle(Coord x, Coord y, Coord radius, COLORREF color);
+    void WriteGroupHeader(EKeyword role, int32_t first, int32_t second);
+    void WriteEnd3D();
+    void WriteDisk(Coord radius, int32_t a, int32_t b, int32_t c, int32_t d);
+    void WriteCylinder(Coord bottomRadius, Coord topRadius, Coord height, int32_t a, int32_t b, int32_t c, int32_t d);
+    void WriteEllipsoid(Coord rx, Coord ry, Coord rz, int32_t a, int32_t b, int32_t c, int32_t d);
+    void WriteEllipse(Coord rx, Coord ry, int32_t a, int32_t b, int32_t c);
+    void WriteCenter(Coord x, Coord y, Coord z, COLORREF color);
+    void WriteRotation(int32_t x, int32_t y, int32_t z);
+    void WriteKeyValue(EKeyword role, std::string_view text);
+    void WriteKeyValueInt(EKeyword role, int32_t value);
+    void WriteFreeText(std::string_view text);
+    void WriteComment(std::string_view text);
+    void WriteSectionComment(std::string_view section);
+    void WriteUnitsLine(int32_t units);
+    void WriteStructureLine(std::string_view catalogNo, std::string_view name);
+    void WritePriceLine(std::string_view price);
+    void WritePartsPerPackageLine(int32_t partsPerPackage);
+    void WriteEndStructure();
+
+    int32_t m_column = 0;
+    int32_t m_versionBase = 3;
+    std::unique_ptr<CPartsText> m_pFile;
+    std::filesystem::path m_path;
+};
+
+// The exact bytes of the parts file of a catalogue with the given options.
+std::string ExportToText(const CPartsManager& manager, const CProgramOptions& options);
+// Writes the parts file of a catalogue with the given options; an existing file is replaced
+// only when the new one is complete. Throws CFileException.
+void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, const std::filesystem::path& path);
