@@ -1,0 +1,221 @@
+#include "cli/CommandLine.h"
+
+#include "model/ChoiceCodes.h"
+
+#include <charconv>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage:\n"
+    "  modelwright-cli dump FILE.wo3\n"
+    "      Prints the catalogue of a document file as JSON.\n"
+    "  modelwright-cli build FILE.json -o FILE.wo3\n"
+    "      Saves a JSON catalogue as a document file.\n"
+    "  modelwright-cli export INPUT -o FILE.bdf [--language ID] [--winrail ID] [--hexahedron N]\n"
+    "      Writes the parts file of a document file or (by its .json extension) a JSON catalogue.\n"
+    "      --language    106 (default), 108 (de), 110 (fr), 112 (en), 154 (nl); default 112\n"
+    "      --winrail     156 (5.x) or 157 (6.x); default 157\n"
+    "      --hexahedron  any whole number; default 1\n"
+    "  modelwright-cli --help\n"
+    "  modelwright-cli --version\n"
+    "Exit status: 0 success, 1 an input that cannot be read or an output that cannot be\n"
+    "written (nothing is written then), 2 wrong arguments.\n";
+
+struct NamedValue {
+    std::string_view name;
+    int32_t value;
+};
+
+constexpr NamedValue kLanguageNames[] = {
+    {"default", kLanguageDefault},
+    {"de", kLanguageGerman},
+    {"fr", kLanguageFrench},
+    {"en", kLanguageEnglish},
+    {"nl", kLanguageDutch},
+};
+
+constexpr NamedValue kWinrailNames[] = {
+    {"5.x", kWinrail5},
+    {"6.x", kWinrail6},
+};
+
+std::optional<int32_t> ParseInt32(std::string_view text)
+{
+    int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const char* begin = text.data();
+    if (begin != end && *begin == '+')
+        ++begin;
+    const auto result = std::from_chars(begin, end, value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int32_t> ParseNamedOrNumber(std::string_view text, std::span<const NamedValue> names)
+{
+    for (const NamedValue& named : names)
+        if (text == named.name)
+            return named.value;
+    return ParseInt32(text);
+}
+
+int32_t ParseLanguage(std::string_view text)
+{
+    const auto value = ParseNamedOrNumber(text, kLanguageNames);
+    for (const NamedValue& named : kLanguageNames)
+        if (value == named.value)
+            return *value;
+    throw CUsageError("--language takes 106, 108, 110, 112 or 154, not \"" + std::string(text) + "\"");
+}
+
+int32_t ParseWinrailVersion(std::string_view text)
+{
+    if (const auto value = ParseNamedOrNumber(text, kWinrailNames))
+        return *value;
+    throw CUsageError("--winrail takes a number such as 156 or 157, not \"" + std::string(text) + "\"");
+}
+
+int32_t ParseHexahedronSwitch(std::string_view text)
+{
+    if (const auto value = ParseInt32(text))
+        return *value;
+    throw CUsageError("--hexahedron takes a whole number, not \"" + std::string(text) + "\"");
+}
+
+CCliRequest::Command CommandNamed(std::string_view name)
+{
+    if (name == "dump")
+        return CCliRequest::Command::dump;
+    if (name == "build")
+        return CCliRequest::Command::build;
+    if (name == "export")
+        return CCliRequest::Command::exportParts;
+    throw CUsageError("unknown command \"" + std::string(name) + "\"");
+}
+
+// Options and file names after the command word, checked against what the command takes.
+class CArgumentReader {
+public:
+    CArgumentReader(CCliRequest& request, std::span<const std::string> args)
+        : m_request(request)
+        , m_args(args)
+    {
+    }
+
+    void ReadAll()
+    {
+        bool optionsEnded = false;
+        for (m_next = 0; m_next < m_args.size();) {
+            const std::string& arg = m_args[m_next++];
+            if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-')
+                TakeFileName(arg);
+            else if (arg == "--")
+                optionsEnded = true;
+            else
+                TakeOption(arg);
+        }
+        if (m_request.m_input.empty())
+            throw CUsageError("no input file given");
+        if (NeedsOutput() && m_request.m_output.empty())
+            throw CUsageError("no output file given (-o FILE)");
+    }
+
+private:
+    bool NeedsOutput() const { return m_request.m_command != CCliRequest::Command::dump; }
+    bool TakesExportOptions() const { return m_request.m_command == CCliRequest::Command::exportParts; }
+
+    void TakeFileName(const std::string& arg)
+    {
+        if (!m_request.m_input.empty())
+            throw CUsageError("more than one input file given");
+        m_request.m_input = arg;
+    }
+
+    void TakeOption(const std::string& arg)
+    {
+        // "--name=value" and "--name value" are both understood.
+        std::string name = arg;
+        std::optional<std::string> inlineValue;
+        if (const auto equals = arg.find('='); arg.rfind("--", 0) == 0 && equals != std::string::npos) {
+            name = arg.substr(0, equals);
+            inlineValue = arg.substr(equals + 1);
+        }
+        if (name == "-o" || name == "--output") {
+            if (!NeedsOutput())
+                throw CUsageError(name + " is not an option of this command");
+            TakeOnce(m_outputGiven, name);
+            m_request.m_output = Value(name, inlineValue);
+            if (m_request.m_output.empty())
+                throw CUsageError(name + " needs a file name");
+        } else if (TakesExportOptions() && name == "--language") {
+            TakeOnce(m_languageGiven, name);
+            m_request.m_options.m_language = ParseLanguage(Value(name, inlineValue));
+        } else if (TakesExportOptions() && name == "--winrail") {
+            TakeOnce(m_winrailGiven, name);
+            m_request.m_options.m_winrailVersion = ParseWinrailVersion(Value(name, inlineValue));
+        } else if (TakesExportOptions() && name == "--hexahedron") {
+            TakeOnce(m_hexahedronGiven, name);
+            m_request.m_options.m_hexahedronBugfix = ParseHexahedronSwitch(Value(name, inlineValue));
+        } else {
+            throw CUsageError("unknown option \"" + arg + "\"");
+        }
+    }
+
+    static void TakeOnce(bool& given, const std::string& name)
+    {
+        if (given)
+            throw CUsageError(name + " given twice");
+        given = true;
+    }
+
+    std::string Value(const std::string& name, const std::optional<std::string>& inlineValue)
+    {
+        if (inlineValue)
+            return *inlineValue;
+        if (m_next >= m_args.size())
+            throw CUsageError(name + " needs a value");
+        return m_args[m_next++];
+    }
+
+    CCliRequest& m_request;
+    std::span<const std::string> m_args;
+    size_t m_next = 0;
+    bool m_outputGiven = false;
+    bool m_languageGiven = false;
+    bool m_winrailGiven = false;
+    bool m_hexahedronGiven = false;
+};
+
+} // namespace
+
+const char* UsageText()
+{
+    return kUsage;
+}
+
+CCliRequest ParseCommandLine(std::span<const std::string> args)
+{
+    CCliRequest request;
+    if (args.empty())
+        throw CUsageError("no command given");
+    const std::string& first = args.front();
+    if (first == "--help" || first == "-h" || first == "help") {
+        if (args.size() > 1)
+            throw CUsageError("--help takes no arguments");
+        request.m_command = CCliRequest::Command::help;
+        return request;
+    }
+    if (first == "--version") {
+        if (args.size() > 1)
+            throw CUsageError("--version takes no arguments");
+        request.m_command = CCliRequest::Command::version;
+        return request;
+    }
+    request.m_command = CommandNamed(first);
+    CArgumentReader(request, args.subspan(1)).ReadAll();
+    return request;
+}

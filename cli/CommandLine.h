@@ -1,0 +1,30 @@
+#pragma once
+
+#include "export/ProgramOptions.h"
+
+#include <span>
+#include <stdexcept>
+#include <string>
+
+// What one run of the command-line tool is asked to do.
+struct CCliRequest {
+    enum class Command { help, version, dump, build, exportParts };
+
+    Command m_command = Command::help;
+    std::string m_input;  // UTF-8
+    std::string m_output; // UTF-8
+    // The tool never reads the window program's settings: options not given keep the defaults.
+    CProgramOptions m_options;
+};
+
+// Arguments the tool cannot make sense of; the run ends with exit status 2 and the usage.
+class CUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads the arguments after the program's name. Throws CUsageError.
+CCliRequest ParseCommandLine(std::span<const std::string> args);
+
+// The usage text, ending in a line feed.
+const char* UsageText();

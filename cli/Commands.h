@@ -1,0 +1,14 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+// Exit statuses of the command-line tool.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // an input that is no catalogue, or a file that cannot be written
+inline constexpr int kExitUsage = 2;
+
+// Runs the tool on the arguments after the program's name (UTF-8): results go to out,
+// messages to err. Returns the exit status.
+int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std::ostream& err);
