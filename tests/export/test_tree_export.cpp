@@ -1,0 +1,153 @@
+#include "export/ExportTestHelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TreeExport, DeciduousTreeWithDefaultsWritesTheWholeBlock)
+{
+    const auto parts = CatalogueWith(MakeTree("Oak"));
+    EXPECT_EQ(ExportPartLines(*parts), R"(Meter
+Structure " " "Oak"
+Price 0
+PPP 1
+
+;Oak
+
+;Trunk
+
+Circle 0 0 5 $005050
+Circle 0 0 40 $505000
+3DDisk 5 0 12 0 1
+Center 0 0 0 $005050
+Rotation 180 0 0
+End3D
+
+3DCylinder 5 5 10 12 5 0 1
+Center 0 0 0 $005050
+End3D
+
+;Leaves
+
+3DEllipsoid 40 40 10 12 10 1 1
+Center 0 0 20 $505000
+End3D
+
+EndStructure
+)");
+}
+
+TEST(TreeExport, NeedleLeavedTreeHasAConeOnTheTrunk)
+{
+    auto tree = MakeTree("Spruce");
+    tree->m_treeType = kTreeNeedleLeaved;
+    const auto parts = CatalogueWith(std::move(tree));
+    EXPECT_EQ(LinesBetween(ExportPartLines(*parts), ";Leaves", "EndStructure"), R"(;Leaves
+
+3DCylinder 40 0 20 12 5 0 1
+Center 0 0 10 $505000
+End3D
+
+EndStructure
+)");
+}
+
+TEST(TreeExport, GermanKeywordsAndInchUnits)
+{
+    auto tree = MakeTree("Eiche");
+    tree->m_units = kUnitsInches;
+    const auto parts = CatalogueWith(std::move(tree));
+    EXPECT_EQ(ExportPartLines(*parts, Options(kLanguageGerman)), R"(Zoll
+Haus " " "Eiche"
+Preis 0
+PPP 1
+
+;Eiche
+
+;Trunk
+
+Kreislinie 0 0 5 $005050
+Kreislinie 0 0 40 $505000
+3DKreis 5 0 12 0 1
+Mitte 0 0 0 $005050
+Rotation 180 0 0
+End3D
+
+3DZylinder 5 5 10 12 5 0 1
+Mitte 0 0 0 $005050
+End3D
+
+;Leaves
+
+3DEllipsoid 40 40 10 12 10 1 1
+Mitte 0 0 20 $505000
+End3D
+
+EndHaus
+)");
+    EXPECT_EQ(ExportPartLines(*CatalogueWith(MakeTree("Oak")), Options(kLanguageGerman)).substr(0, 6), "Meter\n");
+}
+
+TEST(TreeExport, CrownHalfHeightKeepsItsSign)
+{
+    struct Row {
+        int32_t topHeight;
+        const char* ellipsoid;
+        const char* center;
+    };
+    const Row rows[] = {
+        {21, "3DEllipsoid 40 40 10 12 10 1 1", "Center 0 0 20 $505000"},
+        {0, "3DEllipsoid 40 40 0 12 10 1 1", "Center 0 0 10 $505000"},
+        {-20, "3DEllipsoid 40 40 -10 12 10 1 1", "Center 0 0 0 $505000"},
+        {-21, "3DEllipsoid 40 40 -10 12 10 1 1", "Center 0 0 0 $505000"},
+    };
+    for (const Row& row : rows) {
+        auto tree = MakeTree("Oak");
+        tree->m_topHeight = row.topHeight;
+        const std::string text = ExportPartLines(*CatalogueWith(std::move(tree)));
+        EXPECT_NE(text.find(std::string("\n") + row.ellipsoid + "\n" + row.center + "\n"), std::string::npos)
+            << row.topHeight;
+    }
+}
+
+TEST(TreeExport, UnknownTreeTypeWritesNoCrown)
+{
+    auto tree = MakeTree("Stump");
+    tree->m_treeType = 0;
+    EXPECT_EQ(LinesBetween(ExportPartLines(*CatalogueWith(std::move(tree))), ";Leaves", "EndStructure"),
+        ";Leaves\n\nEndStructure\n");
+}
+
+TEST(TreeExport, ExtremeSizesWrapAroundInsteadOfFailing)
+{
+    auto tree = MakeTree("Tall");
+    tree->m_trunkHeight = 2147483647;
+    tree->m_topHeight = 2;
+    const std::string text = ExportPartLines(*CatalogueWith(std::move(tree)));
+    EXPECT_NE(text.find("\nCenter 0 0 -2147483648 $505000\n"), std::string::npos);
+}
+
+TEST(TreeExport, FreeTextStandsBeforeTheEndLineAsTyped)
+{
+    auto tree = MakeTree("Oak");
+    tree->m_freeText = ";first\r\n;second";
+    EXPECT_EQ(LinesBetween(ExportPartLines(*CatalogueWith(std::move(tree))), ";first", "EndStructure"),
+        ";first\n;second\nEndStructure\n");
+
+    auto trailing = MakeTree("Oak");
+    trailing->m_freeText = ";only\r\n";
+    EXPECT_EQ(LinesBetween(ExportPartLines(*CatalogueWith(std::move(trailing))), ";only", "EndStructure"),
+        ";only\n\nEndStructure\n");
+}
+
+TEST(TreeExport, LineBreaksInSingleLineTextsBecomeBlanks)
+{
+    auto tree = MakeTree("Old\r\nOak");
+    tree->m_catalogNo = "A\n1";
+    tree->m_price = "9\r5";
+    const std::string text = ExportPartLines(*CatalogueWith(std::move(tree)));
+    EXPECT_EQ(text.substr(0, text.find("PPP")), "Meter\nStructure \"A 1\" \"Old  Oak\"\nPrice 9 5\n");
+    EXPECT_NE(text.find("\n;Old  Oak\n\n"), std::string::npos);
+}
+
+} // namespace
