@@ -33,7 +33,7 @@ public:
 
     bool IsPopupActive() const { return m_popupActive; }
     // The open popup, or nullptr when none is open.
-    CColorPopup* Popup() const { return m_popup; }
+    CColorPopup* Popup() const;
 
     QSize sizeHint() const override;
 
