@@ -1,0 +1,161 @@
+#include "export/ExportTestHelpers.h"
+
+#include "model/Exceptions.h"
+#include "model/FileIO.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ExportFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = fs::temp_directory_path() /
+            ("mw-export-" + std::to_string(std::random_device{}()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+        m_parts.Add(MakeTree("Oak"));
+    }
+    void TearDown() override
+    {
+        g_pOptions = nullptr;
+        fs::remove_all(m_folder);
+    }
+    static std::string ReadBytes(const fs::path& path)
+    {
+        const auto bytes = ReadWholeFile(path);
+        return std::string(bytes.begin(), bytes.end());
+    }
+    size_t FilesInFolder() const
+    {
+        size_t files = 0;
+        for (const auto& entry : fs::directory_iterator(m_folder))
+            files += entry.is_regular_file() ? 1 : 0;
+        return files;
+    }
+    // Exports as the window program does.
+    void Export(CPartsFileWriter& writer, const fs::path& path)
+    {
+        ASSERT_EQ(writer.OpenFile(path), 1);
+        writer.SelectColumn();
+        writer.WriteAll(m_parts);
+        writer.CloseFile();
+    }
+
+    fs::path m_folder;
+    CPartsManager m_parts;
+};
+
+TEST_F(ExportFile, WriterWritesTheTextAsOneFile)
+{
+    const fs::path path = m_folder / "catalogue.bdf";
+    CPartsFileWriter writer;
+    Export(writer, path);
+    EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, CProgramOptions()));
+    EXPECT_EQ(writer.GetPath(), path);
+    EXPECT_FALSE(writer.IsOpen());
+    EXPECT_EQ(FilesInFolder(), 1u);
+
+    const fs::path other = m_folder / "other.bdf";
+    ExportToFile(m_parts, Options(kLanguageDutch), other);
+    EXPECT_EQ(ReadBytes(other), ExportToText(m_parts, Options(kLanguageDutch)));
+}
+
+TEST_F(ExportFile, OnlyOneExportAtATime)
+{
+    CPartsFileWriter writer;
+    const fs::path first = m_folder / "first.bdf";
+    EXPECT_EQ(writer.CloseFile(), 0);
+    EXPECT_EQ(writer.WriteAll(m_parts), 0);
+    EXPECT_EQ(writer.OpenFile(first), 1);
+    EXPECT_EQ(writer.OpenFile(m_folder / "second.bdf"), 0);
+    EXPECT_EQ(writer.GetPath(), first);
+    writer.WriteAll(m_parts);
+    EXPECT_EQ(writer.CloseFile(), 1);
+    EXPECT_TRUE(fs::exists(first));
+    EXPECT_FALSE(fs::exists(m_folder / "second.bdf"));
+}
+
+TEST_F(ExportFile, WriterFollowsTheProgramOptions)
+{
+    const fs::path path = m_folder / "catalogue.bdf";
+    auto platform = MakePlatform("Quay");
+    m_parts.Add(std::move(platform));
+    CPartsFileWriter writer;
+    Export(writer, path);
+    EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, CProgramOptions()));
+
+    CProgramOptions options = Options(kLanguageEnglish, kWinrail6, 0);
+    g_pOptions = &options;
+    Export(writer, path);
+    EXPECT_NE(ReadBytes(path).find("\r\n3DHexaedron  1 1\r\n"), std::string::npos);
+
+    options = Options(kLanguageGerman, kWinrail5, 1);
+    Export(writer, path);
+    EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, options));
+    EXPECT_EQ(writer.GetColumn(), kColumnGerman5);
+}
+
+TEST_F(ExportFile, FailedExportReportsTheErrorAndClosesTheWriter)
+{
+    CPartsFileWriter writer;
+    const fs::path nowhere = m_folder / "no such folder" / "catalogue.bdf";
+    ASSERT_EQ(writer.OpenFile(nowhere), 1);
+    writer.WriteAll(m_parts);
+    try {
+        writer.CloseFile();
+        FAIL() << "exported into a missing folder";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
+        EXPECT_EQ(error.m_path, nowhere);
+    }
+    EXPECT_FALSE(writer.IsOpen());
+
+    const fs::path folderInTheWay = m_folder / "in the way.bdf";
+    fs::create_directory(folderInTheWay);
+    ASSERT_EQ(writer.OpenFile(folderInTheWay), 1);
+    EXPECT_THROW(writer.CloseFile(), CFileException);
+    EXPECT_TRUE(fs::is_directory(folderInTheWay));
+
+    const fs::path path = m_folder / "catalogue.bdf";
+    Export(writer, path);
+    EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, CProgramOptions()));
+}
+
+#ifndef _WIN32
+TEST_F(ExportFile, FailedExportLeavesTheOldFileAsItWas)
+{
+    const fs::path path = m_folder / "catalogue.bdf";
+    ExportToFile(m_parts, CProgramOptions(), path);
+    const std::string before = ReadBytes(path);
+    for (int i = 0; i < 50; ++i)
+        m_parts.Add(MakeTree("Birch"));
+
+    // A file size limit makes the write fail half-way, for any user.
+    rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = before.size() + 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    EXPECT_THROW(ExportToFile(m_parts, CProgramOptions(), path), CFileException);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+#endif
+
+} // namespace
