@@ -1,0 +1,591 @@
+#include "app/MainFrame.h"
+
+#include "app/QtSettingsKey.h"
+#include "export/ProgramOptions.h"
+#include "model/Exceptions.h"
+#include "model/FileIO.h"
+#include "model/ModelwrightDoc.h"
+#include "ui/ModelwrightView.h"
+#include "ui/OptionsPropertySheet.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+constexpr const char* kRecentFileArray = "Recent File List";
+constexpr const char* kRecentFileKey = "File";
+
+QString PathText(const std::filesystem::path& path)
+{
+    return QString::fromStdString(PathToUtf8(path));
+}
+
+std::filesystem::path PathOf(const QString& path)
+{
+    return PathFromUtf8(path.toStdString());
+}
+
+QAction* MakeAction(QObject* parent, const char* name, const QString& iconPath = {})
+{
+    auto* action = new QAction(parent);
+    action->setObjectName(name);
+    if (!iconPath.isEmpty())
+        action->setIcon(QIcon(iconPath));
+    return action;
+}
+
+}
+
+CMainFrame::CMainFrame(CModelwrightDoc& document, QWidget* parent)
+    : QMainWindow(parent)
+    , m_document(document)
+    , m_pSettings(CQtSettingsKey::OpenProgramSettings())
+{
+    setObjectName("MainFrame");
+    if (!m_document.m_pPartsManager)
+        m_document.OnNewDocument();
+    m_view = new CModelwrightView(m_document, this);
+    setCentralWidget(m_view);
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    LoadRecentFiles();
+    retranslateUi();
+    ConnectDocument();
+    UpdateTitle();
+    setAcceptDrops(true);
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+CMainFrame::~CMainFrame()
+{
+    EndContextHelp();
+    m_document.m_onModifiedChanged = nullptr;
+    m_document.m_onUpdateAllViews = nullptr;
+}
+
+void CMainFrame::ConnectDocument()
+{
+    m_document.m_onModifiedChanged = [this](bool modified) { setWindowModified(modified); };
+    // A new catalogue replaces every part the list showed.
+    m_document.m_onUpdateAllViews = [this] {
+        m_view->OnInitialUpdate();
+        UpdateTitle();
+    };
+}
+
+void CMainFrame::CreateActions()
+{
+    m_newAction = MakeAction(this, "fileNew", QStringLiteral(":/app/toolbar/new.png"));
+    m_newAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(m_newAction, &QAction::triggered, this, &CMainFrame::NewDocument);
+    m_openAction = MakeAction(this, "fileOpen", QStringLiteral(":/app/toolbar/open.png"));
+    m_openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(m_openAction, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    m_saveAction = MakeAction(this, "fileSave", QStringLiteral(":/app/toolbar/save.png"));
+    m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(m_saveAction, &QAction::triggered, this, &CMainFrame::SaveDocument);
+    m_saveAsAction = MakeAction(this, "fileSaveAs");
+    connect(m_saveAsAction, &QAction::triggered, this, &CMainFrame::SaveDocumentAs);
+    m_printAction = MakeAction(this, "filePrint", QStringLiteral(":/app/toolbar/print.png"));
+    m_printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(m_printAction, &QAction::triggered, this, &CMainFrame::OnFilePrint);
+    m_printPreviewAction = MakeAction(this, "filePrintPreview");
+    connect(m_printPreviewAction, &QAction::triggered, this, &CMainFrame::OnFilePrintPreview);
+    m_printSetupAction = MakeAction(this, "filePrintSetup");
+    connect(m_printSetupAction, &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
+    m_sendAction = MakeAction(this, "fileSendMail");
+    m_sendAction->setEnabled(!MailerProgram().isEmpty());
+    connect(m_sendAction, &QAction::triggered, this, &CMainFrame::OnFileSendMail);
+    m_noRecentFileAction = MakeAction(this, "recentFileNone");
+    m_noRecentFileAction->setEnabled(false);
+    for (int index = 0; index < kMaxRecentFiles; ++index) {
+        QAction* action = MakeAction(this, "recentFile");
+        connect(action, &QAction::triggered, this, [this, index] { OnOpenRecentFile(index); });
+        m_recentFileActions[index] = action;
+    }
+    m_exitAction = MakeAction(this, "appExit");
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+
+    // Nothing in the program cuts, copies or pastes: these stay disabled.
+    m_cutAction = MakeAction(this, "editCut", QStringLiteral(":/app/toolbar/cut.png"));
+    m_cutAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+    m_copyAction = MakeAction(this, "editCopy", QStringLiteral(":/app/toolbar/copy.png"));
+    m_copyAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    m_pasteAction = MakeAction(this, "editPaste", QStringLiteral(":/app/toolbar/paste.png"));
+    m_pasteAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+    for (QAction* action : {m_cutAction, m_copyAction, m_pasteAction})
+        action->setEnabled(false);
+
+    m_statusBarAction = MakeAction(this, "viewStatusBar");
+    m_statusBarAction->setCheckable(true);
+    m_statusBarAction->setChecked(true);
+    connect(m_statusBarAction, &QAction::toggled, this, [this](bool visible) { statusBar()->setVisible(visible); });
+
+    m_optionsAction = MakeAction(this, "options");
+    connect(m_optionsAction, &QAction::triggered, this, &CMainFrame::OnOptions);
+
+    m_helpTopicsAction = MakeAction(this, "helpFinder");
+    connect(m_helpTopicsAction, &QAction::triggered, this, [this] { emit helpRequested(QString()); });
+    // F1 asks for the topic of whatever window is active, dialogs included.
+    m_helpAction = MakeAction(this, "help");
+    m_helpAction->setShortcut(QKeySequence(Qt::Key_F1));
+    m_helpAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(m_helpAction, &QAction::triggered, this, &CMainFrame::OnHelp);
+    addAction(m_helpAction);
+    m_contextHelpAction = MakeAction(this, "contextHelp", QStringLiteral(":/app/toolbar/contexthelp.png"));
+    m_contextHelpAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    connect(m_contextHelpAction, &QAction::triggered, this, &CMainFrame::OnContextHelp);
+    addAction(m_contextHelpAction);
+    m_aboutAction = MakeAction(this, "appAbout", QStringLiteral(":/app/toolbar/about.png"));
+    connect(m_aboutAction, &QAction::triggered, this, &CMainFrame::aboutRequested);
+}
+
+void CMainFrame::CreateMenus()
+{
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_fileMenu->addActions({m_newAction, m_openAction, m_saveAction, m_saveAsAction});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addActions({m_printAction, m_printPreviewAction, m_printSetupAction});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_sendAction);
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_noRecentFileAction);
+    for (QAction* action : m_recentFileActions)
+        m_fileMenu->addAction(action);
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_exitAction);
+
+    m_viewMenu = menuBar()->addMenu(QString());
+    m_optionsMenu = menuBar()->addMenu(QString());
+    m_optionsMenu->addAction(m_optionsAction);
+    m_helpMenu = menuBar()->addMenu(QString());
+    m_helpMenu->addAction(m_helpTopicsAction);
+    m_helpMenu->addSeparator();
+    m_helpMenu->addAction(m_aboutAction);
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName("mainToolBar");
+    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_toolBar->setMovable(true);
+    m_toolBar->addActions({m_newAction, m_openAction, m_saveAction});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({m_cutAction, m_copyAction, m_pasteAction});
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_printAction);
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({m_aboutAction, m_contextHelpAction});
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    m_viewMenu->addAction(m_toolBar->toggleViewAction());
+    m_viewMenu->addAction(m_statusBarAction);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    connect(statusBar(), &QStatusBar::messageChanged, this, &CMainFrame::OnStatusMessageChanged);
+}
+
+QAction* CMainFrame::ToolbarAction() const
+{
+    return m_toolBar->toggleViewAction();
+}
+
+void CMainFrame::retranslateUi()
+{
+    const auto set = [](QAction* action, const QString& text, const QString& tip) {
+        action->setText(text);
+        action->setStatusTip(tip);
+        action->setToolTip(QString(text).remove(u'&').remove(QStringLiteral("...")));
+    };
+    m_fileMenu->setTitle(tr("&File"));
+    set(m_newAction, tr("&New"), tr("Start a new catalogue"));
+    set(m_openAction, tr("&Open..."), tr("Open a catalogue file"));
+    set(m_saveAction, tr("&Save"), tr("Save the catalogue"));
+    set(m_saveAsAction, tr("Save &As..."), tr("Save the catalogue under a new name"));
+    set(m_printAction, tr("&Print..."), tr("Print the catalogue"));
+    set(m_printPreviewAction, tr("Print Pre&view"), tr("Show the printed pages"));
+    set(m_printSetupAction, tr("P&rint Setup..."), tr("Choose the printer and the page"));
+    set(m_sendAction, tr("Sen&d..."), tr("Send the catalogue file by mail"));
+    set(m_noRecentFileAction, tr("Recent File"), tr("Open a recently used catalogue"));
+    set(m_exitAction, tr("E&xit"), tr("Quit the program; asks to save changes"));
+    set(m_cutAction, tr("Cu&t"), tr("Cut the selection to the clipboard"));
+    set(m_copyAction, tr("&Copy"), tr("Copy the selection to the clipboard"));
+    set(m_pasteAction, tr("&Paste"), tr("Insert the clipboard's contents"));
+    m_viewMenu->setTitle(tr("&View"));
+    m_toolBar->setWindowTitle(tr("Toolbar"));
+    set(m_toolBar->toggleViewAction(), tr("&Toolbar"), tr("Show or hide the toolbar"));
+    set(m_statusBarAction, tr("&Status Bar"), tr("Show or hide the status bar"));
+    m_optionsMenu->setTitle(tr("&Options"));
+    set(m_optionsAction, tr("&Options"), tr("Choose the language, the Winrail version and the hexahedron keyword"));
+    m_helpMenu->setTitle(tr("&Help"));
+    set(m_helpTopicsAction, tr("&Help Topics"), tr("Show the contents of the help"));
+    set(m_helpAction, tr("Help"), tr("Show the help on the active window"));
+    set(m_contextHelpAction, tr("Context help"), tr("Show the help on the next window clicked"));
+    set(m_aboutAction, tr("&About Modelwright..."), tr("Show the program's version and copyright"));
+    UpdateRecentFileActions();
+    UpdateTitle();
+    OnStatusMessageChanged(statusBar()->currentMessage());
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::OnStatusMessageChanged(const QString& message)
+{
+    if (message.isEmpty())
+        statusBar()->showMessage(tr("Ready"));
+}
+
+void CMainFrame::UpdateTitle()
+{
+    setWindowTitle(tr("%1[*] - %2").arg(QString::fromStdString(m_document.GetTitle()), tr("Winrail Modelwright")));
+    setWindowFilePath(PathText(m_document.GetPathName()));
+    setWindowModified(m_document.IsModified());
+}
+
+bool CMainFrame::SaveModified()
+{
+    if (!m_document.IsModified())
+        return true;
+    switch (AskSaveChanges()) {
+    case QMessageBox::Yes:
+        return SaveDocument();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QMessageBox::StandardButton CMainFrame::AskSaveChanges()
+{
+    const QString name = m_document.GetPathName().empty() ? QString::fromStdString(m_document.GetTitle())
+                                                          : QDir::toNativeSeparators(PathText(m_document.GetPathName()));
+    return QMessageBox::question(this, tr("Winrail Modelwright"), tr("Save changes to %1?").arg(name),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+}
+
+void CMainFrame::ReportError(const QString& message)
+{
+    QMessageBox::warning(this, tr("Winrail Modelwright"), message);
+}
+
+void CMainFrame::NewDocument()
+{
+    if (!SaveModified())
+        return;
+    m_document.OnNewDocument();
+    UpdateTitle();
+}
+
+void CMainFrame::OnFileOpen()
+{
+    if (!SaveModified())
+        return;
+    const QString path = AskOpenPath();
+    if (!path.isEmpty())
+        LoadDocument(path);
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path)
+{
+    return SaveModified() && LoadDocument(path);
+}
+
+bool CMainFrame::LoadDocument(const QString& path)
+{
+    const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    try {
+        m_document.OpenDocumentFile(PathOf(absolutePath));
+    } catch (const CException& error) {
+        UpdateTitle();
+        RemoveRecentFile(absolutePath);
+        ReportError(QString::fromStdString(error.what()));
+        return false;
+    }
+    AddRecentFile(absolutePath);
+    UpdateTitle();
+    return true;
+}
+
+QString CMainFrame::AskOpenPath()
+{
+    return QFileDialog::getOpenFileName(this, tr("Open"), QString(),
+        tr("Winrail Object Files (*.wo3)") + QStringLiteral(";;") + tr("All Files (*)"));
+}
+
+bool CMainFrame::SaveDocument()
+{
+    if (m_document.GetPathName().empty())
+        return SaveDocumentAs();
+    return SaveTo(PathText(m_document.GetPathName()));
+}
+
+bool CMainFrame::SaveDocumentAs()
+{
+    const QString path = AskSavePath();
+    return !path.isEmpty() && SaveTo(path);
+}
+
+QString CMainFrame::AskSavePath()
+{
+    QFileDialog dialog(this, tr("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({tr("Winrail Object Files (*.wo3)"), tr("All Files (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("wo3"));
+    if (m_document.GetPathName().empty())
+        dialog.selectFile(QString::fromStdString(m_document.GetTitle()));
+    else
+        dialog.selectFile(PathText(m_document.GetPathName()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool CMainFrame::SaveTo(const QString& path)
+{
+    const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    try {
+        m_document.SaveDocumentFile(PathOf(absolutePath));
+    } catch (const CException& error) {
+        ReportError(QString::fromStdString(error.what()));
+        return false;
+    }
+    AddRecentFile(absolutePath);
+    UpdateTitle();
+    return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (SaveModified())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().constFirst().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.constFirst().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    OpenDocumentFile(urls.constFirst().toLocalFile());
+}
+
+void CMainFrame::LoadRecentFiles()
+{
+    m_recentFiles.clear();
+    const int count = m_pSettings->beginReadArray(QString::fromLatin1(kRecentFileArray));
+    for (int index = 0; index < count && m_recentFiles.size() < kMaxRecentFiles; ++index) {
+        m_pSettings->setArrayIndex(index);
+        const QString path = m_pSettings->value(QString::fromLatin1(kRecentFileKey)).toString();
+        if (!path.isEmpty() && !m_recentFiles.contains(path))
+            m_recentFiles.append(path);
+    }
+    m_pSettings->endArray();
+}
+
+void CMainFrame::StoreRecentFiles()
+{
+    m_pSettings->remove(QString::fromLatin1(kRecentFileArray));
+    m_pSettings->beginWriteArray(QString::fromLatin1(kRecentFileArray), static_cast<int>(m_recentFiles.size()));
+    for (int index = 0; index < m_recentFiles.size(); ++index) {
+        m_pSettings->setArrayIndex(index);
+        m_pSettings->setValue(QString::fromLatin1(kRecentFileKey), m_recentFiles.at(index));
+    }
+    m_pSettings->endArray();
+    m_pSettings->sync();
+}
+
+void CMainFrame::AddRecentFile(const QString& path)
+{
+    m_recentFiles.removeAll(path);
+    m_recentFiles.prepend(path);
+    while (m_recentFiles.size() > kMaxRecentFiles)
+        m_recentFiles.removeLast();
+    StoreRecentFiles();
+    UpdateRecentFileActions();
+}
+
+void CMainFrame::RemoveRecentFile(const QString& path)
+{
+    if (m_recentFiles.removeAll(path) == 0)
+        return;
+    StoreRecentFiles();
+    UpdateRecentFileActions();
+}
+
+void CMainFrame::UpdateRecentFileActions()
+{
+    m_noRecentFileAction->setVisible(m_recentFiles.isEmpty());
+    for (int index = 0; index < kMaxRecentFiles; ++index) {
+        QAction* action = m_recentFileActions[index];
+        const bool used = index < m_recentFiles.size();
+        action->setVisible(used);
+        if (!used)
+            continue;
+        action->setText(QStringLiteral("&%1 %2").arg(index + 1).arg(QDir::toNativeSeparators(m_recentFiles.at(index))));
+        action->setStatusTip(tr("Open this catalogue"));
+    }
+}
+
+void CMainFrame::OnOpenRecentFile(int index)
+{
+    if (index < m_recentFiles.size())
+        OpenDocumentFile(m_recentFiles.at(index));
+}
+
+void CMainFrame::OnFilePrint()
+{
+    QPrintDialog dialog(&m_printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_view->PrintCatalogue(m_printer);
+}
+
+void CMainFrame::OnFilePrintPreview()
+{
+    QPrintPreviewDialog preview(&m_printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { m_view->PrintCatalogue(*printer); });
+    preview.exec();
+}
+
+void CMainFrame::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&m_printer, this);
+    dialog.exec();
+}
+
+bool CMainFrame::PrintDocumentFile(const QString& path)
+{
+    if (!OpenDocumentFile(path))
+        return false;
+    m_view->PrintCatalogue(m_printer);
+    return true;
+}
+
+QString CMainFrame::MailerProgram()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
+}
+
+void CMainFrame::OnFileSendMail()
+{
+    // The mail carries the catalogue as it is now, saved or not, under its own file name.
+    QString name = QString::fromStdString(m_document.GetTitle());
+    if (!name.endsWith(QLatin1String(CModelwrightDoc::kFileExtension), Qt::CaseInsensitive))
+        name += QLatin1String(CModelwrightDoc::kFileExtension);
+    const QString folder = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).filePath(QStringLiteral("modelwright-mail"));
+    QDir().mkpath(folder);
+    const QString attachment = QDir(folder).filePath(name);
+    try {
+        WriteFileAtomically(PathOf(attachment), m_document.SaveToBytes());
+    } catch (const CException& error) {
+        ReportError(QString::fromStdString(error.what()));
+        return;
+    }
+    if (!StartMailer(attachment))
+        ReportError(tr("Failed to send mail."));
+}
+
+bool CMainFrame::StartMailer(const QString& attachment)
+{
+    const QString program = MailerProgram();
+    return !program.isEmpty() && QProcess::startDetached(program, {QStringLiteral("--attach"), attachment});
+}
+
+void CMainFrame::OnOptions()
+{
+    if (g_pOptions && EditOptions(*g_pOptions, this))
+        emit optionsChanged();
+}
+
+QString CMainFrame::HelpTopicOf(const QWidget* widget)
+{
+    const QWidget* window = widget ? widget->window() : nullptr;
+    return window ? window->objectName() : QString();
+}
+
+void CMainFrame::OnHelp()
+{
+    const QWidget* active = QApplication::activeModalWidget();
+    if (!active)
+        active = QApplication::activeWindow();
+    emit helpRequested(HelpTopicOf(active ? active : this));
+}
+
+void CMainFrame::OnContextHelp()
+{
+    if (m_contextHelpMode)
+        return;
+    m_contextHelpMode = true;
+    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+    qApp->installEventFilter(this);
+}
+
+void CMainFrame::EndContextHelp()
+{
+    if (!m_contextHelpMode)
+        return;
+    m_contextHelpMode = false;
+    qApp->removeEventFilter(this);
+    QApplication::restoreOverrideCursor();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_contextHelpMode)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        // The click names the window it landed on and goes no further.
+        const QString topic = HelpTopicOf(qobject_cast<QWidget*>(watched));
+        EndContextHelp();
+        emit helpRequested(topic);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return true;
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            EndContextHelp();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,159 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPrinter>
+
+#include <array>
+#include <memory>
+
+class CModelwrightDoc;
+class CModelwrightView;
+class QAction;
+class QLabel;
+class QMenu;
+class QSettings;
+class QToolBar;
+
+// The program's one top-level window: menus, toolbar, status bar and the form view. It runs
+// the file commands on the document and keeps the title, the modified mark and the list of
+// recently used files up to date.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kMaxRecentFiles = 4;
+
+    explicit CMainFrame(CModelwrightDoc& document, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CModelwrightView* View() const { return m_view; }
+    CModelwrightDoc& Document() const { return m_document; }
+
+    // File New: a new, empty catalogue, after asking about unsaved changes.
+    void NewDocument();
+    // File Open of a known file, after asking about unsaved changes; false when the user
+    // kept the open catalogue or the file could not be read (the error was shown).
+    bool OpenDocumentFile(const QString& path);
+    // File Save and File Save As; false when cancelled or failed (the error was shown).
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    // Opens the file and prints it on the current printer without asking; false when the
+    // file could not be opened.
+    bool PrintDocumentFile(const QString& path);
+
+    // The recently used files, the latest first.
+    QStringList RecentFiles() const { return m_recentFiles; }
+    QPrinter& Printer() { return m_printer; }
+
+    QAction* NewAction() const { return m_newAction; }
+    QAction* OpenAction() const { return m_openAction; }
+    QAction* SaveAction() const { return m_saveAction; }
+    QAction* SaveAsAction() const { return m_saveAsAction; }
+    QAction* PrintAction() const { return m_printAction; }
+    QAction* PrintPreviewAction() const { return m_printPreviewAction; }
+    QAction* PrintSetupAction() const { return m_printSetupAction; }
+    QAction* SendAction() const { return m_sendAction; }
+    QAction* RecentFileAction(int index) const { return m_recentFileActions.at(index); }
+    QAction* ExitAction() const { return m_exitAction; }
+    QAction* CutAction() const { return m_cutAction; }
+    QAction* CopyAction() const { return m_copyAction; }
+    QAction* PasteAction() const { return m_pasteAction; }
+    QAction* ToolbarAction() const;
+    QAction* StatusBarAction() const { return m_statusBarAction; }
+    QAction* OptionsAction() const { return m_optionsAction; }
+    QAction* HelpTopicsAction() const { return m_helpTopicsAction; }
+    QAction* HelpAction() const { return m_helpAction; }
+    QAction* ContextHelpAction() const { return m_contextHelpAction; }
+    QAction* AboutAction() const { return m_aboutAction; }
+    QToolBar* ToolBar() const { return m_toolBar; }
+
+signals:
+    // Help on a topic: the object name of the window the user asked about; empty for the
+    // table of contents.
+    void helpRequested(const QString& topic);
+    void aboutRequested();
+    // The options sheet was closed with OK; the options may have changed.
+    void optionsChanged();
+
+protected:
+    // What the user is asked; each returns empty or Cancel when the user cancels.
+    virtual QString AskOpenPath();
+    virtual QString AskSavePath();
+    virtual QMessageBox::StandardButton AskSaveChanges();
+    virtual void ReportError(const QString& message);
+    // Hands a mail with the attachment to the desktop; false when it could not be started.
+    virtual bool StartMailer(const QString& attachment);
+    static QString MailerProgram();
+
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void retranslateUi();
+    void ConnectDocument();
+
+    void UpdateTitle();
+    // Asks about unsaved changes; false when the user cancelled or saving failed.
+    bool SaveModified();
+    bool LoadDocument(const QString& path);
+    bool SaveTo(const QString& path);
+
+    void LoadRecentFiles();
+    void StoreRecentFiles();
+    void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
+    void UpdateRecentFileActions();
+    void OnOpenRecentFile(int index);
+
+    void OnFileOpen();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    void OnFileSendMail();
+    void OnOptions();
+    void OnHelp();
+    void OnContextHelp();
+    void EndContextHelp();
+    void OnStatusMessageChanged(const QString& message);
+    static QString HelpTopicOf(const QWidget* widget);
+
+    CModelwrightDoc& m_document;
+    CModelwrightView* m_view;
+    QToolBar* m_toolBar = nullptr;
+    std::unique_ptr<QSettings> m_pSettings;
+    QStringList m_recentFiles;
+    QPrinter m_printer;
+    bool m_contextHelpMode = false;
+
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_viewMenu = nullptr;
+    QMenu* m_optionsMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_newAction = nullptr;
+    QAction* m_openAction = nullptr;
+    QAction* m_saveAction = nullptr;
+    QAction* m_saveAsAction = nullptr;
+    QAction* m_printAction = nullptr;
+    QAction* m_printPreviewAction = nullptr;
+    QAction* m_printSetupAction = nullptr;
+    QAction* m_sendAction = nullptr;
+    QAction* m_noRecentFileAction = nullptr;
+    std::array<QAction*, kMaxRecentFiles> m_recentFileActions {};
+    QAction* m_exitAction = nullptr;
+    QAction* m_cutAction = nullptr;
+    QAction* m_copyAction = nullptr;
+    QAction* m_pasteAction = nullptr;
+    QAction* m_statusBarAction = nullptr;
+    QAction* m_optionsAction = nullptr;
+    QAction* m_helpTopicsAction = nullptr;
+    QAction* m_helpAction = nullptr;
+    QAction* m_contextHelpAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+};

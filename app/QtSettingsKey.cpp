@@ -1,0 +1,65 @@
+#include "app/QtSettingsKey.h"
+
+namespace {
+
+QString KeyName(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}
+
+std::optional<int32_t> Int32FromSetting(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+        return value.toInt();
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::QString:
+    case QMetaType::QByteArray: {
+        // Through the text: a number's own conversion wraps values outside the range.
+        bool ok = false;
+        const int32_t number = value.toString().toInt(&ok);
+        if (ok)
+            return number;
+        return std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+CQtSettingsKey::CQtSettingsKey()
+    : CQtSettingsKey(OpenProgramSettings())
+{
+}
+
+CQtSettingsKey::CQtSettingsKey(std::unique_ptr<QSettings> settings)
+    : m_pSettings(std::move(settings))
+{
+}
+
+std::unique_ptr<QSettings> CQtSettingsKey::OpenProgramSettings()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+        QStringLiteral(MW_COMPANY_NAME), QString::fromLatin1(kApplicationName));
+}
+
+std::optional<int32_t> CQtSettingsKey::ReadInt32(std::string_view name)
+{
+    const QString key = KeyName(name);
+    if (!m_pSettings->contains(key))
+        return std::nullopt;
+    return Int32FromSetting(m_pSettings->value(key));
+}
+
+bool CQtSettingsKey::WriteInt32(std::string_view name, int32_t value)
+{
+    m_pSettings->setValue(KeyName(name), value);
+    m_pSettings->sync();
+    return m_pSettings->status() == QSettings::NoError && m_pSettings->isWritable();
+}

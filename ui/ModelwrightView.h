@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class CModelwrightDoc;
+class CNamedObject;
+class CObjectListBox;
+class CPartsFileWriter;
+class CPartsManager;
+class IObjectEditor;
+class QPrinter;
+class QPushButton;
+
+// The main form: the catalogue's parts in a sorted list and the eight command buttons.
+// Every editing command reaches the catalogue from here, and the export starts here.
+class CModelwrightView : public QWidget {
+    Q_OBJECT
+public:
+    enum class EPartKind { tree, building, platform };
+
+    explicit CModelwrightView(CModelwrightDoc& document, QWidget* parent = nullptr);
+    ~CModelwrightView() override;
+
+    // Rebuilds the list from the document's catalogue with nothing selected; called whenever
+    // the document gets a new catalogue.
+    void OnInitialUpdate();
+
+    void OnNewTree() { NewPart(EPartKind::tree); }
+    void OnNewBuilding() { NewPart(EPartKind::building); }
+    void OnNewPlatform() { NewPart(EPartKind::platform); }
+    void OnEdit();
+    void OnDelete();
+    void OnEditHeader();
+    void OnExport();
+    void OnExportAndCompile();
+    void OnSelChangeObjectList();
+
+    // Prints the catalogue as a plain sheet: the header's values, then one row per part in
+    // the catalogue's order.
+    void PrintCatalogue(QPrinter& printer) const;
+    QString CatalogueSheetHtml() const;
+
+    CNamedObject* Selected() const { return m_pSelected; }
+    CObjectListBox* ObjectList() const { return m_objectList; }
+    QPushButton* EditHeaderButton() const { return m_editHeaderButton; }
+    QPushButton* DeleteButton() const { return m_deleteButton; }
+    QPushButton* NewTreeButton() const { return m_newTreeButton; }
+    QPushButton* NewBuildingButton() const { return m_newBuildingButton; }
+    QPushButton* EditButton() const { return m_editButton; }
+    QPushButton* ExportButton() const { return m_exportButton; }
+    QPushButton* ExportAndCompileButton() const { return m_exportAndCompileButton; }
+    QPushButton* NewPlatformButton() const { return m_newPlatformButton; }
+
+protected:
+    // The edit dialog of a kind of part, and of the header.
+    virtual std::unique_ptr<IObjectEditor> CreateEditor(EPartKind kind);
+    virtual std::unique_ptr<IObjectEditor> CreateHeaderEditor();
+    // The parts file the user chooses; empty when the user cancels.
+    virtual QString AskExportPath();
+    // Hands a finished parts file to the program the desktop opens such files with.
+    virtual void OpenWithDesktop(const QString& path);
+    virtual void ReportError(const QString& message);
+
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslateUi();
+    CPartsManager* GetPartsManager() const;
+    void UpdateButtons();
+    void NewPart(EPartKind kind);
+    // Writes the whole catalogue to a file the user chooses; false when the user cancelled.
+    bool ExportPartsFile();
+
+    CModelwrightDoc& m_document;
+    QPushButton* m_exportButton;
+    QPushButton* m_editButton;
+    QPushButton* m_deleteButton;
+    CObjectListBox* m_objectList;
+    QPushButton* m_editHeaderButton;
+    QPushButton* m_newTreeButton;
+    QPushButton* m_newBuildingButton;
+    QPushButton* m_exportAndCompileButton;
+    QPushButton* m_newPlatformButton;
+    // The view's own parts file writer, used by every export.
+    std::unique_ptr<CPartsFileWriter> m_pWriter;
+    CNamedObject* m_pSelected = nullptr;
+};
