@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Makes the desktop know ".wo3" files as "Winrail Object Document", opened and printed by
+// this program. Done at every start; files are written only when their content changed, so a
+// usual start writes nothing.
+class CShellRegistration {
+public:
+    static constexpr const char* kMimeType = "application/x-winrail-object";
+    static constexpr const char* kDesktopFileName = "modelwright.desktop";
+    static constexpr const char* kMimePackageName = "modelwright.xml";
+    static constexpr const char* kIconName = "modelwright";
+
+    // dataHome is the user's data folder (on Linux ~/.local/share). Returns true when
+    // anything was written.
+    static bool RegisterShellFileTypes(const QString& programPath, const QString& dataHome = DefaultDataHome());
+    // Removes what RegisterShellFileTypes wrote. Returns true when anything was removed.
+    static bool UnregisterShellFileTypes(const QString& dataHome = DefaultDataHome());
+
+    static QString DefaultDataHome();
+    static QString DesktopEntry(const QString& programPath);
+    static QString MimePackage();
+    // One argument of a desktop entry's Exec line, quoted where its characters need it.
+    static QString QuoteExecArgument(const QString& argument);
+};
