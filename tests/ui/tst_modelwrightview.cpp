@@ -1,0 +1,473 @@
+#include "ModalDialogDriver.h"
+
+#include "export/PartsFileWriter.h"
+#include "export/ProgramOptions.h"
+#include "model/Building.h"
+#include "model/ModelwrightDoc.h"
+#include "model/Platform.h"
+#include "model/Tree.h"
+#include "ui/HeaderDlg.h"
+#include "ui/ModelwrightView.h"
+#include "ui/ObjectListBox.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+using EPartKind = CModelwrightView::EPartKind;
+
+// An edit dialog whose user is a function: it gets the object and says OK or Cancel.
+class CScriptedEditor : public IObjectEditor {
+public:
+    explicit CScriptedEditor(std::function<bool(CNamedObject&)> user) : m_user(std::move(user)) {}
+    bool Edit(CNamedObject& object, CObjectManager&) override { return m_user(object); }
+
+private:
+    std::function<bool(CNamedObject&)> m_user;
+};
+
+// The form with its part dialogs, its export file dialog and the desktop replaced.
+class CTestView : public CModelwrightView {
+public:
+    using CModelwrightView::CModelwrightView;
+
+    std::function<bool(CNamedObject&)> m_user = [](CNamedObject&) { return true; };
+    QList<EPartKind> m_editorKinds;
+    QString m_exportPath;
+    int m_exportAsked = 0;
+    QStringList m_opened;
+    QStringList m_errors;
+
+protected:
+    std::unique_ptr<IObjectEditor> CreateEditor(EPartKind kind) override
+    {
+        m_editorKinds << kind;
+        return std::make_unique<CScriptedEditor>(m_user);
+    }
+    QString AskExportPath() override
+    {
+        ++m_exportAsked;
+        return m_exportPath;
+    }
+    void OpenWithDesktop(const QString& path) override { m_opened << path; }
+    void ReportError(const QString& message) override { m_errors << message; }
+};
+
+bool Rename(CNamedObject& object, const char* name)
+{
+    object.m_name = name;
+    return true;
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}
+
+class TestModelwrightView : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<CModelwrightDoc> m_doc;
+    std::unique_ptr<CTestView> m_view;
+    QTemporaryDir m_dir;
+
+    CPartsManager& Parts() { return m_doc->Parts(); }
+
+    QStringList Entries() const
+    {
+        QStringList texts;
+        for (int row = 0; row < m_view->ObjectList()->count(); ++row)
+            texts << m_view->ObjectList()->item(row)->text();
+        return texts;
+    }
+
+    // Adds parts to the catalogue as a loaded file would have them, and shows them.
+    void LoadParts(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names) {
+            auto tree = std::make_unique<CTree>();
+            tree->m_name = name;
+            Parts().Add(std::move(tree));
+        }
+        m_view->OnInitialUpdate();
+    }
+
+    void Select(const CNamedObject* part)
+    {
+        const int row = m_view->ObjectList()->FindObject(part);
+        QVERIFY(row >= 0);
+        QTest::mouseClick(m_view->ObjectList()->viewport(), Qt::LeftButton, {},
+            m_view->ObjectList()->visualItemRect(m_view->ObjectList()->item(row)).center());
+        QCOMPARE(m_view->Selected(), part);
+    }
+
+    void CheckNothingSelected()
+    {
+        QCOMPARE(m_view->Selected(), nullptr);
+        QCOMPARE(m_view->ObjectList()->GetSelectedObject(), nullptr);
+        QVERIFY(!m_view->EditButton()->isEnabled());
+        QVERIFY(!m_view->DeleteButton()->isEnabled());
+    }
+
+private slots:
+    void init()
+    {
+        m_doc = std::make_unique<CModelwrightDoc>();
+        m_doc->OnNewDocument();
+        m_view = std::make_unique<CTestView>(*m_doc);
+        m_view->resize(560, 360);
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    }
+
+    void cleanup()
+    {
+        m_view.reset();
+        m_doc.reset();
+    }
+
+    void emptyCatalogueKeepsEveryCommandButEditAndDelete()
+    {
+        QVERIFY(Entries().isEmpty());
+        CheckNothingSelected();
+        for (QPushButton* button : {m_view->EditHeaderButton(), m_view->NewTreeButton(), m_view->NewBuildingButton(),
+                 m_view->NewPlatformButton(), m_view->ExportButton(), m_view->ExportAndCompileButton()})
+            QVERIFY2(button->isEnabled(), qPrintable(button->text()));
+        SaveScreenshot(*m_view, "main_form_empty");
+    }
+
+    void newPart_data()
+    {
+        QTest::addColumn<QString>("buttonName");
+        QTest::addColumn<EPartKind>("kind");
+        QTest::addColumn<QString>("className");
+        QTest::newRow("tree") << "newTree" << EPartKind::tree << "CTree";
+        QTest::newRow("building") << "newBuilding" << EPartKind::building << "CBuilding";
+        QTest::newRow("platform") << "newPlatform" << EPartKind::platform << "CPlatform";
+    }
+
+    void newPart()
+    {
+        QFETCH(EPartKind, kind);
+        QFETCH(QString, className);
+        QFETCH(QString, buttonName);
+        LoadParts({"Zebra"});
+        CNamedObject* edited = nullptr;
+        m_view->m_user = [&edited](CNamedObject& object) {
+            edited = &object;
+            return true;
+        };
+        QTest::mouseClick(m_view->findChild<QPushButton*>(buttonName), Qt::LeftButton);
+
+        QCOMPARE(m_view->m_editorKinds, QList<EPartKind> {kind});
+        QVERIFY(edited);
+        QCOMPARE(QString(edited->GetRuntimeClass()->m_className), className);
+        QCOMPARE(Parts().GetCount(), size_t(2));
+        QCOMPARE(Parts().GetList().back().get(), edited);
+        const QString defaultName = QStringLiteral("%1 %2").arg(className).arg(edited->m_id);
+        QCOMPARE(QString::fromStdString(edited->m_name), defaultName);
+        QCOMPARE(Entries(), (QStringList {defaultName, "Zebra"}));
+        QCOMPARE(m_view->Selected(), edited);
+        QCOMPARE(m_view->ObjectList()->GetSelectedObject(), edited);
+        QVERIFY(m_view->EditButton()->isEnabled());
+        QVERIFY(m_view->DeleteButton()->isEnabled());
+        QVERIFY(m_doc->IsModified());
+        if (auto* building = DynamicDowncast<CBuilding>(edited))
+            QCOMPARE(building->GetDocument(), m_doc.get());
+    }
+
+    void cancelledNewPartChangesNothing_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("wasModified");
+        for (const auto& [name, kind] : {std::pair {"tree", EPartKind::tree}, std::pair {"building", EPartKind::building},
+                 std::pair {"platform", EPartKind::platform}}) {
+            QTest::addRow("%s, unmodified", name) << int(kind) << false;
+            QTest::addRow("%s, modified", name) << int(kind) << true;
+        }
+    }
+
+    void cancelledNewPartChangesNothing()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, wasModified);
+        LoadParts({"Oak"});
+        CNamedObject* oak = Parts().GetList().front().get();
+        Select(oak);
+        m_doc->SetModifiedFlag(wasModified);
+        // A building's element commands mark the document while its dialog runs.
+        m_view->m_user = [this](CNamedObject& object) {
+            object.m_name = "Given up";
+            if (auto* building = DynamicDowncast<CBuilding>(&object))
+                building->GetDocument()->SetModifiedFlag(true);
+            return false;
+        };
+        switch (EPartKind(kind)) {
+        case EPartKind::tree:
+            m_view->OnNewTree();
+            break;
+        case EPartKind::building:
+            m_view->OnNewBuilding();
+            break;
+        case EPartKind::platform:
+            m_view->OnNewPlatform();
+            break;
+        }
+        QCOMPARE(Entries(), QStringList {"Oak"});
+        QCOMPARE(Parts().GetCount(), size_t(1));
+        QCOMPARE(m_doc->IsModified(), wasModified);
+        QCOMPARE(m_view->Selected(), oak);
+    }
+
+    void editRunsTheDialogOfThePartsKind()
+    {
+        auto building = std::make_unique<CBuilding>();
+        building->m_name = "Station";
+        CNamedObject* station = building.get();
+        Parts().Add(std::move(building));
+        auto platform = std::make_unique<CPlatform>();
+        platform->m_name = "Platform 1";
+        CNamedObject* platformPart = platform.get();
+        Parts().Add(std::move(platform));
+        LoadParts({"Oak"});
+
+        m_view->m_user = [](CNamedObject&) { return false; };
+        for (const auto& [part, kind] : {std::pair {station, EPartKind::building}, std::pair {platformPart, EPartKind::platform},
+                 std::pair {Parts().GetList().back().get(), EPartKind::tree}}) {
+            Select(part);
+            m_view->m_editorKinds.clear();
+            QTest::mouseClick(m_view->EditButton(), Qt::LeftButton);
+            QCOMPARE(m_view->m_editorKinds, QList<EPartKind> {kind});
+        }
+        QVERIFY(!m_doc->IsModified());
+    }
+
+    void renamingMovesTheEntryAndKeepsItSelected_data()
+    {
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("row");
+        QTest::newRow("to the front") << "Ash" << QStringList {"Ash", "birch", "Oak"} << 0;
+        QTest::newRow("case ignored") << "apple" << QStringList {"apple", "birch", "Oak"} << 0;
+        QTest::newRow("to the end") << "Yew" << QStringList {"birch", "Oak", "Yew"} << 2;
+        QTest::newRow("cleared, no default name") << "" << QStringList {"", "birch", "Oak"} << 0;
+    }
+
+    void renamingMovesTheEntryAndKeepsItSelected()
+    {
+        QFETCH(QString, newName);
+        QFETCH(QStringList, entries);
+        QFETCH(int, row);
+        LoadParts({"Pine", "birch", "Oak"});
+        CNamedObject* pine = Parts().GetList().front().get();
+        QCOMPARE(Entries(), (QStringList {"birch", "Oak", "Pine"}));
+        Select(pine);
+        const std::string name = newName.toStdString();
+        m_view->m_user = [&name](CNamedObject& object) { return Rename(object, name.c_str()); };
+        QTest::mouseClick(m_view->EditButton(), Qt::LeftButton);
+
+        QCOMPARE(Entries(), entries);
+        QCOMPARE(m_view->ObjectList()->GetSelectedIndex(), row);
+        QCOMPARE(m_view->ObjectList()->GetSelectedObject(), pine);
+        QCOMPARE(m_view->Selected(), pine);
+        QCOMPARE(pine->m_name, name);
+        QVERIFY(m_doc->IsModified());
+        QVERIFY(m_view->EditButton()->isEnabled());
+    }
+
+    void cancelledEditKeepsListAndFlag()
+    {
+        LoadParts({"Oak", "Pine"});
+        CNamedObject* oak = Parts().GetList().front().get();
+        Select(oak);
+        m_view->m_user = [](CNamedObject&) { return false; };
+        m_view->OnEdit();
+        QCOMPARE(Entries(), (QStringList {"Oak", "Pine"}));
+        QCOMPARE(m_view->Selected(), oak);
+        QVERIFY(!m_doc->IsModified());
+    }
+
+    void equalNamesAreToldApartByTheirPart()
+    {
+        LoadParts({"Oak", "Oak", "Oak"});
+        CNamedObject* second = Parts().GetList()[1].get();
+        Select(second);
+        m_view->m_user = [](CNamedObject& object) { return Rename(object, "Beech"); };
+        m_view->OnEdit();
+        QCOMPARE(Parts().GetList()[0]->m_name, std::string("Oak"));
+        QCOMPARE(second->m_name, std::string("Beech"));
+        QCOMPARE(Parts().GetList()[2]->m_name, std::string("Oak"));
+
+        m_view->m_user = [](CNamedObject& object) { return Rename(object, "Oak"); };
+        m_view->OnEdit();
+        QCOMPARE(Entries(), (QStringList {"Oak", "Oak", "Oak"}));
+        QCOMPARE(m_view->Selected(), second);
+        QTest::mouseClick(m_view->DeleteButton(), Qt::LeftButton);
+        QCOMPARE(Parts().GetCount(), size_t(2));
+        for (const auto& part : Parts().GetList())
+            QVERIFY(part.get() != second);
+        QCOMPARE(Entries(), (QStringList {"Oak", "Oak"}));
+    }
+
+    void deleteAsksNothingAndLeavesNothingSelected()
+    {
+        LoadParts({"Oak", "Pine", "Yew"});
+        Select(Parts().GetList()[1].get());
+        QTest::mouseClick(m_view->DeleteButton(), Qt::LeftButton);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(Entries(), (QStringList {"Oak", "Yew"}));
+        QCOMPARE(Parts().GetCount(), size_t(2));
+        QVERIFY(m_doc->IsModified());
+        CheckNothingSelected();
+
+        // With nothing selected, Edit and Delete do nothing.
+        m_doc->SetModifiedFlag(false);
+        m_view->OnDelete();
+        m_view->OnEdit();
+        QCOMPARE(Parts().GetCount(), size_t(2));
+        QVERIFY(m_view->m_editorKinds.isEmpty());
+        QVERIFY(!m_doc->IsModified());
+    }
+
+    void initialUpdateShowsANewCatalogueSorted()
+    {
+        LoadParts({"Oak"});
+        Select(Parts().GetList().front().get());
+        // A catalogue replaced by a loaded one: its parts show sorted, nothing selected.
+        CModelwrightDoc loaded;
+        loaded.OnNewDocument();
+        for (const char* name : {"pine", "Ash", "oak"}) {
+            auto tree = std::make_unique<CTree>();
+            tree->m_name = name;
+            loaded.Parts().Add(std::move(tree));
+        }
+        m_doc->LoadFromBytes(loaded.SaveToBytes());
+        m_view->OnInitialUpdate();
+        QCOMPARE(Entries(), (QStringList {"Ash", "oak", "pine"}));
+        CheckNothingSelected();
+    }
+
+    void exportWritesTheCatalogueInItsOwnOrder_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("empty catalogue: header block only") << QStringList {};
+        QTest::newRow("parts") << QStringList {"Zebra", "Alpha", "Middle"};
+    }
+
+    void exportWritesTheCatalogueInItsOwnOrder()
+    {
+        QFETCH(QStringList, names);
+        for (const QString& name : names) {
+            auto tree = std::make_unique<CTree>();
+            tree->m_name = name.toStdString();
+            Parts().Add(std::move(tree));
+        }
+        m_view->OnInitialUpdate();
+        m_view->m_exportPath = m_dir.filePath("catalogue.bdf");
+        QTest::mouseClick(m_view->ExportButton(), Qt::LeftButton);
+
+        const QByteArray written = FileBytes(m_view->m_exportPath);
+        QCOMPARE(written.toStdString(), ExportToText(Parts(), CProgramOptions()));
+        qsizetype previous = -1;
+        for (const QString& name : names) {
+            const qsizetype at = written.indexOf(name.toUtf8());
+            QVERIFY(at > previous);
+            previous = at;
+        }
+        if (names.isEmpty())
+            QVERIFY(!written.contains("Structure"));
+        QVERIFY(!m_doc->IsModified());
+        QVERIFY(m_view->m_opened.isEmpty());
+        QVERIFY(m_view->m_errors.isEmpty());
+    }
+
+    void exportAndCompileHandsOverOnlyAFinishedFile()
+    {
+        LoadParts({"Oak"});
+        const QTemporaryDir dir;
+        // Cancelled file dialog: no file, no hand-over.
+        m_view->m_exportPath.clear();
+        QTest::mouseClick(m_view->ExportAndCompileButton(), Qt::LeftButton);
+        QCOMPARE(m_view->m_exportAsked, 1);
+        QVERIFY(m_view->m_opened.isEmpty());
+        QVERIFY(QDir(dir.path()).isEmpty());
+
+        // A file that cannot be made: the error is shown, nothing is handed over.
+        m_view->m_exportPath = dir.filePath("missing/folder/catalogue.bdf");
+        m_view->OnExportAndCompile();
+        QCOMPARE(m_view->m_errors.size(), 1);
+        QVERIFY(m_view->m_errors.front().contains("catalogue.bdf"));
+        QVERIFY(m_view->m_opened.isEmpty());
+
+        // The failure leaves the writer ready for the next export.
+        m_view->m_exportPath = dir.filePath("catalogue.bdf");
+        m_view->OnExportAndCompile();
+        QCOMPARE(m_view->m_opened, QStringList {m_view->m_exportPath});
+        QVERIFY(QFile::exists(m_view->m_exportPath));
+        QVERIFY(!m_doc->IsModified());
+    }
+
+    void editHeaderMarksTheDocumentOnlyOnOk()
+    {
+        WhenModal([](QDialog& dialog) {
+            auto& header = static_cast<CHeaderDlg&>(dialog);
+            header.DescriptionEdit()->clear();
+            QTest::keyClicks(header.DescriptionEdit(), "Summer catalogue");
+        });
+        QTest::mouseClick(m_view->EditHeaderButton(), Qt::LeftButton);
+        QCOMPARE(Parts().m_pHeader->m_name, std::string(""));
+        QVERIFY(!m_doc->IsModified());
+
+        WhenModal([](QDialog& dialog) {
+            auto& header = static_cast<CHeaderDlg&>(dialog);
+            QTest::keyClicks(header.DescriptionEdit(), "Summer catalogue");
+            dialog.accept();
+        });
+        QTest::mouseClick(m_view->EditHeaderButton(), Qt::LeftButton);
+        QCOMPARE(Parts().m_pHeader->m_name, std::string("Summer catalogue"));
+        QVERIFY(m_doc->IsModified());
+        QVERIFY(Entries().isEmpty());
+    }
+
+    void printedSheetListsHeaderAndParts()
+    {
+        Parts().m_pHeader->m_name = "Summer <catalogue>";
+        Parts().m_pHeader->m_author = "J. Smith";
+        Parts().m_pHeader->m_pManufacturer->m_town = "Utrecht";
+        auto tree = std::make_unique<CTree>();
+        tree->m_name = "Zebra oak";
+        tree->m_catalogNo = "T-17";
+        tree->m_price = "12.50";
+        tree->m_partsPerPackage = 3;
+        Parts().Add(std::move(tree));
+        auto platform = std::make_unique<CPlatform>();
+        platform->m_name = "Alpha platform";
+        Parts().Add(std::move(platform));
+        m_view->OnInitialUpdate();
+
+        const QString html = m_view->CatalogueSheetHtml();
+        for (const char* text : {"Summer &lt;catalogue&gt;", "J. Smith", "Town: Utrecht", "<td>Zebra oak</td><td>Tree</td><td>T-17</td><td>12.50</td><td>3</td>",
+                 "<td>Alpha platform</td><td>Platform</td>"})
+            QVERIFY2(html.contains(text), text);
+        QVERIFY(html.indexOf("Zebra oak") < html.indexOf("Alpha platform"));
+
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_dir.filePath("sheet.pdf"));
+        m_view->PrintCatalogue(printer);
+        QVERIFY(FileBytes(printer.outputFileName()).startsWith("%PDF"));
+    }
+};
+
+QTEST_MAIN(TestModelwrightView)
+#include "tst_modelwrightview.moc"
