@@ -7,12 +7,33 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Rectangles as left, top, right, bottom; right and bottom lie just outside.
 constexpr QRect Span(int left, int top, int right, int bottom)
 {
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+// Fills the ellipse inside the rectangle row by row, each row as wide as the ellipse at
+// the row's middle, so that the same pixels are painted on every device.
+void FillEllipse(QPainter& painter, const QRect& bounds, const QColor& color)
+{
+    const double centerX = bounds.left() + bounds.width() / 2.0;
+    const double centerY = bounds.top() + bounds.height() / 2.0;
+    const double radiusX = bounds.width() / 2.0;
+    const double radiusY = bounds.height() / 2.0;
+    for (int y = bounds.top(); y <= bounds.bottom(); ++y) {
+        const double rowOffset = (y + 0.5 - centerY) / radiusY;
+        const double halfWidth = radiusX * std::sqrt(std::max(0.0, 1.0 - rowOffset * rowOffset));
+        const int left = static_cast<int>(std::lround(centerX - halfWidth));
+        const int right = static_cast<int>(std::lround(centerX + halfWidth));
+        if (right > left)
+            painter.fillRect(Span(left, y, right, y + 1), color);
+    }
 }
 
 constexpr int kBodyLeft = 10;
@@ -98,11 +119,9 @@ void CDecorationPreview::Paint(QPainter& painter) const
     const QColor innerColor = ToQColor(m_innerColor);
     const bool arched = m_mainType == kDecorationBaseB;
 
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(mainColor);
-    painter.drawRect(Span(kBodyLeft, kBodyTop, kBodyRight, kBodyBottom));
+    painter.fillRect(Span(kBodyLeft, kBodyTop, kBodyRight, kBodyBottom), mainColor);
     if (arched)
-        painter.drawEllipse(Span(kBodyLeft, kArchTop, kBodyRight, kArchBottom));
+        FillEllipse(painter, Span(kBodyLeft, kArchTop, kBodyRight, kArchBottom), mainColor);
 
     int glassBottom = 0;
     if (m_subtype == kDecorationDoorWithWindow)
@@ -113,18 +132,17 @@ void CDecorationPreview::Paint(QPainter& painter) const
         return;
 
     int glassTop = kGlassTop;
-    painter.setBrush(innerColor);
-    painter.drawRect(Span(kGlassLeft, kGlassTop, kGlassRight, glassBottom));
+    painter.fillRect(Span(kGlassLeft, kGlassTop, kGlassRight, glassBottom), innerColor);
     if (arched) {
-        painter.drawEllipse(Span(kGlassLeft, kGlassArchTop, kGlassRight, kGlassArchBottom));
+        FillEllipse(painter, Span(kGlassLeft, kGlassArchTop, kGlassRight, kGlassArchBottom), innerColor);
         glassTop = kGlassArchTop;
     }
 
     if (m_windowCount <= 1)
         return;
-    painter.setPen(QPen(mainColor, kBarWidth, Qt::SolidLine, Qt::FlatCap));
+    // A bar drawn at x (or y) is two pixels wide: x - 1 and x.
     const int middle = kGlassLeft + (kGlassRight - kGlassLeft) / 2;
-    painter.drawLine(middle, glassTop, middle, glassBottom);
+    painter.fillRect(Span(middle - kBarWidth / 2, glassTop, middle + kBarWidth / 2, glassBottom), mainColor);
     for (const int y : HorizontalBars(m_windowCount, glassTop, glassBottom))
-        painter.drawLine(kGlassLeft, y, kGlassRight, y);
+        painter.fillRect(Span(kGlassLeft, y - kBarWidth / 2, kGlassRight, y + kBarWidth / 2), mainColor);
 }
