@@ -1,0 +1,150 @@
+#include "ModalDialogDriver.h"
+
+#include "export/ProgramOptions.h"
+#include "ui/OptionsPropertySheet.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+QStringList Items(const QComboBox& combo)
+{
+    QStringList texts;
+    for (int index = 0; index < combo.count(); ++index)
+        texts << combo.itemText(index);
+    return texts;
+}
+
+void ClickOk(QDialog& dialog)
+{
+    QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+// Picks an entry of a combo box with the keyboard, as a user would.
+void Choose(QComboBox* combo, const QString& text)
+{
+    const int target = combo->findText(text);
+    QVERIFY(target >= 0);
+    combo->setFocus();
+    while (combo->currentIndex() != target)
+        QTest::keyClick(combo, combo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+}
+
+}
+
+class TestOptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English));
+    }
+
+    void pageShowsTheOptionsAndOkTakesThemBack_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<int>("hexahedron");
+        QTest::addColumn<QString>("languageShown");
+        QTest::addColumn<QString>("versionShown");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("hexahedronStored");
+        QTest::newRow("defaults") << 112 << 157 << 1 << "English" << "6.x" << true << 1;
+        QTest::newRow("German, 5.x, off") << 108 << 156 << 0 << "German" << "5.x" << false << 0;
+        QTest::newRow("Default language") << 106 << 157 << 0 << "Default" << "6.x" << false << 0;
+        QTest::newRow("Dutch") << 154 << 157 << 1 << "Dutch" << "6.x" << true << 1;
+        QTest::newRow("French is not offered") << 110 << 157 << 1 << "" << "6.x" << true << 1;
+        QTest::newRow("unknown version") << 112 << 0 << 1 << "English" << "" << true << 1;
+        QTest::newRow("switch 2 shows ticked, stores 1") << 112 << 157 << 2 << "English" << "6.x" << true << 1;
+        QTest::newRow("negative switch") << 112 << 157 << -1 << "English" << "6.x" << true << 1;
+    }
+
+    void pageShowsTheOptionsAndOkTakesThemBack()
+    {
+        QFETCH(int, language);
+        QFETCH(int, version);
+        QFETCH(int, hexahedron);
+        QFETCH(QString, languageShown);
+        QFETCH(QString, versionShown);
+        QFETCH(bool, ticked);
+        QFETCH(int, hexahedronStored);
+        CProgramOptions options;
+        options.m_language = language;
+        options.m_winrailVersion = version;
+        options.m_hexahedronBugfix = hexahedron;
+        WhenModal([&](QDialog& dialog) {
+            auto& sheet = static_cast<COptionsPropertySheet&>(dialog);
+            CGeneralOptions& page = sheet.Page();
+            QCOMPARE(page.LanguageCombo()->currentText(), languageShown);
+            QCOMPARE(page.LanguageCombo()->currentIndex() < 0, languageShown.isEmpty());
+            QCOMPARE(page.VersionCombo()->currentText(), versionShown);
+            QCOMPARE(page.HexahedronCheck()->isChecked(), ticked);
+            ClickOk(dialog);
+        });
+        QVERIFY(EditOptions(options));
+        QCOMPARE(options.m_language, language);
+        QCOMPARE(options.m_winrailVersion, version);
+        QCOMPARE(options.m_hexahedronBugfix, hexahedronStored);
+    }
+
+    void sheetHasOnePageWithSortedChoices()
+    {
+        CProgramOptions options;
+        WhenModal([](QDialog& dialog) {
+            auto& sheet = static_cast<COptionsPropertySheet&>(dialog);
+            QCOMPARE(sheet.windowTitle(), QString("Options"));
+            QCOMPARE(sheet.Tabs()->count(), 1);
+            QCOMPARE(sheet.Tabs()->tabText(0), QString("General options"));
+            QCOMPARE(Items(*sheet.Page().LanguageCombo()), (QStringList {"Default", "Dutch", "English", "German"}));
+            QCOMPARE(Items(*sheet.Page().VersionCombo()), (QStringList {"5.x", "6.x"}));
+            QCOMPARE(sheet.Page().HexahedronCheck()->text(), QString("Use hexahedron in stead of Hexaedron (bug fix)"));
+            SaveScreenshot(dialog, "options_sheet");
+        });
+        EditOptions(options);
+    }
+
+    void choicesMadeOnThePageAreTakenOnOk()
+    {
+        CProgramOptions options;
+        WhenModal([](QDialog& dialog) {
+            auto& page = static_cast<COptionsPropertySheet&>(dialog).Page();
+            Choose(page.LanguageCombo(), "Dutch");
+            Choose(page.VersionCombo(), "5.x");
+            QTest::mouseClick(page.HexahedronCheck(), Qt::LeftButton);
+            ClickOk(dialog);
+        });
+        QVERIFY(EditOptions(options));
+        QCOMPARE(options.m_language, 154);
+        QCOMPARE(options.m_winrailVersion, 156);
+        QCOMPARE(options.m_hexahedronBugfix, 0);
+    }
+
+    void cancelChangesNothing()
+    {
+        CProgramOptions options;
+        options.m_language = 110;
+        options.m_winrailVersion = 157;
+        options.m_hexahedronBugfix = 2;
+        WhenModal([](QDialog& dialog) {
+            auto& page = static_cast<COptionsPropertySheet&>(dialog).Page();
+            Choose(page.LanguageCombo(), "German");
+            Choose(page.VersionCombo(), "5.x");
+            QTest::mouseClick(page.HexahedronCheck(), Qt::LeftButton);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QVERIFY(!EditOptions(options));
+        QCOMPARE(options.m_language, 110);
+        QCOMPARE(options.m_winrailVersion, 157);
+        QCOMPARE(options.m_hexahedronBugfix, 2);
+    }
+};
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"
