@@ -54,7 +54,9 @@ CPlatformDlg::CPlatformDlg(QWidget* parent)
 
     m_freeText = Named(new QPlainTextEdit, "freeText");
     m_freeText->setTabChangesFocus(true);
-    m_freeText->setMinimumHeight(fontMetrics().lineSpacing() * 3);
+    // A few lines to start with; the text grows with the dialog.
+    m_freeText->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    m_freeText->setMinimumHeight(fontMetrics().lineSpacing() * 4);
     auto* freeTextLabel = new QLabel(tr("Additional free text"));
     freeTextLabel->setBuddy(m_freeText);
 

@@ -37,6 +37,8 @@ CTreeDlg::CTreeDlg(QWidget* parent)
 
     m_freeText = Named(new QPlainTextEdit, "freeText");
     m_freeText->setTabChangesFocus(true);
+    // A few lines to start with; the text grows with the dialog.
+    m_freeText->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     m_freeText->setMinimumHeight(fontMetrics().lineSpacing() * 4);
     auto* freeTextLabel = new QLabel(tr("Addtional free text"));
     freeTextLabel->setBuddy(m_freeText);

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTest>
 #include <QDir>
 #include <QImage>
 #include <QTimer>
@@ -28,4 +31,20 @@ inline bool SaveScreenshot(QWidget& widget, const QString& name)
 {
     QDir().mkpath(QStringLiteral(MW_SCREENSHOT_DIR));
     return widget.grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
+}
+
+// Replaces the text of an edit by typing, as a user who selects everything first would.
+inline void Retype(QWidget* edit, const QString& text)
+{
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+inline QPushButton* DialogButton(QDialog& dialog, QDialogButtonBox::StandardButton which)
+{
+    auto* box = dialog.findChild<QDialogButtonBox*>();
+    return box ? box->button(which) : nullptr;
 }
