@@ -131,7 +131,7 @@ QWidget* CPlatformDlg::CreateCoverTypeGroup()
     m_coverTypeButtons = new QButtonGroup(this);
     auto* noCover = Named(new QRadioButton(tr("No cover")), "coverNone");
     m_coverTypeButtons->addButton(noCover, kCoverNone);
-    grid->addWidget(noCover, 0, 0, 1, 2);
+    grid->addWidget(noCover, 0, 0, 1, 2, Qt::AlignLeft);
     const QSize pictureSize(64, 40);
     for (size_t index = 0; index < kPictureCovers.size(); ++index) {
         const SCoverChoice& cover = kPictureCovers[index];
