@@ -42,8 +42,9 @@ struct SButtonWindow {
 
 void Hover(CColorPopup& popup, int cell)
 {
-    // A move to where the mouse already is sends nothing, so step off first.
-    QTest::mouseMove(&popup, QPoint(0, 0));
+    // A move to where the mouse already is sends nothing, so step onto the border first
+    // (a null point would mean the centre).
+    QTest::mouseMove(&popup, QPoint(1, 1));
     QTest::mouseMove(&popup, popup.CellRect(cell).center());
     QTRY_COMPARE(popup.CurrentCell(), cell);
 }
@@ -273,7 +274,7 @@ void TestColorButton::releaseOnTheBorderKeepsTheHighlight()
     CColorPopup* popup = window.Open();
     QVERIFY(popup);
     Hover(*popup, 5);
-    QTest::mouseClick(popup, Qt::LeftButton, {}, QPoint(0, 0));
+    QTest::mouseClick(popup, Qt::LeftButton, {}, QPoint(1, 1));
     QCOMPARE(window.button->GetColor(), kNamedColors[5].color);
 }
 
