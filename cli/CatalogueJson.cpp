@@ -436,8 +436,8 @@ json ParseRefusingDuplicates(std::string_view text)
     };
     try {
         return json::parse(text.begin(), text.end(), watchMembers);
-    } catch (const json::parse_error& error) {
-        // The parser's text starts with its own error code in brackets.
+    } catch (const json::exception& error) {
+        // Bad syntax or a number too large for a double; the parser's code in brackets is dropped.
         std::string message = error.what();
         const auto codeEnd = message.find("] ");
         if (codeEnd != std::string::npos)

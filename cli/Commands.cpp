@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <new>
 
 namespace {
 
@@ -36,9 +35,9 @@ bool HasJsonExtension(const std::string& path)
 }
 
 // Runs one step that reads or writes a file; a failure carries the file's name when the
-// program's message does not name it already.
+// program's message does not name it already. Any other failure is told as fallback.
 template <class Step>
-void RunStep(const std::string& path, Step step)
+void RunStep(const std::string& path, const char* fallback, Step step)
 {
     try {
         step();
@@ -46,19 +45,19 @@ void RunStep(const std::string& path, Step step)
         throw CRunFailure{error.what()};
     } catch (const CException& error) {
         throw CRunFailure{path + ": " + error.what()};
-    } catch (const std::bad_alloc&) {
-        throw CRunFailure{path + ": Out of memory."};
+    } catch (const std::exception&) {
+        throw CRunFailure{path + ": " + fallback};
     }
 }
 
 void LoadDocumentFile(const std::string& path, CModelwrightDoc& document)
 {
-    RunStep(path, [&] { document.OpenDocumentFile(PathFromUtf8(path)); });
+    RunStep(path, kFailedToOpenDocument, [&] { document.OpenDocumentFile(PathFromUtf8(path)); });
 }
 
 void LoadJsonCatalogue(const std::string& path, CModelwrightDoc& document)
 {
-    RunStep(path, [&] {
+    RunStep(path, kFailedToOpenDocument, [&] {
         const std::vector<uint8_t> bytes = ReadWholeFile(PathFromUtf8(path));
         document.OnNewDocument();
         CatalogueFromJsonText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
@@ -88,14 +87,14 @@ void RunBuild(const CCliRequest& request)
 {
     CModelwrightDoc document;
     LoadJsonCatalogue(request.m_input, document);
-    RunStep(request.m_output, [&] { document.SaveDocumentFile(PathFromUtf8(request.m_output)); });
+    RunStep(request.m_output, kFailedToSaveDocument, [&] { document.SaveDocumentFile(PathFromUtf8(request.m_output)); });
 }
 
 void RunExport(const CCliRequest& request)
 {
     CModelwrightDoc document;
     LoadCatalogue(request.m_input, document);
-    RunStep(request.m_output,
+    RunStep(request.m_output, kFailedToSaveDocument,
         [&] { ExportToFile(document.Parts(), request.m_options, PathFromUtf8(request.m_output)); });
 }
 

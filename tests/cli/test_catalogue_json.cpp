@@ -205,6 +205,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, CatalogueJsonRefusal,
         RefusedJson{R"({"parts":[],"parts":[]})", "parts: member given twice"},
         RefusedJson{R"({"parts":[)", "Invalid JSON"},
         RefusedJson{"", "Invalid JSON"},
+        RefusedJson{R"({"parts":[{"class":"CTree","topColor":1e400}]})", "Invalid JSON"},
         RefusedJson{"{\"header\":{\"name\":\"\xE9\"}}", "Invalid JSON"}));
 
 } // namespace
