@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -84,6 +85,7 @@ private slots:
     void cancellingTheColorDialogCancelsTheSelection();
     void deactivatingTheApplicationCancels();
     void popupStaysOnTheScreen();
+    void cellsShowTheirNamesAsToolTips();
     void screenshots();
 };
 
@@ -342,6 +344,18 @@ void TestColorButton::popupStaysOnTheScreen()
     const QRect button(window.button->mapToGlobal(QPoint(0, 0)), window.button->size());
     QVERIFY(popup->geometry().right() <= screen.right());
     QCOMPARE(popup->geometry().bottom(), button.top() - 1);
+    QTest::keyClick(popup, Qt::Key_Escape);
+}
+
+void TestColorButton::cellsShowTheirNamesAsToolTips()
+{
+    SButtonWindow window;
+    CColorPopup* popup = window.Open();
+    QVERIFY(popup);
+    Hover(*popup, 1);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Brown"));
+    Hover(*popup, 39);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("White"));
     QTest::keyClick(popup, Qt::Key_Escape);
 }
 

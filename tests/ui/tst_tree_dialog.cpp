@@ -64,6 +64,7 @@ private slots:
     void cancelTouchesNothing();
     void unknownTreeTypeIsKept();
     void notATreeIsRefused();
+    void tabFollowsTheControlOrder();
     void screenshot();
 
 private:
@@ -218,6 +219,27 @@ void TestTreeDialog::notATreeIsRefused()
     CNamedObject other;
     CTreeDlg dialog;
     QVERIFY(!dialog.Edit(other, m_owner));
+}
+
+void TestTreeDialog::tabFollowsTheControlOrder()
+{
+    CTree tree;
+    CTreeDlg dialog;
+    QStringList visited;
+    WhenModal([&visited](QDialog& shown) {
+        QVERIFY(QTest::qWaitForWindowActive(&shown));
+        Control(shown, "description")->setFocus();
+        for (int step = 0; step < 14; ++step) {
+            QWidget* focused = QApplication::focusWidget();
+            visited << (focused ? focused->objectName() : QString());
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+    });
+    dialog.Edit(tree, m_owner);
+    // Tab enters the tree type group at its first button.
+    QCOMPARE(visited, (QStringList{"description", "catalogNo", "price", "partsPerPackage", "units", "needleLeaved",
+                          "trunkHeight", "trunkRadius", "trunkColor", "topHeight", "topRadius", "topColor", "freeText"}
+                          << QString()));
 }
 
 void TestTreeDialog::screenshot()
