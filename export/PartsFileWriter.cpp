@@ -105,7 +105,7 @@ std::string ExportToText(const CPartsManager& manager, const CProgramOptions& op
     CPartsFileWriter writer;
     writer.Begin({}, options);
     writer.WriteAll(manager);
-    return writer.m_pFile->TakeBytes();
+    return std::string(writer.m_pFile->GetBytes());
 }
 
 void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, const std::filesystem::path& path)
@@ -118,10 +118,8 @@ void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, 
 
 void CPartsFileWriter::WriteNumbers(std::initializer_list<Coord> numbers)
 {
-    for (const Coord number : numbers) {
-        Out().Put(' ');
-        Out().PutInt(number.Value());
-    }
+    for (const Coord number : numbers)
+        Out().PutBlankInt(number.Value());
 }
 
 void CPartsFileWriter::WriteXYZ(Coord x, Coord y, Coord z)

@@ -3,25 +3,35 @@
 #include "model/FileIO.h"
 #include "model/TextCodec.h"
 
-void CPartsText::PutColor(COLORREF color)
+#include <algorithm>
+#include <new>
+
+void CPartsText::Grow(size_t n)
 {
-    static constexpr char hex[] = "0123456789abcdef";
-    const uint8_t bytes[3] = {GetBValue(color), GetGValue(color), GetRValue(color)};
-    char token[7] = {'$'};
-    for (int i = 0; i < 3; ++i) {
-        token[1 + 2 * i] = hex[bytes[i] >> 4];
-        token[2 + 2 * i] = hex[bytes[i] & 0xF];
-    }
-    m_bytes.append(token, sizeof token);
+    const size_t capacity = std::max({m_capacity * 2, m_size + n, size_t(1) << 16});
+    // realloc moves large blocks by remapping pages instead of copying them.
+    char* grown = static_cast<char*>(std::realloc(m_pBuffer.get(), capacity));
+    if (!grown)
+        throw std::bad_alloc();
+    m_pBuffer.release();
+    m_pBuffer.reset(grown);
+    m_capacity = capacity;
 }
 
 void CPartsText::PutSingleLineText(std::string_view utf8)
 {
-    const size_t start = m_bytes.size();
-    AppendCp1252Lossy(utf8, m_bytes);
-    for (size_t i = start; i < m_bytes.size(); ++i)
-        if (m_bytes[i] == '\r' || m_bytes[i] == '\n')
-            m_bytes[i] = ' ';
+    const size_t start = m_size;
+    if (IsAscii(utf8)) {
+        Put(utf8);
+    } else {
+        std::string bytes;
+        AppendCp1252Lossy(utf8, bytes);
+        Put(bytes);
+    }
+    char* text = m_pBuffer.get();
+    for (size_t i = start; i < m_size; ++i)
+        if (text[i] == '\r' || text[i] == '\n')
+            text[i] = ' ';
 }
 
 void CPartsText::PutMultiLineText(std::string_view utf8)
@@ -34,11 +44,11 @@ void CPartsText::PutMultiLineText(std::string_view utf8)
         if (bytes[i] == '\n')
             PutLineEnd();
         else
-            m_bytes.push_back(bytes[i]);
+            Put(bytes[i]);
     }
 }
 
 void CPartsText::Commit() const
 {
-    WriteFileAtomically(m_path, m_bytes);
+    WriteFileAtomically(m_path, GetBytes());
 }

@@ -2,32 +2,55 @@
 
 #include "model/Color.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
 // A parts file being written. Its text is gathered in memory exactly as the file will hold
 // it (Windows-1252, CR LF line ends) and reaches the disk in one atomic write, so a failed
-// export never leaves a half-written file.
+// export never leaves a half-written file. Catalogues give files of hundreds of megabytes,
+// so the buffer grows in place where the system allows and small writes stay inline.
 class CPartsText {
 public:
     CPartsText() = default;
     explicit CPartsText(std::filesystem::path path) : m_path(std::move(path)) {}
 
     // Program text of the file's own alphabet (keywords, signs), copied as it is.
-    void Put(std::string_view ascii) { m_bytes.append(ascii); }
-    void Put(char c) { m_bytes.push_back(c); }
-    void PutInt(int32_t value)
+    void Put(std::string_view ascii)
     {
-        char digits[12];
-        const auto result = std::to_chars(digits, digits + sizeof digits, value);
-        m_bytes.append(digits, result.ptr);
+        std::memcpy(Room(ascii.size()), ascii.data(), ascii.size());
+        m_size += ascii.size();
+    }
+    void Put(char c)
+    {
+        *Room(1) = c;
+        ++m_size;
+    }
+    void PutInt(int32_t value) { m_size = static_cast<size_t>(FormatInt(Room(kMaxIntChars), value) - m_pBuffer.get()); }
+    // A blank, then the number.
+    void PutBlankInt(int32_t value)
+    {
+        char* at = Room(kMaxIntChars + 1);
+        *at = ' ';
+        m_size = static_cast<size_t>(FormatInt(at + 1, value) - m_pBuffer.get());
     }
     // "$" and the blue, green and red bytes in lowercase hexadecimal.
-    void PutColor(COLORREF color);
-    void PutLineEnd() { m_bytes.append("\r\n", 2); }
+    void PutColor(COLORREF color)
+    {
+        char* at = Room(7);
+        at[0] = '$';
+        std::memcpy(at + 1, kHexPairs.data() + 2 * GetBValue(color), 2);
+        std::memcpy(at + 3, kHexPairs.data() + 2 * GetGValue(color), 2);
+        std::memcpy(at + 5, kHexPairs.data() + 2 * GetRValue(color), 2);
+        m_size += 7;
+    }
+    void PutLineEnd() { Put(std::string_view("\r\n", 2)); }
 
     // A user's text that must stay on its line: every CR and every LF becomes a blank.
     void PutSingleLineText(std::string_view utf8);
@@ -36,13 +59,69 @@ public:
     void PutMultiLineText(std::string_view utf8);
 
     const std::filesystem::path& GetPath() const { return m_path; }
-    const std::string& GetBytes() const { return m_bytes; }
-    std::string TakeBytes() { return std::move(m_bytes); }
+    std::string_view GetBytes() const { return {m_pBuffer.get(), m_size}; }
 
     // Writes the text to the file, replacing an existing one only when complete.
     void Commit() const;
 
 private:
+    static constexpr size_t kMaxIntChars = 11;
+    static constexpr std::array<char, 512> kHexPairs = [] {
+        std::array<char, 512> pairs {};
+        for (int i = 0; i < 256; ++i) {
+            pairs[2 * i] = "0123456789abcdef"[i >> 4];
+            pairs[2 * i + 1] = "0123456789abcdef"[i & 0xF];
+        }
+        return pairs;
+    }();
+    static constexpr std::array<char, 200> kDecimalPairs = [] {
+        std::array<char, 200> pairs {};
+        for (int i = 0; i < 100; ++i) {
+            pairs[2 * i] = static_cast<char>('0' + i / 10);
+            pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+        return pairs;
+    }();
+
+    // Writes the number in decimal at out and returns the end; most numbers are small.
+    static char* FormatInt(char* out, int32_t value)
+    {
+        uint32_t magnitude = static_cast<uint32_t>(value);
+        if (value < 0) {
+            *out++ = '-';
+            magnitude = 0u - magnitude;
+        }
+        if (magnitude < 10) {
+            *out = static_cast<char>('0' + magnitude);
+            return out + 1;
+        }
+        if (magnitude < 100) {
+            std::memcpy(out, kDecimalPairs.data() + 2 * magnitude, 2);
+            return out + 2;
+        }
+        if (magnitude < 1000) {
+            *out = static_cast<char>('0' + magnitude / 100);
+            std::memcpy(out + 1, kDecimalPairs.data() + 2 * (magnitude % 100), 2);
+            return out + 3;
+        }
+        return std::to_chars(out, out + kMaxIntChars, magnitude).ptr;
+    }
+
+    struct FreeBuffer {
+        void operator()(char* buffer) const { std::free(buffer); }
+    };
+
+    // Space for at least n more bytes at the end of the text.
+    char* Room(size_t n)
+    {
+        if (m_capacity - m_size <= n)
+            Grow(n);
+        return m_pBuffer.get() + m_size;
+    }
+    void Grow(size_t n);
+
     std::filesystem::path m_path;
-    std::string m_bytes;
+    std::unique_ptr<char, FreeBuffer> m_pBuffer;
+    size_t m_size = 0;
+    size_t m_capacity = 0;
 };

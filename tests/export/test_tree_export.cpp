@@ -151,3 +151,37 @@ TEST(TreeExport, LineBreaksInSingleLineTextsBecomeBlanks)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TreeExport, NumbersAndColourTokens)
+{
+    struct Row {
+        int32_t radius;
+        COLORREF color;
+        const char* circle;
+    };
+    const Row rows[] = {
+        {0, 0x7f, "Circle 0 0 0 $00007f"},
+        {9, RGB(255, 0, 0), "Circle 0 0 9 $0000ff"},
+        {10, RGB(0, 0, 255), "Circle 0 0 10 $ff0000"},
+        {99, 0x123456, "Circle 0 0 99 $123456"},
+        {100, 0xFFFFFF, "Circle 0 0 100 $ffffff"},
+        {999, 0xA0B0C0, "Circle 0 0 999 $a0b0c0"},
+        {1000, kAutomaticColor, "Circle 0 0 1000 $000000"},
+        {-1, 0xFF0A0B0C, "Circle 0 0 -1 $0a0b0c"},
+        {-10, 0, "Circle 0 0 -10 $000000"},
+        {123456789, 0, "Circle 0 0 123456789 $000000"},
+        {2147483647, 0, "Circle 0 0 2147483647 $000000"},
+        {-2147483647 - 1, 0, "Circle 0 0 -2147483648 $000000"},
+    };
+    for (const Row& row : rows) {
+        auto tree = MakeTree("Oak");
+        tree->m_trunkRadius = row.radius;
+        tree->m_trunkColor = row.color;
+        const std::string text = ExportPartLines(*CatalogueWith(std::move(tree)));
+        EXPECT_NE(text.find(std::string("\n;Trunk\n\n") + row.circle + "\n"), std::string::npos) << row.circle;
+    }
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+// Exporting the parts file of a large catalogue, measured beside plainly writing the same
+// bytes to a file, so that the formatting cost shows as a ratio on any machine.
+
+#include "bench/CatalogueGenerator.h"
+#include "export/PartsFileWriter.h"
+#include "export/ProgramOptions.h"
+#include "model/FileIO.h"
+#include "model/PartsManager.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kParts = 100000;
+
+const CPartsManager& Catalogue()
+{
+    static const std::unique_ptr<CPartsManager> parts = [] {
+        auto made = std::make_unique<CPartsManager>();
+        AddGeneratedParts(*made, kParts);
+        return made;
+    }();
+    return *parts;
+}
+
+const std::string& ExportedBytes()
+{
+    static const std::string bytes = ExportToText(Catalogue(), CProgramOptions());
+    return bytes;
+}
+
+fs::path OutputPath()
+{
+    static const fs::path path = fs::temp_directory_path() / ("mw-bench-export-" + std::to_string(std::random_device{}()) + ".bdf");
+    return path;
+}
+
+void BM_ExportToFile(benchmark::State& state)
+{
+    const CPartsManager& parts = Catalogue();
+    for (auto _ : state)
+        ExportToFile(parts, CProgramOptions(), OutputPath());
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * ExportedBytes().size()));
+}
+
+void BM_ExportToMemory(benchmark::State& state)
+{
+    const CPartsManager& parts = Catalogue();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ExportToText(parts, CProgramOptions()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * ExportedBytes().size()));
+}
+
+void BM_PlainWrite(benchmark::State& state)
+{
+    const std::string& bytes = ExportedBytes();
+    for (auto _ : state) {
+        FILE* file = std::fopen(OutputPath().c_str(), "wb");
+        if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+            state.SkipWithError("cannot write the output file");
+            if (file)
+                std::fclose(file);
+            break;
+        }
+        std::fclose(file);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
+void BM_AtomicWrite(benchmark::State& state)
+{
+    const std::string& bytes = ExportedBytes();
+    for (auto _ : state)
+        WriteFileAtomically(OutputPath(), bytes);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
+BENCHMARK(BM_ExportToFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ExportToMemory)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_AtomicWrite)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Keeps the mean wall time of every run, for the ratios printed at the end.
+class CRatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.iterations > 0 && !run.error_occurred)
+                m_seconds[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+    }
+
+    std::map<std::string, double> m_seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    std::printf("catalogue of %zu parts: %zu bytes of parts file\n", kParts, ExportedBytes().size());
+    CRatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    std::error_code error;
+    fs::remove(OutputPath(), error);
+
+    const auto& seconds = reporter.m_seconds;
+    const auto ratio = [&](const char* measured, const char* baseline) {
+        const auto m = seconds.find(measured);
+        const auto b = seconds.find(baseline);
+        if (m != seconds.end() && b != seconds.end() && b->second > 0)
+            std::printf("%s / %s = %.2f\n", measured, baseline, m->second / b->second);
+    };
+    ratio("BM_ExportToFile/min_time:2.000", "BM_PlainWrite/min_time:2.000");
+    ratio("BM_ExportToFile/min_time:2.000", "BM_AtomicWrite/min_time:2.000");
+    ratio("BM_ExportToMemory/min_time:2.000", "BM_PlainWrite/min_time:2.000");
+    return 0;
+}
