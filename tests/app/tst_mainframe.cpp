@@ -1,0 +1,454 @@
+#include "ui/ModalDialogDriver.h"
+
+#include "app/MainFrame.h"
+#include "app/QtSettingsKey.h"
+#include "export/ProgramOptions.h"
+#include "model/Exceptions.h"
+#include "model/ModelwrightDoc.h"
+#include "model/Tree.h"
+#include "ui/ModelwrightView.h"
+#include "ui/ObjectListBox.h"
+#include "ui/OptionsPropertySheet.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+
+// The main window with the user's answers to its questions given in advance.
+class CTestFrame : public CMainFrame {
+public:
+    using CMainFrame::CMainFrame;
+
+    QStringList m_openPaths;
+    QStringList m_savePaths;
+    QMessageBox::StandardButton m_saveChangesAnswer = QMessageBox::Cancel;
+    int m_saveChangesAsked = 0;
+    QStringList m_errors;
+    QStringList m_mailed;
+
+protected:
+    QString AskOpenPath() override { return m_openPaths.isEmpty() ? QString() : m_openPaths.takeFirst(); }
+    QString AskSavePath() override { return m_savePaths.isEmpty() ? QString() : m_savePaths.takeFirst(); }
+    QMessageBox::StandardButton AskSaveChanges() override
+    {
+        ++m_saveChangesAsked;
+        return m_saveChangesAnswer;
+    }
+    void ReportError(const QString& message) override { m_errors << message; }
+    bool StartMailer(const QString& attachment) override
+    {
+        m_mailed << attachment;
+        return true;
+    }
+};
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A document file holding trees of the given names, in that order.
+QByteArray CatalogueBytes(std::initializer_list<const char*> names)
+{
+    CModelwrightDoc doc;
+    doc.OnNewDocument();
+    for (const char* name : names) {
+        auto tree = std::make_unique<CTree>();
+        tree->m_name = name;
+        doc.Parts().Add(std::move(tree));
+    }
+    const std::vector<uint8_t> bytes = doc.SaveToBytes();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+// The names of the parts a document file holds, in its order.
+QStringList PartNames(const QString& path)
+{
+    CModelwrightDoc doc;
+    doc.OpenDocumentFile(PathFromUtf8(path.toStdString()));
+    QStringList names;
+    for (const auto& part : doc.Parts().GetList())
+        names << QString::fromStdString(part->m_name);
+    return names;
+}
+
+}
+
+class TestMainFrame : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_configDir;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CModelwrightDoc> m_doc;
+    std::unique_ptr<CTestFrame> m_frame;
+
+    QString FilePath(const QString& name) const { return m_dir->filePath(name); }
+
+    QStringList Entries() const
+    {
+        const CObjectListBox& list = *m_frame->View()->ObjectList();
+        QStringList texts;
+        for (int row = 0; row < list.count(); ++row)
+            texts << list.item(row)->text();
+        return texts;
+    }
+
+    void AddPart(const char* name)
+    {
+        auto tree = std::make_unique<CTree>();
+        tree->m_name = name;
+        CNamedObject* part = tree.get();
+        m_doc->Parts().Add(std::move(tree));
+        m_frame->View()->ObjectList()->AddAndSelect(part);
+        m_doc->SetModifiedFlag(true);
+    }
+
+    void MakeFrame()
+    {
+        m_frame = std::make_unique<CTestFrame>(*m_doc);
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The recent file list goes to a settings file of this test.
+        qputenv("XDG_CONFIG_HOME", m_configDir.path().toUtf8());
+        QLocale::setDefault(QLocale(QLocale::English));
+    }
+
+    void init()
+    {
+        CQtSettingsKey::OpenProgramSettings()->clear();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_doc = std::make_unique<CModelwrightDoc>();
+        MakeFrame();
+    }
+
+    void cleanup()
+    {
+        m_frame.reset();
+        m_doc.reset();
+    }
+
+    void opensMaximizedAsAnUntitledCatalogue()
+    {
+        QVERIFY(m_frame->windowState() & Qt::WindowMaximized);
+        QCOMPARE(m_frame->windowTitle(), QString("Untitled[*] - Winrail Modelwright"));
+        QVERIFY(!m_frame->isWindowModified());
+        QVERIFY(m_doc->m_pPartsManager);
+        QCOMPARE(m_frame->centralWidget(), m_frame->View());
+        QStringList menus;
+        for (QAction* menu : m_frame->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus, (QStringList {"&File", "&View", "&Options", "&Help"}));
+        QCOMPARE(m_frame->statusBar()->currentMessage(), QString("Ready"));
+        SaveScreenshot(*m_frame, "main_window");
+    }
+
+    void toolbarHoldsTheCommandsAndNeverEnablesTheClipboard()
+    {
+        QList<QAction*> buttons;
+        for (QAction* action : m_frame->ToolBar()->actions())
+            if (!action->isSeparator())
+                buttons << action;
+        QCOMPARE(buttons, (QList<QAction*> {m_frame->NewAction(), m_frame->OpenAction(), m_frame->SaveAction(),
+                              m_frame->CutAction(), m_frame->CopyAction(), m_frame->PasteAction(), m_frame->PrintAction(),
+                              m_frame->AboutAction(), m_frame->ContextHelpAction()}));
+        const auto clipboardDisabled = [this] {
+            return !m_frame->CutAction()->isEnabled() && !m_frame->CopyAction()->isEnabled() && !m_frame->PasteAction()->isEnabled();
+        };
+        QVERIFY(clipboardDisabled());
+        AddPart("Oak");
+        QVERIFY(clipboardDisabled());
+        m_frame->NewDocument();
+        QVERIFY(clipboardDisabled());
+    }
+
+    void hidingTheToolbarKeepsItWhereItWas()
+    {
+        m_frame->removeToolBar(m_frame->ToolBar());
+        m_frame->addToolBar(Qt::LeftToolBarArea, m_frame->ToolBar());
+        m_frame->ToolBar()->show();
+        m_frame->ToolbarAction()->trigger();
+        QVERIFY(!m_frame->ToolBar()->isVisible());
+        m_frame->ToolbarAction()->trigger();
+        QVERIFY(m_frame->ToolBar()->isVisible());
+        QCOMPARE(m_frame->toolBarArea(m_frame->ToolBar()), Qt::LeftToolBarArea);
+
+        m_frame->StatusBarAction()->trigger();
+        QVERIFY(!m_frame->statusBar()->isVisible());
+        m_frame->StatusBarAction()->trigger();
+        QVERIFY(m_frame->statusBar()->isVisible());
+    }
+
+    void titleFollowsTheModifiedFlag()
+    {
+        AddPart("Oak");
+        QVERIFY(m_frame->isWindowModified());
+        m_doc->SetModifiedFlag(false);
+        QVERIFY(!m_frame->isWindowModified());
+    }
+
+    void unsavedChangesAreAskedAbout_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("cancel keeps the catalogue") << int(QMessageBox::Cancel) << false << false;
+        QTest::newRow("no drops the changes") << int(QMessageBox::No) << true << false;
+        QTest::newRow("yes saves first") << int(QMessageBox::Yes) << true << true;
+    }
+
+    void unsavedChangesAreAskedAbout()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, replaced);
+        QFETCH(bool, saved);
+        const QString savePath = FilePath(QStringLiteral("asked%1.wo3").arg(answer));
+        const QString openPath = FilePath("other.wo3");
+        QVERIFY(WriteBytes(openPath, CatalogueBytes({"Birch"})));
+        for (const auto& command : {std::function<void()>([this] { m_frame->NewDocument(); }),
+                 std::function<void()>([this] { m_frame->OpenAction()->trigger(); }),
+                 std::function<void()>([this, &openPath] { m_frame->OpenDocumentFile(openPath); })}) {
+            m_doc->SetModifiedFlag(false);
+            m_frame->NewDocument();
+            AddPart("Oak");
+            m_frame->m_saveChangesAsked = 0;
+            m_frame->m_saveChangesAnswer = QMessageBox::StandardButton(answer);
+            m_frame->m_savePaths = {savePath};
+            m_frame->m_openPaths = {openPath};
+            QFile::remove(savePath);
+            command();
+            QCOMPARE(m_frame->m_saveChangesAsked, 1);
+            QCOMPARE(Entries() != QStringList {"Oak"}, replaced);
+            QCOMPARE(QFile::exists(savePath), saved);
+            QVERIFY(m_frame->m_errors.isEmpty());
+        }
+        // Without changes nothing is asked.
+        m_doc->SetModifiedFlag(false);
+        m_frame->m_saveChangesAsked = 0;
+        m_frame->NewDocument();
+        QCOMPARE(m_frame->m_saveChangesAsked, 0);
+    }
+
+    void closingAsksAboutUnsavedChanges()
+    {
+        AddPart("Oak");
+        m_frame->m_saveChangesAnswer = QMessageBox::Cancel;
+        QVERIFY(!m_frame->close());
+        QVERIFY(m_frame->isVisible());
+        m_frame->m_saveChangesAnswer = QMessageBox::No;
+        QVERIFY(m_frame->close());
+    }
+
+    void saveAndSaveAs()
+    {
+        AddPart("Oak");
+        // Save of an untitled catalogue asks for a name; cancelling writes nothing.
+        QVERIFY(!m_frame->SaveDocument());
+        QVERIFY(m_doc->IsModified());
+        QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+
+        const QString first = FilePath("garden.wo3");
+        m_frame->m_savePaths = {first};
+        m_frame->SaveAction()->trigger();
+        QCOMPARE(PartNames(first), QStringList {"Oak"});
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(m_frame->windowTitle(), QString("garden.wo3[*] - Winrail Modelwright"));
+        QCOMPARE(m_frame->windowFilePath(), first);
+
+        // Save of a named catalogue writes it without asking.
+        AddPart("Pine");
+        QVERIFY(m_frame->SaveDocument());
+        QVERIFY(m_frame->m_savePaths.isEmpty());
+        QCOMPARE(PartNames(first), (QStringList {"Oak", "Pine"}));
+
+        const QString second = FilePath("park.wo3");
+        m_frame->m_savePaths = {second};
+        m_frame->SaveAsAction()->trigger();
+        QVERIFY(QFile::exists(second));
+        QCOMPARE(m_frame->windowTitle(), QString("park.wo3[*] - Winrail Modelwright"));
+        QCOMPARE(m_frame->RecentFiles(), (QStringList {second, first}));
+    }
+
+    void failedSaveKeepsTheCatalogueModified()
+    {
+        AddPart("Oak");
+        m_frame->m_savePaths = {FilePath("missing/folder/garden.wo3")};
+        QVERIFY(!m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_errors.size(), 1);
+        QVERIFY(m_doc->IsModified());
+        QCOMPARE(m_frame->windowTitle(), QString("Untitled[*] - Winrail Modelwright"));
+        QVERIFY(m_frame->RecentFiles().isEmpty());
+    }
+
+    void openShowsTheCatalogueSortedWithNothingSelected()
+    {
+        const QString path = FilePath("trees.wo3");
+        QVERIFY(WriteBytes(path, CatalogueBytes({"pine", "Ash", "oak"})));
+        AddPart("Yew");
+        m_doc->SetModifiedFlag(false);
+        QVERIFY(m_frame->OpenDocumentFile(path));
+        QCOMPARE(Entries(), (QStringList {"Ash", "oak", "pine"}));
+        QCOMPARE(m_frame->View()->Selected(), nullptr);
+        QVERIFY(!m_frame->View()->EditButton()->isEnabled());
+        QCOMPARE(m_frame->windowTitle(), QString("trees.wo3[*] - Winrail Modelwright"));
+        QVERIFY(!m_frame->isWindowModified());
+        QCOMPARE(m_frame->RecentFiles(), QStringList {path});
+    }
+
+    void openFailures_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("modifiedBefore");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("catalogueKept");
+        QTest::newRow("damaged file gives a new catalogue") << QByteArray("\xff\xff\x01\x00junk", 8) << false << "Unexpected file format." << false;
+        QTest::newRow("missing file keeps an unchanged catalogue") << QByteArray() << false << "was not found." << true;
+    }
+
+    void openFailures()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, modifiedBefore);
+        QFETCH(QString, message);
+        QFETCH(bool, catalogueKept);
+        const QString path = FilePath("broken.wo3");
+        QFile::remove(path);
+        if (!bytes.isEmpty())
+            QVERIFY(WriteBytes(path, bytes));
+        AddPart("Oak");
+        m_doc->SetModifiedFlag(modifiedBefore);
+        QVERIFY(!m_frame->OpenDocumentFile(path));
+        QCOMPARE(m_frame->m_errors.size(), 1);
+        QVERIFY2(m_frame->m_errors.front().contains(message), qPrintable(m_frame->m_errors.front()));
+        QCOMPARE(Entries(), catalogueKept ? QStringList {"Oak"} : QStringList {});
+        QCOMPARE(m_frame->windowTitle(), QString("Untitled[*] - Winrail Modelwright"));
+        QVERIFY(m_frame->RecentFiles().isEmpty());
+    }
+
+    void recentFilesKeepTheLatestFourAcrossRuns()
+    {
+        QStringList paths;
+        for (int number = 1; number <= 5; ++number) {
+            paths << FilePath(QStringLiteral("catalogue%1.wo3").arg(number));
+            QVERIFY(WriteBytes(paths.back(), CatalogueBytes({"Oak"})));
+            QVERIFY(m_frame->OpenDocumentFile(paths.back()));
+        }
+        QCOMPARE(m_frame->RecentFiles(), (QStringList {paths[4], paths[3], paths[2], paths[1]}));
+        QVERIFY(m_frame->OpenDocumentFile(paths[2]));
+        QCOMPARE(m_frame->RecentFiles(), (QStringList {paths[2], paths[4], paths[3], paths[1]}));
+        QVERIFY(m_frame->RecentFileAction(3)->isVisible());
+        QVERIFY(m_frame->RecentFileAction(3)->text().endsWith("catalogue2.wo3"));
+
+        // The next run shows the same list; a file gone since is dropped when chosen.
+        m_frame.reset();
+        MakeFrame();
+        QCOMPARE(m_frame->RecentFiles(), (QStringList {paths[2], paths[4], paths[3], paths[1]}));
+        QVERIFY(QFile::remove(paths[1]));
+        m_frame->RecentFileAction(3)->trigger();
+        QCOMPARE(m_frame->m_errors.size(), 1);
+        QCOMPARE(m_frame->RecentFiles(), (QStringList {paths[2], paths[4], paths[3]}));
+        QVERIFY(!m_frame->RecentFileAction(3)->isVisible());
+        m_frame->RecentFileAction(1)->trigger();
+        QCOMPARE(m_frame->windowTitle(), QString("catalogue5.wo3[*] - Winrail Modelwright"));
+    }
+
+    void sendAttachesTheCatalogueAsItIsNow()
+    {
+        AddPart("Oak");
+        m_frame->SendAction()->setEnabled(true);
+        m_frame->SendAction()->trigger();
+        QCOMPARE(m_frame->m_mailed.size(), 1);
+        QVERIFY(m_frame->m_mailed.front().endsWith("/Untitled.wo3"));
+        QCOMPARE(PartNames(m_frame->m_mailed.front()), QStringList {"Oak"});
+        QVERIFY(m_doc->IsModified());
+    }
+
+    void printDocumentFilePrintsWithoutAsking()
+    {
+        const QString path = FilePath("print.wo3");
+        QVERIFY(WriteBytes(path, CatalogueBytes({"Printed oak"})));
+        const QString pdf = FilePath("print.pdf");
+        m_frame->Printer().setOutputFormat(QPrinter::PdfFormat);
+        m_frame->Printer().setOutputFileName(pdf);
+        QVERIFY(m_frame->PrintDocumentFile(path));
+        QVERIFY(FileBytes(pdf).startsWith("%PDF"));
+        QVERIFY(!m_frame->PrintDocumentFile(FilePath("absent.wo3")));
+    }
+
+    void printPreviewShowsTheSheet()
+    {
+        AddPart("Oak");
+        bool shown = false;
+        WhenModal([&shown](QDialog& dialog) {
+            shown = dialog.inherits("QPrintPreviewDialog");
+            SaveScreenshot(dialog, "print_preview");
+        });
+        m_frame->PrintPreviewAction()->trigger();
+        QVERIFY(shown);
+    }
+
+    void helpAndAboutReachTheApplication()
+    {
+        QSignalSpy help(m_frame.get(), &CMainFrame::helpRequested);
+        QSignalSpy about(m_frame.get(), &CMainFrame::aboutRequested);
+        m_frame->HelpTopicsAction()->trigger();
+        m_frame->activateWindow();
+        QTest::keyClick(m_frame.get(), Qt::Key_F1);
+        m_frame->AboutAction()->trigger();
+        QCOMPARE(help.size(), 2);
+        QCOMPARE(help[0][0].toString(), QString());
+        QCOMPARE(help[1][0].toString(), QString("MainFrame"));
+        QCOMPARE(about.size(), 1);
+
+        // Context help: the next click names the window it lands on and does nothing else.
+        m_frame->ContextHelpAction()->trigger();
+        QTest::mouseClick(m_frame->View()->NewTreeButton(), Qt::LeftButton);
+        QCOMPARE(help.size(), 3);
+        QCOMPARE(help[2][0].toString(), QString("MainFrame"));
+        QVERIFY(m_doc->Parts().GetList().empty());
+    }
+
+    void optionsCommandEditsTheProgramOptions()
+    {
+        CProgramOptions options;
+        g_pOptions = &options;
+        QSignalSpy changed(m_frame.get(), &CMainFrame::optionsChanged);
+        WhenModal([](QDialog& dialog) {
+            auto& page = static_cast<COptionsPropertySheet&>(dialog).Page();
+            page.LanguageCombo()->setCurrentIndex(page.LanguageCombo()->findText("German"));
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        m_frame->OptionsAction()->trigger();
+        QCOMPARE(options.m_language, 108);
+        QCOMPARE(changed.size(), 1);
+
+        WhenModal([](QDialog&) {});
+        m_frame->OptionsAction()->trigger();
+        QCOMPARE(changed.size(), 1);
+        g_pOptions = nullptr;
+    }
+};
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"
