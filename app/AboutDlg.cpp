@@ -30,7 +30,7 @@ CAboutDlg::CAboutDlg(const CVersionInfo& versionInfo, QWidget* parent)
     , m_pMailLink(new CHyperlinkLabel(tr("E-Mail"), this))
 {
     setWindowTitle(tr("About Modelwright"));
-    setObjectName(QStringLiteral("aboutDialog"));
+    setObjectName(QStringLiteral("AboutDlg"));
     m_pVersion->setTextFormat(Qt::PlainText);
     m_pLegalLine->setTextFormat(Qt::PlainText);
     m_pVersion->setObjectName(QStringLiteral("version"));

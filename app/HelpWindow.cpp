@@ -85,7 +85,9 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     , m_pForward(new QPushButton(tr("&Forward"), this))
 {
     setWindowTitle(tr("Modelwright Help"));
-    setObjectName(QStringLiteral("helpWindow"));
+    setObjectName(QStringLiteral("HelpWindow"));
+    // The help may stay open while the program ends; it does not keep the program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
     m_pBrowser->setOpenExternalLinks(true);
     m_pBack->setEnabled(false);
     m_pForward->setEnabled(false);

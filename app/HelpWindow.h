@@ -60,6 +60,7 @@ public:
     ~CHelpSystem() override;
 
     void WinHelp(int languageId, const QString& topic);
+    QString SelectHelpFile(int languageId) { return m_books.SelectHelpFile(languageId); }
     CHelpWindow* Window() const { return m_pWindow.get(); }
     const CHelpBooks& Books() const { return m_books; }
 

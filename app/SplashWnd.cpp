@@ -49,7 +49,8 @@ CSplashWnd::CSplashWnd(QPixmap picture, int timeout, int flags, MainWindowLookup
     , m_flags(flags)
     , m_mainWindow(std::move(mainWindow))
 {
-    setObjectName(QStringLiteral("splash"));
+    setObjectName(QStringLiteral("SplashWnd"));
+    setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_DeleteOnClose);
     setCursor(Qt::ArrowCursor);
     setFixedSize(m_picture.deviceIndependentSize().toSize());

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "app/HelpWindow.h"
+#include "app/InstanceChannel.h"
+#include "app/LanguageResources.h"
+#include "export/SettingsKey.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class CModelwrightDoc;
+class COptionCommandLineInfo;
+class CProgramOptions;
+class CVersionInfo;
+
+// The application: starts the program in a fixed order (settings, options, language, help,
+// splash, main window, desktop registration, command line), answers help and About requests,
+// and saves the options at exit. It owns the options that g_pOptions points to.
+class CModelwrightApp : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kSplashTimeout = 5000;
+
+    // Where the application finds and keeps its things; tests point these at their own.
+    struct Setup {
+        std::unique_ptr<ISettingsKey> pSettings; // the program's settings store when null
+        QStringList translationFolders = CLanguageResources::DefaultSearchFolders();
+        QStringList helpFolders = CHelpBooks::DefaultSearchFolders();
+        QString dataHome;                        // the user's data folder when empty
+        QString channelName = CInstanceChannel::DefaultName();
+        QString splashPicture;                   // the program's own picture when empty
+        int splashTimeout = kSplashTimeout;
+    };
+
+    CModelwrightApp();
+    explicit CModelwrightApp(Setup setup);
+    ~CModelwrightApp() override;
+
+    // The running application, or null.
+    static CModelwrightApp* Instance();
+
+    // Starts the program for the command line (without the program name). False when the
+    // program is to end at once: the file was handed to the program already running, was
+    // printed, the desktop registration was asked for, or the file could not be opened.
+    bool InitInstance(const QStringList& arguments);
+    // Saves the options; returns the program's exit status.
+    int ExitInstance();
+
+    // Makes the language's texts the ones in use; 1 when a translation catalogue is in use.
+    int LoadLanguageDll(int languageId);
+    // After the options sheet: switches the interface language when the option changed.
+    // Windows opened afterwards speak the new language. Returns LoadLanguageDll's result,
+    // or -1 when the language stayed.
+    int ApplyLanguageOption();
+    // Help at a topic (the object name of the window asked about; empty for the contents).
+    void WinHelp(const QString& topic);
+    void OnAppAbout();
+    // A file another start of the program handed over, opened as File Open would.
+    bool OpenHandedOverFile(const QString& path);
+
+    int CurrentLanguage() const { return m_languages.CurrentLanguage(); }
+    const CHelpBooks& HelpBooks() const { return m_help.Books(); }
+    CHelpWindow* HelpWindow() const { return m_help.Window(); }
+    CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+    CProgramOptions& Options() const { return *m_pOptions; }
+    const CVersionInfo& VersionInfo() const { return *m_pVersionInfo; }
+    int ExitCode() const { return m_exitCode; }
+
+private:
+    void ReadVersionData();
+    void OpenSettings();
+    void LoadOptions();
+    void StartSplash(const COptionCommandLineInfo& commandLine);
+    void CreateMainFrame();
+    void RegisterShellFileTypes();
+    bool ProcessShellCommand(const COptionCommandLineInfo& commandLine);
+    void ShowMainWindow();
+
+    Setup m_setup;
+    std::unique_ptr<CVersionInfo> m_pVersionInfo;
+    QString m_companyName;
+    CRegistryKey m_settingsKey;
+    std::unique_ptr<CProgramOptions> m_pOptions;
+    CLanguageResources m_languages;
+    CHelpSystem m_help;
+    CInstanceChannel m_channel;
+    std::unique_ptr<CModelwrightDoc> m_pDocument;
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+    // The splash deletes itself; this only keeps it above the main window while it lasts.
+    QPointer<QWidget> m_pSplash;
+    int m_exitCode = 0;
+};

@@ -1,0 +1,194 @@
+#include "ModalWatcher.h"
+
+#include "app/AboutDlg.h"
+#include "app/HelpWindow.h"
+#include "app/LanguageResources.h"
+#include "app/VersionInfo.h"
+#include "model/ChoiceCodes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScrollBar>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+void CopyCatalogue(const QString& name, const QString& folder)
+{
+    QVERIFY(QFile::copy(QStringLiteral(MW_BIN_DIR "/") + name + ".qm", folder + '/' + name + ".qm"));
+}
+
+void WriteBook(const QString& folder, const QString& name, const QString& body)
+{
+    QFile book(folder + '/' + name + ".html");
+    QVERIFY(book.open(QIODevice::WriteOnly));
+    book.write(("<html><body>" + body + "</body></html>").toUtf8());
+}
+
+QString AboutVersionLine()
+{
+    CVersionInfo versionInfo(QString::fromLatin1(CVersionInfo::kEnglishUnicode));
+    CAboutDlg dialog(versionInfo);
+    return dialog.VersionLine()->text();
+}
+
+}
+
+class TestLanguageAndHelp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QDir().mkpath(QStringLiteral(MW_SCREENSHOT_DIR)); }
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void languageChoice_data()
+    {
+        QTest::addColumn<QLocale::Language>("locale");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("English") << QLocale::English << int(kLanguageEnglish) << int(kLanguageEnglish) << 0;
+        QTest::newRow("German") << QLocale::English << int(kLanguageGerman) << int(kLanguageGerman) << 1;
+        QTest::newRow("French") << QLocale::English << int(kLanguageFrench) << int(kLanguageFrench) << 1;
+        QTest::newRow("Dutch") << QLocale::English << int(kLanguageDutch) << int(kLanguageDutch) << 1;
+        QTest::newRow("unknown id") << QLocale::German << 4711 << int(kLanguageEnglish) << 0;
+        QTest::newRow("Default, Dutch locale") << QLocale::Dutch << int(kLanguageDefault) << int(kLanguageDutch) << 1;
+        QTest::newRow("Default, German locale") << QLocale::German << int(kLanguageDefault) << int(kLanguageGerman) << 1;
+        QTest::newRow("Default, Spanish locale") << QLocale::Spanish << int(kLanguageDefault) << int(kLanguageEnglish) << 0;
+    }
+
+    void languageChoice()
+    {
+        QFETCH(QLocale::Language, locale);
+        QFETCH(int, option);
+        QFETCH(int, language);
+        QFETCH(int, loaded);
+        QLocale::setDefault(QLocale(locale));
+        CLanguageResources languages(QStringList{QStringLiteral(MW_BIN_DIR)});
+        QCOMPARE(languages.CurrentLanguage(), int(kLanguageDefault));
+        QCOMPARE(languages.LoadLanguageDll(option), loaded);
+        QCOMPARE(languages.CurrentLanguage(), language);
+    }
+
+    void missingCatalogueFallsBackToEnglishAndIsTriedAgain()
+    {
+        QTemporaryDir folder;
+        CLanguageResources languages(QStringList{folder.path()});
+        QCOMPARE(languages.LoadLanguageDll(kLanguageGerman), 0);
+        QCOMPARE(languages.CurrentLanguage(), int(kLanguageEnglish));
+        QCOMPARE(AboutVersionLine(), QStringLiteral("Modelwright version 2.0"));
+
+        CopyCatalogue(QStringLiteral("ModelwrightDEU"), folder.path());
+        QCOMPARE(languages.LoadLanguageDll(kLanguageGerman), 1);
+        QCOMPARE(languages.CurrentLanguage(), int(kLanguageGerman));
+    }
+
+    void catalogueBesideProgramComesBeforeInstalledOne()
+    {
+        QTemporaryDir beside;
+        QTemporaryDir installed;
+        CopyCatalogue(QStringLiteral("ModelwrightFRA"), installed.path());
+        {
+            CLanguageResources onlyInstalled(QStringList{beside.path(), installed.path()});
+            QCOMPARE(onlyInstalled.LoadLanguageDll(kLanguageFrench), 1);
+        }
+
+        // Beside the program lies another language's file under the French name.
+        QVERIFY(QFile::copy(QStringLiteral(MW_BIN_DIR "/ModelwrightDEU.qm"), beside.path() + "/ModelwrightFRA.qm"));
+        CLanguageResources both(QStringList{beside.path(), installed.path()});
+        QCOMPARE(both.LoadLanguageDll(kLanguageFrench), 1);
+        QCOMPARE(AboutVersionLine(), QStringLiteral("Modelwright Version 2.0"));
+    }
+
+    void switchingLanguageChangesTextsAndBack()
+    {
+        CLanguageResources languages(QStringList{QStringLiteral(MW_BIN_DIR)});
+        languages.LoadLanguageDll(kLanguageGerman);
+        QCOMPARE(AboutVersionLine(), QStringLiteral("Modelwright Version 2.0"));
+        languages.LoadLanguageDll(kLanguageFrench);
+        QCOMPARE(AboutVersionLine(), QStringLiteral("Modelwright version 2.0"));
+        QCOMPARE(QCoreApplication::translate("CHelpSystem", "Cannot find the help file. Please reinstall."),
+            QStringLiteral("Impossible de trouver le fichier d'aide. Veuillez réinstaller le programme."));
+        languages.LoadLanguageDll(kLanguageEnglish);
+        QCOMPARE(QCoreApplication::translate("CHelpSystem", "Cannot find the help file. Please reinstall."),
+            QStringLiteral("Cannot find the help file. Please reinstall."));
+    }
+
+    void helpFileChoice_data()
+    {
+        QTest::addColumn<QLocale::Language>("locale");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QStringList>("books");
+        QTest::addColumn<QString>("chosen");
+        const QStringList all{"Modelwright", "ModelwrightDEU", "ModelwrightFRA", "ModelwrightNLD"};
+        QTest::newRow("English") << QLocale::German << int(kLanguageEnglish) << all << "Modelwright";
+        QTest::newRow("German") << QLocale::English << int(kLanguageGerman) << all << "ModelwrightDEU";
+        QTest::newRow("French") << QLocale::English << int(kLanguageFrench) << all << "ModelwrightFRA";
+        QTest::newRow("Dutch") << QLocale::English << int(kLanguageDutch) << all << "ModelwrightNLD";
+        QTest::newRow("German book missing") << QLocale::English << int(kLanguageGerman) << QStringList{"Modelwright"}
+                                             << "Modelwright";
+        QTest::newRow("Default, Dutch locale") << QLocale::Dutch << int(kLanguageDefault) << all << "ModelwrightNLD";
+        QTest::newRow("Default, Spanish locale") << QLocale::Spanish << int(kLanguageDefault) << all << "Modelwright";
+    }
+
+    void helpFileChoice()
+    {
+        QFETCH(QLocale::Language, locale);
+        QFETCH(int, option);
+        QFETCH(QStringList, books);
+        QFETCH(QString, chosen);
+        QLocale::setDefault(QLocale(locale));
+        QTemporaryDir folder;
+        for (const QString& book : books)
+            WriteBook(folder.path(), book, book);
+        CHelpBooks helpBooks(QStringList{folder.path()});
+        QCOMPARE(helpBooks.SelectHelpFile(option), folder.path() + '/' + chosen + ".html");
+        QVERIFY(helpBooks.HelpFileExists());
+    }
+
+    void germanBookServesEvenWithoutGermanCatalogue()
+    {
+        QTemporaryDir emptyFolder;
+        QTemporaryDir helpFolder;
+        WriteBook(helpFolder.path(), QStringLiteral("ModelwrightDEU"), QStringLiteral("Hilfe"));
+        CLanguageResources languages(QStringList{emptyFolder.path()});
+        QCOMPARE(languages.LoadLanguageDll(kLanguageGerman), 0);
+        CHelpBooks helpBooks(QStringList{helpFolder.path()});
+        QVERIFY(helpBooks.SelectHelpFile(kLanguageGerman).endsWith("/ModelwrightDEU.html"));
+    }
+
+    void missingHelpSaysSoAndOpensNoWindow()
+    {
+        QTemporaryDir folder;
+        CHelpSystem help{CHelpBooks(QStringList{folder.path()})};
+        QString message;
+        RecordNextMessage(message);
+        help.WinHelp(kLanguageGerman, QStringLiteral("TreeDlg"));
+        QCOMPARE(message, QStringLiteral("Cannot find the help file. Please reinstall."));
+        QVERIFY(!help.Window());
+    }
+
+    void helpOpensAtTheTopicOfTheWindow()
+    {
+        CHelpSystem help{CHelpBooks(QStringList{QStringLiteral(MW_BIN_DIR "/help")})};
+        help.WinHelp(kLanguageEnglish, QStringLiteral("TreeDlg"));
+        QVERIFY(help.Window());
+        QVERIFY(help.Window()->isVisible());
+        QTextBrowser& browser = *help.Window()->Browser();
+        QCOMPARE(browser.source().fileName(), QStringLiteral("Modelwright.html"));
+        QCOMPARE(browser.source().fragment(), QStringLiteral("TreeDlg"));
+        QTRY_VERIFY(browser.verticalScrollBar()->value() > 0);
+        QVERIFY(browser.toPlainText().contains(QStringLiteral("Edit tree")));
+        help.Window()->resize(900, 700);
+        QVERIFY(help.Window()->grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/help_window.png")));
+
+        help.WinHelp(kLanguageEnglish, QString());
+        QCOMPARE(browser.verticalScrollBar()->value(), 0);
+    }
+};
+
+QTEST_MAIN(TestLanguageAndHelp)
+#include "tst_language_and_help.moc"
