@@ -24,6 +24,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+// The toolbar's pictures live in the library; a program linking it must pull them in. The
+// resource macro declares a function, so this stays outside any namespace.
+static void InitToolbarPictures()
+{
+    Q_INIT_RESOURCE(mainframe);
+}
+
 namespace {
 
 constexpr const char* kRecentFileArray = "Recent File List";
@@ -56,6 +63,7 @@ CMainFrame::CMainFrame(CModelwrightDoc& document, QWidget* parent)
     , m_pSettings(CQtSettingsKey::OpenProgramSettings())
 {
     setObjectName("MainFrame");
+    InitToolbarPictures();
     if (!m_document.m_pPartsManager)
         m_document.OnNewDocument();
     m_view = new CModelwrightView(m_document, this);

@@ -24,7 +24,8 @@
 
 namespace {
 
-// The form's buttons are as wide and high as its dialog template has them.
+// The form's buttons are at least as large as its dialog template has them, and wider when
+// their text needs it; the buttons of a column share one width.
 constexpr QSize kButtonSize(125, 46);
 
 std::unique_ptr<CNamedObject> MakePart(CModelwrightView::EPartKind kind)
@@ -98,7 +99,8 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, QWidget* parent)
     const auto makeButton = [this](const char* name) {
         auto* button = new QPushButton(this);
         button->setObjectName(name);
-        button->setFixedSize(kButtonSize);
+        button->setMinimumSize(kButtonSize);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         return button;
     };
     m_objectList = new CObjectListBox(this);
