@@ -118,22 +118,37 @@ void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, 
 
 void CPartsFileWriter::WriteNumbers(std::initializer_list<Coord> numbers)
 {
-    for (const Coord number : numbers)
-        Out().PutBlankInt(number.Value());
+    char* out = Out().BeginPiece(numbers.size() * (CPartsText::kMaxIntChars + 1));
+    for (const Coord number : numbers) {
+        *out++ = ' ';
+        out = CPartsText::FormatInt(out, number.Value());
+    }
+    Out().EndPiece(out);
 }
 
 void CPartsFileWriter::WriteXYZ(Coord x, Coord y, Coord z)
 {
-    Out().PutInt(x.Value());
-    WriteNumbers({y, z});
+    char* out = Out().BeginPiece(3 * (CPartsText::kMaxIntChars + 1));
+    out = CPartsText::FormatInt(out, x.Value());
+    *out++ = ' ';
+    out = CPartsText::FormatInt(out, y.Value());
+    *out++ = ' ';
+    Out().EndPiece(CPartsText::FormatInt(out, z.Value()));
 }
 
 void CPartsFileWriter::WriteColoredPoint(Coord x, Coord y, Coord z, COLORREF color)
 {
-    WriteXYZ(x, y, z);
-    Out().Put(' ');
-    Out().PutColor(color);
-    WriteNewLine();
+    char* out = Out().BeginPiece(3 * (CPartsText::kMaxIntChars + 1) + CPartsText::kColorChars + 2);
+    out = CPartsText::FormatInt(out, x.Value());
+    *out++ = ' ';
+    out = CPartsText::FormatInt(out, y.Value());
+    *out++ = ' ';
+    out = CPartsText::FormatInt(out, z.Value());
+    *out++ = ' ';
+    out = CPartsText::FormatColor(out, color);
+    *out++ = '\r';
+    *out++ = '\n';
+    Out().EndPiece(out);
 }
 
 void CPartsFileWriter::WritePoint(Coord x, Coord y, Coord z)

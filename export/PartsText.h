@@ -18,6 +18,9 @@
 // so the buffer grows in place where the system allows and small writes stay inline.
 class CPartsText {
 public:
+    static constexpr size_t kMaxIntChars = 11;
+    static constexpr size_t kColorChars = 7;
+
     CPartsText() = default;
     explicit CPartsText(std::filesystem::path path) : m_path(std::move(path)) {}
 
@@ -32,24 +35,9 @@ public:
         *Room(1) = c;
         ++m_size;
     }
-    void PutInt(int32_t value) { m_size = static_cast<size_t>(FormatInt(Room(kMaxIntChars), value) - m_pBuffer.get()); }
-    // A blank, then the number.
-    void PutBlankInt(int32_t value)
-    {
-        char* at = Room(kMaxIntChars + 1);
-        *at = ' ';
-        m_size = static_cast<size_t>(FormatInt(at + 1, value) - m_pBuffer.get());
-    }
+    void PutInt(int32_t value) { EndPiece(FormatInt(Room(kMaxIntChars), value)); }
     // "$" and the blue, green and red bytes in lowercase hexadecimal.
-    void PutColor(COLORREF color)
-    {
-        char* at = Room(7);
-        at[0] = '$';
-        std::memcpy(at + 1, kHexPairs.data() + 2 * GetBValue(color), 2);
-        std::memcpy(at + 3, kHexPairs.data() + 2 * GetGValue(color), 2);
-        std::memcpy(at + 5, kHexPairs.data() + 2 * GetRValue(color), 2);
-        m_size += 7;
-    }
+    void PutColor(COLORREF color) { EndPiece(FormatColor(Room(kColorChars), color)); }
     void PutLineEnd() { Put(std::string_view("\r\n", 2)); }
 
     // A user's text that must stay on its line: every CR and every LF becomes a blank.
@@ -58,30 +46,10 @@ public:
     // is kept as it is.
     void PutMultiLineText(std::string_view utf8);
 
-    const std::filesystem::path& GetPath() const { return m_path; }
-    std::string_view GetBytes() const { return {m_pBuffer.get(), m_size}; }
-
-    // Writes the text to the file, replacing an existing one only when complete.
-    void Commit() const;
-
-private:
-    static constexpr size_t kMaxIntChars = 11;
-    static constexpr std::array<char, 512> kHexPairs = [] {
-        std::array<char, 512> pairs {};
-        for (int i = 0; i < 256; ++i) {
-            pairs[2 * i] = "0123456789abcdef"[i >> 4];
-            pairs[2 * i + 1] = "0123456789abcdef"[i & 0xF];
-        }
-        return pairs;
-    }();
-    static constexpr std::array<char, 200> kDecimalPairs = [] {
-        std::array<char, 200> pairs {};
-        for (int i = 0; i < 100; ++i) {
-            pairs[2 * i] = static_cast<char>('0' + i / 10);
-            pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-        }
-        return pairs;
-    }();
+    // Composition of a piece of at most n bytes in place: write from BeginPiece(n) on, then
+    // hand the end of what was written to EndPiece.
+    char* BeginPiece(size_t n) { return Room(n); }
+    void EndPiece(const char* end) { m_size = static_cast<size_t>(end - m_pBuffer.get()); }
 
     // Writes the number in decimal at out and returns the end; most numbers are small.
     static char* FormatInt(char* out, int32_t value)
@@ -106,12 +74,44 @@ private:
         }
         return std::to_chars(out, out + kMaxIntChars, magnitude).ptr;
     }
+    static char* FormatColor(char* out, COLORREF color)
+    {
+        out[0] = '$';
+        std::memcpy(out + 1, kHexPairs.data() + 2 * GetBValue(color), 2);
+        std::memcpy(out + 3, kHexPairs.data() + 2 * GetGValue(color), 2);
+        std::memcpy(out + 5, kHexPairs.data() + 2 * GetRValue(color), 2);
+        return out + kColorChars;
+    }
+
+    const std::filesystem::path& GetPath() const { return m_path; }
+    std::string_view GetBytes() const { return {m_pBuffer.get(), m_size}; }
+
+    // Writes the text to the file, replacing an existing one only when complete.
+    void Commit() const;
+
+private:
+    static constexpr std::array<char, 512> kHexPairs = [] {
+        std::array<char, 512> pairs {};
+        for (int i = 0; i < 256; ++i) {
+            pairs[2 * i] = "0123456789abcdef"[i >> 4];
+            pairs[2 * i + 1] = "0123456789abcdef"[i & 0xF];
+        }
+        return pairs;
+    }();
+    static constexpr std::array<char, 200> kDecimalPairs = [] {
+        std::array<char, 200> pairs {};
+        for (int i = 0; i < 100; ++i) {
+            pairs[2 * i] = static_cast<char>('0' + i / 10);
+            pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+        return pairs;
+    }();
 
     struct FreeBuffer {
         void operator()(char* buffer) const { std::free(buffer); }
     };
 
-    // Space for at least n more bytes at the end of the text.
+    // Space for more than n bytes at the end of the text.
     char* Room(size_t n)
     {
         if (m_capacity - m_size <= n)
