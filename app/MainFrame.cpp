@@ -77,12 +77,15 @@ CMainFrame::CMainFrame(CModelwrightDoc& document, QWidget* parent)
     ConnectDocument();
     UpdateTitle();
     setAcceptDrops(true);
+    // F1 in a modal dialog, where the window's own shortcuts do not reach, and context help.
+    qApp->installEventFilter(this);
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 CMainFrame::~CMainFrame()
 {
     EndContextHelp();
+    qApp->removeEventFilter(this);
     m_document.m_onModifiedChanged = nullptr;
     m_document.m_onUpdateAllViews = nullptr;
 }
@@ -559,7 +562,6 @@ void CMainFrame::OnContextHelp()
         return;
     m_contextHelpMode = true;
     QApplication::setOverrideCursor(Qt::WhatsThisCursor);
-    qApp->installEventFilter(this);
 }
 
 void CMainFrame::EndContextHelp()
@@ -567,12 +569,18 @@ void CMainFrame::EndContextHelp()
     if (!m_contextHelpMode)
         return;
     m_contextHelpMode = false;
-    qApp->removeEventFilter(this);
     QApplication::restoreOverrideCursor();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && QApplication::activeModalWidget() && watched->isWidgetType()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+            OnHelp();
+            return true;
+        }
+    }
     if (!m_contextHelpMode)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {

@@ -339,7 +339,7 @@ void CModelwrightView::OpenWithDesktop(const QString& path)
 
 void CModelwrightView::ReportError(const QString& message)
 {
-    QMessageBox::warning(this, window()->windowTitle(), message);
+    QMessageBox::warning(this, tr("Winrail Modelwright"), message);
 }
 
 QString CModelwrightView::CatalogueSheetHtml() const
