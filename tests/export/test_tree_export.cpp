@@ -140,6 +140,14 @@ TEST(TreeExport, FreeTextStandsBeforeTheEndLineAsTyped)
         ";only\n\nEndStructure\n");
 }
 
+TEST(TreeExport, FreeTextKeepsLoneCarriageReturnsAndEndsLoneLineFeedsWithCrLf)
+{
+    auto tree = MakeTree("Oak");
+    tree->m_freeText = ";a\rb\n;c\r\r\n;d \xE2\x82\xAC \xE2\x98\x83";
+    const std::string bytes = ExportToText(*CatalogueWith(std::move(tree)), CProgramOptions());
+    EXPECT_NE(bytes.find("End3D\r\n\r\n;a\rb\r\n;c\r\r\n;d \x80 ?\r\nEndStructure\r\n"), std::string::npos);
+}
+
 TEST(TreeExport, LineBreaksInSingleLineTextsBecomeBlanks)
 {
     auto tree = MakeTree("Old\r\nOak");
@@ -148,6 +156,9 @@ TEST(TreeExport, LineBreaksInSingleLineTextsBecomeBlanks)
     const std::string text = ExportPartLines(*CatalogueWith(std::move(tree)));
     EXPECT_EQ(text.substr(0, text.find("PPP")), "Meter\nStructure \"A 1\" \"Old  Oak\"\nPrice 9 5\n");
     EXPECT_NE(text.find("\n;Old  Oak\n\n"), std::string::npos);
+
+    auto quoted = MakeTree("Say \"hi\"");
+    EXPECT_NE(ExportPartLines(*CatalogueWith(std::move(quoted))).find("\nStructure \" \" \"Say \"hi\"\"\n"), std::string::npos);
 }
 
 } // namespace
