@@ -70,7 +70,6 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
     layout->addLayout(bottomRow);
 
     connect(m_elementList, &QListWidget::itemSelectionChanged, this, &CBuildingDlg::UpdateControls);
-    connect(m_elementList, &QListWidget::itemDoubleClicked, this, &CBuildingDlg::OnEditElement);
     connect(m_newButton, &QPushButton::clicked, this, &CBuildingDlg::OnNewElement);
     connect(m_editButton, &QPushButton::clicked, this, &CBuildingDlg::OnEditElement);
     connect(m_deleteButton, &QPushButton::clicked, this, &CBuildingDlg::OnDeleteElement);

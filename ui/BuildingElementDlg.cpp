@@ -1,6 +1,7 @@
 #include "ui/BuildingElementDlg.h"
 
 #include "model/BuildingElement.h"
+#include "ui/BuildingPictures.h"
 #include "model/ChoiceCodes.h"
 #include "ui/ColorButton.h"
 #include "ui/ControlIds.h"
@@ -43,16 +44,13 @@ constexpr int kNewDecorationId = 1086;
 
 struct SRoofPicture {
     int roofType;
-    const char* resource;
     const char* name; // read out for the picture, which has no text
 };
 constexpr SRoofPicture kRoofPictures[] = {
-    {kRoofGable, ":/building/roof-gable.png", QT_TRANSLATE_NOOP("CBuildingElementDlg", "Ridge roof")},
-    {kRoofFlatTopped, ":/building/roof-flat-topped.png",
-        QT_TRANSLATE_NOOP("CBuildingElementDlg", "Roof with sloping sides and a flat top")},
-    {kRoofLeanTo, ":/building/roof-lean-to.png", QT_TRANSLATE_NOOP("CBuildingElementDlg", "Single-slope roof")},
+    {kRoofGable, QT_TRANSLATE_NOOP("CBuildingElementDlg", "Ridge roof")},
+    {kRoofFlatTopped, QT_TRANSLATE_NOOP("CBuildingElementDlg", "Roof with sloping sides and a flat top")},
+    {kRoofLeanTo, QT_TRANSLATE_NOOP("CBuildingElementDlg", "Single-slope roof")},
 };
-constexpr QSize kRoofPictureSize(13, 15);
 
 struct SOrientationButton {
     int orientation;
@@ -125,7 +123,6 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
     connect(m_roofTypeGroup, &QButtonGroup::idClicked, this, &CBuildingElementDlg::UpdateControls);
     connect(m_orientationGroup, &QButtonGroup::idClicked, this, &CBuildingElementDlg::UpdateControls);
     connect(m_decorationList, &QListWidget::itemSelectionChanged, this, &CBuildingElementDlg::UpdateControls);
-    connect(m_decorationList, &QListWidget::itemDoubleClicked, this, &CBuildingElementDlg::OnEditDecoration);
     connect(m_newButton, &QPushButton::clicked, this, &CBuildingElementDlg::OnNewDecoration);
     connect(m_editButton, &QPushButton::clicked, this, &CBuildingElementDlg::OnEditDecoration);
     connect(m_deleteButton, &QPushButton::clicked, this, &CBuildingElementDlg::OnDeleteDecoration);
@@ -185,8 +182,9 @@ QGroupBox* CBuildingElementDlg::CreateRoofGroup()
     auto* roofTypeLayout = new QVBoxLayout(m_roofTypeGroupBox);
     for (const auto& picture : kRoofPictures) {
         QRadioButton* button = AddRadio(m_roofTypeGroupBox, *m_roofTypeGroup, picture.roofType);
-        button->setIcon(QIcon(picture.resource));
-        button->setIconSize(kRoofPictureSize);
+        const QPixmap pixmap = RoofPicture(picture.roofType);
+        button->setIcon(pixmap);
+        button->setIconSize(pixmap.size());
         roofTypeLayout->addWidget(button);
     }
     roofTypeLayout->addWidget(AddRadio(m_roofTypeGroupBox, *m_roofTypeGroup, kRoofNone));
@@ -230,6 +228,7 @@ QGroupBox* CBuildingElementDlg::CreateDecorationsGroup()
 {
     m_decorationsGroup = new QGroupBox(this);
     m_decorationList = new CObjectListBox(m_decorationsGroup);
+    m_decorationList->setMinimumWidth(m_decorationList->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12);
     SetControlId(*m_decorationList, kDecorationListId);
     m_newButton = NewListButton(m_decorationsGroup, kNewDecorationId);
     m_editButton = NewListButton(m_decorationsGroup, kEditDecorationId);

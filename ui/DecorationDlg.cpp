@@ -2,6 +2,7 @@
 
 #include "model/ChoiceCodes.h"
 #include "model/Decoration.h"
+#include "ui/BuildingPictures.h"
 #include "ui/ColorButton.h"
 #include "ui/ControlIds.h"
 #include "ui/DecorationPreview.h"
@@ -47,10 +48,10 @@ constexpr SWindowCountButton kWindowCountButtons[] = {
 };
 constexpr int kDefaultWindowCount = 1;
 
-QLabel* NewIconLabel(QWidget* parent, const QString& resource, int id)
+QLabel* NewIconLabel(QWidget* parent, int mainType, int id)
 {
     auto* label = new QLabel(parent);
-    label->setPixmap(QPixmap(resource));
+    label->setPixmap(DoorIcon(mainType));
     SetControlId(*label, id);
     return label;
 }
@@ -203,9 +204,9 @@ QGroupBox* CDecorationDlg::CreateTypesFrame()
     m_mainTypeGroup = new QButtonGroup(this);
     auto* mainTypeLayout = new QGridLayout(m_mainTypeGroupBox);
     mainTypeLayout->addWidget(AddRadio(*m_mainTypeGroup, kDecorationBaseA, kDecorationBaseA), 0, 0);
-    mainTypeLayout->addWidget(NewIconLabel(m_mainTypeGroupBox, ":/building/door-square-top.png", kSquareTopIconId), 0, 1);
+    mainTypeLayout->addWidget(NewIconLabel(m_mainTypeGroupBox, kDecorationBaseA, kSquareTopIconId), 0, 1);
     mainTypeLayout->addWidget(AddRadio(*m_mainTypeGroup, kDecorationBaseB, kDecorationBaseB), 1, 0);
-    mainTypeLayout->addWidget(NewIconLabel(m_mainTypeGroupBox, ":/building/door-arched-top.png", kArchedTopIconId), 1, 1);
+    mainTypeLayout->addWidget(NewIconLabel(m_mainTypeGroupBox, kDecorationBaseB, kArchedTopIconId), 1, 1);
 
     m_subtypeGroupBox = new QGroupBox(m_typesFrame);
     m_subtypeGroup = new QButtonGroup(this);
