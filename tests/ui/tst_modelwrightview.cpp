@@ -439,6 +439,40 @@ private slots:
         QVERIFY(Entries().isEmpty());
     }
 
+    void eachCommandRunsItsKindsOwnDialog()
+    {
+        CModelwrightView view(*m_doc);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const std::pair<QPushButton*, const char*> commands[] = {{view.NewTreeButton(), "CTreeDlg"},
+            {view.NewBuildingButton(), "CBuildingDlg"}, {view.NewPlatformButton(), "CPlatformDlg"}};
+        for (const auto& [button, dialogClass] : commands) {
+            QString shown;
+            WhenModal([&shown](QDialog& dialog) {
+                shown = dialog.metaObject()->className();
+                SaveScreenshot(dialog, QString("new_part_") + dialog.metaObject()->className());
+            });
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(shown, QString(dialogClass));
+        }
+        QVERIFY(Parts().GetList().empty());
+        QVERIFY(!m_doc->IsModified());
+
+        // OK in the tree dialog with an empty description: the tree takes its default name.
+        WhenModal([](QDialog& dialog) { dialog.accept(); });
+        QTest::mouseClick(view.NewTreeButton(), Qt::LeftButton);
+        QCOMPARE(Parts().GetCount(), size_t(1));
+        const CNamedObject& tree = *Parts().GetList().front();
+        QCOMPARE(view.ObjectList()->item(0)->text(), QString("CTree %1").arg(tree.m_id));
+        QCOMPARE(view.Selected(), &tree);
+        QVERIFY(m_doc->IsModified());
+
+        QString edited;
+        WhenModal([&edited](QDialog& dialog) { edited = dialog.metaObject()->className(); });
+        QTest::mouseClick(view.EditButton(), Qt::LeftButton);
+        QCOMPARE(edited, QString("CTreeDlg"));
+    }
+
     void printedSheetListsHeaderAndParts()
     {
         Parts().m_pHeader->m_name = "Summer <catalogue>";
