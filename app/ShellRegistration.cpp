@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr int kToolTimeout = 10000;
+
 QByteArray ReadWholeFile(const QString& path)
 {
     QFile file(path);
@@ -40,11 +42,17 @@ bool WriteIfChanged(const QString& path, const QByteArray& content)
     return true;
 }
 
+// Runs only after a change, so mostly at the first start; its notes are of no use to the user.
 void RunToolIfPresent(const QString& tool, const QString& folder)
 {
     const QString program = QStandardPaths::findExecutable(tool);
-    if (!program.isEmpty())
-        QProcess::startDetached(program, {folder});
+    if (program.isEmpty())
+        return;
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, {folder});
+    process.waitForFinished(kToolTimeout);
 }
 
 QString DesktopPath(const QString& dataHome)
