@@ -8,7 +8,11 @@
 #include <windows.h>
 
 #include <shellapi.h>
+#endif
 
+namespace {
+
+#ifdef _WIN32
 // The arguments as UTF-8, whatever the console's code page.
 std::vector<std::string> ArgumentsAsUtf8(int, char**)
 {
@@ -31,6 +35,8 @@ std::vector<std::string> ArgumentsAsUtf8(int argc, char** argv)
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 #endif
+
+} // namespace
 
 int main(int argc, char** argv)
 {
