@@ -128,6 +128,7 @@ private slots:
     void elementCancelKeepsDecorationsAddedMeanwhile();
     void elementDecorationEditAndDelete();
     void newDecorationCancelledAddsNothing();
+    void elementWithoutDecorationListOffersNoNew();
 
     void newDecorationWaitsForChoicesAndSizes();
     void decorationOkStoresEveryField();
@@ -397,6 +398,23 @@ void TestBuildingDialogs::newDecorationCancelledAddsNothing()
     dialog.Edit(element, fixture.building);
     QCOMPARE(element.m_decorations->GetCount(), size_t(1));
     QVERIFY(!fixture.document.IsModified());
+}
+
+void TestBuildingDialogs::elementWithoutDecorationListOffersNoNew()
+{
+    SBuildingInDocument fixture;
+    CBuildingElement& element = fixture.AddElement("Hall");
+    element.m_decorations.reset();
+    CBuildingElementDlg dialog;
+    WhenModal([](QDialog& modal) {
+        auto& dialog = As<CBuildingElementDlg>(modal);
+        QVERIFY(!dialog.NewButton()->isEnabled());
+        QCOMPARE(dialog.DecorationList()->count(), 0);
+        ChooseRoof(dialog, kRoofGable, kRoofOrientation0);
+        Click(dialog.OkButton());
+    });
+    QVERIFY(dialog.Edit(element, fixture.building));
+    QCOMPARE(element.m_roofType, kRoofGable);
 }
 
 void TestBuildingDialogs::newDecorationWaitsForChoicesAndSizes()
