@@ -24,6 +24,7 @@ CColorPopup::CColorPopup(const QPoint& screenPos, int buttonHeight, COLORREF ini
     , m_font(QApplication::font("QMessageBox"))
     , m_initialColor(initialColor)
     , m_colorToReport(initialColor)
+    , m_pButton(button)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
@@ -269,8 +270,9 @@ bool CColorPopup::RunColorDialog()
     // The popup lets go of mouse and keyboard while the colour dialog runs.
     m_colorDialogOpen = true;
     hide();
-    const QColor start = m_initialColor == kAutomaticColor ? QColor(Qt::white) : ToQColor(m_initialColor);
-    QColorDialog dialog(start, parentWidget());
+    // "Automatic" has no colour of its own; the dialog starts from what the button shows for it.
+    const COLORREF start = m_initialColor == kAutomaticColor ? m_pButton->GetDefaultColor() : m_initialColor;
+    QColorDialog dialog(ToQColor(start), m_pButton);
     dialog.setObjectName(QStringLiteral("moreColorsDialog"));
     const bool accepted = dialog.exec() == QDialog::Accepted;
     if (accepted)

@@ -80,6 +80,7 @@ private:
     QFont m_font;
     COLORREF m_initialColor;
     COLORREF m_colorToReport;
+    CColorButton* m_pButton;
     bool m_colorDialogOpen = false;
     bool m_ending = false;
 };

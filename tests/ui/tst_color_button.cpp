@@ -82,6 +82,7 @@ private slots:
     void clickOutsideCancels();
     void releaseOnTheBorderKeepsTheHighlight();
     void moreColorsTakesTheDialogsColor();
+    void moreColorsFromAutomaticStartsFromTheDefaultColor();
     void cancellingTheColorDialogCancelsTheSelection();
     void deactivatingTheApplicationCancels();
     void popupStaysOnTheScreen();
@@ -301,6 +302,23 @@ void TestColorButton::moreColorsTakesTheDialogsColor()
     QCOMPARE(ends.count(), 1);
     QCOMPARE(window.button->GetColor(), RGB(10, 20, 30));
     QTRY_VERIFY(!window.button->Popup());
+}
+
+void TestColorButton::moreColorsFromAutomaticStartsFromTheDefaultColor()
+{
+    SButtonWindow window;
+    window.button->SetDefaultColor(RGB(30, 60, 90));
+    CColorPopup* popup = window.Open();
+    QVERIFY(popup);
+    Hover(*popup, kMore);
+    QColor started;
+    WhenModal([&started](QDialog& dialog) {
+        started = qobject_cast<QColorDialog*>(&dialog)->currentColor();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(popup, Qt::Key_Space);
+    QCOMPARE(started, QColor(30, 60, 90));
+    QCOMPARE(window.button->GetColor(), kAutomaticColor);
 }
 
 void TestColorButton::cancellingTheColorDialogCancelsTheSelection()
