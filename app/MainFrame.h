@@ -10,7 +10,6 @@
 class CModelwrightDoc;
 class CModelwrightView;
 class QAction;
-class QLabel;
 class QMenu;
 class QSettings;
 class QToolBar;

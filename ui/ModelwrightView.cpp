@@ -349,7 +349,7 @@ QString CModelwrightView::CatalogueSheetHtml() const
         return {};
     const CHeader& header = *parts->m_pHeader;
     QString html = QStringLiteral("<h2>%1</h2><table cellspacing=\"0\" cellpadding=\"3\">")
-                       .arg(Html(header.m_name));
+                       .arg(Html(m_document.GetTitle()));
     const auto addField = [&html](const QString& label, const QString& value) {
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(label.toHtmlEscaped(), value);
     };

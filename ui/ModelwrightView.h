@@ -37,8 +37,8 @@ public:
     void OnExportAndCompile();
     void OnSelChangeObjectList();
 
-    // Prints the catalogue as a plain sheet: the header's values, then one row per part in
-    // the catalogue's order.
+    // Prints the catalogue as a plain sheet under the document's title: the header's values,
+    // then one row per part in the catalogue's order.
     void PrintCatalogue(QPrinter& printer) const;
     QString CatalogueSheetHtml() const;
 
