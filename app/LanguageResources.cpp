@@ -4,8 +4,27 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
+
+namespace {
+
+QLocale::Language QtLanguage(int languageId)
+{
+    switch (languageId) {
+    case kLanguageGerman:
+        return QLocale::German;
+    case kLanguageFrench:
+        return QLocale::French;
+    case kLanguageDutch:
+        return QLocale::Dutch;
+    default:
+        return QLocale::English;
+    }
+}
+
+}
 
 QStringList CLanguageResources::DefaultSearchFolders()
 {
@@ -31,7 +50,7 @@ CLanguageResources::~CLanguageResources()
 int CLanguageResources::LoadLanguageDll(int languageId)
 {
     m_currentLanguage = languageId == kLanguageDefault ? LanguageFromLocale() : languageId;
-    if (QTranslator* pCatalogue = FindCatalogue(m_currentLanguage)) {
+    if (SCatalogue* pCatalogue = FindCatalogue(m_currentLanguage)) {
         Install(pCatalogue);
         return 1;
     }
@@ -68,28 +87,41 @@ QString CLanguageResources::CatalogueName(int languageId)
     }
 }
 
-QTranslator* CLanguageResources::FindCatalogue(int languageId)
+CLanguageResources::SCatalogue* CLanguageResources::FindCatalogue(int languageId)
 {
     const QString name = CatalogueName(languageId);
     if (name.isEmpty())
         return nullptr;
     if (auto found = m_catalogues.find(languageId); found != m_catalogues.end())
-        return found->second.get();
-    auto pCatalogue = std::make_unique<QTranslator>();
+        return &found->second;
+    auto pProgramTexts = std::make_unique<QTranslator>();
     for (const QString& folder : m_searchFolders) {
-        if (pCatalogue->load(name, folder, QString(), QStringLiteral(".qm")))
-            return m_catalogues.emplace(languageId, std::move(pCatalogue)).first->second.get();
+        if (!pProgramTexts->load(name, folder, QString(), QStringLiteral(".qm")))
+            continue;
+        SCatalogue& catalogue = m_catalogues[languageId];
+        catalogue.pProgramTexts = std::move(pProgramTexts);
+        auto pQtTexts = std::make_unique<QTranslator>();
+        if (pQtTexts->load(QLocale(QtLanguage(languageId)), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            catalogue.pQtTexts = std::move(pQtTexts);
+        return &catalogue;
     }
     return nullptr;
 }
 
-void CLanguageResources::Install(QTranslator* pCatalogue)
+void CLanguageResources::Install(SCatalogue* pCatalogue)
 {
     if (pCatalogue == m_pInstalled)
         return;
-    if (m_pInstalled)
-        QCoreApplication::removeTranslator(m_pInstalled);
+    if (m_pInstalled) {
+        QCoreApplication::removeTranslator(m_pInstalled->pProgramTexts.get());
+        if (m_pInstalled->pQtTexts)
+            QCoreApplication::removeTranslator(m_pInstalled->pQtTexts.get());
+    }
     m_pInstalled = pCatalogue;
-    if (m_pInstalled)
-        QCoreApplication::installTranslator(m_pInstalled);
+    if (m_pInstalled) {
+        if (m_pInstalled->pQtTexts)
+            QCoreApplication::installTranslator(m_pInstalled->pQtTexts.get());
+        QCoreApplication::installTranslator(m_pInstalled->pProgramTexts.get());
+    }
 }

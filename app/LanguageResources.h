@@ -34,11 +34,18 @@ public:
     static QString CatalogueName(int languageId);
 
 private:
-    QTranslator* FindCatalogue(int languageId);
-    void Install(QTranslator* pCatalogue);
+    // The program's texts of one language, with Qt's own (standard buttons and dialogs)
+    // where Qt ships them.
+    struct SCatalogue {
+        std::unique_ptr<QTranslator> pProgramTexts;
+        std::unique_ptr<QTranslator> pQtTexts;
+    };
+
+    SCatalogue* FindCatalogue(int languageId);
+    void Install(SCatalogue* pCatalogue);
 
     QStringList m_searchFolders;
     int m_currentLanguage;
-    std::map<int, std::unique_ptr<QTranslator>> m_catalogues;
-    QTranslator* m_pInstalled = nullptr;
+    std::map<int, SCatalogue> m_catalogues;
+    SCatalogue* m_pInstalled = nullptr;
 };

@@ -108,6 +108,8 @@ private slots:
         CLanguageResources languages(QStringList{QStringLiteral(MW_BIN_DIR)});
         languages.LoadLanguageDll(kLanguageGerman);
         QCOMPARE(AboutVersionLine(), QStringLiteral("Modelwright Version 2.0"));
+        // Standard buttons speak the language too.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
         languages.LoadLanguageDll(kLanguageFrench);
         QCOMPARE(AboutVersionLine(), QStringLiteral("Modelwright version 2.0"));
         QCOMPARE(QCoreApplication::translate("CHelpSystem", "Cannot find the help file. Please reinstall."),
