@@ -4,16 +4,19 @@
 #include "model/ModelwrightDoc.h"
 
 #include <QDir>
-#include <algorithm>
-#include <filesystem>
-#include <string_view>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <filesystem>
+#include <string_view>
+
 #ifdef _WIN32
 #include <QSettings>
+
+#include <utility>
 #endif
 
 namespace {
