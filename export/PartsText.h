@@ -27,6 +27,8 @@ public:
     // Program text of the file's own alphabet (keywords, signs), copied as it is.
     void Put(std::string_view ascii)
     {
+        if (ascii.empty())
+            return; // an empty view may have no data to copy from
         std::memcpy(Room(ascii.size()), ascii.data(), ascii.size());
         m_size += ascii.size();
     }

@@ -159,3 +159,54 @@ TEST_F(ExportFile, FailedExportLeavesTheOldFileAsItWas)
 #endif
 
 } // namespace
+
+namespace {
+
+// Sizes at the ends of the 32-bit range wrap around like the 32-bit program's arithmetic.
+TEST(ExportExtremes, EveryPartKindExportsAtTheEndsOfTheRange)
+{
+    for (const int32_t extreme : {2147483647, -2147483647 - 1}) {
+        CPartsManager parts;
+        auto tree = MakeTree("Tree");
+        tree->m_trunkHeight = tree->m_trunkRadius = tree->m_topHeight = tree->m_topRadius = extreme;
+        parts.Add(std::move(tree));
+
+        for (const int32_t style : {kPoleRound, kPoleSquare}) {
+            auto platform = MakePlatform("Platform");
+            platform->m_length = platform->m_width = platform->m_height = extreme;
+            platform->m_edgeDistance = platform->m_poleDiameter = platform->m_poleHeight = platform->m_roofHeight = ~extreme;
+            platform->m_polesPerSide = 3;
+            platform->m_coverType = kCoverSinglePitch;
+            platform->m_poleStyle = style;
+            parts.Add(std::move(platform));
+        }
+
+        for (const int32_t roof : {kRoofGable, kRoofFlatTopped, kRoofLeanTo}) {
+            for (const int32_t orientation : {kRoofOrientation0, kRoofOrientation90}) {
+                auto building = MakeBuilding("Building");
+                CBuildingElement& element = AddElement(*building, "Block");
+                element.m_positionX = element.m_positionY = element.m_positionZ = extreme;
+                element.m_blockWidth = element.m_blockDepth = element.m_blockHeight = element.m_roofHeight = extreme;
+                element.m_roofAngle = 1;
+                element.m_roofType = roof;
+                element.m_roofOrientation = orientation;
+                for (const int32_t wall : {kWallFront, kWallLeft}) {
+                    CDecoration& decoration = AddDecoration(element, "Window");
+                    decoration.m_wall = wall;
+                    decoration.m_mainType = kDecorationBaseB;
+                    decoration.m_subtype = kDecorationDoorWithWindow;
+                    decoration.m_windowCount = 8;
+                    decoration.m_positionX = decoration.m_positionZ = decoration.m_width = decoration.m_height = extreme;
+                }
+                parts.Add(std::move(building));
+            }
+        }
+        const std::string text = ExportLines(parts);
+        size_t blocks = 0;
+        for (size_t pos = text.find("\nEndStructure\n"); pos != std::string::npos; pos = text.find("\nEndStructure\n", pos + 1))
+            ++blocks;
+        EXPECT_EQ(blocks, 9u) << extreme;
+    }
+}
+
+} // namespace
