@@ -42,9 +42,10 @@ public:
     // Chooses the keyword column from *g_pOptions, or from the defaults when there is none.
     int SelectColumn();
     int SelectColumn(const CProgramOptions& options);
+    // The header block, then every tree, building and platform in list order.
     int WriteAll(const CPartsManager& manager);
-    // Writes the composed text to the file and ends the export. Must follow a successful
-    // OpenFile.
+    // Writes the composed text to the file and ends the export; 0 when none was under way.
+    // The writer is closed also when the write fails and throws.
     int CloseFile();
 
     const std::filesystem::path& GetPath() const { return m_path; }
