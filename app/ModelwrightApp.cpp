@@ -179,7 +179,20 @@ int CModelwrightApp::ExitInstance()
 
 void CModelwrightApp::WinHelp(const QString& topic)
 {
-    m_help.WinHelp(m_pOptions ? m_pOptions->m_language : CProgramOptions::kDefaultLanguage, topic);
+    m_help.WinHelp(m_pOptions ? m_pOptions->m_language : CProgramOptions::kDefaultLanguage,
+        topic.isEmpty() ? TopicOfActiveDialog() : topic);
+}
+
+QString CModelwrightApp::TopicOfActiveDialog()
+{
+    // A dialog without a name of its own is known by its class: CTreeDlg has topic TreeDlg.
+    const QWidget* pDialog = QApplication::activeModalWidget();
+    if (!pDialog)
+        return QString();
+    if (!pDialog->objectName().isEmpty())
+        return pDialog->objectName();
+    const QString className = QString::fromLatin1(pDialog->metaObject()->className());
+    return className.startsWith('C') ? className.mid(1) : className;
 }
 
 void CModelwrightApp::OnAppAbout()

@@ -80,6 +80,7 @@ private:
     void RegisterShellFileTypes();
     bool ProcessShellCommand(const COptionCommandLineInfo& commandLine);
     void ShowMainWindow();
+    static QString TopicOfActiveDialog();
 
     Setup m_setup;
     std::unique_ptr<CVersionInfo> m_pVersionInfo;

@@ -198,6 +198,20 @@ private slots:
         QCOMPARE(run.pApp->HelpWindow()->Browser()->source().fragment(), QStringLiteral("PlatformDlg"));
     }
 
+    void helpInsideAnUnnamedDialogFindsItsTopic()
+    {
+        SAppRun run;
+        QVERIFY(run.pApp->InitInstance({"-nologo"}));
+        AnswerNextModal([&run](QWidget& modal) {
+            emit run.pApp->MainFrame()->helpRequested(QString());
+            modal.close();
+        });
+        CAboutDlg unnamed(run.pApp->VersionInfo());
+        unnamed.setObjectName(QString());
+        unnamed.exec();
+        QCOMPARE(run.pApp->HelpWindow()->Browser()->source().fragment(), QStringLiteral("AboutDlg"));
+    }
+
     void missingHelpBookIsReported()
     {
         QTemporaryDir emptyFolder;
