@@ -174,15 +174,15 @@
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished" />
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished" />
+        <translation>Y</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished" />
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Decorations</source>
@@ -220,163 +220,163 @@
     <name>CColorPopup</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished" />
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished" />
+        <translation>Braun</translation>
     </message>
     <message>
         <source>Dark Olive Green</source>
-        <translation type="unfinished" />
+        <translation>Dunkles Olivgrün</translation>
     </message>
     <message>
         <source>Dark Green</source>
-        <translation type="unfinished" />
+        <translation>Dunkelgrün</translation>
     </message>
     <message>
         <source>Dark Teal</source>
-        <translation type="unfinished" />
+        <translation>Dunkles Blaugrün</translation>
     </message>
     <message>
         <source>Dark blue</source>
-        <translation type="unfinished" />
+        <translation>Dunkelblau</translation>
     </message>
     <message>
         <source>Indigo</source>
-        <translation type="unfinished" />
+        <translation>Indigo</translation>
     </message>
     <message>
         <source>Dark grey</source>
-        <translation type="unfinished" />
+        <translation>Dunkelgrau</translation>
     </message>
     <message>
         <source>Dark red</source>
-        <translation type="unfinished" />
+        <translation>Dunkelrot</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished" />
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Dark yellow</source>
-        <translation type="unfinished" />
+        <translation>Dunkelgelb</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished" />
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished" />
+        <translation>Blaugrün</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished" />
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Blue-grey</source>
-        <translation type="unfinished" />
+        <translation>Blaugrau</translation>
     </message>
     <message>
         <source>Grey - 40</source>
-        <translation type="unfinished" />
+        <translation>Grau - 40</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished" />
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Light orange</source>
-        <translation type="unfinished" />
+        <translation>Hellorange</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished" />
+        <translation>Limone</translation>
     </message>
     <message>
         <source>Sea green</source>
-        <translation type="unfinished" />
+        <translation>Meergrün</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished" />
+        <translation>Aquamarin</translation>
     </message>
     <message>
         <source>Light blue</source>
-        <translation type="unfinished" />
+        <translation>Hellblau</translation>
     </message>
     <message>
         <source>Violet</source>
-        <translation type="unfinished" />
+        <translation>Violett</translation>
     </message>
     <message>
         <source>Grey - 50</source>
-        <translation type="unfinished" />
+        <translation>Grau - 50</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished" />
+        <translation>Pink</translation>
     </message>
     <message>
         <source>Gold</source>
-        <translation type="unfinished" />
+        <translation>Gold</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished" />
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Bright green</source>
-        <translation type="unfinished" />
+        <translation>Hellgrün</translation>
     </message>
     <message>
         <source>Turquoise</source>
-        <translation type="unfinished" />
+        <translation>Türkis</translation>
     </message>
     <message>
         <source>Skyblue</source>
-        <translation type="unfinished" />
+        <translation>Himmelblau</translation>
     </message>
     <message>
         <source>Plum</source>
-        <translation type="unfinished" />
+        <translation>Pflaume</translation>
     </message>
     <message>
         <source>Light grey</source>
-        <translation type="unfinished" />
+        <translation>Hellgrau</translation>
     </message>
     <message>
         <source>Rose</source>
-        <translation type="unfinished" />
+        <translation>Rosa</translation>
     </message>
     <message>
         <source>Tan</source>
-        <translation type="unfinished" />
+        <translation>Hellbraun</translation>
     </message>
     <message>
         <source>Light yellow</source>
-        <translation type="unfinished" />
+        <translation>Hellgelb</translation>
     </message>
     <message>
         <source>Pale green</source>
-        <translation type="unfinished" />
+        <translation>Blassgrün</translation>
     </message>
     <message>
         <source>Pale turquoise</source>
-        <translation type="unfinished" />
+        <translation>Blasstürkis</translation>
     </message>
     <message>
         <source>Pale blue</source>
-        <translation type="unfinished" />
+        <translation>Blassblau</translation>
     </message>
     <message>
         <source>Lavender</source>
-        <translation type="unfinished" />
+        <translation>Lavendel</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished" />
+        <translation>Weiß</translation>
     </message>
 </context>
 <context>
@@ -415,15 +415,15 @@
     </message>
     <message>
         <source>Position relative to lower left corner of the wall</source>
-        <translation type="unfinished" />
+        <translation>Position relativ zur linken unteren Ecke der Wand</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished" />
+        <translation>X:</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished" />
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Size</source>
@@ -479,11 +479,11 @@
     </message>
     <message>
         <source>Base A</source>
-        <translation type="unfinished" />
+        <translation>Form A</translation>
     </message>
     <message>
         <source>Base B</source>
-        <translation type="unfinished" />
+        <translation>Form B</translation>
     </message>
     <message>
         <source>Subtype</source>
@@ -830,7 +830,7 @@
     </message>
     <message>
         <source>%1[*] - %2</source>
-        <translation type="unfinished" />
+        <translation>%1[*] - %2</translation>
     </message>
     <message>
         <source>Winrail Modelwright</source>
@@ -1002,6 +1002,10 @@
         <source>Parts per package</source>
         <translation>Teile pro Packung</translation>
     </message>
+    <message>
+        <source>Winrail Modelwright</source>
+        <translation>Winrail Modelwright</translation>
+    </message>
 </context>
 <context>
     <name>COptionsPropertySheet</name>
@@ -1070,19 +1074,19 @@
     </message>
     <message>
         <source>Pitched roof on poles along both edges</source>
-        <translation type="unfinished" />
+        <translation>Satteldach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
         <source>V-shaped roof on one middle row of poles</source>
-        <translation type="unfinished" />
+        <translation>V-Dach auf einer mittleren Stützenreihe</translation>
     </message>
     <message>
         <source>Arched roof on poles along both edges</source>
-        <translation type="unfinished" />
+        <translation>Bogendach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
         <source>Single-pitch roof on poles along both edges</source>
-        <translation type="unfinished" />
+        <translation>Pultdach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
         <source>Cover type</source>

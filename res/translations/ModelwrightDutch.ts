@@ -35,11 +35,11 @@
     <name>CBuildingDlg</name>
     <message>
         <source>Building edit dialog</source>
-        <translation type="unfinished" />
+        <translation>Gebouw bewerken</translation>
     </message>
     <message>
         <source>Header information</source>
-        <translation type="unfinished" />
+        <translation>Kopgegevens</translation>
     </message>
     <message>
         <source>Description</source>
@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Catalog no</source>
-        <translation type="unfinished" />
+        <translation>Catalogusnr.</translation>
     </message>
     <message>
         <source>Price</source>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>Parts per package</source>
-        <translation type="unfinished" />
+        <translation>Onderdelen per verpakking</translation>
     </message>
     <message>
         <source>Units</source>
@@ -63,11 +63,11 @@
     </message>
     <message>
         <source>Building elements</source>
-        <translation type="unfinished" />
+        <translation>Gebouwdelen</translation>
     </message>
     <message>
         <source>New ...</source>
-        <translation type="unfinished" />
+        <translation>Nieuw ...</translation>
     </message>
     <message>
         <source>Edit ...</source>
@@ -75,46 +75,46 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished" />
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Free text after last element</source>
-        <translation type="unfinished" />
+        <translation>Vrije tekst na het laatste deel</translation>
     </message>
 </context>
 <context>
     <name>CBuildingElementDlg</name>
     <message>
         <source>Ridge roof</source>
-        <translation type="unfinished" />
+        <translation>Zadeldak</translation>
     </message>
     <message>
         <source>Roof with sloping sides and a flat top</source>
-        <translation type="unfinished" />
+        <translation>Dak met schuine zijden en een plat bovenvlak</translation>
     </message>
     <message>
         <source>Single-slope roof</source>
-        <translation type="unfinished" />
+        <translation>Lessenaarsdak</translation>
     </message>
     <message>
         <source>0 degr</source>
-        <translation type="unfinished" />
+        <translation>0 gr</translation>
     </message>
     <message>
         <source>90 degr</source>
-        <translation type="unfinished" />
+        <translation>90 gr</translation>
     </message>
     <message>
         <source>180 degr</source>
-        <translation type="unfinished" />
+        <translation>180 gr</translation>
     </message>
     <message>
         <source>270 degr</source>
-        <translation type="unfinished" />
+        <translation>270 gr</translation>
     </message>
     <message>
         <source>Building element</source>
-        <translation type="unfinished" />
+        <translation>Gebouwdeel</translation>
     </message>
     <message>
         <source>Description</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished" />
+        <translation>Blok</translation>
     </message>
     <message>
         <source>Height</source>
@@ -138,71 +138,71 @@
     </message>
     <message>
         <source>Block color</source>
-        <translation type="unfinished" />
+        <translation>Blokkleur</translation>
     </message>
     <message>
         <source>Roof</source>
-        <translation type="unfinished" />
+        <translation>Dak</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished" />
+        <translation>Hoek</translation>
     </message>
     <message>
         <source>Roof color</source>
-        <translation type="unfinished" />
+        <translation>Dakkleur</translation>
     </message>
     <message>
         <source>Rooftype</source>
-        <translation type="unfinished" />
+        <translation>Daktype</translation>
     </message>
     <message>
         <source>No roof</source>
-        <translation type="unfinished" />
+        <translation>Geen dak</translation>
     </message>
     <message>
         <source>Roof orientation</source>
-        <translation type="unfinished" />
+        <translation>Dakrichting</translation>
     </message>
     <message>
         <source>Element position</source>
-        <translation type="unfinished" />
+        <translation>Positie van het deel</translation>
     </message>
     <message>
         <source>Lower left corner of block:</source>
-        <translation type="unfinished" />
+        <translation>Linkeronderhoek van het blok:</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished" />
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished" />
+        <translation>Y</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished" />
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Decorations</source>
-        <translation type="unfinished" />
+        <translation>Deuren en ramen</translation>
     </message>
     <message>
         <source>New ...</source>
-        <translation type="unfinished" />
+        <translation>Nieuw ...</translation>
     </message>
     <message>
         <source>Edit  ...</source>
-        <translation type="unfinished" />
+        <translation>Bewerken ...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished" />
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Free additional text</source>
-        <translation type="unfinished" />
+        <translation>Vrije aanvullende tekst</translation>
     </message>
 </context>
 <context>
@@ -220,190 +220,190 @@
     <name>CColorPopup</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished" />
+        <translation>Zwart</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished" />
+        <translation>Bruin</translation>
     </message>
     <message>
         <source>Dark Olive Green</source>
-        <translation type="unfinished" />
+        <translation>Donker olijfgroen</translation>
     </message>
     <message>
         <source>Dark Green</source>
-        <translation type="unfinished" />
+        <translation>Donkergroen</translation>
     </message>
     <message>
         <source>Dark Teal</source>
-        <translation type="unfinished" />
+        <translation>Donker blauwgroen</translation>
     </message>
     <message>
         <source>Dark blue</source>
-        <translation type="unfinished" />
+        <translation>Donkerblauw</translation>
     </message>
     <message>
         <source>Indigo</source>
-        <translation type="unfinished" />
+        <translation>Indigo</translation>
     </message>
     <message>
         <source>Dark grey</source>
-        <translation type="unfinished" />
+        <translation>Donkergrijs</translation>
     </message>
     <message>
         <source>Dark red</source>
-        <translation type="unfinished" />
+        <translation>Donkerrood</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished" />
+        <translation>Oranje</translation>
     </message>
     <message>
         <source>Dark yellow</source>
-        <translation type="unfinished" />
+        <translation>Donkergeel</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished" />
+        <translation>Groen</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished" />
+        <translation>Blauwgroen</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished" />
+        <translation>Blauw</translation>
     </message>
     <message>
         <source>Blue-grey</source>
-        <translation type="unfinished" />
+        <translation>Blauwgrijs</translation>
     </message>
     <message>
         <source>Grey - 40</source>
-        <translation type="unfinished" />
+        <translation>Grijs - 40</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished" />
+        <translation>Rood</translation>
     </message>
     <message>
         <source>Light orange</source>
-        <translation type="unfinished" />
+        <translation>Lichtoranje</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished" />
+        <translation>Limoen</translation>
     </message>
     <message>
         <source>Sea green</source>
-        <translation type="unfinished" />
+        <translation>Zeegroen</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished" />
+        <translation>Aqua</translation>
     </message>
     <message>
         <source>Light blue</source>
-        <translation type="unfinished" />
+        <translation>Lichtblauw</translation>
     </message>
     <message>
         <source>Violet</source>
-        <translation type="unfinished" />
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Grey - 50</source>
-        <translation type="unfinished" />
+        <translation>Grijs - 50</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished" />
+        <translation>Roze</translation>
     </message>
     <message>
         <source>Gold</source>
-        <translation type="unfinished" />
+        <translation>Goud</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished" />
+        <translation>Geel</translation>
     </message>
     <message>
         <source>Bright green</source>
-        <translation type="unfinished" />
+        <translation>Heldergroen</translation>
     </message>
     <message>
         <source>Turquoise</source>
-        <translation type="unfinished" />
+        <translation>Turkoois</translation>
     </message>
     <message>
         <source>Skyblue</source>
-        <translation type="unfinished" />
+        <translation>Hemelsblauw</translation>
     </message>
     <message>
         <source>Plum</source>
-        <translation type="unfinished" />
+        <translation>Pruim</translation>
     </message>
     <message>
         <source>Light grey</source>
-        <translation type="unfinished" />
+        <translation>Lichtgrijs</translation>
     </message>
     <message>
         <source>Rose</source>
-        <translation type="unfinished" />
+        <translation>Rozerood</translation>
     </message>
     <message>
         <source>Tan</source>
-        <translation type="unfinished" />
+        <translation>Lichtbruin</translation>
     </message>
     <message>
         <source>Light yellow</source>
-        <translation type="unfinished" />
+        <translation>Lichtgeel</translation>
     </message>
     <message>
         <source>Pale green</source>
-        <translation type="unfinished" />
+        <translation>Bleekgroen</translation>
     </message>
     <message>
         <source>Pale turquoise</source>
-        <translation type="unfinished" />
+        <translation>Bleekturkoois</translation>
     </message>
     <message>
         <source>Pale blue</source>
-        <translation type="unfinished" />
+        <translation>Bleekblauw</translation>
     </message>
     <message>
         <source>Lavender</source>
-        <translation type="unfinished" />
+        <translation>Lavendel</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished" />
+        <translation>Wit</translation>
     </message>
 </context>
 <context>
     <name>CDecorationDlg</name>
     <message>
         <source>1 window</source>
-        <translation type="unfinished" />
+        <translation>1 ruit</translation>
     </message>
     <message>
         <source>2 windows</source>
-        <translation type="unfinished" />
+        <translation>2 ruiten</translation>
     </message>
     <message>
         <source>4 windows</source>
-        <translation type="unfinished" />
+        <translation>4 ruiten</translation>
     </message>
     <message>
         <source>6 windows</source>
-        <translation type="unfinished" />
+        <translation>6 ruiten</translation>
     </message>
     <message>
         <source>8 windows</source>
-        <translation type="unfinished" />
+        <translation>8 ruiten</translation>
     </message>
     <message>
         <source>Decorations edit dialog</source>
-        <translation type="unfinished" />
+        <translation>Deuren en ramen bewerken</translation>
     </message>
     <message>
         <source>Description</source>
@@ -411,23 +411,23 @@
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished" />
+        <translation>Positie</translation>
     </message>
     <message>
         <source>Position relative to lower left corner of the wall</source>
-        <translation type="unfinished" />
+        <translation>Positie ten opzichte van de linkeronderhoek van de wand</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished" />
+        <translation>X:</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished" />
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished" />
+        <translation>Grootte</translation>
     </message>
     <message>
         <source>Width</source>
@@ -439,75 +439,75 @@
     </message>
     <message>
         <source>Which wall?</source>
-        <translation type="unfinished" />
+        <translation>Welke wand?</translation>
     </message>
     <message>
         <source>Front</source>
-        <translation type="unfinished" />
+        <translation>Voorkant</translation>
     </message>
     <message>
         <source>Rear</source>
-        <translation type="unfinished" />
+        <translation>Achterkant</translation>
     </message>
     <message>
         <source>Left side</source>
-        <translation type="unfinished" />
+        <translation>Linkerzijde</translation>
     </message>
     <message>
         <source>Right side</source>
-        <translation type="unfinished" />
+        <translation>Rechterzijde</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished" />
+        <translation>Kleuren</translation>
     </message>
     <message>
         <source>Main color</source>
-        <translation type="unfinished" />
+        <translation>Hoofdkleur</translation>
     </message>
     <message>
         <source>Inner color</source>
-        <translation type="unfinished" />
+        <translation>Binnenkleur</translation>
     </message>
     <message>
         <source>Types</source>
-        <translation type="unfinished" />
+        <translation>Typen</translation>
     </message>
     <message>
         <source>Main type</source>
-        <translation type="unfinished" />
+        <translation>Hoofdtype</translation>
     </message>
     <message>
         <source>Base A</source>
-        <translation type="unfinished" />
+        <translation>Basis A</translation>
     </message>
     <message>
         <source>Base B</source>
-        <translation type="unfinished" />
+        <translation>Basis B</translation>
     </message>
     <message>
         <source>Subtype</source>
-        <translation type="unfinished" />
+        <translation>Subtype</translation>
     </message>
     <message>
         <source>Door</source>
-        <translation type="unfinished" />
+        <translation>Deur</translation>
     </message>
     <message>
         <source>Door with window</source>
-        <translation type="unfinished" />
+        <translation>Deur met raam</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished" />
+        <translation>Raam</translation>
     </message>
     <message>
         <source>Window count</source>
-        <translation type="unfinished" />
+        <translation>Aantal ruiten</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished" />
+        <translation>Voorbeeld</translation>
     </message>
 </context>
 <context>
@@ -550,7 +550,7 @@
     </message>
     <message>
         <source>Use hexahedron in stead of Hexaedron (bug fix)</source>
-        <translation type="unfinished" />
+        <translation>Hexahedron gebruiken in plaats van Hexaedron (correctie)</translation>
     </message>
 </context>
 <context>
@@ -597,23 +597,23 @@
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished" />
+        <translation>Auteur</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished" />
+        <translation>Versie</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished" />
+        <translation>Munteenheid</translation>
     </message>
     <message>
         <source>Edit manufacturer ...</source>
-        <translation type="unfinished" />
+        <translation>Fabrikant bewerken ...</translation>
     </message>
     <message>
         <source>Edit representative ...</source>
-        <translation type="unfinished" />
+        <translation>Vertegenwoordiger bewerken ...</translation>
     </message>
 </context>
 <context>
@@ -658,7 +658,7 @@
     </message>
     <message>
         <source>Start a new catalogue</source>
-        <translation type="unfinished" />
+        <translation>Een nieuwe catalogus beginnen</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
@@ -666,7 +666,7 @@
     </message>
     <message>
         <source>Open a catalogue file</source>
-        <translation type="unfinished" />
+        <translation>Een catalogusbestand openen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>Save the catalogue</source>
-        <translation type="unfinished" />
+        <translation>De catalogus opslaan</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
@@ -682,7 +682,7 @@
     </message>
     <message>
         <source>Save the catalogue under a new name</source>
-        <translation type="unfinished" />
+        <translation>De catalogus onder een nieuwe naam opslaan</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>Print the catalogue</source>
-        <translation type="unfinished" />
+        <translation>De catalogus afdrukken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>Show the printed pages</source>
-        <translation type="unfinished" />
+        <translation>De afgedrukte pagina's tonen</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
@@ -706,7 +706,7 @@
     </message>
     <message>
         <source>Choose the printer and the page</source>
-        <translation type="unfinished" />
+        <translation>Printer en pagina kiezen</translation>
     </message>
     <message>
         <source>Sen&amp;d...</source>
@@ -714,7 +714,7 @@
     </message>
     <message>
         <source>Send the catalogue file by mail</source>
-        <translation type="unfinished" />
+        <translation>Het catalogusbestand per e-mail verzenden</translation>
     </message>
     <message>
         <source>Recent File</source>
@@ -722,7 +722,7 @@
     </message>
     <message>
         <source>Open a recently used catalogue</source>
-        <translation type="unfinished" />
+        <translation>Een recent gebruikte catalogus openen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -730,7 +730,7 @@
     </message>
     <message>
         <source>Quit the program; asks to save changes</source>
-        <translation type="unfinished" />
+        <translation>Het programma afsluiten; vraagt om wijzigingen op te slaan</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -738,7 +738,7 @@
     </message>
     <message>
         <source>Cut the selection to the clipboard</source>
-        <translation type="unfinished" />
+        <translation>De selectie naar het klembord knippen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -746,7 +746,7 @@
     </message>
     <message>
         <source>Copy the selection to the clipboard</source>
-        <translation type="unfinished" />
+        <translation>De selectie naar het klembord kopiëren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
@@ -754,7 +754,7 @@
     </message>
     <message>
         <source>Insert the clipboard's contents</source>
-        <translation type="unfinished" />
+        <translation>De inhoud van het klembord invoegen</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished" />
+        <translation>De werkbalk tonen of verbergen</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
@@ -778,7 +778,7 @@
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished" />
+        <translation>De statusbalk tonen of verbergen</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -786,7 +786,7 @@
     </message>
     <message>
         <source>Choose the language, the Winrail version and the hexahedron keyword</source>
-        <translation type="unfinished" />
+        <translation>Taal, Winrail-versie en hexaëder-sleutelwoord kiezen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -798,7 +798,7 @@
     </message>
     <message>
         <source>Show the contents of the help</source>
-        <translation type="unfinished" />
+        <translation>De inhoud van de help tonen</translation>
     </message>
     <message>
         <source>Help</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>Show the help on the active window</source>
-        <translation type="unfinished" />
+        <translation>De help bij het actieve venster tonen</translation>
     </message>
     <message>
         <source>Context help</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>Show the help on the next window clicked</source>
-        <translation type="unfinished" />
+        <translation>De help bij het volgende aangeklikte venster tonen</translation>
     </message>
     <message>
         <source>&amp;About Modelwright...</source>
@@ -822,7 +822,7 @@
     </message>
     <message>
         <source>Show the program's version and copyright</source>
-        <translation type="unfinished" />
+        <translation>Versie en copyright van het programma tonen</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -830,7 +830,7 @@
     </message>
     <message>
         <source>%1[*] - %2</source>
-        <translation type="unfinished" />
+        <translation>%1[*] - %2</translation>
     </message>
     <message>
         <source>Winrail Modelwright</source>
@@ -858,18 +858,18 @@
     </message>
     <message>
         <source>Open this catalogue</source>
-        <translation type="unfinished" />
+        <translation>Deze catalogus openen</translation>
     </message>
     <message>
         <source>Failed to send mail.</source>
-        <translation type="unfinished" />
+        <translation>De e-mail kon niet worden verzonden.</translation>
     </message>
 </context>
 <context>
     <name>CManufacturerDlg</name>
     <message>
         <source>Edit manufacturer</source>
-        <translation type="unfinished" />
+        <translation>Fabrikant bewerken</translation>
     </message>
     <message>
         <source>Name</source>
@@ -952,11 +952,11 @@
     </message>
     <message>
         <source>Export partsfile</source>
-        <translation type="unfinished" />
+        <translation>Onderdelenbestand exporteren</translation>
     </message>
     <message>
         <source>Winrail parts Files (*.bdf)</source>
-        <translation type="unfinished" />
+        <translation>Winrail-onderdelenbestanden (*.bdf)</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -968,31 +968,31 @@
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished" />
+        <translation>Auteur</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished" />
+        <translation>Versie</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished" />
+        <translation>Munteenheid</translation>
     </message>
     <message>
         <source>Manufacturer</source>
-        <translation type="unfinished" />
+        <translation>Fabrikant</translation>
     </message>
     <message>
         <source>Representative</source>
-        <translation type="unfinished" />
+        <translation>Vertegenwoordiger</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>Soort</translation>
     </message>
     <message>
         <source>Catalogue number</source>
-        <translation type="unfinished" />
+        <translation>Catalogusnummer</translation>
     </message>
     <message>
         <source>Price</source>
@@ -1000,7 +1000,11 @@
     </message>
     <message>
         <source>Parts per package</source>
-        <translation type="unfinished" />
+        <translation>Onderdelen per verpakking</translation>
+    </message>
+    <message>
+        <source>Winrail Modelwright</source>
+        <translation>Winrail Modelwright</translation>
     </message>
 </context>
 <context>
@@ -1014,15 +1018,15 @@
     <name>CPlatformDlg</name>
     <message>
         <source>Platform edit dialog</source>
-        <translation type="unfinished" />
+        <translation>Perron bewerken</translation>
     </message>
     <message>
         <source>Additional free text</source>
-        <translation type="unfinished" />
+        <translation>Aanvullende vrije tekst</translation>
     </message>
     <message>
         <source>Header information</source>
-        <translation type="unfinished" />
+        <translation>Kopgegevens</translation>
     </message>
     <message>
         <source>Description</source>
@@ -1030,7 +1034,7 @@
     </message>
     <message>
         <source>Catalog no</source>
-        <translation type="unfinished" />
+        <translation>Catalogusnr.</translation>
     </message>
     <message>
         <source>Units</source>
@@ -1042,11 +1046,11 @@
     </message>
     <message>
         <source>Parts per package</source>
-        <translation type="unfinished" />
+        <translation>Onderdelen per verpakking</translation>
     </message>
     <message>
         <source>Floor part</source>
-        <translation type="unfinished" />
+        <translation>Vloer</translation>
     </message>
     <message>
         <source>Length</source>
@@ -1062,79 +1066,79 @@
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished" />
+        <translation>Kruinkleur</translation>
     </message>
     <message>
         <source>Side color</source>
-        <translation type="unfinished" />
+        <translation>Zijkleur</translation>
     </message>
     <message>
         <source>Pitched roof on poles along both edges</source>
-        <translation type="unfinished" />
+        <translation>Zadeldak op palen langs beide randen</translation>
     </message>
     <message>
         <source>V-shaped roof on one middle row of poles</source>
-        <translation type="unfinished" />
+        <translation>V-vormig dak op één middelste rij palen</translation>
     </message>
     <message>
         <source>Arched roof on poles along both edges</source>
-        <translation type="unfinished" />
+        <translation>Gebogen dak op palen langs beide randen</translation>
     </message>
     <message>
         <source>Single-pitch roof on poles along both edges</source>
-        <translation type="unfinished" />
+        <translation>Lessenaarsdak op palen langs beide randen</translation>
     </message>
     <message>
         <source>Cover type</source>
-        <translation type="unfinished" />
+        <translation>Overkapping</translation>
     </message>
     <message>
         <source>No cover</source>
-        <translation type="unfinished" />
+        <translation>Geen overkapping</translation>
     </message>
     <message>
         <source>Cover properties</source>
-        <translation type="unfinished" />
+        <translation>Eigenschappen van de overkapping</translation>
     </message>
     <message>
         <source>Pole height</source>
-        <translation type="unfinished" />
+        <translation>Paalhoogte</translation>
     </message>
     <message>
         <source>Roof height</source>
-        <translation type="unfinished" />
+        <translation>Dakhoogte</translation>
     </message>
     <message>
         <source>Edge distance</source>
-        <translation type="unfinished" />
+        <translation>Afstand tot de rand</translation>
     </message>
     <message>
         <source>No of poles (one side)</source>
-        <translation type="unfinished" />
+        <translation>Aantal palen (één zijde)</translation>
     </message>
     <message>
         <source>Roof color</source>
-        <translation type="unfinished" />
+        <translation>Dakkleur</translation>
     </message>
     <message>
         <source>Pole style</source>
-        <translation type="unfinished" />
+        <translation>Paalvorm</translation>
     </message>
     <message>
         <source>Round pole</source>
-        <translation type="unfinished" />
+        <translation>Ronde paal</translation>
     </message>
     <message>
         <source>Square pole</source>
-        <translation type="unfinished" />
+        <translation>Vierkante paal</translation>
     </message>
     <message>
         <source>Pole color</source>
-        <translation type="unfinished" />
+        <translation>Paalkleur</translation>
     </message>
     <message>
         <source>Pole diameter</source>
-        <translation type="unfinished" />
+        <translation>Paaldiameter</translation>
     </message>
 </context>
 <context>
@@ -1145,11 +1149,11 @@
     </message>
     <message>
         <source>Addtional free text</source>
-        <translation type="unfinished" />
+        <translation>Aanvullende vrije tekst</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished" />
+        <translation>Algemeen</translation>
     </message>
     <message>
         <source>Description</source>
@@ -1157,7 +1161,7 @@
     </message>
     <message>
         <source>Catalog no</source>
-        <translation type="unfinished" />
+        <translation>Catalogusnr.</translation>
     </message>
     <message>
         <source>Price</source>
@@ -1165,7 +1169,7 @@
     </message>
     <message>
         <source>Parts per package</source>
-        <translation type="unfinished" />
+        <translation>Onderdelen per verpakking</translation>
     </message>
     <message>
         <source>Units</source>
@@ -1173,19 +1177,19 @@
     </message>
     <message>
         <source>Tree type</source>
-        <translation type="unfinished" />
+        <translation>Boomsoort</translation>
     </message>
     <message>
         <source>Needle leaved tree</source>
-        <translation type="unfinished" />
+        <translation>Naaldboom</translation>
     </message>
     <message>
         <source>Deciduous tree</source>
-        <translation type="unfinished" />
+        <translation>Loofboom</translation>
     </message>
     <message>
         <source>Trunk</source>
-        <translation type="unfinished" />
+        <translation>Stam</translation>
     </message>
     <message>
         <source>Height</source>
@@ -1193,19 +1197,19 @@
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished" />
+        <translation>Straal</translation>
     </message>
     <message>
         <source>Trunk color</source>
-        <translation type="unfinished" />
+        <translation>Stamkleur</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished" />
+        <translation>Kruin</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished" />
+        <translation>Kruinkleur</translation>
     </message>
 </context>
 <context>

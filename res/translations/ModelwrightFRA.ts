@@ -35,11 +35,11 @@
     <name>CBuildingDlg</name>
     <message>
         <source>Building edit dialog</source>
-        <translation type="unfinished" />
+        <translation>Modifier le bâtiment</translation>
     </message>
     <message>
         <source>Header information</source>
-        <translation type="unfinished" />
+        <translation>Informations d'en-tête</translation>
     </message>
     <message>
         <source>Description</source>
@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Catalog no</source>
-        <translation type="unfinished" />
+        <translation>N° de catalogue</translation>
     </message>
     <message>
         <source>Price</source>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>Parts per package</source>
-        <translation type="unfinished" />
+        <translation>Pièces par emballage</translation>
     </message>
     <message>
         <source>Units</source>
@@ -63,11 +63,11 @@
     </message>
     <message>
         <source>Building elements</source>
-        <translation type="unfinished" />
+        <translation>Éléments du bâtiment</translation>
     </message>
     <message>
         <source>New ...</source>
-        <translation type="unfinished" />
+        <translation>Nouveau ...</translation>
     </message>
     <message>
         <source>Edit ...</source>
@@ -75,46 +75,46 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished" />
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Free text after last element</source>
-        <translation type="unfinished" />
+        <translation>Texte libre après le dernier élément</translation>
     </message>
 </context>
 <context>
     <name>CBuildingElementDlg</name>
     <message>
         <source>Ridge roof</source>
-        <translation type="unfinished" />
+        <translation>Toit à deux pans</translation>
     </message>
     <message>
         <source>Roof with sloping sides and a flat top</source>
-        <translation type="unfinished" />
+        <translation>Toit à pans inclinés et dessus plat</translation>
     </message>
     <message>
         <source>Single-slope roof</source>
-        <translation type="unfinished" />
+        <translation>Toit à un pan</translation>
     </message>
     <message>
         <source>0 degr</source>
-        <translation type="unfinished" />
+        <translation>0 degré</translation>
     </message>
     <message>
         <source>90 degr</source>
-        <translation type="unfinished" />
+        <translation>90 degrés</translation>
     </message>
     <message>
         <source>180 degr</source>
-        <translation type="unfinished" />
+        <translation>180 degrés</translation>
     </message>
     <message>
         <source>270 degr</source>
-        <translation type="unfinished" />
+        <translation>270 degrés</translation>
     </message>
     <message>
         <source>Building element</source>
-        <translation type="unfinished" />
+        <translation>Élément de bâtiment</translation>
     </message>
     <message>
         <source>Description</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished" />
+        <translation>Bloc</translation>
     </message>
     <message>
         <source>Height</source>
@@ -138,71 +138,71 @@
     </message>
     <message>
         <source>Block color</source>
-        <translation type="unfinished" />
+        <translation>Couleur du bloc</translation>
     </message>
     <message>
         <source>Roof</source>
-        <translation type="unfinished" />
+        <translation>Toit</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished" />
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Roof color</source>
-        <translation type="unfinished" />
+        <translation>Couleur du toit</translation>
     </message>
     <message>
         <source>Rooftype</source>
-        <translation type="unfinished" />
+        <translation>Type de toit</translation>
     </message>
     <message>
         <source>No roof</source>
-        <translation type="unfinished" />
+        <translation>Pas de toit</translation>
     </message>
     <message>
         <source>Roof orientation</source>
-        <translation type="unfinished" />
+        <translation>Orientation du toit</translation>
     </message>
     <message>
         <source>Element position</source>
-        <translation type="unfinished" />
+        <translation>Position de l'élément</translation>
     </message>
     <message>
         <source>Lower left corner of block:</source>
-        <translation type="unfinished" />
+        <translation>Coin inférieur gauche du bloc :</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished" />
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished" />
+        <translation>Y</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished" />
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Decorations</source>
-        <translation type="unfinished" />
+        <translation>Portes et fenêtres</translation>
     </message>
     <message>
         <source>New ...</source>
-        <translation type="unfinished" />
+        <translation>Nouveau ...</translation>
     </message>
     <message>
         <source>Edit  ...</source>
-        <translation type="unfinished" />
+        <translation>Modifier ...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished" />
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Free additional text</source>
-        <translation type="unfinished" />
+        <translation>Texte libre supplémentaire</translation>
     </message>
 </context>
 <context>
@@ -220,190 +220,190 @@
     <name>CColorPopup</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished" />
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished" />
+        <translation>Marron</translation>
     </message>
     <message>
         <source>Dark Olive Green</source>
-        <translation type="unfinished" />
+        <translation>Vert olive foncé</translation>
     </message>
     <message>
         <source>Dark Green</source>
-        <translation type="unfinished" />
+        <translation>Vert foncé</translation>
     </message>
     <message>
         <source>Dark Teal</source>
-        <translation type="unfinished" />
+        <translation>Bleu-vert foncé</translation>
     </message>
     <message>
         <source>Dark blue</source>
-        <translation type="unfinished" />
+        <translation>Bleu foncé</translation>
     </message>
     <message>
         <source>Indigo</source>
-        <translation type="unfinished" />
+        <translation>Indigo</translation>
     </message>
     <message>
         <source>Dark grey</source>
-        <translation type="unfinished" />
+        <translation>Gris foncé</translation>
     </message>
     <message>
         <source>Dark red</source>
-        <translation type="unfinished" />
+        <translation>Rouge foncé</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished" />
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Dark yellow</source>
-        <translation type="unfinished" />
+        <translation>Jaune foncé</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished" />
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished" />
+        <translation>Bleu-vert</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished" />
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Blue-grey</source>
-        <translation type="unfinished" />
+        <translation>Gris-bleu</translation>
     </message>
     <message>
         <source>Grey - 40</source>
-        <translation type="unfinished" />
+        <translation>Gris - 40</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished" />
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Light orange</source>
-        <translation type="unfinished" />
+        <translation>Orange clair</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished" />
+        <translation>Citron vert</translation>
     </message>
     <message>
         <source>Sea green</source>
-        <translation type="unfinished" />
+        <translation>Vert d'eau</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished" />
+        <translation>Aqua</translation>
     </message>
     <message>
         <source>Light blue</source>
-        <translation type="unfinished" />
+        <translation>Bleu clair</translation>
     </message>
     <message>
         <source>Violet</source>
-        <translation type="unfinished" />
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Grey - 50</source>
-        <translation type="unfinished" />
+        <translation>Gris - 50</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished" />
+        <translation>Rose vif</translation>
     </message>
     <message>
         <source>Gold</source>
-        <translation type="unfinished" />
+        <translation>Or</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished" />
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Bright green</source>
-        <translation type="unfinished" />
+        <translation>Vert vif</translation>
     </message>
     <message>
         <source>Turquoise</source>
-        <translation type="unfinished" />
+        <translation>Turquoise</translation>
     </message>
     <message>
         <source>Skyblue</source>
-        <translation type="unfinished" />
+        <translation>Bleu ciel</translation>
     </message>
     <message>
         <source>Plum</source>
-        <translation type="unfinished" />
+        <translation>Prune</translation>
     </message>
     <message>
         <source>Light grey</source>
-        <translation type="unfinished" />
+        <translation>Gris clair</translation>
     </message>
     <message>
         <source>Rose</source>
-        <translation type="unfinished" />
+        <translation>Rose</translation>
     </message>
     <message>
         <source>Tan</source>
-        <translation type="unfinished" />
+        <translation>Beige</translation>
     </message>
     <message>
         <source>Light yellow</source>
-        <translation type="unfinished" />
+        <translation>Jaune clair</translation>
     </message>
     <message>
         <source>Pale green</source>
-        <translation type="unfinished" />
+        <translation>Vert pâle</translation>
     </message>
     <message>
         <source>Pale turquoise</source>
-        <translation type="unfinished" />
+        <translation>Turquoise pâle</translation>
     </message>
     <message>
         <source>Pale blue</source>
-        <translation type="unfinished" />
+        <translation>Bleu pâle</translation>
     </message>
     <message>
         <source>Lavender</source>
-        <translation type="unfinished" />
+        <translation>Lavande</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished" />
+        <translation>Blanc</translation>
     </message>
 </context>
 <context>
     <name>CDecorationDlg</name>
     <message>
         <source>1 window</source>
-        <translation type="unfinished" />
+        <translation>1 carreau</translation>
     </message>
     <message>
         <source>2 windows</source>
-        <translation type="unfinished" />
+        <translation>2 carreaux</translation>
     </message>
     <message>
         <source>4 windows</source>
-        <translation type="unfinished" />
+        <translation>4 carreaux</translation>
     </message>
     <message>
         <source>6 windows</source>
-        <translation type="unfinished" />
+        <translation>6 carreaux</translation>
     </message>
     <message>
         <source>8 windows</source>
-        <translation type="unfinished" />
+        <translation>8 carreaux</translation>
     </message>
     <message>
         <source>Decorations edit dialog</source>
-        <translation type="unfinished" />
+        <translation>Modifier les portes et fenêtres</translation>
     </message>
     <message>
         <source>Description</source>
@@ -411,23 +411,23 @@
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished" />
+        <translation>Position</translation>
     </message>
     <message>
         <source>Position relative to lower left corner of the wall</source>
-        <translation type="unfinished" />
+        <translation>Position par rapport au coin inférieur gauche du mur</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished" />
+        <translation>X:</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished" />
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished" />
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Width</source>
@@ -439,75 +439,75 @@
     </message>
     <message>
         <source>Which wall?</source>
-        <translation type="unfinished" />
+        <translation>Quel mur ?</translation>
     </message>
     <message>
         <source>Front</source>
-        <translation type="unfinished" />
+        <translation>Avant</translation>
     </message>
     <message>
         <source>Rear</source>
-        <translation type="unfinished" />
+        <translation>Arrière</translation>
     </message>
     <message>
         <source>Left side</source>
-        <translation type="unfinished" />
+        <translation>Côté gauche</translation>
     </message>
     <message>
         <source>Right side</source>
-        <translation type="unfinished" />
+        <translation>Côté droit</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished" />
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>Main color</source>
-        <translation type="unfinished" />
+        <translation>Couleur principale</translation>
     </message>
     <message>
         <source>Inner color</source>
-        <translation type="unfinished" />
+        <translation>Couleur intérieure</translation>
     </message>
     <message>
         <source>Types</source>
-        <translation type="unfinished" />
+        <translation>Types</translation>
     </message>
     <message>
         <source>Main type</source>
-        <translation type="unfinished" />
+        <translation>Type principal</translation>
     </message>
     <message>
         <source>Base A</source>
-        <translation type="unfinished" />
+        <translation>Base A</translation>
     </message>
     <message>
         <source>Base B</source>
-        <translation type="unfinished" />
+        <translation>Base B</translation>
     </message>
     <message>
         <source>Subtype</source>
-        <translation type="unfinished" />
+        <translation>Sous-type</translation>
     </message>
     <message>
         <source>Door</source>
-        <translation type="unfinished" />
+        <translation>Porte</translation>
     </message>
     <message>
         <source>Door with window</source>
-        <translation type="unfinished" />
+        <translation>Porte vitrée</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished" />
+        <translation>Fenêtre</translation>
     </message>
     <message>
         <source>Window count</source>
-        <translation type="unfinished" />
+        <translation>Nombre de carreaux</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished" />
+        <translation>Aperçu</translation>
     </message>
 </context>
 <context>
@@ -550,7 +550,7 @@
     </message>
     <message>
         <source>Use hexahedron in stead of Hexaedron (bug fix)</source>
-        <translation type="unfinished" />
+        <translation>Utiliser hexahedron au lieu de Hexaedron (correction)</translation>
     </message>
 </context>
 <context>
@@ -597,23 +597,23 @@
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished" />
+        <translation>Auteur</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished" />
+        <translation>Version</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished" />
+        <translation>Devise</translation>
     </message>
     <message>
         <source>Edit manufacturer ...</source>
-        <translation type="unfinished" />
+        <translation>Modifier le fabricant ...</translation>
     </message>
     <message>
         <source>Edit representative ...</source>
-        <translation type="unfinished" />
+        <translation>Modifier le représentant ...</translation>
     </message>
 </context>
 <context>
@@ -658,7 +658,7 @@
     </message>
     <message>
         <source>Start a new catalogue</source>
-        <translation type="unfinished" />
+        <translation>Commencer un nouveau catalogue</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
@@ -666,7 +666,7 @@
     </message>
     <message>
         <source>Open a catalogue file</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir un fichier catalogue</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>Save the catalogue</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer le catalogue</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
@@ -682,7 +682,7 @@
     </message>
     <message>
         <source>Save the catalogue under a new name</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer le catalogue sous un nouveau nom</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>Print the catalogue</source>
-        <translation type="unfinished" />
+        <translation>Imprimer le catalogue</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>Show the printed pages</source>
-        <translation type="unfinished" />
+        <translation>Afficher les pages imprimées</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
@@ -706,7 +706,7 @@
     </message>
     <message>
         <source>Choose the printer and the page</source>
-        <translation type="unfinished" />
+        <translation>Choisir l'imprimante et la page</translation>
     </message>
     <message>
         <source>Sen&amp;d...</source>
@@ -714,7 +714,7 @@
     </message>
     <message>
         <source>Send the catalogue file by mail</source>
-        <translation type="unfinished" />
+        <translation>Envoyer le fichier catalogue par e-mail</translation>
     </message>
     <message>
         <source>Recent File</source>
@@ -722,7 +722,7 @@
     </message>
     <message>
         <source>Open a recently used catalogue</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir un catalogue utilisé récemment</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -730,7 +730,7 @@
     </message>
     <message>
         <source>Quit the program; asks to save changes</source>
-        <translation type="unfinished" />
+        <translation>Quitter le programme ; propose d'enregistrer les modifications</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -738,7 +738,7 @@
     </message>
     <message>
         <source>Cut the selection to the clipboard</source>
-        <translation type="unfinished" />
+        <translation>Couper la sélection vers le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -746,7 +746,7 @@
     </message>
     <message>
         <source>Copy the selection to the clipboard</source>
-        <translation type="unfinished" />
+        <translation>Copier la sélection vers le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
@@ -754,7 +754,7 @@
     </message>
     <message>
         <source>Insert the clipboard's contents</source>
-        <translation type="unfinished" />
+        <translation>Insérer le contenu du presse-papiers</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished" />
+        <translation>Afficher ou masquer la barre d'outils</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
@@ -778,7 +778,7 @@
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished" />
+        <translation>Afficher ou masquer la barre d'état</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -786,7 +786,7 @@
     </message>
     <message>
         <source>Choose the language, the Winrail version and the hexahedron keyword</source>
-        <translation type="unfinished" />
+        <translation>Choisir la langue, la version de Winrail et le mot-clé de l'hexaèdre</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -798,7 +798,7 @@
     </message>
     <message>
         <source>Show the contents of the help</source>
-        <translation type="unfinished" />
+        <translation>Afficher le sommaire de l'aide</translation>
     </message>
     <message>
         <source>Help</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>Show the help on the active window</source>
-        <translation type="unfinished" />
+        <translation>Afficher l'aide de la fenêtre active</translation>
     </message>
     <message>
         <source>Context help</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>Show the help on the next window clicked</source>
-        <translation type="unfinished" />
+        <translation>Afficher l'aide de la prochaine fenêtre cliquée</translation>
     </message>
     <message>
         <source>&amp;About Modelwright...</source>
@@ -822,7 +822,7 @@
     </message>
     <message>
         <source>Show the program's version and copyright</source>
-        <translation type="unfinished" />
+        <translation>Afficher la version et le copyright du programme</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -830,7 +830,7 @@
     </message>
     <message>
         <source>%1[*] - %2</source>
-        <translation type="unfinished" />
+        <translation>%1[*] - %2</translation>
     </message>
     <message>
         <source>Winrail Modelwright</source>
@@ -858,18 +858,18 @@
     </message>
     <message>
         <source>Open this catalogue</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir ce catalogue</translation>
     </message>
     <message>
         <source>Failed to send mail.</source>
-        <translation type="unfinished" />
+        <translation>L'envoi de l'e-mail a échoué.</translation>
     </message>
 </context>
 <context>
     <name>CManufacturerDlg</name>
     <message>
         <source>Edit manufacturer</source>
-        <translation type="unfinished" />
+        <translation>Modifier le fabricant</translation>
     </message>
     <message>
         <source>Name</source>
@@ -952,11 +952,11 @@
     </message>
     <message>
         <source>Export partsfile</source>
-        <translation type="unfinished" />
+        <translation>Exporter le fichier de pièces</translation>
     </message>
     <message>
         <source>Winrail parts Files (*.bdf)</source>
-        <translation type="unfinished" />
+        <translation>Fichiers de pièces Winrail (*.bdf)</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -968,31 +968,31 @@
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished" />
+        <translation>Auteur</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished" />
+        <translation>Version</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished" />
+        <translation>Devise</translation>
     </message>
     <message>
         <source>Manufacturer</source>
-        <translation type="unfinished" />
+        <translation>Fabricant</translation>
     </message>
     <message>
         <source>Representative</source>
-        <translation type="unfinished" />
+        <translation>Représentant</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>Type</translation>
     </message>
     <message>
         <source>Catalogue number</source>
-        <translation type="unfinished" />
+        <translation>Numéro de catalogue</translation>
     </message>
     <message>
         <source>Price</source>
@@ -1000,7 +1000,11 @@
     </message>
     <message>
         <source>Parts per package</source>
-        <translation type="unfinished" />
+        <translation>Pièces par emballage</translation>
+    </message>
+    <message>
+        <source>Winrail Modelwright</source>
+        <translation>Winrail Modelwright</translation>
     </message>
 </context>
 <context>
@@ -1014,15 +1018,15 @@
     <name>CPlatformDlg</name>
     <message>
         <source>Platform edit dialog</source>
-        <translation type="unfinished" />
+        <translation>Modifier le quai</translation>
     </message>
     <message>
         <source>Additional free text</source>
-        <translation type="unfinished" />
+        <translation>Texte libre supplémentaire</translation>
     </message>
     <message>
         <source>Header information</source>
-        <translation type="unfinished" />
+        <translation>Informations d'en-tête</translation>
     </message>
     <message>
         <source>Description</source>
@@ -1030,7 +1034,7 @@
     </message>
     <message>
         <source>Catalog no</source>
-        <translation type="unfinished" />
+        <translation>N° de catalogue</translation>
     </message>
     <message>
         <source>Units</source>
@@ -1042,11 +1046,11 @@
     </message>
     <message>
         <source>Parts per package</source>
-        <translation type="unfinished" />
+        <translation>Pièces par emballage</translation>
     </message>
     <message>
         <source>Floor part</source>
-        <translation type="unfinished" />
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Length</source>
@@ -1062,79 +1066,79 @@
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished" />
+        <translation>Couleur de la couronne</translation>
     </message>
     <message>
         <source>Side color</source>
-        <translation type="unfinished" />
+        <translation>Couleur des côtés</translation>
     </message>
     <message>
         <source>Pitched roof on poles along both edges</source>
-        <translation type="unfinished" />
+        <translation>Toit à deux pans sur poteaux le long des deux bords</translation>
     </message>
     <message>
         <source>V-shaped roof on one middle row of poles</source>
-        <translation type="unfinished" />
+        <translation>Toit en V sur une rangée centrale de poteaux</translation>
     </message>
     <message>
         <source>Arched roof on poles along both edges</source>
-        <translation type="unfinished" />
+        <translation>Toit cintré sur poteaux le long des deux bords</translation>
     </message>
     <message>
         <source>Single-pitch roof on poles along both edges</source>
-        <translation type="unfinished" />
+        <translation>Toit à un pan sur poteaux le long des deux bords</translation>
     </message>
     <message>
         <source>Cover type</source>
-        <translation type="unfinished" />
+        <translation>Type de couverture</translation>
     </message>
     <message>
         <source>No cover</source>
-        <translation type="unfinished" />
+        <translation>Pas de couverture</translation>
     </message>
     <message>
         <source>Cover properties</source>
-        <translation type="unfinished" />
+        <translation>Propriétés de la couverture</translation>
     </message>
     <message>
         <source>Pole height</source>
-        <translation type="unfinished" />
+        <translation>Hauteur des poteaux</translation>
     </message>
     <message>
         <source>Roof height</source>
-        <translation type="unfinished" />
+        <translation>Hauteur du toit</translation>
     </message>
     <message>
         <source>Edge distance</source>
-        <translation type="unfinished" />
+        <translation>Distance au bord</translation>
     </message>
     <message>
         <source>No of poles (one side)</source>
-        <translation type="unfinished" />
+        <translation>Nombre de poteaux (un côté)</translation>
     </message>
     <message>
         <source>Roof color</source>
-        <translation type="unfinished" />
+        <translation>Couleur du toit</translation>
     </message>
     <message>
         <source>Pole style</source>
-        <translation type="unfinished" />
+        <translation>Forme des poteaux</translation>
     </message>
     <message>
         <source>Round pole</source>
-        <translation type="unfinished" />
+        <translation>Poteau rond</translation>
     </message>
     <message>
         <source>Square pole</source>
-        <translation type="unfinished" />
+        <translation>Poteau carré</translation>
     </message>
     <message>
         <source>Pole color</source>
-        <translation type="unfinished" />
+        <translation>Couleur des poteaux</translation>
     </message>
     <message>
         <source>Pole diameter</source>
-        <translation type="unfinished" />
+        <translation>Diamètre des poteaux</translation>
     </message>
 </context>
 <context>
@@ -1145,11 +1149,11 @@
     </message>
     <message>
         <source>Addtional free text</source>
-        <translation type="unfinished" />
+        <translation>Texte libre supplémentaire</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished" />
+        <translation>Général</translation>
     </message>
     <message>
         <source>Description</source>
@@ -1157,7 +1161,7 @@
     </message>
     <message>
         <source>Catalog no</source>
-        <translation type="unfinished" />
+        <translation>N° de catalogue</translation>
     </message>
     <message>
         <source>Price</source>
@@ -1165,7 +1169,7 @@
     </message>
     <message>
         <source>Parts per package</source>
-        <translation type="unfinished" />
+        <translation>Pièces par emballage</translation>
     </message>
     <message>
         <source>Units</source>
@@ -1173,19 +1177,19 @@
     </message>
     <message>
         <source>Tree type</source>
-        <translation type="unfinished" />
+        <translation>Type d'arbre</translation>
     </message>
     <message>
         <source>Needle leaved tree</source>
-        <translation type="unfinished" />
+        <translation>Conifère</translation>
     </message>
     <message>
         <source>Deciduous tree</source>
-        <translation type="unfinished" />
+        <translation>Feuillu</translation>
     </message>
     <message>
         <source>Trunk</source>
-        <translation type="unfinished" />
+        <translation>Tronc</translation>
     </message>
     <message>
         <source>Height</source>
@@ -1193,19 +1197,19 @@
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished" />
+        <translation>Rayon</translation>
     </message>
     <message>
         <source>Trunk color</source>
-        <translation type="unfinished" />
+        <translation>Couleur du tronc</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished" />
+        <translation>Couronne</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished" />
+        <translation>Couleur de la couronne</translation>
     </message>
 </context>
 <context>
