@@ -45,7 +45,7 @@ int CPartsFileWriter::OpenFile(const std::filesystem::path& path)
     if (m_pFile)
         return 0;
     m_path = path;
-    m_pFile = std::make_unique<CPartsText>(path);
+    m_pFile = std::make_unique<CPartsText>(path, m_sizeLimit);
     return 1;
 }
 
@@ -53,7 +53,7 @@ void CPartsFileWriter::Begin(const std::filesystem::path& path, const CProgramOp
 {
     RefreshHexahedronKeyword(options.m_hexahedronBugfix);
     m_path = path;
-    m_pFile = std::make_unique<CPartsText>(path);
+    m_pFile = std::make_unique<CPartsText>(path, m_sizeLimit);
     SelectColumn(options);
 }
 
@@ -78,14 +78,20 @@ int CPartsFileWriter::WriteAll(const CPartsManager& manager)
 {
     if (!m_pFile)
         return 0;
-    WriteHeader(manager.m_pHeader.get());
-    for (const auto& object : manager.GetList()) {
-        if (const auto* tree = DynamicDowncast<CTree>(object.get()))
-            WriteTree(*tree);
-        if (const auto* building = DynamicDowncast<CBuilding>(object.get()))
-            WriteBuilding(*building);
-        if (const auto* platform = DynamicDowncast<CPlatform>(object.get()))
-            WritePlatform(*platform);
+    try {
+        WriteHeader(manager.m_pHeader.get());
+        for (const auto& object : manager.GetList()) {
+            if (const auto* tree = DynamicDowncast<CTree>(object.get()))
+                WriteTree(*tree);
+            if (const auto* building = DynamicDowncast<CBuilding>(object.get()))
+                WriteBuilding(*building);
+            if (const auto* platform = DynamicDowncast<CPlatform>(object.get()))
+                WritePlatform(*platform);
+        }
+    } catch (...) {
+        // A failed export leaves the writer closed, ready for the next one.
+        m_pFile.reset();
+        throw;
     }
     return 1;
 }

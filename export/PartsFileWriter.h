@@ -50,6 +50,8 @@ public:
 
     const std::filesystem::path& GetPath() const { return m_path; }
     bool IsOpen() const { return m_pFile != nullptr; }
+    // The largest parts file an export may produce (tests lower it).
+    void SetSizeLimit(size_t bytes) { m_sizeLimit = bytes; }
     int32_t GetColumn() const { return m_column; }
 
     // The block writers below add to the export under way and return 0 when there is none.
@@ -134,6 +136,7 @@ private:
     int32_t m_column = 0;
     int32_t m_versionBase = 3;
     std::unique_ptr<CPartsText> m_pFile;
+    size_t m_sizeLimit = CPartsText::kDefaultSizeLimit;
     std::filesystem::path m_path;
 };
 

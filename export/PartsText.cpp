@@ -1,5 +1,6 @@
 #include "export/PartsText.h"
 
+#include "model/Exceptions.h"
 #include "model/FileIO.h"
 #include "model/TextCodec.h"
 
@@ -8,7 +9,9 @@
 
 void CPartsText::Grow(size_t n)
 {
-    const size_t capacity = std::max({m_capacity * 2, m_size + n, size_t(1) << 16});
+    if (n >= m_sizeLimit || m_size > m_sizeLimit - n)
+        throw CException(kPartsFileTooLarge);
+    const size_t capacity = std::min(std::max({m_capacity * 2, m_size + n + 1, size_t(1) << 16}), m_sizeLimit + 1);
     // realloc moves large blocks by remapping pages instead of copying them.
     char* grown = static_cast<char*>(std::realloc(m_pBuffer.get(), capacity));
     if (!grown)

@@ -19,10 +19,17 @@
 class CPartsText {
 public:
     static constexpr size_t kMaxIntChars = 11;
+    // No parts file grows beyond this: a typing slip such as two thousand million poles
+    // ends the export with a message instead of exhausting the memory.
+    static constexpr size_t kDefaultSizeLimit = size_t(1) << 31;
     static constexpr size_t kColorChars = 7;
 
     CPartsText() = default;
-    explicit CPartsText(std::filesystem::path path) : m_path(std::move(path)) {}
+    explicit CPartsText(std::filesystem::path path, size_t sizeLimit = kDefaultSizeLimit)
+        : m_path(std::move(path))
+        , m_sizeLimit(sizeLimit)
+    {
+    }
 
     // Program text of the file's own alphabet (keywords, signs), copied as it is.
     void Put(std::string_view ascii)
@@ -126,4 +133,5 @@ private:
     std::unique_ptr<char, FreeBuffer> m_pBuffer;
     size_t m_size = 0;
     size_t m_capacity = 0;
+    size_t m_sizeLimit = kDefaultSizeLimit;
 };

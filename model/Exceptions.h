@@ -39,6 +39,7 @@ public:
 inline constexpr const char* kUnexpectedFileFormat = "Unexpected file format.";
 inline constexpr const char* kFailedToOpenDocument = "Failed to open document.";
 inline constexpr const char* kFailedToSaveDocument = "Failed to save document.";
+inline constexpr const char* kPartsFileTooLarge = "The parts file would be larger than 2 GB. Please check the sizes and counts of the parts.";
 
 // A path as UTF-8 text for messages, on every platform.
 std::string PathToUtf8(const std::filesystem::path& path);

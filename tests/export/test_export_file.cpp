@@ -133,6 +133,31 @@ TEST_F(ExportFile, FailedExportReportsTheErrorAndClosesTheWriter)
     EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, CProgramOptions()));
 }
 
+TEST_F(ExportFile, AnOversizedExportEndsWithAMessageAndWritesNothing)
+{
+    const fs::path path = m_folder / "catalogue.bdf";
+    CPartsFileWriter writer;
+    Export(writer, path);
+    const std::string before = ReadBytes(path);
+
+    auto platform = std::make_unique<CPlatform>();
+    platform->m_coverType = kCoverPitched;
+    platform->m_poleStyle = kPoleRound;
+    platform->m_polesPerSide = 2147483647;
+    m_parts.Add(std::move(platform));
+    writer.SetSizeLimit(1 << 20);
+    ASSERT_EQ(writer.OpenFile(path), 1);
+    try {
+        writer.WriteAll(m_parts);
+        FAIL() << "two thousand million poles were written";
+    } catch (const CException& error) {
+        EXPECT_STREQ(error.what(), kPartsFileTooLarge);
+    }
+    EXPECT_FALSE(writer.IsOpen());
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
 #ifndef _WIN32
 TEST_F(ExportFile, FailedExportLeavesTheOldFileAsItWas)
 {
