@@ -5,6 +5,8 @@
 #include <vector>
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <shellapi.h>
@@ -41,5 +43,9 @@ std::vector<std::string> ArgumentsAsUtf8(int argc, char** argv)
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args = ArgumentsAsUtf8(argc, argv);
+#ifdef _WIN32
+    // The JSON on standard output is the same bytes on every system.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     return RunCommandLineTool(args, std::cout, std::cerr);
 }

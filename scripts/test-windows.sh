@@ -24,10 +24,17 @@ windows_cli=build-win/bin/modelwright-cli.exe
 [ -x "$linux_cli" ] && [ -f "$windows_cli" ] || { echo "modelwright-cli not built; round trips skipped"; exit 0; }
 
 failures=0
+passes=0
 check() {
     local what=$1
     shift
-    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+    if "$@"; then
+        echo "ok: $what"
+        passes=$((passes + 1))
+    else
+        echo "FAILED: $what"
+        failures=$((failures + 1))
+    fi
 }
 win() { wine "$windows_cli" "$@"; }
 
@@ -50,7 +57,7 @@ for language in 106 108 110 112 154; do
         check "parts file $language/$version identical" cmp -s "$work/l.bdf" "$work/w.bdf"
     done
 done
-win dump "$folder/windows Ü.wo3" | tr -d '\r' > "$work/w.json"
+win dump "$folder/windows Ü.wo3" > "$work/w.json"
 "$linux_cli" dump "$folder/linux.wo3" > "$work/l.json"
 check "same JSON dump" cmp -s "$work/l.json" "$work/w.json"
 
@@ -76,5 +83,5 @@ check "damaged document refused with status 1" test "$status" -eq 1
 check "damaged document message" grep -q "Unexpected file format." "$work/err.txt"
 check "no output for a damaged document" test ! -e "$work/never.bdf"
 
-echo "$failures failed"
+echo "round trips: $passes passed, $failures failed"
 [ "$failures" -eq 0 ]

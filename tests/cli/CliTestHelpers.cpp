@@ -46,10 +46,14 @@ namespace {
 
 std::string Quoted(const std::string& arg)
 {
+#ifdef _WIN32
+    return '"' + arg + '"';
+#else
     std::string quoted = "'";
     for (const char c : arg)
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
+#endif
 }
 
 } // namespace
@@ -62,6 +66,10 @@ ToolRun RunTool(const std::vector<std::string>& args, const TempFolder& folder)
     for (const std::string& arg : args)
         command += " " + Quoted(arg);
     command += " >" + Quoted(outPath.string()) + " 2>" + Quoted(errPath.string());
+#ifdef _WIN32
+    // cmd /c drops the first and the last quote of a line that starts with one.
+    command = '"' + command + '"';
+#endif
     const int status = std::system(command.c_str());
     ToolRun run;
 #ifdef _WIN32
