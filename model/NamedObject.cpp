@@ -26,13 +26,14 @@ CNamedObject::CNamedObject()
 
 void CNamedObject::Serialize(CArchive& archive)
 {
-    SetDefaultName();
     if (archive.IsStoring()) {
+        SetDefaultName();
         archive.WriteInt32(1);
         archive.WriteInt32(m_id);
         archive.WriteString(m_name);
         return;
     }
+    // A loaded object takes its stored name, or its default name when that is empty.
     // Only format 1 exists; anything else would read the fields from the wrong place.
     if (archive.ReadInt32() != 1)
         throw CArchiveException(CArchiveException::badSchema);

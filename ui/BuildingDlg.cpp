@@ -3,6 +3,7 @@
 #include "model/Building.h"
 #include "ui/BuildingElementDlg.h"
 #include "ui/ControlIds.h"
+#include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
 #include "ui/ObjectListBox.h"
 #include "ui/UnitsComboBox.h"
@@ -20,28 +21,11 @@
 
 namespace {
 
-constexpr int kDescriptionId = 1014;
-constexpr int kCatalogNoId = 1026;
-constexpr int kPriceId = 1027;
-constexpr int kPartsPerPackageId = 1028;
-constexpr int kUnitsId = 1029;
-constexpr int kFreeTextId = 1036;
 constexpr int kElementListId = 1141;
 constexpr int kNewElementId = 1142;
 constexpr int kEditElementId = 1143;
 constexpr int kDeleteElementId = 1144;
 
-// What an empty catalogue number and an empty price are stored as.
-const QString kBlankCatalogNo = QStringLiteral(" ");
-const QString kZeroPrice = QStringLiteral("0");
-
-QPushButton* NewListButton(QWidget* parent, int id)
-{
-    auto* button = new QPushButton(parent);
-    button->setAutoDefault(false);
-    SetControlId(*button, id);
-    return button;
-}
 
 } // namespace
 
@@ -126,14 +110,7 @@ QGroupBox* CBuildingDlg::CreateElementsGroup()
     m_newButton = NewListButton(m_elementsGroup, kNewElementId);
     m_editButton = NewListButton(m_elementsGroup, kEditElementId);
     m_deleteButton = NewListButton(m_elementsGroup, kDeleteElementId);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(m_newButton);
-    buttons->addWidget(m_editButton);
-    buttons->addWidget(m_deleteButton);
-    buttons->addStretch(1);
-    auto* layout = new QHBoxLayout(m_elementsGroup);
-    layout->addWidget(m_elementList, 1);
-    layout->addLayout(buttons);
+    LayOutListWithButtons(*m_elementsGroup, *m_elementList, {m_newButton, m_editButton, m_deleteButton});
     return m_elementsGroup;
 }
 
@@ -202,12 +179,10 @@ void CBuildingDlg::LoadBuilding(const CBuilding& building)
 void CBuildingDlg::StoreBuilding(CBuilding& building) const
 {
     building.m_name = m_descriptionEdit->text().toStdString();
-    const QString catalogNo = m_catalogNoEdit->text();
-    building.m_catalogNo = (catalogNo.isEmpty() ? kBlankCatalogNo : catalogNo).toStdString();
+    building.m_catalogNo = CatalogNoFromText(m_catalogNoEdit->text());
     building.m_freeText = m_freeTextEdit->toPlainText().toStdString();
     building.m_partsPerPackage = m_partsPerPackageEdit->GetValue();
-    const QString price = m_priceEdit->text();
-    building.m_price = (price.isEmpty() ? kZeroPrice : price).toStdString();
+    building.m_price = PriceFromText(m_priceEdit->text());
     building.m_units = m_unitsCombo->GetUnits();
 }
 

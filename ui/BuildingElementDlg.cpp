@@ -6,6 +6,7 @@
 #include "ui/ColorButton.h"
 #include "ui/ControlIds.h"
 #include "ui/DecorationDlg.h"
+#include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
 #include "ui/ObjectListBox.h"
 
@@ -25,8 +26,6 @@
 
 namespace {
 
-constexpr int kDescriptionId = 1014;
-constexpr int kFreeTextId = 1036;
 constexpr int kBlockHeightId = 1037;
 constexpr int kBlockWidthId = 1038;
 constexpr int kBlockDepthId = 1039;
@@ -62,14 +61,6 @@ constexpr SOrientationButton kOrientationButtons[] = {
     {kRoofOrientation180, QT_TRANSLATE_NOOP("CBuildingElementDlg", "180 degr")},
     {kRoofOrientation270, QT_TRANSLATE_NOOP("CBuildingElementDlg", "270 degr")},
 };
-
-QPushButton* NewListButton(QWidget* parent, int id)
-{
-    auto* button = new QPushButton(parent);
-    button->setAutoDefault(false);
-    SetControlId(*button, id);
-    return button;
-}
 
 QRadioButton* AddRadio(QWidget* parent, QButtonGroup& group, int code)
 {
@@ -233,14 +224,7 @@ QGroupBox* CBuildingElementDlg::CreateDecorationsGroup()
     m_newButton = NewListButton(m_decorationsGroup, kNewDecorationId);
     m_editButton = NewListButton(m_decorationsGroup, kEditDecorationId);
     m_deleteButton = NewListButton(m_decorationsGroup, kDeleteDecorationId);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(m_newButton);
-    buttons->addWidget(m_editButton);
-    buttons->addWidget(m_deleteButton);
-    buttons->addStretch(1);
-    auto* layout = new QHBoxLayout(m_decorationsGroup);
-    layout->addWidget(m_decorationList, 1);
-    layout->addLayout(buttons);
+    LayOutListWithButtons(*m_decorationsGroup, *m_decorationList, {m_newButton, m_editButton, m_deleteButton});
     return m_decorationsGroup;
 }
 

@@ -4,6 +4,10 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QVariant>
 #include <QWidget>
 
@@ -58,4 +62,23 @@ void SetTabChain(std::initializer_list<QWidget*> controls)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
+
+QPushButton* NewListButton(QWidget* parent, int id)
+{
+    auto* button = new QPushButton(parent);
+    button->setAutoDefault(false);
+    SetControlId(*button, id);
+    return button;
+}
+
+void LayOutListWithButtons(QGroupBox& group, QWidget& list, std::initializer_list<QPushButton*> buttons)
+{
+    auto* column = new QVBoxLayout;
+    for (QPushButton* button : buttons)
+        column->addWidget(button);
+    column->addStretch(1);
+    auto* layout = new QHBoxLayout(&group);
+    layout->addWidget(&list, 1);
+    layout->addLayout(column);
 }

@@ -6,6 +6,8 @@
 
 class CNumericEdit;
 class QButtonGroup;
+class QGroupBox;
+class QPushButton;
 class QWidget;
 
 // Every control of the edit dialogs carries its number as the property "controlId", so
@@ -23,6 +25,11 @@ CNumericEdit* NewDigitsEdit(QWidget* parent, int id);
 void CheckButtonById(QButtonGroup& group, int id);
 // The id of the checked button, or 0 when none is checked.
 int CheckedIdOrZero(const QButtonGroup& group);
+
+// A list button (New, Edit, Delete) that Enter in the dialog does not press.
+QPushButton* NewListButton(QWidget* parent, int id);
+// Lays out a group as a list with a column of buttons to its right.
+void LayOutListWithButtons(QGroupBox& group, QWidget& list, std::initializer_list<QPushButton*> buttons);
 
 // Makes the keyboard focus move through the controls in the given order.
 void SetTabChain(std::initializer_list<QWidget*> controls);

@@ -6,6 +6,7 @@
 #include "ui/ColorButton.h"
 #include "ui/ControlIds.h"
 #include "ui/DecorationPreview.h"
+#include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
 
 #include <QButtonGroup>
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr int kDescriptionId = 1014;
 constexpr int kXId = 1048;
 constexpr int kZId = 1056;
 constexpr int kWidthId = 1063;

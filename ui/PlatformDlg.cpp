@@ -51,6 +51,7 @@ CNumericEdit* DigitsOnlyEdit(const char* name, int id)
 CPlatformDlg::CPlatformDlg(QWidget* parent)
     : QDialog(parent)
 {
+    setObjectName("PlatformDlg"); // also its help topic
     setWindowTitle(tr("Platform edit dialog"));
 
     auto* leftColumn = new QVBoxLayout;

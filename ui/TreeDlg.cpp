@@ -32,6 +32,7 @@ constexpr int kTopColorId = 1024;
 CTreeDlg::CTreeDlg(QWidget* parent)
     : QDialog(parent)
 {
+    setObjectName("TreeDlg"); // also its help topic
     setWindowTitle(tr("Edit tree"));
 
     auto* leftColumn = new QVBoxLayout;
