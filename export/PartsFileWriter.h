@@ -25,9 +25,10 @@ class CTree;
 // Writes a catalogue as a Winrail parts file: a header block, then one structure block per
 // part, in the keyword column the program options choose.
 //
-// An export runs OpenFile, SelectColumn, WriteAll, CloseFile. The text is composed in memory
-// and written to the file by CloseFile in one piece; a file error there leaves an existing
-// file untouched, closes the writer and propagates as CFileException.
+// An export runs OpenFile, SelectColumn, WriteAll, CloseFile. The text goes in large pieces to
+// a temporary file that CloseFile puts in the file's place; a file error on the way (in
+// WriteAll or CloseFile) leaves an existing file untouched, closes the writer and propagates
+// as CFileException.
 class CPartsFileWriter : public CNamedObject {
     DECLARE_SERIAL(CPartsFileWriter)
 public:

@@ -7,34 +7,64 @@
 #include <algorithm>
 #include <new>
 
+CPartsText::CPartsText() = default;
+
+CPartsText::CPartsText(std::filesystem::path path, size_t sizeLimit)
+    : m_path(std::move(path))
+    , m_sizeLimit(sizeLimit)
+{
+}
+
+CPartsText::~CPartsText() = default;
+
 void CPartsText::Grow(size_t n)
 {
-    if (n >= m_sizeLimit || m_size > m_sizeLimit - n)
+    const size_t total = m_handedOn + m_size;
+    if (n >= m_sizeLimit || total > m_sizeLimit - n)
         throw CException(kPartsFileTooLarge);
-    const size_t capacity = std::min(std::max({m_capacity * 2, m_size + n + 1, size_t(1) << 16}), m_sizeLimit + 1);
-    // realloc moves large blocks by remapping pages instead of copying them.
-    char* grown = static_cast<char*>(std::realloc(m_pBuffer.get(), capacity));
-    if (!grown)
-        throw std::bad_alloc();
-    m_pBuffer.release();
-    m_pBuffer.reset(grown);
-    m_capacity = capacity;
+    if (!m_path.empty() && m_size > 0)
+        HandOnToFile();
+    if (m_allocated - m_size <= n) {
+        const size_t wanted = m_path.empty() ? std::max(m_allocated * 2, size_t(1) << 16) : kFilePieceSize;
+        const size_t allocated = std::min(std::max(wanted, m_size + n + 1), m_sizeLimit + 1);
+        // realloc moves large blocks by remapping pages instead of copying them.
+        char* grown = static_cast<char*>(std::realloc(m_pBuffer.get(), allocated));
+        if (!grown)
+            throw std::bad_alloc();
+        m_pBuffer.release();
+        m_pBuffer.reset(grown);
+        m_allocated = allocated;
+    }
+    // The text as a whole stops at the size limit, wherever its pieces are.
+    m_capacity = std::min(m_allocated, m_sizeLimit + 1 - m_handedOn);
+}
+
+void CPartsText::HandOnToFile()
+{
+    if (!m_pFile)
+        m_pFile = std::make_unique<CFileReplacement>(m_path);
+    m_pFile->Write(GetBytes());
+    m_handedOn += m_size;
+    m_size = 0;
 }
 
 void CPartsText::PutSingleLineText(std::string_view utf8)
 {
-    const size_t start = m_size;
     if (IsAscii(utf8)) {
-        Put(utf8);
-    } else {
-        std::string bytes;
-        AppendCp1252Lossy(utf8, bytes);
-        Put(bytes);
+        PutOnOneLine(utf8);
+        return;
     }
-    char* text = m_pBuffer.get();
-    for (size_t i = start; i < m_size; ++i)
-        if (text[i] == '\r' || text[i] == '\n')
-            text[i] = ' ';
+    std::string bytes;
+    AppendCp1252Lossy(utf8, bytes);
+    PutOnOneLine(bytes);
+}
+
+void CPartsText::PutOnOneLine(std::string_view bytes)
+{
+    char* out = Room(bytes.size());
+    for (const char c : bytes)
+        *out++ = c == '\r' || c == '\n' ? ' ' : c;
+    EndPiece(out);
 }
 
 void CPartsText::PutMultiLineText(std::string_view utf8)
@@ -51,7 +81,10 @@ void CPartsText::PutMultiLineText(std::string_view utf8)
     }
 }
 
-void CPartsText::Commit() const
+void CPartsText::Commit()
 {
-    WriteFileAtomically(m_path, GetBytes());
+    if (!m_pFile)
+        m_pFile = std::make_unique<CFileReplacement>(m_path);
+    HandOnToFile();
+    m_pFile->Commit();
 }

@@ -12,10 +12,12 @@
 #include <string>
 #include <string_view>
 
-// A parts file being written. Its text is gathered in memory exactly as the file will hold
-// it (Windows-1252, CR LF line ends) and reaches the disk in one atomic write, so a failed
-// export never leaves a half-written file. Catalogues give files of hundreds of megabytes,
-// so the buffer grows in place where the system allows and small writes stay inline.
+class CFileReplacement;
+
+// A parts file being written, composed exactly as the file will hold it (Windows-1252, CR LF
+// line ends). Without a path the whole text stays in memory. With one, each full piece of text
+// goes on to a temporary file that replaces the file only on Commit, so a failed export never
+// leaves a half-written file, and catalogues of hundreds of megabytes need no such memory.
 class CPartsText {
 public:
     static constexpr size_t kMaxIntChars = 11;
@@ -24,12 +26,12 @@ public:
     static constexpr size_t kDefaultSizeLimit = size_t(1) << 31;
     static constexpr size_t kColorChars = 7;
 
-    CPartsText() = default;
-    explicit CPartsText(std::filesystem::path path, size_t sizeLimit = kDefaultSizeLimit)
-        : m_path(std::move(path))
-        , m_sizeLimit(sizeLimit)
-    {
-    }
+    // The text a file receives at a time: small enough to stay in the processor's cache.
+    static constexpr size_t kFilePieceSize = size_t(1) << 19;
+
+    CPartsText();
+    explicit CPartsText(std::filesystem::path path, size_t sizeLimit = kDefaultSizeLimit);
+    ~CPartsText();
 
     // Program text of the file's own alphabet (keywords, signs), copied as it is.
     void Put(std::string_view ascii)
@@ -93,10 +95,11 @@ public:
     }
 
     const std::filesystem::path& GetPath() const { return m_path; }
+    // The text not yet handed to the file: all of it when there is no path.
     std::string_view GetBytes() const { return {m_pBuffer.get(), m_size}; }
 
-    // Writes the text to the file, replacing an existing one only when complete.
-    void Commit() const;
+    // Writes the rest of the text to the file, replacing an existing one only when complete.
+    void Commit();
 
 private:
     static constexpr std::array<char, 512> kHexPairs = [] {
@@ -123,15 +126,23 @@ private:
     // Space for more than n bytes at the end of the text.
     char* Room(size_t n)
     {
-        if (m_capacity - m_size <= n)
+        if (m_capacity - m_size <= n) [[unlikely]]
             Grow(n);
         return m_pBuffer.get() + m_size;
     }
     void Grow(size_t n);
+    void HandOnToFile();
+    // Bytes of the file's code page, with every CR and LF made a blank.
+    void PutOnOneLine(std::string_view bytes);
 
     std::filesystem::path m_path;
+    std::unique_ptr<CFileReplacement> m_pFile;
     std::unique_ptr<char, FreeBuffer> m_pBuffer;
     size_t m_size = 0;
+    // The usable part of the buffer: never more than the size limit leaves to the text.
     size_t m_capacity = 0;
+    size_t m_allocated = 0;
     size_t m_sizeLimit = kDefaultSizeLimit;
+    // What already went on to the file.
+    size_t m_handedOn = 0;
 };

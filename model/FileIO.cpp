@@ -146,37 +146,79 @@ std::vector<uint8_t> ReadWholeFile(const fs::path& path)
 
 void WriteFileAtomically(const fs::path& path, std::span<const uint8_t> bytes)
 {
-    const fs::path target = ResolveTarget(path);
+    CFileReplacement file(path);
+    file.Write(bytes);
+    file.Commit();
+}
+
+CFileReplacement::CFileReplacement(const fs::path& path)
+    : m_path(path)
+    , m_target(ResolveTarget(path))
+{
     std::error_code error;
-    if (fs::is_directory(target, error))
+    if (fs::is_directory(m_target, error))
         throw CFileException(CFileException::accessDenied, path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const fs::path folder = m_target.has_parent_path() ? m_target.parent_path() : fs::path(".");
     if (!fs::is_directory(folder, error))
         throw CFileException(CFileException::fileNotFound, path);
 
-    const fs::path temporary = TemporaryPathBeside(target);
+    m_temporary = TemporaryPathBeside(m_target);
     errno = 0;
-    FilePtr file(OpenFile(temporary, true));
-    if (!file)
+    m_pFile.reset(OpenFile(m_temporary, true));
+    if (!m_pFile)
         throw CFileException(CFileException::CauseFromErrno(errno), path);
-    try {
-        KeepPermissionsOf(target, file.get());
-        errno = 0;
-        if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-            throw CFileException(CFileException::CauseFromErrno(errno), path);
-        errno = 0;
-        if (std::fflush(file.get()) != 0)
-            throw CFileException(CFileException::CauseFromErrno(errno), path);
-        SyncFile(file.get());
-        errno = 0;
-        if (std::fclose(file.release()) != 0)
-            throw CFileException(CFileException::CauseFromErrno(errno), path);
-        ReplaceFile(temporary, target);
-    } catch (...) {
-        file.reset();
-        fs::remove(temporary, error);
-        throw;
-    }
+    KeepPermissionsOf(m_target, m_pFile.get());
+}
+
+CFileReplacement::~CFileReplacement()
+{
+    if (m_temporary.empty())
+        return; // committed
+    m_pFile.reset();
+    std::error_code error;
+    fs::remove(m_temporary, error);
+}
+
+void CFileReplacement::Write(std::span<const uint8_t> bytes)
+{
+    if (bytes.empty())
+        return;
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), m_pFile.get()) != bytes.size())
+        throw CFileException(CFileException::CauseFromErrno(errno), m_path);
+    m_written += bytes.size();
+    StartStoring();
+}
+
+void CFileReplacement::Write(std::string_view bytes)
+{
+    Write(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+}
+
+void CFileReplacement::StartStoring()
+{
+#ifdef __linux__
+    // Storing in large steps keeps the disk busy while the next pieces are made.
+    constexpr uint64_t kStep = uint64_t(16) << 20;
+    if (m_written - m_storing < kStep || std::fflush(m_pFile.get()) != 0)
+        return;
+    ::sync_file_range(fileno(m_pFile.get()), static_cast<off_t>(m_storing), static_cast<off_t>(m_written - m_storing),
+        SYNC_FILE_RANGE_WRITE);
+    m_storing = m_written;
+#endif
+}
+
+void CFileReplacement::Commit()
+{
+    errno = 0;
+    if (std::fflush(m_pFile.get()) != 0)
+        throw CFileException(CFileException::CauseFromErrno(errno), m_path);
+    SyncFile(m_pFile.get());
+    errno = 0;
+    if (std::fclose(m_pFile.release()) != 0)
+        throw CFileException(CFileException::CauseFromErrno(errno), m_path);
+    ReplaceFile(m_temporary, m_target);
+    m_temporary.clear();
 }
 
 void WriteFileAtomically(const fs::path& path, std::string_view bytes)

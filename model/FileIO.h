@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -15,3 +17,33 @@ std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
 // it over the target: a failure leaves an existing target exactly as it was.
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// The same replacement for a file written piece by piece: the pieces go to a temporary file
+// beside the target, and only Commit (flush, sync, rename) puts it in the target's place.
+// Destroying it uncommitted removes the temporary file and leaves the target as it was.
+class CFileReplacement {
+public:
+    explicit CFileReplacement(const std::filesystem::path& path);
+    ~CFileReplacement();
+    CFileReplacement(const CFileReplacement&) = delete;
+    CFileReplacement& operator=(const CFileReplacement&) = delete;
+
+    void Write(std::span<const uint8_t> bytes);
+    void Write(std::string_view bytes);
+    void Commit();
+
+private:
+    struct FileCloser {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+
+    // Asks the system to start storing what was written so far, so Commit waits less.
+    void StartStoring();
+
+    std::filesystem::path m_path;
+    std::filesystem::path m_target;
+    std::filesystem::path m_temporary;
+    std::unique_ptr<std::FILE, FileCloser> m_pFile;
+    uint64_t m_written = 0;
+    uint64_t m_storing = 0;
+};

@@ -235,3 +235,91 @@ TEST(ExportExtremes, EveryPartKindExportsAtTheEndsOfTheRange)
 }
 
 } // namespace
+
+namespace {
+
+class ExportInPieces : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = fs::temp_directory_path() / ("mw-export-pieces-" + std::to_string(std::random_device{}()));
+        fs::create_directories(m_folder);
+        // Enough parts for many pieces of text, with a free text longer than one piece.
+        for (int i = 0; i < 3000; ++i)
+            m_parts.Add(MakePlatform("Quay " + std::to_string(i)));
+        auto tree = MakeTree("Giant");
+        tree->m_freeText = std::string(CPartsText::kFilePieceSize * 3, 'x') + "\nlast line";
+        m_parts.Add(std::move(tree));
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+    static std::string ReadBytes(const fs::path& path)
+    {
+        const auto bytes = ReadWholeFile(path);
+        return std::string(bytes.begin(), bytes.end());
+    }
+    size_t FilesInFolder() const
+    {
+        size_t files = 0;
+        for (const auto& entry : fs::directory_iterator(m_folder))
+            files += entry.is_regular_file() ? 1 : 0;
+        return files;
+    }
+
+    fs::path m_folder;
+    CPartsManager m_parts;
+};
+
+TEST_F(ExportInPieces, AFileOfManyPiecesHoldsExactlyTheText)
+{
+    const fs::path path = m_folder / "catalogue.bdf";
+    const std::string text = ExportToText(m_parts, Options(kLanguageGerman));
+    ASSERT_GT(text.size(), 4 * CPartsText::kFilePieceSize);
+    ExportToFile(m_parts, Options(kLanguageGerman), path);
+    EXPECT_EQ(ReadBytes(path), text);
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(ExportInPieces, TheSizeLimitCountsThePiecesAlreadyInTheFile)
+{
+    const fs::path path = m_folder / "catalogue.bdf";
+    ExportToFile(m_parts, CProgramOptions(), path);
+    const std::string before = ReadBytes(path);
+
+    CPartsFileWriter writer;
+    writer.SetSizeLimit(before.size() - 1);
+    ASSERT_EQ(writer.OpenFile(path), 1);
+    EXPECT_THROW(writer.WriteAll(m_parts), CException);
+    EXPECT_FALSE(writer.IsOpen());
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(FilesInFolder(), 1u);
+
+    writer.SetSizeLimit(before.size());
+    ASSERT_EQ(writer.OpenFile(path), 1);
+    writer.WriteAll(m_parts);
+    writer.CloseFile();
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+TEST_F(ExportInPieces, AMissingFolderEndsTheExportAndLeavesNoFile)
+{
+    const fs::path nowhere = m_folder / "no such folder" / "catalogue.bdf";
+    EXPECT_THROW(ExportToFile(m_parts, CProgramOptions(), nowhere), CFileException);
+    EXPECT_FALSE(fs::exists(nowhere.parent_path()));
+    EXPECT_EQ(FilesInFolder(), 0u);
+}
+
+TEST_F(ExportInPieces, AnAbandonedExportLeavesOnlyTheOldFile)
+{
+    const fs::path path = m_folder / "catalogue.bdf";
+    ExportToFile(m_parts, CProgramOptions(), path);
+    const std::string before = ReadBytes(path);
+    {
+        CPartsFileWriter writer;
+        ASSERT_EQ(writer.OpenFile(path), 1);
+        writer.WriteAll(m_parts);
+    }
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+} // namespace
