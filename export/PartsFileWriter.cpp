@@ -122,128 +122,95 @@ void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, 
     writer.CloseFile();
 }
 
-void CPartsFileWriter::WriteNumbers(std::initializer_list<Coord> numbers)
+char* CPartsFileWriter::BeginRecord(EKeyword role, size_t room)
 {
-    char* out = Out().BeginPiece(numbers.size() * (CPartsText::kMaxIntChars + 1));
+    const std::string& keyword = Keyword(role);
+    char* out = Out().BeginPiece(keyword.size() + room);
+    return CPartsText::Copy(out, keyword);
+}
+
+char* CPartsFileWriter::FormatNumbers(char* out, std::initializer_list<Coord> numbers)
+{
     for (const Coord number : numbers) {
         *out++ = ' ';
         out = CPartsText::FormatInt(out, number.Value());
     }
-    Out().EndPiece(out);
-}
-
-void CPartsFileWriter::WriteXYZ(Coord x, Coord y, Coord z)
-{
-    char* out = Out().BeginPiece(3 * (CPartsText::kMaxIntChars + 1));
-    out = CPartsText::FormatInt(out, x.Value());
-    *out++ = ' ';
-    out = CPartsText::FormatInt(out, y.Value());
-    *out++ = ' ';
-    Out().EndPiece(CPartsText::FormatInt(out, z.Value()));
-}
-
-void CPartsFileWriter::WriteColoredPoint(Coord x, Coord y, Coord z, COLORREF color)
-{
-    char* out = Out().BeginPiece(3 * (CPartsText::kMaxIntChars + 1) + CPartsText::kColorChars + 2);
-    out = CPartsText::FormatInt(out, x.Value());
-    *out++ = ' ';
-    out = CPartsText::FormatInt(out, y.Value());
-    *out++ = ' ';
-    out = CPartsText::FormatInt(out, z.Value());
-    *out++ = ' ';
-    out = CPartsText::FormatColor(out, color);
-    *out++ = '\r';
-    *out++ = '\n';
-    Out().EndPiece(out);
-}
-
-void CPartsFileWriter::WritePoint(Coord x, Coord y, Coord z)
-{
-    WriteXYZ(x, y, z);
-    WriteNewLine();
+    return out;
 }
 
 void CPartsFileWriter::WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color)
 {
-    WriteColoredPoint(x1, y1, z1, color);
-    WritePoint(x2, y2, z2);
+    char* out = Out().BeginPiece(kColoredPointRoom + kPointRoom);
+    out = FormatColoredPoint(out, x1, y1, z1, color);
+    Out().EndPiece(FormatPoint(out, x2, y2, z2));
 }
 
 void CPartsFileWriter::WriteLine(Coord x1, Coord y1, Coord x2, Coord y2)
 {
-    Out().Put(Keyword(kwLine));
-    WriteNumbers({x1, y1, x2, y2});
+    Out().EndPiece(FormatNumbers(BeginRecord(kwLine, 4 * kNumberRoom), {x1, y1, x2, y2}));
 }
 
 void CPartsFileWriter::WriteRectangle(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color)
 {
-    Out().Put(Keyword(kwRectangle));
-    WriteNumbers({x1, y1, x2, y2});
-    Out().Put(' ');
-    Out().PutColor(color);
+    char* out = FormatNumbers(BeginRecord(kwRectangle, 5 * kNumberRoom), {x1, y1, x2, y2});
+    *out++ = ' ';
+    Out().EndPiece(CPartsText::FormatColor(out, color));
 }
 
 void CPartsFileWriter::WriteCircle(Coord x, Coord y, Coord radius, COLORREF color)
 {
-    Out().Put(Keyword(kwCircle));
-    WriteNumbers({x, y, radius});
-    Out().Put(' ');
-    Out().PutColor(color);
+    char* out = FormatNumbers(BeginRecord(kwCircle, 4 * kNumberRoom), {x, y, radius});
+    *out++ = ' ';
+    Out().EndPiece(CPartsText::FormatColor(out, color));
+}
+
+void CPartsFileWriter::WriteNumbersLine(EKeyword role, std::initializer_list<Coord> numbers)
+{
+    char* out = BeginRecord(role, numbers.size() * kNumberRoom + 2);
+    Out().EndPiece(CPartsText::FormatLineEnd(FormatNumbers(out, numbers)));
 }
 
 void CPartsFileWriter::WriteGroupHeader(EKeyword role, int32_t first, int32_t second)
 {
-    Out().Put(Keyword(role));
-    WriteNumbers({first, second});
-    WriteNewLine();
+    WriteNumbersLine(role, {first, second});
 }
 
 void CPartsFileWriter::WriteEnd3D()
 {
-    Out().Put(Keyword(kwEnd3D));
-    WriteBlankLine();
+    char* out = BeginRecord(kwEnd3D, 4);
+    Out().EndPiece(CPartsText::FormatLineEnd(CPartsText::FormatLineEnd(out)));
 }
 
 void CPartsFileWriter::WriteDisk(Coord radius, int32_t a, int32_t b, int32_t c, int32_t d)
 {
-    Out().Put(Keyword(kw3DDisk));
-    WriteNumbers({radius, a, b, c, d});
-    WriteNewLine();
+    WriteNumbersLine(kw3DDisk, {radius, a, b, c, d});
 }
 
 void CPartsFileWriter::WriteCylinder(Coord bottomRadius, Coord topRadius, Coord height, int32_t a, int32_t b, int32_t c, int32_t d)
 {
-    Out().Put(Keyword(kw3DCylinder));
-    WriteNumbers({bottomRadius, topRadius, height, a, b, c, d});
-    WriteNewLine();
+    WriteNumbersLine(kw3DCylinder, {bottomRadius, topRadius, height, a, b, c, d});
 }
 
 void CPartsFileWriter::WriteEllipsoid(Coord rx, Coord ry, Coord rz, int32_t a, int32_t b, int32_t c, int32_t d)
 {
-    Out().Put(Keyword(kw3DEllipsoid));
-    WriteNumbers({rx, ry, rz, a, b, c, d});
-    WriteNewLine();
+    WriteNumbersLine(kw3DEllipsoid, {rx, ry, rz, a, b, c, d});
 }
 
 void CPartsFileWriter::WriteEllipse(Coord rx, Coord ry, int32_t a, int32_t b, int32_t c)
 {
-    Out().Put(Keyword(kw3DEllipse));
-    WriteNumbers({rx, ry, 0, a, b, c});
-    WriteNewLine();
+    WriteNumbersLine(kw3DEllipse, {rx, ry, 0, a, b, c});
 }
 
 void CPartsFileWriter::WriteCenter(Coord x, Coord y, Coord z, COLORREF color)
 {
-    Out().Put(Keyword(kwCenter));
-    Out().Put(' ');
-    WriteColoredPoint(x, y, z, color);
+    char* out = BeginRecord(kwCenter, 1 + kColoredPointRoom);
+    *out++ = ' ';
+    Out().EndPiece(FormatColoredPoint(out, x, y, z, color));
 }
 
 void CPartsFileWriter::WriteRotation(int32_t x, int32_t y, int32_t z)
 {
-    Out().Put(Keyword(kwRotation));
-    WriteNumbers({x, y, z});
-    WriteNewLine();
+    WriteNumbersLine(kwRotation, {x, y, z});
 }
 
 void CPartsFileWriter::WriteKeyValue(EKeyword role, std::string_view text)
@@ -311,9 +278,7 @@ void CPartsFileWriter::WritePriceLine(std::string_view price)
 
 void CPartsFileWriter::WritePartsPerPackageLine(int32_t partsPerPackage)
 {
-    Out().Put(Keyword(kwPartsPerPackage));
-    WriteNumbers({partsPerPackage});
-    WriteNewLine();
+    WriteNumbersLine(kwPartsPerPackage, {partsPerPackage});
 }
 
 void CPartsFileWriter::WriteEndStructure()

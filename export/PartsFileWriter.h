@@ -107,10 +107,40 @@ private:
     void WriteSquarePole(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color);
     void WriteCoverFaces(const CPlatform& platform);
 
-    void WriteNumbers(std::initializer_list<Coord> numbers);
-    void WriteXYZ(Coord x, Coord y, Coord z);
-    void WriteColoredPoint(Coord x, Coord y, Coord z, COLORREF color);
-    void WritePoint(Coord x, Coord y, Coord z);
+    // The most a blank and a number take, and a point with its line end.
+    static constexpr size_t kNumberRoom = CPartsText::kMaxIntChars + 1;
+    static constexpr size_t kPointRoom = 3 * kNumberRoom + 2;
+    static constexpr size_t kColoredPointRoom = kPointRoom + 1 + CPartsText::kColorChars;
+
+    // Each record is composed in one piece of the text, its keyword written already.
+    char* BeginRecord(EKeyword role, size_t room);
+    static char* FormatNumbers(char* out, std::initializer_list<Coord> numbers);
+    static char* FormatXYZ(char* out, Coord x, Coord y, Coord z)
+    {
+        out = CPartsText::FormatInt(out, x.Value());
+        *out++ = ' ';
+        out = CPartsText::FormatInt(out, y.Value());
+        *out++ = ' ';
+        return CPartsText::FormatInt(out, z.Value());
+    }
+    static char* FormatPoint(char* out, Coord x, Coord y, Coord z)
+    {
+        return CPartsText::FormatLineEnd(FormatXYZ(out, x, y, z));
+    }
+    static char* FormatColoredPoint(char* out, Coord x, Coord y, Coord z, COLORREF color)
+    {
+        out = FormatXYZ(out, x, y, z);
+        *out++ = ' ';
+        out = CPartsText::FormatColor(out, color);
+        return CPartsText::FormatLineEnd(out);
+    }
+    void WriteNumbersLine(EKeyword role, std::initializer_list<Coord> numbers);
+    // Points are most of a parts file, so they are written inline.
+    void WriteColoredPoint(Coord x, Coord y, Coord z, COLORREF color)
+    {
+        Out().EndPiece(FormatColoredPoint(Out().BeginPiece(kColoredPointRoom), x, y, z, color));
+    }
+    void WritePoint(Coord x, Coord y, Coord z) { Out().EndPiece(FormatPoint(Out().BeginPiece(kPointRoom), x, y, z)); }
     void WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color);
     void WriteLine(Coord x1, Coord y1, Coord x2, Coord y2);
     void WriteRectangle(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color);

@@ -69,16 +69,32 @@ void CPartsText::PutOnOneLine(std::string_view bytes)
 
 void CPartsText::PutMultiLineText(std::string_view utf8)
 {
+    if (IsAscii(utf8)) {
+        PutLines(utf8);
+        return;
+    }
     std::string bytes;
     AppendCp1252Lossy(utf8, bytes);
+    PutLines(bytes);
+}
+
+void CPartsText::PutLines(std::string_view bytes)
+{
+    // Exactly the room the lines take, so a text near the size limit still fits.
+    size_t size = bytes.size();
+    for (size_t i = 0; i < bytes.size(); ++i)
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+            ++size; // a lone LF becomes a CR LF pair
+    char* out = Room(size);
     for (size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
             continue; // the LF that follows ends the line
         if (bytes[i] == '\n')
-            PutLineEnd();
+            out = FormatLineEnd(out);
         else
-            Put(bytes[i]);
+            *out++ = bytes[i];
     }
+    EndPiece(out);
 }
 
 void CPartsText::Commit()

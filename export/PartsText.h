@@ -85,6 +85,17 @@ public:
         }
         return std::to_chars(out, out + kMaxIntChars, magnitude).ptr;
     }
+    static char* FormatLineEnd(char* out)
+    {
+        out[0] = '\r';
+        out[1] = '\n';
+        return out + 2;
+    }
+    static char* Copy(char* out, std::string_view text)
+    {
+        std::memcpy(out, text.data(), text.size());
+        return out + text.size();
+    }
     static char* FormatColor(char* out, COLORREF color)
     {
         out[0] = '$';
@@ -134,6 +145,8 @@ private:
     void HandOnToFile();
     // Bytes of the file's code page, with every CR and LF made a blank.
     void PutOnOneLine(std::string_view bytes);
+    // Bytes of the file's code page, with CR LF pairs and lone LFs as line ends.
+    void PutLines(std::string_view bytes);
 
     std::filesystem::path m_path;
     std::unique_ptr<CFileReplacement> m_pFile;
