@@ -99,8 +99,6 @@ void CPartsText::PutLines(std::string_view bytes)
 
 void CPartsText::Commit()
 {
-    if (!m_pFile)
-        m_pFile = std::make_unique<CFileReplacement>(m_path);
     HandOnToFile();
     m_pFile->Commit();
 }

@@ -30,9 +30,6 @@ FILE* OpenFile(const fs::path& path, bool forWriting)
 #endif
 }
 
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
 using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
 #ifdef _WIN32

@@ -18,6 +18,10 @@ std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
 // The same replacement for a file written piece by piece: the pieces go to a temporary file
 // beside the target, and only Commit (flush, sync, rename) puts it in the target's place.
 // Destroying it uncommitted removes the temporary file and leaves the target as it was.
@@ -33,10 +37,6 @@ public:
     void Commit();
 
 private:
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-
     // Asks the system to start storing what was written so far, so Commit waits less.
     void StartStoring();
 
