@@ -26,7 +26,6 @@ constexpr int kNewElementId = 1142;
 constexpr int kEditElementId = 1143;
 constexpr int kDeleteElementId = 1144;
 
-
 } // namespace
 
 CBuildingDlg::CBuildingDlg(QWidget* parent)
