@@ -5,6 +5,7 @@
 #include "model/Platform.h"
 #include "model/Tree.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -417,6 +418,21 @@ std::unique_ptr<CNamedObject> ReadPart(const json& value, const std::string& pat
     Refuse(MemberPath(path, "class"), "unknown class \"" + className + "\"");
 }
 
+// The parser takes a NUL byte for the end of the text, so whatever follows one after the
+// catalogue would pass unseen; any other trailing content it refuses itself.
+void RefuseTrailingContent(std::string_view text)
+{
+    const size_t nul = text.find('\0');
+    if (nul == std::string_view::npos)
+        return;
+    const std::string_view before = text.substr(0, nul);
+    const size_t line = static_cast<size_t>(std::count(before.begin(), before.end(), '\n')) + 1;
+    const size_t lineStart = before.rfind('\n');
+    const size_t column = nul - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
+    throw CJsonCatalogueError("Invalid JSON: parse error at line " + std::to_string(line) + ", column "
+        + std::to_string(column) + " (byte " + std::to_string(nul) + "): only white space may follow the catalogue");
+}
+
 // Refuses an object that names one member twice, which a parser would otherwise settle
 // silently by keeping one of them.
 json ParseRefusingDuplicates(std::string_view text)
@@ -435,7 +451,9 @@ json ParseRefusingDuplicates(std::string_view text)
         return true;
     };
     try {
-        return json::parse(text.begin(), text.end(), watchMembers);
+        json parsed = json::parse(text.begin(), text.end(), watchMembers);
+        RefuseTrailingContent(text);
+        return parsed;
     } catch (const json::exception& error) {
         // Bad syntax or a number too large for a double; the parser's code in brackets is dropped.
         std::string message = error.what();
