@@ -41,6 +41,7 @@ median() {
 
 idle_kib=$(measure - "$helper" idle | awk '{ print $3 }')
 
+echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores; $repeat runs each, medians"
 printf '%-22s %-7s %-22s %9s %9s %7s %9s %9s %7s %6s %8s  %s\n' \
     operation size baseline "wall s" "base s" "wall x" "cpu s" "base s" "cpu x" goal "mem/file" verdict
 row() {
@@ -71,7 +72,6 @@ row() {
     }'
 }
 
-echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores; $repeat runs each, medians"
 for size in $sizes; do
     wo3=$work/catalogue-$size.wo3
     json=$work/catalogue-$size.json
