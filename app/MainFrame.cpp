@@ -300,6 +300,14 @@ QMessageBox::StandardButton CMainFrame::AskSaveChanges()
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
 }
 
+bool CMainFrame::AskSaveReadOnlyAs(const QString& message)
+{
+    return QMessageBox::question(this, tr("Winrail Modelwright"),
+               message + QStringLiteral("\n\n") + tr("Save the catalogue under another name?"),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}
+
 void CMainFrame::ReportError(const QString& message)
 {
     QMessageBox::warning(this, tr("Winrail Modelwright"), message);
@@ -383,6 +391,11 @@ bool CMainFrame::SaveTo(const QString& path)
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
     try {
         m_document.SaveDocumentFile(PathOf(absolutePath));
+    } catch (const CFileException& error) {
+        if (error.m_cause == CFileException::readOnly)
+            return AskSaveReadOnlyAs(QString::fromStdString(error.what())) && SaveDocumentAs();
+        ReportError(QString::fromStdString(error.what()));
+        return false;
     } catch (const CException& error) {
         ReportError(QString::fromStdString(error.what()));
         return false;

@@ -81,6 +81,9 @@ protected:
     virtual QString AskOpenPath();
     virtual QString AskSavePath();
     virtual QMessageBox::StandardButton AskSaveChanges();
+    // The file cannot be saved because it is read-only (the message says so); true when the
+    // user wants to save under another name instead.
+    virtual bool AskSaveReadOnlyAs(const QString& message);
     virtual void ReportError(const QString& message);
     // Hands a mail with the attachment to the desktop; false when it could not be started.
     virtual bool StartMailer(const QString& attachment);

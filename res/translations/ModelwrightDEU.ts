@@ -841,6 +841,10 @@
         <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
+        <source>Save the catalogue under another name?</source>
+        <translation>Den Katalog unter einem anderen Namen speichern?</translation>
+    </message>
+    <message>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>

@@ -841,6 +841,10 @@
         <translation>Wijzigingen in %1 opslaan?</translation>
     </message>
     <message>
+        <source>Save the catalogue under another name?</source>
+        <translation>De catalogus onder een andere naam opslaan?</translation>
+    </message>
+    <message>
         <source>Open</source>
         <translation>Openen</translation>
     </message>

@@ -841,6 +841,10 @@
         <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
+        <source>Save the catalogue under another name?</source>
+        <translation>Enregistrer le catalogue sous un autre nom ?</translation>
+    </message>
+    <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>

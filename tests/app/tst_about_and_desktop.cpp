@@ -16,7 +16,17 @@
 #include <QUrl>
 
 #include <chrono>
+#include <functional>
 #include <future>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <poll.h>
+#include <unistd.h>
+#endif
 
 // Stands in for the desktop: remembers the addresses it was asked to open.
 class CUrlRecorder : public QObject {
@@ -34,6 +44,52 @@ QByteArray ReadFile(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+#ifdef Q_OS_UNIX
+// Runs the part of another local user in a child process, which writes '1' to the returned
+// pipe when its part ended as it should, '0' otherwise.
+int StartAsAnotherUser(const std::function<bool()>& part)
+{
+    int result[2];
+    if (::pipe(result) != 0)
+        return -1;
+    if (::fork() == 0) {
+        // A connection closed by the other side is an answer here, not a crash to report.
+        ::signal(SIGPIPE, SIG_IGN);
+        const bool held = ::setgid(65534) == 0 && ::setuid(65534) == 0 && part();
+        (void)::write(result[1], held ? "1" : "0", 1);
+        ::_exit(0);
+    }
+    ::close(result[1]);
+    return result[0];
+}
+
+// '1' or '0' once the other user's part has ended, while this program goes on answering.
+char AwaitResult(int result)
+{
+    for (int wait = 0; wait < 400; ++wait) {
+        pollfd ready {result, POLLIN, 0};
+        char answer = 0;
+        if (::poll(&ready, 1, 25) == 1 && ::read(result, &answer, 1) == 1)
+            return answer;
+        QCoreApplication::processEvents();
+    }
+    return 0;
+}
+
+int ConnectTo(const QByteArray& path)
+{
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+#endif
 
 }
 
@@ -186,6 +242,87 @@ private slots:
         QVERIFY(accepted.get());
         QTRY_COMPARE(received.count(), 1);
         QCOMPARE(received.at(0).at(0).toString(), QDir::current().absoluteFilePath("relative/catalogue.wo3"));
+    }
+
+    void theChannelIsPrivateAndOneForEachDisplay()
+    {
+#ifdef Q_OS_UNIX
+        QTemporaryDir runtime;
+        ::chmod(QFile::encodeName(runtime.path()).constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        qputenv("DISPLAY", ":7");
+        const QString first = CInstanceChannel::DefaultName();
+        QVERIFY(first.startsWith(runtime.path() + u'/'));
+        QVERIFY(first.contains(QString::number(::getuid())));
+        qputenv("DISPLAY", "otherhost:8.0");
+        QVERIFY(CInstanceChannel::DefaultName() != first);
+
+        // A runtime folder others may enter is not used.
+        ::chmod(QFile::encodeName(runtime.path()).constData(), 0755);
+        const QString fallback = CInstanceChannel::DefaultName();
+        QVERIFY(!fallback.startsWith(runtime.path()));
+        struct stat status {};
+        QCOMPARE(::stat(QFile::encodeName(QFileInfo(fallback).path()).constData(), &status), 0);
+        QCOMPARE(status.st_uid, ::getuid());
+        QCOMPARE(status.st_mode & 077, 0u);
+        qunsetenv("XDG_RUNTIME_DIR");
+        qunsetenv("DISPLAY");
+#endif
+    }
+
+    void anotherUsersChannelIsNeverHandedTheFile()
+    {
+#ifdef Q_OS_UNIX
+        if (::geteuid() != 0)
+            QSKIP("only a test run with the rights to become another user plays one");
+        QTemporaryDir shared;
+        ::chmod(QFile::encodeName(shared.path()).constData(), 0777);
+        const QByteArray path = QFile::encodeName(shared.path()) + "/channel";
+
+        // Another user answers first on a channel it made, and tells whether it heard a name.
+        int ready[2];
+        QCOMPARE(::pipe(ready), 0);
+        const int impostor = StartAsAnotherUser([&] {
+            sockaddr_un address {};
+            address.sun_family = AF_UNIX;
+            qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+            const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(listener, 1) != 0)
+                return false;
+            ::chmod(path.constData(), 0777);
+            (void)::write(ready[1], "r", 1);
+            const int connection = ::accept(listener, nullptr, nullptr);
+            (void)::write(connection, "OK\n", 3);
+            char heard[256];
+            return ::read(connection, heard, sizeof heard) <= 0;
+        });
+        char signal = 0;
+        QCOMPARE(::read(ready[0], &signal, 1), 1);
+        QVERIFY(!CInstanceChannel(QString::fromLocal8Bit(path)).HandOver(QStringLiteral("/home/private/plans.wo3")));
+        QCOMPARE(AwaitResult(impostor), '1');
+        ::close(impostor);
+        ::close(ready[0]);
+        ::close(ready[1]);
+
+        // And a running program takes no file from another user.
+        QFile::remove(QString::fromLocal8Bit(path));
+        CInstanceChannel running(QString::fromLocal8Bit(path));
+        QVERIFY(running.Listen());
+        ::chmod(path.constData(), 0777);
+        QSignalSpy received(&running, &CInstanceChannel::fileReceived);
+        const int intruder = StartAsAnotherUser([&] {
+            const int fd = ConnectTo(path);
+            if (fd < 0)
+                return true;
+            (void)::write(fd, "/tmp/planted.wo3\n", 17);
+            char answer[8] = {};
+            return ::read(fd, answer, sizeof answer - 1) <= 0 || qstrcmp(answer, "OK\n") != 0;
+        });
+        QCOMPARE(AwaitResult(intruder), '1');
+        ::close(intruder);
+        QCoreApplication::processEvents();
+        QCOMPARE(received.count(), 0);
+#endif
     }
 };
 

@@ -22,6 +22,10 @@
 #include <QTest>
 #include <QToolBar>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 // The main window with the user's answers to its questions given in advance.
@@ -32,6 +36,8 @@ public:
     QStringList m_openPaths;
     QStringList m_savePaths;
     QMessageBox::StandardButton m_saveChangesAnswer = QMessageBox::Cancel;
+    QStringList m_readOnlyAsked;
+    bool m_saveReadOnlyAs = false;
     int m_saveChangesAsked = 0;
     QStringList m_errors;
     QStringList m_mailed;
@@ -43,6 +49,11 @@ protected:
     {
         ++m_saveChangesAsked;
         return m_saveChangesAnswer;
+    }
+    bool AskSaveReadOnlyAs(const QString& message) override
+    {
+        m_readOnlyAsked << message;
+        return m_saveReadOnlyAs;
     }
     void ReportError(const QString& message) override { m_errors << message; }
     bool StartMailer(const QString& attachment) override
@@ -301,6 +312,38 @@ private slots:
         QVERIFY(m_doc->IsModified());
         QCOMPARE(m_frame->windowTitle(), QString("Untitled[*] - Winrail Modelwright"));
         QVERIFY(m_frame->RecentFiles().isEmpty());
+    }
+
+    void aReadOnlyFileIsKeptAndSaveAsOffered()
+    {
+        const QString locked = FilePath("locked.wo3");
+        QVERIFY(WriteBytes(locked, CatalogueBytes({"Oak"})));
+        QVERIFY(m_frame->OpenDocumentFile(locked));
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        AddPart("Pine");
+
+        QVERIFY(!m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_readOnlyAsked, QStringList {locked + " is read-only."});
+        QVERIFY(m_frame->m_errors.isEmpty());
+        QVERIFY(m_doc->IsModified());
+
+        const QString copy = FilePath("copy.wo3");
+        m_frame->m_saveReadOnlyAs = true;
+        m_frame->m_savePaths = {copy};
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(PartNames(copy), (QStringList {"Oak", "Pine"}));
+        QCOMPARE(PartNames(locked), QStringList {"Oak"});
+        QCOMPARE(m_frame->windowFilePath(), copy);
+    }
+
+    void openingAnythingButARegularFileIsRefusedAtOnce()
+    {
+#ifdef Q_OS_UNIX
+        const QString pipe = FilePath("pipe.wo3");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(!m_frame->OpenDocumentFile(pipe));
+        QCOMPARE(m_frame->m_errors, QStringList {pipe + " is not a regular file."});
+#endif
     }
 
     void openShowsTheCatalogueSortedWithNothingSelected()

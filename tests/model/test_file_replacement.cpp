@@ -69,15 +69,6 @@ protected:
     fs::path m_folder;
 };
 
-TEST_F(FileReplacement, ALongNameThatIsValidCanBeWritten)
-{
-    const fs::path path = m_folder / (std::string(246, 'n') + ".wo3");
-    WriteFileAtomically(path, std::string_view("first"));
-    WriteFileAtomically(path, std::string_view("second"));
-    EXPECT_EQ(ReadBytes(path), "second");
-    EXPECT_EQ(Names().size(), 1u);
-}
-
 TEST_F(FileReplacement, OnlyARegularFileOrALinkToOneIsReplaced)
 {
     const fs::path file = m_folder / "real.wo3";
@@ -193,6 +184,16 @@ TEST_F(FileReplacement, AbandonedTemporaryFilesAreRemovedAndLiveOnesKept)
 }
 
 #ifndef _WIN32
+
+// (Windows limits the whole path to fewer characters.)
+TEST_F(FileReplacement, ALongNameThatIsValidCanBeWritten)
+{
+    const fs::path path = m_folder / (std::string(246, 'n') + ".wo3");
+    WriteFileAtomically(path, std::string_view("first"));
+    WriteFileAtomically(path, std::string_view("second"));
+    EXPECT_EQ(ReadBytes(path), "second");
+    EXPECT_EQ(Names().size(), 1u);
+}
 
 TEST_F(FileReplacement, TheNewFileKeepsOwnerGroupPermissionsAndAttributes)
 {
