@@ -2,6 +2,7 @@
 
 #include "model/Exceptions.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <random>
@@ -10,9 +11,11 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -115,7 +118,9 @@ void ReplaceFile(const fs::path& temporary, const fs::path& target)
 
 } // namespace
 
-std::vector<uint8_t> ReadWholeFile(const fs::path& path)
+namespace {
+
+FilePtr OpenForReading(const fs::path& path)
 {
     std::error_code error;
     if (fs::is_directory(path, error))
@@ -124,21 +129,83 @@ std::vector<uint8_t> ReadWholeFile(const fs::path& path)
     FilePtr file(OpenFile(path, false));
     if (!file)
         throw CFileException(CFileException::CauseFromErrno(errno), path);
-    std::vector<uint8_t> bytes;
-    const auto size = fs::file_size(path, error);
-    if (!error)
-        bytes.reserve(static_cast<size_t>(size));
-    uint8_t buffer[1 << 16];
-    for (;;) {
-        const size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.insert(bytes.end(), buffer, buffer + got);
-        if (got < sizeof buffer) {
-            if (std::ferror(file.get()))
+    return file;
+}
+
+// The size the file has now; 0 when the system cannot tell (the file is then read to its end).
+size_t SizeOfOpenFile(FILE* file)
+{
+#ifdef _WIN32
+    struct _stat64 status {};
+    return _fstat64(_fileno(file), &status) == 0 ? static_cast<size_t>(status.st_size) : 0;
+#else
+    struct stat status {};
+    return ::fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode) ? static_cast<size_t>(status.st_size) : 0;
+#endif
+}
+
+// Reads into buffer from offset until it is full or the file ends; returns the end.
+size_t ReadInto(FILE* file, uint8_t* buffer, size_t offset, size_t capacity, const fs::path& path)
+{
+    while (offset < capacity) {
+        const size_t got = std::fread(buffer + offset, 1, capacity - offset, file);
+        offset += got;
+        if (got == 0) {
+            if (std::ferror(file))
                 throw CFileException(CFileException::generic, path);
             break;
         }
     }
-    return bytes;
+    return offset;
+}
+
+} // namespace
+
+std::vector<uint8_t> ReadWholeFile(const fs::path& path)
+{
+    const FilePtr file = OpenForReading(path);
+    // One read for the size the file has; a file that grows meanwhile is read to its end.
+    std::vector<uint8_t> bytes(SizeOfOpenFile(file.get()) + 1);
+    for (size_t end = 0;;) {
+        end = ReadInto(file.get(), bytes.data(), end, bytes.size(), path);
+        if (end < bytes.size()) {
+            bytes.resize(end);
+            return bytes;
+        }
+        bytes.resize(bytes.size() * 2);
+    }
+}
+
+CFileBytes::CFileBytes(const fs::path& path)
+{
+    const FilePtr file = OpenForReading(path);
+    size_t capacity = SizeOfOpenFile(file.get()) + 1;
+    m_data = std::make_unique_for_overwrite<uint8_t[]>(capacity);
+    for (;;) {
+        m_size = ReadInto(file.get(), m_data.get(), m_size, capacity, path);
+        if (m_size < capacity)
+            return;
+        // The file grew while it was read.
+        auto larger = std::make_unique_for_overwrite<uint8_t[]>(capacity * 2);
+        std::copy(m_data.get(), m_data.get() + m_size, larger.get());
+        m_data = std::move(larger);
+        capacity *= 2;
+    }
+}
+
+void CFileBytes::ReleaseBefore(size_t offset)
+{
+#ifdef __linux__
+    // Whole pages only, inside the buffer.
+    const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<uintptr_t>(m_data.get());
+    const uintptr_t from = (start + m_released + page - 1) / page * page;
+    const uintptr_t to = (start + std::min(offset, m_size)) / page * page;
+    if (to > from && ::madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED) == 0)
+        m_released = to - start;
+#else
+    (void)offset;
+#endif
 }
 
 void WriteFileAtomically(const fs::path& path, std::span<const uint8_t> bytes)

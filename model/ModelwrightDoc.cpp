@@ -4,6 +4,8 @@
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
 
+#include <optional>
+
 CModelwrightDoc::CModelwrightDoc() = default;
 
 CModelwrightDoc::~CModelwrightDoc()
@@ -58,15 +60,15 @@ void CModelwrightDoc::LoadFromBytes(std::span<const uint8_t> bytes)
 
 void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
 {
-    std::vector<uint8_t> bytes;
+    std::optional<CFileBytes> file;
     try {
-        bytes = ReadWholeFile(path);
+        file.emplace(path);
     } catch (const CFileException&) {
         if (IsModified())
             OnNewDocument();
         throw;
     }
-    if (bytes.empty()) {
+    if (file->Bytes().empty()) {
         // Keeping the previous catalogue would show it, and later save it, as this file's.
         OnNewDocument();
         SetPathName(path);
@@ -74,7 +76,11 @@ void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
     }
     SetModifiedFlag(true);
     try {
-        LoadFromBytes(bytes);
+        // What has been read is not needed again: the catalogue and the whole file are never
+        // held at the same time.
+        CArchive archive(CArchive::load, file->Bytes(), this);
+        archive.SetReadPast([&](size_t offset) { file->ReleaseBefore(offset); });
+        Serialize(archive);
     } catch (const CArchiveException&) {
         OnNewDocument();
         throw;
