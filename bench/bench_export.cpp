@@ -3,7 +3,7 @@
 
 #include "bench/CatalogueGenerator.h"
 #include "export/PartsFileWriter.h"
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 #include "model/FileIO.h"
 #include "model/PartsManager.h"
 

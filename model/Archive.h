@@ -63,6 +63,8 @@ public:
     uint32_t GetObjectSchema();
 
     size_t BytesLeft() const { return m_in.size() - m_pos; }
+    // How many bytes have been read.
+    size_t Position() const { return m_pos; }
 
     // While loading, told now and then how many bytes have been read; those are not looked at
     // again, so their memory may be given back.

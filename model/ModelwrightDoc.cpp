@@ -55,14 +55,24 @@ std::vector<uint8_t> CModelwrightDoc::SaveToBytes()
 void CModelwrightDoc::LoadFromBytes(std::span<const uint8_t> bytes)
 {
     CArchive archive(CArchive::load, bytes, this);
-    Serialize(archive);
+    Load(archive);
+}
+
+void CModelwrightDoc::Load(CArchive& archive)
+{
+    try {
+        Serialize(archive);
+    } catch (CArchiveException& error) {
+        error.m_offset = archive.Position();
+        throw;
+    }
 }
 
 void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
 {
     std::optional<CFileBytes> file;
     try {
-        file.emplace(path);
+        file.emplace(path, kLargestDocument);
     } catch (const CFileException&) {
         if (IsModified())
             OnNewDocument();
@@ -80,7 +90,7 @@ void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
         // held at the same time.
         CArchive archive(CArchive::load, file->Bytes(), this);
         archive.SetReadPast([&](size_t offset) { file->ReleaseBefore(offset); });
-        Serialize(archive);
+        Load(archive);
     } catch (const CArchiveException&) {
         OnNewDocument();
         throw;
