@@ -3,6 +3,7 @@
 #include "export/KeywordTable.h"
 #include "model/TextCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <limits>
@@ -152,6 +153,10 @@ public:
             pos = end + 1;
         }
         Finish(insideStructure);
+        std::stable_sort(m_result.m_diagnostics.begin(), m_result.m_diagnostics.end(),
+            [](const SDiagnostic& a, const SDiagnostic& b) {
+                return a.m_line != b.m_line ? a.m_line < b.m_line : a.m_column < b.m_column;
+            });
     }
 
 private:
