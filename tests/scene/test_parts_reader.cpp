@@ -1,6 +1,6 @@
 #include "export/KeywordTable.h"
 #include "export/PartsFileWriter.h"
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 #include "model/Building.h"
 #include "model/BuildingElement.h"
 #include "model/ChoiceCodes.h"

@@ -1,5 +1,5 @@
 #include "export/PartsFileWriter.h"
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 #include "model/Platform.h"
 #include "scene/PartsReader.h"
 #include "scene/Renderer.h"
