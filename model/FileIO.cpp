@@ -3,6 +3,7 @@
 #include "model/Exceptions.h"
 
 #include <algorithm>
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
