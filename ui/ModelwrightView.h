@@ -10,6 +10,7 @@ class CNamedObject;
 class CObjectListBox;
 class CPartsFileWriter;
 class CPartsManager;
+class CProgramOptions;
 class IObjectEditor;
 class QPrinter;
 class QPushButton;
@@ -21,7 +22,8 @@ class CModelwrightView : public QWidget {
 public:
     enum class EPartKind { tree, building, platform };
 
-    explicit CModelwrightView(CModelwrightDoc& document, QWidget* parent = nullptr);
+    // Exports follow the options as they are at the time of each export.
+    CModelwrightView(CModelwrightDoc& document, const CProgramOptions& options, QWidget* parent = nullptr);
     ~CModelwrightView() override;
 
     // Rebuilds the list from the document's catalogue with nothing selected; called whenever
@@ -86,6 +88,7 @@ private:
     bool ExportPartsFile();
 
     CModelwrightDoc& m_document;
+    const CProgramOptions& m_options;
     QPushButton* m_exportButton;
     QPushButton* m_editButton;
     QPushButton* m_deleteButton;
