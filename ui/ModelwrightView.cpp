@@ -58,11 +58,6 @@ QString Html(const std::string& text)
     return QString::fromStdString(text).toHtmlEscaped();
 }
 
-QString PathText(const std::filesystem::path& path)
-{
-    return QString::fromStdString(PathToUtf8(path));
-}
-
 // What a catalogue row shows of every kind of part.
 struct SPartRow {
     QString kind;
@@ -269,16 +264,16 @@ void CModelwrightView::OnEditHeader()
         parts->EditHeader(*editor);
 }
 
-bool CModelwrightView::ExportPartsFile()
+QString CModelwrightView::ExportPartsFile()
 {
+    const CPartsManager* parts = GetPartsManager();
+    if (!parts)
+        return QString();
     const QString path = AskExportPath();
-    if (path.isEmpty() || !m_pWriter->OpenFile(PathFromUtf8(path.toStdString())))
-        return false;
-    m_pWriter->SelectColumn(m_options);
-    if (const CPartsManager* parts = GetPartsManager())
-        m_pWriter->WriteAll(*parts);
-    m_pWriter->CloseFile();
-    return true;
+    if (path.isEmpty())
+        return QString();
+    ExportToFile(*m_pWriter, *parts, m_options, PathFromUtf8(path.toStdString()));
+    return path;
 }
 
 void CModelwrightView::OnExport()
@@ -292,14 +287,15 @@ void CModelwrightView::OnExport()
 
 void CModelwrightView::OnExportAndCompile()
 {
+    QString path;
     try {
-        if (!ExportPartsFile())
-            return;
+        path = ExportPartsFile();
     } catch (const CException& error) {
         ReportError(QString::fromStdString(error.what()));
         return;
     }
-    OpenWithDesktop(PathText(m_pWriter->GetPath()));
+    if (!path.isEmpty())
+        OpenWithDesktop(path);
 }
 
 std::unique_ptr<IObjectEditor> CModelwrightView::CreateEditor(EPartKind kind)
