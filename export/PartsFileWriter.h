@@ -56,6 +56,9 @@ public:
         Coord m_spacing;
     };
     static PoleRow ComputePoleRow(const CPlatform& platform);
+    // The bytes all of a platform's poles take in the selected column, worked out without
+    // writing them; exact up to the size limit, and beyond it when that is certain.
+    uint64_t PolesSize(const CPlatform& platform);
 
 private:
     friend std::string ExportToText(const CPartsManager&, const CProgramOptions&);
@@ -95,6 +98,10 @@ private:
     void WritePlatformBody(const CPlatform& platform);
     void WritePlatformCover(const CPlatform& platform);
     void WritePoles(const CPlatform& platform);
+    // The poles standing at one place along the platform: one, or one in each row.
+    void WritePolesAt(const CPlatform& platform, const PoleRow& row, int32_t i);
+    // Of the poles at one place, the characters of the numbers that change from place to place.
+    static uint64_t PositionChars(const CPlatform& platform, const PoleRow& row, int32_t i);
     void WriteRoundPole(Coord x, Coord y, Coord z, Coord diameter, Coord height, COLORREF color);
     void WriteSquarePole(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color);
     void WriteCoverFaces(const CPlatform& platform);
