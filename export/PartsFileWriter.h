@@ -26,9 +26,10 @@ class CTree;
 // part, in the dialect the program options choose. Exports go through ExportToText and
 // ExportToFile below.
 //
-// The writer is a named object like the parts, and takes its number from the same running
-// counter; the form view keeps one for its whole life, so the numbers of new parts do not
-// depend on how often the user exports.
+// The writer is a named object like the parts, and a writer made with the public constructor
+// takes its number from the same running counter. The form view makes one for its whole life;
+// the export functions make theirs without a number, so the numbers of new parts never depend
+// on how often the user exports or previews.
 class CPartsFileWriter : public CNamedObject {
     DECLARE_SERIAL(CPartsFileWriter)
 public:
@@ -61,8 +62,14 @@ public:
     uint64_t PolesSize(const CPlatform& platform);
 
 private:
+    // The writers the export functions make for one export take no number.
+    explicit CPartsFileWriter(SUnnumbered unnumbered) : CNamedObject(unnumbered) {}
+
     friend std::string ExportToText(const CPartsManager&, const CProgramOptions&);
+    friend void ExportToFile(const CPartsManager&, const CProgramOptions&, const std::filesystem::path&);
     friend void ExportToFile(CPartsFileWriter&, const CPartsManager&, const CProgramOptions&, const std::filesystem::path&);
+    friend std::string ExportPartToText(const CObject&, const CProgramOptions&);
+    friend std::string ExportElementToText(const CBuildingElement&, const CProgramOptions&);
 
     // An export composes the whole text in m_pFile, which hands full pieces on to a temporary
     // file when there is a path; a failure on the way closes the writer and propagates, and
@@ -170,6 +177,11 @@ private:
 
 // The exact bytes of the parts file of a catalogue with the given options.
 std::string ExportToText(const CPartsManager& manager, const CProgramOptions& options);
+// The structure block of one tree, building or platform, without the header block; empty for
+// any other object.
+std::string ExportPartToText(const CObject& part, const CProgramOptions& options);
+// One building element with its decorations, as a structure block of its own named after it.
+std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options);
 // Writes the parts file of a catalogue with the given options; an existing file is replaced
 // only when the new one is complete. Throws CFileException, or CException when the file would
 // grow beyond the size limit.

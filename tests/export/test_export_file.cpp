@@ -66,6 +66,19 @@ TEST_F(ExportFile, AKeptWriterFollowsTheOptionsOfEachExport)
     EXPECT_EQ(ReadBytes(other), ExportToText(m_parts, Options(kLanguageDutch)));
 }
 
+TEST_F(ExportFile, OnlyAWriterThatIsKeptTakesANumber)
+{
+    const int32_t next = CNamedObject::PeekNextId();
+    ExportToText(m_parts, CProgramOptions());
+    ExportPartToText(*m_parts.GetList()[0], CProgramOptions());
+    ExportToFile(m_parts, CProgramOptions(), m_folder / "catalogue.bdf");
+    EXPECT_EQ(CNamedObject::PeekNextId(), next);
+
+    const CPartsFileWriter kept;
+    EXPECT_EQ(kept.m_id, next);
+    EXPECT_EQ(CNamedObject::PeekNextId(), next + 1);
+}
+
 TEST_F(ExportFile, AFailedExportReportsTheErrorAndTheWriterExportsAgain)
 {
     CPartsFileWriter writer;
