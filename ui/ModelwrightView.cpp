@@ -13,19 +13,22 @@
 #include "ui/TreeDlg.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QUrl>
 
 namespace {
 
-// The form's buttons are at least as large as its dialog template has them, and wider when
-// their text needs it; the buttons of a column share one width.
+// The form's buttons are large targets of one size, wider where a translation's text needs
+// it; the buttons of a column share one width.
 constexpr QSize kButtonSize(125, 46);
 
 std::unique_ptr<CNamedObject> MakePart(CModelwrightView::EPartKind kind)
@@ -56,6 +59,11 @@ std::optional<CModelwrightView::EPartKind> KindOf(const CNamedObject& part)
 QString Html(const std::string& text)
 {
     return QString::fromStdString(text).toHtmlEscaped();
+}
+
+QString PathText(const std::filesystem::path& path)
+{
+    return QString::fromStdString(PathToUtf8(path));
 }
 
 // What a catalogue row shows of every kind of part.
@@ -273,7 +281,21 @@ QString CModelwrightView::ExportPartsFile()
     if (path.isEmpty())
         return QString();
     ExportToFile(*m_pWriter, *parts, m_options, PathFromUtf8(path.toStdString()));
+    m_exportFolder = QFileInfo(path).absolutePath();
+    emit partsFileExported(path, static_cast<int>(parts->GetCount()));
     return path;
+}
+
+QString CModelwrightView::ExportProposal() const
+{
+    const std::filesystem::path& catalogue = m_document.GetPathName();
+    QString folder = m_exportFolder;
+    if (folder.isEmpty() && !catalogue.empty())
+        folder = QFileInfo(PathText(catalogue)).absolutePath();
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = catalogue.empty() ? tr("Untitled") : QFileInfo(PathText(catalogue)).completeBaseName();
+    return QDir(folder).filePath(name + QStringLiteral(".bdf"));
 }
 
 void CModelwrightView::OnExport()
@@ -323,7 +345,9 @@ QString CModelwrightView::AskExportPath()
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(tr("Winrail parts Files (*.bdf)"));
     dialog.setDefaultSuffix(QStringLiteral("bdf"));
-    dialog.selectFile(tr("Untitled"));
+    const QFileInfo proposal(ExportProposal());
+    dialog.setDirectory(proposal.absolutePath());
+    dialog.selectFile(proposal.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
