@@ -412,6 +412,7 @@ private slots:
             WhenModal([path, &proposed](QDialog& dialog) {
                 auto& files = static_cast<QFileDialog&>(dialog);
                 proposed = files.selectedFiles().value(0);
+                SaveScreenshot(dialog, "export_dialog");
                 files.selectFile(path);
                 dialog.accept();
             });
