@@ -54,6 +54,8 @@ public:
     QAction* SendAction() const { return m_sendAction; }
     QAction* RecentFileAction(int index) const { return m_recentFileActions.at(index); }
     QAction* ExitAction() const { return m_exitAction; }
+    QAction* UndoAction() const { return m_undoAction; }
+    QAction* RedoAction() const { return m_redoAction; }
     QAction* CutAction() const { return m_cutAction; }
     QAction* CopyAction() const { return m_copyAction; }
     QAction* PasteAction() const { return m_pasteAction; }
@@ -97,6 +99,8 @@ private:
     void CreateStatusBar();
     void retranslateUi();
     void ConnectDocument();
+    // Undo and Redo name the step they would take back or make again.
+    void UpdateUndoRedoTexts();
 
     void UpdateTitle();
     // Asks about unsaved changes; false when the user cancelled or saving failed.
@@ -132,6 +136,7 @@ private:
     bool m_contextHelpMode = false;
 
     QMenu* m_fileMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
     QMenu* m_optionsMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
@@ -146,6 +151,8 @@ private:
     QAction* m_noRecentFileAction = nullptr;
     std::array<QAction*, kMaxRecentFiles> m_recentFileActions {};
     QAction* m_exitAction = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
     QAction* m_cutAction = nullptr;
     QAction* m_copyAction = nullptr;
     QAction* m_pasteAction = nullptr;

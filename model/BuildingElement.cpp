@@ -10,12 +10,6 @@ CBuildingElement::CBuildingElement()
 {
 }
 
-bool CBuildingElement::AttachToOwner(CObjectManager& owner)
-{
-    m_decorations->SetDocument(owner.GetDocument());
-    return true;
-}
-
 void CBuildingElement::Serialize(CArchive& archive)
 {
     CNamedObject::Serialize(archive);

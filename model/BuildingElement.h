@@ -14,8 +14,6 @@ public:
     CBuildingElement();
 
     void Serialize(CArchive& archive) override;
-    // Lets the decorations mark the owner's document modified.
-    bool AttachToOwner(CObjectManager& owner) override;
 
     int32_t m_roofOrientation = 0;
     int32_t m_positionY = 0;

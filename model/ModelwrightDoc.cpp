@@ -25,7 +25,7 @@ bool CModelwrightDoc::OnNewDocument()
     m_pSerializationManager = std::make_unique<CSerializationManager>();
     m_pSerializationManager->m_pDocument = this;
     m_pPartsManager = std::make_unique<CPartsManager>();
-    m_pPartsManager->Init(CPartsManager::kName, this);
+    m_pPartsManager->Init(CPartsManager::kName);
     UpdateAllViews();
     return true;
 }

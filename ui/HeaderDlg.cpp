@@ -160,7 +160,8 @@ void CHeaderDlg::EditAddress(CManufacturer* address, QPlainTextEdit* summary)
     if (!address)
         return;
     CManufacturerDlg dialog(this);
-    dialog.EditAddress(*address);
+    if (dialog.EditAddress(*address))
+        ReportChanged();
     ShowSummary(address, summary);
 }
 

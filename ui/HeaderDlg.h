@@ -15,7 +15,8 @@ class QPushButton;
 QString AddressSummary(const CManufacturer& address);
 
 // "Edit header": the catalogue header's own fields, and the two address records, which
-// the address dialog changes at once. OK writes the header's own fields back.
+// the address dialog changes at once (each such change is reported as it happens). OK writes
+// the header's own fields back.
 class CHeaderDlg : public QDialog, public IObjectEditor {
     Q_OBJECT
 public:

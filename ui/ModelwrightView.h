@@ -10,8 +10,11 @@ class CObjectListBox;
 class CPartsFileWriter;
 class CPartsManager;
 class IObjectEditor;
+class CPartSnapshot;
 class QPrinter;
 class QPushButton;
+class QUndoCommand;
+class QUndoStack;
 
 // The main form: the catalogue's parts in a sorted list and the eight command buttons.
 // Every editing command reaches the catalogue from here, and the export starts here.
@@ -23,9 +26,16 @@ public:
     explicit CModelwrightView(CModelwrightDoc& document, QWidget* parent = nullptr);
     ~CModelwrightView() override;
 
-    // Rebuilds the list from the document's catalogue with nothing selected; called whenever
-    // the document gets a new catalogue.
+    // Rebuilds the list from the document's catalogue with nothing selected and starts a new
+    // history; called whenever the document gets a new catalogue.
     void OnInitialUpdate();
+
+    // Every change the form makes to the catalogue is a step of this history; the document is
+    // modified exactly while the history is away from the state last saved or loaded.
+    QUndoStack* History() const { return m_history; }
+    // The document's modified flag changed from outside the history: saved (the history's
+    // current state is the saved one) or marked modified with no step to undo back to.
+    void FollowModifiedFlag(bool modified);
 
     void OnNewTree() { NewPart(EPartKind::tree); }
     void OnNewBuilding() { NewPart(EPartKind::building); }
@@ -72,6 +82,11 @@ private:
     void NewPart(EPartKind kind);
     // Writes the whole catalogue to a file the user chooses; false when the user cancelled.
     bool ExportPartsFile();
+    // Records a change just made to the part at index (no snapshot: no part).
+    void PushPartStep(const QString& text, size_t index, std::shared_ptr<const CPartSnapshot> before,
+        std::shared_ptr<const CPartSnapshot> after);
+    // Shows the catalogue again after a step put the part back (null: took it out).
+    void ShowRestoredPart(CNamedObject* part);
 
     CModelwrightDoc& m_document;
     QPushButton* m_exportButton;
@@ -86,4 +101,5 @@ private:
     // The view's own parts file writer, used by every export.
     std::unique_ptr<CPartsFileWriter> m_pWriter;
     CNamedObject* m_pSelected = nullptr;
+    QUndoStack* m_history;
 };
