@@ -9,21 +9,31 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* kToolName = "modelwright-cli";
 
-// A failure that ends the run with exit status 1; the text is the one line the user sees.
+// A failure that ends the run with exit status 1: the line the user sees, and for a damaged
+// document a second one saying where reading stopped.
 struct CRunFailure {
     std::string m_message;
+    std::string m_details;
 };
 
-// Messages go out as one line, whatever a file or member name holds.
-std::string OneLine(std::string text)
+// Messages go out as one line each, whatever a file or member name holds, and never carry
+// control characters to the terminal.
+std::string OneLine(const std::string& text)
 {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-    return text;
+    return EscapeForMessage(text);
+}
+
+std::string NameForMessage(const std::string& path)
+{
+    return EscapeForMessage(path);
 }
 
 bool HasJsonExtension(const std::string& path)
@@ -42,11 +52,13 @@ void RunStep(const std::string& path, const char* fallback, Step step)
     try {
         step();
     } catch (const CFileException& error) {
-        throw CRunFailure{error.what()};
+        throw CRunFailure{error.what(), {}};
+    } catch (const CArchiveException& error) {
+        throw CRunFailure{NameForMessage(path) + ": " + error.what(), error.Details()};
     } catch (const CException& error) {
-        throw CRunFailure{path + ": " + error.what()};
+        throw CRunFailure{NameForMessage(path) + ": " + error.what(), {}};
     } catch (const std::exception&) {
-        throw CRunFailure{path + ": " + fallback};
+        throw CRunFailure{NameForMessage(path) + ": " + fallback, {}};
     }
 }
 
@@ -77,14 +89,30 @@ void RunDump(const CCliRequest& request, std::ostream& out)
 {
     CModelwrightDoc document;
     LoadDocumentFile(request.m_input, document);
-    out << CatalogueToJsonText(document.Parts());
+    WriteCatalogueJson(document.Parts(), out);
     out.flush();
     if (!out)
         throw CRunFailure{"Failed to write the JSON text to standard output."};
 }
 
+// Writing a file over the one being read would lose the input whenever the run fails.
+void RefuseOutputOverInput(const CCliRequest& request)
+{
+    const auto input = PathFromUtf8(request.m_input);
+    const auto output = PathFromUtf8(request.m_output);
+    std::error_code error;
+    std::error_code inputError;
+    std::error_code outputError;
+    const fs::path inputName = fs::weakly_canonical(input, inputError);
+    const fs::path outputName = fs::weakly_canonical(output, outputError);
+    const bool sameName = !inputError && !outputError && inputName == outputName;
+    if (fs::equivalent(input, output, error) || sameName)
+        throw CRunFailure{NameForMessage(request.m_output) + ": the output file is the input file; please name another.", {}};
+}
+
 void RunBuild(const CCliRequest& request)
 {
+    RefuseOutputOverInput(request);
     CModelwrightDoc document;
     LoadJsonCatalogue(request.m_input, document);
     RunStep(request.m_output, kFailedToSaveDocument, [&] { document.SaveDocumentFile(PathFromUtf8(request.m_output)); });
@@ -92,6 +120,7 @@ void RunBuild(const CCliRequest& request)
 
 void RunExport(const CCliRequest& request)
 {
+    RefuseOutputOverInput(request);
     CModelwrightDoc document;
     LoadCatalogue(request.m_input, document);
     RunStep(request.m_output, kFailedToSaveDocument,
@@ -134,6 +163,8 @@ int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std
         }
     } catch (const CRunFailure& failure) {
         err << kToolName << ": " << OneLine(failure.m_message) << "\n";
+        if (!failure.m_details.empty())
+            err << OneLine(failure.m_details) << "\n";
         return kExitFailure;
     }
     return kExitSuccess;

@@ -37,11 +37,9 @@ public:
 
     void Serialize(CArchive& archive) override;
 
-    // Refreshes the hexahedron keyword from the options; 0 when an export is already under
-    // way, otherwise starts one for the path and returns 1.
+    // 0 when an export is already under way, otherwise starts one for the path and returns 1.
     int OpenFile(const std::filesystem::path& path);
-    // Chooses the keyword column from *g_pOptions, or from the defaults when there is none.
-    int SelectColumn();
+    // Chooses the keyword column and the hexahedron spelling from the options.
     int SelectColumn(const CProgramOptions& options);
     // The header block, then every tree, building and platform in list order.
     int WriteAll(const CPartsManager& manager);
@@ -80,6 +78,9 @@ public:
         Coord m_spacing;
     };
     static PoleRow ComputePoleRow(const CPlatform& platform);
+    // The bytes all of a platform's poles take in the selected column, worked out without
+    // writing them; exact up to the size limit, and beyond it when that is certain.
+    uint64_t PolesSize(const CPlatform& platform);
 
 private:
     friend std::string ExportToText(const CPartsManager&, const CProgramOptions&);
@@ -103,6 +104,10 @@ private:
     void WritePlatformBody(const CPlatform& platform);
     void WritePlatformCover(const CPlatform& platform);
     void WritePoles(const CPlatform& platform);
+    // The poles standing at one place along the platform: one, or one in each row.
+    void WritePolesAt(const CPlatform& platform, const PoleRow& row, int32_t i);
+    // Of the poles at one place, the characters of the numbers that change from place to place.
+    static uint64_t PositionChars(const CPlatform& platform, const PoleRow& row, int32_t i);
     void WriteRoundPole(Coord x, Coord y, Coord z, Coord diameter, Coord height, COLORREF color);
     void WriteSquarePole(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color);
     void WriteCoverFaces(const CPlatform& platform);

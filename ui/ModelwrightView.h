@@ -9,6 +9,7 @@ class CNamedObject;
 class CObjectListBox;
 class CPartsFileWriter;
 class CPartsManager;
+class CProgramOptions;
 class IObjectEditor;
 class CPartSnapshot;
 class QPrinter;
@@ -23,7 +24,8 @@ class CModelwrightView : public QWidget {
 public:
     enum class EPartKind { tree, building, platform };
 
-    explicit CModelwrightView(CModelwrightDoc& document, QWidget* parent = nullptr);
+    // Exports follow the options as they are at the time of each export.
+    CModelwrightView(CModelwrightDoc& document, const CProgramOptions& options, QWidget* parent = nullptr);
     ~CModelwrightView() override;
 
     // Rebuilds the list from the document's catalogue with nothing selected and starts a new
@@ -89,6 +91,7 @@ private:
     void ShowRestoredPart(CNamedObject* part);
 
     CModelwrightDoc& m_document;
+    const CProgramOptions& m_options;
     QPushButton* m_exportButton;
     QPushButton* m_editButton;
     QPushButton* m_deleteButton;
