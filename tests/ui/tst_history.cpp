@@ -4,6 +4,7 @@
 #include "model/PartSnapshot.h"
 #include "model/Platform.h"
 #include "model/Tree.h"
+#include "settings/ProgramOptions.h"
 #include "ui/ModelwrightView.h"
 #include "ui/ObjectListBox.h"
 
@@ -161,6 +162,7 @@ std::vector<CPartSnapshot> SnapshotsOf(const CPartsManager& parts)
 class TestHistory : public QObject {
     Q_OBJECT
 
+    CProgramOptions m_options;
     std::unique_ptr<CModelwrightDoc> m_doc;
     std::unique_ptr<CHistoryView> m_view;
 
@@ -197,7 +199,7 @@ private slots:
     {
         m_doc = std::make_unique<CModelwrightDoc>();
         m_doc->OnNewDocument();
-        m_view = std::make_unique<CHistoryView>(*m_doc);
+        m_view = std::make_unique<CHistoryView>(*m_doc, m_options);
         // As the main window does: saving or loading makes the history's state the clean one.
         m_doc->m_onModifiedChanged = [this](bool modified) { m_view->FollowModifiedFlag(modified); };
         m_doc->m_onUpdateAllViews = [this] { m_view->OnInitialUpdate(); };
