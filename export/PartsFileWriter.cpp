@@ -110,6 +110,34 @@ std::string ExportToText(const CPartsManager& manager, const CProgramOptions& op
     return std::string(writer.m_pFile->GetBytes());
 }
 
+std::string ExportPartToText(const CObject& part, const CProgramOptions& options)
+{
+    CPartsFileWriter writer;
+    writer.Begin({}, options);
+    if (const auto* tree = DynamicDowncast<CTree>(&part))
+        writer.WriteTree(*tree);
+    if (const auto* building = DynamicDowncast<CBuilding>(&part))
+        writer.WriteBuilding(*building);
+    if (const auto* platform = DynamicDowncast<CPlatform>(&part))
+        writer.WritePlatform(*platform);
+    return std::string(writer.m_pFile->GetBytes());
+}
+
+std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options)
+{
+    CPartsFileWriter writer;
+    writer.Begin({}, options);
+    writer.WriteUnitsLine(0);
+    writer.WriteStructureLine({}, element.m_name);
+    writer.WriteElementPlan(element);
+    writer.WriteElementBlock(element);
+    if (element.m_decorations)
+        writer.WriteDecorations(*element.m_decorations, element);
+    writer.WriteEndStructure();
+    writer.WriteNewLine();
+    return std::string(writer.m_pFile->GetBytes());
+}
+
 void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, const std::filesystem::path& path)
 {
     CPartsFileWriter writer;
