@@ -98,6 +98,7 @@ void CMainFrame::ConnectDocument()
     m_document.m_onModifiedChanged = [this](bool modified) {
         setWindowModified(modified);
         m_view->FollowModifiedFlag(modified);
+        emit modifiedChanged(modified);
     };
     // A new catalogue replaces every part the list showed.
     m_document.m_onUpdateAllViews = [this] {
@@ -430,6 +431,15 @@ QString CMainFrame::AskSavePath()
 bool CMainFrame::SaveTo(const QString& path)
 {
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    // A backup that cannot be kept does not stop the save; the user hears of it afterwards.
+    QString backupFailure;
+    if (m_options.m_backupOnSave != 0) {
+        try {
+            KeepBackupCopy(PathOf(absolutePath));
+        } catch (const CException& error) {
+            backupFailure = QString::fromStdString(error.what());
+        }
+    }
     try {
         m_document.SaveDocumentFile(PathOf(absolutePath));
     } catch (const CException& error) {
@@ -438,7 +448,20 @@ bool CMainFrame::SaveTo(const QString& path)
     }
     AddRecentFile(absolutePath);
     UpdateTitle();
+    if (!backupFailure.isEmpty())
+        ReportError(tr("The catalogue was saved, but its previous version could not be kept as %1.\n%2")
+                        .arg(QDir::toNativeSeparators(PathText(BackupPathOf(PathOf(absolutePath)))), backupFailure));
     return true;
+}
+
+void CMainFrame::RecoverDocument(const std::vector<uint8_t>& bytes, const QString& documentPath)
+{
+    try {
+        m_document.RecoverFromBytes(bytes, documentPath.isEmpty() ? std::filesystem::path() : PathOf(documentPath));
+    } catch (const CArchiveException&) {
+        throw CException(kFailedToOpenDocument);
+    }
+    UpdateTitle();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

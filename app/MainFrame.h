@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class CModelwrightDoc;
 class CProgramOptions;
@@ -38,6 +39,9 @@ public:
     // File Save and File Save As; false when cancelled or failed (the error was shown).
     bool SaveDocument();
     bool SaveDocumentAs();
+    // Opens unsaved changes kept for recovery as a modified document under the file's own name
+    // (untitled when empty); throws CException and then leaves the catalogue as it was.
+    void RecoverDocument(const std::vector<uint8_t>& bytes, const QString& documentPath);
     // Opens the file and prints it on the current printer without asking; false when the
     // file could not be opened.
     bool PrintDocumentFile(const QString& path);
@@ -77,6 +81,8 @@ signals:
     void aboutRequested();
     // The options sheet was closed with OK; the options may have changed.
     void optionsChanged();
+    // The document's modified flag changed (false: saved, loaded, or back at its saved state).
+    void modifiedChanged(bool modified);
 
 protected:
     // What the user is asked; each returns empty or Cancel when the user cancels.

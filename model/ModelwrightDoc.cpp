@@ -115,3 +115,14 @@ void CModelwrightDoc::SaveDocumentFile(const std::filesystem::path& path)
     SetPathName(path);
     SetModifiedFlag(false);
 }
+
+void CModelwrightDoc::RecoverFromBytes(std::span<const uint8_t> bytes, const std::filesystem::path& path)
+{
+    LoadFromBytes(bytes);
+    if (path.empty())
+        ClearPathName();
+    else
+        SetPathName(path);
+    UpdateAllViews();
+    SetModifiedFlag(true);
+}
