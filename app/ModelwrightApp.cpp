@@ -149,11 +149,9 @@ bool CModelwrightApp::ProcessShellCommand(const COptionCommandLineInfo& commandL
             return true;
         m_exitCode = 1;
         return false;
-    case COptionCommandLineInfo::FilePrintTo:
-        m_pMainFrame->Printer().setPrinterName(commandLine.m_strPrinterName);
-        [[fallthrough]];
     case COptionCommandLineInfo::FilePrint:
-        m_exitCode = m_pMainFrame->PrintDocumentFile(commandLine.m_strFileName) ? 0 : 1;
+    case COptionCommandLineInfo::FilePrintTo:
+        m_exitCode = m_pMainFrame->PrintDocumentFile(commandLine.m_strFileName, commandLine.m_strPrinterName) ? 0 : 1;
         return false;
     case COptionCommandLineInfo::AppRegister:
         return false;
@@ -167,8 +165,11 @@ bool CModelwrightApp::ProcessShellCommand(const COptionCommandLineInfo& commandL
 
 void CModelwrightApp::StartAutosave()
 {
-    m_pRecovery = std::make_unique<CRecoveryFiles>(
-        m_setup.recoveryFolder.isEmpty() ? CRecoveryFiles::DefaultFolder() : m_setup.recoveryFolder);
+    // A data folder of the caller's own keeps its recovery files too.
+    QString folder = m_setup.recoveryFolder;
+    if (folder.isEmpty())
+        folder = m_setup.dataHome.isEmpty() ? CRecoveryFiles::DefaultFolder() : m_setup.dataHome + QStringLiteral("/modelwright/recovery");
+    m_pRecovery = std::make_unique<CRecoveryFiles>(folder);
     m_pAutosaver = std::make_unique<CAutosaver>(*m_pDocument, *m_pRecovery);
     m_pAutosaver->SetInterval(m_pOptions->m_autosaveMinutes);
     connect(m_pMainFrame.get(), &CMainFrame::optionsChanged, m_pAutosaver.get(),
@@ -270,12 +271,12 @@ void CModelwrightApp::OnAppAbout()
     dialog.exec();
 }
 
-bool CModelwrightApp::OpenHandedOverFile(const QString& path)
+void CModelwrightApp::OpenHandedOverFile(const QString& path)
 {
     if (!m_pMainFrame)
-        return false;
+        return;
     m_pMainFrame->showMaximized();
     m_pMainFrame->raise();
     m_pMainFrame->activateWindow();
-    return m_pMainFrame->OpenDocumentFile(path);
+    m_pMainFrame->OpenDocumentFileWhenFree(path);
 }

@@ -41,7 +41,7 @@ public:
         QString channelName = CInstanceChannel::DefaultName();
         QString splashPicture;                   // the program's own picture when empty
         int splashTimeout = kSplashTimeout;
-        QString recoveryFolder;                  // the user's recovery folder when empty
+        QString recoveryFolder;                  // under dataHome, or the user's, when empty
         // Asks whether to recover the unsaved changes of a file from a time; a message box
         // when null.
         std::function<ERecoveryAnswer(const QString& file, const QDateTime& time)> askRecovery;
@@ -70,8 +70,9 @@ public:
     // Help at a topic (the object name of the window asked about; empty for the contents).
     void WinHelp(const QString& topic);
     void OnAppAbout();
-    // A file another start of the program handed over, opened as File Open would.
-    bool OpenHandedOverFile(const QString& path);
+    // A file another start of the program handed over, opened as File Open would once no
+    // dialog is open.
+    void OpenHandedOverFile(const QString& path);
     // Offers the unsaved changes a crashed copy left, newest first; Recover opens them as a
     // modified document under the file's own name and ends the offer.
     void OfferRecovery();

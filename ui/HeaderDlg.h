@@ -22,7 +22,8 @@ class CHeaderDlg : public QDialog, public IObjectEditor {
 public:
     explicit CHeaderDlg(QWidget* parent = nullptr);
 
-    // Runs the dialog on a CHeader; false for Cancel or another kind of object.
+    // Runs the dialog on a CHeader; false for Cancel or another kind of object. An address
+    // changed with the address dialog's own OK stays and is reported as it happens.
     bool Edit(CNamedObject& object, CObjectManager& owner) override;
     bool EditHeader(CHeader& header);
 
