@@ -417,7 +417,7 @@ void CMainFrame::ReportError(const QString& message)
 
 bool CMainFrame::DialogOpen()
 {
-    return QApplication::activeModalWidget() || QApplication::activePopupWidget();
+    return QApplication::activeModalWidget() != nullptr;
 }
 
 void CMainFrame::NewDocument()
@@ -460,6 +460,7 @@ void CMainFrame::OpenPendingFile()
     m_pendingCheckPosted = false;
     if (m_pendingPath.isEmpty())
         return;
+    // A popup menu may hold a command on a part as well.
     QWidget* dialog = QApplication::activeModalWidget();
     if (!dialog)
         dialog = QApplication::activePopupWidget();
@@ -657,7 +658,7 @@ void CMainFrame::UpdateRecentFileActions()
 
 void CMainFrame::OnOpenRecentFile(int index)
 {
-    if (index < m_recentFiles.size() && !DialogOpen())
+    if (index < m_recentFiles.size())
         OpenDocumentFile(m_recentFiles.at(index));
 }
 

@@ -94,8 +94,9 @@ private:
     CPartsManager* GetPartsManager() const;
     void UpdateButtons();
     void NewPart(EPartKind kind);
-    // Writes the whole catalogue to a file the user chooses; false when the user cancelled.
-    bool ExportPartsFile();
+    // Writes the whole catalogue to a file the user chooses; the file's path, or nothing when
+    // the user cancelled.
+    QString ExportPartsFile();
     // Records a change just made to the part at index (no snapshot: no part).
     void PushPartStep(const QString& text, size_t index, std::shared_ptr<const CPartSnapshot> before,
         std::shared_ptr<const CPartSnapshot> after);
