@@ -24,7 +24,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
+#include <QUndoStack>
 
 #include <cstdio>
 #include <utility>
@@ -111,7 +113,11 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::ConnectDocument()
 {
-    m_document.m_onModifiedChanged = [this](bool modified) { setWindowModified(modified); };
+    m_document.m_onModifiedChanged = [this](bool modified) {
+        setWindowModified(modified);
+        m_view->FollowModifiedFlag(modified);
+        emit modifiedChanged(modified);
+    };
     // A new catalogue replaces every part the list showed.
     m_document.m_onUpdateAllViews = [this] {
         m_view->OnInitialUpdate();
@@ -151,6 +157,29 @@ void CMainFrame::CreateActions()
     }
     m_exitAction = MakeAction(this, "appExit");
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+
+    QUndoStack* history = m_view->History();
+    m_undoAction = MakeAction(this, "editUndo");
+    m_undoAction->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
+    m_undoAction->setShortcuts(QKeySequence::Undo);
+    if (!m_undoAction->shortcuts().contains(QKeySequence(Qt::ALT | Qt::Key_Backspace)))
+        m_undoAction->setShortcuts(m_undoAction->shortcuts() << QKeySequence(Qt::ALT | Qt::Key_Backspace));
+    m_undoAction->setEnabled(false);
+    connect(m_undoAction, &QAction::triggered, history, &QUndoStack::undo);
+    connect(history, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
+    m_redoAction = MakeAction(this, "editRedo");
+    m_redoAction->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)));
+    // Both keys users know for Redo work everywhere; the platform's own comes first.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    m_redoAction->setShortcuts(redoKeys);
+    m_redoAction->setEnabled(false);
+    connect(m_redoAction, &QAction::triggered, history, &QUndoStack::redo);
+    connect(history, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
+    connect(history, &QUndoStack::indexChanged, this, &CMainFrame::UpdateUndoRedoTexts);
+    connect(history, &QUndoStack::cleanChanged, this, &CMainFrame::UpdateUndoRedoTexts);
 
     // Nothing in the program cuts, copies or pastes: these stay disabled.
     m_cutAction = MakeAction(this, "editCut", QStringLiteral(":/app/toolbar/cut.png"));
@@ -201,6 +230,9 @@ void CMainFrame::CreateMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_exitAction);
 
+    m_editMenu = menuBar()->addMenu(QString());
+    m_editMenu->addActions({m_undoAction, m_redoAction});
+
     m_viewMenu = menuBar()->addMenu(QString());
     m_optionsMenu = menuBar()->addMenu(QString());
     m_optionsMenu->addAction(m_optionsAction);
@@ -220,6 +252,8 @@ void CMainFrame::CreateToolBar()
     m_toolBar->addActions({m_newAction, m_openAction, m_saveAction});
     m_toolBar->addSeparator();
     m_toolBar->addActions({m_cutAction, m_copyAction, m_pasteAction});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({m_undoAction, m_redoAction});
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_printAction);
     m_toolBar->addSeparator();
@@ -289,6 +323,8 @@ void CMainFrame::retranslateUi()
     set(m_sendAction, tr("Sen&d..."), tr("Send the catalogue file by mail"));
     set(m_noRecentFileAction, tr("Recent File"), tr("Open a recently used catalogue"));
     set(m_exitAction, tr("E&xit"), tr("Quit the program; asks to save changes"));
+    m_editMenu->setTitle(tr("&Edit"));
+    UpdateUndoRedoTexts();
     set(m_cutAction, tr("Cu&t"), tr("Cut the selection to the clipboard"));
     set(m_copyAction, tr("&Copy"), tr("Copy the selection to the clipboard"));
     set(m_pasteAction, tr("&Paste"), tr("Insert the clipboard's contents"));
@@ -307,6 +343,20 @@ void CMainFrame::retranslateUi()
     UpdateTitle();
     OnStatusMessageChanged(statusBar()->currentMessage());
     UpdateLockPanes();
+}
+
+void CMainFrame::UpdateUndoRedoTexts()
+{
+    const QUndoStack* history = m_view->History();
+    const auto set = [](QAction* action, const QString& plain, const QString& named, const QString& step,
+                         const QString& tip) {
+        // A part's name may hold an ampersand, which must not become an access key.
+        action->setText(step.isEmpty() ? plain : named.arg(QString(step).replace(u'&', QStringLiteral("&&"))));
+        action->setStatusTip(tip);
+        action->setToolTip(step.isEmpty() ? QString(plain).remove(u'&') : QString(named).remove(u'&').arg(step));
+    };
+    set(m_undoAction, tr("&Undo"), tr("&Undo %1"), history->undoText(), tr("Take back the last change"));
+    set(m_redoAction, tr("&Redo"), tr("&Redo %1"), history->redoText(), tr("Make the change taken back again"));
 }
 
 void CMainFrame::changeEvent(QEvent* event)
@@ -500,6 +550,15 @@ QString CMainFrame::AskSavePath()
 bool CMainFrame::SaveTo(const QString& path)
 {
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    // A backup that cannot be kept does not stop the save; the user hears of it afterwards.
+    QString backupFailure;
+    if (m_options.m_backupOnSave != 0) {
+        try {
+            KeepBackupCopy(PathOf(absolutePath));
+        } catch (const CException& error) {
+            backupFailure = QString::fromStdString(error.what());
+        }
+    }
     try {
         m_document.SaveDocumentFile(PathOf(absolutePath));
     } catch (const CFileException& error) {
@@ -513,7 +572,20 @@ bool CMainFrame::SaveTo(const QString& path)
     }
     AddRecentFile(absolutePath);
     UpdateTitle();
+    if (!backupFailure.isEmpty())
+        ReportError(tr("The catalogue was saved, but its previous version could not be kept as %1.\n%2")
+                        .arg(QDir::toNativeSeparators(PathText(BackupPathOf(PathOf(absolutePath)))), backupFailure));
     return true;
+}
+
+void CMainFrame::RecoverDocument(const std::vector<uint8_t>& bytes, const QString& documentPath)
+{
+    try {
+        m_document.RecoverFromBytes(bytes, documentPath.isEmpty() ? std::filesystem::path() : PathOf(documentPath));
+    } catch (const CArchiveException&) {
+        throw CException(kFailedToOpenDocument);
+    }
+    UpdateTitle();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 #include <optional>
 
 class CModelwrightDoc;
@@ -47,6 +48,9 @@ public:
     // File Save and File Save As; false when cancelled or failed (the error was shown).
     bool SaveDocument();
     bool SaveDocumentAs();
+    // Opens unsaved changes kept for recovery as a modified document under the file's own name
+    // (untitled when empty); throws CException and then leaves the catalogue as it was.
+    void RecoverDocument(const std::vector<uint8_t>& bytes, const QString& documentPath);
     // Opens the file and prints it without asking, on the named printer or else the default
     // one; false when that printer is not there (said in a message, or on standard error
     // without a screen) or the file could not be opened.
@@ -66,6 +70,8 @@ public:
     QAction* SendAction() const { return m_sendAction; }
     QAction* RecentFileAction(int index) const { return m_recentFileActions.at(index); }
     QAction* ExitAction() const { return m_exitAction; }
+    QAction* UndoAction() const { return m_undoAction; }
+    QAction* RedoAction() const { return m_redoAction; }
     QAction* CutAction() const { return m_cutAction; }
     QAction* CopyAction() const { return m_copyAction; }
     QAction* PasteAction() const { return m_pasteAction; }
@@ -92,6 +98,8 @@ signals:
     void aboutRequested();
     // The options sheet was closed with OK; the options may have changed.
     void optionsChanged();
+    // The document's modified flag changed (false: saved, loaded, or back at its saved state).
+    void modifiedChanged(bool modified);
 
 protected:
     // What the user is asked; each returns empty or Cancel when the user cancels.
@@ -125,6 +133,8 @@ private:
     void CreateStatusBar();
     void retranslateUi();
     void ConnectDocument();
+    // Undo and Redo name the step they would take back or make again.
+    void UpdateUndoRedoTexts();
 
     void UpdateTitle();
     // A modal dialog is open: the catalogue must stay as it is.
@@ -173,6 +183,7 @@ private:
     int m_quietTurns = 0;
 
     QMenu* m_fileMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
     QMenu* m_optionsMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
@@ -187,6 +198,8 @@ private:
     QAction* m_noRecentFileAction = nullptr;
     std::array<QAction*, kMaxRecentFiles> m_recentFileActions {};
     QAction* m_exitAction = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
     QAction* m_cutAction = nullptr;
     QAction* m_copyAction = nullptr;
     QAction* m_pasteAction = nullptr;

@@ -1,16 +1,24 @@
 #include "app/ModelwrightApp.h"
 
 #include "app/AboutDlg.h"
+#include "app/Autosaver.h"
 #include "app/MainFrame.h"
 #include "app/OptionCommandLineInfo.h"
 #include "app/QtSettingsStore.h"
+#include "app/RecoveryFiles.h"
 #include "app/ShellRegistration.h"
 #include "app/SplashWnd.h"
 #include "app/VersionInfo.h"
 #include "settings/ProgramOptions.h"
+#include "model/Exceptions.h"
 #include "model/ModelwrightDoc.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QPrinter>
 #include <QScreen>
 
 namespace {
@@ -39,6 +47,9 @@ CModelwrightApp::CModelwrightApp(Setup setup)
 CModelwrightApp::~CModelwrightApp()
 {
     m_pMainFrame.reset();
+    // A normal end: the changes were saved or the user let them go.
+    m_pAutosaver.reset();
+    m_pRecovery.reset();
     if (s_pInstance == this)
         s_pInstance = nullptr;
 }
@@ -66,6 +77,8 @@ bool CModelwrightApp::InitInstance(const QStringList& arguments)
     if (!ProcessShellCommand(commandLine))
         return false;
     ShowMainWindow();
+    StartAutosave();
+    OfferRecovery();
     return true;
 }
 
@@ -148,6 +161,71 @@ bool CModelwrightApp::ProcessShellCommand(const COptionCommandLineInfo& commandL
         return false;
     }
     return true;
+}
+
+void CModelwrightApp::StartAutosave()
+{
+    // A data folder of the caller's own keeps its recovery files too.
+    QString folder = m_setup.recoveryFolder;
+    if (folder.isEmpty())
+        folder = m_setup.dataHome.isEmpty() ? CRecoveryFiles::DefaultFolder() : m_setup.dataHome + QStringLiteral("/modelwright/recovery");
+    m_pRecovery = std::make_unique<CRecoveryFiles>(folder);
+    m_pAutosaver = std::make_unique<CAutosaver>(*m_pDocument, *m_pRecovery);
+    m_pAutosaver->SetInterval(m_pOptions->m_autosaveMinutes);
+    connect(m_pMainFrame.get(), &CMainFrame::optionsChanged, m_pAutosaver.get(),
+        [this] { m_pAutosaver->SetInterval(m_pOptions->m_autosaveMinutes); });
+    connect(m_pMainFrame.get(), &CMainFrame::modifiedChanged, m_pAutosaver.get(), [this](bool modified) {
+        if (!modified)
+            m_pAutosaver->DocumentSaved();
+    });
+}
+
+void CModelwrightApp::OfferRecovery()
+{
+    if (!m_pRecovery || !m_pMainFrame)
+        return;
+    for (const CRecoveryFiles::SEntry& entry : m_pRecovery->Orphans()) {
+        const QString name = entry.documentPath.isEmpty() ? tr("Untitled") : QDir::toNativeSeparators(entry.documentPath);
+        switch (m_setup.askRecovery ? m_setup.askRecovery(name, entry.written) : AskRecovery(name, entry.written)) {
+        case ERecoveryAnswer::recover:
+            try {
+                m_pMainFrame->RecoverDocument(CRecoveryFiles::ReadDocumentBytes(entry.filePath), entry.documentPath);
+            } catch (const CException& error) {
+                m_pRecovery->Release(entry);
+                QMessageBox::warning(m_pMainFrame.get(), tr("Winrail Modelwright"), QString::fromStdString(error.what()));
+                continue;
+            }
+            m_pRecovery->TakeOver(entry);
+            // The others stay for a later start.
+            for (const CRecoveryFiles::SEntry& other : m_pRecovery->Orphans())
+                m_pRecovery->Release(other);
+            return;
+        case ERecoveryAnswer::discard:
+            m_pRecovery->Discard(entry);
+            break;
+        case ERecoveryAnswer::later:
+            m_pRecovery->Release(entry);
+            break;
+        }
+    }
+}
+
+CModelwrightApp::ERecoveryAnswer CModelwrightApp::AskRecovery(const QString& file, const QDateTime& time)
+{
+    QMessageBox box(QMessageBox::Question, tr("Winrail Modelwright"),
+        tr("Recover the unsaved changes of %1 from %2?").arg(file, QLocale().toString(time.toLocalTime(), QLocale::ShortFormat)),
+        QMessageBox::NoButton, m_pMainFrame.get());
+    box.setObjectName("RecoveryQuestion");
+    QPushButton* recover = box.addButton(tr("&Recover"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+    box.addButton(tr("&Later"), QMessageBox::RejectRole);
+    box.setDefaultButton(recover);
+    box.exec();
+    if (box.clickedButton() == recover)
+        return ERecoveryAnswer::recover;
+    if (box.clickedButton() == discard)
+        return ERecoveryAnswer::discard;
+    return ERecoveryAnswer::later;
 }
 
 void CModelwrightApp::ShowMainWindow()

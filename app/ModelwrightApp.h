@@ -5,14 +5,18 @@
 #include "app/LanguageResources.h"
 #include "settings/SettingsStore.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
+class CAutosaver;
 class CMainFrame;
+class CRecoveryFiles;
 class CModelwrightDoc;
 class COptionCommandLineInfo;
 class CProgramOptions;
@@ -26,6 +30,8 @@ class CModelwrightApp : public QObject {
 public:
     static constexpr int kSplashTimeout = 5000;
 
+    enum class ERecoveryAnswer { recover, discard, later };
+
     // Where the application finds and keeps its things; tests point these at their own.
     struct Setup {
         std::unique_ptr<ISettingsStore> pSettings; // the program's settings store when null
@@ -35,6 +41,10 @@ public:
         QString channelName = CInstanceChannel::DefaultName();
         QString splashPicture;                   // the program's own picture when empty
         int splashTimeout = kSplashTimeout;
+        QString recoveryFolder;                  // under dataHome, or the user's, when empty
+        // Asks whether to recover the unsaved changes of a file from a time; a message box
+        // when null.
+        std::function<ERecoveryAnswer(const QString& file, const QDateTime& time)> askRecovery;
     };
 
     CModelwrightApp();
@@ -63,11 +73,16 @@ public:
     // A file another start of the program handed over, opened as File Open would once no
     // dialog is open.
     void OpenHandedOverFile(const QString& path);
+    // Offers the unsaved changes a crashed copy left, newest first; Recover opens them as a
+    // modified document under the file's own name and ends the offer.
+    void OfferRecovery();
 
     int CurrentLanguage() const { return m_languages.CurrentLanguage(); }
     const CHelpBooks& HelpBooks() const { return m_help.Books(); }
     CHelpWindow* HelpWindow() const { return m_help.Window(); }
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+    CAutosaver* Autosaver() const { return m_pAutosaver.get(); }
+    CRecoveryFiles* RecoveryFiles() const { return m_pRecovery.get(); }
     CProgramOptions& Options() const { return *m_pOptions; }
     const CVersionInfo& VersionInfo() const { return *m_pVersionInfo; }
     int ExitCode() const { return m_exitCode; }
@@ -81,6 +96,8 @@ private:
     void RegisterShellFileTypes();
     bool ProcessShellCommand(const COptionCommandLineInfo& commandLine);
     void ShowMainWindow();
+    void StartAutosave();
+    ERecoveryAnswer AskRecovery(const QString& file, const QDateTime& time);
     static QString TopicOfActiveDialog();
 
     Setup m_setup;
@@ -91,6 +108,8 @@ private:
     CHelpSystem m_help;
     CInstanceChannel m_channel;
     std::unique_ptr<CModelwrightDoc> m_pDocument;
+    std::unique_ptr<CRecoveryFiles> m_pRecovery;
+    std::unique_ptr<CAutosaver> m_pAutosaver;
     std::unique_ptr<CMainFrame> m_pMainFrame;
     // The splash deletes itself; this only keeps it above the main window while it lasts.
     QPointer<QWidget> m_pSplash;

@@ -10,12 +10,6 @@ std::span<const CRuntimeClass* const> CBuilding::ElementClasses() const
     return classes;
 }
 
-bool CBuilding::AttachToOwner(CObjectManager& owner)
-{
-    m_pDocument = owner.GetDocument();
-    return true;
-}
-
 void CBuilding::Serialize(CArchive& archive)
 {
     CObjectManager::Serialize(archive);

@@ -9,8 +9,6 @@ class CBuilding : public CObjectManager {
     DECLARE_SERIAL(CBuilding)
 public:
     void Serialize(CArchive& archive) override;
-    // Takes over the owner's document, so that element changes mark it modified.
-    bool AttachToOwner(CObjectManager& owner) override;
 
     CBuildingElement& GetElement(size_t index) const { return ElementAs<CBuildingElement>(m_list[index]); }
 

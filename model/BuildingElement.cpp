@@ -14,12 +14,6 @@ CBuildingElement::CBuildingElement(ToBeLoaded)
 {
 }
 
-bool CBuildingElement::AttachToOwner(CObjectManager& owner)
-{
-    m_decorations->SetDocument(owner.GetDocument());
-    return true;
-}
-
 void CBuildingElement::Serialize(CArchive& archive)
 {
     CNamedObject::Serialize(archive);

@@ -16,8 +16,6 @@ public:
     explicit CBuildingElement(ToBeLoaded);
 
     void Serialize(CArchive& archive) override;
-    // Lets the decorations mark the owner's document modified.
-    bool AttachToOwner(CObjectManager& owner) override;
 
     int32_t m_roofOrientation = 0;
     int32_t m_positionY = 0;

@@ -1,5 +1,7 @@
 #include "model/FileIO.h"
 
+#include <fstream>
+
 #include "model/Exceptions.h"
 
 #include <algorithm>
@@ -630,4 +632,25 @@ void RemoveTemporaryFilesOnTermination()
 #ifdef SIGHUP
     std::signal(SIGHUP, RemoveTrackedNamesAndEnd);
 #endif
+}
+
+std::filesystem::path BackupPathOf(const std::filesystem::path& path)
+{
+    std::filesystem::path backup = path;
+    backup += ".bak";
+    return backup;
+}
+
+void KeepBackupCopy(const std::filesystem::path& path)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return;
+    const std::vector<uint8_t> bytes = ReadWholeFile(path);
+    const std::filesystem::path backup = BackupPathOf(path);
+    // Made empty first and given the file's permissions, which its replacement then keeps.
+    if (!std::filesystem::exists(backup, error))
+        std::ofstream(backup, std::ios::binary).close();
+    std::filesystem::permissions(backup, std::filesystem::status(path, error).permissions(), error);
+    WriteFileAtomically(backup, bytes);
 }

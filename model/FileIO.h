@@ -84,6 +84,13 @@ private:
     uint64_t m_storing = 0;
 };
 
+// The name of the copy a save keeps of the file it replaces: FILE.bak beside it.
+std::filesystem::path BackupPathOf(const std::filesystem::path& path);
+// Keeps a copy of the file as FILE.bak, replacing an older one, before the file is saved over;
+// nothing when there is no such file. The copy is replaced like any file and is readable by no
+// more people than the file. Throws CFileException; the file itself is never touched.
+void KeepBackupCopy(const std::filesystem::path& path);
+
 // A new name for a temporary file beside the target, of the kind its replacement uses: a
 // replacement removes those whose writer is gone.
 std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target);

@@ -27,7 +27,7 @@ bool CModelwrightDoc::OnNewDocument()
     m_pSerializationManager = std::make_unique<CSerializationManager>();
     m_pSerializationManager->m_pDocument = this;
     m_pPartsManager = std::make_unique<CPartsManager>();
-    m_pPartsManager->Init(CPartsManager::kName, this);
+    m_pPartsManager->Init(CPartsManager::kName);
     UpdateAllViews();
     return true;
 }
@@ -114,4 +114,15 @@ void CModelwrightDoc::SaveDocumentFile(const std::filesystem::path& path)
     WriteFileAtomically(path, bytes);
     SetPathName(path);
     SetModifiedFlag(false);
+}
+
+void CModelwrightDoc::RecoverFromBytes(std::span<const uint8_t> bytes, const std::filesystem::path& path)
+{
+    LoadFromBytes(bytes);
+    if (path.empty())
+        ClearPathName();
+    else
+        SetPathName(path);
+    UpdateAllViews();
+    SetModifiedFlag(true);
 }

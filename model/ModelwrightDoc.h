@@ -45,6 +45,11 @@ public:
     // modified flag. A failure leaves the old file and throws.
     void SaveDocumentFile(const std::filesystem::path& path);
 
+    // Unsaved changes kept for recovery: the catalogue read from the bytes, under the document's
+    // own file name (untitled when empty), marked modified. Throws like LoadFromBytes and then
+    // changes nothing.
+    void RecoverFromBytes(std::span<const uint8_t> bytes, const std::filesystem::path& path);
+
     CPartsManager& Parts() const { return *m_pPartsManager; }
 
     std::unique_ptr<CPartsManager> m_pPartsManager;

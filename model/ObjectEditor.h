@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <utility>
+
 class CNamedObject;
 class CObjectManager;
 
@@ -10,4 +13,18 @@ class IObjectEditor {
 public:
     virtual ~IObjectEditor() = default;
     virtual bool Edit(CNamedObject& object, CObjectManager& owner) = 0;
+
+    // Whoever runs the dialog hears through this of changes the dialog makes at once while it
+    // runs (a building's elements, an address record); they stay even when it ends with Cancel.
+    void OnChanged(std::function<void()> listener) { m_changed = std::move(listener); }
+
+protected:
+    void ReportChanged() const
+    {
+        if (m_changed)
+            m_changed();
+    }
+
+private:
+    std::function<void()> m_changed;
 };

@@ -1,7 +1,6 @@
 #include "model/ObjectManager.h"
 
 #include "model/Archive.h"
-#include "model/Document.h"
 #include "model/Exceptions.h"
 #include "model/ObjectEditor.h"
 
@@ -74,20 +73,10 @@ bool CObjectManager::AttachAll()
     return true;
 }
 
-void CObjectManager::Init(const std::string& name, CDocument* document, IObjectEditor* editDialog,
-    IObjectEditor* viewDialog)
+void CObjectManager::Init(const std::string& name)
 {
     m_name = name;
-    m_pDocument = document;
-    m_pEditDialog = editDialog;
-    m_pViewDialog = viewDialog;
     m_initialized = 1;
-}
-
-void CObjectManager::SetModified()
-{
-    if (m_pDocument)
-        m_pDocument->SetModifiedFlag(true);
 }
 
 bool CObjectManager::Delete(const CNamedObject* object)
@@ -97,7 +86,6 @@ bool CObjectManager::Delete(const CNamedObject* object)
     if (!object || found == m_list.end())
         return false;
     m_list.erase(found);
-    SetModified();
     return true;
 }
 
@@ -109,38 +97,33 @@ CNamedObject* CObjectManager::FindById(int32_t id) const
     return nullptr;
 }
 
-bool CObjectManager::EditObject(CNamedObject& object, IObjectEditor* dialog)
+bool CObjectManager::EditObject(CNamedObject& object, IObjectEditor& editor)
 {
-    if (dialog)
-        m_pEditDialog = dialog;
-    if (!m_pEditDialog || !m_pEditDialog->Edit(object, *this))
-        return false;
-    SetModified();
-    return true;
+    return editor.Edit(object, *this);
 }
 
-bool CObjectManager::ShowObject(IObjectEditor* dialog)
+bool CObjectManager::NewObject(std::unique_ptr<CNamedObject>& object, IObjectEditor& editor)
 {
-    if (dialog)
-        m_pViewDialog = dialog;
-    if (m_pViewDialog)
-        m_pViewDialog->Edit(*this, *this);
-    return true;
-}
-
-bool CObjectManager::NewObject(std::unique_ptr<CNamedObject>& object, IObjectEditor* dialog)
-{
-    if (dialog)
-        m_pEditDialog = dialog;
-    if (!object || !m_pEditDialog || !m_pEditDialog->Edit(*object, *this))
+    if (!object || !editor.Edit(*object, *this))
         return false;
     object->SetDefaultName();
     m_list.push_back(std::move(object));
-    SetModified();
     return true;
 }
 
 void CObjectManager::DeleteAll()
 {
     m_list.clear();
+}
+
+std::unique_ptr<CNamedObject> CObjectManager::TakeAt(size_t index)
+{
+    std::unique_ptr<CNamedObject> object = std::move(m_list.at(index));
+    m_list.erase(m_list.begin() + static_cast<std::ptrdiff_t>(index));
+    return object;
+}
+
+void CObjectManager::InsertAt(size_t index, std::unique_ptr<CNamedObject> object)
+{
+    m_list.insert(m_list.begin() + static_cast<std::ptrdiff_t>(std::min(index, m_list.size())), std::move(object));
 }

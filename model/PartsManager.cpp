@@ -40,8 +40,5 @@ void CPartsManager::Serialize(CArchive& archive)
 
 bool CPartsManager::EditHeader(IObjectEditor& headerDialog)
 {
-    if (!headerDialog.Edit(*m_pHeader, *this))
-        return false;
-    SetModified();
-    return true;
+    return headerDialog.Edit(*m_pHeader, *this);
 }

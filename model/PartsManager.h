@@ -16,7 +16,7 @@ public:
     ~CPartsManager() override;
 
     void Serialize(CArchive& archive) override;
-    // Runs the header dialog on the header; OK marks the document modified.
+    // Runs the header dialog on the header; true for OK.
     bool EditHeader(IObjectEditor& headerDialog);
 
     std::unique_ptr<CHeader> m_pHeader;

@@ -16,6 +16,6 @@ void CSerializationManager::Serialize(CArchive& archive)
     if (archive.GetObjectSchema() != 1)
         throw CArchiveException(CArchiveException::badSchema);
     document->m_pPartsManager = archive.ReadOwned<CPartsManager>();
-    document->m_pPartsManager->Init(CPartsManager::kName, document);
+    document->m_pPartsManager->Init(CPartsManager::kName);
     document->m_pPartsManager->AttachAll();
 }

@@ -17,6 +17,8 @@ constexpr SIntegerOption kIntegerOptions[] = {
     {"Language", &CProgramOptions::m_language, CProgramOptions::kDefaultLanguage, true},
     {"HexahedronBugfix", &CProgramOptions::m_hexahedronBugfix, CProgramOptions::kDefaultHexahedronBugfix, false},
     {"WinrailVersion", &CProgramOptions::m_winrailVersion, CProgramOptions::kDefaultWinrailVersion, true},
+    {"AutosaveMinutes", &CProgramOptions::m_autosaveMinutes, CProgramOptions::kDefaultAutosaveMinutes, true},
+    {"BackupOnSave", &CProgramOptions::m_backupOnSave, CProgramOptions::kDefaultBackupOnSave, false},
 };
 
 int32_t ReadOption(ISettingsStore& store, const SIntegerOption& option)

@@ -11,6 +11,8 @@ public:
     static constexpr int32_t kDefaultHexahedronBugfix = 1;
     static constexpr int32_t kDefaultWinrailVersion = 157;
     static constexpr int32_t kDefaultLanguage = 112;
+    static constexpr int32_t kDefaultAutosaveMinutes = 5;
+    static constexpr int32_t kDefaultBackupOnSave = 1;
 
     // 1 writes the English 6.x hexahedron keyword in its correct spelling.
     int32_t m_hexahedronBugfix = kDefaultHexahedronBugfix;
@@ -18,6 +20,10 @@ public:
     int32_t m_winrailVersion = kDefaultWinrailVersion;
     // Number of the language's name: 106 Default, 108 German, 110 French, 112 English, 154 Dutch.
     int32_t m_language = kDefaultLanguage;
+    // Unsaved changes are kept for recovery every so many minutes; 0 (or less) never.
+    int32_t m_autosaveMinutes = kDefaultAutosaveMinutes;
+    // 1 keeps the previous version of a file saved over as FILE.bak.
+    int32_t m_backupOnSave = kDefaultBackupOnSave;
 };
 
 // Reads every option. A missing or malformed value takes its default, which is written back

@@ -141,14 +141,10 @@ QPushButton* CBuildingDlg::OkButton() const
     return m_buttons->button(QDialogButtonBox::Ok);
 }
 
-bool CBuildingDlg::Edit(CNamedObject& object, CObjectManager& owner)
+bool CBuildingDlg::Edit(CNamedObject& object, CObjectManager&)
 {
     auto* building = dynamic_cast<CBuilding*>(&object);
-    if (!building)
-        return false;
-    if (!building->GetDocument())
-        building->SetDocument(owner.GetDocument());
-    return EditBuilding(*building);
+    return building && EditBuilding(*building);
 }
 
 bool CBuildingDlg::EditBuilding(CBuilding& building)
@@ -198,10 +194,13 @@ void CBuildingDlg::OnNewElement()
     if (!m_pBuilding)
         return;
     CBuildingElementDlg dialog(this);
+    dialog.OnChanged([this] { ReportChanged(); });
     std::unique_ptr<CNamedObject> element = std::make_unique<CBuildingElement>();
     CNamedObject* added = element.get();
-    if (m_pBuilding->NewObject(element, &dialog))
+    if (m_pBuilding->NewObject(element, dialog)) {
         m_elementList->AddAndSelect(added);
+        ReportChanged();
+    }
     UpdateControls();
 }
 
@@ -211,9 +210,11 @@ void CBuildingDlg::OnEditElement()
     if (!m_pBuilding || !element)
         return;
     CBuildingElementDlg dialog(this);
-    if (m_pBuilding->EditObject(*element, &dialog)) {
+    dialog.OnChanged([this] { ReportChanged(); });
+    if (m_pBuilding->EditObject(*element, dialog)) {
         element->SetDefaultName();
         m_elementList->RefreshSelected();
+        ReportChanged();
     }
     UpdateControls();
 }
@@ -225,5 +226,6 @@ void CBuildingDlg::OnDeleteElement()
         return;
     m_elementList->DeleteSelected();
     m_pBuilding->Delete(element);
+    ReportChanged();
     UpdateControls();
 }

@@ -23,8 +23,8 @@ class CBuildingDlg : public QDialog, public IObjectEditor {
 public:
     explicit CBuildingDlg(QWidget* parent = nullptr);
 
-    // Runs the dialog on a CBuilding; false for Cancel or another kind of object. A building
-    // without a document takes the owner's, so that element changes mark it modified.
+    // Runs the dialog on a CBuilding; false for Cancel or another kind of object. Each change
+    // to the elements (its own or one inside an element) is reported as it happens.
     bool Edit(CNamedObject& object, CObjectManager& owner) override;
     bool EditBuilding(CBuilding& building);
 

@@ -280,23 +280,21 @@ QRadioButton* CBuildingElementDlg::RoofButton(int code) const
     return nullptr;
 }
 
-bool CBuildingElementDlg::Edit(CNamedObject& object, CObjectManager& owner)
+bool CBuildingElementDlg::Edit(CNamedObject& object, CObjectManager&)
 {
     auto* element = dynamic_cast<CBuildingElement*>(&object);
-    return element && EditElement(*element, owner.GetDocument());
+    return element && EditElement(*element);
 }
 
-bool CBuildingElementDlg::EditElement(CBuildingElement& element, CDocument* document)
+bool CBuildingElementDlg::EditElement(CBuildingElement& element)
 {
     m_pElement = &element;
-    m_pDocument = document;
     LoadElement(element);
     const bool accepted = exec() == QDialog::Accepted;
     if (accepted)
         StoreElement(element);
     m_decorationList->ClearEntries();
     m_pElement = nullptr;
-    m_pDocument = nullptr;
     return accepted;
 }
 
@@ -357,52 +355,52 @@ void CBuildingElementDlg::UpdateControls()
     m_roofHeightEdit->setEnabled(roofType != kRoofNone);
 }
 
-CDecorationManager* CBuildingElementDlg::DecorationsForChange()
+CDecorationManager* CBuildingElementDlg::Decorations() const
 {
-    if (!m_pElement || !m_pElement->m_decorations)
-        return nullptr;
-    m_pElement->m_decorations->SetDocument(m_pDocument);
-    return m_pElement->m_decorations.get();
+    return m_pElement ? m_pElement->m_decorations.get() : nullptr;
 }
 
 void CBuildingElementDlg::OnNewDecoration()
 {
-    CDecorationManager* decorations = DecorationsForChange();
+    CDecorationManager* decorations = Decorations();
     if (!decorations)
         return;
     CDecorationDlg dialog(this);
     dialog.SetWallColor(m_blockColorButton->GetColor());
     std::unique_ptr<CNamedObject> decoration = std::make_unique<CDecoration>();
     CNamedObject* added = decoration.get();
-    if (decorations->NewObject(decoration, &dialog))
+    if (decorations->NewObject(decoration, dialog)) {
         m_decorationList->AddAndSelect(added);
-    else
+        ReportChanged();
+    } else
         m_decorationList->SelectIndex(-1);
     UpdateControls();
 }
 
 void CBuildingElementDlg::OnEditDecoration()
 {
-    CDecorationManager* decorations = DecorationsForChange();
+    CDecorationManager* decorations = Decorations();
     CNamedObject* decoration = m_decorationList->GetSelectedObject();
     if (!decorations || !decoration)
         return;
     CDecorationDlg dialog(this);
     dialog.SetWallColor(m_blockColorButton->GetColor());
-    if (decorations->EditObject(*decoration, &dialog)) {
+    if (decorations->EditObject(*decoration, dialog)) {
         decoration->SetDefaultName();
         m_decorationList->RefreshSelected();
+        ReportChanged();
     }
     UpdateControls();
 }
 
 void CBuildingElementDlg::OnDeleteDecoration()
 {
-    CDecorationManager* decorations = DecorationsForChange();
+    CDecorationManager* decorations = Decorations();
     CNamedObject* decoration = m_decorationList->GetSelectedObject();
     if (!decorations || !decoration)
         return;
     m_decorationList->DeleteSelected();
     decorations->Delete(decoration);
+    ReportChanged();
     UpdateControls();
 }

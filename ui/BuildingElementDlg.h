@@ -7,7 +7,6 @@
 class CBuildingElement;
 class CColorButton;
 class CDecorationManager;
-class CDocument;
 class CNumericEdit;
 class CObjectListBox;
 class QButtonGroup;
@@ -31,8 +30,8 @@ public:
     // Runs the dialog on a CBuildingElement of the building owner; false for Cancel or
     // another kind of object.
     bool Edit(CNamedObject& object, CObjectManager& owner) override;
-    // Changes to the decorations mark document modified.
-    bool EditElement(CBuildingElement& element, CDocument* document);
+    // Each change to the decorations is reported as it happens.
+    bool EditElement(CBuildingElement& element);
 
     QLineEdit* DescriptionEdit() const { return m_descriptionEdit; }
     CNumericEdit* BlockHeightEdit() const { return m_blockHeightEdit; }
@@ -70,11 +69,10 @@ private:
     void OnNewDecoration();
     void OnEditDecoration();
     void OnDeleteDecoration();
-    // The element's decoration list, made to mark the document modified; null for none.
-    CDecorationManager* DecorationsForChange();
+    // The element's decoration list; null for none.
+    CDecorationManager* Decorations() const;
 
     CBuildingElement* m_pElement = nullptr;
-    CDocument* m_pDocument = nullptr;
 
     QLabel* m_descriptionLabel;
     QLineEdit* m_descriptionEdit;

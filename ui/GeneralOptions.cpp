@@ -8,8 +8,10 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -73,8 +75,15 @@ CGeneralOptions::CGeneralOptions(QWidget* parent)
     m_versionCombo->setObjectName("winrailVersion");
     m_hexahedronCheck = new QCheckBox(this);
     m_hexahedronCheck->setObjectName("hexahedron");
+    m_autosaveLabel = new QLabel(this);
+    m_autosaveSpin = new QSpinBox(this);
+    m_autosaveSpin->setObjectName("autosaveMinutes");
+    m_autosaveSpin->setRange(0, 999);
+    m_backupCheck = new QCheckBox(this);
+    m_backupCheck->setObjectName("backupOnSave");
     m_languageLabel->setBuddy(m_languageCombo);
     m_versionLabel->setBuddy(m_versionCombo);
+    m_autosaveLabel->setBuddy(m_autosaveSpin);
 
     auto* form = new QFormLayout;
     form->addRow(m_languageLabel, m_languageCombo);
@@ -82,6 +91,10 @@ CGeneralOptions::CGeneralOptions(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_hexahedronCheck);
+    auto* safety = new QFormLayout;
+    safety->addRow(m_autosaveLabel, m_autosaveSpin);
+    layout->addLayout(safety);
+    layout->addWidget(m_backupCheck);
     layout->addStretch();
     retranslateUi();
 }
@@ -97,6 +110,10 @@ void CGeneralOptions::retranslateUi()
     m_languageLabel->setText(tr("Select language"));
     m_versionLabel->setText(tr("Winrail version "));
     m_hexahedronCheck->setText(tr("Use hexahedron in stead of Hexaedron (bug fix)"));
+    m_autosaveLabel->setText(tr("&Keep unsaved changes for recovery every"));
+    m_autosaveSpin->setSuffix(tr(" min"));
+    m_autosaveSpin->setSpecialValueText(tr("Never"));
+    m_backupCheck->setText(tr("Keep the previous version as a &backup (.bak) when saving"));
 }
 
 void CGeneralOptions::changeEvent(QEvent* event)
@@ -111,6 +128,8 @@ void CGeneralOptions::OnInitDialog()
     FillSorted(*m_languageCombo, kLanguages, m_language);
     FillSorted(*m_versionCombo, kVersions, m_winrailVersion);
     m_hexahedronCheck->setChecked(m_hexahedronBugfix != 0);
+    m_autosaveSpin->setValue(std::max(m_autosaveMinutes, 0));
+    m_backupCheck->setChecked(m_backupOnSave != 0);
 }
 
 void CGeneralOptions::OnOK()
@@ -118,4 +137,6 @@ void CGeneralOptions::OnOK()
     m_language = SelectedNumber(*m_languageCombo, m_language);
     m_winrailVersion = SelectedNumber(*m_versionCombo, m_winrailVersion);
     m_hexahedronBugfix = m_hexahedronCheck->isChecked() ? 1 : 0;
+    m_autosaveMinutes = m_autosaveSpin->value();
+    m_backupOnSave = m_backupCheck->isChecked() ? 1 : 0;
 }

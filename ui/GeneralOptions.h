@@ -7,8 +7,10 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QSpinBox;
 
-// The options sheet's one page: language, Winrail version and the hexahedron keyword form.
+// The options sheet's one page: language, Winrail version, the hexahedron keyword form, how
+// often unsaved changes are kept for recovery and whether a save keeps the previous version.
 // The fields hold the numbers of the chosen texts; a number the combo boxes do not offer
 // shows no selection and survives OK.
 class CGeneralOptions : public QWidget {
@@ -27,10 +29,14 @@ public:
     QComboBox* LanguageCombo() const { return m_languageCombo; }
     QComboBox* VersionCombo() const { return m_versionCombo; }
     QCheckBox* HexahedronCheck() const { return m_hexahedronCheck; }
+    QSpinBox* AutosaveSpin() const { return m_autosaveSpin; }
+    QCheckBox* BackupCheck() const { return m_backupCheck; }
 
     int32_t m_hexahedronBugfix = 0;
     int32_t m_winrailVersion;
     int32_t m_language;
+    int32_t m_autosaveMinutes = 5;
+    int32_t m_backupOnSave = 1;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -43,4 +49,7 @@ private:
     QLabel* m_versionLabel;
     QComboBox* m_versionCombo;
     QCheckBox* m_hexahedronCheck;
+    QLabel* m_autosaveLabel;
+    QSpinBox* m_autosaveSpin;
+    QCheckBox* m_backupCheck;
 };

@@ -111,16 +111,12 @@ void CHeaderDlg::changeEvent(QEvent* event)
 bool CHeaderDlg::Edit(CNamedObject& object, CObjectManager&)
 {
     auto* header = dynamic_cast<CHeader*>(&object);
-    if (!header)
-        return false;
-    const bool accepted = EditHeader(*header);
-    return accepted || m_addressChanged;
+    return header && EditHeader(*header);
 }
 
 bool CHeaderDlg::EditHeader(CHeader& header)
 {
     m_pHeader = &header;
-    m_addressChanged = false;
     LoadHeader(header);
     const bool accepted = exec() == QDialog::Accepted;
     if (accepted)
@@ -165,7 +161,7 @@ void CHeaderDlg::EditAddress(CManufacturer* address, QPlainTextEdit* summary)
         return;
     CManufacturerDlg dialog(this);
     if (dialog.EditAddress(*address))
-        m_addressChanged = true;
+        ReportChanged();
     ShowSummary(address, summary);
 }
 

@@ -15,19 +15,17 @@ class QPushButton;
 QString AddressSummary(const CManufacturer& address);
 
 // "Edit header": the catalogue header's own fields, and the two address records, which
-// the address dialog changes at once. OK writes the header's own fields back.
+// the address dialog changes at once (each such change is reported as it happens). OK writes
+// the header's own fields back.
 class CHeaderDlg : public QDialog, public IObjectEditor {
     Q_OBJECT
 public:
     explicit CHeaderDlg(QWidget* parent = nullptr);
 
-    // Runs the dialog on a CHeader; true when the header changed: OK, or Cancel after an
-    // address was changed with the address dialog's own OK (that change stays).
+    // Runs the dialog on a CHeader; false for Cancel or another kind of object. An address
+    // changed with the address dialog's own OK stays and is reported as it happens.
     bool Edit(CNamedObject& object, CObjectManager& owner) override;
-    // Runs the dialog; true for OK.
     bool EditHeader(CHeader& header);
-    // An address was changed with its own OK during the last run.
-    bool AddressChanged() const { return m_addressChanged; }
 
     QLineEdit* DescriptionEdit() const { return m_descriptionEdit; }
     QLineEdit* AuthorEdit() const { return m_authorEdit; }
@@ -51,7 +49,6 @@ private:
     static void ShowSummary(const CManufacturer* address, QPlainTextEdit* summary);
 
     CHeader* m_pHeader = nullptr;
-    bool m_addressChanged = false;
     QLabel* m_descriptionLabel;
     QLabel* m_authorLabel;
     QLabel* m_versionLabel;

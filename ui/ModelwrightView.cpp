@@ -5,8 +5,10 @@
 #include "model/Exceptions.h"
 #include "model/ModelwrightDoc.h"
 #include "model/Platform.h"
+#include "model/PartSnapshot.h"
 #include "model/Tree.h"
 #include "ui/BuildingDlg.h"
+#include "ui/CatalogueSteps.h"
 #include "ui/HeaderDlg.h"
 #include "ui/ObjectListBox.h"
 #include "ui/PlatformDlg.h"
@@ -23,7 +25,10 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QUndoStack>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -54,6 +59,43 @@ std::optional<CModelwrightView::EPartKind> KindOf(const CNamedObject& part)
     if (part.IsKindOf(RUNTIME_CLASS(CPlatform)))
         return CModelwrightView::EPartKind::platform;
     return std::nullopt;
+}
+
+std::shared_ptr<const CPartSnapshot> SnapshotOf(CNamedObject& object)
+{
+    return std::make_shared<const CPartSnapshot>(CPartSnapshot::Take(object));
+}
+
+enum class EStep { make, edit, remove };
+
+// The name a history step shows in the Edit menu: what was done to which part.
+QString StepText(EStep step, CModelwrightView::EPartKind kind, const std::string& partName)
+{
+    using EPartKind = CModelwrightView::EPartKind;
+    const QString name = QString::fromStdString(partName);
+    switch (step) {
+    case EStep::make:
+        return kind == EPartKind::tree       ? CModelwrightView::tr("New tree \"%1\"").arg(name)
+            : kind == EPartKind::building ? CModelwrightView::tr("New building \"%1\"").arg(name)
+                                          : CModelwrightView::tr("New platform \"%1\"").arg(name);
+    case EStep::edit:
+        return kind == EPartKind::tree       ? CModelwrightView::tr("Edit tree \"%1\"").arg(name)
+            : kind == EPartKind::building ? CModelwrightView::tr("Edit building \"%1\"").arg(name)
+                                          : CModelwrightView::tr("Edit platform \"%1\"").arg(name);
+    case EStep::remove:
+        return kind == EPartKind::tree       ? CModelwrightView::tr("Delete tree \"%1\"").arg(name)
+            : kind == EPartKind::building ? CModelwrightView::tr("Delete building \"%1\"").arg(name)
+                                          : CModelwrightView::tr("Delete platform \"%1\"").arg(name);
+    }
+    return {};
+}
+
+size_t IndexOf(const CObjectManager& list, const CNamedObject* object)
+{
+    const auto& elements = list.GetList();
+    const auto found = std::find_if(
+        elements.begin(), elements.end(), [object](const auto& element) { return element.get() == object; });
+    return static_cast<size_t>(found - elements.begin());
 }
 
 QString Html(const std::string& text)
@@ -98,8 +140,10 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     , m_document(document)
     , m_options(options)
     , m_pWriter(std::make_unique<CPartsFileWriter>())
+    , m_history(new QUndoStack(this))
 {
     setObjectName("ModelwrightView");
+    connect(m_history, &QUndoStack::cleanChanged, this, [this](bool clean) { m_document.SetModifiedFlag(!clean); });
     const auto makeButton = [this](const char* name) {
         auto* button = new QPushButton(this);
         button->setObjectName(name);
@@ -198,6 +242,37 @@ void CModelwrightView::OnInitialUpdate()
         m_objectList->FillFromList(*parts);
     m_pSelected = nullptr;
     UpdateButtons();
+    m_history->clear();
+}
+
+void CModelwrightView::FollowModifiedFlag(bool modified)
+{
+    if (!modified)
+        m_history->setClean();
+    else if (m_history->isClean())
+        m_history->resetClean();
+}
+
+void CModelwrightView::ShowRestoredPart(CNamedObject* part)
+{
+    m_objectList->ClearEntries();
+    if (const CPartsManager* parts = GetPartsManager())
+        m_objectList->FillFromList(*parts, part);
+    m_pSelected = m_objectList->GetSelectedObject();
+    UpdateButtons();
+}
+
+void CModelwrightView::PushPartStep(const QString& text, size_t index, std::shared_ptr<const CPartSnapshot> before,
+    std::shared_ptr<const CPartSnapshot> after)
+{
+    // Successive edits of one part share the state between them, so the history keeps it once.
+    if (before && m_history->index() > 0) {
+        const auto* last = dynamic_cast<const CPartStep*>(m_history->command(m_history->index() - 1));
+        if (last && last->Index() == index && last->After() && *last->After() == *before)
+            before = last->After();
+    }
+    m_history->push(new CPartStep(text, m_document, index, std::move(before), std::move(after),
+        [this](CNamedObject* part) { ShowRestoredPart(part); }));
 }
 
 void CModelwrightView::OnSelChangeObjectList()
@@ -212,23 +287,17 @@ void CModelwrightView::NewPart(EPartKind kind)
     if (!parts)
         return;
     std::unique_ptr<CNamedObject> part = MakePart(kind);
-    // The building dialog's element commands mark the document through the building; a
-    // building given up with Cancel must not leave the document marked.
-    const bool wasModified = m_document.IsModified();
-    if (auto* building = DynamicDowncast<CBuilding>(part.get()))
-        building->SetDocument(parts->GetDocument());
+    // A building given up with Cancel takes what its element commands did with it.
     const std::unique_ptr<IObjectEditor> editor = CreateEditor(kind);
-    if (!editor || !editor->Edit(*part, *parts)) {
-        m_document.SetModifiedFlag(wasModified);
+    if (!editor || !editor->Edit(*part, *parts))
         return;
-    }
     part->SetDefaultName();
     CNamedObject* added = part.get();
     m_objectList->AddAndSelect(added);
     parts->Add(std::move(part));
-    m_document.SetModifiedFlag(true);
     m_pSelected = added;
     UpdateButtons();
+    PushPartStep(StepText(EStep::make, kind, added->m_name), parts->GetCount() - 1, nullptr, SnapshotOf(*added));
 }
 
 void CModelwrightView::OnEdit()
@@ -241,12 +310,23 @@ void CModelwrightView::OnEdit()
     if (!kind)
         return;
     const std::unique_ptr<IObjectEditor> editor = CreateEditor(*kind);
-    if (!editor || !editor->Edit(*part, *parts))
+    if (!editor)
         return;
-    m_document.SetModifiedFlag(true);
+    std::shared_ptr<const CPartSnapshot> before = SnapshotOf(*part);
+    // A building's element commands change it at once, so a cancelled dialog may have changed
+    // it; the whole dialog session is one step.
+    bool changed = false;
+    editor->OnChanged([&changed] { changed = true; });
+    const bool accepted = editor->Edit(*part, *parts);
+    if (!accepted && !changed)
+        return;
+    std::shared_ptr<const CPartSnapshot> after = SnapshotOf(*part);
+    if (!accepted && *after == *before)
+        return;
     m_objectList->RefreshSelected();
     m_pSelected = m_objectList->GetSelectedObject();
     UpdateButtons();
+    PushPartStep(StepText(EStep::edit, *kind, part->m_name), IndexOf(*parts, part), std::move(before), std::move(after));
 }
 
 void CModelwrightView::OnDelete()
@@ -255,12 +335,17 @@ void CModelwrightView::OnDelete()
     CNamedObject* part = m_objectList->GetSelectedObject();
     if (!parts || !part)
         return;
+    const std::optional<EPartKind> kind = KindOf(*part);
+    const QString text = StepText(EStep::remove, kind.value_or(EPartKind::tree), part->m_name);
+    const size_t index = IndexOf(*parts, part);
+    std::shared_ptr<const CPartSnapshot> before = SnapshotOf(*part);
     // The entry goes first, so that the list never holds a destroyed part.
     m_objectList->DeleteSelected();
     parts->Delete(part);
     m_objectList->SelectIndex(-1);
     m_pSelected = nullptr;
     UpdateButtons();
+    PushPartStep(text, index, std::move(before), nullptr);
 }
 
 void CModelwrightView::OnEditHeader()
@@ -268,8 +353,19 @@ void CModelwrightView::OnEditHeader()
     CPartsManager* parts = GetPartsManager();
     if (!parts)
         return;
-    if (const std::unique_ptr<IObjectEditor> editor = CreateHeaderEditor())
-        parts->EditHeader(*editor);
+    const std::unique_ptr<IObjectEditor> editor = CreateHeaderEditor();
+    if (!editor)
+        return;
+    // The address dialogs commit on their own OK, before the header dialog ends: each such
+    // change is a step of its own.
+    std::shared_ptr<const CPartSnapshot> before = SnapshotOf(*parts->m_pHeader);
+    editor->OnChanged([this, parts, &before] {
+        std::shared_ptr<const CPartSnapshot> after = SnapshotOf(*parts->m_pHeader);
+        m_history->push(new CHeaderStep(tr("Edit address"), m_document, before, after));
+        before = std::move(after);
+    });
+    if (parts->EditHeader(*editor))
+        m_history->push(new CHeaderStep(tr("Edit header"), m_document, before, SnapshotOf(*parts->m_pHeader)));
 }
 
 QString CModelwrightView::ExportPartsFile()

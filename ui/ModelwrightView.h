@@ -12,8 +12,11 @@ class CPartsFileWriter;
 class CPartsManager;
 class CProgramOptions;
 class IObjectEditor;
+class CPartSnapshot;
 class QPrinter;
 class QPushButton;
+class QUndoCommand;
+class QUndoStack;
 
 // The main form: the catalogue's parts in a sorted list and the eight command buttons.
 // Every editing command reaches the catalogue from here, and the export starts here.
@@ -26,9 +29,16 @@ public:
     CModelwrightView(CModelwrightDoc& document, const CProgramOptions& options, QWidget* parent = nullptr);
     ~CModelwrightView() override;
 
-    // Rebuilds the list from the document's catalogue with nothing selected; called whenever
-    // the document gets a new catalogue.
+    // Rebuilds the list from the document's catalogue with nothing selected and starts a new
+    // history; called whenever the document gets a new catalogue.
     void OnInitialUpdate();
+
+    // Every change the form makes to the catalogue is a step of this history; the document is
+    // modified exactly while the history is away from the state last saved or loaded.
+    QUndoStack* History() const { return m_history; }
+    // The document's modified flag changed from outside the history: saved (the history's
+    // current state is the saved one) or marked modified with no step to undo back to.
+    void FollowModifiedFlag(bool modified);
 
     void OnNewTree() { NewPart(EPartKind::tree); }
     void OnNewBuilding() { NewPart(EPartKind::building); }
@@ -87,6 +97,11 @@ private:
     // Writes the whole catalogue to a file the user chooses; the file's path, or nothing when
     // the user cancelled.
     QString ExportPartsFile();
+    // Records a change just made to the part at index (no snapshot: no part).
+    void PushPartStep(const QString& text, size_t index, std::shared_ptr<const CPartSnapshot> before,
+        std::shared_ptr<const CPartSnapshot> after);
+    // Shows the catalogue again after a step put the part back (null: took it out).
+    void ShowRestoredPart(CNamedObject* part);
 
     CModelwrightDoc& m_document;
     const CProgramOptions& m_options;
@@ -103,4 +118,5 @@ private:
     std::unique_ptr<CPartsFileWriter> m_pWriter;
     CNamedObject* m_pSelected = nullptr;
     QString m_exportFolder;
+    QUndoStack* m_history;
 };

@@ -52,10 +52,14 @@ bool EditOptions(CProgramOptions& options, QWidget* parent)
     sheet.Page().m_hexahedronBugfix = options.m_hexahedronBugfix;
     sheet.Page().m_winrailVersion = options.m_winrailVersion;
     sheet.Page().m_language = options.m_language;
+    sheet.Page().m_autosaveMinutes = options.m_autosaveMinutes;
+    sheet.Page().m_backupOnSave = options.m_backupOnSave;
     if (sheet.DoModal() != QDialog::Accepted)
         return false;
     options.m_hexahedronBugfix = sheet.Page().m_hexahedronBugfix;
     options.m_winrailVersion = sheet.Page().m_winrailVersion;
     options.m_language = sheet.Page().m_language;
+    options.m_autosaveMinutes = sheet.Page().m_autosaveMinutes;
+    options.m_backupOnSave = sheet.Page().m_backupOnSave;
     return true;
 }

@@ -1,3 +1,4 @@
+#include "ModalWatcher.h"
 #include "ui/ModalDialogDriver.h"
 
 #include "app/MainFrame.h"
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -177,7 +179,7 @@ private slots:
         QStringList menus;
         for (QAction* menu : m_frame->menuBar()->actions())
             menus << menu->text();
-        QCOMPARE(menus, (QStringList {"&File", "&View", "&Options", "&Help"}));
+        QCOMPARE(menus, (QStringList {"&File", "&Edit", "&View", "&Options", "&Help"}));
         QCOMPARE(m_frame->statusBar()->currentMessage(), QString("Ready"));
         SaveScreenshot(*m_frame, "main_window");
     }
@@ -189,7 +191,8 @@ private slots:
             if (!action->isSeparator())
                 buttons << action;
         QCOMPARE(buttons, (QList<QAction*> {m_frame->NewAction(), m_frame->OpenAction(), m_frame->SaveAction(),
-                              m_frame->CutAction(), m_frame->CopyAction(), m_frame->PasteAction(), m_frame->PrintAction(),
+                              m_frame->CutAction(), m_frame->CopyAction(), m_frame->PasteAction(), m_frame->UndoAction(),
+                              m_frame->RedoAction(), m_frame->PrintAction(),
                               m_frame->AboutAction(), m_frame->ContextHelpAction()}));
         const auto clipboardDisabled = [this] {
             return !m_frame->CutAction()->isEnabled() && !m_frame->CopyAction()->isEnabled() && !m_frame->PasteAction()->isEnabled();
@@ -306,6 +309,78 @@ private slots:
         QVERIFY(QFile::exists(second));
         QCOMPARE(m_frame->windowTitle(), QString("park.wo3[*] - Winrail Modelwright"));
         QCOMPARE(m_frame->RecentFiles(), (QStringList {second, first}));
+    }
+
+    void editMenuTakesBackAndRedoesStepsAndFollowsTheSavePoint()
+    {
+        QCOMPARE(m_frame->UndoAction()->text(), QString("&Undo"));
+        QVERIFY(!m_frame->UndoAction()->isEnabled());
+        QVERIFY(!m_frame->RedoAction()->isEnabled());
+        QVERIFY(m_frame->UndoAction()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+        for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+            QVERIFY(m_frame->RedoAction()->shortcuts().contains(key));
+
+        const auto newTree = [this](const char* name) {
+            AnswerNextModal([name](QWidget& dialog) {
+                auto* description = dialog.findChild<QLineEdit*>("description");
+                QVERIFY(description);
+                QTest::keyClicks(description, name);
+                static_cast<QDialog&>(dialog).accept();
+            });
+            m_frame->View()->NewTreeButton()->click();
+        };
+        newTree("Oak & Ash");
+        QCOMPARE(m_frame->UndoAction()->text(), QString("&Undo New tree \"Oak && Ash\""));
+        m_frame->m_savePaths = {FilePath("garden.wo3")};
+        QVERIFY(m_frame->SaveDocument());
+        newTree("Pine");
+        QVERIFY(m_frame->isWindowModified());
+
+        m_frame->show();
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QTest::keyClick(m_frame.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Entries(), QStringList {"Oak & Ash"});
+        QVERIFY(!m_doc->IsModified());
+        QVERIFY(!m_frame->isWindowModified());
+        QCOMPARE(m_frame->RedoAction()->text(), QString("&Redo New tree \"Pine\""));
+        m_frame->UndoAction()->trigger();
+        QVERIFY(Entries().isEmpty());
+        QVERIFY(m_doc->IsModified());
+        QTest::keyClick(m_frame.get(), Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(!m_doc->IsModified());
+        m_frame->RedoAction()->trigger();
+        QCOMPARE(Entries(), (QStringList {"Oak & Ash", "Pine"}));
+        QVERIFY(m_doc->IsModified());
+
+        // New starts a new history.
+        m_frame->m_saveChangesAnswer = QMessageBox::No;
+        m_frame->NewDocument();
+        QVERIFY(!m_frame->UndoAction()->isEnabled());
+        QCOMPARE(m_frame->UndoAction()->text(), QString("&Undo"));
+    }
+
+    void savingOverAFileKeepsItsPreviousVersionAsBackup()
+    {
+        const QString path = FilePath("garden.wo3");
+        AddPart("Oak");
+        m_frame->m_savePaths = {path};
+        QVERIFY(m_frame->SaveDocument());
+        QVERIFY(!QFile::exists(path + ".bak"));
+        const QByteArray first = FileBytes(path);
+        AddPart("Pine");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(FileBytes(path + ".bak"), first);
+        const QByteArray second = FileBytes(path);
+        AddPart("Ash");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(FileBytes(path + ".bak"), second);
+
+        m_options.m_backupOnSave = 0;
+        AddPart("Elm");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(FileBytes(path + ".bak"), second);
+        QVERIFY(m_frame->m_errors.isEmpty());
     }
 
     void failedSaveKeepsTheCatalogueModified()

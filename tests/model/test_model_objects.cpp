@@ -253,36 +253,21 @@ TEST_F(ObjectLists, NewObjectTakesTheObjectOnlyOnOk)
 {
     FakeEditor cancel(false, [](CNamedObject& o) { o.m_name = "changed"; });
     std::unique_ptr<CNamedObject> tree = std::make_unique<CTree>();
-    EXPECT_FALSE(Parts().NewObject(tree, &cancel));
+    EXPECT_FALSE(Parts().NewObject(tree, cancel));
     ASSERT_NE(tree, nullptr);
     EXPECT_EQ(Parts().GetCount(), 0u);
-    EXPECT_FALSE(m_doc.IsModified());
 
     FakeEditor ok(true);
     tree->m_name.clear();
     CNamedObject* raw = tree.get();
-    EXPECT_TRUE(Parts().NewObject(tree, &ok));
+    EXPECT_TRUE(Parts().NewObject(tree, ok));
     EXPECT_EQ(tree, nullptr);
     EXPECT_EQ(ok.m_owner, &Parts());
     ASSERT_EQ(Parts().GetCount(), 1u);
     EXPECT_EQ(Parts().GetList().front().get(), raw);
     EXPECT_EQ(raw->m_name, "CTree " + std::to_string(raw->m_id));
-    EXPECT_TRUE(m_doc.IsModified());
-}
-
-TEST_F(ObjectLists, EditObjectMarksModifiedOnlyOnOk)
-{
-    Parts().Add(std::make_unique<CTree>());
-    CNamedObject& tree = *Parts().GetList().front();
-    FakeEditor cancel(false);
-    EXPECT_FALSE(Parts().EditObject(tree, &cancel));
+    // Lists are plain containers: whoever runs the command decides about the modified mark.
     EXPECT_FALSE(m_doc.IsModified());
-    FakeEditor ok(true);
-    EXPECT_TRUE(Parts().EditObject(tree, &ok));
-    EXPECT_TRUE(m_doc.IsModified());
-    // The dialog given last is used again.
-    EXPECT_TRUE(Parts().EditObject(tree));
-    EXPECT_EQ(ok.m_runs, 2);
 }
 
 TEST_F(ObjectLists, DeleteFindsTheObjectByIdentity)
@@ -296,41 +281,19 @@ TEST_F(ObjectLists, DeleteFindsTheObjectByIdentity)
     CTree stranger;
     stranger.m_name = "Twin";
     EXPECT_FALSE(Parts().Delete(&stranger));
-    EXPECT_FALSE(m_doc.IsModified());
     EXPECT_TRUE(Parts().Delete(secondRaw));
     ASSERT_EQ(Parts().GetCount(), 1u);
     EXPECT_NE(Parts().GetList().front().get(), secondRaw);
-    EXPECT_TRUE(m_doc.IsModified());
     EXPECT_FALSE(Parts().Add(nullptr));
 }
 
-TEST_F(ObjectLists, EditHeaderMarksModifiedOnlyOnOk)
+TEST_F(ObjectLists, EditHeaderRunsTheEditorOnTheHeader)
 {
     FakeEditor cancel(false);
     EXPECT_FALSE(Parts().EditHeader(cancel));
-    EXPECT_FALSE(m_doc.IsModified());
-    FakeEditor ok(true);
+    FakeEditor ok(true, [this](CNamedObject& object) { EXPECT_EQ(&object, Parts().m_pHeader.get()); });
     EXPECT_TRUE(Parts().EditHeader(ok));
-    EXPECT_TRUE(m_doc.IsModified());
-}
-
-TEST_F(ObjectLists, LoadingAttachesEveryPartToTheDocument)
-{
-    auto building = std::make_unique<CBuilding>();
-    building->Add(std::make_unique<CBuildingElement>());
-    Parts().Add(std::move(building));
-    const auto bytes = m_doc.SaveToBytes();
-
-    CModelwrightDoc loaded;
-    loaded.OnNewDocument();
-    loaded.LoadFromBytes(bytes);
-    loaded.SetModifiedFlag(false);
-    auto& reloadedBuilding = static_cast<CBuilding&>(*loaded.Parts().GetList().front());
-    EXPECT_EQ(reloadedBuilding.GetDocument(), &loaded);
-    EXPECT_EQ(loaded.Parts().GetDocument(), &loaded);
-    EXPECT_EQ(loaded.Parts().m_name, "PartsManager");
-    EXPECT_TRUE(reloadedBuilding.Delete(&reloadedBuilding.GetElement(0)));
-    EXPECT_TRUE(loaded.IsModified());
+    EXPECT_EQ(ok.m_owner, &Parts());
 }
 
 TEST_F(ObjectLists, APartsListStoredUnderAnotherNameLoadsAsPartsManager)

@@ -20,10 +20,14 @@ TEST(ProgramOptions, FirstStartWritesTheDefaults)
     EXPECT_EQ(options.m_language, 112);
     EXPECT_EQ(options.m_hexahedronBugfix, 1);
     EXPECT_EQ(options.m_winrailVersion, 157);
-    EXPECT_EQ(store.m_values.size(), 3u);
+    EXPECT_EQ(options.m_autosaveMinutes, 5);
+    EXPECT_EQ(options.m_backupOnSave, 1);
+    EXPECT_EQ(store.m_values.size(), 5u);
     ExpectStoredInt(store, "Language", 112);
     ExpectStoredInt(store, "HexahedronBugfix", 1);
     ExpectStoredInt(store, "WinrailVersion", 157);
+    ExpectStoredInt(store, "AutosaveMinutes", 5);
+    ExpectStoredInt(store, "BackupOnSave", 1);
 }
 
 TEST(ProgramOptions, StoredValuesAreTakenWithNegativeChoicesAsZero)

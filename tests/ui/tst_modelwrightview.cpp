@@ -7,6 +7,7 @@
 #include "model/Platform.h"
 #include "model/Tree.h"
 #include "ui/HeaderDlg.h"
+#include "ui/ManufacturerDlg.h"
 #include "ui/ModelwrightView.h"
 #include "ui/ObjectListBox.h"
 
@@ -23,14 +24,25 @@ namespace {
 
 using EPartKind = CModelwrightView::EPartKind;
 
-// An edit dialog whose user is a function: it gets the object and says OK or Cancel.
+// An edit dialog whose user is a function: it gets the object and says OK or Cancel. It may
+// first report a change made at once, as a building's element commands do.
 class CScriptedEditor : public IObjectEditor {
 public:
-    explicit CScriptedEditor(std::function<bool(CNamedObject&)> user) : m_user(std::move(user)) {}
-    bool Edit(CNamedObject& object, CObjectManager&) override { return m_user(object); }
+    CScriptedEditor(std::function<bool(CNamedObject&)> user, bool changesAtOnce)
+        : m_user(std::move(user))
+        , m_changesAtOnce(changesAtOnce)
+    {
+    }
+    bool Edit(CNamedObject& object, CObjectManager&) override
+    {
+        if (m_changesAtOnce)
+            ReportChanged();
+        return m_user(object);
+    }
 
 private:
     std::function<bool(CNamedObject&)> m_user;
+    bool m_changesAtOnce;
 };
 
 // The form with its part dialogs, its export file dialog and the desktop replaced.
@@ -39,6 +51,7 @@ public:
     using CModelwrightView::CModelwrightView;
 
     std::function<bool(CNamedObject&)> m_user = [](CNamedObject&) { return true; };
+    bool m_changesAtOnce = false;
     QList<EPartKind> m_editorKinds;
     QString m_exportPath;
     int m_exportAsked = 0;
@@ -49,7 +62,7 @@ protected:
     std::unique_ptr<IObjectEditor> CreateEditor(EPartKind kind) override
     {
         m_editorKinds << kind;
-        return std::make_unique<CScriptedEditor>(m_user);
+        return std::make_unique<CScriptedEditor>(m_user, m_changesAtOnce);
     }
     QString AskExportPath() override
     {
@@ -184,8 +197,6 @@ private slots:
         QVERIFY(m_view->EditButton()->isEnabled());
         QVERIFY(m_view->DeleteButton()->isEnabled());
         QVERIFY(m_doc->IsModified());
-        if (auto* building = DynamicDowncast<CBuilding>(edited))
-            QCOMPARE(building->GetDocument(), m_doc.get());
     }
 
     void cancelledNewPartChangesNothing_data()
@@ -207,11 +218,10 @@ private slots:
         CNamedObject* oak = Parts().GetList().front().get();
         Select(oak);
         m_doc->SetModifiedFlag(wasModified);
-        // A building's element commands mark the document while its dialog runs.
-        m_view->m_user = [this](CNamedObject& object) {
+        // A building's element commands change it while its dialog runs; given up, it is gone.
+        m_view->m_changesAtOnce = true;
+        m_view->m_user = [](CNamedObject& object) {
             object.m_name = "Given up";
-            if (auto* building = DynamicDowncast<CBuilding>(&object))
-                building->GetDocument()->SetModifiedFlag(true);
             return false;
         };
         switch (EPartKind(kind)) {
@@ -297,6 +307,16 @@ private slots:
         QCOMPARE(Entries(), (QStringList {"Oak", "Pine"}));
         QCOMPARE(m_view->Selected(), oak);
         QVERIFY(!m_doc->IsModified());
+
+        // Changes the dialog made at once stay, and they are changes.
+        m_view->m_changesAtOnce = true;
+        m_view->m_user = [](CNamedObject& part) {
+            static_cast<CTree&>(part).m_topHeight = 99;
+            return false;
+        };
+        m_view->OnEdit();
+        QCOMPARE(m_view->Selected(), oak);
+        QVERIFY(m_doc->IsModified());
     }
 
     void equalNamesAreToldApartByTheirPart()
@@ -439,6 +459,22 @@ private slots:
         QCOMPARE(Parts().m_pHeader->m_name, std::string("Summer catalogue"));
         QVERIFY(m_doc->IsModified());
         QVERIFY(Entries().isEmpty());
+    }
+
+    void anAddressChangedInACancelledHeaderDialogMarksTheDocument()
+    {
+        WhenModal([](QDialog& dialog) {
+            auto& header = static_cast<CHeaderDlg&>(dialog);
+            WhenModal([](QDialog& address) {
+                QTest::keyClicks(static_cast<CManufacturerDlg&>(address).NameEdit(), "Kleinbahn");
+                address.accept();
+            });
+            QTest::mouseClick(header.ManufacturerButton(), Qt::LeftButton);
+            dialog.reject();
+        });
+        QTest::mouseClick(m_view->EditHeaderButton(), Qt::LeftButton);
+        QCOMPARE(Parts().m_pHeader->m_pManufacturer->m_companyName, std::string("Kleinbahn"));
+        QVERIFY(m_doc->IsModified());
     }
 
     void eachCommandRunsItsKindsOwnDialog()

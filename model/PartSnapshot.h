@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/Object.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+class CNamedObject;
+
+// A named object's whole state, kept as the document file's own bytes for it (with everything
+// it owns) plus the texts the file does not keep. A history step keeps these to put a part
+// back exactly as it was; a copy made from them has the same number and name.
+class CPartSnapshot {
+public:
+    static CPartSnapshot Take(CNamedObject& object);
+
+    // A new object like the one taken; accepted names the classes it may be of.
+    std::unique_ptr<CNamedObject> Restore(std::span<const CRuntimeClass* const> accepted) const;
+    template <class T>
+    std::unique_ptr<T> Restore() const
+    {
+        const CRuntimeClass* accepted[] = {T::ThisClass()};
+        return std::unique_ptr<T>(static_cast<T*>(Restore(accepted).release()));
+    }
+
+    // The memory the snapshot holds.
+    size_t Size() const { return m_bytes.capacity() + m_unkeptText.capacity() + sizeof(*this); }
+    bool operator==(const CPartSnapshot&) const = default;
+
+private:
+    std::vector<uint8_t> m_bytes;
+    // A building's or a platform's free text, which the document file leaves out.
+    std::string m_unkeptText;
+    // Writing gives a nameless object its default name; the copy is nameless again.
+    bool m_nameless = false;
+};
