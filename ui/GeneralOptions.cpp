@@ -1,13 +1,13 @@
 #include "ui/GeneralOptions.h"
 
+#include "export/ProgramOptions.h"
 #include "model/ChoiceCodes.h"
+#include "ui/DialogFields.h"
 
 #include <QCheckBox>
 #include <QCollator>
 #include <QComboBox>
-#include <QEvent>
 #include <QFormLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -61,29 +61,20 @@ int32_t SelectedNumber(const QComboBox& combo, int32_t fallback)
 
 CGeneralOptions::CGeneralOptions(QWidget* parent)
     : QWidget(parent)
-    , m_winrailVersion(kWinrail6)
-    , m_language(kLanguageEnglish)
 {
     setObjectName("GeneralOptions");
-    m_languageLabel = new QLabel(this);
-    m_languageCombo = new QComboBox(this);
-    m_languageCombo->setObjectName("language");
-    m_versionLabel = new QLabel(this);
-    m_versionCombo = new QComboBox(this);
-    m_versionCombo->setObjectName("winrailVersion");
-    m_hexahedronCheck = new QCheckBox(this);
-    m_hexahedronCheck->setObjectName("hexahedron");
-    m_languageLabel->setBuddy(m_languageCombo);
-    m_versionLabel->setBuddy(m_versionCombo);
+    setWindowTitle(Caption());
+    m_language = Named(new QComboBox, "language");
+    m_winrailVersion = Named(new QComboBox, "winrailVersion");
+    m_hexahedron = Named(new QCheckBox(tr("Use hexahedron in stead of Hexaedron (bug fix)")), "hexahedron");
 
     auto* form = new QFormLayout;
-    form->addRow(m_languageLabel, m_languageCombo);
-    form->addRow(m_versionLabel, m_versionCombo);
+    form->addRow(tr("Select language"), m_language);
+    form->addRow(tr("Winrail version "), m_winrailVersion);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(m_hexahedronCheck);
+    layout->addWidget(m_hexahedron);
     layout->addStretch();
-    retranslateUi();
 }
 
 QString CGeneralOptions::Caption()
@@ -91,31 +82,16 @@ QString CGeneralOptions::Caption()
     return tr("General options");
 }
 
-void CGeneralOptions::retranslateUi()
+void CGeneralOptions::Load(const CProgramOptions& options)
 {
-    setWindowTitle(Caption());
-    m_languageLabel->setText(tr("Select language"));
-    m_versionLabel->setText(tr("Winrail version "));
-    m_hexahedronCheck->setText(tr("Use hexahedron in stead of Hexaedron (bug fix)"));
+    FillSorted(*m_language, kLanguages, options.m_language);
+    FillSorted(*m_winrailVersion, kVersions, options.m_winrailVersion);
+    m_hexahedron->setChecked(options.m_hexahedronBugfix != 0);
 }
 
-void CGeneralOptions::changeEvent(QEvent* event)
+void CGeneralOptions::Store(CProgramOptions& options) const
 {
-    if (event->type() == QEvent::LanguageChange)
-        retranslateUi();
-    QWidget::changeEvent(event);
-}
-
-void CGeneralOptions::OnInitDialog()
-{
-    FillSorted(*m_languageCombo, kLanguages, m_language);
-    FillSorted(*m_versionCombo, kVersions, m_winrailVersion);
-    m_hexahedronCheck->setChecked(m_hexahedronBugfix != 0);
-}
-
-void CGeneralOptions::OnOK()
-{
-    m_language = SelectedNumber(*m_languageCombo, m_language);
-    m_winrailVersion = SelectedNumber(*m_versionCombo, m_winrailVersion);
-    m_hexahedronBugfix = m_hexahedronCheck->isChecked() ? 1 : 0;
+    options.m_language = SelectedNumber(*m_language, options.m_language);
+    options.m_winrailVersion = SelectedNumber(*m_winrailVersion, options.m_winrailVersion);
+    options.m_hexahedronBugfix = m_hexahedron->isChecked() ? 1 : 0;
 }

@@ -2,15 +2,12 @@
 
 #include <QWidget>
 
-#include <cstdint>
-
+class CProgramOptions;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 
 // The options sheet's one page: language, Winrail version and the hexahedron keyword form.
-// The fields hold the numbers of the chosen texts; a number the combo boxes do not offer
-// shows no selection and survives OK.
+// A number the combo boxes do not offer shows no selection and survives OK.
 class CGeneralOptions : public QWidget {
     Q_OBJECT
 public:
@@ -19,28 +16,11 @@ public:
     // The page's caption, as its tab shows it.
     static QString Caption();
 
-    // Fills the controls from the fields.
-    void OnInitDialog();
-    // Takes the controls back into the fields.
-    void OnOK();
-
-    QComboBox* LanguageCombo() const { return m_languageCombo; }
-    QComboBox* VersionCombo() const { return m_versionCombo; }
-    QCheckBox* HexahedronCheck() const { return m_hexahedronCheck; }
-
-    int32_t m_hexahedronBugfix = 0;
-    int32_t m_winrailVersion;
-    int32_t m_language;
-
-protected:
-    void changeEvent(QEvent* event) override;
+    void Load(const CProgramOptions& options);
+    void Store(CProgramOptions& options) const;
 
 private:
-    void retranslateUi();
-
-    QLabel* m_languageLabel;
-    QComboBox* m_languageCombo;
-    QLabel* m_versionLabel;
-    QComboBox* m_versionCombo;
-    QCheckBox* m_hexahedronCheck;
+    QComboBox* m_language;
+    QComboBox* m_winrailVersion;
+    QCheckBox* m_hexahedron;
 };

@@ -442,8 +442,9 @@ private slots:
         g_pOptions = &options;
         QSignalSpy changed(m_frame.get(), &CMainFrame::optionsChanged);
         WhenModal([](QDialog& dialog) {
-            auto& page = static_cast<COptionsPropertySheet&>(dialog).Page();
-            page.LanguageCombo()->setCurrentIndex(page.LanguageCombo()->findText("German"));
+            auto* language = dialog.findChild<QComboBox*>("language");
+            QVERIFY(language);
+            language->setCurrentIndex(language->findText("German"));
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         m_frame->OptionsAction()->trigger();

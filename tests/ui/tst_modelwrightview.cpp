@@ -420,17 +420,15 @@ private slots:
     void editHeaderMarksTheDocumentOnlyOnOk()
     {
         WhenModal([](QDialog& dialog) {
-            auto& header = static_cast<CHeaderDlg&>(dialog);
-            header.DescriptionEdit()->clear();
-            QTest::keyClicks(header.DescriptionEdit(), "Summer catalogue");
+            Find<QLineEdit>(dialog, "description")->clear();
+            QTest::keyClicks(Find<QLineEdit>(dialog, "description"), "Summer catalogue");
         });
         QTest::mouseClick(m_view->EditHeaderButton(), Qt::LeftButton);
         QCOMPARE(Parts().m_pHeader->m_name, std::string(""));
         QVERIFY(!m_doc->IsModified());
 
         WhenModal([](QDialog& dialog) {
-            auto& header = static_cast<CHeaderDlg&>(dialog);
-            QTest::keyClicks(header.DescriptionEdit(), "Summer catalogue");
+            QTest::keyClicks(Find<QLineEdit>(dialog, "description"), "Summer catalogue");
             dialog.accept();
         });
         QTest::mouseClick(m_view->EditHeaderButton(), Qt::LeftButton);
