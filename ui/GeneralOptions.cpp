@@ -1,6 +1,6 @@
 #include "ui/GeneralOptions.h"
 
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 #include "model/ChoiceCodes.h"
 #include "ui/DialogFields.h"
 

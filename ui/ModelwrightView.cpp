@@ -90,9 +90,10 @@ std::optional<SPartRow> RowOf(const CNamedObject& part)
 
 }
 
-CModelwrightView::CModelwrightView(CModelwrightDoc& document, QWidget* parent)
+CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOptions& options, QWidget* parent)
     : QWidget(parent)
     , m_document(document)
+    , m_options(options)
     , m_pWriter(std::make_unique<CPartsFileWriter>())
 {
     setObjectName("ModelwrightView");
@@ -273,7 +274,7 @@ bool CModelwrightView::ExportPartsFile()
     const QString path = AskExportPath();
     if (path.isEmpty() || !m_pWriter->OpenFile(PathFromUtf8(path.toStdString())))
         return false;
-    m_pWriter->SelectColumn();
+    m_pWriter->SelectColumn(m_options);
     if (const CPartsManager* parts = GetPartsManager())
         m_pWriter->WriteAll(*parts);
     m_pWriter->CloseFile();

@@ -9,6 +9,7 @@ class CNamedObject;
 class CObjectListBox;
 class CPartsFileWriter;
 class CPartsManager;
+class CProgramOptions;
 class IObjectEditor;
 class QPrinter;
 class QPushButton;
@@ -20,7 +21,8 @@ class CModelwrightView : public QWidget {
 public:
     enum class EPartKind { tree, building, platform };
 
-    explicit CModelwrightView(CModelwrightDoc& document, QWidget* parent = nullptr);
+    // Exports follow the options as they are at the time of each export.
+    CModelwrightView(CModelwrightDoc& document, const CProgramOptions& options, QWidget* parent = nullptr);
     ~CModelwrightView() override;
 
     // Rebuilds the list from the document's catalogue with nothing selected; called whenever
@@ -74,6 +76,7 @@ private:
     bool ExportPartsFile();
 
     CModelwrightDoc& m_document;
+    const CProgramOptions& m_options;
     QPushButton* m_exportButton;
     QPushButton* m_editButton;
     QPushButton* m_deleteButton;

@@ -1,7 +1,7 @@
 #include "ModalDialogDriver.h"
 
 #include "export/PartsFileWriter.h"
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 #include "model/Building.h"
 #include "model/ModelwrightDoc.h"
 #include "model/Platform.h"
@@ -78,6 +78,7 @@ class TestModelwrightView : public QObject {
     Q_OBJECT
 
     std::unique_ptr<CModelwrightDoc> m_doc;
+    CProgramOptions m_options;
     std::unique_ptr<CTestView> m_view;
     QTemporaryDir m_dir;
 
@@ -124,7 +125,8 @@ private slots:
     {
         m_doc = std::make_unique<CModelwrightDoc>();
         m_doc->OnNewDocument();
-        m_view = std::make_unique<CTestView>(*m_doc);
+        m_options = CProgramOptions();
+        m_view = std::make_unique<CTestView>(*m_doc, m_options);
         m_view->resize(560, 360);
         m_view->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
@@ -439,7 +441,7 @@ private slots:
 
     void eachCommandRunsItsKindsOwnDialog()
     {
-        CModelwrightView view(*m_doc);
+        CModelwrightView view(*m_doc, m_options);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const std::pair<QPushButton*, const char*> commands[] = {{view.NewTreeButton(), "CTreeDlg"},

@@ -1,4 +1,4 @@
-#include "app/QtSettingsKey.h"
+#include "app/QtSettingsStore.h"
 
 namespace {
 
@@ -33,23 +33,23 @@ std::optional<int32_t> Int32FromSetting(const QVariant& value)
     }
 }
 
-CQtSettingsKey::CQtSettingsKey()
-    : CQtSettingsKey(OpenProgramSettings())
+CQtSettingsStore::CQtSettingsStore()
+    : CQtSettingsStore(OpenProgramSettings())
 {
 }
 
-CQtSettingsKey::CQtSettingsKey(std::unique_ptr<QSettings> settings)
+CQtSettingsStore::CQtSettingsStore(std::unique_ptr<QSettings> settings)
     : m_pSettings(std::move(settings))
 {
 }
 
-std::unique_ptr<QSettings> CQtSettingsKey::OpenProgramSettings()
+std::unique_ptr<QSettings> CQtSettingsStore::OpenProgramSettings()
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
         QStringLiteral(MW_COMPANY_NAME), QString::fromLatin1(kApplicationName));
 }
 
-std::optional<int32_t> CQtSettingsKey::ReadInt32(std::string_view name)
+std::optional<int32_t> CQtSettingsStore::ReadInt32(std::string_view name)
 {
     const QString key = KeyName(name);
     if (!m_pSettings->contains(key))
@@ -57,7 +57,7 @@ std::optional<int32_t> CQtSettingsKey::ReadInt32(std::string_view name)
     return Int32FromSetting(m_pSettings->value(key));
 }
 
-bool CQtSettingsKey::WriteInt32(std::string_view name, int32_t value)
+bool CQtSettingsStore::WriteInt32(std::string_view name, int32_t value)
 {
     m_pSettings->setValue(KeyName(name), value);
     m_pSettings->sync();
