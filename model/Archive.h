@@ -53,6 +53,8 @@ public:
     uint32_t GetObjectSchema();
 
     size_t BytesLeft() const { return m_in.size() - m_pos; }
+    // How many bytes have been read.
+    size_t Position() const { return m_pos; }
 
     static constexpr uint32_t kMaxMapCount = 0x3FFFFFFE;
 

@@ -53,14 +53,19 @@ std::vector<uint8_t> CModelwrightDoc::SaveToBytes()
 void CModelwrightDoc::LoadFromBytes(std::span<const uint8_t> bytes)
 {
     CArchive archive(CArchive::load, bytes, this);
-    Serialize(archive);
+    try {
+        Serialize(archive);
+    } catch (CArchiveException& error) {
+        error.m_offset = archive.Position();
+        throw;
+    }
 }
 
 void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
 {
     std::vector<uint8_t> bytes;
     try {
-        bytes = ReadWholeFile(path);
+        bytes = ReadWholeFile(path, kLargestDocument);
     } catch (const CFileException&) {
         if (IsModified())
             OnNewDocument();
