@@ -255,7 +255,15 @@ void CMainFrame::retranslateUi()
     set(m_aboutAction, tr("&About Modelwright..."), tr("Show the program's version and copyright"));
     UpdateRecentFileActions();
     UpdateTitle();
+    // The idle text is shown again in the new language.
+    statusBar()->clearMessage();
     OnStatusMessageChanged(statusBar()->currentMessage());
+}
+
+QString CMainFrame::DocumentTitle() const
+{
+    // A catalogue never saved is named in the interface language.
+    return m_document.GetPathName().empty() ? tr("Untitled") : QString::fromStdString(m_document.GetTitle());
 }
 
 void CMainFrame::changeEvent(QEvent* event)
@@ -273,7 +281,7 @@ void CMainFrame::OnStatusMessageChanged(const QString& message)
 
 void CMainFrame::UpdateTitle()
 {
-    setWindowTitle(tr("%1[*] - %2").arg(QString::fromStdString(m_document.GetTitle()), tr("Winrail Modelwright")));
+    setWindowTitle(tr("%1[*] - %2").arg(DocumentTitle(), tr("Winrail Modelwright")));
     setWindowFilePath(PathText(m_document.GetPathName()));
     setWindowModified(m_document.IsModified());
 }
@@ -294,7 +302,7 @@ bool CMainFrame::SaveModified()
 
 QMessageBox::StandardButton CMainFrame::AskSaveChanges()
 {
-    const QString name = m_document.GetPathName().empty() ? QString::fromStdString(m_document.GetTitle())
+    const QString name = m_document.GetPathName().empty() ? DocumentTitle()
                                                           : QDir::toNativeSeparators(PathText(m_document.GetPathName()));
     return QMessageBox::question(this, tr("Winrail Modelwright"), tr("Save changes to %1?").arg(name),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
@@ -370,7 +378,7 @@ QString CMainFrame::AskSavePath()
     dialog.setNameFilters({tr("Winrail Object Files (*.wo3)"), tr("All Files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("wo3"));
     if (m_document.GetPathName().empty())
-        dialog.selectFile(QString::fromStdString(m_document.GetTitle()));
+        dialog.selectFile(DocumentTitle());
     else
         dialog.selectFile(PathText(m_document.GetPathName()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

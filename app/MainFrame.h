@@ -101,6 +101,7 @@ private:
     void ConnectDocument();
 
     void UpdateTitle();
+    QString DocumentTitle() const;
     // Asks about unsaved changes; false when the user cancelled or saving failed.
     bool SaveModified();
     bool LoadDocument(const QString& path);

@@ -22,6 +22,7 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
 {
     setObjectName("BuildingDlg");
     setWindowTitle(tr("Building edit dialog"));
+    setWindowModality(Qt::WindowModal);
 
     auto* freeTextGroup = new QGroupBox(tr("Free text after last element"));
     m_freeText = Named(new QPlainTextEdit, "freeText");
@@ -46,6 +47,8 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
     connect(m_newElement, &QPushButton::clicked, this, &CBuildingDlg::OnNewElement);
     connect(m_editElement, &QPushButton::clicked, this, &CBuildingDlg::OnEditElement);
     connect(m_deleteElement, &QPushButton::clicked, this, &CBuildingDlg::OnDeleteElement);
+
+    ConnectListKeys(*m_elements, [this] { OnEditElement(); }, [this] { OnDeleteElement(); });
 
     SetTabChain({m_description, m_catalogNo, m_price, m_partsPerPackage, m_units, m_elements, m_newElement,
         m_editElement, m_deleteElement, m_freeText, buttons->button(QDialogButtonBox::Ok),
@@ -121,6 +124,7 @@ void CBuildingDlg::LoadBuilding()
     m_partsPerPackage->SetValue(building.m_partsPerPackage);
     m_price->setText(QString::fromStdString(building.m_price));
     m_units->Fill(building.m_units);
+    m_description->setFocus();
     UpdateControls();
 }
 
@@ -152,6 +156,8 @@ void CBuildingDlg::OnNewElement()
     CNamedObject* added = element.get();
     if (m_pBuilding->NewObject(element, &dialog))
         m_elements->AddAndSelect(added);
+    else
+        m_elements->SelectIndex(-1);
     UpdateControls();
 }
 

@@ -61,6 +61,7 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
 {
     setObjectName("BuildingElementDlg");
     setWindowTitle(tr("Building element"));
+    setWindowModality(Qt::WindowModal);
 
     m_description = Named(new QLineEdit, "description");
     auto* descriptionLabel = new QLabel(tr("Description"));
@@ -107,6 +108,9 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
         m_roofColor, m_roofType->button(kRoofGable), m_roofOrientation->button(kRoofOrientation0), m_x, m_y, m_z,
         m_decorations, m_newDecoration, m_editDecoration, m_deleteDecoration, m_freeText, m_okButton,
         buttons->button(QDialogButtonBox::Cancel)});
+    TabToCheckedButton(*m_roofType);
+    TabToCheckedButton(*m_roofOrientation);
+    ConnectListKeys(*m_decorations, [this] { OnEditDecoration(); }, [this] { OnDeleteDecoration(); });
     UpdateControls();
 }
 
@@ -231,6 +235,7 @@ void CBuildingElementDlg::LoadElement()
     m_decorations->ClearEntries();
     if (element.m_decorations)
         m_decorations->FillFromList(*element.m_decorations);
+    m_description->setFocus();
     UpdateControls();
 }
 

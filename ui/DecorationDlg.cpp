@@ -75,6 +75,7 @@ CDecorationDlg::CDecorationDlg(QWidget* parent)
 {
     setObjectName("DecorationDlg");
     setWindowTitle(tr("Decorations edit dialog"));
+    setWindowModality(Qt::WindowModal);
 
     m_description = Named(new QLineEdit, "description");
     auto* descriptionLabel = new QLabel(tr("Description"));
@@ -130,6 +131,8 @@ CDecorationDlg::CDecorationDlg(QWidget* parent)
     SetTabChain({m_description, m_x, m_z, m_width, m_height, m_wall->button(kWallFront), m_mainColor, m_innerColor,
         m_mainType->button(kDecorationBaseA), m_subtype->button(kDecorationDoor),
         m_windowCount->button(kDefaultWindowCount), m_okButton, buttons->button(QDialogButtonBox::Cancel)});
+    for (QButtonGroup* group : {m_wall, m_mainType, m_subtype, m_windowCount})
+        TabToCheckedButton(*group);
     UpdateOkButton();
 }
 
@@ -244,6 +247,7 @@ void CDecorationDlg::LoadDecoration()
     const bool knownCount = m_windowCount->button(decoration.m_windowCount) != nullptr;
     CheckButtonById(*m_windowCount, knownCount ? decoration.m_windowCount : kDefaultWindowCount);
     CheckButtonById(*m_wall, decoration.m_wall);
+    m_description->setFocus();
     UpdateOkButton();
     UpdatePreview();
 }

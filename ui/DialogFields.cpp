@@ -6,8 +6,51 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// Catches Enter and Delete on a list before the dialog takes Enter for its OK button.
+class CListKeys : public QObject {
+public:
+    CListKeys(QListWidget& list, std::function<void()> edit, std::function<void()> remove)
+        : QObject(&list)
+        , m_list(list)
+        , m_edit(std::move(edit))
+        , m_remove(std::move(remove))
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || m_list.selectedItems().isEmpty())
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            m_edit();
+            return true;
+        case Qt::Key_Delete:
+            m_remove();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QListWidget& m_list;
+    std::function<void()> m_edit;
+    std::function<void()> m_remove;
+};
+
+} // namespace
 
 std::string CatalogNoFromText(const QString& text)
 {
@@ -61,8 +104,31 @@ void SetTabChain(std::initializer_list<QWidget*> controls)
 QPushButton* NewListButton(const QString& text, const char* name)
 {
     auto* button = Named(new QPushButton(text), name);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);
     return button;
+}
+
+void ConnectListKeys(QListWidget& list, std::function<void()> edit, std::function<void()> remove)
+{
+    QObject::connect(&list, &QListWidget::itemDoubleClicked, &list, [edit] { edit(); });
+    list.installEventFilter(new CListKeys(list, std::move(edit), std::move(remove)));
+}
+
+void TabToCheckedButton(QButtonGroup& group)
+{
+    const QList<QAbstractButton*> buttons = group.buttons();
+    for (qsizetype index = 1; index < buttons.size(); ++index)
+        QWidget::setTabOrder(buttons[index - 1], buttons[index]);
+    const auto letTabReachOnlyTheChecked = [&group] {
+        const QList<QAbstractButton*> members = group.buttons();
+        QAbstractButton* target = group.checkedButton();
+        if (!target && !members.isEmpty())
+            target = members.front();
+        for (QAbstractButton* button : members)
+            button->setFocusPolicy(button == target ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    letTabReachOnlyTheChecked();
+    QObject::connect(&group, &QButtonGroup::buttonToggled, &group, letTabReachOnlyTheChecked);
 }
 
 void LayOutListWithButtons(QGroupBox& group, QWidget& list, std::initializer_list<QPushButton*> buttons)

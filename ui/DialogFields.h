@@ -3,12 +3,14 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
 class CNumericEdit;
 class QButtonGroup;
 class QGroupBox;
+class QListWidget;
 class QPushButton;
 
 // What the part dialogs store for an empty "Catalog no" (a single blank) and an empty
@@ -32,8 +34,14 @@ void CheckButtonById(QButtonGroup& group, int id);
 // The id of the checked button, or 0 when none is checked.
 int CheckedIdOrZero(const QButtonGroup& group);
 
-// A list button (New, Edit, Delete) that Enter in the dialog does not press.
+// A list button (New, Edit, Delete): Enter presses it while it has the focus, and the
+// dialog's OK otherwise.
 QPushButton* NewListButton(const QString& text, const char* name);
+// Double-click and Enter on the list's selected entry run edit; the Delete key runs remove.
+void ConnectListKeys(QListWidget& list, std::function<void()> edit, std::function<void()> remove);
+// Tab enters the group on its checked button (the first when none is checked) and leaves it
+// from there; the arrow keys move within it. Call after the dialog's tab chain is set.
+void TabToCheckedButton(QButtonGroup& group);
 // Lays out a group as a list with a column of buttons to its right.
 void LayOutListWithButtons(QGroupBox& group, QWidget& list, std::initializer_list<QPushButton*> buttons);
 

@@ -10,7 +10,9 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
+#include <span>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,8 +37,7 @@ constexpr SChoice kVersions[] = {
 
 // Fills the combo box sorted in the current language and selects the entry of current
 // (none when no entry carries it).
-template <size_t N>
-void FillSorted(QComboBox& combo, const SChoice (&choices)[N], int32_t current)
+void FillSorted(QComboBox& combo, std::span<const SChoice> choices, int32_t current)
 {
     std::vector<std::pair<QString, int32_t>> entries;
     for (const SChoice& choice : choices)
@@ -84,7 +85,11 @@ QString CGeneralOptions::Caption()
 
 void CGeneralOptions::Load(const CProgramOptions& options)
 {
-    FillSorted(*m_language, kLanguages, options.m_language);
+    std::vector<SChoice> languages(std::begin(kLanguages), std::end(kLanguages));
+    // French is not offered, but a stored French is shown as the language in force.
+    if (options.m_language == kLanguageFrench)
+        languages.push_back({kLanguageFrench, QT_TRANSLATE_NOOP("CGeneralOptions", "French")});
+    FillSorted(*m_language, languages, options.m_language);
     FillSorted(*m_winrailVersion, kVersions, options.m_winrailVersion);
     m_hexahedron->setChecked(options.m_hexahedronBugfix != 0);
 }

@@ -36,6 +36,7 @@ CHeaderDlg::CHeaderDlg(QWidget* parent)
 {
     setObjectName("HeaderDlg");
     setWindowTitle(tr("Edit header"));
+    setWindowModality(Qt::WindowModal);
     m_description = Named(new QLineEdit, "description");
     m_author = Named(new QLineEdit, "author");
     m_version = Named(new QLineEdit, "version");
@@ -106,6 +107,7 @@ void CHeaderDlg::LoadHeader()
     ShowSummary(header.m_pManufacturer.get(), m_manufacturerSummary);
     ShowSummary(header.m_pRepresentative.get(), m_representativeSummary);
     m_currency->setText(QString::fromStdString(header.m_currency));
+    m_description->setFocus();
 }
 
 void CHeaderDlg::StoreHeader()

@@ -13,6 +13,7 @@ CManufacturerDlg::CManufacturerDlg(QWidget* parent)
 {
     setObjectName("ManufacturerDlg");
     setWindowTitle(tr("Edit manufacturer"));
+    setWindowModality(Qt::WindowModal);
     auto* form = new QFormLayout;
     const auto addField = [form](const QString& label, const char* name) {
         auto* edit = Named(new QLineEdit, name);

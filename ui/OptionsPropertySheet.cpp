@@ -12,6 +12,7 @@ COptionsPropertySheet::COptionsPropertySheet(QWidget* parent)
 {
     setObjectName("OptionsPropertySheet");
     setWindowTitle(tr("Options"));
+    setWindowModality(Qt::WindowModal);
     auto* pages = Named(new QTabWidget, "pages");
     m_page = new CGeneralOptions;
     pages->addTab(m_page, CGeneralOptions::Caption());

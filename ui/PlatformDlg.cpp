@@ -38,6 +38,7 @@ CPlatformDlg::CPlatformDlg(QWidget* parent)
 {
     setObjectName("PlatformDlg"); // also its help topic
     setWindowTitle(tr("Platform edit dialog"));
+    setWindowModality(Qt::WindowModal);
 
     auto* leftColumn = new QVBoxLayout;
     leftColumn->addWidget(CreateHeaderGroup());
@@ -74,6 +75,8 @@ CPlatformDlg::CPlatformDlg(QWidget* parent)
     // Only the sizes the OK rule looks at update the button as they are typed.
     for (CNumericEdit* edit : {m_length, m_width, m_height, m_poleHeight, m_poleDiameter})
         connect(edit, &QLineEdit::textChanged, this, &CPlatformDlg::UpdateOkButton);
+    TabToCheckedButton(*m_coverTypeButtons);
+    TabToCheckedButton(*m_poleStyleButtons);
 }
 
 QWidget* CPlatformDlg::CreateHeaderGroup()
@@ -240,6 +243,7 @@ void CPlatformDlg::LoadPlatform()
     m_poleStyle = platform.m_poleStyle;
     CheckButtonById(*m_coverTypeButtons, m_coverType);
     CheckButtonById(*m_poleStyleButtons, m_poleStyle);
+    m_description->setFocus();
     UpdateOkButton();
 }
 

@@ -22,6 +22,7 @@ CTreeDlg::CTreeDlg(QWidget* parent)
 {
     setObjectName("TreeDlg"); // also its help topic
     setWindowTitle(tr("Edit tree"));
+    setWindowModality(Qt::WindowModal);
 
     auto* leftColumn = new QVBoxLayout;
     leftColumn->addWidget(CreateGeneralGroup());
@@ -52,6 +53,7 @@ CTreeDlg::CTreeDlg(QWidget* parent)
     layout->addWidget(freeTextLabel);
     layout->addWidget(m_freeText, 1);
     layout->addWidget(buttons);
+    TabToCheckedButton(*m_treeType);
 }
 
 QWidget* CTreeDlg::CreateGeneralGroup()
@@ -144,6 +146,7 @@ void CTreeDlg::LoadTree()
     m_trunkColor->SetColor(tree.m_trunkColor);
     m_units->Fill(tree.m_units);
     CheckButtonById(*m_treeType, tree.m_treeType);
+    m_description->setFocus();
 }
 
 void CTreeDlg::StoreTree()

@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
+        <translation>Druc&amp;ken...</translation>
     </message>
     <message>
         <source>Print the catalogue</source>
@@ -1066,7 +1066,7 @@
     </message>
     <message>
         <source>Top color</source>
-        <translation>Kronenfarbe</translation>
+        <translation>Farbe der Oberseite</translation>
     </message>
     <message>
         <source>Side color</source>

@@ -702,7 +702,7 @@
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Af&amp;drukinstellingen...</translation>
+        <translation>Afdruk&amp;instellingen...</translation>
     </message>
     <message>
         <source>Choose the printer and the page</source>
@@ -726,7 +726,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Af&amp;sluiten</translation>
+        <translation>Afsl&amp;uiten</translation>
     </message>
     <message>
         <source>Quit the program; asks to save changes</source>
@@ -1066,7 +1066,7 @@
     </message>
     <message>
         <source>Top color</source>
-        <translation>Kruinkleur</translation>
+        <translation>Kleur van de bovenkant</translation>
     </message>
     <message>
         <source>Side color</source>

@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation>&amp;Suivant</translation>
+        <translation>Sui&amp;vant</translation>
     </message>
     <message>
         <source>Modelwright Help</source>
@@ -790,7 +790,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
@@ -1066,7 +1066,7 @@
     </message>
     <message>
         <source>Top color</source>
-        <translation>Couleur de la couronne</translation>
+        <translation>Couleur du dessus</translation>
     </message>
     <message>
         <source>Side color</source>

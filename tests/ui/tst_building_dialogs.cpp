@@ -3,6 +3,9 @@
 #include "model/Building.h"
 #include "model/ChoiceCodes.h"
 #include "model/Document.h"
+#include "model/Header.h"
+#include "model/Platform.h"
+#include "model/Tree.h"
 #include "ui/BuildingDlg.h"
 #include "ui/BuildingElementDlg.h"
 #include "ui/BuildingPictures.h"
@@ -10,7 +13,10 @@
 #include "ui/DecorationDlg.h"
 #include "ui/DecorationPreview.h"
 #include "ui/NumericEdit.h"
+#include "ui/HeaderDlg.h"
 #include "ui/ObjectListBox.h"
+#include "ui/PlatformDlg.h"
+#include "ui/TreeDlg.h"
 #include "ui/UnitsComboBox.h"
 
 #include <QButtonGroup>
@@ -163,6 +169,11 @@ private slots:
     void buildingListActionsActAtOnce();
     void buildingOkStoresFieldsWithBlanksReplaced();
     void equalNamesEditAndDeleteTheSelectedElement();
+
+    void everyDialogOpensInItsDescription();
+    void enterOnAListButtonPressesThatButton();
+    void listKeysEditAndDeleteTheSelectedEntry();
+    void tabEntersARadioGroupOnItsCheckedButton();
 
     void screenshots();
 };
@@ -687,6 +698,132 @@ void TestBuildingDialogs::equalNamesEditAndDeleteTheSelectedElement()
     dialog.Edit(fixture.building, fixture.parts);
     QCOMPARE(fixture.building.GetCount(), size_t(1));
     QCOMPARE(&fixture.building.GetElement(0), &second);
+}
+
+void TestBuildingDialogs::everyDialogOpensInItsDescription()
+{
+    SBuildingInDocument fixture;
+    CBuildingElement& element = fixture.AddElement("Hall");
+    CDecoration& decoration = AddDecoration(element, "Door");
+    CTree tree;
+    CPlatform platform;
+    CHeader header;
+    const auto expectFocusInDescription = [] {
+        WhenModal([](QDialog& modal) {
+            QVERIFY(modal.focusWidget());
+            QCOMPARE(modal.focusWidget()->objectName(), "description");
+        });
+    };
+    expectFocusInDescription();
+    CBuildingDlg().Edit(fixture.building, fixture.parts);
+    expectFocusInDescription();
+    CBuildingElementDlg().Edit(element, fixture.building);
+    expectFocusInDescription();
+    CDecorationDlg().EditDecoration(decoration);
+    expectFocusInDescription();
+    CTreeDlg().Edit(tree, fixture.parts);
+    expectFocusInDescription();
+    CPlatformDlg().Edit(platform, fixture.parts);
+    expectFocusInDescription();
+    CHeaderDlg().EditHeader(header);
+}
+
+void TestBuildingDialogs::enterOnAListButtonPressesThatButton()
+{
+    SBuildingInDocument fixture;
+    fixture.AddElement("Tower");
+    CBuildingDlg dialog;
+    WhenModal([](QDialog& modal) {
+        auto* list = Find<CObjectListBox>(modal, "elements");
+        ClickEntry(list, 0);
+        auto* newElement = Find<QPushButton>(modal, "newElement");
+        bool elementDialogOpened = false;
+        WhenModal([&](QDialog& element) {
+            elementDialogOpened = qobject_cast<CBuildingElementDlg*>(&element) != nullptr;
+            element.reject();
+        });
+        newElement->setFocus();
+        QTest::keyClick(newElement, Qt::Key_Return);
+        QVERIFY(elementDialogOpened);
+        QVERIFY(modal.isVisible());
+        // A cancelled New leaves nothing selected, as in the element dialog.
+        QCOMPARE(list->GetSelectedObject(), nullptr);
+        QVERIFY(!Find<QPushButton>(modal, "editElement")->isEnabled());
+        QVERIFY(!Find<QPushButton>(modal, "deleteElement")->isEnabled());
+
+        elementDialogOpened = false;
+        WhenModal([&](QDialog& element) {
+            elementDialogOpened = true;
+            element.reject();
+        });
+        QTest::keyClick(newElement, Qt::Key_Space);
+        QVERIFY(elementDialogOpened);
+        QVERIFY(modal.isVisible());
+        // Away from the list buttons Enter is OK again.
+        Find<QLineEdit>(modal, "description")->setFocus();
+        QTest::keyClick(Find<QLineEdit>(modal, "description"), Qt::Key_Return);
+        QVERIFY(!modal.isVisible());
+    });
+    QVERIFY(dialog.Edit(fixture.building, fixture.parts));
+}
+
+void TestBuildingDialogs::listKeysEditAndDeleteTheSelectedEntry()
+{
+    SBuildingInDocument fixture;
+    CBuildingElement& element = fixture.AddElement("Hall");
+    AddDecoration(element, "Door");
+    AddDecoration(element, "Window");
+    CBuildingElementDlg dialog;
+    WhenModal([](QDialog& modal) {
+        auto* list = Find<CObjectListBox>(modal, "decorations");
+        ClickEntry(list, 0);
+        int edits = 0;
+        const auto countEdit = [&edits] {
+            WhenModal([&edits](QDialog& decoration) {
+                edits += qobject_cast<CDecorationDlg*>(&decoration) != nullptr;
+                decoration.reject();
+            });
+        };
+        countEdit();
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(edits, 1);
+        QVERIFY(modal.isVisible());
+        countEdit();
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        QCOMPARE(edits, 2);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(Texts(*list), QStringList({"Window"}));
+        QVERIFY(modal.isVisible());
+    });
+    dialog.Edit(element, fixture.building);
+    QCOMPARE(element.m_decorations->GetCount(), size_t(1));
+}
+
+void TestBuildingDialogs::tabEntersARadioGroupOnItsCheckedButton()
+{
+    SBuildingInDocument fixture;
+    CBuildingElement& element = fixture.AddElement("Hall");
+    element.m_roofType = kRoofLeanTo;
+    element.m_roofOrientation = kRoofOrientation180;
+    CBuildingElementDlg dialog;
+    WhenModal([](QDialog& modal) {
+        Find<CColorButton>(modal, "roofColor")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), RoofButton(modal, kRoofLeanTo));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), RoofButton(modal, kRoofOrientation180));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), "x");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), RoofButton(modal, kRoofOrientation180));
+        // An arrow checks the next button, and Tab comes back to that one.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(RoofButton(modal, kRoofOrientation270)->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), RoofButton(modal, kRoofOrientation270));
+    });
+    dialog.Edit(element, fixture.building);
 }
 
 void TestBuildingDialogs::screenshots()

@@ -60,7 +60,7 @@ private slots:
         QTest::newRow("German, 5.x, off") << 108 << 156 << 0 << "German" << "5.x" << false << 0;
         QTest::newRow("Default language") << 106 << 157 << 0 << "Default" << "6.x" << false << 0;
         QTest::newRow("Dutch") << 154 << 157 << 1 << "Dutch" << "6.x" << true << 1;
-        QTest::newRow("French is not offered") << 110 << 157 << 1 << "" << "6.x" << true << 1;
+        QTest::newRow("French, when stored") << 110 << 157 << 1 << "French" << "6.x" << true << 1;
         QTest::newRow("unknown version") << 112 << 0 << 1 << "English" << "" << true << 1;
         QTest::newRow("switch 2 shows ticked, stores 1") << 112 << 157 << 2 << "English" << "6.x" << true << 1;
         QTest::newRow("negative switch") << 112 << 157 << -1 << "English" << "6.x" << true << 1;
