@@ -19,9 +19,13 @@ class CHeaderDlg : public QDialog, public IObjectEditor {
 public:
     explicit CHeaderDlg(QWidget* parent = nullptr);
 
-    // Runs the dialog on a CHeader; false for Cancel or another kind of object.
+    // Runs the dialog on a CHeader; true when the header changed: OK, or Cancel after an
+    // address was changed with the address dialog's own OK (that change stays).
     bool Edit(CNamedObject& object, CObjectManager& owner) override;
+    // Runs the dialog; true for OK.
     bool EditHeader(CHeader& header);
+    // An address was changed with its own OK during the last run.
+    bool AddressChanged() const { return m_addressChanged; }
 
 private:
     void LoadHeader();
@@ -32,6 +36,7 @@ private:
     static void ShowSummary(const CManufacturer* address, QPlainTextEdit* summary);
 
     CHeader* m_pHeader = nullptr;
+    bool m_addressChanged = false;
     QLineEdit* m_description;
     QLineEdit* m_author;
     QLineEdit* m_version;
