@@ -695,8 +695,29 @@ void CMainFrame::OnOptions()
 
 QString CMainFrame::HelpTopicOf(const QWidget* widget)
 {
-    const QWidget* window = widget ? widget->window() : nullptr;
-    return window ? window->objectName() : QString();
+    // Controls with a topic of their own; any other control is told by the form or window
+    // it stands in.
+    static const std::pair<const char*, const char*> kControlTopics[] = {
+        {"editHeader", "HeaderDlg"},
+        {"newTree", "TreeDlg"},
+        {"newBuilding", "BuildingDlg"},
+        {"newPlatform", "PlatformDlg"},
+        {"export", "export"},
+        {"exportAndCompile", "export"},
+        {"ModelwrightView", "ModelwrightView"},
+    };
+    for (const QWidget* control = widget; control; control = control->parentWidget()) {
+        if (control->inherits("CColorButton"))
+            return QStringLiteral("colors");
+        if (control->inherits("CUnitsComboBox"))
+            return QStringLiteral("units");
+        for (const auto& [name, topic] : kControlTopics)
+            if (control->objectName() == QLatin1String(name))
+                return QString::fromLatin1(topic);
+        if (control->isWindow())
+            return control->objectName();
+    }
+    return QString();
 }
 
 void CMainFrame::OnHelp()
@@ -743,7 +764,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
-        // The click names the window it landed on and goes no further.
+        // The window system's window sees the click first; the control under it names the topic.
+        if (!watched->isWidgetType())
+            return false;
+        // The click names the control it landed on and goes no further.
         const QString topic = HelpTopicOf(qobject_cast<QWidget*>(watched));
         EndContextHelp();
         emit helpRequested(topic);

@@ -1,32 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>CAboutDlg</name>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="27"/>
         <source>Modelwright Version 2.0</source>
         <translation>Modelwright Version 2.0</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="28"/>
         <source>The Modelwright developers</source>
         <translation>Die Modelwright-Entwickler</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="29"/>
         <source>Homepage</source>
         <translation>Homepage</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="30"/>
         <source>E-Mail</source>
         <translation>E-Mail</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="32"/>
         <source>About Modelwright</source>
         <translation>Über Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="69"/>
         <source>Modelwright</source>
         <translation>Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="69"/>
         <source>version</source>
         <translation>Version</translation>
     </message>
@@ -34,50 +42,62 @@
 <context>
     <name>CBuildingDlg</name>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="24"/>
         <source>Building edit dialog</source>
         <translation>Gebäude bearbeiten</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="61"/>
         <source>Header information</source>
         <translation>Kopfdaten</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="75"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="76"/>
         <source>Catalog no</source>
         <translation>Katalognr.</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="77"/>
         <source>Price</source>
         <translation>Preis</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="79"/>
         <source>Parts per package</source>
         <translation>Teile pro Packung</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="78"/>
         <source>Units</source>
         <translation>Einheiten</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="86"/>
         <source>Building elements</source>
         <translation>Gebäudeteile</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="88"/>
         <source>New ...</source>
         <translation>Neu ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="89"/>
         <source>Edit ...</source>
         <translation>Bearbeiten ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="90"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="27"/>
         <source>Free text after last element</source>
         <translation>Freier Text nach dem letzten Teil</translation>
     </message>
@@ -85,122 +105,153 @@
 <context>
     <name>CBuildingElementDlg</name>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="33"/>
         <source>Ridge roof</source>
         <translation>Satteldach</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="34"/>
         <source>Roof with sloping sides and a flat top</source>
         <translation>Walmdach mit flacher Oberseite</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="35"/>
         <source>Single-slope roof</source>
         <translation>Pultdach</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="44"/>
         <source>0 degr</source>
         <translation>0 Grad</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="45"/>
         <source>90 degr</source>
         <translation>90 Grad</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="46"/>
         <source>180 degr</source>
         <translation>180 Grad</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="47"/>
         <source>270 degr</source>
         <translation>270 Grad</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="63"/>
         <source>Building element</source>
         <translation>Gebäudeteil</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="67"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="119"/>
         <source>Block</source>
         <translation>Block</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="125"/>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="139"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="126"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="127"/>
         <source>Depth</source>
         <translation>Tiefe</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="128"/>
         <source>Block color</source>
         <translation>Blockfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="134"/>
         <source>Roof</source>
         <translation>Dach</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="140"/>
         <source>Angle</source>
         <translation>Winkel</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="141"/>
         <source>Roof color</source>
         <translation>Dachfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="143"/>
         <source>Rooftype</source>
         <translation>Dachform</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="154"/>
         <source>No roof</source>
         <translation>Kein Dach</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="156"/>
         <source>Roof orientation</source>
         <translation>Dachausrichtung</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="172"/>
         <source>Element position</source>
         <translation>Position des Teils</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="173"/>
         <source>Lower left corner of block:</source>
         <translation>Linke untere Ecke des Blocks:</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="180"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="181"/>
         <source>Y</source>
         <translation>Y</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="182"/>
         <source>Z:</source>
         <translation>Z:</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="188"/>
         <source>Decorations</source>
         <translation>Türen und Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="191"/>
         <source>New ...</source>
         <translation>Neu ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="192"/>
         <source>Edit  ...</source>
         <translation>Bearbeiten ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="193"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="70"/>
         <source>Free additional text</source>
         <translation>Freier zusätzlicher Text</translation>
     </message>
@@ -208,10 +259,12 @@
 <context>
     <name>CColorButton</name>
     <message>
+        <location filename="../../ui/ColorButton.cpp" line="16"/>
         <source>Automatic</source>
         <translation>Automatisch</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorButton.cpp" line="17"/>
         <source>More Colors...</source>
         <translation>Weitere Farben...</translation>
     </message>
@@ -219,162 +272,202 @@
 <context>
     <name>CColorPopup</name>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="8"/>
         <source>Black</source>
         <translation>Schwarz</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="9"/>
         <source>Brown</source>
         <translation>Braun</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="10"/>
         <source>Dark Olive Green</source>
         <translation>Dunkles Olivgrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="11"/>
         <source>Dark Green</source>
         <translation>Dunkelgrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="12"/>
         <source>Dark Teal</source>
         <translation>Dunkles Blaugrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="13"/>
         <source>Dark blue</source>
         <translation>Dunkelblau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="14"/>
         <source>Indigo</source>
         <translation>Indigo</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="15"/>
         <source>Dark grey</source>
         <translation>Dunkelgrau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="16"/>
         <source>Dark red</source>
         <translation>Dunkelrot</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="17"/>
         <source>Orange</source>
         <translation>Orange</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="18"/>
         <source>Dark yellow</source>
         <translation>Dunkelgelb</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="19"/>
         <source>Green</source>
         <translation>Grün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="20"/>
         <source>Teal</source>
         <translation>Blaugrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="21"/>
         <source>Blue</source>
         <translation>Blau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="22"/>
         <source>Blue-grey</source>
         <translation>Blaugrau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="23"/>
         <source>Grey - 40</source>
         <translation>Grau - 40</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="24"/>
         <source>Red</source>
         <translation>Rot</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="25"/>
         <source>Light orange</source>
         <translation>Hellorange</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="26"/>
         <source>Lime</source>
         <translation>Limone</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="27"/>
         <source>Sea green</source>
         <translation>Meergrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="28"/>
         <source>Aqua</source>
         <translation>Aquamarin</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="29"/>
         <source>Light blue</source>
         <translation>Hellblau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="30"/>
         <source>Violet</source>
         <translation>Violett</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="31"/>
         <source>Grey - 50</source>
         <translation>Grau - 50</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="32"/>
         <source>Pink</source>
         <translation>Pink</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="33"/>
         <source>Gold</source>
         <translation>Gold</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="34"/>
         <source>Yellow</source>
         <translation>Gelb</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="35"/>
         <source>Bright green</source>
         <translation>Hellgrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="36"/>
         <source>Turquoise</source>
         <translation>Türkis</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="37"/>
         <source>Skyblue</source>
         <translation>Himmelblau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="38"/>
         <source>Plum</source>
         <translation>Pflaume</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="39"/>
         <source>Light grey</source>
         <translation>Hellgrau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="40"/>
         <source>Rose</source>
         <translation>Rosa</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="41"/>
         <source>Tan</source>
         <translation>Hellbraun</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="42"/>
         <source>Light yellow</source>
         <translation>Hellgelb</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="43"/>
         <source>Pale green</source>
         <translation>Blassgrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="44"/>
         <source>Pale turquoise</source>
         <translation>Blasstürkis</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="45"/>
         <source>Pale blue</source>
         <translation>Blassblau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="46"/>
         <source>Lavender</source>
         <translation>Lavendel</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="47"/>
         <source>White</source>
         <translation>Weiß</translation>
     </message>
@@ -382,130 +475,162 @@
 <context>
     <name>CDecorationDlg</name>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="43"/>
         <source>1 window</source>
         <translation>1 Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="44"/>
         <source>2 windows</source>
         <translation>2 Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="45"/>
         <source>4 windows</source>
         <translation>4 Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="46"/>
         <source>6 windows</source>
         <translation>6 Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="47"/>
         <source>8 windows</source>
         <translation>8 Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="77"/>
         <source>Decorations edit dialog</source>
         <translation>Türen und Fenster bearbeiten</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="81"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="141"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="142"/>
         <source>Position relative to lower left corner of the wall</source>
         <translation>Position relativ zur linken unteren Ecke der Wand</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="148"/>
         <source>X:</source>
         <translation>X:</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="149"/>
         <source>Z:</source>
         <translation>Z:</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="155"/>
         <source>Size</source>
         <translation>Größe</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="159"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="160"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="166"/>
         <source>Which wall?</source>
         <translation>Welche Wand?</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="31"/>
         <source>Front</source>
         <translation>Vorne</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="32"/>
         <source>Rear</source>
         <translation>Hinten</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="33"/>
         <source>Left side</source>
         <translation>Linke Seite</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="34"/>
         <source>Right side</source>
         <translation>Rechte Seite</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="176"/>
         <source>Colors</source>
         <translation>Farben</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="180"/>
         <source>Main color</source>
         <translation>Hauptfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="181"/>
         <source>Inner color</source>
         <translation>Innenfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="187"/>
         <source>Types</source>
         <translation>Typen</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="189"/>
         <source>Main type</source>
         <translation>Grundform</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="192"/>
         <source>Base A</source>
         <translation>Form A</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="194"/>
         <source>Base B</source>
         <translation>Form B</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="197"/>
         <source>Subtype</source>
         <translation>Untertyp</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="37"/>
         <source>Door</source>
         <translation>Tür</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="38"/>
         <source>Door with window</source>
         <translation>Tür mit Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="39"/>
         <source>Window</source>
         <translation>Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="203"/>
         <source>Window count</source>
         <translation>Anzahl Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="84"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
@@ -513,42 +638,57 @@
 <context>
     <name>CGeneralOptions</name>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="27"/>
         <source>Default</source>
         <translation>Standard</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="28"/>
         <source>English</source>
         <translation>Englisch</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="29"/>
         <source>German</source>
         <translation>Deutsch</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="30"/>
         <source>Dutch</source>
         <translation>Niederländisch</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="34"/>
         <source>5.x</source>
         <translation>5.x</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="35"/>
         <source>6.x</source>
         <translation>6.x</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="83"/>
         <source>General options</source>
         <translation>Allgemeine Optionen</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="91"/>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="73"/>
         <source>Select language</source>
         <translation>Sprache wählen</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="74"/>
         <source>Winrail version </source>
         <translation>Winrail-Version </translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="70"/>
         <source>Use hexahedron in stead of Hexaedron (bug fix)</source>
         <translation>Hexahedron statt Hexaedron verwenden (Fehlerbehebung)</translation>
     </message>
@@ -556,62 +696,77 @@
 <context>
     <name>CHeaderDlg</name>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="19"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="20"/>
         <source>Street+nr</source>
         <translation>Straße+Nr.</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="21"/>
         <source>ZIP</source>
         <translation>PLZ</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="22"/>
         <source>Town</source>
         <translation>Ort</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="23"/>
         <source>Country</source>
         <translation>Land</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="24"/>
         <source>Phone</source>
         <translation>Telefon</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="25"/>
         <source>Fax</source>
         <translation>Fax</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="26"/>
         <source>Mail</source>
         <translation>E-Mail</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="38"/>
         <source>Edit header</source>
         <translation>Kopfdaten bearbeiten</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="69"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="70"/>
         <source>Author</source>
         <translation>Autor</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="71"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="72"/>
         <source>Currency</source>
         <translation>Währung</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="46"/>
         <source>Edit manufacturer ...</source>
         <translation>Hersteller bearbeiten ...</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="47"/>
         <source>Edit representative ...</source>
         <translation>Vertretung bearbeiten ...</translation>
     </message>
@@ -619,10 +774,12 @@
 <context>
     <name>CHelpSystem</name>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="185"/>
         <source>Modelwright</source>
         <translation>Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="185"/>
         <source>Cannot find the help file. Please reinstall.</source>
         <translation>Die Hilfedatei wurde nicht gefunden. Bitte installieren Sie das Programm neu.</translation>
     </message>
@@ -630,18 +787,22 @@
 <context>
     <name>CHelpWindow</name>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="142"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="143"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="144"/>
         <source>&amp;Forward</source>
         <translation>&amp;Vorwärts</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="141"/>
         <source>Modelwright Help</source>
         <translation>Modelwright-Hilfe</translation>
     </message>
@@ -649,205 +810,261 @@
 <context>
     <name>CMainFrame</name>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="255"/>
         <source>CAP</source>
         <comment>Caps Lock is on</comment>
         <translation>UF</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="256"/>
         <source>NUM</source>
         <comment>Num Lock is on</comment>
         <translation>NUM</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="257"/>
         <source>SCRL</source>
         <comment>Scroll Lock is on</comment>
         <translation>RF</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="281"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="282"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="282"/>
         <source>Start a new catalogue</source>
         <translation>Einen neuen Katalog beginnen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="283"/>
         <source>&amp;Open...</source>
         <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="283"/>
         <source>Open a catalogue file</source>
         <translation>Eine Katalogdatei öffnen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="284"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="284"/>
         <source>Save the catalogue</source>
         <translation>Den Katalog speichern</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="285"/>
         <source>Save &amp;As...</source>
         <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="285"/>
         <source>Save the catalogue under a new name</source>
         <translation>Den Katalog unter einem neuen Namen speichern</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="286"/>
         <source>&amp;Print...</source>
         <translation>Druc&amp;ken...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="286"/>
         <source>Print the catalogue</source>
         <translation>Den Katalog drucken</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="287"/>
         <source>Print Pre&amp;view</source>
         <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="287"/>
         <source>Show the printed pages</source>
         <translation>Die gedruckten Seiten zeigen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="288"/>
         <source>P&amp;rint Setup...</source>
         <translation>Drucker&amp;einrichtung...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="288"/>
         <source>Choose the printer and the page</source>
         <translation>Drucker und Seite wählen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="289"/>
         <source>Sen&amp;d...</source>
         <translation>Sen&amp;den...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="289"/>
         <source>Send the catalogue file by mail</source>
         <translation>Die Katalogdatei per E-Mail senden</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="290"/>
         <source>Recent File</source>
         <translation>Zuletzt geöffnete Datei</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="290"/>
         <source>Open a recently used catalogue</source>
         <translation>Einen zuletzt benutzten Katalog öffnen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="291"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="291"/>
         <source>Quit the program; asks to save changes</source>
         <translation>Das Programm beenden; fragt nach dem Speichern von Änderungen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="292"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="292"/>
         <source>Cut the selection to the clipboard</source>
         <translation>Die Auswahl in die Zwischenablage verschieben</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="293"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="293"/>
         <source>Copy the selection to the clipboard</source>
         <translation>Die Auswahl in die Zwischenablage kopieren</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="294"/>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <source>Insert the clipboard's contents</source>
+        <location filename="../../app/MainFrame.cpp" line="294"/>
+        <source>Insert the clipboard&apos;s contents</source>
         <translation>Den Inhalt der Zwischenablage einfügen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="295"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="296"/>
         <source>Toolbar</source>
         <translation>Symbolleiste</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="297"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="297"/>
         <source>Show or hide the toolbar</source>
         <translation>Die Symbolleiste zeigen oder verbergen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="298"/>
         <source>&amp;Status Bar</source>
         <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="298"/>
         <source>Show or hide the status bar</source>
         <translation>Die Statusleiste zeigen oder verbergen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="299"/>
+        <location filename="../../app/MainFrame.cpp" line="300"/>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="300"/>
         <source>Choose the language, the Winrail version and the hexahedron keyword</source>
         <translation>Sprache, Winrail-Version und Hexaeder-Schlüsselwort wählen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="301"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="302"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="302"/>
         <source>Show the contents of the help</source>
         <translation>Das Inhaltsverzeichnis der Hilfe zeigen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="303"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="303"/>
         <source>Show the help on the active window</source>
         <translation>Die Hilfe zum aktiven Fenster zeigen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="304"/>
         <source>Context help</source>
         <translation>Kontexthilfe</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="304"/>
         <source>Show the help on the next window clicked</source>
         <translation>Die Hilfe zum nächsten angeklickten Fenster zeigen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="305"/>
         <source>&amp;About Modelwright...</source>
         <translation>&amp;Über Modelwright...</translation>
     </message>
     <message>
-        <source>Show the program's version and copyright</source>
+        <location filename="../../app/MainFrame.cpp" line="305"/>
+        <source>Show the program&apos;s version and copyright</source>
         <translation>Version und Copyright des Programms zeigen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="317"/>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="330"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="336"/>
         <source>Exported one part to %1</source>
         <translation>Ein Teil nach %1 exportiert</translation>
     </message>
     <message numerus="yes">
+        <location filename="../../app/MainFrame.cpp" line="337"/>
         <source>Exported %n parts to %1</source>
         <translation>
             <numerusform>%n Teil nach %1 exportiert</numerusform>
@@ -855,50 +1072,66 @@
         </translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="344"/>
         <source>%1[*] - %2</source>
         <translation>%1[*] - %2</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="344"/>
+        <location filename="../../app/MainFrame.cpp" line="367"/>
+        <location filename="../../app/MainFrame.cpp" line="373"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="367"/>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="466"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="467"/>
+        <location filename="../../app/MainFrame.cpp" line="488"/>
         <source>Winrail Object Files (*.wo3)</source>
         <translation>Winrail-Objektdateien (*.wo3)</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="467"/>
+        <location filename="../../app/MainFrame.cpp" line="488"/>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="485"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="590"/>
         <source>Open this catalogue</source>
         <translation>Diesen Katalog öffnen</translation>
     </message>
     <message>
-        <source>%1 cannot be printed: the printer "%2" is not available.</source>
+        <location filename="../../app/MainFrame.cpp" line="625"/>
+        <source>%1 cannot be printed: the printer &quot;%2&quot; is not available.</source>
         <translation>%1 kann nicht gedruckt werden: Der Drucker „%2“ ist nicht verfügbar.</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="627"/>
         <source>%1 cannot be printed: no printer is available.</source>
         <translation>%1 kann nicht gedruckt werden: Es ist kein Drucker verfügbar.</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="629"/>
         <source>%1 cannot be printed: no printer is chosen as the default.</source>
         <translation>%1 kann nicht gedruckt werden: Es ist kein Standarddrucker festgelegt.</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="681"/>
         <source>Failed to send mail.</source>
         <translation>Die E-Mail konnte nicht gesendet werden.</translation>
     </message>
@@ -906,38 +1139,47 @@
 <context>
     <name>CManufacturerDlg</name>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="15"/>
         <source>Edit manufacturer</source>
         <translation>Hersteller bearbeiten</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="23"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="24"/>
         <source>Street+nr</source>
         <translation>Straße+Nr.</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="25"/>
         <source>ZIP code</source>
         <translation>Postleitzahl</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="26"/>
         <source>Town</source>
         <translation>Ort</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="27"/>
         <source>Country</source>
         <translation>Land</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="28"/>
         <source>Phone</source>
         <translation>Telefon</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="29"/>
         <source>Fax</source>
         <translation>Fax</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="30"/>
         <source>Mail</source>
         <translation>E-Mail</translation>
     </message>
@@ -945,102 +1187,128 @@
 <context>
     <name>CModelwrightView</name>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="86"/>
         <source>Tree</source>
         <translation>Baum</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="88"/>
         <source>Building</source>
         <translation>Gebäude</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="90"/>
         <source>Platform</source>
         <translation>Bahnsteig</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="165"/>
         <source>Edit header ...</source>
         <translation>Kopfdaten bearbeiten ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="166"/>
         <source>Delete ...</source>
         <translation>Löschen ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="167"/>
         <source>New tree ...</source>
         <translation>Neuer Baum ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="168"/>
         <source>New building ...</source>
         <translation>Neues Gebäude ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="169"/>
         <source>Edit ...</source>
         <translation>Bearbeiten ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="170"/>
         <source>Export ...</source>
         <translation>Exportieren ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="171"/>
         <source>Export and compile ..</source>
         <translation>Exportieren und kompilieren ..</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="172"/>
         <source>New platform ...</source>
         <translation>Neuer Bahnsteig ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="344"/>
         <source>Export partsfile</source>
         <translation>Teiledatei exportieren</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="347"/>
         <source>Winrail parts Files (*.bdf)</source>
         <translation>Winrail-Teiledateien (*.bdf)</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="299"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="382"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="389"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="383"/>
         <source>Author</source>
         <translation>Autor</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="384"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="385"/>
         <source>Currency</source>
         <translation>Währung</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="386"/>
         <source>Manufacturer</source>
         <translation>Hersteller</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="387"/>
         <source>Representative</source>
         <translation>Vertretung</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="389"/>
         <source>Kind</source>
         <translation>Art</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="389"/>
         <source>Catalogue number</source>
         <translation>Katalognummer</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="389"/>
         <source>Price</source>
         <translation>Preis</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="389"/>
         <source>Parts per package</source>
         <translation>Teile pro Packung</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="364"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
@@ -1048,6 +1316,7 @@
 <context>
     <name>COptionsPropertySheet</name>
     <message>
+        <location filename="../../ui/OptionsPropertySheet.cpp" line="14"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -1055,126 +1324,157 @@
 <context>
     <name>CPlatformDlg</name>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="40"/>
         <source>Platform edit dialog</source>
         <translation>Bahnsteig bearbeiten</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="61"/>
         <source>Additional free text</source>
         <translation>Zusätzlicher freier Text</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="84"/>
         <source>Header information</source>
         <translation>Kopfdaten</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="93"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="94"/>
         <source>Catalog no</source>
         <translation>Katalognr.</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="95"/>
         <source>Units</source>
         <translation>Einheiten</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="96"/>
         <source>Price</source>
         <translation>Preis</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="97"/>
         <source>Parts per package</source>
         <translation>Teile pro Packung</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="103"/>
         <source>Floor part</source>
         <translation>Boden</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="110"/>
         <source>Length</source>
         <translation>Länge</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="111"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="112"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="113"/>
         <source>Top color</source>
         <translation>Farbe der Oberseite</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="114"/>
         <source>Side color</source>
         <translation>Seitenfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="126"/>
         <source>Pitched roof on poles along both edges</source>
         <translation>Satteldach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="127"/>
         <source>V-shaped roof on one middle row of poles</source>
         <translation>V-Dach auf einer mittleren Stützenreihe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="128"/>
         <source>Arched roof on poles along both edges</source>
         <translation>Bogendach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="129"/>
         <source>Single-pitch roof on poles along both edges</source>
         <translation>Pultdach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="132"/>
         <source>Cover type</source>
         <translation>Überdachung</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="135"/>
         <source>No cover</source>
         <translation>Keine Überdachung</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="160"/>
         <source>Cover properties</source>
         <translation>Eigenschaften der Überdachung</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="167"/>
         <source>Pole height</source>
         <translation>Stützenhöhe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="168"/>
         <source>Roof height</source>
         <translation>Dachhöhe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="169"/>
         <source>Edge distance</source>
         <translation>Randabstand</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="170"/>
         <source>No of poles (one side)</source>
         <translation>Anzahl Stützen (eine Seite)</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="171"/>
         <source>Roof color</source>
         <translation>Dachfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="177"/>
         <source>Pole style</source>
         <translation>Stützenform</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="180"/>
         <source>Round pole</source>
         <translation>Runde Stütze</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="181"/>
         <source>Square pole</source>
         <translation>Eckige Stütze</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="191"/>
         <source>Pole color</source>
         <translation>Stützenfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="192"/>
         <source>Pole diameter</source>
         <translation>Stützendurchmesser</translation>
     </message>
@@ -1182,70 +1482,89 @@
 <context>
     <name>CTreeDlg</name>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="24"/>
         <source>Edit tree</source>
         <translation>Baum bearbeiten</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="44"/>
         <source>Addtional free text</source>
         <translation>Zusätzlicher freier Text</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="61"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="70"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="71"/>
         <source>Catalog no</source>
         <translation>Katalognr.</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="72"/>
         <source>Price</source>
         <translation>Preis</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="73"/>
         <source>Parts per package</source>
         <translation>Teile pro Packung</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="74"/>
         <source>Units</source>
         <translation>Einheiten</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="80"/>
         <source>Tree type</source>
         <translation>Baumart</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="83"/>
         <source>Needle leaved tree</source>
         <translation>Nadelbaum</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="84"/>
         <source>Deciduous tree</source>
         <translation>Laubbaum</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="94"/>
         <source>Trunk</source>
         <translation>Stamm</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="99"/>
+        <location filename="../../ui/TreeDlg.cpp" line="112"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="100"/>
+        <location filename="../../ui/TreeDlg.cpp" line="113"/>
         <source>Radius</source>
         <translation>Radius</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="101"/>
         <source>Trunk color</source>
         <translation>Stammfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="107"/>
         <source>Top</source>
         <translation>Krone</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="114"/>
         <source>Top color</source>
         <translation>Kronenfarbe</translation>
     </message>
@@ -1253,10 +1572,12 @@
 <context>
     <name>CUnitsComboBox</name>
     <message>
+        <location filename="../../ui/UnitsComboBox.cpp" line="17"/>
         <source>mm</source>
         <translation>mm</translation>
     </message>
     <message>
+        <location filename="../../ui/UnitsComboBox.cpp" line="18"/>
         <source>inch</source>
         <translation>Zoll</translation>
     </message>

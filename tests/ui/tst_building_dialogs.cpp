@@ -807,21 +807,23 @@ void TestBuildingDialogs::tabEntersARadioGroupOnItsCheckedButton()
     element.m_roofOrientation = kRoofOrientation180;
     CBuildingElementDlg dialog;
     WhenModal([](QDialog& modal) {
+        modal.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&modal));
         Find<CColorButton>(modal, "roofColor")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), RoofButton(modal, kRoofLeanTo));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), RoofButton(modal, kRoofOrientation180));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), "x");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget(), RoofButton(modal, kRoofOrientation180));
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(modal.focusWidget(), RoofButton(modal, kRoofLeanTo));
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(modal.focusWidget(), RoofButton(modal, kRoofOrientation180));
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(modal.focusWidget()->objectName(), "x");
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(modal.focusWidget(), RoofButton(modal, kRoofOrientation180));
         // An arrow checks the next button, and Tab comes back to that one.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Down);
         QVERIFY(RoofButton(modal, kRoofOrientation270)->isChecked());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget(), RoofButton(modal, kRoofOrientation270));
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(modal.focusWidget(), RoofButton(modal, kRoofOrientation270));
     });
     dialog.Edit(element, fixture.building);
 }
