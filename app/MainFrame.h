@@ -125,7 +125,7 @@ private:
 
     void UpdateTitle();
     QString DocumentTitle() const;
-    // A modal dialog or a popup menu is open: the catalogue must stay as it is.
+    // A modal dialog is open: the catalogue must stay as it is.
     static bool DialogOpen();
     void PostPendingFileCheck();
     void OpenPendingFile();

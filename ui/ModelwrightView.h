@@ -84,8 +84,9 @@ private:
     CPartsManager* GetPartsManager() const;
     void UpdateButtons();
     void NewPart(EPartKind kind);
-    // Writes the whole catalogue to a file the user chooses; false when the user cancelled.
-    bool ExportPartsFile();
+    // Writes the whole catalogue to a file the user chooses; the file's path, or nothing when
+    // the user cancelled.
+    QString ExportPartsFile();
 
     CModelwrightDoc& m_document;
     const CProgramOptions& m_options;
