@@ -5,6 +5,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -18,6 +22,28 @@
 namespace {
 
 constexpr const char* kBookExtension = ".html";
+
+// Puts the help window on the side of the dialog with more room on its screen, narrowed to
+// that room, so that the dialog stays visible beside it.
+void PlaceBeside(QWidget& help, const QWidget& dialog)
+{
+    const QScreen* screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect taken = dialog.frameGeometry();
+    const QMargins frame(help.geometry().left() - help.frameGeometry().left(),
+        help.geometry().top() - help.frameGeometry().top(), help.frameGeometry().right() - help.geometry().right(),
+        help.frameGeometry().bottom() - help.geometry().bottom());
+    const int roomRight = room.right() - taken.right();
+    const int roomLeft = taken.left() - room.left();
+    const int width = std::max(std::min(help.width(), std::max(roomRight, roomLeft) - frame.left() - frame.right()),
+        help.minimumSizeHint().width());
+    const int height = std::min(help.height(), room.height() - frame.top() - frame.bottom());
+    help.resize(width, height);
+    const int left = roomRight >= roomLeft ? taken.right() + 1 + frame.left() : taken.left() - frame.right() - width;
+    help.move(left - frame.left(), std::max(room.top(), taken.top()));
+}
 
 }
 
@@ -80,12 +106,13 @@ QString CHelpBooks::FindBook(const QString& bookName) const
 CHelpWindow::CHelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_pBrowser(new QTextBrowser(this))
-    , m_pContents(new QPushButton(tr("&Contents"), this))
-    , m_pBack(new QPushButton(tr("&Back"), this))
-    , m_pForward(new QPushButton(tr("&Forward"), this))
+    , m_pContents(new QPushButton(this))
+    , m_pBack(new QPushButton(this))
+    , m_pForward(new QPushButton(this))
 {
-    setWindowTitle(tr("Modelwright Help"));
     setObjectName(QStringLiteral("HelpWindow"));
+    m_pBack->setObjectName(QStringLiteral("back"));
+    retranslateUi();
     // The help may stay open while the program ends; it does not keep the program running.
     setAttribute(Qt::WA_QuitOnClose, false);
     m_pBrowser->setOpenExternalLinks(true);
@@ -107,6 +134,26 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     connect(m_pBrowser, &QTextBrowser::backwardAvailable, m_pBack, &QPushButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QPushButton::setEnabled);
     resize(760, 640);
+}
+
+void CHelpWindow::retranslateUi()
+{
+    setWindowTitle(tr("Modelwright Help"));
+    m_pContents->setText(tr("&Contents"));
+    m_pBack->setText(tr("&Back"));
+    m_pForward->setText(tr("&Forward"));
+}
+
+void CHelpWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+QString CHelpWindow::Topic() const
+{
+    return m_pBrowser->source().fragment();
 }
 
 void CHelpWindow::ShowTopic(const QString& helpFile, const QString& topic)
@@ -138,7 +185,21 @@ void CHelpSystem::WinHelp(int languageId, const QString& topic)
         QMessageBox::warning(nullptr, tr("Modelwright"), tr("Cannot find the help file. Please reinstall."));
         return;
     }
+    const bool firstShown = !m_pWindow || !m_pWindow->isVisible();
     if (!m_pWindow)
         m_pWindow = std::make_unique<CHelpWindow>();
+    // Asked for from a dialog, the help stands beside it; the dialogs block only the windows
+    // beneath them, so the help stays usable.
+    if (const QWidget* dialog = QApplication::activeModalWidget(); dialog && firstShown)
+        PlaceBeside(*m_pWindow, *dialog);
     m_pWindow->ShowTopic(m_books.HelpFile(), topic);
+}
+
+void CHelpSystem::FollowLanguage(int languageId)
+{
+    if (!m_pWindow || !m_pWindow->isVisible())
+        return;
+    m_books.SelectHelpFile(languageId);
+    if (m_books.HelpFileExists())
+        m_pWindow->ShowTopic(m_books.HelpFile(), m_pWindow->Topic());
 }

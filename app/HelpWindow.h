@@ -43,8 +43,15 @@ public:
     // An empty topic shows the book from its contents.
     void ShowTopic(const QString& helpFile, const QString& topic);
     QTextBrowser* Browser() const { return m_pBrowser; }
+    // The topic shown now, empty at the contents.
+    QString Topic() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslateUi();
+
     QTextBrowser* m_pBrowser;
     QPushButton* m_pContents;
     QPushButton* m_pBack;
@@ -60,6 +67,8 @@ public:
     ~CHelpSystem() override;
 
     void WinHelp(int languageId, const QString& topic);
+    // An open help window changes to the language's book at the topic it shows.
+    void FollowLanguage(int languageId);
     QString SelectHelpFile(int languageId) { return m_books.SelectHelpFile(languageId); }
     CHelpWindow* Window() const { return m_pWindow.get(); }
     const CHelpBooks& Books() const { return m_books; }

@@ -341,6 +341,8 @@ void CMainFrame::retranslateUi()
     set(m_aboutAction, tr("&About Modelwright..."), tr("Show the program's version and copyright"));
     UpdateRecentFileActions();
     UpdateTitle();
+    // The idle text is shown again in the new language.
+    statusBar()->clearMessage();
     OnStatusMessageChanged(statusBar()->currentMessage());
     UpdateLockPanes();
 }
@@ -357,6 +359,12 @@ void CMainFrame::UpdateUndoRedoTexts()
     };
     set(m_undoAction, tr("&Undo"), tr("&Undo %1"), history->undoText(), tr("Take back the last change"));
     set(m_redoAction, tr("&Redo"), tr("&Redo %1"), history->redoText(), tr("Make the change taken back again"));
+}
+
+QString CMainFrame::DocumentTitle() const
+{
+    // A catalogue never saved is named in the interface language.
+    return m_document.GetPathName().empty() ? tr("Untitled") : QString::fromStdString(m_document.GetTitle());
 }
 
 void CMainFrame::changeEvent(QEvent* event)
@@ -383,7 +391,7 @@ void CMainFrame::OnPartsFileExported(const QString& path, int partCount)
 
 void CMainFrame::UpdateTitle()
 {
-    setWindowTitle(tr("%1[*] - %2").arg(QString::fromStdString(m_document.GetTitle()), tr("Winrail Modelwright")));
+    setWindowTitle(tr("%1[*] - %2").arg(DocumentTitle(), tr("Winrail Modelwright")));
     setWindowFilePath(PathText(m_document.GetPathName()));
     setWindowModified(m_document.IsModified());
 }
@@ -404,7 +412,7 @@ bool CMainFrame::SaveModified()
 
 QMessageBox::StandardButton CMainFrame::AskSaveChanges()
 {
-    const QString name = m_document.GetPathName().empty() ? QString::fromStdString(m_document.GetTitle())
+    const QString name = m_document.GetPathName().empty() ? DocumentTitle()
                                                           : QDir::toNativeSeparators(PathText(m_document.GetPathName()));
     return QMessageBox::question(this, tr("Winrail Modelwright"), tr("Save changes to %1?").arg(name),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
@@ -539,7 +547,7 @@ QString CMainFrame::AskSavePath()
     dialog.setNameFilters({tr("Winrail Object Files (*.wo3)"), tr("All Files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("wo3"));
     if (m_document.GetPathName().empty())
-        dialog.selectFile(QString::fromStdString(m_document.GetTitle()));
+        dialog.selectFile(DocumentTitle());
     else
         dialog.selectFile(PathText(m_document.GetPathName()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -773,8 +781,29 @@ void CMainFrame::OnOptions()
 
 QString CMainFrame::HelpTopicOf(const QWidget* widget)
 {
-    const QWidget* window = widget ? widget->window() : nullptr;
-    return window ? window->objectName() : QString();
+    // Controls with a topic of their own; any other control is told by the form or window
+    // it stands in.
+    static const std::pair<const char*, const char*> kControlTopics[] = {
+        {"editHeader", "HeaderDlg"},
+        {"newTree", "TreeDlg"},
+        {"newBuilding", "BuildingDlg"},
+        {"newPlatform", "PlatformDlg"},
+        {"export", "export"},
+        {"exportAndCompile", "export"},
+        {"ModelwrightView", "ModelwrightView"},
+    };
+    for (const QWidget* control = widget; control; control = control->parentWidget()) {
+        if (control->inherits("CColorButton"))
+            return QStringLiteral("colors");
+        if (control->inherits("CUnitsComboBox"))
+            return QStringLiteral("units");
+        for (const auto& [name, topic] : kControlTopics)
+            if (control->objectName() == QLatin1String(name))
+                return QString::fromLatin1(topic);
+        if (control->isWindow())
+            return control->objectName();
+    }
+    return QString();
 }
 
 void CMainFrame::OnHelp()
@@ -821,7 +850,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
-        // The click names the window it landed on and goes no further.
+        // The window system's window sees the click first; the control under it names the topic.
+        if (!watched->isWidgetType())
+            return false;
+        // The click names the control it landed on and goes no further.
         const QString topic = HelpTopicOf(qobject_cast<QWidget*>(watched));
         EndContextHelp();
         emit helpRequested(topic);

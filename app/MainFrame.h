@@ -137,6 +137,7 @@ private:
     void UpdateUndoRedoTexts();
 
     void UpdateTitle();
+    QString DocumentTitle() const;
     // A modal dialog is open: the catalogue must stay as it is.
     static bool DialogOpen();
     void PostPendingFileCheck();

@@ -111,7 +111,9 @@ int CModelwrightApp::ApplyLanguageOption()
 {
     if (!m_pOptions || m_pOptions->m_language == m_languages.CurrentLanguage())
         return -1;
-    return LoadLanguageDll(m_pOptions->m_language);
+    const int loaded = LoadLanguageDll(m_pOptions->m_language);
+    m_help.FollowLanguage(m_pOptions->m_language);
+    return loaded;
 }
 
 void CModelwrightApp::StartSplash(const COptionCommandLineInfo& commandLine)

@@ -2,14 +2,12 @@
 
 #include "model/Building.h"
 #include "ui/BuildingElementDlg.h"
-#include "ui/ControlIds.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
 #include "ui/ObjectListBox.h"
 #include "ui/UnitsComboBox.h"
 
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,126 +17,79 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int kElementListId = 1141;
-constexpr int kNewElementId = 1142;
-constexpr int kEditElementId = 1143;
-constexpr int kDeleteElementId = 1144;
-
-} // namespace
-
 CBuildingDlg::CBuildingDlg(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("BuildingDlg");
-    m_freeTextGroup = new QGroupBox(this);
-    m_freeTextEdit = new QPlainTextEdit(m_freeTextGroup);
-    m_freeTextEdit->setTabChangesFocus(true);
-    SetControlId(*m_freeTextEdit, kFreeTextId);
-    auto* freeTextLayout = new QVBoxLayout(m_freeTextGroup);
-    freeTextLayout->addWidget(m_freeTextEdit);
+    setWindowTitle(tr("Building edit dialog"));
+    setWindowModality(Qt::WindowModal);
 
-    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
-    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* freeTextGroup = new QGroupBox(tr("Free text after last element"));
+    m_freeText = Named(new QPlainTextEdit, "freeText");
+    m_freeText->setTabChangesFocus(true);
+    auto* freeTextLayout = new QVBoxLayout(freeTextGroup);
+    freeTextLayout->addWidget(m_freeText);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* bottomRow = new QHBoxLayout;
-    bottomRow->addWidget(m_freeTextGroup, 1);
-    bottomRow->addWidget(m_buttons, 0, Qt::AlignBottom);
+    bottomRow->addWidget(freeTextGroup, 1);
+    bottomRow->addWidget(buttons, 0, Qt::AlignBottom);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateHeaderGroup());
     layout->addWidget(CreateElementsGroup(), 1);
     layout->addLayout(bottomRow);
 
-    connect(m_elementList, &QListWidget::itemSelectionChanged, this, &CBuildingDlg::UpdateControls);
-    connect(m_newButton, &QPushButton::clicked, this, &CBuildingDlg::OnNewElement);
-    connect(m_editButton, &QPushButton::clicked, this, &CBuildingDlg::OnEditElement);
-    connect(m_deleteButton, &QPushButton::clicked, this, &CBuildingDlg::OnDeleteElement);
+    connect(m_elements, &QListWidget::itemSelectionChanged, this, &CBuildingDlg::UpdateControls);
+    connect(m_newElement, &QPushButton::clicked, this, &CBuildingDlg::OnNewElement);
+    connect(m_editElement, &QPushButton::clicked, this, &CBuildingDlg::OnEditElement);
+    connect(m_deleteElement, &QPushButton::clicked, this, &CBuildingDlg::OnDeleteElement);
 
-    SetTabChain({m_descriptionEdit, m_catalogNoEdit, m_priceEdit, m_partsPerPackageEdit, m_unitsCombo, m_elementList,
-        m_newButton, m_editButton, m_deleteButton, m_freeTextEdit, OkButton(),
-        m_buttons->button(QDialogButtonBox::Cancel)});
-    retranslateUi();
+    ConnectListKeys(*m_elements, [this] { OnEditElement(); }, [this] { OnDeleteElement(); });
+
+    SetTabChain({m_description, m_catalogNo, m_price, m_partsPerPackage, m_units, m_elements, m_newElement,
+        m_editElement, m_deleteElement, m_freeText, buttons->button(QDialogButtonBox::Ok),
+        buttons->button(QDialogButtonBox::Cancel)});
     UpdateControls();
 }
 
-QGroupBox* CBuildingDlg::CreateHeaderGroup()
+QWidget* CBuildingDlg::CreateHeaderGroup()
 {
-    m_headerGroup = new QGroupBox(this);
-    m_descriptionLabel = new QLabel(m_headerGroup);
-    m_catalogNoLabel = new QLabel(m_headerGroup);
-    m_priceLabel = new QLabel(m_headerGroup);
-    m_partsPerPackageLabel = new QLabel(m_headerGroup);
-    m_unitsLabel = new QLabel(m_headerGroup);
-    m_descriptionEdit = new QLineEdit(m_headerGroup);
-    SetControlId(*m_descriptionEdit, kDescriptionId);
-    m_catalogNoEdit = new QLineEdit(m_headerGroup);
-    SetControlId(*m_catalogNoEdit, kCatalogNoId);
-    m_priceEdit = NewDigitsEdit(m_headerGroup, kPriceId);
-    m_partsPerPackageEdit = NewDigitsEdit(m_headerGroup, kPartsPerPackageId);
-    m_unitsCombo = new CUnitsComboBox(m_headerGroup);
-    SetControlId(*m_unitsCombo, kUnitsId);
-    m_descriptionLabel->setBuddy(m_descriptionEdit);
-    m_catalogNoLabel->setBuddy(m_catalogNoEdit);
-    m_priceLabel->setBuddy(m_priceEdit);
-    m_partsPerPackageLabel->setBuddy(m_partsPerPackageEdit);
-    m_unitsLabel->setBuddy(m_unitsCombo);
+    auto* group = new QGroupBox(tr("Header information"));
+    m_description = Named(new QLineEdit, "description");
+    m_catalogNo = Named(new QLineEdit, "catalogNo");
+    m_price = NewDigitsEdit("price");
+    m_partsPerPackage = NewDigitsEdit("partsPerPackage");
+    m_units = Named(new CUnitsComboBox, "units");
 
-    auto* grid = new QGridLayout(m_headerGroup);
-    grid->addWidget(m_descriptionLabel, 0, 0);
-    grid->addWidget(m_descriptionEdit, 0, 1, 1, 4);
-    grid->addWidget(m_catalogNoLabel, 1, 0);
-    grid->addWidget(m_catalogNoEdit, 1, 1);
-    grid->addWidget(m_priceLabel, 1, 3);
-    grid->addWidget(m_priceEdit, 1, 4);
-    grid->addWidget(m_unitsLabel, 2, 0);
-    grid->addWidget(m_unitsCombo, 2, 1);
-    grid->addWidget(m_partsPerPackageLabel, 2, 3);
-    grid->addWidget(m_partsPerPackageEdit, 2, 4);
+    auto* grid = new QGridLayout(group);
+    const auto addField = [grid](const QString& text, QWidget* field, int row, int column, int span = 1) {
+        auto* label = new QLabel(text);
+        label->setBuddy(field);
+        grid->addWidget(label, row, column);
+        grid->addWidget(field, row, column + 1, 1, span);
+    };
+    addField(tr("Description"), m_description, 0, 0, 4);
+    addField(tr("Catalog no"), m_catalogNo, 1, 0);
+    addField(tr("Price"), m_price, 1, 3);
+    addField(tr("Units"), m_units, 2, 0);
+    addField(tr("Parts per package"), m_partsPerPackage, 2, 3);
     grid->setColumnStretch(2, 1);
-    return m_headerGroup;
+    return group;
 }
 
-QGroupBox* CBuildingDlg::CreateElementsGroup()
+QWidget* CBuildingDlg::CreateElementsGroup()
 {
-    m_elementsGroup = new QGroupBox(this);
-    m_elementList = new CObjectListBox(m_elementsGroup);
-    SetControlId(*m_elementList, kElementListId);
-    m_newButton = NewListButton(m_elementsGroup, kNewElementId);
-    m_editButton = NewListButton(m_elementsGroup, kEditElementId);
-    m_deleteButton = NewListButton(m_elementsGroup, kDeleteElementId);
-    LayOutListWithButtons(*m_elementsGroup, *m_elementList, {m_newButton, m_editButton, m_deleteButton});
-    return m_elementsGroup;
-}
-
-void CBuildingDlg::retranslateUi()
-{
-    setWindowTitle(tr("Building edit dialog"));
-    m_headerGroup->setTitle(tr("Header information"));
-    m_descriptionLabel->setText(tr("Description"));
-    m_catalogNoLabel->setText(tr("Catalog no"));
-    m_priceLabel->setText(tr("Price"));
-    m_partsPerPackageLabel->setText(tr("Parts per package"));
-    m_unitsLabel->setText(tr("Units"));
-    m_elementsGroup->setTitle(tr("Building elements"));
-    m_newButton->setText(tr("New ..."));
-    m_editButton->setText(tr("Edit ..."));
-    m_deleteButton->setText(tr("Delete"));
-    m_freeTextGroup->setTitle(tr("Free text after last element"));
-}
-
-void CBuildingDlg::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslateUi();
-    QDialog::changeEvent(event);
-}
-
-QPushButton* CBuildingDlg::OkButton() const
-{
-    return m_buttons->button(QDialogButtonBox::Ok);
+    auto* group = new QGroupBox(tr("Building elements"));
+    m_elements = Named(new CObjectListBox, "elements");
+    m_newElement = NewListButton(tr("New ..."), "newElement");
+    m_editElement = NewListButton(tr("Edit ..."), "editElement");
+    m_deleteElement = NewListButton(tr("Delete"), "deleteElement");
+    LayOutListWithButtons(*group, *m_elements, {m_newElement, m_editElement, m_deleteElement});
+    return group;
 }
 
 bool CBuildingDlg::Edit(CNamedObject& object, CObjectManager&)
@@ -150,43 +101,46 @@ bool CBuildingDlg::Edit(CNamedObject& object, CObjectManager&)
 bool CBuildingDlg::EditBuilding(CBuilding& building)
 {
     m_pBuilding = &building;
-    LoadBuilding(building);
+    LoadBuilding();
     const bool accepted = exec() == QDialog::Accepted;
     if (accepted)
-        StoreBuilding(building);
-    m_elementList->ClearEntries();
+        StoreBuilding();
+    m_elements->ClearEntries();
     m_pBuilding = nullptr;
     return accepted;
 }
 
-void CBuildingDlg::LoadBuilding(const CBuilding& building)
+void CBuildingDlg::LoadBuilding()
 {
-    m_elementList->FillFromList(building);
-    m_descriptionEdit->setText(QString::fromStdString(building.m_name));
-    m_catalogNoEdit->setText(QString::fromStdString(building.m_catalogNo));
-    m_freeTextEdit->setPlainText(QString::fromStdString(building.m_freeText));
-    m_partsPerPackageEdit->SetValue(building.m_partsPerPackage);
-    m_priceEdit->setText(QString::fromStdString(building.m_price));
-    m_unitsCombo->Fill(building.m_units);
+    const CBuilding& building = *m_pBuilding;
+    m_elements->FillFromList(building);
+    m_description->setText(QString::fromStdString(building.m_name));
+    m_catalogNo->setText(QString::fromStdString(building.m_catalogNo));
+    m_freeText->setPlainText(QString::fromStdString(building.m_freeText));
+    m_partsPerPackage->SetValue(building.m_partsPerPackage);
+    m_price->setText(QString::fromStdString(building.m_price));
+    m_units->Fill(building.m_units);
+    m_description->setFocus();
     UpdateControls();
 }
 
-void CBuildingDlg::StoreBuilding(CBuilding& building) const
+void CBuildingDlg::StoreBuilding()
 {
-    building.m_name = m_descriptionEdit->text().toStdString();
-    building.m_catalogNo = CatalogNoFromText(m_catalogNoEdit->text());
-    building.m_freeText = m_freeTextEdit->toPlainText().toStdString();
-    building.m_partsPerPackage = m_partsPerPackageEdit->GetValue();
-    building.m_price = PriceFromText(m_priceEdit->text());
-    building.m_units = m_unitsCombo->GetUnits();
+    CBuilding& building = *m_pBuilding;
+    building.m_name = m_description->text().toStdString();
+    building.m_catalogNo = CatalogNoFromText(m_catalogNo->text());
+    building.m_freeText = m_freeText->toPlainText().toStdString();
+    building.m_partsPerPackage = m_partsPerPackage->GetValue();
+    building.m_price = PriceFromText(m_price->text());
+    building.m_units = m_units->GetUnits();
 }
 
 void CBuildingDlg::UpdateControls()
 {
-    const bool elementSelected = m_elementList->GetSelectedObject() != nullptr;
-    m_editButton->setEnabled(elementSelected);
-    m_deleteButton->setEnabled(elementSelected);
-    m_newButton->setEnabled(m_pBuilding != nullptr);
+    const bool elementSelected = m_elements->GetSelectedObject() != nullptr;
+    m_editElement->setEnabled(elementSelected);
+    m_deleteElement->setEnabled(elementSelected);
+    m_newElement->setEnabled(m_pBuilding != nullptr);
 }
 
 void CBuildingDlg::OnNewElement()
@@ -198,22 +152,23 @@ void CBuildingDlg::OnNewElement()
     std::unique_ptr<CNamedObject> element = std::make_unique<CBuildingElement>();
     CNamedObject* added = element.get();
     if (m_pBuilding->NewObject(element, dialog)) {
-        m_elementList->AddAndSelect(added);
+        m_elements->AddAndSelect(added);
         ReportChanged();
-    }
+    } else
+        m_elements->SelectIndex(-1);
     UpdateControls();
 }
 
 void CBuildingDlg::OnEditElement()
 {
-    CNamedObject* element = m_elementList->GetSelectedObject();
+    CNamedObject* element = m_elements->GetSelectedObject();
     if (!m_pBuilding || !element)
         return;
     CBuildingElementDlg dialog(this);
     dialog.OnChanged([this] { ReportChanged(); });
     if (m_pBuilding->EditObject(*element, dialog)) {
         element->SetDefaultName();
-        m_elementList->RefreshSelected();
+        m_elements->RefreshSelected();
         ReportChanged();
     }
     UpdateControls();
@@ -221,10 +176,10 @@ void CBuildingDlg::OnEditElement()
 
 void CBuildingDlg::OnDeleteElement()
 {
-    CNamedObject* element = m_elementList->GetSelectedObject();
+    CNamedObject* element = m_elements->GetSelectedObject();
     if (!m_pBuilding || !element)
         return;
-    m_elementList->DeleteSelected();
+    m_elements->DeleteSelected();
     m_pBuilding->Delete(element);
     ReportChanged();
     UpdateControls();

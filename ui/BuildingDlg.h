@@ -8,9 +8,6 @@ class CBuilding;
 class CNumericEdit;
 class CObjectListBox;
 class CUnitsComboBox;
-class QDialogButtonBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -28,52 +25,25 @@ public:
     bool Edit(CNamedObject& object, CObjectManager& owner) override;
     bool EditBuilding(CBuilding& building);
 
-    QLineEdit* DescriptionEdit() const { return m_descriptionEdit; }
-    QLineEdit* CatalogNoEdit() const { return m_catalogNoEdit; }
-    CNumericEdit* PriceEdit() const { return m_priceEdit; }
-    CNumericEdit* PartsPerPackageEdit() const { return m_partsPerPackageEdit; }
-    CUnitsComboBox* UnitsCombo() const { return m_unitsCombo; }
-    CObjectListBox* ElementList() const { return m_elementList; }
-    QPushButton* NewButton() const { return m_newButton; }
-    QPushButton* EditButton() const { return m_editButton; }
-    QPushButton* DeleteButton() const { return m_deleteButton; }
-    QPlainTextEdit* FreeTextEdit() const { return m_freeTextEdit; }
-    QPushButton* OkButton() const;
-
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    QGroupBox* CreateHeaderGroup();
-    QGroupBox* CreateElementsGroup();
-    void retranslateUi();
-
-    void LoadBuilding(const CBuilding& building);
-    void StoreBuilding(CBuilding& building) const;
+    QWidget* CreateHeaderGroup();
+    QWidget* CreateElementsGroup();
+    void LoadBuilding();
+    void StoreBuilding();
     void UpdateControls();
     void OnNewElement();
     void OnEditElement();
     void OnDeleteElement();
 
     CBuilding* m_pBuilding = nullptr;
-
-    QGroupBox* m_headerGroup;
-    QLabel* m_descriptionLabel;
-    QLabel* m_catalogNoLabel;
-    QLabel* m_priceLabel;
-    QLabel* m_partsPerPackageLabel;
-    QLabel* m_unitsLabel;
-    QLineEdit* m_descriptionEdit;
-    QLineEdit* m_catalogNoEdit;
-    CNumericEdit* m_priceEdit;
-    CNumericEdit* m_partsPerPackageEdit;
-    CUnitsComboBox* m_unitsCombo;
-    QGroupBox* m_elementsGroup;
-    CObjectListBox* m_elementList;
-    QPushButton* m_newButton;
-    QPushButton* m_editButton;
-    QPushButton* m_deleteButton;
-    QGroupBox* m_freeTextGroup;
-    QPlainTextEdit* m_freeTextEdit;
-    QDialogButtonBox* m_buttons;
+    QLineEdit* m_description;
+    QLineEdit* m_catalogNo;
+    CNumericEdit* m_price;
+    CNumericEdit* m_partsPerPackage;
+    CUnitsComboBox* m_units;
+    CObjectListBox* m_elements;
+    QPushButton* m_newElement;
+    QPushButton* m_editElement;
+    QPushButton* m_deleteElement;
+    QPlainTextEdit* m_freeText;
 };

@@ -4,14 +4,12 @@
 #include "model/Decoration.h"
 #include "ui/BuildingPictures.h"
 #include "ui/ColorButton.h"
-#include "ui/ControlIds.h"
 #include "ui/DecorationPreview.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,35 +22,43 @@
 
 namespace {
 
-constexpr int kXId = 1048;
-constexpr int kZId = 1056;
-constexpr int kWidthId = 1063;
-constexpr int kHeightId = 1064;
-constexpr int kMainColorId = 1069;
-constexpr int kInnerColorId = 1070;
-constexpr int kSquareTopIconId = 1074;
-constexpr int kArchedTopIconId = 1075;
-constexpr int kPreviewId = 1084;
-
-struct SWindowCountButton {
-    int id;
-    int windowCount;
+struct SChoiceButton {
+    int code;
+    const char* objectName;
     const char* label;
 };
-constexpr SWindowCountButton kWindowCountButtons[] = {
-    {1079, 1, QT_TRANSLATE_NOOP("CDecorationDlg", "1 window")},
-    {1080, 2, QT_TRANSLATE_NOOP("CDecorationDlg", "2 windows")},
-    {1081, 4, QT_TRANSLATE_NOOP("CDecorationDlg", "4 windows")},
-    {1082, 6, QT_TRANSLATE_NOOP("CDecorationDlg", "6 windows")},
-    {1083, 8, QT_TRANSLATE_NOOP("CDecorationDlg", "8 windows")},
+constexpr SChoiceButton kWallButtons[] = {
+    {kWallFront, "wallFront", QT_TRANSLATE_NOOP("CDecorationDlg", "Front")},
+    {kWallRear, "wallRear", QT_TRANSLATE_NOOP("CDecorationDlg", "Rear")},
+    {kWallLeft, "wallLeft", QT_TRANSLATE_NOOP("CDecorationDlg", "Left side")},
+    {kWallRight, "wallRight", QT_TRANSLATE_NOOP("CDecorationDlg", "Right side")},
+};
+constexpr SChoiceButton kSubtypeButtons[] = {
+    {kDecorationDoor, "door", QT_TRANSLATE_NOOP("CDecorationDlg", "Door")},
+    {kDecorationDoorWithWindow, "doorWithWindow", QT_TRANSLATE_NOOP("CDecorationDlg", "Door with window")},
+    {kDecorationWindow, "window", QT_TRANSLATE_NOOP("CDecorationDlg", "Window")},
+};
+// The group's ids are the pane counts themselves.
+constexpr SChoiceButton kWindowCountButtons[] = {
+    {1, "windows1", QT_TRANSLATE_NOOP("CDecorationDlg", "1 window")},
+    {2, "windows2", QT_TRANSLATE_NOOP("CDecorationDlg", "2 windows")},
+    {4, "windows4", QT_TRANSLATE_NOOP("CDecorationDlg", "4 windows")},
+    {6, "windows6", QT_TRANSLATE_NOOP("CDecorationDlg", "6 windows")},
+    {8, "windows8", QT_TRANSLATE_NOOP("CDecorationDlg", "8 windows")},
 };
 constexpr int kDefaultWindowCount = 1;
 
-QLabel* NewIconLabel(QWidget* parent, int mainType, int id)
+QRadioButton* AddRadio(QButtonGroup& group, const SChoiceButton& choice)
 {
-    auto* label = new QLabel(parent);
+    auto* button = Named(new QRadioButton(CDecorationDlg::tr(choice.label)), choice.objectName);
+    group.addButton(button, choice.code);
+    return button;
+}
+
+QLabel* NewDoorPicture(int mainType, const char* name)
+{
+    auto* label = Named(new QLabel, name);
     label->setPixmap(DoorIcon(mainType));
-    SetControlId(*label, id);
     return label;
 }
 
@@ -68,23 +74,25 @@ CDecorationDlg::CDecorationDlg(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("DecorationDlg");
-    m_descriptionLabel = new QLabel(this);
-    m_descriptionEdit = new QLineEdit(this);
-    SetControlId(*m_descriptionEdit, kDescriptionId);
-    m_descriptionLabel->setBuddy(m_descriptionEdit);
+    setWindowTitle(tr("Decorations edit dialog"));
+    setWindowModality(Qt::WindowModal);
 
-    m_previewLabel = new QLabel(this);
-    m_preview = new CDecorationPreview(this);
-    SetControlId(*m_preview, kPreviewId);
+    m_description = Named(new QLineEdit, "description");
+    auto* descriptionLabel = new QLabel(tr("Description"));
+    descriptionLabel->setBuddy(m_description);
+
+    auto* previewLabel = new QLabel(tr("Preview"));
+    m_preview = Named(new CDecorationPreview, "preview");
     connect(m_preview, &CDecorationPreview::clicked, m_preview, &CDecorationPreview::RedrawNow);
 
-    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
-    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal);
+    m_okButton = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* descriptionRow = new QHBoxLayout;
-    descriptionRow->addWidget(m_descriptionLabel);
-    descriptionRow->addWidget(m_descriptionEdit, 1);
+    descriptionRow->addWidget(descriptionLabel);
+    descriptionRow->addWidget(m_description, 1);
 
     auto* leftColumn = new QVBoxLayout;
     leftColumn->addWidget(CreatePositionGroup());
@@ -95,7 +103,7 @@ CDecorationDlg::CDecorationDlg(QWidget* parent)
     middleColumn->addWidget(CreateColorsGroup());
 
     auto* previewColumn = new QVBoxLayout;
-    previewColumn->addWidget(m_previewLabel);
+    previewColumn->addWidget(previewLabel);
     previewColumn->addWidget(m_preview);
     previewColumn->addStretch(1);
 
@@ -105,185 +113,105 @@ CDecorationDlg::CDecorationDlg(QWidget* parent)
     grid->addLayout(middleColumn, 1, 1);
     grid->addWidget(CreateTypesFrame(), 0, 2, 3, 1);
     grid->addLayout(previewColumn, 0, 3, 3, 1);
-    grid->addWidget(m_buttons, 2, 0, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+    grid->addWidget(buttons, 2, 0, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
 
-    connect(m_widthEdit, &QLineEdit::textChanged, this, &CDecorationDlg::UpdateOkButton);
-    connect(m_heightEdit, &QLineEdit::textChanged, this, &CDecorationDlg::UpdateOkButton);
-    for (QButtonGroup* group : {m_wallGroup, m_mainTypeGroup, m_subtypeGroup, m_windowCountGroup})
+    connect(m_width, &QLineEdit::textChanged, this, &CDecorationDlg::UpdateOkButton);
+    connect(m_height, &QLineEdit::textChanged, this, &CDecorationDlg::UpdateOkButton);
+    for (QButtonGroup* group : {m_wall, m_mainType, m_subtype, m_windowCount})
         connect(group, &QButtonGroup::idClicked, this, [this] {
             UpdatePreview();
             UpdateOkButton();
         });
-    for (CColorButton* button : {m_mainColorButton, m_innerColorButton}) {
+    for (CColorButton* button : {m_mainColor, m_innerColor}) {
         connect(button, &CColorButton::SelChange, this, &CDecorationDlg::UpdatePreview);
         connect(button, &CColorButton::SelEndOk, this, &CDecorationDlg::UpdatePreview);
         connect(button, &CColorButton::SelEndCancel, this, &CDecorationDlg::UpdatePreview);
     }
 
-    SetTabChain({m_descriptionEdit, m_xEdit, m_zEdit, m_widthEdit, m_heightEdit, m_wallGroup->button(kWallFront),
-        m_mainColorButton, m_innerColorButton, m_mainTypeGroup->button(kDecorationBaseA),
-        m_subtypeGroup->button(kDecorationDoor), m_windowCountGroup->button(kDefaultWindowCount), OkButton(),
-        m_buttons->button(QDialogButtonBox::Cancel)});
-    retranslateUi();
+    SetTabChain({m_description, m_x, m_z, m_width, m_height, m_wall->button(kWallFront), m_mainColor, m_innerColor,
+        m_mainType->button(kDecorationBaseA), m_subtype->button(kDecorationDoor),
+        m_windowCount->button(kDefaultWindowCount), m_okButton, buttons->button(QDialogButtonBox::Cancel)});
+    for (QButtonGroup* group : {m_wall, m_mainType, m_subtype, m_windowCount})
+        TabToCheckedButton(*group);
     UpdateOkButton();
 }
 
-QGroupBox* CDecorationDlg::CreatePositionGroup()
+QWidget* CDecorationDlg::CreatePositionGroup()
 {
-    m_positionGroup = new QGroupBox(this);
-    m_positionText = new QLabel(m_positionGroup);
-    m_positionText->setWordWrap(true);
-    m_xLabel = new QLabel(m_positionGroup);
-    m_zLabel = new QLabel(m_positionGroup);
-    m_xEdit = NewDigitsEdit(m_positionGroup, kXId);
-    m_zEdit = NewDigitsEdit(m_positionGroup, kZId);
-    m_xLabel->setBuddy(m_xEdit);
-    m_zLabel->setBuddy(m_zEdit);
-    auto* layout = new QFormLayout(m_positionGroup);
-    layout->addRow(m_positionText);
-    layout->addRow(m_xLabel, m_xEdit);
-    layout->addRow(m_zLabel, m_zEdit);
-    return m_positionGroup;
+    auto* group = new QGroupBox(tr("Position"));
+    auto* positionText = new QLabel(tr("Position relative to lower left corner of the wall"));
+    positionText->setWordWrap(true);
+    m_x = NewDigitsEdit("x");
+    m_z = NewDigitsEdit("z");
+    auto* form = new QFormLayout(group);
+    form->addRow(positionText);
+    form->addRow(tr("X:"), m_x);
+    form->addRow(tr("Z:"), m_z);
+    return group;
 }
 
-QGroupBox* CDecorationDlg::CreateSizeGroup()
+QWidget* CDecorationDlg::CreateSizeGroup()
 {
-    m_sizeGroup = new QGroupBox(this);
-    m_widthLabel = new QLabel(m_sizeGroup);
-    m_heightLabel = new QLabel(m_sizeGroup);
-    m_widthEdit = NewDigitsEdit(m_sizeGroup, kWidthId);
-    m_heightEdit = NewDigitsEdit(m_sizeGroup, kHeightId);
-    m_widthLabel->setBuddy(m_widthEdit);
-    m_heightLabel->setBuddy(m_heightEdit);
-    auto* layout = new QFormLayout(m_sizeGroup);
-    layout->addRow(m_widthLabel, m_widthEdit);
-    layout->addRow(m_heightLabel, m_heightEdit);
-    return m_sizeGroup;
+    auto* group = new QGroupBox(tr("Size"));
+    m_width = NewDigitsEdit("width");
+    m_height = NewDigitsEdit("height");
+    auto* form = new QFormLayout(group);
+    form->addRow(tr("Width"), m_width);
+    form->addRow(tr("Height"), m_height);
+    return group;
 }
 
-QRadioButton* CDecorationDlg::AddRadio(QButtonGroup& group, int id, int code)
+QWidget* CDecorationDlg::CreateWallGroup()
 {
-    auto* button = new QRadioButton(this);
-    SetControlId(*button, id);
-    group.addButton(button, code);
-    return button;
+    auto* group = new QGroupBox(tr("Which wall?"));
+    m_wall = Named(new QButtonGroup(this), "wall");
+    auto* layout = new QVBoxLayout(group);
+    for (const SChoiceButton& wall : kWallButtons)
+        layout->addWidget(AddRadio(*m_wall, wall));
+    return group;
 }
 
-QGroupBox* CDecorationDlg::CreateWallGroup()
+QWidget* CDecorationDlg::CreateColorsGroup()
 {
-    m_wallGroupBox = new QGroupBox(this);
-    m_wallGroup = new QButtonGroup(this);
-    auto* layout = new QVBoxLayout(m_wallGroupBox);
-    for (const int wall : {kWallFront, kWallRear, kWallLeft, kWallRight})
-        layout->addWidget(AddRadio(*m_wallGroup, wall, wall));
-    return m_wallGroupBox;
+    auto* group = new QGroupBox(tr("Colors"));
+    m_mainColor = Named(new CColorButton, "mainColor");
+    m_innerColor = Named(new CColorButton, "innerColor");
+    auto* form = new QFormLayout(group);
+    form->addRow(tr("Main color"), m_mainColor);
+    form->addRow(tr("Inner color"), m_innerColor);
+    return group;
 }
 
-QGroupBox* CDecorationDlg::CreateColorsGroup()
+QWidget* CDecorationDlg::CreateTypesFrame()
 {
-    m_colorsGroup = new QGroupBox(this);
-    m_mainColorLabel = new QLabel(m_colorsGroup);
-    m_innerColorLabel = new QLabel(m_colorsGroup);
-    m_mainColorButton = new CColorButton(m_colorsGroup);
-    m_innerColorButton = new CColorButton(m_colorsGroup);
-    SetControlId(*m_mainColorButton, kMainColorId);
-    SetControlId(*m_innerColorButton, kInnerColorId);
-    m_mainColorLabel->setBuddy(m_mainColorButton);
-    m_innerColorLabel->setBuddy(m_innerColorButton);
-    auto* layout = new QFormLayout(m_colorsGroup);
-    layout->addRow(m_mainColorLabel, m_mainColorButton);
-    layout->addRow(m_innerColorLabel, m_innerColorButton);
-    return m_colorsGroup;
-}
+    auto* frame = new QGroupBox(tr("Types"));
 
-QGroupBox* CDecorationDlg::CreateTypesFrame()
-{
-    m_typesFrame = new QGroupBox(this);
+    auto* mainTypeBox = new QGroupBox(tr("Main type"));
+    m_mainType = Named(new QButtonGroup(this), "mainType");
+    auto* mainTypeLayout = new QGridLayout(mainTypeBox);
+    mainTypeLayout->addWidget(AddRadio(*m_mainType, {kDecorationBaseA, "baseA", QT_TR_NOOP("Base A")}), 0, 0);
+    mainTypeLayout->addWidget(NewDoorPicture(kDecorationBaseA, "squareTopPicture"), 0, 1);
+    mainTypeLayout->addWidget(AddRadio(*m_mainType, {kDecorationBaseB, "baseB", QT_TR_NOOP("Base B")}), 1, 0);
+    mainTypeLayout->addWidget(NewDoorPicture(kDecorationBaseB, "archedTopPicture"), 1, 1);
 
-    m_mainTypeGroupBox = new QGroupBox(m_typesFrame);
-    m_mainTypeGroup = new QButtonGroup(this);
-    auto* mainTypeLayout = new QGridLayout(m_mainTypeGroupBox);
-    mainTypeLayout->addWidget(AddRadio(*m_mainTypeGroup, kDecorationBaseA, kDecorationBaseA), 0, 0);
-    mainTypeLayout->addWidget(NewIconLabel(m_mainTypeGroupBox, kDecorationBaseA, kSquareTopIconId), 0, 1);
-    mainTypeLayout->addWidget(AddRadio(*m_mainTypeGroup, kDecorationBaseB, kDecorationBaseB), 1, 0);
-    mainTypeLayout->addWidget(NewIconLabel(m_mainTypeGroupBox, kDecorationBaseB, kArchedTopIconId), 1, 1);
+    auto* subtypeBox = new QGroupBox(tr("Subtype"));
+    m_subtype = Named(new QButtonGroup(this), "subtype");
+    auto* subtypeLayout = new QVBoxLayout(subtypeBox);
+    for (const SChoiceButton& subtype : kSubtypeButtons)
+        subtypeLayout->addWidget(AddRadio(*m_subtype, subtype));
 
-    m_subtypeGroupBox = new QGroupBox(m_typesFrame);
-    m_subtypeGroup = new QButtonGroup(this);
-    auto* subtypeLayout = new QVBoxLayout(m_subtypeGroupBox);
-    for (const int subtype : {kDecorationDoor, kDecorationDoorWithWindow, kDecorationWindow})
-        subtypeLayout->addWidget(AddRadio(*m_subtypeGroup, subtype, subtype));
+    auto* windowCountBox = new QGroupBox(tr("Window count"));
+    m_windowCount = Named(new QButtonGroup(this), "windowCount");
+    auto* windowCountLayout = new QVBoxLayout(windowCountBox);
+    for (const SChoiceButton& count : kWindowCountButtons)
+        windowCountLayout->addWidget(AddRadio(*m_windowCount, count));
 
-    m_windowCountGroupBox = new QGroupBox(m_typesFrame);
-    m_windowCountGroup = new QButtonGroup(this);
-    auto* windowCountLayout = new QVBoxLayout(m_windowCountGroupBox);
-    for (const auto& [id, windowCount, label] : kWindowCountButtons)
-        windowCountLayout->addWidget(AddRadio(*m_windowCountGroup, id, windowCount));
-
-    auto* layout = new QVBoxLayout(m_typesFrame);
-    layout->addWidget(m_mainTypeGroupBox);
-    layout->addWidget(m_subtypeGroupBox);
-    layout->addWidget(m_windowCountGroupBox);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(mainTypeBox);
+    layout->addWidget(subtypeBox);
+    layout->addWidget(windowCountBox);
     layout->addStretch(1);
-    return m_typesFrame;
-}
-
-void CDecorationDlg::retranslateUi()
-{
-    setWindowTitle(tr("Decorations edit dialog"));
-    m_descriptionLabel->setText(tr("Description"));
-    m_positionGroup->setTitle(tr("Position"));
-    m_positionText->setText(tr("Position relative to lower left corner of the wall"));
-    m_xLabel->setText(tr("X:"));
-    m_zLabel->setText(tr("Z:"));
-    m_sizeGroup->setTitle(tr("Size"));
-    m_widthLabel->setText(tr("Width"));
-    m_heightLabel->setText(tr("Height"));
-    m_wallGroupBox->setTitle(tr("Which wall?"));
-    m_wallGroup->button(kWallFront)->setText(tr("Front"));
-    m_wallGroup->button(kWallRear)->setText(tr("Rear"));
-    m_wallGroup->button(kWallLeft)->setText(tr("Left side"));
-    m_wallGroup->button(kWallRight)->setText(tr("Right side"));
-    m_colorsGroup->setTitle(tr("Colors"));
-    m_mainColorLabel->setText(tr("Main color"));
-    m_innerColorLabel->setText(tr("Inner color"));
-    m_typesFrame->setTitle(tr("Types"));
-    m_mainTypeGroupBox->setTitle(tr("Main type"));
-    m_mainTypeGroup->button(kDecorationBaseA)->setText(tr("Base A"));
-    m_mainTypeGroup->button(kDecorationBaseB)->setText(tr("Base B"));
-    m_subtypeGroupBox->setTitle(tr("Subtype"));
-    m_subtypeGroup->button(kDecorationDoor)->setText(tr("Door"));
-    m_subtypeGroup->button(kDecorationDoorWithWindow)->setText(tr("Door with window"));
-    m_subtypeGroup->button(kDecorationWindow)->setText(tr("Window"));
-    m_windowCountGroupBox->setTitle(tr("Window count"));
-    for (const auto& [id, windowCount, label] : kWindowCountButtons)
-        m_windowCountGroup->button(windowCount)->setText(tr(label));
-    m_previewLabel->setText(tr("Preview"));
-}
-
-void CDecorationDlg::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslateUi();
-    QDialog::changeEvent(event);
-}
-
-QPushButton* CDecorationDlg::OkButton() const
-{
-    return m_buttons->button(QDialogButtonBox::Ok);
-}
-
-QRadioButton* CDecorationDlg::ChoiceButton(int code) const
-{
-    for (const QButtonGroup* group : {m_wallGroup, m_mainTypeGroup, m_subtypeGroup})
-        if (auto* button = qobject_cast<QRadioButton*>(group->button(code)))
-            return button;
-    return nullptr;
-}
-
-QRadioButton* CDecorationDlg::WindowCountButton(int windowCount) const
-{
-    return qobject_cast<QRadioButton*>(m_windowCountGroup->button(windowCount));
+    return frame;
 }
 
 bool CDecorationDlg::Edit(CNamedObject& object, CObjectManager&)
@@ -294,67 +222,72 @@ bool CDecorationDlg::Edit(CNamedObject& object, CObjectManager&)
 
 bool CDecorationDlg::EditDecoration(CDecoration& decoration)
 {
-    LoadDecoration(decoration);
+    m_pDecoration = &decoration;
+    LoadDecoration();
     const bool accepted = exec() == QDialog::Accepted;
     if (accepted)
-        StoreDecoration(decoration);
+        StoreDecoration();
+    m_pDecoration = nullptr;
     return accepted;
 }
 
-void CDecorationDlg::LoadDecoration(const CDecoration& decoration)
+void CDecorationDlg::LoadDecoration()
 {
-    m_mainColorButton->SetColor(decoration.m_mainColor);
-    m_innerColorButton->SetColor(decoration.m_innerColor);
-    m_descriptionEdit->setText(QString::fromStdString(decoration.m_name));
-    m_xEdit->SetValue(decoration.m_positionX);
-    m_zEdit->SetValue(decoration.m_positionZ);
-    m_widthEdit->SetValue(decoration.m_width);
-    m_heightEdit->SetValue(decoration.m_height);
-    CheckButtonById(*m_mainTypeGroup, decoration.m_mainType);
-    CheckButtonById(*m_subtypeGroup, decoration.m_subtype);
+    const CDecoration& decoration = *m_pDecoration;
+    m_mainColor->SetColor(decoration.m_mainColor);
+    m_innerColor->SetColor(decoration.m_innerColor);
+    m_description->setText(QString::fromStdString(decoration.m_name));
+    m_x->SetValue(decoration.m_positionX);
+    m_z->SetValue(decoration.m_positionZ);
+    m_width->SetValue(decoration.m_width);
+    m_height->SetValue(decoration.m_height);
+    CheckButtonById(*m_mainType, decoration.m_mainType);
+    CheckButtonById(*m_subtype, decoration.m_subtype);
     // A count that names no button is kept as one pane, and shown so.
-    const bool knownCount = m_windowCountGroup->button(decoration.m_windowCount) != nullptr;
-    CheckButtonById(*m_windowCountGroup, knownCount ? decoration.m_windowCount : kDefaultWindowCount);
-    CheckButtonById(*m_wallGroup, decoration.m_wall);
+    const bool knownCount = m_windowCount->button(decoration.m_windowCount) != nullptr;
+    CheckButtonById(*m_windowCount, knownCount ? decoration.m_windowCount : kDefaultWindowCount);
+    CheckButtonById(*m_wall, decoration.m_wall);
+    m_description->setFocus();
     UpdateOkButton();
     UpdatePreview();
 }
 
-void CDecorationDlg::StoreDecoration(CDecoration& decoration) const
+void CDecorationDlg::StoreDecoration()
 {
-    decoration.m_name = m_descriptionEdit->text().toStdString();
-    decoration.m_positionX = m_xEdit->GetValue();
-    decoration.m_positionZ = m_zEdit->GetValue();
-    decoration.m_width = m_widthEdit->GetValue();
-    decoration.m_height = m_heightEdit->GetValue();
-    decoration.m_wall = CheckedIdOrZero(*m_wallGroup);
-    decoration.m_mainType = CheckedIdOrZero(*m_mainTypeGroup);
-    decoration.m_subtype = CheckedIdOrZero(*m_subtypeGroup);
+    CDecoration& decoration = *m_pDecoration;
+    decoration.m_name = m_description->text().toStdString();
+    decoration.m_positionX = m_x->GetValue();
+    decoration.m_positionZ = m_z->GetValue();
+    decoration.m_width = m_width->GetValue();
+    decoration.m_height = m_height->GetValue();
+    decoration.m_wall = CheckedIdOrZero(*m_wall);
+    decoration.m_mainType = CheckedIdOrZero(*m_mainType);
+    decoration.m_subtype = CheckedIdOrZero(*m_subtype);
     decoration.m_windowCount = ChosenWindowCount();
-    decoration.m_mainColor = m_mainColorButton->GetColor();
-    decoration.m_innerColor = m_innerColorButton->GetColor();
+    decoration.m_mainColor = m_mainColor->GetColor();
+    decoration.m_innerColor = m_innerColor->GetColor();
 }
 
 int CDecorationDlg::ChosenWindowCount() const
 {
-    const int windowCount = m_windowCountGroup->checkedId();
+    const int windowCount = m_windowCount->checkedId();
     return windowCount > 0 ? windowCount : kDefaultWindowCount;
 }
 
 void CDecorationDlg::UpdateOkButton()
 {
-    const bool choicesMade = CheckedIdOrZero(*m_wallGroup) != 0 && CheckedIdOrZero(*m_subtypeGroup) != 0
-        && CheckedIdOrZero(*m_mainTypeGroup) != 0;
-    OkButton()->setEnabled(choicesMade && m_widthEdit->GetValue() != 0 && m_heightEdit->GetValue() != 0);
+    const bool choicesMade = CheckedIdOrZero(*m_wall) != 0 && CheckedIdOrZero(*m_subtype) != 0
+        && CheckedIdOrZero(*m_mainType) != 0;
+    m_okButton->setEnabled(choicesMade && m_width->GetValue() != 0 && m_height->GetValue() != 0);
 }
 
 void CDecorationDlg::UpdatePreview()
 {
-    m_preview->m_mainColor = ShownColor(*m_mainColorButton);
-    m_preview->m_innerColor = ShownColor(*m_innerColorButton);
+    m_preview->m_mainColor = ShownColor(*m_mainColor);
+    m_preview->m_innerColor = ShownColor(*m_innerColor);
     m_preview->m_windowCount = ChosenWindowCount();
-    m_preview->m_mainType = CheckedIdOrZero(*m_mainTypeGroup);
-    m_preview->m_subtype = CheckedIdOrZero(*m_subtypeGroup);
+    m_preview->m_mainType = CheckedIdOrZero(*m_mainType);
+    m_preview->m_subtype = CheckedIdOrZero(*m_subtype);
     m_preview->m_backgroundColor = m_wallColor;
     m_preview->RedrawNow();
 }

@@ -1,5 +1,57 @@
 #include "ui/DialogFields.h"
 
+#include "ui/NumericEdit.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Catches Enter and Delete on a list before the dialog takes Enter for its OK button.
+class CListKeys : public QObject {
+public:
+    CListKeys(QListWidget& list, std::function<void()> edit, std::function<void()> remove)
+        : QObject(&list)
+        , m_list(list)
+        , m_edit(std::move(edit))
+        , m_remove(std::move(remove))
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || m_list.selectedItems().isEmpty())
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            m_edit();
+            return true;
+        case Qt::Key_Delete:
+            m_remove();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QListWidget& m_list;
+    std::function<void()> m_edit;
+    std::function<void()> m_remove;
+};
+
+} // namespace
+
 std::string CatalogNoFromText(const QString& text)
 {
     return text.isEmpty() ? std::string(" ") : text.toStdString();
@@ -8,4 +60,84 @@ std::string CatalogNoFromText(const QString& text)
 std::string PriceFromText(const QString& text)
 {
     return text.isEmpty() ? std::string("0") : text.toStdString();
+}
+
+CNumericEdit* NewDigitsEdit(const char* name)
+{
+    auto* edit = Named(new CNumericEdit, name);
+    edit->setAlignment(Qt::AlignRight);
+    SetDigitsOnly(*edit);
+    return edit;
+}
+
+void CheckButtonById(QButtonGroup& group, int id)
+{
+    QAbstractButton* button = id != 0 ? group.button(id) : nullptr;
+    if (button) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps its checked button; it lets go only while not exclusive.
+    const bool exclusive = group.exclusive();
+    group.setExclusive(false);
+    for (QAbstractButton* member : group.buttons())
+        member->setChecked(false);
+    group.setExclusive(exclusive);
+}
+
+int CheckedIdOrZero(const QButtonGroup& group)
+{
+    const int id = group.checkedId();
+    return id == -1 ? 0 : id;
+}
+
+void SetTabChain(std::initializer_list<QWidget*> controls)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+QPushButton* NewListButton(const QString& text, const char* name)
+{
+    auto* button = Named(new QPushButton(text), name);
+    button->setAutoDefault(true);
+    return button;
+}
+
+void ConnectListKeys(QListWidget& list, std::function<void()> edit, std::function<void()> remove)
+{
+    QObject::connect(&list, &QListWidget::itemDoubleClicked, &list, [edit] { edit(); });
+    list.installEventFilter(new CListKeys(list, std::move(edit), std::move(remove)));
+}
+
+void TabToCheckedButton(QButtonGroup& group)
+{
+    const QList<QAbstractButton*> buttons = group.buttons();
+    for (qsizetype index = 1; index < buttons.size(); ++index)
+        QWidget::setTabOrder(buttons[index - 1], buttons[index]);
+    const auto letTabReachOnlyTheChecked = [&group] {
+        const QList<QAbstractButton*> members = group.buttons();
+        QAbstractButton* target = group.checkedButton();
+        if (!target && !members.isEmpty())
+            target = members.front();
+        for (QAbstractButton* button : members)
+            button->setFocusPolicy(button == target ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    letTabReachOnlyTheChecked();
+    QObject::connect(&group, &QButtonGroup::buttonToggled, &group, letTabReachOnlyTheChecked);
+}
+
+void LayOutListWithButtons(QGroupBox& group, QWidget& list, std::initializer_list<QPushButton*> buttons)
+{
+    auto* column = new QVBoxLayout;
+    for (QPushButton* button : buttons)
+        column->addWidget(button);
+    column->addStretch(1);
+    auto* layout = new QHBoxLayout(&group);
+    layout->addWidget(&list, 1);
+    layout->addLayout(column);
 }

@@ -1,31 +1,49 @@
 #pragma once
 
-#include "ui/ControlIds.h"
-
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
-// Numbers of the controls every part dialog has.
-inline constexpr int kDescriptionId = 1014;
-inline constexpr int kCatalogNoId = 1026;
-inline constexpr int kPriceId = 1027;
-inline constexpr int kPartsPerPackageId = 1028;
-inline constexpr int kUnitsId = 1029;
-inline constexpr int kFreeTextId = 1036;
+class CNumericEdit;
+class QButtonGroup;
+class QGroupBox;
+class QListWidget;
+class QPushButton;
 
 // What the part dialogs store for an empty "Catalog no" (a single blank) and an empty
 // "Price" ("0").
 std::string CatalogNoFromText(const QString& text);
 std::string PriceFromText(const QString& text);
 
-// Gives a dialog's control its name and its number, so that it can be found by either,
-// and returns it.
+// Gives a dialog's control its name, by which help and tests find it, and returns it.
 template <typename Widget>
-Widget* Named(Widget* widget, const char* name, int id)
+Widget* Named(Widget* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
-    SetControlId(*widget, id);
     return widget;
 }
+
+// A right-aligned edit for a whole number that takes digits only.
+CNumericEdit* NewDigitsEdit(const char* name);
+
+// Checks the button with the id, or none of the group when no button has it.
+void CheckButtonById(QButtonGroup& group, int id);
+// The id of the checked button, or 0 when none is checked.
+int CheckedIdOrZero(const QButtonGroup& group);
+
+// A list button (New, Edit, Delete): Enter presses it while it has the focus, and the
+// dialog's OK otherwise.
+QPushButton* NewListButton(const QString& text, const char* name);
+// Double-click and Enter on the list's selected entry run edit; the Delete key runs remove.
+void ConnectListKeys(QListWidget& list, std::function<void()> edit, std::function<void()> remove);
+// Tab enters the group on its checked button (the first when none is checked) and leaves it
+// from there; the arrow keys move within it. Call after the dialog's tab chain is set.
+void TabToCheckedButton(QButtonGroup& group);
+// Lays out a group as a list with a column of buttons to its right.
+void LayOutListWithButtons(QGroupBox& group, QWidget& list, std::initializer_list<QPushButton*> buttons);
+
+// Makes the keyboard focus move through the controls in the given order.
+void SetTabChain(std::initializer_list<QWidget*> controls);

@@ -1,18 +1,20 @@
 #include "ui/GeneralOptions.h"
 
+#include "settings/ProgramOptions.h"
 #include "model/ChoiceCodes.h"
+#include "ui/DialogFields.h"
 
 #include <QCheckBox>
 #include <QCollator>
 #include <QComboBox>
-#include <QEvent>
 #include <QFormLayout>
-#include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <span>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -37,8 +39,7 @@ constexpr SChoice kVersions[] = {
 
 // Fills the combo box sorted in the current language and selects the entry of current
 // (none when no entry carries it).
-template <size_t N>
-void FillSorted(QComboBox& combo, const SChoice (&choices)[N], int32_t current)
+void FillSorted(QComboBox& combo, std::span<const SChoice> choices, int32_t current)
 {
     std::vector<std::pair<QString, int32_t>> entries;
     for (const SChoice& choice : choices)
@@ -63,40 +64,29 @@ int32_t SelectedNumber(const QComboBox& combo, int32_t fallback)
 
 CGeneralOptions::CGeneralOptions(QWidget* parent)
     : QWidget(parent)
-    , m_winrailVersion(kWinrail6)
-    , m_language(kLanguageEnglish)
 {
     setObjectName("GeneralOptions");
-    m_languageLabel = new QLabel(this);
-    m_languageCombo = new QComboBox(this);
-    m_languageCombo->setObjectName("language");
-    m_versionLabel = new QLabel(this);
-    m_versionCombo = new QComboBox(this);
-    m_versionCombo->setObjectName("winrailVersion");
-    m_hexahedronCheck = new QCheckBox(this);
-    m_hexahedronCheck->setObjectName("hexahedron");
-    m_autosaveLabel = new QLabel(this);
-    m_autosaveSpin = new QSpinBox(this);
-    m_autosaveSpin->setObjectName("autosaveMinutes");
-    m_autosaveSpin->setRange(0, 999);
-    m_backupCheck = new QCheckBox(this);
-    m_backupCheck->setObjectName("backupOnSave");
-    m_languageLabel->setBuddy(m_languageCombo);
-    m_versionLabel->setBuddy(m_versionCombo);
-    m_autosaveLabel->setBuddy(m_autosaveSpin);
+    setWindowTitle(Caption());
+    m_language = Named(new QComboBox, "language");
+    m_winrailVersion = Named(new QComboBox, "winrailVersion");
+    m_hexahedron = Named(new QCheckBox(tr("Use hexahedron in stead of Hexaedron (bug fix)")), "hexahedron");
+    m_autosaveMinutes = Named(new QSpinBox, "autosaveMinutes");
+    m_autosaveMinutes->setRange(0, 999);
+    m_autosaveMinutes->setSuffix(tr(" min"));
+    m_autosaveMinutes->setSpecialValueText(tr("Never"));
+    m_backupOnSave = Named(new QCheckBox(tr("Keep the previous version as a &backup (.bak) when saving")), "backupOnSave");
 
     auto* form = new QFormLayout;
-    form->addRow(m_languageLabel, m_languageCombo);
-    form->addRow(m_versionLabel, m_versionCombo);
+    form->addRow(tr("Select language"), m_language);
+    form->addRow(tr("Winrail version "), m_winrailVersion);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(m_hexahedronCheck);
+    layout->addWidget(m_hexahedron);
     auto* safety = new QFormLayout;
-    safety->addRow(m_autosaveLabel, m_autosaveSpin);
+    safety->addRow(tr("&Keep unsaved changes for recovery every"), m_autosaveMinutes);
     layout->addLayout(safety);
-    layout->addWidget(m_backupCheck);
+    layout->addWidget(m_backupOnSave);
     layout->addStretch();
-    retranslateUi();
 }
 
 QString CGeneralOptions::Caption()
@@ -104,39 +94,24 @@ QString CGeneralOptions::Caption()
     return tr("General options");
 }
 
-void CGeneralOptions::retranslateUi()
+void CGeneralOptions::Load(const CProgramOptions& options)
 {
-    setWindowTitle(Caption());
-    m_languageLabel->setText(tr("Select language"));
-    m_versionLabel->setText(tr("Winrail version "));
-    m_hexahedronCheck->setText(tr("Use hexahedron in stead of Hexaedron (bug fix)"));
-    m_autosaveLabel->setText(tr("&Keep unsaved changes for recovery every"));
-    m_autosaveSpin->setSuffix(tr(" min"));
-    m_autosaveSpin->setSpecialValueText(tr("Never"));
-    m_backupCheck->setText(tr("Keep the previous version as a &backup (.bak) when saving"));
+    std::vector<SChoice> languages(std::begin(kLanguages), std::end(kLanguages));
+    // French is not offered, but a stored French is shown as the language in force.
+    if (options.m_language == kLanguageFrench)
+        languages.push_back({kLanguageFrench, QT_TRANSLATE_NOOP("CGeneralOptions", "French")});
+    FillSorted(*m_language, languages, options.m_language);
+    FillSorted(*m_winrailVersion, kVersions, options.m_winrailVersion);
+    m_hexahedron->setChecked(options.m_hexahedronBugfix != 0);
+    m_autosaveMinutes->setValue(std::max(options.m_autosaveMinutes, 0));
+    m_backupOnSave->setChecked(options.m_backupOnSave != 0);
 }
 
-void CGeneralOptions::changeEvent(QEvent* event)
+void CGeneralOptions::Store(CProgramOptions& options) const
 {
-    if (event->type() == QEvent::LanguageChange)
-        retranslateUi();
-    QWidget::changeEvent(event);
-}
-
-void CGeneralOptions::OnInitDialog()
-{
-    FillSorted(*m_languageCombo, kLanguages, m_language);
-    FillSorted(*m_versionCombo, kVersions, m_winrailVersion);
-    m_hexahedronCheck->setChecked(m_hexahedronBugfix != 0);
-    m_autosaveSpin->setValue(std::max(m_autosaveMinutes, 0));
-    m_backupCheck->setChecked(m_backupOnSave != 0);
-}
-
-void CGeneralOptions::OnOK()
-{
-    m_language = SelectedNumber(*m_languageCombo, m_language);
-    m_winrailVersion = SelectedNumber(*m_versionCombo, m_winrailVersion);
-    m_hexahedronBugfix = m_hexahedronCheck->isChecked() ? 1 : 0;
-    m_autosaveMinutes = m_autosaveSpin->value();
-    m_backupOnSave = m_backupCheck->isChecked() ? 1 : 0;
+    options.m_language = SelectedNumber(*m_language, options.m_language);
+    options.m_winrailVersion = SelectedNumber(*m_winrailVersion, options.m_winrailVersion);
+    options.m_hexahedronBugfix = m_hexahedron->isChecked() ? 1 : 0;
+    options.m_autosaveMinutes = m_autosaveMinutes->value();
+    options.m_backupOnSave = m_backupOnSave->isChecked() ? 1 : 0;
 }

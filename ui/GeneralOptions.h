@@ -2,17 +2,14 @@
 
 #include <QWidget>
 
-#include <cstdint>
-
+class CProgramOptions;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QSpinBox;
 
 // The options sheet's one page: language, Winrail version, the hexahedron keyword form, how
 // often unsaved changes are kept for recovery and whether a save keeps the previous version.
-// The fields hold the numbers of the chosen texts; a number the combo boxes do not offer
-// shows no selection and survives OK.
+// A number the combo boxes do not offer shows no selection and survives OK.
 class CGeneralOptions : public QWidget {
     Q_OBJECT
 public:
@@ -21,35 +18,13 @@ public:
     // The page's caption, as its tab shows it.
     static QString Caption();
 
-    // Fills the controls from the fields.
-    void OnInitDialog();
-    // Takes the controls back into the fields.
-    void OnOK();
-
-    QComboBox* LanguageCombo() const { return m_languageCombo; }
-    QComboBox* VersionCombo() const { return m_versionCombo; }
-    QCheckBox* HexahedronCheck() const { return m_hexahedronCheck; }
-    QSpinBox* AutosaveSpin() const { return m_autosaveSpin; }
-    QCheckBox* BackupCheck() const { return m_backupCheck; }
-
-    int32_t m_hexahedronBugfix = 0;
-    int32_t m_winrailVersion;
-    int32_t m_language;
-    int32_t m_autosaveMinutes = 5;
-    int32_t m_backupOnSave = 1;
-
-protected:
-    void changeEvent(QEvent* event) override;
+    void Load(const CProgramOptions& options);
+    void Store(CProgramOptions& options) const;
 
 private:
-    void retranslateUi();
-
-    QLabel* m_languageLabel;
-    QComboBox* m_languageCombo;
-    QLabel* m_versionLabel;
-    QComboBox* m_versionCombo;
-    QCheckBox* m_hexahedronCheck;
-    QLabel* m_autosaveLabel;
-    QSpinBox* m_autosaveSpin;
-    QCheckBox* m_backupCheck;
+    QComboBox* m_language;
+    QComboBox* m_winrailVersion;
+    QCheckBox* m_hexahedron;
+    QSpinBox* m_autosaveMinutes;
+    QCheckBox* m_backupOnSave;
 };

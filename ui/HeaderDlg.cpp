@@ -1,11 +1,11 @@
 #include "ui/HeaderDlg.h"
 
 #include "model/Header.h"
+#include "ui/DialogFields.h"
 #include "ui/ManufacturerDlg.h"
 #include "ui/NumericEdit.h"
 
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,47 +35,43 @@ CHeaderDlg::CHeaderDlg(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("HeaderDlg");
-    m_descriptionLabel = new QLabel(this);
-    m_authorLabel = new QLabel(this);
-    m_versionLabel = new QLabel(this);
-    m_currencyLabel = new QLabel(this);
-    m_descriptionEdit = new QLineEdit(this);
-    m_authorEdit = new QLineEdit(this);
-    m_versionEdit = new QLineEdit(this);
-    m_currencyEdit = new QLineEdit(this);
-    SetDigitsOnly(*m_versionEdit);
-    m_descriptionLabel->setBuddy(m_descriptionEdit);
-    m_authorLabel->setBuddy(m_authorEdit);
-    m_versionLabel->setBuddy(m_versionEdit);
-    m_currencyLabel->setBuddy(m_currencyEdit);
+    setWindowTitle(tr("Edit header"));
+    setWindowModality(Qt::WindowModal);
+    m_description = Named(new QLineEdit, "description");
+    m_author = Named(new QLineEdit, "author");
+    m_version = Named(new QLineEdit, "version");
+    m_currency = Named(new QLineEdit, "currency");
+    SetDigitsOnly(*m_version);
 
-    m_manufacturerButton = new QPushButton(this);
-    m_representativeButton = new QPushButton(this);
-    m_manufacturerSummary = new QPlainTextEdit(this);
-    m_representativeSummary = new QPlainTextEdit(this);
+    auto* editManufacturer = Named(new QPushButton(tr("Edit manufacturer ...")), "editManufacturer");
+    auto* editRepresentative = Named(new QPushButton(tr("Edit representative ...")), "editRepresentative");
+    m_manufacturerSummary = Named(new QPlainTextEdit, "manufacturerSummary");
+    m_representativeSummary = Named(new QPlainTextEdit, "representativeSummary");
     for (QPlainTextEdit* summary : {m_manufacturerSummary, m_representativeSummary}) {
         summary->setReadOnly(true);
         summary->setEnabled(false);
         summary->setLineWrapMode(QPlainTextEdit::NoWrap);
     }
-    connect(m_manufacturerButton, &QPushButton::clicked, this, &CHeaderDlg::OnEditManufacturer);
-    connect(m_representativeButton, &QPushButton::clicked, this, &CHeaderDlg::OnEditRepresentative);
+    connect(editManufacturer, &QPushButton::clicked, this, &CHeaderDlg::OnEditManufacturer);
+    connect(editRepresentative, &QPushButton::clicked, this, &CHeaderDlg::OnEditRepresentative);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(m_descriptionLabel, 0, 0);
-    grid->addWidget(m_descriptionEdit, 0, 1, 1, 3);
-    grid->addWidget(m_authorLabel, 1, 0);
-    grid->addWidget(m_authorEdit, 1, 1, 1, 3);
-    grid->addWidget(m_versionLabel, 2, 0);
-    grid->addWidget(m_versionEdit, 2, 1);
-    grid->addWidget(m_currencyLabel, 2, 2);
-    grid->addWidget(m_currencyEdit, 2, 3);
-    grid->addWidget(m_manufacturerButton, 3, 0, 1, 2);
-    grid->addWidget(m_representativeButton, 3, 2, 1, 2);
+    const auto addField = [grid](const QString& text, QWidget* field, int row, int column, int span) {
+        auto* label = new QLabel(text);
+        label->setBuddy(field);
+        grid->addWidget(label, row, column);
+        grid->addWidget(field, row, column + 1, 1, span);
+    };
+    addField(tr("Description"), m_description, 0, 0, 3);
+    addField(tr("Author"), m_author, 1, 0, 3);
+    addField(tr("Version"), m_version, 2, 0, 1);
+    addField(tr("Currency"), m_currency, 2, 2, 1);
+    grid->addWidget(editManufacturer, 3, 0, 1, 2);
+    grid->addWidget(editRepresentative, 3, 2, 1, 2);
     grid->addWidget(m_manufacturerSummary, 4, 0, 1, 2);
     grid->addWidget(m_representativeSummary, 4, 2, 1, 2);
 
@@ -83,29 +79,6 @@ CHeaderDlg::CHeaderDlg(QWidget* parent)
     layout->addLayout(grid);
     layout->addWidget(buttons);
     resize(620, 420);
-    retranslateUi();
-}
-
-void CHeaderDlg::retranslateUi()
-{
-    setWindowTitle(tr("Edit header"));
-    m_descriptionLabel->setText(tr("Description"));
-    m_authorLabel->setText(tr("Author"));
-    m_versionLabel->setText(tr("Version"));
-    m_currencyLabel->setText(tr("Currency"));
-    m_manufacturerButton->setText(tr("Edit manufacturer ..."));
-    m_representativeButton->setText(tr("Edit representative ..."));
-    if (m_pHeader) {
-        ShowSummary(m_pHeader->m_pManufacturer.get(), m_manufacturerSummary);
-        ShowSummary(m_pHeader->m_pRepresentative.get(), m_representativeSummary);
-    }
-}
-
-void CHeaderDlg::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslateUi();
-    QDialog::changeEvent(event);
 }
 
 bool CHeaderDlg::Edit(CNamedObject& object, CObjectManager&)
@@ -117,30 +90,33 @@ bool CHeaderDlg::Edit(CNamedObject& object, CObjectManager&)
 bool CHeaderDlg::EditHeader(CHeader& header)
 {
     m_pHeader = &header;
-    LoadHeader(header);
+    LoadHeader();
     const bool accepted = exec() == QDialog::Accepted;
     if (accepted)
-        StoreHeader(header);
+        StoreHeader();
     m_pHeader = nullptr;
     return accepted;
 }
 
-void CHeaderDlg::LoadHeader(const CHeader& header)
+void CHeaderDlg::LoadHeader()
 {
-    m_descriptionEdit->setText(QString::fromStdString(header.m_name));
-    m_authorEdit->setText(QString::fromStdString(header.m_author));
-    m_versionEdit->setText(QString::number(header.m_version));
+    const CHeader& header = *m_pHeader;
+    m_description->setText(QString::fromStdString(header.m_name));
+    m_author->setText(QString::fromStdString(header.m_author));
+    m_version->setText(QString::number(header.m_version));
     ShowSummary(header.m_pManufacturer.get(), m_manufacturerSummary);
     ShowSummary(header.m_pRepresentative.get(), m_representativeSummary);
-    m_currencyEdit->setText(QString::fromStdString(header.m_currency));
+    m_currency->setText(QString::fromStdString(header.m_currency));
+    m_description->setFocus();
 }
 
-void CHeaderDlg::StoreHeader(CHeader& header) const
+void CHeaderDlg::StoreHeader()
 {
-    header.m_name = m_descriptionEdit->text().toStdString();
-    header.m_author = m_authorEdit->text().toStdString();
-    header.m_version = LeadingInteger(m_versionEdit->text());
-    header.m_currency = m_currencyEdit->text().toStdString();
+    CHeader& header = *m_pHeader;
+    header.m_name = m_description->text().toStdString();
+    header.m_author = m_author->text().toStdString();
+    header.m_version = LeadingInteger(m_version->text());
+    header.m_currency = m_currency->text().toStdString();
 }
 
 void CHeaderDlg::OnEditManufacturer()

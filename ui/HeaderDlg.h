@@ -6,10 +6,8 @@
 
 class CHeader;
 class CManufacturer;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 // The eight lines "<label>: <field>\r\n" that show an address record in the header dialog.
 QString AddressSummary(const CManufacturer& address);
@@ -27,38 +25,19 @@ public:
     bool Edit(CNamedObject& object, CObjectManager& owner) override;
     bool EditHeader(CHeader& header);
 
-    QLineEdit* DescriptionEdit() const { return m_descriptionEdit; }
-    QLineEdit* AuthorEdit() const { return m_authorEdit; }
-    QLineEdit* VersionEdit() const { return m_versionEdit; }
-    QLineEdit* CurrencyEdit() const { return m_currencyEdit; }
-    QPushButton* ManufacturerButton() const { return m_manufacturerButton; }
-    QPushButton* RepresentativeButton() const { return m_representativeButton; }
-    QPlainTextEdit* ManufacturerSummary() const { return m_manufacturerSummary; }
-    QPlainTextEdit* RepresentativeSummary() const { return m_representativeSummary; }
-
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void retranslateUi();
-    void LoadHeader(const CHeader& header);
-    void StoreHeader(CHeader& header) const;
+    void LoadHeader();
+    void StoreHeader();
     void OnEditManufacturer();
     void OnEditRepresentative();
     void EditAddress(CManufacturer* address, QPlainTextEdit* summary);
     static void ShowSummary(const CManufacturer* address, QPlainTextEdit* summary);
 
     CHeader* m_pHeader = nullptr;
-    QLabel* m_descriptionLabel;
-    QLabel* m_authorLabel;
-    QLabel* m_versionLabel;
-    QLabel* m_currencyLabel;
-    QLineEdit* m_descriptionEdit;
-    QLineEdit* m_authorEdit;
-    QLineEdit* m_versionEdit;
-    QLineEdit* m_currencyEdit;
-    QPushButton* m_manufacturerButton;
-    QPushButton* m_representativeButton;
+    QLineEdit* m_description;
+    QLineEdit* m_author;
+    QLineEdit* m_version;
+    QLineEdit* m_currency;
     QPlainTextEdit* m_manufacturerSummary;
     QPlainTextEdit* m_representativeSummary;
 };

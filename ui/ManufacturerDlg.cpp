@@ -1,11 +1,10 @@
 #include "ui/ManufacturerDlg.h"
 
 #include "model/Manufacturer.h"
+#include "ui/DialogFields.h"
 
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QFormLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -13,24 +12,24 @@ CManufacturerDlg::CManufacturerDlg(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("ManufacturerDlg");
+    setWindowTitle(tr("Edit manufacturer"));
+    setWindowModality(Qt::WindowModal);
     auto* form = new QFormLayout;
-    const auto addRow = [this, form](QLabel*& label, QLineEdit*& edit, const char* name) {
-        label = new QLabel(this);
-        edit = new QLineEdit(this);
-        edit->setObjectName(name);
-        label->setBuddy(edit);
+    const auto addField = [form](const QString& label, const char* name) {
+        auto* edit = Named(new QLineEdit, name);
         form->addRow(label, edit);
+        return edit;
     };
-    addRow(m_companyNameLabel, m_companyNameEdit, "companyName");
-    addRow(m_streetLabel, m_streetEdit, "street");
-    addRow(m_zipCodeLabel, m_zipCodeEdit, "zipCode");
-    addRow(m_townLabel, m_townEdit, "town");
-    addRow(m_countryLabel, m_countryEdit, "country");
-    addRow(m_phoneLabel, m_phoneEdit, "phone");
-    addRow(m_faxLabel, m_faxEdit, "fax");
-    addRow(m_mailLabel, m_mailEdit, "mail");
+    m_companyName = addField(tr("Name"), "companyName");
+    m_street = addField(tr("Street+nr"), "street");
+    m_zipCode = addField(tr("ZIP code"), "zipCode");
+    m_town = addField(tr("Town"), "town");
+    m_country = addField(tr("Country"), "country");
+    m_phone = addField(tr("Phone"), "phone");
+    m_fax = addField(tr("Fax"), "fax");
+    m_mail = addField(tr("Mail"), "mail");
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -38,27 +37,6 @@ CManufacturerDlg::CManufacturerDlg(QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
     setMinimumWidth(420);
-    retranslateUi();
-}
-
-void CManufacturerDlg::retranslateUi()
-{
-    setWindowTitle(tr("Edit manufacturer"));
-    m_companyNameLabel->setText(tr("Name"));
-    m_streetLabel->setText(tr("Street+nr"));
-    m_zipCodeLabel->setText(tr("ZIP code"));
-    m_townLabel->setText(tr("Town"));
-    m_countryLabel->setText(tr("Country"));
-    m_phoneLabel->setText(tr("Phone"));
-    m_faxLabel->setText(tr("Fax"));
-    m_mailLabel->setText(tr("Mail"));
-}
-
-void CManufacturerDlg::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslateUi();
-    QDialog::changeEvent(event);
 }
 
 bool CManufacturerDlg::Edit(CNamedObject& object, CObjectManager&)
@@ -69,33 +47,37 @@ bool CManufacturerDlg::Edit(CNamedObject& object, CObjectManager&)
 
 bool CManufacturerDlg::EditAddress(CManufacturer& address)
 {
-    LoadAddress(address);
-    if (exec() != QDialog::Accepted)
-        return false;
-    StoreAddress(address);
-    return true;
+    m_pAddress = &address;
+    LoadAddress();
+    const bool accepted = exec() == QDialog::Accepted;
+    if (accepted)
+        StoreAddress();
+    m_pAddress = nullptr;
+    return accepted;
 }
 
-void CManufacturerDlg::LoadAddress(const CManufacturer& address)
+void CManufacturerDlg::LoadAddress()
 {
-    m_companyNameEdit->setText(QString::fromStdString(address.m_companyName));
-    m_streetEdit->setText(QString::fromStdString(address.m_street));
-    m_zipCodeEdit->setText(QString::fromStdString(address.m_zipCode));
-    m_townEdit->setText(QString::fromStdString(address.m_town));
-    m_countryEdit->setText(QString::fromStdString(address.m_country));
-    m_phoneEdit->setText(QString::fromStdString(address.m_phone));
-    m_faxEdit->setText(QString::fromStdString(address.m_fax));
-    m_mailEdit->setText(QString::fromStdString(address.m_mail));
+    const CManufacturer& address = *m_pAddress;
+    m_companyName->setText(QString::fromStdString(address.m_companyName));
+    m_street->setText(QString::fromStdString(address.m_street));
+    m_zipCode->setText(QString::fromStdString(address.m_zipCode));
+    m_town->setText(QString::fromStdString(address.m_town));
+    m_country->setText(QString::fromStdString(address.m_country));
+    m_phone->setText(QString::fromStdString(address.m_phone));
+    m_fax->setText(QString::fromStdString(address.m_fax));
+    m_mail->setText(QString::fromStdString(address.m_mail));
 }
 
-void CManufacturerDlg::StoreAddress(CManufacturer& address) const
+void CManufacturerDlg::StoreAddress()
 {
-    address.m_companyName = m_companyNameEdit->text().toStdString();
-    address.m_street = m_streetEdit->text().toStdString();
-    address.m_zipCode = m_zipCodeEdit->text().toStdString();
-    address.m_town = m_townEdit->text().toStdString();
-    address.m_country = m_countryEdit->text().toStdString();
-    address.m_phone = m_phoneEdit->text().toStdString();
-    address.m_fax = m_faxEdit->text().toStdString();
-    address.m_mail = m_mailEdit->text().toStdString();
+    CManufacturer& address = *m_pAddress;
+    address.m_companyName = m_companyName->text().toStdString();
+    address.m_street = m_street->text().toStdString();
+    address.m_zipCode = m_zipCode->text().toStdString();
+    address.m_town = m_town->text().toStdString();
+    address.m_country = m_country->text().toStdString();
+    address.m_phone = m_phone->text().toStdString();
+    address.m_fax = m_fax->text().toStdString();
+    address.m_mail = m_mail->text().toStdString();
 }

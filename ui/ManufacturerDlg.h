@@ -5,7 +5,6 @@
 #include <QDialog>
 
 class CManufacturer;
-class QLabel;
 class QLineEdit;
 
 // "Edit manufacturer": the eight one-line fields of an address record. OK writes them back;
@@ -19,37 +18,17 @@ public:
     bool Edit(CNamedObject& object, CObjectManager& owner) override;
     bool EditAddress(CManufacturer& address);
 
-    QLineEdit* NameEdit() const { return m_companyNameEdit; }
-    QLineEdit* StreetEdit() const { return m_streetEdit; }
-    QLineEdit* ZipCodeEdit() const { return m_zipCodeEdit; }
-    QLineEdit* TownEdit() const { return m_townEdit; }
-    QLineEdit* CountryEdit() const { return m_countryEdit; }
-    QLineEdit* PhoneEdit() const { return m_phoneEdit; }
-    QLineEdit* FaxEdit() const { return m_faxEdit; }
-    QLineEdit* MailEdit() const { return m_mailEdit; }
-
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void retranslateUi();
-    void LoadAddress(const CManufacturer& address);
-    void StoreAddress(CManufacturer& address) const;
+    void LoadAddress();
+    void StoreAddress();
 
-    QLabel* m_companyNameLabel;
-    QLabel* m_streetLabel;
-    QLabel* m_zipCodeLabel;
-    QLabel* m_townLabel;
-    QLabel* m_countryLabel;
-    QLabel* m_phoneLabel;
-    QLabel* m_faxLabel;
-    QLabel* m_mailLabel;
-    QLineEdit* m_companyNameEdit;
-    QLineEdit* m_streetEdit;
-    QLineEdit* m_zipCodeEdit;
-    QLineEdit* m_townEdit;
-    QLineEdit* m_countryEdit;
-    QLineEdit* m_phoneEdit;
-    QLineEdit* m_faxEdit;
-    QLineEdit* m_mailEdit;
+    CManufacturer* m_pAddress = nullptr;
+    QLineEdit* m_companyName;
+    QLineEdit* m_street;
+    QLineEdit* m_zipCode;
+    QLineEdit* m_town;
+    QLineEdit* m_country;
+    QLineEdit* m_phone;
+    QLineEdit* m_fax;
+    QLineEdit* m_mail;
 };

@@ -1,9 +1,9 @@
 #include "ui/OptionsPropertySheet.h"
 
-#include "settings/ProgramOptions.h"
+#include "ui/DialogFields.h"
+#include "ui/GeneralOptions.h"
 
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -11,55 +11,30 @@ COptionsPropertySheet::COptionsPropertySheet(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("OptionsPropertySheet");
-    m_tabs = new QTabWidget(this);
-    m_page = new CGeneralOptions(m_tabs);
-    m_tabs->addTab(m_page, QString());
-    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_tabs);
-    layout->addWidget(m_buttons);
-    retranslateUi();
-}
-
-void COptionsPropertySheet::retranslateUi()
-{
     setWindowTitle(tr("Options"));
-    m_tabs->setTabText(0, CGeneralOptions::Caption());
+    setWindowModality(Qt::WindowModal);
+    auto* pages = Named(new QTabWidget, "pages");
+    m_page = new CGeneralOptions;
+    pages->addTab(m_page, CGeneralOptions::Caption());
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages);
+    layout->addWidget(buttons);
 }
 
-void COptionsPropertySheet::changeEvent(QEvent* event)
+bool COptionsPropertySheet::EditOptions(CProgramOptions& options)
 {
-    if (event->type() == QEvent::LanguageChange)
-        retranslateUi();
-    QDialog::changeEvent(event);
-}
-
-int COptionsPropertySheet::DoModal()
-{
-    m_tabs->setCurrentIndex(0);
-    m_page->OnInitDialog();
-    const int result = exec();
-    if (result == QDialog::Accepted)
-        m_page->OnOK();
-    return result;
+    m_page->Load(options);
+    if (exec() != QDialog::Accepted)
+        return false;
+    m_page->Store(options);
+    return true;
 }
 
 bool EditOptions(CProgramOptions& options, QWidget* parent)
 {
     COptionsPropertySheet sheet(parent);
-    sheet.Page().m_hexahedronBugfix = options.m_hexahedronBugfix;
-    sheet.Page().m_winrailVersion = options.m_winrailVersion;
-    sheet.Page().m_language = options.m_language;
-    sheet.Page().m_autosaveMinutes = options.m_autosaveMinutes;
-    sheet.Page().m_backupOnSave = options.m_backupOnSave;
-    if (sheet.DoModal() != QDialog::Accepted)
-        return false;
-    options.m_hexahedronBugfix = sheet.Page().m_hexahedronBugfix;
-    options.m_winrailVersion = sheet.Page().m_winrailVersion;
-    options.m_language = sheet.Page().m_language;
-    options.m_autosaveMinutes = sheet.Page().m_autosaveMinutes;
-    options.m_backupOnSave = sheet.Page().m_backupOnSave;
-    return true;
+    return sheet.EditOptions(options);
 }

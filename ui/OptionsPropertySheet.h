@@ -1,12 +1,9 @@
 #pragma once
 
-#include "ui/GeneralOptions.h"
-
 #include <QDialog>
 
+class CGeneralOptions;
 class CProgramOptions;
-class QDialogButtonBox;
-class QTabWidget;
 
 // "Options": a sheet with the one page of general options.
 class COptionsPropertySheet : public QDialog {
@@ -14,22 +11,11 @@ class COptionsPropertySheet : public QDialog {
 public:
     explicit COptionsPropertySheet(QWidget* parent = nullptr);
 
-    // Fills the page, runs the sheet and, on OK, lets the page take its controls back.
-    int DoModal();
-
-    CGeneralOptions& Page() { return *m_page; }
-    QTabWidget* Tabs() const { return m_tabs; }
-    QDialogButtonBox* Buttons() const { return m_buttons; }
-
-protected:
-    void changeEvent(QEvent* event) override;
+    // Shows the options; OK takes over all three values, Cancel none. True for OK.
+    bool EditOptions(CProgramOptions& options);
 
 private:
-    void retranslateUi();
-
-    QTabWidget* m_tabs;
     CGeneralOptions* m_page;
-    QDialogButtonBox* m_buttons;
 };
 
 // Shows the options sheet on the options; OK takes over every value, Cancel none.

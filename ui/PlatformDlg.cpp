@@ -3,7 +3,6 @@
 #include "model/ChoiceCodes.h"
 #include "model/Platform.h"
 #include "ui/ColorButton.h"
-#include "ui/ControlIds.h"
 #include "ui/CoverPictures.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
@@ -25,23 +24,9 @@
 
 namespace {
 
-constexpr int kOkId = 1;
-constexpr int kLengthId = 1088;
-constexpr int kWidthId = 1063;
-constexpr int kHeightId = 1064;
-constexpr int kTopColorId = 1024;
-constexpr int kSideColorId = 1092;
-constexpr int kPoleHeightId = 1098;
-constexpr int kRoofHeightId = 1041;
-constexpr int kEdgeDistanceId = 1105;
-constexpr int kPolesPerSideId = 1107;
-constexpr int kRoofColorId = 1040;
-constexpr int kPoleColorId = 1100;
-constexpr int kPoleDiameterId = 1106;
-
-CNumericEdit* DigitsOnlyEdit(const char* name, int id)
+CNumericEdit* DigitsOnlyEdit(const char* name)
 {
-    auto* edit = Named(new CNumericEdit, name, id);
+    auto* edit = Named(new CNumericEdit, name);
     SetDigitsOnly(*edit);
     return edit;
 }
@@ -53,6 +38,7 @@ CPlatformDlg::CPlatformDlg(QWidget* parent)
 {
     setObjectName("PlatformDlg"); // also its help topic
     setWindowTitle(tr("Platform edit dialog"));
+    setWindowModality(Qt::WindowModal);
 
     auto* leftColumn = new QVBoxLayout;
     leftColumn->addWidget(CreateHeaderGroup());
@@ -67,7 +53,7 @@ CPlatformDlg::CPlatformDlg(QWidget* parent)
     columns->addLayout(leftColumn, 1);
     columns->addLayout(rightColumn, 1);
 
-    m_freeText = Named(new QPlainTextEdit, "freeText", kFreeTextId);
+    m_freeText = Named(new QPlainTextEdit, "freeText");
     m_freeText->setTabChangesFocus(true);
     // A few lines to start with; the text grows with the dialog.
     m_freeText->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
@@ -76,7 +62,7 @@ CPlatformDlg::CPlatformDlg(QWidget* parent)
     freeTextLabel->setBuddy(m_freeText);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    m_okButton = Named(buttons->button(QDialogButtonBox::Ok), "ok", kOkId);
+    m_okButton = Named(buttons->button(QDialogButtonBox::Ok), "ok");
     connect(buttons, &QDialogButtonBox::accepted, this, &CPlatformDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPlatformDlg::reject);
 
@@ -89,19 +75,21 @@ CPlatformDlg::CPlatformDlg(QWidget* parent)
     // Only the sizes the OK rule looks at update the button as they are typed.
     for (CNumericEdit* edit : {m_length, m_width, m_height, m_poleHeight, m_poleDiameter})
         connect(edit, &QLineEdit::textChanged, this, &CPlatformDlg::UpdateOkButton);
+    TabToCheckedButton(*m_coverTypeButtons);
+    TabToCheckedButton(*m_poleStyleButtons);
 }
 
 QWidget* CPlatformDlg::CreateHeaderGroup()
 {
     auto* group = new QGroupBox(tr("Header information"));
     auto* form = new QFormLayout(group);
-    m_description = Named(new QLineEdit, "description", kDescriptionId);
-    m_catalogNo = Named(new QLineEdit, "catalogNo", kCatalogNoId);
-    m_units = Named(new CUnitsComboBox, "units", kUnitsId);
-    m_price = Named(new QLineEdit, "price", kPriceId);
+    m_description = Named(new QLineEdit, "description");
+    m_catalogNo = Named(new QLineEdit, "catalogNo");
+    m_units = Named(new CUnitsComboBox, "units");
+    m_price = Named(new QLineEdit, "price");
     SetDigitsOnly(*m_price);
     m_price->setAlignment(Qt::AlignRight);
-    m_partsPerPackage = DigitsOnlyEdit("partsPerPackage", kPartsPerPackageId);
+    m_partsPerPackage = DigitsOnlyEdit("partsPerPackage");
     form->addRow(tr("Description"), m_description);
     form->addRow(tr("Catalog no"), m_catalogNo);
     form->addRow(tr("Units"), m_units);
@@ -114,11 +102,11 @@ QWidget* CPlatformDlg::CreateFloorGroup()
 {
     auto* group = new QGroupBox(tr("Floor part"));
     auto* form = new QFormLayout(group);
-    m_length = DigitsOnlyEdit("length", kLengthId);
-    m_width = DigitsOnlyEdit("width", kWidthId);
-    m_height = DigitsOnlyEdit("height", kHeightId);
-    m_topColor = Named(new CColorButton, "topColor", kTopColorId);
-    m_sideColor = Named(new CColorButton, "sideColor", kSideColorId);
+    m_length = DigitsOnlyEdit("length");
+    m_width = DigitsOnlyEdit("width");
+    m_height = DigitsOnlyEdit("height");
+    m_topColor = Named(new CColorButton, "topColor");
+    m_sideColor = Named(new CColorButton, "sideColor");
     form->addRow(tr("Length"), m_length);
     form->addRow(tr("Width"), m_width);
     form->addRow(tr("Height"), m_height);
@@ -144,13 +132,13 @@ QWidget* CPlatformDlg::CreateCoverTypeGroup()
     auto* group = new QGroupBox(tr("Cover type"));
     auto* grid = new QGridLayout(group);
     m_coverTypeButtons = new QButtonGroup(this);
-    auto* noCover = Named(new QRadioButton(tr("No cover")), "coverNone", kCoverNone);
+    auto* noCover = Named(new QRadioButton(tr("No cover")), "coverNone");
     m_coverTypeButtons->addButton(noCover, kCoverNone);
     grid->addWidget(noCover, 0, 0, 1, 2, Qt::AlignLeft);
     const QSize pictureSize(64, 40);
     for (size_t index = 0; index < kPictureCovers.size(); ++index) {
         const SCoverChoice& cover = kPictureCovers[index];
-        auto* button = Named(new QRadioButton, cover.objectName, cover.id);
+        auto* button = Named(new QRadioButton, cover.objectName);
         button->setIcon(DrawCoverPicture(cover.id, pictureSize, devicePixelRatio()));
         button->setIconSize(pictureSize);
         button->setToolTip(tr(cover.description));
@@ -171,11 +159,11 @@ QWidget* CPlatformDlg::CreateCoverPropertiesGroup()
 {
     auto* group = new QGroupBox(tr("Cover properties"));
     auto* form = new QFormLayout(group);
-    m_poleHeight = DigitsOnlyEdit("poleHeight", kPoleHeightId);
-    m_roofHeight = DigitsOnlyEdit("roofHeight", kRoofHeightId);
-    m_edgeDistance = DigitsOnlyEdit("edgeDistance", kEdgeDistanceId);
-    m_polesPerSide = DigitsOnlyEdit("polesPerSide", kPolesPerSideId);
-    m_roofColor = Named(new CColorButton, "roofColor", kRoofColorId);
+    m_poleHeight = DigitsOnlyEdit("poleHeight");
+    m_roofHeight = DigitsOnlyEdit("roofHeight");
+    m_edgeDistance = DigitsOnlyEdit("edgeDistance");
+    m_polesPerSide = DigitsOnlyEdit("polesPerSide");
+    m_roofColor = Named(new CColorButton, "roofColor");
     form->addRow(tr("Pole height"), m_poleHeight);
     form->addRow(tr("Roof height"), m_roofHeight);
     form->addRow(tr("Edge distance"), m_edgeDistance);
@@ -189,16 +177,16 @@ QWidget* CPlatformDlg::CreatePoleStyleGroup()
     auto* group = new QGroupBox(tr("Pole style"));
     auto* form = new QFormLayout(group);
     m_poleStyleButtons = new QButtonGroup(this);
-    auto* round = Named(new QRadioButton(tr("Round pole")), "poleRound", kPoleRound);
-    auto* square = Named(new QRadioButton(tr("Square pole")), "poleSquare", kPoleSquare);
+    auto* round = Named(new QRadioButton(tr("Round pole")), "poleRound");
+    auto* square = Named(new QRadioButton(tr("Square pole")), "poleSquare");
     m_poleStyleButtons->addButton(round, kPoleRound);
     m_poleStyleButtons->addButton(square, kPoleSquare);
     auto* styles = new QHBoxLayout;
     styles->addWidget(round);
     styles->addWidget(square);
     styles->addStretch();
-    m_poleColor = Named(new CColorButton, "poleColor", kPoleColorId);
-    m_poleDiameter = DigitsOnlyEdit("poleDiameter", kPoleDiameterId);
+    m_poleColor = Named(new CColorButton, "poleColor");
+    m_poleDiameter = DigitsOnlyEdit("poleDiameter");
     form->addRow(styles);
     form->addRow(tr("Pole color"), m_poleColor);
     form->addRow(tr("Pole diameter"), m_poleDiameter);
@@ -255,6 +243,7 @@ void CPlatformDlg::LoadPlatform()
     m_poleStyle = platform.m_poleStyle;
     CheckButtonById(*m_coverTypeButtons, m_coverType);
     CheckButtonById(*m_poleStyleButtons, m_poleStyle);
+    m_description->setFocus();
     UpdateOkButton();
 }
 

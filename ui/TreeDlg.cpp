@@ -3,7 +3,6 @@
 #include "model/ChoiceCodes.h"
 #include "model/Tree.h"
 #include "ui/ColorButton.h"
-#include "ui/ControlIds.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
 #include "ui/UnitsComboBox.h"
@@ -18,22 +17,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int kTrunkHeightId = 1030;
-constexpr int kTrunkRadiusId = 1031;
-constexpr int kTrunkColorId = 1023;
-constexpr int kTopHeightId = 1032;
-constexpr int kTopRadiusId = 1033;
-constexpr int kTopColorId = 1024;
-
-} // namespace
-
 CTreeDlg::CTreeDlg(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("TreeDlg"); // also its help topic
     setWindowTitle(tr("Edit tree"));
+    setWindowModality(Qt::WindowModal);
 
     auto* leftColumn = new QVBoxLayout;
     leftColumn->addWidget(CreateGeneralGroup());
@@ -47,7 +36,7 @@ CTreeDlg::CTreeDlg(QWidget* parent)
     columns->addLayout(leftColumn, 3);
     columns->addLayout(rightColumn, 2);
 
-    m_freeText = Named(new QPlainTextEdit, "freeText", kFreeTextId);
+    m_freeText = Named(new QPlainTextEdit, "freeText");
     m_freeText->setTabChangesFocus(true);
     // A few lines to start with; the text grows with the dialog.
     m_freeText->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
@@ -64,19 +53,20 @@ CTreeDlg::CTreeDlg(QWidget* parent)
     layout->addWidget(freeTextLabel);
     layout->addWidget(m_freeText, 1);
     layout->addWidget(buttons);
+    TabToCheckedButton(*m_treeType);
 }
 
 QWidget* CTreeDlg::CreateGeneralGroup()
 {
     auto* group = new QGroupBox(tr("General"));
     auto* form = new QFormLayout(group);
-    m_description = Named(new QLineEdit, "description", kDescriptionId);
-    m_catalogNo = Named(new QLineEdit, "catalogNo", kCatalogNoId);
-    m_price = Named(new QLineEdit, "price", kPriceId);
+    m_description = Named(new QLineEdit, "description");
+    m_catalogNo = Named(new QLineEdit, "catalogNo");
+    m_price = Named(new QLineEdit, "price");
     SetDigitsOnly(*m_price);
-    m_partsPerPackage = Named(new CNumericEdit, "partsPerPackage", kPartsPerPackageId);
+    m_partsPerPackage = Named(new CNumericEdit, "partsPerPackage");
     SetDigitsOnly(*m_partsPerPackage);
-    m_units = Named(new CUnitsComboBox, "units", kUnitsId);
+    m_units = Named(new CUnitsComboBox, "units");
     form->addRow(tr("Description"), m_description);
     form->addRow(tr("Catalog no"), m_catalogNo);
     form->addRow(tr("Price"), m_price);
@@ -90,8 +80,8 @@ QWidget* CTreeDlg::CreateTreeTypeGroup()
     auto* group = new QGroupBox(tr("Tree type"));
     auto* column = new QVBoxLayout(group);
     m_treeType = new QButtonGroup(this);
-    auto* needleLeaved = Named(new QRadioButton(tr("Needle leaved tree")), "needleLeaved", kTreeNeedleLeaved);
-    auto* deciduous = Named(new QRadioButton(tr("Deciduous tree")), "deciduous", kTreeDeciduous);
+    auto* needleLeaved = Named(new QRadioButton(tr("Needle leaved tree")), "needleLeaved");
+    auto* deciduous = Named(new QRadioButton(tr("Deciduous tree")), "deciduous");
     m_treeType->addButton(needleLeaved, kTreeNeedleLeaved);
     m_treeType->addButton(deciduous, kTreeDeciduous);
     column->addWidget(needleLeaved);
@@ -103,9 +93,9 @@ QWidget* CTreeDlg::CreateTrunkGroup()
 {
     auto* group = new QGroupBox(tr("Trunk"));
     auto* form = new QFormLayout(group);
-    m_trunkHeight = Named(new CNumericEdit, "trunkHeight", kTrunkHeightId);
-    m_trunkRadius = Named(new CNumericEdit, "trunkRadius", kTrunkRadiusId);
-    m_trunkColor = Named(new CColorButton, "trunkColor", kTrunkColorId);
+    m_trunkHeight = Named(new CNumericEdit, "trunkHeight");
+    m_trunkRadius = Named(new CNumericEdit, "trunkRadius");
+    m_trunkColor = Named(new CColorButton, "trunkColor");
     form->addRow(tr("Height"), m_trunkHeight);
     form->addRow(tr("Radius"), m_trunkRadius);
     form->addRow(tr("Trunk color"), m_trunkColor);
@@ -116,9 +106,9 @@ QWidget* CTreeDlg::CreateTopGroup()
 {
     auto* group = new QGroupBox(tr("Top"));
     auto* form = new QFormLayout(group);
-    m_topHeight = Named(new CNumericEdit, "topHeight", kTopHeightId);
-    m_topRadius = Named(new CNumericEdit, "topRadius", kTopRadiusId);
-    m_topColor = Named(new CColorButton, "topColor", kTopColorId);
+    m_topHeight = Named(new CNumericEdit, "topHeight");
+    m_topRadius = Named(new CNumericEdit, "topRadius");
+    m_topColor = Named(new CColorButton, "topColor");
     form->addRow(tr("Height"), m_topHeight);
     form->addRow(tr("Radius"), m_topRadius);
     form->addRow(tr("Top color"), m_topColor);
@@ -156,6 +146,7 @@ void CTreeDlg::LoadTree()
     m_trunkColor->SetColor(tree.m_trunkColor);
     m_units->Fill(tree.m_units);
     CheckButtonById(*m_treeType, tree.m_treeType);
+    m_description->setFocus();
 }
 
 void CTreeDlg::StoreTree()

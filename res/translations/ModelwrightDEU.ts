@@ -1,1730 +1,1740 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
-<context>
+  <context>
     <name>CAboutDlg</name>
     <message>
-        <location filename="../../app/AboutDlg.cpp" line="27"/>
-        <source>Modelwright Version 2.0</source>
-        <translation>Modelwright Version 2.0</translation>
+      <location filename="../../app/AboutDlg.cpp" line="27" />
+      <source>Modelwright Version 2.0</source>
+      <translation>Modelwright Version 2.0</translation>
     </message>
     <message>
-        <location filename="../../app/AboutDlg.cpp" line="28"/>
-        <source>The Modelwright developers</source>
-        <translation>Die Modelwright-Entwickler</translation>
+      <location filename="../../app/AboutDlg.cpp" line="28" />
+      <source>The Modelwright developers</source>
+      <translation>Die Modelwright-Entwickler</translation>
     </message>
     <message>
-        <location filename="../../app/AboutDlg.cpp" line="29"/>
-        <source>Homepage</source>
-        <translation>Homepage</translation>
+      <location filename="../../app/AboutDlg.cpp" line="29" />
+      <source>Homepage</source>
+      <translation>Homepage</translation>
     </message>
     <message>
-        <location filename="../../app/AboutDlg.cpp" line="30"/>
-        <source>E-Mail</source>
-        <translation>E-Mail</translation>
+      <location filename="../../app/AboutDlg.cpp" line="30" />
+      <source>E-Mail</source>
+      <translation>E-Mail</translation>
     </message>
     <message>
-        <location filename="../../app/AboutDlg.cpp" line="32"/>
-        <source>About Modelwright</source>
-        <translation>Über Modelwright</translation>
+      <location filename="../../app/AboutDlg.cpp" line="32" />
+      <source>About Modelwright</source>
+      <translation>Über Modelwright</translation>
     </message>
     <message>
-        <location filename="../../app/AboutDlg.cpp" line="69"/>
-        <source>Modelwright</source>
-        <translation>Modelwright</translation>
+      <location filename="../../app/AboutDlg.cpp" line="69" />
+      <source>Modelwright</source>
+      <translation>Modelwright</translation>
     </message>
     <message>
-        <location filename="../../app/AboutDlg.cpp" line="69"/>
-        <source>version</source>
-        <translation>Version</translation>
+      <location filename="../../app/AboutDlg.cpp" line="69" />
+      <source>version</source>
+      <translation>Version</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CBuildingDlg</name>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="118"/>
-        <source>Building edit dialog</source>
-        <translation>Gebäude bearbeiten</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="118" />
+      <source>Building edit dialog</source>
+      <translation>Gebäude bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="119"/>
-        <source>Header information</source>
-        <translation>Kopfdaten</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="119" />
+      <source>Header information</source>
+      <translation>Kopfdaten</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="120"/>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="120" />
+      <source>Description</source>
+      <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="121"/>
-        <source>Catalog no</source>
-        <translation>Katalognr.</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="121" />
+      <source>Catalog no</source>
+      <translation>Katalognr.</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="122"/>
-        <source>Price</source>
-        <translation>Preis</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="122" />
+      <source>Price</source>
+      <translation>Preis</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="123"/>
-        <source>Parts per package</source>
-        <translation>Teile pro Packung</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="123" />
+      <source>Parts per package</source>
+      <translation>Teile pro Packung</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="124"/>
-        <source>Units</source>
-        <translation>Einheiten</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="124" />
+      <source>Units</source>
+      <translation>Einheiten</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="125"/>
-        <source>Building elements</source>
-        <translation>Gebäudeteile</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="125" />
+      <source>Building elements</source>
+      <translation>Gebäudeteile</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="126"/>
-        <source>New ...</source>
-        <translation>Neu ...</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="126" />
+      <source>New ...</source>
+      <translation>Neu ...</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="127"/>
-        <source>Edit ...</source>
-        <translation>Bearbeiten ...</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="127" />
+      <source>Edit ...</source>
+      <translation>Bearbeiten ...</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="128"/>
-        <source>Delete</source>
-        <translation>Löschen</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="128" />
+      <source>Delete</source>
+      <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingDlg.cpp" line="129"/>
-        <source>Free text after last element</source>
-        <translation>Freier Text nach dem letzten Teil</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="129" />
+      <source>Free text after last element</source>
+      <translation>Freier Text nach dem letzten Teil</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CBuildingElementDlg</name>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="49"/>
-        <source>Ridge roof</source>
-        <translation>Satteldach</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="49" />
+      <source>Ridge roof</source>
+      <translation>Satteldach</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="50"/>
-        <source>Roof with sloping sides and a flat top</source>
-        <translation>Walmdach mit flacher Oberseite</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="50" />
+      <source>Roof with sloping sides and a flat top</source>
+      <translation>Walmdach mit flacher Oberseite</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="51"/>
-        <source>Single-slope roof</source>
-        <translation>Pultdach</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="51" />
+      <source>Single-slope roof</source>
+      <translation>Pultdach</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="59"/>
-        <source>0 degr</source>
-        <translation>0 Grad</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="59" />
+      <source>0 degr</source>
+      <translation>0 Grad</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="60"/>
-        <source>90 degr</source>
-        <translation>90 Grad</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="60" />
+      <source>90 degr</source>
+      <translation>90 Grad</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="61"/>
-        <source>180 degr</source>
-        <translation>180 Grad</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="61" />
+      <source>180 degr</source>
+      <translation>180 Grad</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="62"/>
-        <source>270 degr</source>
-        <translation>270 Grad</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="62" />
+      <source>270 degr</source>
+      <translation>270 Grad</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="233"/>
-        <source>Building element</source>
-        <translation>Gebäudeteil</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="233" />
+      <source>Building element</source>
+      <translation>Gebäudeteil</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="234"/>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="234" />
+      <source>Description</source>
+      <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="235"/>
-        <source>Block</source>
-        <translation>Block</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="235" />
+      <source>Block</source>
+      <translation>Block</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="236"/>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="241"/>
-        <source>Height</source>
-        <translation>Höhe</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="236" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="241" />
+      <source>Height</source>
+      <translation>Höhe</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="237"/>
-        <source>Width</source>
-        <translation>Breite</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="237" />
+      <source>Width</source>
+      <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="238"/>
-        <source>Depth</source>
-        <translation>Tiefe</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="238" />
+      <source>Depth</source>
+      <translation>Tiefe</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="239"/>
-        <source>Block color</source>
-        <translation>Blockfarbe</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="239" />
+      <source>Block color</source>
+      <translation>Blockfarbe</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="240"/>
-        <source>Roof</source>
-        <translation>Dach</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="240" />
+      <source>Roof</source>
+      <translation>Dach</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="242"/>
-        <source>Angle</source>
-        <translation>Winkel</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="242" />
+      <source>Angle</source>
+      <translation>Winkel</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="243"/>
-        <source>Roof color</source>
-        <translation>Dachfarbe</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="243" />
+      <source>Roof color</source>
+      <translation>Dachfarbe</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="244"/>
-        <source>Rooftype</source>
-        <translation>Dachform</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="244" />
+      <source>Rooftype</source>
+      <translation>Dachform</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="247"/>
-        <source>No roof</source>
-        <translation>Kein Dach</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="247" />
+      <source>No roof</source>
+      <translation>Kein Dach</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="248"/>
-        <source>Roof orientation</source>
-        <translation>Dachausrichtung</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="248" />
+      <source>Roof orientation</source>
+      <translation>Dachausrichtung</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="251"/>
-        <source>Element position</source>
-        <translation>Position des Teils</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="251" />
+      <source>Element position</source>
+      <translation>Position des Teils</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="252"/>
-        <source>Lower left corner of block:</source>
-        <translation>Linke untere Ecke des Blocks:</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="252" />
+      <source>Lower left corner of block:</source>
+      <translation>Linke untere Ecke des Blocks:</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="253"/>
-        <source>X</source>
-        <translation>X</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="253" />
+      <source>X</source>
+      <translation>X</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="254"/>
-        <source>Y</source>
-        <translation>Y</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="254" />
+      <source>Y</source>
+      <translation>Y</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="255"/>
-        <source>Z:</source>
-        <translation>Z:</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="255" />
+      <source>Z:</source>
+      <translation>Z:</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="256"/>
-        <source>Decorations</source>
-        <translation>Türen und Fenster</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="256" />
+      <source>Decorations</source>
+      <translation>Türen und Fenster</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="257"/>
-        <source>New ...</source>
-        <translation>Neu ...</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="257" />
+      <source>New ...</source>
+      <translation>Neu ...</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="258"/>
-        <source>Edit  ...</source>
-        <translation>Bearbeiten ...</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="258" />
+      <source>Edit  ...</source>
+      <translation>Bearbeiten ...</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="259"/>
-        <source>Delete</source>
-        <translation>Löschen</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="259" />
+      <source>Delete</source>
+      <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../../ui/BuildingElementDlg.cpp" line="260"/>
-        <source>Free additional text</source>
-        <translation>Freier zusätzlicher Text</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="260" />
+      <source>Free additional text</source>
+      <translation>Freier zusätzlicher Text</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CColorButton</name>
     <message>
-        <location filename="../../ui/ColorButton.cpp" line="16"/>
-        <source>Automatic</source>
-        <translation>Automatisch</translation>
+      <location filename="../../ui/ColorButton.cpp" line="16" />
+      <source>Automatic</source>
+      <translation>Automatisch</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorButton.cpp" line="17"/>
-        <source>More Colors...</source>
-        <translation>Weitere Farben...</translation>
+      <location filename="../../ui/ColorButton.cpp" line="17" />
+      <source>More Colors...</source>
+      <translation>Weitere Farben...</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CColorPopup</name>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="8"/>
-        <source>Black</source>
-        <translation>Schwarz</translation>
+      <location filename="../../ui/ColorTable.cpp" line="8" />
+      <source>Black</source>
+      <translation>Schwarz</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="9"/>
-        <source>Brown</source>
-        <translation>Braun</translation>
+      <location filename="../../ui/ColorTable.cpp" line="9" />
+      <source>Brown</source>
+      <translation>Braun</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="10"/>
-        <source>Dark Olive Green</source>
-        <translation>Dunkles Olivgrün</translation>
+      <location filename="../../ui/ColorTable.cpp" line="10" />
+      <source>Dark Olive Green</source>
+      <translation>Dunkles Olivgrün</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="11"/>
-        <source>Dark Green</source>
-        <translation>Dunkelgrün</translation>
+      <location filename="../../ui/ColorTable.cpp" line="11" />
+      <source>Dark Green</source>
+      <translation>Dunkelgrün</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="12"/>
-        <source>Dark Teal</source>
-        <translation>Dunkles Blaugrün</translation>
+      <location filename="../../ui/ColorTable.cpp" line="12" />
+      <source>Dark Teal</source>
+      <translation>Dunkles Blaugrün</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="13"/>
-        <source>Dark blue</source>
-        <translation>Dunkelblau</translation>
+      <location filename="../../ui/ColorTable.cpp" line="13" />
+      <source>Dark blue</source>
+      <translation>Dunkelblau</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="14"/>
-        <source>Indigo</source>
-        <translation>Indigo</translation>
+      <location filename="../../ui/ColorTable.cpp" line="14" />
+      <source>Indigo</source>
+      <translation>Indigo</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="15"/>
-        <source>Dark grey</source>
-        <translation>Dunkelgrau</translation>
+      <location filename="../../ui/ColorTable.cpp" line="15" />
+      <source>Dark grey</source>
+      <translation>Dunkelgrau</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="16"/>
-        <source>Dark red</source>
-        <translation>Dunkelrot</translation>
+      <location filename="../../ui/ColorTable.cpp" line="16" />
+      <source>Dark red</source>
+      <translation>Dunkelrot</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="17"/>
-        <source>Orange</source>
-        <translation>Orange</translation>
+      <location filename="../../ui/ColorTable.cpp" line="17" />
+      <source>Orange</source>
+      <translation>Orange</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="18"/>
-        <source>Dark yellow</source>
-        <translation>Dunkelgelb</translation>
+      <location filename="../../ui/ColorTable.cpp" line="18" />
+      <source>Dark yellow</source>
+      <translation>Dunkelgelb</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="19"/>
-        <source>Green</source>
-        <translation>Grün</translation>
+      <location filename="../../ui/ColorTable.cpp" line="19" />
+      <source>Green</source>
+      <translation>Grün</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="20"/>
-        <source>Teal</source>
-        <translation>Blaugrün</translation>
+      <location filename="../../ui/ColorTable.cpp" line="20" />
+      <source>Teal</source>
+      <translation>Blaugrün</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="21"/>
-        <source>Blue</source>
-        <translation>Blau</translation>
+      <location filename="../../ui/ColorTable.cpp" line="21" />
+      <source>Blue</source>
+      <translation>Blau</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="22"/>
-        <source>Blue-grey</source>
-        <translation>Blaugrau</translation>
+      <location filename="../../ui/ColorTable.cpp" line="22" />
+      <source>Blue-grey</source>
+      <translation>Blaugrau</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="23"/>
-        <source>Grey - 40</source>
-        <translation>Grau - 40</translation>
+      <location filename="../../ui/ColorTable.cpp" line="23" />
+      <source>Grey - 40</source>
+      <translation>Grau - 40</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="24"/>
-        <source>Red</source>
-        <translation>Rot</translation>
+      <location filename="../../ui/ColorTable.cpp" line="24" />
+      <source>Red</source>
+      <translation>Rot</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="25"/>
-        <source>Light orange</source>
-        <translation>Hellorange</translation>
+      <location filename="../../ui/ColorTable.cpp" line="25" />
+      <source>Light orange</source>
+      <translation>Hellorange</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="26"/>
-        <source>Lime</source>
-        <translation>Limone</translation>
+      <location filename="../../ui/ColorTable.cpp" line="26" />
+      <source>Lime</source>
+      <translation>Limone</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="27"/>
-        <source>Sea green</source>
-        <translation>Meergrün</translation>
+      <location filename="../../ui/ColorTable.cpp" line="27" />
+      <source>Sea green</source>
+      <translation>Meergrün</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="28"/>
-        <source>Aqua</source>
-        <translation>Aquamarin</translation>
+      <location filename="../../ui/ColorTable.cpp" line="28" />
+      <source>Aqua</source>
+      <translation>Aquamarin</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="29"/>
-        <source>Light blue</source>
-        <translation>Hellblau</translation>
+      <location filename="../../ui/ColorTable.cpp" line="29" />
+      <source>Light blue</source>
+      <translation>Hellblau</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="30"/>
-        <source>Violet</source>
-        <translation>Violett</translation>
+      <location filename="../../ui/ColorTable.cpp" line="30" />
+      <source>Violet</source>
+      <translation>Violett</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="31"/>
-        <source>Grey - 50</source>
-        <translation>Grau - 50</translation>
+      <location filename="../../ui/ColorTable.cpp" line="31" />
+      <source>Grey - 50</source>
+      <translation>Grau - 50</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="32"/>
-        <source>Pink</source>
-        <translation>Pink</translation>
+      <location filename="../../ui/ColorTable.cpp" line="32" />
+      <source>Pink</source>
+      <translation>Pink</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="33"/>
-        <source>Gold</source>
-        <translation>Gold</translation>
+      <location filename="../../ui/ColorTable.cpp" line="33" />
+      <source>Gold</source>
+      <translation>Gold</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="34"/>
-        <source>Yellow</source>
-        <translation>Gelb</translation>
+      <location filename="../../ui/ColorTable.cpp" line="34" />
+      <source>Yellow</source>
+      <translation>Gelb</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="35"/>
-        <source>Bright green</source>
-        <translation>Hellgrün</translation>
+      <location filename="../../ui/ColorTable.cpp" line="35" />
+      <source>Bright green</source>
+      <translation>Hellgrün</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="36"/>
-        <source>Turquoise</source>
-        <translation>Türkis</translation>
+      <location filename="../../ui/ColorTable.cpp" line="36" />
+      <source>Turquoise</source>
+      <translation>Türkis</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="37"/>
-        <source>Skyblue</source>
-        <translation>Himmelblau</translation>
+      <location filename="../../ui/ColorTable.cpp" line="37" />
+      <source>Skyblue</source>
+      <translation>Himmelblau</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="38"/>
-        <source>Plum</source>
-        <translation>Pflaume</translation>
+      <location filename="../../ui/ColorTable.cpp" line="38" />
+      <source>Plum</source>
+      <translation>Pflaume</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="39"/>
-        <source>Light grey</source>
-        <translation>Hellgrau</translation>
+      <location filename="../../ui/ColorTable.cpp" line="39" />
+      <source>Light grey</source>
+      <translation>Hellgrau</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="40"/>
-        <source>Rose</source>
-        <translation>Rosa</translation>
+      <location filename="../../ui/ColorTable.cpp" line="40" />
+      <source>Rose</source>
+      <translation>Rosa</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="41"/>
-        <source>Tan</source>
-        <translation>Hellbraun</translation>
+      <location filename="../../ui/ColorTable.cpp" line="41" />
+      <source>Tan</source>
+      <translation>Hellbraun</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="42"/>
-        <source>Light yellow</source>
-        <translation>Hellgelb</translation>
+      <location filename="../../ui/ColorTable.cpp" line="42" />
+      <source>Light yellow</source>
+      <translation>Hellgelb</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="43"/>
-        <source>Pale green</source>
-        <translation>Blassgrün</translation>
+      <location filename="../../ui/ColorTable.cpp" line="43" />
+      <source>Pale green</source>
+      <translation>Blassgrün</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="44"/>
-        <source>Pale turquoise</source>
-        <translation>Blasstürkis</translation>
+      <location filename="../../ui/ColorTable.cpp" line="44" />
+      <source>Pale turquoise</source>
+      <translation>Blasstürkis</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="45"/>
-        <source>Pale blue</source>
-        <translation>Blassblau</translation>
+      <location filename="../../ui/ColorTable.cpp" line="45" />
+      <source>Pale blue</source>
+      <translation>Blassblau</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="46"/>
-        <source>Lavender</source>
-        <translation>Lavendel</translation>
+      <location filename="../../ui/ColorTable.cpp" line="46" />
+      <source>Lavender</source>
+      <translation>Lavendel</translation>
     </message>
     <message>
-        <location filename="../../ui/ColorTable.cpp" line="47"/>
-        <source>White</source>
-        <translation>Weiß</translation>
+      <location filename="../../ui/ColorTable.cpp" line="47" />
+      <source>White</source>
+      <translation>Weiß</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CDecorationDlg</name>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="43"/>
-        <source>1 window</source>
-        <translation>1 Fenster</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="43" />
+      <source>1 window</source>
+      <translation>1 Fenster</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="44"/>
-        <source>2 windows</source>
-        <translation>2 Fenster</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="44" />
+      <source>2 windows</source>
+      <translation>2 Fenster</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="45"/>
-        <source>4 windows</source>
-        <translation>4 Fenster</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="45" />
+      <source>4 windows</source>
+      <translation>4 Fenster</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="46"/>
-        <source>6 windows</source>
-        <translation>6 Fenster</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="46" />
+      <source>6 windows</source>
+      <translation>6 Fenster</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="47"/>
-        <source>8 windows</source>
-        <translation>8 Fenster</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="47" />
+      <source>8 windows</source>
+      <translation>8 Fenster</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="233"/>
-        <source>Decorations edit dialog</source>
-        <translation>Türen und Fenster bearbeiten</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="233" />
+      <source>Decorations edit dialog</source>
+      <translation>Türen und Fenster bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="234"/>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="234" />
+      <source>Description</source>
+      <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="235"/>
-        <source>Position</source>
-        <translation>Position</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="235" />
+      <source>Position</source>
+      <translation>Position</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="236"/>
-        <source>Position relative to lower left corner of the wall</source>
-        <translation>Position relativ zur linken unteren Ecke der Wand</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="236" />
+      <source>Position relative to lower left corner of the wall</source>
+      <translation>Position relativ zur linken unteren Ecke der Wand</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="237"/>
-        <source>X:</source>
-        <translation>X:</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="237" />
+      <source>X:</source>
+      <translation>X:</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="238"/>
-        <source>Z:</source>
-        <translation>Z:</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="238" />
+      <source>Z:</source>
+      <translation>Z:</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="239"/>
-        <source>Size</source>
-        <translation>Größe</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="239" />
+      <source>Size</source>
+      <translation>Größe</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="240"/>
-        <source>Width</source>
-        <translation>Breite</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="240" />
+      <source>Width</source>
+      <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="241"/>
-        <source>Height</source>
-        <translation>Höhe</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="241" />
+      <source>Height</source>
+      <translation>Höhe</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="242"/>
-        <source>Which wall?</source>
-        <translation>Welche Wand?</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="242" />
+      <source>Which wall?</source>
+      <translation>Welche Wand?</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="243"/>
-        <source>Front</source>
-        <translation>Vorne</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="243" />
+      <source>Front</source>
+      <translation>Vorne</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="244"/>
-        <source>Rear</source>
-        <translation>Hinten</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="244" />
+      <source>Rear</source>
+      <translation>Hinten</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="245"/>
-        <source>Left side</source>
-        <translation>Linke Seite</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="245" />
+      <source>Left side</source>
+      <translation>Linke Seite</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="246"/>
-        <source>Right side</source>
-        <translation>Rechte Seite</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="246" />
+      <source>Right side</source>
+      <translation>Rechte Seite</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="247"/>
-        <source>Colors</source>
-        <translation>Farben</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="247" />
+      <source>Colors</source>
+      <translation>Farben</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="248"/>
-        <source>Main color</source>
-        <translation>Hauptfarbe</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="248" />
+      <source>Main color</source>
+      <translation>Hauptfarbe</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="249"/>
-        <source>Inner color</source>
-        <translation>Innenfarbe</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="249" />
+      <source>Inner color</source>
+      <translation>Innenfarbe</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="250"/>
-        <source>Types</source>
-        <translation>Typen</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="250" />
+      <source>Types</source>
+      <translation>Typen</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="251"/>
-        <source>Main type</source>
-        <translation>Grundform</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="251" />
+      <source>Main type</source>
+      <translation>Grundform</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="252"/>
-        <source>Base A</source>
-        <translation>Form A</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="252" />
+      <source>Base A</source>
+      <translation>Form A</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="253"/>
-        <source>Base B</source>
-        <translation>Form B</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="253" />
+      <source>Base B</source>
+      <translation>Form B</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="254"/>
-        <source>Subtype</source>
-        <translation>Untertyp</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="254" />
+      <source>Subtype</source>
+      <translation>Untertyp</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="255"/>
-        <source>Door</source>
-        <translation>Tür</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="255" />
+      <source>Door</source>
+      <translation>Tür</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="256"/>
-        <source>Door with window</source>
-        <translation>Tür mit Fenster</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="256" />
+      <source>Door with window</source>
+      <translation>Tür mit Fenster</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="257"/>
-        <source>Window</source>
-        <translation>Fenster</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="257" />
+      <source>Window</source>
+      <translation>Fenster</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="258"/>
-        <source>Window count</source>
-        <translation>Anzahl Fenster</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="258" />
+      <source>Window count</source>
+      <translation>Anzahl Fenster</translation>
     </message>
     <message>
-        <location filename="../../ui/DecorationDlg.cpp" line="261"/>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="261" />
+      <source>Preview</source>
+      <translation>Vorschau</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CGeneralOptions</name>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="27"/>
-        <source>Default</source>
-        <translation>Standard</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="27" />
+      <source>Default</source>
+      <translation>Standard</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="28"/>
-        <source>English</source>
-        <translation>Englisch</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="28" />
+      <source>English</source>
+      <translation>Englisch</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="29"/>
-        <source>German</source>
-        <translation>Deutsch</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="29" />
+      <source>German</source>
+      <translation>Deutsch</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="30"/>
-        <source>Dutch</source>
-        <translation>Niederländisch</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="30" />
+      <source>Dutch</source>
+      <translation>Niederländisch</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="34"/>
-        <source>5.x</source>
-        <translation>5.x</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="34" />
+      <source>5.x</source>
+      <translation>5.x</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="35"/>
-        <source>6.x</source>
-        <translation>6.x</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="35" />
+      <source>6.x</source>
+      <translation>6.x</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="104"/>
-        <source>General options</source>
-        <translation>Allgemeine Optionen</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="104" />
+      <source>General options</source>
+      <translation>Allgemeine Optionen</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="110"/>
-        <source>Select language</source>
-        <translation>Sprache wählen</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="110" />
+      <source>Select language</source>
+      <translation>Sprache wählen</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="111"/>
-        <source>Winrail version </source>
-        <translation>Winrail-Version </translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="111" />
+      <source>Winrail version </source>
+      <translation>Winrail-Version </translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="112"/>
-        <source>Use hexahedron in stead of Hexaedron (bug fix)</source>
-        <translation>Hexahedron statt Hexaedron verwenden (Fehlerbehebung)</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="112" />
+      <source>Use hexahedron in stead of Hexaedron (bug fix)</source>
+      <translation>Hexahedron statt Hexaedron verwenden (Fehlerbehebung)</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="113"/>
-        <source>&amp;Keep unsaved changes for recovery every</source>
-        <translation>Ungespeicherte Änderungen zur &amp;Wiederherstellung sichern alle</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="113" />
+      <source>&amp;Keep unsaved changes for recovery every</source>
+      <translation>Ungespeicherte Änderungen zur &amp;Wiederherstellung sichern alle</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="114"/>
-        <source> min</source>
-        <translation> Min.</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="114" />
+      <source> min</source>
+      <translation> Min.</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="115"/>
-        <source>Never</source>
-        <translation>Nie</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="115" />
+      <source>Never</source>
+      <translation>Nie</translation>
     </message>
     <message>
-        <location filename="../../ui/GeneralOptions.cpp" line="116"/>
-        <source>Keep the previous version as a &amp;backup (.bak) when saving</source>
-        <translation>Beim Speichern die vorige Fassung als &amp;Sicherung (.bak) behalten</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="116" />
+      <source>Keep the previous version as a &amp;backup (.bak) when saving</source>
+      <translation>Beim Speichern die vorige Fassung als &amp;Sicherung (.bak) behalten</translation>
     </message>
-</context>
-<context>
+    <message>
+      <location filename="../../ui/GeneralOptions.cpp" line="91" />
+      <source>French</source>
+      <translation>Französisch</translation>
+    </message>
+  </context>
+  <context>
     <name>CHeaderDlg</name>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="19"/>
-        <source>Name</source>
-        <translation>Name</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="19" />
+      <source>Name</source>
+      <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="20"/>
-        <source>Street+nr</source>
-        <translation>Straße+Nr.</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="20" />
+      <source>Street+nr</source>
+      <translation>Straße+Nr.</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="21"/>
-        <source>ZIP</source>
-        <translation>PLZ</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="21" />
+      <source>ZIP</source>
+      <translation>PLZ</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="22"/>
-        <source>Town</source>
-        <translation>Ort</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="22" />
+      <source>Town</source>
+      <translation>Ort</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="23"/>
-        <source>Country</source>
-        <translation>Land</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="23" />
+      <source>Country</source>
+      <translation>Land</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="24"/>
-        <source>Phone</source>
-        <translation>Telefon</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="24" />
+      <source>Phone</source>
+      <translation>Telefon</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="25"/>
-        <source>Fax</source>
-        <translation>Fax</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="25" />
+      <source>Fax</source>
+      <translation>Fax</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="26"/>
-        <source>Mail</source>
-        <translation>E-Mail</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="26" />
+      <source>Mail</source>
+      <translation>E-Mail</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="91"/>
-        <source>Edit header</source>
-        <translation>Kopfdaten bearbeiten</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="91" />
+      <source>Edit header</source>
+      <translation>Kopfdaten bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="92"/>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="92" />
+      <source>Description</source>
+      <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="93"/>
-        <source>Author</source>
-        <translation>Autor</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="93" />
+      <source>Author</source>
+      <translation>Autor</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="94"/>
-        <source>Version</source>
-        <translation>Version</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="94" />
+      <source>Version</source>
+      <translation>Version</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="95"/>
-        <source>Currency</source>
-        <translation>Währung</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="95" />
+      <source>Currency</source>
+      <translation>Währung</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="96"/>
-        <source>Edit manufacturer ...</source>
-        <translation>Hersteller bearbeiten ...</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="96" />
+      <source>Edit manufacturer ...</source>
+      <translation>Hersteller bearbeiten ...</translation>
     </message>
     <message>
-        <location filename="../../ui/HeaderDlg.cpp" line="97"/>
-        <source>Edit representative ...</source>
-        <translation>Vertretung bearbeiten ...</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="97" />
+      <source>Edit representative ...</source>
+      <translation>Vertretung bearbeiten ...</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CHelpSystem</name>
     <message>
-        <location filename="../../app/HelpWindow.cpp" line="138"/>
-        <source>Modelwright</source>
-        <translation>Modelwright</translation>
+      <location filename="../../app/HelpWindow.cpp" line="138" />
+      <source>Modelwright</source>
+      <translation>Modelwright</translation>
     </message>
     <message>
-        <location filename="../../app/HelpWindow.cpp" line="138"/>
-        <source>Cannot find the help file. Please reinstall.</source>
-        <translation>Die Hilfedatei wurde nicht gefunden. Bitte installieren Sie das Programm neu.</translation>
+      <location filename="../../app/HelpWindow.cpp" line="138" />
+      <source>Cannot find the help file. Please reinstall.</source>
+      <translation>Die Hilfedatei wurde nicht gefunden. Bitte installieren Sie das Programm neu.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CHelpWindow</name>
     <message>
-        <location filename="../../app/HelpWindow.cpp" line="83"/>
-        <source>&amp;Contents</source>
-        <translation>&amp;Inhalt</translation>
+      <location filename="../../app/HelpWindow.cpp" line="83" />
+      <source>&amp;Contents</source>
+      <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../../app/HelpWindow.cpp" line="84"/>
-        <source>&amp;Back</source>
-        <translation>&amp;Zurück</translation>
+      <location filename="../../app/HelpWindow.cpp" line="84" />
+      <source>&amp;Back</source>
+      <translation>&amp;Zurück</translation>
     </message>
     <message>
-        <location filename="../../app/HelpWindow.cpp" line="85"/>
-        <source>&amp;Forward</source>
-        <translation>&amp;Vorwärts</translation>
+      <location filename="../../app/HelpWindow.cpp" line="85" />
+      <source>&amp;Forward</source>
+      <translation>&amp;Vorwärts</translation>
     </message>
     <message>
-        <location filename="../../app/HelpWindow.cpp" line="87"/>
-        <source>Modelwright Help</source>
-        <translation>Modelwright-Hilfe</translation>
+      <location filename="../../app/HelpWindow.cpp" line="87" />
+      <source>Modelwright Help</source>
+      <translation>Modelwright-Hilfe</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="289"/>
-        <source>CAP</source>
-        <comment>Caps Lock is on</comment>
-        <translation>UF</translation>
+      <location filename="../../app/MainFrame.cpp" line="289" />
+      <source>CAP</source>
+      <comment>Caps Lock is on</comment>
+      <translation>UF</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="290"/>
-        <source>NUM</source>
-        <comment>Num Lock is on</comment>
-        <translation>NUM</translation>
+      <location filename="../../app/MainFrame.cpp" line="290" />
+      <source>NUM</source>
+      <comment>Num Lock is on</comment>
+      <translation>NUM</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="291"/>
-        <source>SCRL</source>
-        <comment>Scroll Lock is on</comment>
-        <translation>RF</translation>
+      <location filename="../../app/MainFrame.cpp" line="291" />
+      <source>SCRL</source>
+      <comment>Scroll Lock is on</comment>
+      <translation>RF</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="315"/>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
+      <location filename="../../app/MainFrame.cpp" line="315" />
+      <source>&amp;File</source>
+      <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="316"/>
-        <source>&amp;New</source>
-        <translation>&amp;Neu</translation>
+      <location filename="../../app/MainFrame.cpp" line="316" />
+      <source>&amp;New</source>
+      <translation>&amp;Neu</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="316"/>
-        <source>Start a new catalogue</source>
-        <translation>Einen neuen Katalog beginnen</translation>
+      <location filename="../../app/MainFrame.cpp" line="316" />
+      <source>Start a new catalogue</source>
+      <translation>Einen neuen Katalog beginnen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="317"/>
-        <source>&amp;Open...</source>
-        <translation>Ö&amp;ffnen...</translation>
+      <location filename="../../app/MainFrame.cpp" line="317" />
+      <source>&amp;Open...</source>
+      <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="317"/>
-        <source>Open a catalogue file</source>
-        <translation>Eine Katalogdatei öffnen</translation>
+      <location filename="../../app/MainFrame.cpp" line="317" />
+      <source>Open a catalogue file</source>
+      <translation>Eine Katalogdatei öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="318"/>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
+      <location filename="../../app/MainFrame.cpp" line="318" />
+      <source>&amp;Save</source>
+      <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="318"/>
-        <source>Save the catalogue</source>
-        <translation>Den Katalog speichern</translation>
+      <location filename="../../app/MainFrame.cpp" line="318" />
+      <source>Save the catalogue</source>
+      <translation>Den Katalog speichern</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="319"/>
-        <source>Save &amp;As...</source>
-        <translation>Speichern &amp;unter...</translation>
+      <location filename="../../app/MainFrame.cpp" line="319" />
+      <source>Save &amp;As...</source>
+      <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="319"/>
-        <source>Save the catalogue under a new name</source>
-        <translation>Den Katalog unter einem neuen Namen speichern</translation>
+      <location filename="../../app/MainFrame.cpp" line="319" />
+      <source>Save the catalogue under a new name</source>
+      <translation>Den Katalog unter einem neuen Namen speichern</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="320"/>
-        <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
+      <location filename="../../app/MainFrame.cpp" line="320" />
+      <source>&amp;Print...</source>
+      <translation>Druc&amp;ken...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="320"/>
-        <source>Print the catalogue</source>
-        <translation>Den Katalog drucken</translation>
+      <location filename="../../app/MainFrame.cpp" line="320" />
+      <source>Print the catalogue</source>
+      <translation>Den Katalog drucken</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="321"/>
-        <source>Print Pre&amp;view</source>
-        <translation>Druck&amp;vorschau</translation>
+      <location filename="../../app/MainFrame.cpp" line="321" />
+      <source>Print Pre&amp;view</source>
+      <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="321"/>
-        <source>Show the printed pages</source>
-        <translation>Die gedruckten Seiten zeigen</translation>
+      <location filename="../../app/MainFrame.cpp" line="321" />
+      <source>Show the printed pages</source>
+      <translation>Die gedruckten Seiten zeigen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="322"/>
-        <source>P&amp;rint Setup...</source>
-        <translation>Drucker&amp;einrichtung...</translation>
+      <location filename="../../app/MainFrame.cpp" line="322" />
+      <source>P&amp;rint Setup...</source>
+      <translation>Drucker&amp;einrichtung...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="322"/>
-        <source>Choose the printer and the page</source>
-        <translation>Drucker und Seite wählen</translation>
+      <location filename="../../app/MainFrame.cpp" line="322" />
+      <source>Choose the printer and the page</source>
+      <translation>Drucker und Seite wählen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="323"/>
-        <source>Sen&amp;d...</source>
-        <translation>Sen&amp;den...</translation>
+      <location filename="../../app/MainFrame.cpp" line="323" />
+      <source>Sen&amp;d...</source>
+      <translation>Sen&amp;den...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="323"/>
-        <source>Send the catalogue file by mail</source>
-        <translation>Die Katalogdatei per E-Mail senden</translation>
+      <location filename="../../app/MainFrame.cpp" line="323" />
+      <source>Send the catalogue file by mail</source>
+      <translation>Die Katalogdatei per E-Mail senden</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="324"/>
-        <source>Recent File</source>
-        <translation>Zuletzt geöffnete Datei</translation>
+      <location filename="../../app/MainFrame.cpp" line="324" />
+      <source>Recent File</source>
+      <translation>Zuletzt geöffnete Datei</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="324"/>
-        <source>Open a recently used catalogue</source>
-        <translation>Einen zuletzt benutzten Katalog öffnen</translation>
+      <location filename="../../app/MainFrame.cpp" line="324" />
+      <source>Open a recently used catalogue</source>
+      <translation>Einen zuletzt benutzten Katalog öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="325"/>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+      <location filename="../../app/MainFrame.cpp" line="325" />
+      <source>E&amp;xit</source>
+      <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="325"/>
-        <source>Quit the program; asks to save changes</source>
-        <translation>Das Programm beenden; fragt nach dem Speichern von Änderungen</translation>
+      <location filename="../../app/MainFrame.cpp" line="325" />
+      <source>Quit the program; asks to save changes</source>
+      <translation>Das Programm beenden; fragt nach dem Speichern von Änderungen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="326"/>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
+      <location filename="../../app/MainFrame.cpp" line="326" />
+      <source>&amp;Edit</source>
+      <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="328"/>
-        <source>Cu&amp;t</source>
-        <translation>&amp;Ausschneiden</translation>
+      <location filename="../../app/MainFrame.cpp" line="328" />
+      <source>Cu&amp;t</source>
+      <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="328"/>
-        <source>Cut the selection to the clipboard</source>
-        <translation>Die Auswahl in die Zwischenablage verschieben</translation>
+      <location filename="../../app/MainFrame.cpp" line="328" />
+      <source>Cut the selection to the clipboard</source>
+      <translation>Die Auswahl in die Zwischenablage verschieben</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="329"/>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
+      <location filename="../../app/MainFrame.cpp" line="329" />
+      <source>&amp;Copy</source>
+      <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="329"/>
-        <source>Copy the selection to the clipboard</source>
-        <translation>Die Auswahl in die Zwischenablage kopieren</translation>
+      <location filename="../../app/MainFrame.cpp" line="329" />
+      <source>Copy the selection to the clipboard</source>
+      <translation>Die Auswahl in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="330"/>
-        <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
+      <location filename="../../app/MainFrame.cpp" line="330" />
+      <source>&amp;Paste</source>
+      <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="330"/>
-        <source>Insert the clipboard&apos;s contents</source>
-        <translation>Den Inhalt der Zwischenablage einfügen</translation>
+      <location filename="../../app/MainFrame.cpp" line="330" />
+      <source>Insert the clipboard's contents</source>
+      <translation>Den Inhalt der Zwischenablage einfügen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="331"/>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
+      <location filename="../../app/MainFrame.cpp" line="331" />
+      <source>&amp;View</source>
+      <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="332"/>
-        <source>Toolbar</source>
-        <translation>Symbolleiste</translation>
+      <location filename="../../app/MainFrame.cpp" line="332" />
+      <source>Toolbar</source>
+      <translation>Symbolleiste</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="333"/>
-        <source>&amp;Toolbar</source>
-        <translation>&amp;Symbolleiste</translation>
+      <location filename="../../app/MainFrame.cpp" line="333" />
+      <source>&amp;Toolbar</source>
+      <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="333"/>
-        <source>Show or hide the toolbar</source>
-        <translation>Die Symbolleiste zeigen oder verbergen</translation>
+      <location filename="../../app/MainFrame.cpp" line="333" />
+      <source>Show or hide the toolbar</source>
+      <translation>Die Symbolleiste zeigen oder verbergen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="334"/>
-        <source>&amp;Status Bar</source>
-        <translation>S&amp;tatusleiste</translation>
+      <location filename="../../app/MainFrame.cpp" line="334" />
+      <source>&amp;Status Bar</source>
+      <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="334"/>
-        <source>Show or hide the status bar</source>
-        <translation>Die Statusleiste zeigen oder verbergen</translation>
+      <location filename="../../app/MainFrame.cpp" line="334" />
+      <source>Show or hide the status bar</source>
+      <translation>Die Statusleiste zeigen oder verbergen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="335"/>
-        <location filename="../../app/MainFrame.cpp" line="336"/>
-        <source>&amp;Options</source>
-        <translation>&amp;Optionen</translation>
+      <location filename="../../app/MainFrame.cpp" line="335" />
+      <location filename="../../app/MainFrame.cpp" line="336" />
+      <source>&amp;Options</source>
+      <translation>&amp;Optionen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="336"/>
-        <source>Choose the language, the Winrail version and the hexahedron keyword</source>
-        <translation>Sprache, Winrail-Version und Hexaeder-Schlüsselwort wählen</translation>
+      <location filename="../../app/MainFrame.cpp" line="336" />
+      <source>Choose the language, the Winrail version and the hexahedron keyword</source>
+      <translation>Sprache, Winrail-Version und Hexaeder-Schlüsselwort wählen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="337"/>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
+      <location filename="../../app/MainFrame.cpp" line="337" />
+      <source>&amp;Help</source>
+      <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="338"/>
-        <source>&amp;Help Topics</source>
-        <translation>&amp;Hilfethemen</translation>
+      <location filename="../../app/MainFrame.cpp" line="338" />
+      <source>&amp;Help Topics</source>
+      <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="338"/>
-        <source>Show the contents of the help</source>
-        <translation>Das Inhaltsverzeichnis der Hilfe zeigen</translation>
+      <location filename="../../app/MainFrame.cpp" line="338" />
+      <source>Show the contents of the help</source>
+      <translation>Das Inhaltsverzeichnis der Hilfe zeigen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="339"/>
-        <source>Help</source>
-        <translation>Hilfe</translation>
+      <location filename="../../app/MainFrame.cpp" line="339" />
+      <source>Help</source>
+      <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="339"/>
-        <source>Show the help on the active window</source>
-        <translation>Die Hilfe zum aktiven Fenster zeigen</translation>
+      <location filename="../../app/MainFrame.cpp" line="339" />
+      <source>Show the help on the active window</source>
+      <translation>Die Hilfe zum aktiven Fenster zeigen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="340"/>
-        <source>Context help</source>
-        <translation>Kontexthilfe</translation>
+      <location filename="../../app/MainFrame.cpp" line="340" />
+      <source>Context help</source>
+      <translation>Kontexthilfe</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="340"/>
-        <source>Show the help on the next window clicked</source>
-        <translation>Die Hilfe zum nächsten angeklickten Fenster zeigen</translation>
+      <location filename="../../app/MainFrame.cpp" line="340" />
+      <source>Show the help on the next window clicked</source>
+      <translation>Die Hilfe zum nächsten angeklickten Fenster zeigen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="341"/>
-        <source>&amp;About Modelwright...</source>
-        <translation>&amp;Über Modelwright...</translation>
+      <location filename="../../app/MainFrame.cpp" line="341" />
+      <source>&amp;About Modelwright...</source>
+      <translation>&amp;Über Modelwright...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="341"/>
-        <source>Show the program&apos;s version and copyright</source>
-        <translation>Version und Copyright des Programms zeigen</translation>
+      <location filename="../../app/MainFrame.cpp" line="341" />
+      <source>Show the program's version and copyright</source>
+      <translation>Version und Copyright des Programms zeigen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="358"/>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
+      <location filename="../../app/MainFrame.cpp" line="358" />
+      <source>&amp;Undo</source>
+      <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="358"/>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Rückgängig: %1</translation>
+      <location filename="../../app/MainFrame.cpp" line="358" />
+      <source>&amp;Undo %1</source>
+      <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="358"/>
-        <source>Take back the last change</source>
-        <translation>Die letzte Änderung zurücknehmen</translation>
+      <location filename="../../app/MainFrame.cpp" line="358" />
+      <source>Take back the last change</source>
+      <translation>Die letzte Änderung zurücknehmen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="359"/>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
+      <location filename="../../app/MainFrame.cpp" line="359" />
+      <source>&amp;Redo</source>
+      <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="359"/>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederherstellen: %1</translation>
+      <location filename="../../app/MainFrame.cpp" line="359" />
+      <source>&amp;Redo %1</source>
+      <translation>&amp;Wiederherstellen: %1</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="359"/>
-        <source>Make the change taken back again</source>
-        <translation>Die zurückgenommene Änderung wieder ausführen</translation>
+      <location filename="../../app/MainFrame.cpp" line="359" />
+      <source>Make the change taken back again</source>
+      <translation>Die zurückgenommene Änderung wieder ausführen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="372"/>
-        <source>Ready</source>
-        <translation>Bereit</translation>
+      <location filename="../../app/MainFrame.cpp" line="372" />
+      <source>Ready</source>
+      <translation>Bereit</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="378"/>
-        <source>Exported one part to %1</source>
-        <translation>Ein Teil nach %1 exportiert</translation>
+      <location filename="../../app/MainFrame.cpp" line="378" />
+      <source>Exported one part to %1</source>
+      <translation>Ein Teil nach %1 exportiert</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../app/MainFrame.cpp" line="379"/>
-        <source>Exported %n parts to %1</source>
-        <translation>
-            <numerusform>%n Teil nach %1 exportiert</numerusform>
-            <numerusform>%n Teile nach %1 exportiert</numerusform>
-        </translation>
+      <location filename="../../app/MainFrame.cpp" line="379" />
+      <source>Exported %n parts to %1</source>
+      <translation>
+        <numerusform>%n Teil nach %1 exportiert</numerusform>
+        <numerusform>%n Teile nach %1 exportiert</numerusform>
+      </translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="386"/>
-        <source>%1[*] - %2</source>
-        <translation>%1[*] - %2</translation>
+      <location filename="../../app/MainFrame.cpp" line="386" />
+      <source>%1[*] - %2</source>
+      <translation>%1[*] - %2</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="386"/>
-        <location filename="../../app/MainFrame.cpp" line="409"/>
-        <location filename="../../app/MainFrame.cpp" line="415"/>
-        <source>Winrail Modelwright</source>
-        <translation>Winrail Modelwright</translation>
+      <location filename="../../app/MainFrame.cpp" line="386" />
+      <location filename="../../app/MainFrame.cpp" line="409" />
+      <location filename="../../app/MainFrame.cpp" line="415" />
+      <source>Winrail Modelwright</source>
+      <translation>Winrail Modelwright</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="409"/>
-        <source>Save changes to %1?</source>
-        <translation>Änderungen an %1 speichern?</translation>
+      <location filename="../../app/MainFrame.cpp" line="409" />
+      <source>Save changes to %1?</source>
+      <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
-        <source>Save the catalogue under another name?</source>
-        <translation>Den Katalog unter einem anderen Namen speichern?</translation>
+      <source>Save the catalogue under another name?</source>
+      <translation>Den Katalog unter einem anderen Namen speichern?</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="508"/>
-        <source>Open</source>
-        <translation>Öffnen</translation>
+      <location filename="../../app/MainFrame.cpp" line="508" />
+      <source>Open</source>
+      <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="509"/>
-        <location filename="../../app/MainFrame.cpp" line="530"/>
-        <source>Winrail Object Files (*.wo3)</source>
-        <translation>Winrail-Objektdateien (*.wo3)</translation>
+      <location filename="../../app/MainFrame.cpp" line="509" />
+      <location filename="../../app/MainFrame.cpp" line="530" />
+      <source>Winrail Object Files (*.wo3)</source>
+      <translation>Winrail-Objektdateien (*.wo3)</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="509"/>
-        <location filename="../../app/MainFrame.cpp" line="530"/>
-        <source>All Files (*)</source>
-        <translation>Alle Dateien (*)</translation>
+      <location filename="../../app/MainFrame.cpp" line="509" />
+      <location filename="../../app/MainFrame.cpp" line="530" />
+      <source>All Files (*)</source>
+      <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="527"/>
-        <source>Save As</source>
-        <translation>Speichern unter</translation>
+      <location filename="../../app/MainFrame.cpp" line="527" />
+      <source>Save As</source>
+      <translation>Speichern unter</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="562"/>
-        <source>The catalogue was saved, but its previous version could not be kept as %1.
+      <location filename="../../app/MainFrame.cpp" line="562" />
+      <source>The catalogue was saved, but its previous version could not be kept as %1.
 %2</source>
-        <translation>Der Katalog wurde gespeichert, aber seine vorige Fassung konnte nicht als %1 aufbewahrt werden.
+      <translation>Der Katalog wurde gespeichert, aber seine vorige Fassung konnte nicht als %1 aufbewahrt werden.
 %2</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="654"/>
-        <source>Open this catalogue</source>
-        <translation>Diesen Katalog öffnen</translation>
+      <location filename="../../app/MainFrame.cpp" line="654" />
+      <source>Open this catalogue</source>
+      <translation>Diesen Katalog öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="689"/>
-        <source>%1 cannot be printed: the printer &quot;%2&quot; is not available.</source>
-        <translation>%1 kann nicht gedruckt werden: Der Drucker „%2“ ist nicht verfügbar.</translation>
+      <location filename="../../app/MainFrame.cpp" line="689" />
+      <source>%1 cannot be printed: the printer "%2" is not available.</source>
+      <translation>%1 kann nicht gedruckt werden: Der Drucker „%2“ ist nicht verfügbar.</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="691"/>
-        <source>%1 cannot be printed: no printer is available.</source>
-        <translation>%1 kann nicht gedruckt werden: Es ist kein Drucker verfügbar.</translation>
+      <location filename="../../app/MainFrame.cpp" line="691" />
+      <source>%1 cannot be printed: no printer is available.</source>
+      <translation>%1 kann nicht gedruckt werden: Es ist kein Drucker verfügbar.</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="693"/>
-        <source>%1 cannot be printed: no printer is chosen as the default.</source>
-        <translation>%1 kann nicht gedruckt werden: Es ist kein Standarddrucker festgelegt.</translation>
+      <location filename="../../app/MainFrame.cpp" line="693" />
+      <source>%1 cannot be printed: no printer is chosen as the default.</source>
+      <translation>%1 kann nicht gedruckt werden: Es ist kein Standarddrucker festgelegt.</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="745"/>
-        <source>Failed to send mail.</source>
-        <translation>Die E-Mail konnte nicht gesendet werden.</translation>
+      <location filename="../../app/MainFrame.cpp" line="745" />
+      <source>Failed to send mail.</source>
+      <translation>Die E-Mail konnte nicht gesendet werden.</translation>
     </message>
-</context>
-<context>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="317" />
+      <source>Untitled</source>
+      <translation>Unbenannt</translation>
+    </message>
+  </context>
+  <context>
     <name>CManufacturerDlg</name>
     <message>
-        <location filename="../../ui/ManufacturerDlg.cpp" line="46"/>
-        <source>Edit manufacturer</source>
-        <translation>Hersteller bearbeiten</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="46" />
+      <source>Edit manufacturer</source>
+      <translation>Hersteller bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../ui/ManufacturerDlg.cpp" line="47"/>
-        <source>Name</source>
-        <translation>Name</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="47" />
+      <source>Name</source>
+      <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../ui/ManufacturerDlg.cpp" line="48"/>
-        <source>Street+nr</source>
-        <translation>Straße+Nr.</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="48" />
+      <source>Street+nr</source>
+      <translation>Straße+Nr.</translation>
     </message>
     <message>
-        <location filename="../../ui/ManufacturerDlg.cpp" line="49"/>
-        <source>ZIP code</source>
-        <translation>Postleitzahl</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="49" />
+      <source>ZIP code</source>
+      <translation>Postleitzahl</translation>
     </message>
     <message>
-        <location filename="../../ui/ManufacturerDlg.cpp" line="50"/>
-        <source>Town</source>
-        <translation>Ort</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="50" />
+      <source>Town</source>
+      <translation>Ort</translation>
     </message>
     <message>
-        <location filename="../../ui/ManufacturerDlg.cpp" line="51"/>
-        <source>Country</source>
-        <translation>Land</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="51" />
+      <source>Country</source>
+      <translation>Land</translation>
     </message>
     <message>
-        <location filename="../../ui/ManufacturerDlg.cpp" line="52"/>
-        <source>Phone</source>
-        <translation>Telefon</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="52" />
+      <source>Phone</source>
+      <translation>Telefon</translation>
     </message>
     <message>
-        <location filename="../../ui/ManufacturerDlg.cpp" line="53"/>
-        <source>Fax</source>
-        <translation>Fax</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="53" />
+      <source>Fax</source>
+      <translation>Fax</translation>
     </message>
     <message>
-        <location filename="../../ui/ManufacturerDlg.cpp" line="54"/>
-        <source>Mail</source>
-        <translation>E-Mail</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="54" />
+      <source>Mail</source>
+      <translation>E-Mail</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CModelwrightApp</name>
     <message>
-        <location filename="../../app/ModelwrightApp.cpp" line="188"/>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
+      <location filename="../../app/ModelwrightApp.cpp" line="188" />
+      <source>Untitled</source>
+      <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../app/ModelwrightApp.cpp" line="195"/>
-        <location filename="../../app/ModelwrightApp.cpp" line="215"/>
-        <source>Winrail Modelwright</source>
-        <translation>Winrail Modelwright</translation>
+      <location filename="../../app/ModelwrightApp.cpp" line="195" />
+      <location filename="../../app/ModelwrightApp.cpp" line="215" />
+      <source>Winrail Modelwright</source>
+      <translation>Winrail Modelwright</translation>
     </message>
     <message>
-        <location filename="../../app/ModelwrightApp.cpp" line="216"/>
-        <source>Recover the unsaved changes of %1 from %2?</source>
-        <translation>Die ungespeicherten Änderungen an %1 vom %2 wiederherstellen?</translation>
+      <location filename="../../app/ModelwrightApp.cpp" line="216" />
+      <source>Recover the unsaved changes of %1 from %2?</source>
+      <translation>Die ungespeicherten Änderungen an %1 vom %2 wiederherstellen?</translation>
     </message>
     <message>
-        <location filename="../../app/ModelwrightApp.cpp" line="219"/>
-        <source>&amp;Recover</source>
-        <translation>&amp;Wiederherstellen</translation>
+      <location filename="../../app/ModelwrightApp.cpp" line="219" />
+      <source>&amp;Recover</source>
+      <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../../app/ModelwrightApp.cpp" line="220"/>
-        <source>&amp;Discard</source>
-        <translation>&amp;Verwerfen</translation>
+      <location filename="../../app/ModelwrightApp.cpp" line="220" />
+      <source>&amp;Discard</source>
+      <translation>&amp;Verwerfen</translation>
     </message>
     <message>
-        <location filename="../../app/ModelwrightApp.cpp" line="221"/>
-        <source>&amp;Later</source>
-        <translation>&amp;Später</translation>
+      <location filename="../../app/ModelwrightApp.cpp" line="221" />
+      <source>&amp;Later</source>
+      <translation>&amp;Später</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CModelwrightView</name>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="128"/>
-        <source>Tree</source>
-        <translation>Baum</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="128" />
+      <source>Tree</source>
+      <translation>Baum</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="130"/>
-        <source>Building</source>
-        <translation>Gebäude</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="130" />
+      <source>Building</source>
+      <translation>Gebäude</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="132"/>
-        <source>Platform</source>
-        <translation>Bahnsteig</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="132" />
+      <source>Platform</source>
+      <translation>Bahnsteig</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="209"/>
-        <source>Edit header ...</source>
-        <translation>Kopfdaten bearbeiten ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="209" />
+      <source>Edit header ...</source>
+      <translation>Kopfdaten bearbeiten ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="210"/>
-        <source>Delete ...</source>
-        <translation>Löschen ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="210" />
+      <source>Delete ...</source>
+      <translation>Löschen ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="211"/>
-        <source>New tree ...</source>
-        <translation>Neuer Baum ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="211" />
+      <source>New tree ...</source>
+      <translation>Neuer Baum ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="212"/>
-        <source>New building ...</source>
-        <translation>Neues Gebäude ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="212" />
+      <source>New building ...</source>
+      <translation>Neues Gebäude ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="213"/>
-        <source>Edit ...</source>
-        <translation>Bearbeiten ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="213" />
+      <source>Edit ...</source>
+      <translation>Bearbeiten ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="214"/>
-        <source>Export ...</source>
-        <translation>Exportieren ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="214" />
+      <source>Export ...</source>
+      <translation>Exportieren ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="215"/>
-        <source>Export and compile ..</source>
-        <translation>Exportieren und kompilieren ..</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="215" />
+      <source>Export and compile ..</source>
+      <translation>Exportieren und kompilieren ..</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="216"/>
-        <source>New platform ...</source>
-        <translation>Neuer Bahnsteig ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="216" />
+      <source>New platform ...</source>
+      <translation>Neuer Bahnsteig ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="440"/>
-        <source>Export partsfile</source>
-        <translation>Teiledatei exportieren</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="440" />
+      <source>Export partsfile</source>
+      <translation>Teiledatei exportieren</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="443"/>
-        <source>Winrail parts Files (*.bdf)</source>
-        <translation>Winrail-Teiledateien (*.bdf)</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="443" />
+      <source>Winrail parts Files (*.bdf)</source>
+      <translation>Winrail-Teiledateien (*.bdf)</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="395"/>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="395" />
+      <source>Untitled</source>
+      <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="78"/>
-        <source>New tree &quot;%1&quot;</source>
-        <translation>Neuer Baum „%1“</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="78" />
+      <source>New tree "%1"</source>
+      <translation>Neuer Baum „%1“</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="79"/>
-        <source>New building &quot;%1&quot;</source>
-        <translation>Neues Gebäude „%1“</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="79" />
+      <source>New building "%1"</source>
+      <translation>Neues Gebäude „%1“</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="80"/>
-        <source>New platform &quot;%1&quot;</source>
-        <translation>Neuer Bahnsteig „%1“</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="80" />
+      <source>New platform "%1"</source>
+      <translation>Neuer Bahnsteig „%1“</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="82"/>
-        <source>Edit tree &quot;%1&quot;</source>
-        <translation>Baum „%1“ bearbeiten</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="82" />
+      <source>Edit tree "%1"</source>
+      <translation>Baum „%1“ bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="83"/>
-        <source>Edit building &quot;%1&quot;</source>
-        <translation>Gebäude „%1“ bearbeiten</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="83" />
+      <source>Edit building "%1"</source>
+      <translation>Gebäude „%1“ bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="84"/>
-        <source>Edit platform &quot;%1&quot;</source>
-        <translation>Bahnsteig „%1“ bearbeiten</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="84" />
+      <source>Edit platform "%1"</source>
+      <translation>Bahnsteig „%1“ bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="86"/>
-        <source>Delete tree &quot;%1&quot;</source>
-        <translation>Baum „%1“ löschen</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="86" />
+      <source>Delete tree "%1"</source>
+      <translation>Baum „%1“ löschen</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="87"/>
-        <source>Delete building &quot;%1&quot;</source>
-        <translation>Gebäude „%1“ löschen</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="87" />
+      <source>Delete building "%1"</source>
+      <translation>Gebäude „%1“ löschen</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="88"/>
-        <source>Delete platform &quot;%1&quot;</source>
-        <translation>Bahnsteig „%1“ löschen</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="88" />
+      <source>Delete platform "%1"</source>
+      <translation>Bahnsteig „%1“ löschen</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="364"/>
-        <source>Edit address</source>
-        <translation>Adresse bearbeiten</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="364" />
+      <source>Edit address</source>
+      <translation>Adresse bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="368"/>
-        <source>Edit header</source>
-        <translation>Kopfdaten bearbeiten</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="368" />
+      <source>Edit header</source>
+      <translation>Kopfdaten bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="478"/>
-        <location filename="../../ui/ModelwrightView.cpp" line="485"/>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="478" />
+      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <source>Description</source>
+      <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="479"/>
-        <source>Author</source>
-        <translation>Autor</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="479" />
+      <source>Author</source>
+      <translation>Autor</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="480"/>
-        <source>Version</source>
-        <translation>Version</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="480" />
+      <source>Version</source>
+      <translation>Version</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="481"/>
-        <source>Currency</source>
-        <translation>Währung</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="481" />
+      <source>Currency</source>
+      <translation>Währung</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="482"/>
-        <source>Manufacturer</source>
-        <translation>Hersteller</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="482" />
+      <source>Manufacturer</source>
+      <translation>Hersteller</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="483"/>
-        <source>Representative</source>
-        <translation>Vertretung</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="483" />
+      <source>Representative</source>
+      <translation>Vertretung</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="485"/>
-        <source>Kind</source>
-        <translation>Art</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <source>Kind</source>
+      <translation>Art</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="485"/>
-        <source>Catalogue number</source>
-        <translation>Katalognummer</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <source>Catalogue number</source>
+      <translation>Katalognummer</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="485"/>
-        <source>Price</source>
-        <translation>Preis</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <source>Price</source>
+      <translation>Preis</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="485"/>
-        <source>Parts per package</source>
-        <translation>Teile pro Packung</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <source>Parts per package</source>
+      <translation>Teile pro Packung</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="460"/>
-        <source>Winrail Modelwright</source>
-        <translation>Winrail Modelwright</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="460" />
+      <source>Winrail Modelwright</source>
+      <translation>Winrail Modelwright</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>COptionsPropertySheet</name>
     <message>
-        <location filename="../../ui/OptionsPropertySheet.cpp" line="28"/>
-        <source>Options</source>
-        <translation>Optionen</translation>
+      <location filename="../../ui/OptionsPropertySheet.cpp" line="28" />
+      <source>Options</source>
+      <translation>Optionen</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CPlatformDlg</name>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="55"/>
-        <source>Platform edit dialog</source>
-        <translation>Bahnsteig bearbeiten</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="55" />
+      <source>Platform edit dialog</source>
+      <translation>Bahnsteig bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="75"/>
-        <source>Additional free text</source>
-        <translation>Zusätzlicher freier Text</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="75" />
+      <source>Additional free text</source>
+      <translation>Zusätzlicher freier Text</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="96"/>
-        <source>Header information</source>
-        <translation>Kopfdaten</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="96" />
+      <source>Header information</source>
+      <translation>Kopfdaten</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="105"/>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="105" />
+      <source>Description</source>
+      <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="106"/>
-        <source>Catalog no</source>
-        <translation>Katalognr.</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="106" />
+      <source>Catalog no</source>
+      <translation>Katalognr.</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="107"/>
-        <source>Units</source>
-        <translation>Einheiten</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="107" />
+      <source>Units</source>
+      <translation>Einheiten</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="108"/>
-        <source>Price</source>
-        <translation>Preis</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="108" />
+      <source>Price</source>
+      <translation>Preis</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="109"/>
-        <source>Parts per package</source>
-        <translation>Teile pro Packung</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="109" />
+      <source>Parts per package</source>
+      <translation>Teile pro Packung</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="115"/>
-        <source>Floor part</source>
-        <translation>Boden</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="115" />
+      <source>Floor part</source>
+      <translation>Boden</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="122"/>
-        <source>Length</source>
-        <translation>Länge</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="122" />
+      <source>Length</source>
+      <translation>Länge</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="123"/>
-        <source>Width</source>
-        <translation>Breite</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="123" />
+      <source>Width</source>
+      <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="124"/>
-        <source>Height</source>
-        <translation>Höhe</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="124" />
+      <source>Height</source>
+      <translation>Höhe</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="125"/>
-        <source>Top color</source>
-        <translation>Kronenfarbe</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="125" />
+      <source>Top color</source>
+      <translation>Farbe der Oberseite</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="126"/>
-        <source>Side color</source>
-        <translation>Seitenfarbe</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="126" />
+      <source>Side color</source>
+      <translation>Seitenfarbe</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="138"/>
-        <source>Pitched roof on poles along both edges</source>
-        <translation>Satteldach auf Stützen an beiden Kanten</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="138" />
+      <source>Pitched roof on poles along both edges</source>
+      <translation>Satteldach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="139"/>
-        <source>V-shaped roof on one middle row of poles</source>
-        <translation>V-Dach auf einer mittleren Stützenreihe</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="139" />
+      <source>V-shaped roof on one middle row of poles</source>
+      <translation>V-Dach auf einer mittleren Stützenreihe</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="140"/>
-        <source>Arched roof on poles along both edges</source>
-        <translation>Bogendach auf Stützen an beiden Kanten</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="140" />
+      <source>Arched roof on poles along both edges</source>
+      <translation>Bogendach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="141"/>
-        <source>Single-pitch roof on poles along both edges</source>
-        <translation>Pultdach auf Stützen an beiden Kanten</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="141" />
+      <source>Single-pitch roof on poles along both edges</source>
+      <translation>Pultdach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="144"/>
-        <source>Cover type</source>
-        <translation>Überdachung</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="144" />
+      <source>Cover type</source>
+      <translation>Überdachung</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="147"/>
-        <source>No cover</source>
-        <translation>Keine Überdachung</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="147" />
+      <source>No cover</source>
+      <translation>Keine Überdachung</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="172"/>
-        <source>Cover properties</source>
-        <translation>Eigenschaften der Überdachung</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="172" />
+      <source>Cover properties</source>
+      <translation>Eigenschaften der Überdachung</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="179"/>
-        <source>Pole height</source>
-        <translation>Stützenhöhe</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="179" />
+      <source>Pole height</source>
+      <translation>Stützenhöhe</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="180"/>
-        <source>Roof height</source>
-        <translation>Dachhöhe</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="180" />
+      <source>Roof height</source>
+      <translation>Dachhöhe</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="181"/>
-        <source>Edge distance</source>
-        <translation>Randabstand</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="181" />
+      <source>Edge distance</source>
+      <translation>Randabstand</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="182"/>
-        <source>No of poles (one side)</source>
-        <translation>Anzahl Stützen (eine Seite)</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="182" />
+      <source>No of poles (one side)</source>
+      <translation>Anzahl Stützen (eine Seite)</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="183"/>
-        <source>Roof color</source>
-        <translation>Dachfarbe</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="183" />
+      <source>Roof color</source>
+      <translation>Dachfarbe</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="189"/>
-        <source>Pole style</source>
-        <translation>Stützenform</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="189" />
+      <source>Pole style</source>
+      <translation>Stützenform</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="192"/>
-        <source>Round pole</source>
-        <translation>Runde Stütze</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="192" />
+      <source>Round pole</source>
+      <translation>Runde Stütze</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="193"/>
-        <source>Square pole</source>
-        <translation>Eckige Stütze</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="193" />
+      <source>Square pole</source>
+      <translation>Eckige Stütze</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="203"/>
-        <source>Pole color</source>
-        <translation>Stützenfarbe</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="203" />
+      <source>Pole color</source>
+      <translation>Stützenfarbe</translation>
     </message>
     <message>
-        <location filename="../../ui/PlatformDlg.cpp" line="204"/>
-        <source>Pole diameter</source>
-        <translation>Stützendurchmesser</translation>
+      <location filename="../../ui/PlatformDlg.cpp" line="204" />
+      <source>Pole diameter</source>
+      <translation>Stützendurchmesser</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CTreeDlg</name>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="36"/>
-        <source>Edit tree</source>
-        <translation>Baum bearbeiten</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="36" />
+      <source>Edit tree</source>
+      <translation>Baum bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="55"/>
-        <source>Addtional free text</source>
-        <translation>Zusätzlicher freier Text</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="55" />
+      <source>Addtional free text</source>
+      <translation>Zusätzlicher freier Text</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="71"/>
-        <source>General</source>
-        <translation>Allgemein</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="71" />
+      <source>General</source>
+      <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="80"/>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="80" />
+      <source>Description</source>
+      <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="81"/>
-        <source>Catalog no</source>
-        <translation>Katalognr.</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="81" />
+      <source>Catalog no</source>
+      <translation>Katalognr.</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="82"/>
-        <source>Price</source>
-        <translation>Preis</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="82" />
+      <source>Price</source>
+      <translation>Preis</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="83"/>
-        <source>Parts per package</source>
-        <translation>Teile pro Packung</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="83" />
+      <source>Parts per package</source>
+      <translation>Teile pro Packung</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="84"/>
-        <source>Units</source>
-        <translation>Einheiten</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="84" />
+      <source>Units</source>
+      <translation>Einheiten</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="90"/>
-        <source>Tree type</source>
-        <translation>Baumart</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="90" />
+      <source>Tree type</source>
+      <translation>Baumart</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="93"/>
-        <source>Needle leaved tree</source>
-        <translation>Nadelbaum</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="93" />
+      <source>Needle leaved tree</source>
+      <translation>Nadelbaum</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="94"/>
-        <source>Deciduous tree</source>
-        <translation>Laubbaum</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="94" />
+      <source>Deciduous tree</source>
+      <translation>Laubbaum</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="104"/>
-        <source>Trunk</source>
-        <translation>Stamm</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="104" />
+      <source>Trunk</source>
+      <translation>Stamm</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="109"/>
-        <location filename="../../ui/TreeDlg.cpp" line="122"/>
-        <source>Height</source>
-        <translation>Höhe</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="109" />
+      <location filename="../../ui/TreeDlg.cpp" line="122" />
+      <source>Height</source>
+      <translation>Höhe</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="110"/>
-        <location filename="../../ui/TreeDlg.cpp" line="123"/>
-        <source>Radius</source>
-        <translation>Radius</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="110" />
+      <location filename="../../ui/TreeDlg.cpp" line="123" />
+      <source>Radius</source>
+      <translation>Radius</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="111"/>
-        <source>Trunk color</source>
-        <translation>Stammfarbe</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="111" />
+      <source>Trunk color</source>
+      <translation>Stammfarbe</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="117"/>
-        <source>Top</source>
-        <translation>Krone</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="117" />
+      <source>Top</source>
+      <translation>Krone</translation>
     </message>
     <message>
-        <location filename="../../ui/TreeDlg.cpp" line="124"/>
-        <source>Top color</source>
-        <translation>Kronenfarbe</translation>
+      <location filename="../../ui/TreeDlg.cpp" line="124" />
+      <source>Top color</source>
+      <translation>Kronenfarbe</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CUnitsComboBox</name>
     <message>
-        <location filename="../../ui/UnitsComboBox.cpp" line="17"/>
-        <source>mm</source>
-        <translation>mm</translation>
+      <location filename="../../ui/UnitsComboBox.cpp" line="17" />
+      <source>mm</source>
+      <translation>mm</translation>
     </message>
     <message>
-        <location filename="../../ui/UnitsComboBox.cpp" line="18"/>
-        <source>inch</source>
-        <translation>Zoll</translation>
+      <location filename="../../ui/UnitsComboBox.cpp" line="18" />
+      <source>inch</source>
+      <translation>Zoll</translation>
     </message>
-</context>
+  </context>
 </TS>

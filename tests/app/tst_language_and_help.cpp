@@ -5,8 +5,15 @@
 #include "app/LanguageResources.h"
 #include "app/VersionInfo.h"
 #include "model/ChoiceCodes.h"
+#include "model/PartsManager.h"
+#include "model/Tree.h"
+#include "ui/TreeDlg.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QFile>
 #include <QScrollBar>
 #include <QLabel>
@@ -189,6 +196,65 @@ private slots:
 
         help.WinHelp(kLanguageEnglish, QString());
         QCOMPARE(browser.verticalScrollBar()->value(), 0);
+    }
+
+    void helpFromADialogStandsBesideItAndTakesClicks()
+    {
+        CHelpSystem help{CHelpBooks(QStringList{QStringLiteral(MW_BIN_DIR "/help")})};
+        QWidget owner;
+        owner.show();
+        CTreeDlg dialog(&owner);
+        CTree tree;
+        CPartsManager parts;
+        QTimer::singleShot(0, [&] {
+            QDialog* shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(shown);
+            help.WinHelp(kLanguageEnglish, QStringLiteral("TreeDlg"));
+            help.WinHelp(kLanguageEnglish, QStringLiteral("DecorationDlg"));
+            CHelpWindow& window = *help.Window();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(!window.frameGeometry().intersects(shown->frameGeometry()));
+            // A click that comes through the window system reaches the help beside the dialog.
+            auto* back = window.findChild<QPushButton*>("back");
+            QVERIFY(back && back->isEnabled());
+            QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, back->mapTo(&window, back->rect().center()));
+            QCOMPARE(window.Topic(), QStringLiteral("TreeDlg"));
+            shown->reject();
+        });
+        dialog.Edit(tree, parts);
+    }
+
+    void openHelpFollowsTheLanguage()
+    {
+        CHelpSystem help{CHelpBooks(QStringList{QStringLiteral(MW_BIN_DIR "/help")})};
+        help.WinHelp(kLanguageEnglish, QStringLiteral("TreeDlg"));
+        CLanguageResources languages(QStringList{QStringLiteral(MW_BIN_DIR)});
+        QCOMPARE(languages.LoadLanguageDll(kLanguageGerman), 1);
+        help.FollowLanguage(kLanguageGerman);
+        QCOMPARE(help.Window()->Browser()->source().fileName(), QStringLiteral("ModelwrightDEU.html"));
+        QCOMPARE(help.Window()->Topic(), QStringLiteral("TreeDlg"));
+        QTRY_COMPARE(help.Window()->windowTitle(), QCoreApplication::translate("CHelpWindow", "Modelwright Help"));
+        QVERIFY(help.Window()->windowTitle() != QStringLiteral("Modelwright Help"));
+        languages.LoadLanguageDll(kLanguageEnglish);
+    }
+
+    void everyBookHasTheTopicsOfTheEnglishBook()
+    {
+        const auto anchors = [](const QString& book) {
+            QFile file(QStringLiteral(MW_BIN_DIR "/help/") + book + ".html");
+            if (!file.open(QIODevice::ReadOnly))
+                return QStringList{QStringLiteral("<missing %1>").arg(book)};
+            QStringList names;
+            const QRegularExpression anchor(QStringLiteral("<a\\s+name=\"([^\"]+)\""));
+            for (auto match = anchor.globalMatch(QString::fromUtf8(file.readAll())); match.hasNext();)
+                names << match.next().captured(1);
+            names.sort();
+            return names;
+        };
+        const QStringList english = anchors(QStringLiteral("Modelwright"));
+        QVERIFY(english.size() > 10);
+        for (const char* book : {"ModelwrightDEU", "ModelwrightFRA", "ModelwrightNLD"})
+            QCOMPARE(anchors(QString::fromLatin1(book)), english);
     }
 };
 

@@ -607,20 +607,28 @@ private slots:
         QCOMPARE(help[2][0].toString(), QString("HeaderDlg"));
         help.clear();
 
-        // Context help: the next click names the window it lands on and does nothing else.
+        // Context help: the next click, coming through the window system, names the control it
+        // lands on (or the form it stands in) and does nothing else.
+        QPushButton* newTree = m_frame->View()->NewTreeButton();
         m_frame->ContextHelpAction()->trigger();
-        QTest::mouseClick(m_frame->View()->NewTreeButton(), Qt::LeftButton);
+        QTest::mouseClick(m_frame->windowHandle(), Qt::LeftButton, {}, newTree->mapTo(m_frame.get(), newTree->rect().center()));
         QCOMPARE(help.size(), 1);
-        QCOMPARE(help[0][0].toString(), QString("MainFrame"));
+        QCOMPARE(help[0][0].toString(), QString("TreeDlg"));
         QVERIFY(m_doc->Parts().GetList().empty());
+        QWidget* list = m_frame->View()->ObjectList();
+        m_frame->ContextHelpAction()->trigger();
+        QTest::mouseClick(m_frame->windowHandle(), Qt::LeftButton, {}, list->mapTo(m_frame.get(), list->rect().center()));
+        QCOMPARE(help.size(), 2);
+        QCOMPARE(help[1][0].toString(), QString("ModelwrightView"));
     }
 
     void optionsCommandEditsTheProgramOptions()
     {
         QSignalSpy changed(m_frame.get(), &CMainFrame::optionsChanged);
         WhenModal([](QDialog& dialog) {
-            auto& page = static_cast<COptionsPropertySheet&>(dialog).Page();
-            page.LanguageCombo()->setCurrentIndex(page.LanguageCombo()->findText("German"));
+            auto* language = dialog.findChild<QComboBox*>("language");
+            QVERIFY(language);
+            language->setCurrentIndex(language->findText("German"));
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         m_frame->OptionsAction()->trigger();

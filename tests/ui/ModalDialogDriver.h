@@ -48,3 +48,14 @@ inline QPushButton* DialogButton(QDialog& dialog, QDialogButtonBox::StandardButt
     auto* box = dialog.findChild<QDialogButtonBox*>();
     return box ? box->button(which) : nullptr;
 }
+
+// The child of parent with that object name and type; a missing one ends the test run, since
+// every later step would act on nothing.
+template <class T = QWidget>
+T* Find(const QObject& parent, const char* name)
+{
+    auto* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("%s has no %s named %s", qPrintable(parent.objectName()), T::staticMetaObject.className(), name);
+    return found;
+}

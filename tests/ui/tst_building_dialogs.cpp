@@ -3,17 +3,24 @@
 #include "model/Building.h"
 #include "model/ChoiceCodes.h"
 #include "model/Document.h"
+#include "model/Header.h"
+#include "model/Platform.h"
+#include "model/Tree.h"
 #include "ui/BuildingDlg.h"
 #include "ui/BuildingElementDlg.h"
 #include "ui/BuildingPictures.h"
 #include "ui/ColorButton.h"
-#include "ui/ControlIds.h"
 #include "ui/DecorationDlg.h"
 #include "ui/DecorationPreview.h"
 #include "ui/NumericEdit.h"
+#include "ui/HeaderDlg.h"
 #include "ui/ObjectListBox.h"
+#include "ui/PlatformDlg.h"
+#include "ui/TreeDlg.h"
 #include "ui/UnitsComboBox.h"
 
+#include <QButtonGroup>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -91,21 +98,45 @@ void ClickEntry(CObjectListBox* listBox, int row)
     QTest::mouseClick(listBox->viewport(), Qt::LeftButton, {}, listBox->visualItemRect(listBox->item(row)).center());
 }
 
+// The choice button for a stored code, found in the first of the named groups that has it.
+QRadioButton* ChoiceIn(QDialog& dialog, std::initializer_list<const char*> groups, int code)
+{
+    for (const char* group : groups)
+        if (auto* button = qobject_cast<QRadioButton*>(Find<QButtonGroup>(dialog, group)->button(code)))
+            return button;
+    qFatal("No choice button for %d", code);
+}
+
+QRadioButton* RoofButton(QDialog& element, int code)
+{
+    return ChoiceIn(element, {"roofType", "roofOrientation"}, code);
+}
+
+QRadioButton* ChoiceButton(QDialog& decoration, int code)
+{
+    return ChoiceIn(decoration, {"wall", "mainType", "subtype"}, code);
+}
+
+QRadioButton* WindowCountButton(QDialog& decoration, int windowCount)
+{
+    return ChoiceIn(decoration, {"windowCount"}, windowCount);
+}
+
 // The steps that give a new element what it needs for OK.
 void ChooseRoof(CBuildingElementDlg& dialog, int roofType, int orientation)
 {
-    Click(dialog.RoofButton(roofType));
-    Click(dialog.RoofButton(orientation));
+    Click(RoofButton(dialog, roofType));
+    Click(RoofButton(dialog, orientation));
 }
 
 void FillDecoration(CDecorationDlg& dialog, const QString& name, int subtype)
 {
-    TypeInto(dialog.DescriptionEdit(), name);
-    Click(dialog.ChoiceButton(kWallRear));
-    Click(dialog.ChoiceButton(kDecorationBaseA));
-    Click(dialog.ChoiceButton(subtype));
-    TypeInto(dialog.WidthEdit(), "12");
-    TypeInto(dialog.HeightEdit(), "20");
+    TypeInto(Find<QLineEdit>(dialog, "description"), name);
+    Click(ChoiceButton(dialog, kWallRear));
+    Click(ChoiceButton(dialog, kDecorationBaseA));
+    Click(ChoiceButton(dialog, subtype));
+    TypeInto(Find<CNumericEdit>(dialog, "width"), "12");
+    TypeInto(Find<CNumericEdit>(dialog, "height"), "20");
 }
 
 QStringList Texts(const QListWidget& listBox)
@@ -122,7 +153,7 @@ class TestBuildingDialogs : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void controlsCarryTheirNumbers();
+    void titlesAndButtonTexts();
     void roofAndDoorPicturesAreShown();
 
     void newElementWaitsForRoofAndSizes();
@@ -143,6 +174,11 @@ private slots:
     void buildingOkStoresFieldsWithBlanksReplaced();
     void equalNamesEditAndDeleteTheSelectedElement();
 
+    void everyDialogOpensInItsDescription();
+    void enterOnAListButtonPressesThatButton();
+    void listKeysEditAndDeleteTheSelectedEntry();
+    void tabEntersARadioGroupOnItsCheckedButton();
+
     void screenshots();
 };
 
@@ -151,23 +187,17 @@ void TestBuildingDialogs::initTestCase()
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
-void TestBuildingDialogs::controlsCarryTheirNumbers()
+void TestBuildingDialogs::titlesAndButtonTexts()
 {
     CBuildingDlg building;
     CBuildingElementDlg element;
     CDecorationDlg decoration;
-    QCOMPARE(FindControl(building, 1141), building.ElementList());
-    QCOMPARE(FindControl(building, 1143), building.EditButton());
-    QCOMPARE(FindControl(element, 1041), element.RoofHeightEdit());
-    QCOMPARE(FindControl(element, 1085), element.DeleteButton());
-    QCOMPARE(FindControl(decoration, 1083), decoration.WindowCountButton(8));
-    QCOMPARE(FindControl(decoration, 1084), decoration.Preview());
     QCOMPARE(building.windowTitle(), "Building edit dialog");
     QCOMPARE(element.windowTitle(), "Building element");
     QCOMPARE(decoration.windowTitle(), "Decorations edit dialog");
-    QCOMPARE(element.EditButton()->text(), "Edit  ...");
-    QCOMPARE(decoration.WindowCountButton(1)->text(), "1 window");
-    QCOMPARE(decoration.WindowCountButton(6)->text(), "6 windows");
+    QCOMPARE(Find<QPushButton>(element, "editDecoration")->text(), "Edit  ...");
+    QCOMPARE(WindowCountButton(decoration, 1)->text(), "1 window");
+    QCOMPARE(WindowCountButton(decoration, 6)->text(), "6 windows");
 }
 
 void TestBuildingDialogs::roofAndDoorPicturesAreShown()
@@ -178,9 +208,9 @@ void TestBuildingDialogs::roofAndDoorPicturesAreShown()
     for (const int mainType : {kDecorationBaseA, kDecorationBaseB})
         QCOMPARE(DoorIcon(mainType).size(), QSize(32, 32));
     CBuildingElementDlg element;
-    QVERIFY(!element.RoofButton(kRoofLeanTo)->icon().isNull());
+    QVERIFY(!RoofButton(element, kRoofLeanTo)->icon().isNull());
     CDecorationDlg decoration;
-    QVERIFY(!FindControl(decoration, 1075)->grab().toImage().isNull());
+    QVERIFY(!Find<QLabel>(decoration, "archedTopPicture")->pixmap().isNull());
 }
 
 void TestBuildingDialogs::newElementWaitsForRoofAndSizes()
@@ -192,27 +222,27 @@ void TestBuildingDialogs::newElementWaitsForRoofAndSizes()
         auto& dialog = As<CBuildingElementDlg>(modal);
         for (const int code : {kRoofGable, kRoofFlatTopped, kRoofLeanTo, kRoofNone, kRoofOrientation0,
                  kRoofOrientation90, kRoofOrientation180, kRoofOrientation270})
-            QVERIFY(!dialog.RoofButton(code)->isChecked());
-        QVERIFY(!dialog.OkButton()->isEnabled());
-        QVERIFY(dialog.NewButton()->isEnabled());
-        QVERIFY(!dialog.EditButton()->isEnabled());
-        QVERIFY(!dialog.DeleteButton()->isEnabled());
+            QVERIFY(!RoofButton(dialog, code)->isChecked());
+        QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(Find<QPushButton>(dialog, "newDecoration")->isEnabled());
+        QVERIFY(!Find<QPushButton>(dialog, "editDecoration")->isEnabled());
+        QVERIFY(!Find<QPushButton>(dialog, "deleteDecoration")->isEnabled());
 
-        Click(dialog.RoofButton(kRoofLeanTo));
-        QVERIFY(!dialog.OkButton()->isEnabled());
-        Click(dialog.RoofButton(kRoofOrientation180));
-        QVERIFY(dialog.OkButton()->isEnabled());
+        Click(RoofButton(dialog, kRoofLeanTo));
+        QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        Click(RoofButton(dialog, kRoofOrientation180));
+        QVERIFY(DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
 
-        TypeInto(dialog.BlockHeightEdit(), "");
-        QVERIFY(!dialog.OkButton()->isEnabled());
-        QTest::keyClicks(dialog.BlockHeightEdit(), "0");
-        QVERIFY(!dialog.OkButton()->isEnabled());
-        TypeInto(dialog.BlockHeightEdit(), "7");
-        QVERIFY(dialog.OkButton()->isEnabled());
-        TypeInto(dialog.BlockDepthEdit(), "x");
-        QVERIFY(!dialog.OkButton()->isEnabled());
-        TypeInto(dialog.BlockDepthEdit(), "3");
-        QVERIFY(dialog.OkButton()->isEnabled());
+        TypeInto(Find<CNumericEdit>(dialog, "blockHeight"), "");
+        QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        QTest::keyClicks(Find<CNumericEdit>(dialog, "blockHeight"), "0");
+        QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        TypeInto(Find<CNumericEdit>(dialog, "blockHeight"), "7");
+        QVERIFY(DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        TypeInto(Find<CNumericEdit>(dialog, "blockDepth"), "x");
+        QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        TypeInto(Find<CNumericEdit>(dialog, "blockDepth"), "3");
+        QVERIFY(DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
         // Enter in the description would press OK; Cancel leaves the element alone.
         Click(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel));
     });
@@ -246,11 +276,11 @@ void TestBuildingDialogs::roofTypeEnablesAngleAndHeight()
         auto& dialog = As<CBuildingElementDlg>(modal);
         if (roofType != 0) {
             // From the opposite state, so that the last click must change both edits.
-            Click(dialog.RoofButton(roofType == kRoofFlatTopped ? kRoofNone : kRoofFlatTopped));
-            Click(dialog.RoofButton(roofType));
+            Click(RoofButton(dialog, roofType == kRoofFlatTopped ? kRoofNone : kRoofFlatTopped));
+            Click(RoofButton(dialog, roofType));
         }
-        QCOMPARE(dialog.RoofAngleEdit()->isEnabled(), angleEnabled);
-        QCOMPARE(dialog.RoofHeightEdit()->isEnabled(), heightEnabled);
+        QCOMPARE(Find<CNumericEdit>(dialog, "roofAngle")->isEnabled(), angleEnabled);
+        QCOMPARE(Find<CNumericEdit>(dialog, "roofHeight")->isEnabled(), heightEnabled);
     });
     QVERIFY(!dialog.Edit(element, fixture.building));
 }
@@ -264,26 +294,26 @@ void TestBuildingDialogs::elementOkStoresEveryField()
     CBuildingElementDlg dialog;
     WhenModal([](QDialog& modal) {
         auto& dialog = As<CBuildingElementDlg>(modal);
-        QVERIFY(dialog.RoofButton(kRoofFlatTopped)->isChecked());
-        QVERIFY(dialog.RoofButton(kRoofOrientation90)->isChecked());
-        QCOMPARE(dialog.BlockWidthEdit()->text(), "100");
-        TypeInto(dialog.DescriptionEdit(), "Goods shed");
-        TypeInto(dialog.BlockHeightEdit(), "61");
-        TypeInto(dialog.BlockWidthEdit(), "102");
-        TypeInto(dialog.BlockDepthEdit(), "83");
-        TypeInto(dialog.RoofAngleEdit(), "30");
-        TypeInto(dialog.RoofHeightEdit(), "25");
-        TypeInto(dialog.XEdit(), "5");
-        TypeInto(dialog.YEdit(), "");
-        TypeInto(dialog.ZEdit(), "12");
-        dialog.FreeTextEdit()->setPlainText("line one\nline two");
-        dialog.BlockColorButton()->SetColor(RGB(1, 2, 3));
-        dialog.RoofColorButton()->SetColor(kAutomaticColor);
+        QVERIFY(RoofButton(dialog, kRoofFlatTopped)->isChecked());
+        QVERIFY(RoofButton(dialog, kRoofOrientation90)->isChecked());
+        QCOMPARE(Find<CNumericEdit>(dialog, "blockWidth")->text(), "100");
+        TypeInto(Find<QLineEdit>(dialog, "description"), "Goods shed");
+        TypeInto(Find<CNumericEdit>(dialog, "blockHeight"), "61");
+        TypeInto(Find<CNumericEdit>(dialog, "blockWidth"), "102");
+        TypeInto(Find<CNumericEdit>(dialog, "blockDepth"), "83");
+        TypeInto(Find<CNumericEdit>(dialog, "roofAngle"), "30");
+        TypeInto(Find<CNumericEdit>(dialog, "roofHeight"), "25");
+        TypeInto(Find<CNumericEdit>(dialog, "x"), "5");
+        TypeInto(Find<CNumericEdit>(dialog, "y"), "");
+        TypeInto(Find<CNumericEdit>(dialog, "z"), "12");
+        Find<QPlainTextEdit>(dialog, "freeText")->setPlainText("line one\nline two");
+        Find<CColorButton>(dialog, "blockColor")->SetColor(RGB(1, 2, 3));
+        Find<CColorButton>(dialog, "roofColor")->SetColor(kAutomaticColor);
         // Angle and height are kept from their edits even while disabled.
         ChooseRoof(dialog, kRoofNone, kRoofOrientation270);
-        QVERIFY(!dialog.RoofAngleEdit()->isEnabled());
-        QVERIFY(!dialog.RoofHeightEdit()->isEnabled());
-        Click(dialog.OkButton());
+        QVERIFY(!Find<CNumericEdit>(dialog, "roofAngle")->isEnabled());
+        QVERIFY(!Find<CNumericEdit>(dialog, "roofHeight")->isEnabled());
+        Click(DialogButton(dialog, QDialogButtonBox::Ok));
     });
     QVERIFY(dialog.Edit(element, fixture.building));
     QCOMPARE(element.m_name, "Goods shed");
@@ -311,19 +341,19 @@ void TestBuildingDialogs::elementCancelKeepsDecorationsAddedMeanwhile()
     fixture.Watch(dialog);
     WhenModal([](QDialog& modal) {
         auto& dialog = As<CBuildingElementDlg>(modal);
-        dialog.BlockColorButton()->SetColor(RGB(9, 8, 7));
-        TypeInto(dialog.DescriptionEdit(), "Renamed but cancelled");
+        Find<CColorButton>(dialog, "blockColor")->SetColor(RGB(9, 8, 7));
+        TypeInto(Find<QLineEdit>(dialog, "description"), "Renamed but cancelled");
         WhenModal([](QDialog& modal) {
             auto& decoration = As<CDecorationDlg>(modal);
-            QCOMPARE(decoration.GetWallColor(), RGB(9, 8, 7));
+            QCOMPARE(Find<CDecorationPreview>(decoration, "preview")->m_backgroundColor, RGB(9, 8, 7));
             FillDecoration(decoration, "Back door", kDecorationDoor);
-            Click(decoration.OkButton());
+            Click(DialogButton(decoration, QDialogButtonBox::Ok));
         });
-        Click(dialog.NewButton());
-        QCOMPARE(Texts(*dialog.DecorationList()), QStringList({"Back door", "zz gate"}));
-        QCOMPARE(dialog.DecorationList()->GetSelectedIndex(), 0);
-        QVERIFY(dialog.EditButton()->isEnabled());
-        QVERIFY(dialog.DeleteButton()->isEnabled());
+        Click(Find<QPushButton>(dialog, "newDecoration"));
+        QCOMPARE(Texts(*Find<CObjectListBox>(dialog, "decorations")), QStringList({"Back door", "zz gate"}));
+        QCOMPARE(Find<CObjectListBox>(dialog, "decorations")->GetSelectedIndex(), 0);
+        QVERIFY(Find<QPushButton>(dialog, "editDecoration")->isEnabled());
+        QVERIFY(Find<QPushButton>(dialog, "deleteDecoration")->isEnabled());
     });
     QVERIFY(!dialog.Edit(element, fixture.building));
     QCOMPARE(element.m_name, "Hall");
@@ -351,29 +381,29 @@ void TestBuildingDialogs::elementDecorationEditAndDelete()
     fixture.Watch(dialog);
     WhenModal([&](QDialog& modal) {
         auto& dialog = As<CBuildingElementDlg>(modal);
-        CObjectListBox* list = dialog.DecorationList();
+        CObjectListBox* list = Find<CObjectListBox>(dialog, "decorations");
         QCOMPARE(Texts(*list), QStringList({"Door", "Window"}));
-        QVERIFY(!dialog.EditButton()->isEnabled());
+        QVERIFY(!Find<QPushButton>(dialog, "editDecoration")->isEnabled());
         ClickEntry(list, 1);
-        QVERIFY(dialog.EditButton()->isEnabled());
+        QVERIFY(Find<QPushButton>(dialog, "editDecoration")->isEnabled());
 
         // An emptied description gets the generated name and the entry moves to its place.
         WhenModal([](QDialog& modal) {
             auto& decoration = As<CDecorationDlg>(modal);
-            TypeInto(decoration.DescriptionEdit(), "");
-            Click(decoration.OkButton());
+            TypeInto(Find<QLineEdit>(decoration, "description"), "");
+            Click(DialogButton(decoration, QDialogButtonBox::Ok));
         });
-        Click(dialog.EditButton());
+        Click(Find<QPushButton>(dialog, "editDecoration"));
         const QString generated = QStringLiteral("CDecoration %1").arg(window.m_id);
         QCOMPARE(QString::fromStdString(window.m_name), generated);
         QCOMPARE(Texts(*list), QStringList({generated, "Door"}));
         QCOMPARE(list->GetSelectedObject(), &window);
 
-        Click(dialog.DeleteButton());
+        Click(Find<QPushButton>(dialog, "deleteDecoration"));
         QCOMPARE(Texts(*list), QStringList({"Door"}));
         QCOMPARE(list->GetSelectedObject(), nullptr);
-        QVERIFY(!dialog.EditButton()->isEnabled());
-        QVERIFY(!dialog.DeleteButton()->isEnabled());
+        QVERIFY(!Find<QPushButton>(dialog, "editDecoration")->isEnabled());
+        QVERIFY(!Find<QPushButton>(dialog, "deleteDecoration")->isEnabled());
     });
     dialog.Edit(element, fixture.building);
     QCOMPARE(element.m_decorations->GetCount(), size_t(1));
@@ -390,15 +420,15 @@ void TestBuildingDialogs::newDecorationCancelledAddsNothing()
     fixture.Watch(dialog);
     WhenModal([](QDialog& modal) {
         auto& dialog = As<CBuildingElementDlg>(modal);
-        ClickEntry(dialog.DecorationList(), 0);
+        ClickEntry(Find<CObjectListBox>(dialog, "decorations"), 0);
         WhenModal([](QDialog& modal) {
             FillDecoration(As<CDecorationDlg>(modal), "Never", kDecorationWindow);
             modal.reject();
         });
-        Click(dialog.NewButton());
-        QCOMPARE(Texts(*dialog.DecorationList()), QStringList({"Door"}));
-        QCOMPARE(dialog.DecorationList()->GetSelectedObject(), nullptr);
-        QVERIFY(!dialog.EditButton()->isEnabled());
+        Click(Find<QPushButton>(dialog, "newDecoration"));
+        QCOMPARE(Texts(*Find<CObjectListBox>(dialog, "decorations")), QStringList({"Door"}));
+        QCOMPARE(Find<CObjectListBox>(dialog, "decorations")->GetSelectedObject(), nullptr);
+        QVERIFY(!Find<QPushButton>(dialog, "editDecoration")->isEnabled());
     });
     dialog.Edit(element, fixture.building);
     QCOMPARE(element.m_decorations->GetCount(), size_t(1));
@@ -413,10 +443,10 @@ void TestBuildingDialogs::elementWithoutDecorationListOffersNoNew()
     CBuildingElementDlg dialog;
     WhenModal([](QDialog& modal) {
         auto& dialog = As<CBuildingElementDlg>(modal);
-        QVERIFY(!dialog.NewButton()->isEnabled());
-        QCOMPARE(dialog.DecorationList()->count(), 0);
+        QVERIFY(!Find<QPushButton>(dialog, "newDecoration")->isEnabled());
+        QCOMPARE(Find<CObjectListBox>(dialog, "decorations")->count(), 0);
         ChooseRoof(dialog, kRoofGable, kRoofOrientation0);
-        Click(dialog.OkButton());
+        Click(DialogButton(dialog, QDialogButtonBox::Ok));
     });
     QVERIFY(dialog.Edit(element, fixture.building));
     QCOMPARE(element.m_roofType, kRoofGable);
@@ -431,28 +461,28 @@ void TestBuildingDialogs::newDecorationWaitsForChoicesAndSizes()
         auto& dialog = As<CDecorationDlg>(modal);
         for (const int code : {kWallFront, kWallRear, kWallLeft, kWallRight, kDecorationBaseA, kDecorationBaseB,
                  kDecorationDoor, kDecorationDoorWithWindow, kDecorationWindow})
-            QVERIFY(!dialog.ChoiceButton(code)->isChecked());
-        QVERIFY(dialog.WindowCountButton(1)->isChecked());
-        QVERIFY(!dialog.OkButton()->isEnabled());
+            QVERIFY(!ChoiceButton(dialog, code)->isChecked());
+        QVERIFY(WindowCountButton(dialog, 1)->isChecked());
+        QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
 
-        TypeInto(dialog.DescriptionEdit(), "Only a name");
-        QVERIFY(!dialog.OkButton()->isEnabled());
-        Click(dialog.ChoiceButton(kWallLeft));
-        Click(dialog.ChoiceButton(kDecorationBaseB));
-        TypeInto(dialog.WidthEdit(), "9");
-        TypeInto(dialog.HeightEdit(), "14");
-        QVERIFY(!dialog.OkButton()->isEnabled());
-        Click(dialog.ChoiceButton(kDecorationDoorWithWindow));
-        QVERIFY(dialog.OkButton()->isEnabled());
-        TypeInto(dialog.WidthEdit(), "");
-        QVERIFY(!dialog.OkButton()->isEnabled());
-        TypeInto(dialog.WidthEdit(), "00");
-        QVERIFY(!dialog.OkButton()->isEnabled());
-        TypeInto(dialog.WidthEdit(), "1");
-        QVERIFY(dialog.OkButton()->isEnabled());
+        TypeInto(Find<QLineEdit>(dialog, "description"), "Only a name");
+        QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        Click(ChoiceButton(dialog, kWallLeft));
+        Click(ChoiceButton(dialog, kDecorationBaseB));
+        TypeInto(Find<CNumericEdit>(dialog, "width"), "9");
+        TypeInto(Find<CNumericEdit>(dialog, "height"), "14");
+        QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        Click(ChoiceButton(dialog, kDecorationDoorWithWindow));
+        QVERIFY(DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        TypeInto(Find<CNumericEdit>(dialog, "width"), "");
+        QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        TypeInto(Find<CNumericEdit>(dialog, "width"), "00");
+        QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        TypeInto(Find<CNumericEdit>(dialog, "width"), "1");
+        QVERIFY(DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
         // Position may stay 0.
-        TypeInto(dialog.XEdit(), "");
-        QVERIFY(dialog.OkButton()->isEnabled());
+        TypeInto(Find<CNumericEdit>(dialog, "x"), "");
+        QVERIFY(DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
     });
     QVERIFY(!dialog.Edit(decoration, decorations));
     QCOMPARE(decoration.m_wall, 0);
@@ -466,17 +496,17 @@ void TestBuildingDialogs::decorationOkStoresEveryField()
     CDecorationDlg dialog;
     WhenModal([](QDialog& modal) {
         auto& dialog = As<CDecorationDlg>(modal);
-        QCOMPARE(dialog.MainColorButton()->GetColor(), RGB(127, 127, 127));
-        QCOMPARE(dialog.InnerColorButton()->GetColor(), RGB(102, 102, 102));
+        QCOMPARE(Find<CColorButton>(dialog, "mainColor")->GetColor(), RGB(127, 127, 127));
+        QCOMPARE(Find<CColorButton>(dialog, "innerColor")->GetColor(), RGB(102, 102, 102));
         FillDecoration(dialog, "Shop window", kDecorationWindow);
-        Click(dialog.ChoiceButton(kWallRight));
-        Click(dialog.ChoiceButton(kDecorationBaseB));
-        Click(dialog.WindowCountButton(6));
-        TypeInto(dialog.XEdit(), "31");
-        TypeInto(dialog.ZEdit(), "4");
-        dialog.MainColorButton()->SetColor(RGB(10, 20, 30));
-        dialog.InnerColorButton()->SetColor(RGB(40, 50, 60));
-        Click(dialog.OkButton());
+        Click(ChoiceButton(dialog, kWallRight));
+        Click(ChoiceButton(dialog, kDecorationBaseB));
+        Click(WindowCountButton(dialog, 6));
+        TypeInto(Find<CNumericEdit>(dialog, "x"), "31");
+        TypeInto(Find<CNumericEdit>(dialog, "z"), "4");
+        Find<CColorButton>(dialog, "mainColor")->SetColor(RGB(10, 20, 30));
+        Find<CColorButton>(dialog, "innerColor")->SetColor(RGB(40, 50, 60));
+        Click(DialogButton(dialog, QDialogButtonBox::Ok));
     });
     QVERIFY(dialog.Edit(decoration, decorations));
     QCOMPARE(decoration.m_name, "Shop window");
@@ -505,15 +535,15 @@ void TestBuildingDialogs::storedCodesThatNameNoButtonAreShownUnset()
     CDecorationDlg dialog;
     WhenModal([](QDialog& modal) {
         auto& dialog = As<CDecorationDlg>(modal);
-        QVERIFY(dialog.ChoiceButton(kDecorationWindow)->isChecked());
+        QVERIFY(ChoiceButton(dialog, kDecorationWindow)->isChecked());
         for (const int code : {kWallFront, kWallRear, kWallLeft, kWallRight, kDecorationBaseA, kDecorationBaseB})
-            QVERIFY(!dialog.ChoiceButton(code)->isChecked());
+            QVERIFY(!ChoiceButton(dialog, code)->isChecked());
         // An unknown pane count is kept as one pane, and shown so.
-        QVERIFY(dialog.WindowCountButton(1)->isChecked());
-        QVERIFY(!dialog.OkButton()->isEnabled());
-        Click(dialog.ChoiceButton(kWallFront));
-        Click(dialog.ChoiceButton(kDecorationBaseA));
-        Click(dialog.OkButton());
+        QVERIFY(WindowCountButton(dialog, 1)->isChecked());
+        QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        Click(ChoiceButton(dialog, kWallFront));
+        Click(ChoiceButton(dialog, kDecorationBaseA));
+        Click(DialogButton(dialog, QDialogButtonBox::Ok));
     });
     QVERIFY(dialog.Edit(decoration, decorations));
     QCOMPARE(decoration.m_wall, kWallFront);
@@ -528,27 +558,27 @@ void TestBuildingDialogs::previewFollowsShapesAndColours()
     dialog.SetWallColor(RGB(0, 100, 0));
     WhenModal([](QDialog& modal) {
         auto& dialog = As<CDecorationDlg>(modal);
-        CDecorationPreview* preview = dialog.Preview();
+        CDecorationPreview* preview = Find<CDecorationPreview>(dialog, "preview");
         QCOMPARE(preview->m_backgroundColor, RGB(0, 100, 0));
         QCOMPARE(preview->m_mainColor, RGB(127, 127, 127));
         QCOMPARE(preview->m_windowCount, 1);
-        Click(dialog.ChoiceButton(kDecorationBaseB));
-        Click(dialog.ChoiceButton(kDecorationWindow));
-        Click(dialog.WindowCountButton(8));
+        Click(ChoiceButton(dialog, kDecorationBaseB));
+        Click(ChoiceButton(dialog, kDecorationWindow));
+        Click(WindowCountButton(dialog, 8));
         QCOMPARE(preview->m_mainType, kDecorationBaseB);
         QCOMPARE(preview->m_subtype, kDecorationWindow);
         QCOMPARE(preview->m_windowCount, 8);
 
         // A colour picked on a button shows at once.
-        dialog.InnerColorButton()->SetColor(RGB(0, 0, 255));
-        emit dialog.InnerColorButton()->SelEndOk(RGB(0, 0, 255));
+        Find<CColorButton>(dialog, "innerColor")->SetColor(RGB(0, 0, 255));
+        emit Find<CColorButton>(dialog, "innerColor")->SelEndOk(RGB(0, 0, 255));
         QCOMPARE(preview->m_innerColor, RGB(0, 0, 255));
         const QImage shown = preview->grab().toImage();
         QCOMPARE(shown.pixelColor(20, 30), QColor(0, 0, 255));
         QCOMPARE(shown.pixelColor(20, 37), QColor(127, 127, 127));
         QCOMPARE(shown.pixelColor(70, 60), QColor(Qt::white));
 
-        Click(dialog.ChoiceButton(kDecorationDoor));
+        Click(ChoiceButton(dialog, kDecorationDoor));
         QCOMPARE(preview->grab().toImage().pixelColor(20, 30), QColor(127, 127, 127));
     });
     QVERIFY(!dialog.Edit(decoration, decorations));
@@ -564,46 +594,46 @@ void TestBuildingDialogs::buildingListActionsActAtOnce()
     CBuildingElement* added = nullptr;
     WhenModal([&](QDialog& modal) {
         auto& dialog = As<CBuildingDlg>(modal);
-        CObjectListBox* list = dialog.ElementList();
+        CObjectListBox* list = Find<CObjectListBox>(dialog, "elements");
         QCOMPARE(Texts(*list), QStringList({"Tower"}));
-        QVERIFY(dialog.NewButton()->isEnabled());
-        QVERIFY(!dialog.EditButton()->isEnabled());
-        QVERIFY(!dialog.DeleteButton()->isEnabled());
+        QVERIFY(Find<QPushButton>(dialog, "newElement")->isEnabled());
+        QVERIFY(!Find<QPushButton>(dialog, "editElement")->isEnabled());
+        QVERIFY(!Find<QPushButton>(dialog, "deleteElement")->isEnabled());
 
         // New, cancelled: nothing is added.
         WhenModal([](QDialog& modal) { modal.reject(); });
-        Click(dialog.NewButton());
+        Click(Find<QPushButton>(dialog, "newElement"));
         QCOMPARE(list->count(), 1);
 
         // New with an empty description gets the generated name.
         WhenModal([&](QDialog& modal) {
             auto& element = As<CBuildingElementDlg>(modal);
             ChooseRoof(element, kRoofGable, kRoofOrientation0);
-            Click(element.OkButton());
+            Click(DialogButton(element, QDialogButtonBox::Ok));
         });
-        Click(dialog.NewButton());
+        Click(Find<QPushButton>(dialog, "newElement"));
         QCOMPARE(list->count(), 2);
         added = dynamic_cast<CBuildingElement*>(list->GetSelectedObject());
         QVERIFY(added);
         QCOMPARE(QString::fromStdString(added->m_name), QStringLiteral("CBuildingElement %1").arg(added->m_id));
-        QVERIFY(dialog.EditButton()->isEnabled());
+        QVERIFY(Find<QPushButton>(dialog, "editElement")->isEnabled());
 
         // Edit renames it; the entry moves to its sorted place and stays selected.
         WhenModal([](QDialog& modal) {
             auto& element = As<CBuildingElementDlg>(modal);
-            TypeInto(element.DescriptionEdit(), "annex");
-            Click(element.OkButton());
+            TypeInto(Find<QLineEdit>(element, "description"), "annex");
+            Click(DialogButton(element, QDialogButtonBox::Ok));
         });
-        Click(dialog.EditButton());
+        Click(Find<QPushButton>(dialog, "editElement"));
         QCOMPARE(Texts(*list), QStringList({"annex", "Tower"}));
         QCOMPARE(list->GetSelectedObject(), added);
 
         // Delete the other one.
         ClickEntry(list, 1);
-        Click(dialog.DeleteButton());
+        Click(Find<QPushButton>(dialog, "deleteElement"));
         QCOMPARE(Texts(*list), QStringList({"annex"}));
-        QVERIFY(!dialog.EditButton()->isEnabled());
-        QVERIFY(!dialog.DeleteButton()->isEnabled());
+        QVERIFY(!Find<QPushButton>(dialog, "editElement")->isEnabled());
+        QVERIFY(!Find<QPushButton>(dialog, "deleteElement")->isEnabled());
         modal.reject();
     });
     QVERIFY(!dialog.Edit(fixture.building, fixture.parts));
@@ -623,15 +653,15 @@ void TestBuildingDialogs::buildingOkStoresFieldsWithBlanksReplaced()
     CBuildingDlg dialog;
     WhenModal([](QDialog& modal) {
         auto& dialog = As<CBuildingDlg>(modal);
-        QCOMPARE(dialog.UnitsCombo()->currentText(), "inch");
-        QCOMPARE(dialog.PartsPerPackageEdit()->text(), "1");
-        TypeInto(dialog.DescriptionEdit(), "Station building");
-        TypeInto(dialog.CatalogNoEdit(), "");
-        TypeInto(dialog.PriceEdit(), "");
-        TypeInto(dialog.PartsPerPackageEdit(), "4");
-        dialog.UnitsCombo()->setCurrentIndex(0);
-        dialog.FreeTextEdit()->setPlainText("after the last element");
-        Click(dialog.OkButton());
+        QCOMPARE(Find<CUnitsComboBox>(dialog, "units")->currentText(), "inch");
+        QCOMPARE(Find<CNumericEdit>(dialog, "partsPerPackage")->text(), "1");
+        TypeInto(Find<QLineEdit>(dialog, "description"), "Station building");
+        TypeInto(Find<QLineEdit>(dialog, "catalogNo"), "");
+        TypeInto(Find<CNumericEdit>(dialog, "price"), "");
+        TypeInto(Find<CNumericEdit>(dialog, "partsPerPackage"), "4");
+        Find<CUnitsComboBox>(dialog, "units")->setCurrentIndex(0);
+        Find<QPlainTextEdit>(dialog, "freeText")->setPlainText("after the last element");
+        Click(DialogButton(dialog, QDialogButtonBox::Ok));
     });
     QVERIFY(dialog.Edit(fixture.building, fixture.parts));
     QCOMPARE(fixture.building.m_name, "Station building");
@@ -650,7 +680,7 @@ void TestBuildingDialogs::equalNamesEditAndDeleteTheSelectedElement()
     CBuildingDlg dialog;
     WhenModal([&](QDialog& modal) {
         auto& dialog = As<CBuildingDlg>(modal);
-        CObjectListBox* list = dialog.ElementList();
+        CObjectListBox* list = Find<CObjectListBox>(dialog, "elements");
         const int secondRow = list->FindObject(&second);
         ClickEntry(list, secondRow);
         QCOMPARE(list->GetSelectedObject(), &second);
@@ -658,21 +688,149 @@ void TestBuildingDialogs::equalNamesEditAndDeleteTheSelectedElement()
         WhenModal([](QDialog& modal) {
             auto& element = As<CBuildingElementDlg>(modal);
             ChooseRoof(element, kRoofLeanTo, kRoofOrientation90);
-            TypeInto(element.BlockWidthEdit(), "77");
-            Click(element.OkButton());
+            TypeInto(Find<CNumericEdit>(element, "blockWidth"), "77");
+            Click(DialogButton(element, QDialogButtonBox::Ok));
         });
-        Click(dialog.EditButton());
+        Click(Find<QPushButton>(dialog, "editElement"));
         QCOMPARE(second.m_blockWidth, 77);
         QCOMPARE(first.m_blockWidth, 100);
 
         ClickEntry(list, list->FindObject(&first));
-        Click(dialog.DeleteButton());
+        Click(Find<QPushButton>(dialog, "deleteElement"));
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->GetEntryObject(0), &second);
     });
     dialog.Edit(fixture.building, fixture.parts);
     QCOMPARE(fixture.building.GetCount(), size_t(1));
     QCOMPARE(&fixture.building.GetElement(0), &second);
+}
+
+void TestBuildingDialogs::everyDialogOpensInItsDescription()
+{
+    SBuildingInDocument fixture;
+    CBuildingElement& element = fixture.AddElement("Hall");
+    CDecoration& decoration = AddDecoration(element, "Door");
+    CTree tree;
+    CPlatform platform;
+    CHeader header;
+    const auto expectFocusInDescription = [] {
+        WhenModal([](QDialog& modal) {
+            QVERIFY(modal.focusWidget());
+            QCOMPARE(modal.focusWidget()->objectName(), "description");
+        });
+    };
+    expectFocusInDescription();
+    CBuildingDlg().Edit(fixture.building, fixture.parts);
+    expectFocusInDescription();
+    CBuildingElementDlg().Edit(element, fixture.building);
+    expectFocusInDescription();
+    CDecorationDlg().EditDecoration(decoration);
+    expectFocusInDescription();
+    CTreeDlg().Edit(tree, fixture.parts);
+    expectFocusInDescription();
+    CPlatformDlg().Edit(platform, fixture.parts);
+    expectFocusInDescription();
+    CHeaderDlg().EditHeader(header);
+}
+
+void TestBuildingDialogs::enterOnAListButtonPressesThatButton()
+{
+    SBuildingInDocument fixture;
+    fixture.AddElement("Tower");
+    CBuildingDlg dialog;
+    WhenModal([](QDialog& modal) {
+        auto* list = Find<CObjectListBox>(modal, "elements");
+        ClickEntry(list, 0);
+        auto* newElement = Find<QPushButton>(modal, "newElement");
+        bool elementDialogOpened = false;
+        WhenModal([&](QDialog& element) {
+            elementDialogOpened = qobject_cast<CBuildingElementDlg*>(&element) != nullptr;
+            element.reject();
+        });
+        newElement->setFocus();
+        QTest::keyClick(newElement, Qt::Key_Return);
+        QVERIFY(elementDialogOpened);
+        QVERIFY(modal.isVisible());
+        // A cancelled New leaves nothing selected, as in the element dialog.
+        QCOMPARE(list->GetSelectedObject(), nullptr);
+        QVERIFY(!Find<QPushButton>(modal, "editElement")->isEnabled());
+        QVERIFY(!Find<QPushButton>(modal, "deleteElement")->isEnabled());
+
+        elementDialogOpened = false;
+        WhenModal([&](QDialog& element) {
+            elementDialogOpened = true;
+            element.reject();
+        });
+        QTest::keyClick(newElement, Qt::Key_Space);
+        QVERIFY(elementDialogOpened);
+        QVERIFY(modal.isVisible());
+        // Away from the list buttons Enter is OK again.
+        Find<QLineEdit>(modal, "description")->setFocus();
+        QTest::keyClick(Find<QLineEdit>(modal, "description"), Qt::Key_Return);
+        QVERIFY(!modal.isVisible());
+    });
+    QVERIFY(dialog.Edit(fixture.building, fixture.parts));
+}
+
+void TestBuildingDialogs::listKeysEditAndDeleteTheSelectedEntry()
+{
+    SBuildingInDocument fixture;
+    CBuildingElement& element = fixture.AddElement("Hall");
+    AddDecoration(element, "Door");
+    AddDecoration(element, "Window");
+    CBuildingElementDlg dialog;
+    WhenModal([](QDialog& modal) {
+        auto* list = Find<CObjectListBox>(modal, "decorations");
+        ClickEntry(list, 0);
+        int edits = 0;
+        const auto countEdit = [&edits] {
+            WhenModal([&edits](QDialog& decoration) {
+                edits += qobject_cast<CDecorationDlg*>(&decoration) != nullptr;
+                decoration.reject();
+            });
+        };
+        countEdit();
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(edits, 1);
+        QVERIFY(modal.isVisible());
+        countEdit();
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        QCOMPARE(edits, 2);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(Texts(*list), QStringList({"Window"}));
+        QVERIFY(modal.isVisible());
+    });
+    dialog.Edit(element, fixture.building);
+    QCOMPARE(element.m_decorations->GetCount(), size_t(1));
+}
+
+void TestBuildingDialogs::tabEntersARadioGroupOnItsCheckedButton()
+{
+    SBuildingInDocument fixture;
+    CBuildingElement& element = fixture.AddElement("Hall");
+    element.m_roofType = kRoofLeanTo;
+    element.m_roofOrientation = kRoofOrientation180;
+    CBuildingElementDlg dialog;
+    WhenModal([](QDialog& modal) {
+        modal.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&modal));
+        Find<CColorButton>(modal, "roofColor")->setFocus();
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(modal.focusWidget(), RoofButton(modal, kRoofLeanTo));
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(modal.focusWidget(), RoofButton(modal, kRoofOrientation180));
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(modal.focusWidget()->objectName(), "x");
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(modal.focusWidget(), RoofButton(modal, kRoofOrientation180));
+        // An arrow checks the next button, and Tab comes back to that one.
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Down);
+        QVERIFY(RoofButton(modal, kRoofOrientation270)->isChecked());
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(modal.focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(modal.focusWidget(), RoofButton(modal, kRoofOrientation270));
+    });
+    dialog.Edit(element, fixture.building);
 }
 
 void TestBuildingDialogs::screenshots()
@@ -705,20 +863,20 @@ void TestBuildingDialogs::screenshots()
     CBuildingDlg dialog;
     WhenModal([&](QDialog& modal) {
         auto& building = As<CBuildingDlg>(modal);
-        ClickEntry(building.ElementList(), building.ElementList()->FindObject(&hall));
+        ClickEntry(Find<CObjectListBox>(building, "elements"), Find<CObjectListBox>(building, "elements")->FindObject(&hall));
         QVERIFY(SaveScreenshot(building, "building-dialog"));
         WhenModal([&](QDialog& modal) {
             auto& element = As<CBuildingElementDlg>(modal);
-            ClickEntry(element.DecorationList(), element.DecorationList()->FindObject(&door));
+            ClickEntry(Find<CObjectListBox>(element, "decorations"), Find<CObjectListBox>(element, "decorations")->FindObject(&door));
             QVERIFY(SaveScreenshot(element, "building-element-dialog"));
             WhenModal([](QDialog& modal) {
                 auto& decoration = As<CDecorationDlg>(modal);
-                QVERIFY(decoration.OkButton()->isEnabled());
+                QVERIFY(DialogButton(decoration, QDialogButtonBox::Ok)->isEnabled());
                 QVERIFY(SaveScreenshot(decoration, "decoration-dialog"));
             });
-            Click(element.EditButton());
+            Click(Find<QPushButton>(element, "editDecoration"));
         });
-        Click(building.EditButton());
+        Click(Find<QPushButton>(building, "editElement"));
     });
     dialog.Edit(fixture.building, fixture.parts);
 }

@@ -28,7 +28,7 @@ void WhenAddressDialog(const QString& town, bool accept)
 {
     WhenModal([town, accept](QDialog& dialog) {
         auto& address = static_cast<CManufacturerDlg&>(dialog);
-        Retype(address.TownEdit(), town);
+        Retype(Find<QLineEdit>(address, "town"), town);
         if (accept)
             QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
@@ -72,12 +72,12 @@ private slots:
         WhenModal([](QDialog& dialog) {
             auto& header = static_cast<CHeaderDlg&>(dialog);
             QCOMPARE(header.windowTitle(), QString("Edit header"));
-            QCOMPARE(header.DescriptionEdit()->text(), QString());
-            QCOMPARE(header.VersionEdit()->text(), QString("1"));
-            QCOMPARE(header.ManufacturerSummary()->toPlainText(), QString(kEmptySummary).replace("\r\n", "\n"));
-            QCOMPARE(header.RepresentativeSummary()->toPlainText(), QString(kEmptySummary).replace("\r\n", "\n"));
-            QVERIFY(header.ManufacturerSummary()->isReadOnly());
-            QVERIFY(!header.ManufacturerSummary()->isEnabled());
+            QCOMPARE(Find<QLineEdit>(header, "description")->text(), QString());
+            QCOMPARE(Find<QLineEdit>(header, "version")->text(), QString("1"));
+            QCOMPARE(Find<QPlainTextEdit>(header, "manufacturerSummary")->toPlainText(), QString(kEmptySummary).replace("\r\n", "\n"));
+            QCOMPARE(Find<QPlainTextEdit>(header, "representativeSummary")->toPlainText(), QString(kEmptySummary).replace("\r\n", "\n"));
+            QVERIFY(Find<QPlainTextEdit>(header, "manufacturerSummary")->isReadOnly());
+            QVERIFY(!Find<QPlainTextEdit>(header, "manufacturerSummary")->isEnabled());
             SaveScreenshot(dialog, "header_dialog");
         });
         CHeaderDlg dialog;
@@ -100,10 +100,10 @@ private slots:
         QFETCH(int, version);
         WhenModal([typedVersion](QDialog& dialog) {
             auto& header = static_cast<CHeaderDlg&>(dialog);
-            Retype(header.DescriptionEdit(), "Summer catalogue");
-            Retype(header.AuthorEdit(), "J. Smith");
-            Retype(header.VersionEdit(), typedVersion);
-            Retype(header.CurrencyEdit(), "EUR");
+            Retype(Find<QLineEdit>(header, "description"), "Summer catalogue");
+            Retype(Find<QLineEdit>(header, "author"), "J. Smith");
+            Retype(Find<QLineEdit>(header, "version"), typedVersion);
+            Retype(Find<QLineEdit>(header, "currency"), "EUR");
             dialog.accept();
         });
         CHeaderDlg dialog;
@@ -120,8 +120,8 @@ private slots:
         Header().m_version = -3;
         WhenModal([](QDialog& dialog) {
             auto& header = static_cast<CHeaderDlg&>(dialog);
-            QCOMPARE(header.VersionEdit()->text(), QString("-3"));
-            Retype(header.DescriptionEdit(), "Autumn");
+            QCOMPARE(Find<QLineEdit>(header, "version")->text(), QString("-3"));
+            Retype(Find<QLineEdit>(header, "description"), "Autumn");
         });
         CHeaderDlg dialog;
         QVERIFY(!m_doc->Parts().EditHeader(dialog));
@@ -143,8 +143,8 @@ private slots:
         WhenModal([manufacturer, &summaryLines](QDialog& dialog) {
             auto& header = static_cast<CHeaderDlg&>(dialog);
             WhenAddressDialog("Utrecht", true);
-            QTest::mouseClick(manufacturer ? header.ManufacturerButton() : header.RepresentativeButton(), Qt::LeftButton);
-            const QPlainTextEdit* summary = manufacturer ? header.ManufacturerSummary() : header.RepresentativeSummary();
+            QTest::mouseClick(manufacturer ? Find<QPushButton>(header, "editManufacturer") : Find<QPushButton>(header, "editRepresentative"), Qt::LeftButton);
+            const QPlainTextEdit* summary = manufacturer ? Find<QPlainTextEdit>(header, "manufacturerSummary") : Find<QPlainTextEdit>(header, "representativeSummary");
             summaryLines = summary->toPlainText().split('\n');
         });
         CHeaderDlg dialog;
@@ -168,8 +168,8 @@ private slots:
         WhenModal([&summary](QDialog& dialog) {
             auto& header = static_cast<CHeaderDlg&>(dialog);
             WhenAddressDialog("Utrecht", false);
-            QTest::mouseClick(header.ManufacturerButton(), Qt::LeftButton);
-            summary = header.ManufacturerSummary()->toPlainText();
+            QTest::mouseClick(Find<QPushButton>(header, "editManufacturer"), Qt::LeftButton);
+            summary = Find<QPlainTextEdit>(header, "manufacturerSummary")->toPlainText();
             dialog.reject();
         });
         CHeaderDlg dialog;
@@ -189,11 +189,11 @@ private slots:
         WhenModal([](QDialog& dialog) {
             auto& edit = static_cast<CManufacturerDlg&>(dialog);
             QCOMPARE(edit.windowTitle(), QString("Edit manufacturer"));
-            QCOMPARE(edit.NameEdit()->text(), QString("Tiny Trees Ltd"));
-            QCOMPARE(edit.MailEdit()->text(), QString("old@example.org"));
-            const std::pair<QLineEdit*, const char*> fields[] = {{edit.NameEdit(), "Big Trees"}, {edit.StreetEdit(), "Dam 1"},
-                {edit.ZipCodeEdit(), "1012"}, {edit.TownEdit(), "Amsterdam"}, {edit.CountryEdit(), "NL"},
-                {edit.PhoneEdit(), "020"}, {edit.FaxEdit(), "021"}, {edit.MailEdit(), "new@example.org"}};
+            QCOMPARE(Find<QLineEdit>(edit, "companyName")->text(), QString("Tiny Trees Ltd"));
+            QCOMPARE(Find<QLineEdit>(edit, "mail")->text(), QString("old@example.org"));
+            const std::pair<QLineEdit*, const char*> fields[] = {{Find<QLineEdit>(edit, "companyName"), "Big Trees"}, {Find<QLineEdit>(edit, "street"), "Dam 1"},
+                {Find<QLineEdit>(edit, "zipCode"), "1012"}, {Find<QLineEdit>(edit, "town"), "Amsterdam"}, {Find<QLineEdit>(edit, "country"), "NL"},
+                {Find<QLineEdit>(edit, "phone"), "020"}, {Find<QLineEdit>(edit, "fax"), "021"}, {Find<QLineEdit>(edit, "mail"), "new@example.org"}};
             for (const auto& [field, text] : fields)
                 Retype(field, text);
             SaveScreenshot(dialog, "manufacturer_dialog");

@@ -442,17 +442,15 @@ private slots:
     void editHeaderMarksTheDocumentOnlyOnOk()
     {
         WhenModal([](QDialog& dialog) {
-            auto& header = static_cast<CHeaderDlg&>(dialog);
-            header.DescriptionEdit()->clear();
-            QTest::keyClicks(header.DescriptionEdit(), "Summer catalogue");
+            Find<QLineEdit>(dialog, "description")->clear();
+            QTest::keyClicks(Find<QLineEdit>(dialog, "description"), "Summer catalogue");
         });
         QTest::mouseClick(m_view->EditHeaderButton(), Qt::LeftButton);
         QCOMPARE(Parts().m_pHeader->m_name, std::string(""));
         QVERIFY(!m_doc->IsModified());
 
         WhenModal([](QDialog& dialog) {
-            auto& header = static_cast<CHeaderDlg&>(dialog);
-            QTest::keyClicks(header.DescriptionEdit(), "Summer catalogue");
+            QTest::keyClicks(Find<QLineEdit>(dialog, "description"), "Summer catalogue");
             dialog.accept();
         });
         QTest::mouseClick(m_view->EditHeaderButton(), Qt::LeftButton);
@@ -464,12 +462,11 @@ private slots:
     void anAddressChangedInACancelledHeaderDialogMarksTheDocument()
     {
         WhenModal([](QDialog& dialog) {
-            auto& header = static_cast<CHeaderDlg&>(dialog);
             WhenModal([](QDialog& address) {
-                QTest::keyClicks(static_cast<CManufacturerDlg&>(address).NameEdit(), "Kleinbahn");
+                QTest::keyClicks(Find<QLineEdit>(address, "companyName"), "Kleinbahn");
                 address.accept();
             });
-            QTest::mouseClick(header.ManufacturerButton(), Qt::LeftButton);
+            QTest::mouseClick(Find<QPushButton>(dialog, "editManufacturer"), Qt::LeftButton);
             dialog.reject();
         });
         QTest::mouseClick(m_view->EditHeaderButton(), Qt::LeftButton);

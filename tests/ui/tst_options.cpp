@@ -60,7 +60,7 @@ private slots:
         QTest::newRow("German, 5.x, off") << 108 << 156 << 0 << "German" << "5.x" << false << 0;
         QTest::newRow("Default language") << 106 << 157 << 0 << "Default" << "6.x" << false << 0;
         QTest::newRow("Dutch") << 154 << 157 << 1 << "Dutch" << "6.x" << true << 1;
-        QTest::newRow("French is not offered") << 110 << 157 << 1 << "" << "6.x" << true << 1;
+        QTest::newRow("French, when stored") << 110 << 157 << 1 << "French" << "6.x" << true << 1;
         QTest::newRow("unknown version") << 112 << 0 << 1 << "English" << "" << true << 1;
         QTest::newRow("switch 2 shows ticked, stores 1") << 112 << 157 << 2 << "English" << "6.x" << true << 1;
         QTest::newRow("negative switch") << 112 << 157 << -1 << "English" << "6.x" << true << 1;
@@ -80,12 +80,10 @@ private slots:
         options.m_winrailVersion = version;
         options.m_hexahedronBugfix = hexahedron;
         WhenModal([&](QDialog& dialog) {
-            auto& sheet = static_cast<COptionsPropertySheet&>(dialog);
-            CGeneralOptions& page = sheet.Page();
-            QCOMPARE(page.LanguageCombo()->currentText(), languageShown);
-            QCOMPARE(page.LanguageCombo()->currentIndex() < 0, languageShown.isEmpty());
-            QCOMPARE(page.VersionCombo()->currentText(), versionShown);
-            QCOMPARE(page.HexahedronCheck()->isChecked(), ticked);
+            QCOMPARE(Find<QComboBox>(dialog, "language")->currentText(), languageShown);
+            QCOMPARE(Find<QComboBox>(dialog, "language")->currentIndex() < 0, languageShown.isEmpty());
+            QCOMPARE(Find<QComboBox>(dialog, "winrailVersion")->currentText(), versionShown);
+            QCOMPARE(Find<QCheckBox>(dialog, "hexahedron")->isChecked(), ticked);
             ClickOk(dialog);
         });
         QVERIFY(EditOptions(options));
@@ -98,13 +96,12 @@ private slots:
     {
         CProgramOptions options;
         WhenModal([](QDialog& dialog) {
-            auto& sheet = static_cast<COptionsPropertySheet&>(dialog);
-            QCOMPARE(sheet.windowTitle(), QString("Options"));
-            QCOMPARE(sheet.Tabs()->count(), 1);
-            QCOMPARE(sheet.Tabs()->tabText(0), QString("General options"));
-            QCOMPARE(Items(*sheet.Page().LanguageCombo()), (QStringList {"Default", "Dutch", "English", "German"}));
-            QCOMPARE(Items(*sheet.Page().VersionCombo()), (QStringList {"5.x", "6.x"}));
-            QCOMPARE(sheet.Page().HexahedronCheck()->text(), QString("Use hexahedron in stead of Hexaedron (bug fix)"));
+            QCOMPARE(dialog.windowTitle(), QString("Options"));
+            QCOMPARE(Find<QTabWidget>(dialog, "pages")->count(), 1);
+            QCOMPARE(Find<QTabWidget>(dialog, "pages")->tabText(0), QString("General options"));
+            QCOMPARE(Items(*Find<QComboBox>(dialog, "language")), (QStringList {"Default", "Dutch", "English", "German"}));
+            QCOMPARE(Items(*Find<QComboBox>(dialog, "winrailVersion")), (QStringList {"5.x", "6.x"}));
+            QCOMPARE(Find<QCheckBox>(dialog, "hexahedron")->text(), QString("Use hexahedron in stead of Hexaedron (bug fix)"));
             SaveScreenshot(dialog, "options_sheet");
         });
         EditOptions(options);
@@ -114,10 +111,9 @@ private slots:
     {
         CProgramOptions options;
         WhenModal([](QDialog& dialog) {
-            auto& page = static_cast<COptionsPropertySheet&>(dialog).Page();
-            Choose(page.LanguageCombo(), "Dutch");
-            Choose(page.VersionCombo(), "5.x");
-            QTest::mouseClick(page.HexahedronCheck(), Qt::LeftButton);
+            Choose(Find<QComboBox>(dialog, "language"), "Dutch");
+            Choose(Find<QComboBox>(dialog, "winrailVersion"), "5.x");
+            QTest::mouseClick(Find<QCheckBox>(dialog, "hexahedron"), Qt::LeftButton);
             ClickOk(dialog);
         });
         QVERIFY(EditOptions(options));
@@ -133,10 +129,9 @@ private slots:
         options.m_winrailVersion = 157;
         options.m_hexahedronBugfix = 2;
         WhenModal([](QDialog& dialog) {
-            auto& page = static_cast<COptionsPropertySheet&>(dialog).Page();
-            Choose(page.LanguageCombo(), "German");
-            Choose(page.VersionCombo(), "5.x");
-            QTest::mouseClick(page.HexahedronCheck(), Qt::LeftButton);
+            Choose(Find<QComboBox>(dialog, "language"), "German");
+            Choose(Find<QComboBox>(dialog, "winrailVersion"), "5.x");
+            QTest::mouseClick(Find<QCheckBox>(dialog, "hexahedron"), Qt::LeftButton);
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         QVERIFY(!EditOptions(options));
