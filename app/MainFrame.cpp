@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
@@ -35,6 +36,9 @@ namespace {
 
 constexpr const char* kRecentFileArray = "Recent File List";
 constexpr const char* kRecentFileKey = "File";
+constexpr const char* kWindowGeometryKey = "Window/Geometry";
+constexpr const char* kWindowStateKey = "Window/State";
+constexpr const char* kPartsColumnsKey = "Window/PartsColumns";
 
 QString PathText(const std::filesystem::path& path)
 {
@@ -79,7 +83,22 @@ CMainFrame::CMainFrame(CModelwrightDoc& document, QWidget* parent)
     setAcceptDrops(true);
     // F1 in a modal dialog, where the window's own shortcuts do not reach, and context help.
     qApp->installEventFilter(this);
-    setWindowState(windowState() | Qt::WindowMaximized);
+    if (!RestoreWindowLayout())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+bool CMainFrame::RestoreWindowLayout()
+{
+    restoreState(m_pSettings->value(kWindowStateKey).toByteArray());
+    m_view->ObjectList()->horizontalHeader()->restoreState(m_pSettings->value(kPartsColumnsKey).toByteArray());
+    return restoreGeometry(m_pSettings->value(kWindowGeometryKey).toByteArray());
+}
+
+void CMainFrame::SaveWindowLayout()
+{
+    m_pSettings->setValue(kWindowGeometryKey, saveGeometry());
+    m_pSettings->setValue(kWindowStateKey, saveState());
+    m_pSettings->setValue(kPartsColumnsKey, m_view->ObjectList()->horizontalHeader()->saveState());
 }
 
 CMainFrame::~CMainFrame()
@@ -213,6 +232,9 @@ void CMainFrame::CreateToolBar()
 void CMainFrame::CreateStatusBar()
 {
     connect(statusBar(), &QStatusBar::messageChanged, this, &CMainFrame::OnStatusMessageChanged);
+    connect(m_view, &CModelwrightView::statusMessage, this, [this](const QString& message) {
+        statusBar()->showMessage(message, 15000);
+    });
 }
 
 QAction* CMainFrame::ToolbarAction() const
@@ -393,9 +415,10 @@ bool CMainFrame::SaveTo(const QString& path)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (SaveModified())
+    if (SaveModified()) {
+        SaveWindowLayout();
         event->accept();
-    else
+    } else
         event->ignore();
 }
 

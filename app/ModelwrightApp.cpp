@@ -54,6 +54,10 @@ CModelwrightApp* CModelwrightApp::Instance()
 bool CModelwrightApp::InitInstance(const QStringList& arguments)
 {
     const COptionCommandLineInfo commandLine = COptionCommandLineInfo::Parse(arguments);
+    // The program's main answers these before a window can exist.
+    if (commandLine.m_nShellCommand == COptionCommandLineInfo::ShowUsage
+        || commandLine.m_nShellCommand == COptionCommandLineInfo::ShowVersion)
+        return false;
     if (commandLine.m_nShellCommand == COptionCommandLineInfo::FileOpen && m_channel.HandOver(commandLine.m_strFileName))
         return false;
 
@@ -149,6 +153,8 @@ bool CModelwrightApp::ProcessShellCommand(const COptionCommandLineInfo& commandL
         m_exitCode = m_pMainFrame->PrintDocumentFile(commandLine.m_strFileName) ? 0 : 1;
         return false;
     case COptionCommandLineInfo::AppRegister:
+    case COptionCommandLineInfo::ShowUsage:
+    case COptionCommandLineInfo::ShowVersion:
         return false;
     case COptionCommandLineInfo::AppUnregister:
         CShellRegistration::UnregisterShellFileTypes(
@@ -160,10 +166,14 @@ bool CModelwrightApp::ProcessShellCommand(const COptionCommandLineInfo& commandL
 
 void CModelwrightApp::ShowMainWindow()
 {
-    // Without a window manager nobody maximizes the window; it still covers the screen.
-    if (const QScreen* pScreen = QGuiApplication::primaryScreen())
-        m_pMainFrame->setGeometry(pScreen->availableGeometry());
-    m_pMainFrame->showMaximized();
+    if (m_pMainFrame->RestoreWindowLayout()) {
+        m_pMainFrame->show();
+    } else {
+        // Without a window manager nobody maximizes the window; it still covers the screen.
+        if (const QScreen* pScreen = QGuiApplication::primaryScreen())
+            m_pMainFrame->setGeometry(pScreen->availableGeometry());
+        m_pMainFrame->showMaximized();
+    }
     if (m_pSplash)
         m_pSplash->raise();
     else

@@ -10,6 +10,8 @@ bool CProgramOptions::LoadOptions(ISettingsKey& key)
     settings.ReadDwordNonNegative(kLanguageValue, m_language, kDefaultLanguage);
     settings.ReadDword(kHexahedronBugfixValue, m_hexahedronBugfix, m_hexahedronBugfix);
     settings.ReadDwordNonNegative(kWinrailVersionValue, m_winrailVersion, kDefaultWinrailVersion);
+    if (std::optional<std::string> command = key.ReadText(kCompileCommandValue))
+        m_compileCommand = std::move(*command);
     return true;
 }
 
@@ -19,5 +21,6 @@ bool CProgramOptions::SaveOptions(ISettingsKey& key)
     settings.WriteDword(kLanguageValue, m_language);
     settings.WriteDword(kHexahedronBugfixValue, m_hexahedronBugfix);
     settings.WriteDword(kWinrailVersionValue, m_winrailVersion);
+    key.WriteText(kCompileCommandValue, m_compileCommand);
     return true;
 }

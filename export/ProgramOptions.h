@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class ISettingsKey;
 
@@ -15,10 +16,12 @@ public:
     static constexpr const char* kLanguageValue = "Language";
     static constexpr const char* kHexahedronBugfixValue = "HexahedronBugfix";
     static constexpr const char* kWinrailVersionValue = "WinrailVersion";
+    static constexpr const char* kCompileCommandValue = "CompileCommand";
 
     virtual ~CProgramOptions() = default;
 
-    // Reads the three values; a missing or malformed one is written back with its default.
+    // Reads the three numbers; a missing or malformed one is written back with its default.
+    // The compile command is text and stays empty when the store holds none.
     bool LoadOptions(ISettingsKey& key);
     bool SaveOptions(ISettingsKey& key);
 
@@ -28,6 +31,10 @@ public:
     int32_t m_winrailVersion = kDefaultWinrailVersion;
     // Number of the language's name: 106 Default, 108 German, 110 French, 112 English, 154 Dutch.
     int32_t m_language = kDefaultLanguage;
+    // The command "Export and compile" runs on the parts file; "%f" stands for the file, which
+    // is added at the end when the command names no place for it. Empty: the desktop's
+    // program for parts files.
+    std::string m_compileCommand;
 };
 
 // Null until the application has made its options.

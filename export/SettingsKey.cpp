@@ -75,6 +75,22 @@ bool CMemorySettingsKey::WriteInt32(std::string_view name, int32_t value)
     return true;
 }
 
+std::optional<std::string> CMemorySettingsKey::ReadText(std::string_view name)
+{
+    const Value* value = Find(name);
+    if (!value || !std::holds_alternative<std::string>(*value))
+        return std::nullopt;
+    return std::get<std::string>(*value);
+}
+
+bool CMemorySettingsKey::WriteText(std::string_view name, std::string_view text)
+{
+    if (m_refuseWrites)
+        return false;
+    m_values[std::string(name)] = std::string(text);
+    return true;
+}
+
 const CMemorySettingsKey::Value* CMemorySettingsKey::Find(std::string_view name) const
 {
     const auto found = m_values.find(name);

@@ -18,6 +18,9 @@ public:
     virtual std::optional<int32_t> ReadInt32(std::string_view name) = 0;
     // Stores the value as a 4-byte integer; false when the store refuses it.
     virtual bool WriteInt32(std::string_view name, int32_t value) = 0;
+    // The value when it exists and is text (UTF-8); a store without text reads nothing.
+    virtual std::optional<std::string> ReadText(std::string_view) { return std::nullopt; }
+    virtual bool WriteText(std::string_view, std::string_view) { return false; }
 };
 
 // An opened settings key. A key that could not be opened reads nothing and writes nothing.
@@ -67,6 +70,8 @@ public:
 
     std::optional<int32_t> ReadInt32(std::string_view name) override;
     bool WriteInt32(std::string_view name, int32_t value) override;
+    std::optional<std::string> ReadText(std::string_view name) override;
+    bool WriteText(std::string_view name, std::string_view text) override;
 
     void SetText(std::string_view name, std::string text) { m_values[std::string(name)] = std::move(text); }
     const Value* Find(std::string_view name) const;

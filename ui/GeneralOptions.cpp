@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -75,6 +76,13 @@ CGeneralOptions::CGeneralOptions(QWidget* parent)
     m_hexahedronCheck->setObjectName("hexahedron");
     m_languageLabel->setBuddy(m_languageCombo);
     m_versionLabel->setBuddy(m_versionCombo);
+    m_compileCommandLabel = new QLabel(this);
+    m_compileCommandEdit = new QLineEdit(this);
+    m_compileCommandEdit->setObjectName("compileCommand");
+    m_compileCommandEdit->setMinimumWidth(280);
+    m_compileCommandLabel->setBuddy(m_compileCommandEdit);
+    m_compileCommandHint = new QLabel(this);
+    m_compileCommandHint->setWordWrap(true);
 
     auto* form = new QFormLayout;
     form->addRow(m_languageLabel, m_languageCombo);
@@ -82,6 +90,10 @@ CGeneralOptions::CGeneralOptions(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_hexahedronCheck);
+    auto* compileForm = new QFormLayout;
+    compileForm->addRow(m_compileCommandLabel, m_compileCommandEdit);
+    compileForm->addRow(QString(), m_compileCommandHint);
+    layout->addLayout(compileForm);
     layout->addStretch();
     retranslateUi();
 }
@@ -97,6 +109,9 @@ void CGeneralOptions::retranslateUi()
     m_languageLabel->setText(tr("Select language"));
     m_versionLabel->setText(tr("Winrail version "));
     m_hexahedronCheck->setText(tr("Use hexahedron in stead of Hexaedron (bug fix)"));
+    m_compileCommandLabel->setText(tr("Compile command"));
+    m_compileCommandHint->setText(tr("Run by \"Export and compile\" on the parts file; %f stands for the file. "
+                                     "Empty: the desktop's program for parts files."));
 }
 
 void CGeneralOptions::changeEvent(QEvent* event)
@@ -111,6 +126,7 @@ void CGeneralOptions::OnInitDialog()
     FillSorted(*m_languageCombo, kLanguages, m_language);
     FillSorted(*m_versionCombo, kVersions, m_winrailVersion);
     m_hexahedronCheck->setChecked(m_hexahedronBugfix != 0);
+    m_compileCommandEdit->setText(m_compileCommand);
 }
 
 void CGeneralOptions::OnOK()
@@ -118,4 +134,5 @@ void CGeneralOptions::OnOK()
     m_language = SelectedNumber(*m_languageCombo, m_language);
     m_winrailVersion = SelectedNumber(*m_versionCombo, m_winrailVersion);
     m_hexahedronBugfix = m_hexahedronCheck->isChecked() ? 1 : 0;
+    m_compileCommand = m_compileCommandEdit->text().trimmed();
 }

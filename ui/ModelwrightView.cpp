@@ -1,23 +1,29 @@
 #include "ui/ModelwrightView.h"
 
 #include "export/PartsFileWriter.h"
+#include "export/ProgramOptions.h"
 #include "model/Building.h"
 #include "model/Exceptions.h"
 #include "model/ModelwrightDoc.h"
 #include "model/Platform.h"
 #include "model/Tree.h"
 #include "ui/BuildingDlg.h"
+#include "ui/CompileCommand.h"
 #include "ui/HeaderDlg.h"
-#include "ui/ObjectListBox.h"
 #include "ui/PlatformDlg.h"
 #include "ui/TreeDlg.h"
 
+#include <QAction>
+#include <QDir>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QUrl>
@@ -41,18 +47,6 @@ std::unique_ptr<CNamedObject> MakePart(CModelwrightView::EPartKind kind)
     return nullptr;
 }
 
-// The kind of a part by its class, trees tested first; nothing for another class.
-std::optional<CModelwrightView::EPartKind> KindOf(const CNamedObject& part)
-{
-    if (part.IsKindOf(RUNTIME_CLASS(CTree)))
-        return CModelwrightView::EPartKind::tree;
-    if (part.IsKindOf(RUNTIME_CLASS(CBuilding)))
-        return CModelwrightView::EPartKind::building;
-    if (part.IsKindOf(RUNTIME_CLASS(CPlatform)))
-        return CModelwrightView::EPartKind::platform;
-    return std::nullopt;
-}
-
 QString Html(const std::string& text)
 {
     return QString::fromStdString(text).toHtmlEscaped();
@@ -61,31 +55,6 @@ QString Html(const std::string& text)
 QString PathText(const std::filesystem::path& path)
 {
     return QString::fromStdString(PathToUtf8(path));
-}
-
-// What a catalogue row shows of every kind of part.
-struct SPartRow {
-    QString kind;
-    const std::string* catalogNo = nullptr;
-    const std::string* price = nullptr;
-    int32_t partsPerPackage = 0;
-};
-
-template <class T>
-SPartRow RowOf(const T& part, const QString& kind)
-{
-    return {kind, &part.m_catalogNo, &part.m_price, part.m_partsPerPackage};
-}
-
-std::optional<SPartRow> RowOf(const CNamedObject& part)
-{
-    if (const auto* tree = DynamicDowncast<CTree>(&part))
-        return RowOf(*tree, CModelwrightView::tr("Tree"));
-    if (const auto* building = DynamicDowncast<CBuilding>(&part))
-        return RowOf(*building, CModelwrightView::tr("Building"));
-    if (const auto* platform = DynamicDowncast<CPlatform>(&part))
-        return RowOf(*platform, CModelwrightView::tr("Platform"));
-    return std::nullopt;
 }
 
 }
@@ -103,9 +72,21 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, QWidget* parent)
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         return button;
     };
-    m_objectList = new CObjectListBox(this);
+    m_filterEdit = new QLineEdit(this);
+    m_filterEdit->setObjectName("filter");
+    m_filterEdit->setClearButtonEnabled(true);
+    m_objectList = new CPartsTable(this);
     m_objectList->setObjectName("objectList");
-    m_objectList->setFixedWidth(128);
+    m_objectList->setMinimumWidth(240);
+    m_objectList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    auto* findAction = new QAction(this);
+    findAction->setShortcut(QKeySequence::Find);
+    findAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(findAction);
+    connect(findAction, &QAction::triggered, this, [this] {
+        m_filterEdit->setFocus(Qt::ShortcutFocusReason);
+        m_filterEdit->selectAll();
+    });
     m_editHeaderButton = makeButton("editHeader");
     m_deleteButton = makeButton("delete");
     m_newTreeButton = makeButton("newTree");
@@ -115,22 +96,25 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, QWidget* parent)
     m_exportAndCompileButton = makeButton("exportAndCompile");
     m_newPlatformButton = makeButton("newPlatform");
 
+    // The table grows with the form; the buttons keep their places to its right.
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(33, 45, 33, 30);
-    grid->setHorizontalSpacing(36);
+    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(12);
-    grid->addWidget(m_objectList, 0, 0, 4, 1);
-    grid->addWidget(m_editHeaderButton, 0, 1);
-    grid->addWidget(m_newTreeButton, 1, 1);
-    grid->addWidget(m_newBuildingButton, 2, 1);
-    grid->addWidget(m_newPlatformButton, 3, 1);
-    grid->addWidget(m_editButton, 0, 2);
-    grid->addWidget(m_deleteButton, 1, 2);
-    grid->addWidget(m_exportButton, 2, 2);
-    grid->addWidget(m_exportAndCompileButton, 3, 2);
-    grid->setColumnStretch(3, 1);
-    grid->setRowStretch(4, 1);
+    grid->addWidget(m_filterEdit, 0, 0);
+    grid->addWidget(m_objectList, 1, 0, 5, 1);
+    grid->addWidget(m_editHeaderButton, 1, 1);
+    grid->addWidget(m_newTreeButton, 2, 1);
+    grid->addWidget(m_newBuildingButton, 3, 1);
+    grid->addWidget(m_newPlatformButton, 4, 1);
+    grid->addWidget(m_editButton, 1, 2);
+    grid->addWidget(m_deleteButton, 2, 2);
+    grid->addWidget(m_exportButton, 3, 2);
+    grid->addWidget(m_exportAndCompileButton, 4, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(5, 1);
 
+    setTabOrder(m_filterEdit, m_objectList);
     setTabOrder(m_objectList, m_editHeaderButton);
     setTabOrder(m_editHeaderButton, m_deleteButton);
     setTabOrder(m_deleteButton, m_newTreeButton);
@@ -146,7 +130,10 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, QWidget* parent)
     connect(m_newTreeButton, &QPushButton::clicked, this, &CModelwrightView::OnNewTree);
     connect(m_newBuildingButton, &QPushButton::clicked, this, &CModelwrightView::OnNewBuilding);
     connect(m_deleteButton, &QPushButton::clicked, this, &CModelwrightView::OnDelete);
-    connect(m_objectList, &CObjectListBox::itemSelectionChanged, this, &CModelwrightView::OnSelChangeObjectList);
+    connect(m_objectList, &CPartsTable::selectedPartChanged, this, &CModelwrightView::OnSelChangeObjectList);
+    connect(m_objectList, &CPartsTable::editRequested, this, &CModelwrightView::OnEdit);
+    connect(m_objectList, &CPartsTable::deleteRequested, this, &CModelwrightView::OnDelete);
+    connect(m_filterEdit, &QLineEdit::textChanged, m_objectList, &CPartsTable::SetFilter);
     connect(m_exportAndCompileButton, &QPushButton::clicked, this, &CModelwrightView::OnExportAndCompile);
     connect(m_newPlatformButton, &QPushButton::clicked, this, &CModelwrightView::OnNewPlatform);
 
@@ -166,6 +153,8 @@ void CModelwrightView::retranslateUi()
     m_exportButton->setText(tr("Export ..."));
     m_exportAndCompileButton->setText(tr("Export and compile .."));
     m_newPlatformButton->setText(tr("New platform ..."));
+    m_filterEdit->setPlaceholderText(tr("Filter by name or catalogue number (%1)")
+                                         .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
 }
 
 void CModelwrightView::changeEvent(QEvent* event)
@@ -192,6 +181,7 @@ void CModelwrightView::OnInitialUpdate()
     m_objectList->ClearEntries();
     if (const CPartsManager* parts = GetPartsManager())
         m_objectList->FillFromList(*parts);
+    m_objectList->SelectIndex(-1);
     m_pSelected = nullptr;
     UpdateButtons();
 }
@@ -233,7 +223,7 @@ void CModelwrightView::OnEdit()
     CNamedObject* part = m_objectList->GetSelectedObject();
     if (!parts || !part)
         return;
-    const std::optional<EPartKind> kind = KindOf(*part);
+    const std::optional<EPartKind> kind = PartKindOf(*part);
     if (!kind)
         return;
     const std::unique_ptr<IObjectEditor> editor = CreateEditor(*kind);
@@ -298,7 +288,35 @@ void CModelwrightView::OnExportAndCompile()
         ReportError(QString::fromStdString(error.what()));
         return;
     }
-    OpenWithDesktop(PathText(m_pWriter->GetPath()));
+    StartCompiler(PathText(m_pWriter->GetPath()));
+}
+
+void CModelwrightView::StartCompiler(const QString& path)
+{
+    const QString command = g_pOptions ? QString::fromStdString(g_pOptions->m_compileCommand) : QString();
+    const SCompileLaunch launch = PlanCompileLaunch(command, path, FileTypeOf(path));
+    const QString file = QDir::toNativeSeparators(path);
+    switch (launch.how) {
+    case SCompileLaunch::EHow::refused:
+        ReportError(launch.refusal);
+        return;
+    case SCompileLaunch::EHow::desktop:
+        if (OpenWithDesktop(path))
+            emit statusMessage(tr("Opened %1 with the desktop's program for parts files.").arg(file));
+        else
+            ReportError(tr("No program on this desktop opens %1. Choose the program that compiles parts files "
+                           "under Options, General options.")
+                            .arg(file));
+        return;
+    case SCompileLaunch::EHow::command: {
+        QString error;
+        if (StartProgram(launch.program, launch.arguments, error))
+            emit statusMessage(tr("Started %1 on %2.").arg(launch.program, file));
+        else
+            ReportError(tr("Could not start %1: %2").arg(launch.program, error));
+        return;
+    }
+    }
 }
 
 std::unique_ptr<IObjectEditor> CModelwrightView::CreateEditor(EPartKind kind)
@@ -332,9 +350,25 @@ QString CModelwrightView::AskExportPath()
     return dialog.selectedFiles().constFirst();
 }
 
-void CModelwrightView::OpenWithDesktop(const QString& path)
+bool CModelwrightView::OpenWithDesktop(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool CModelwrightView::StartProgram(const QString& program, const QStringList& arguments, QString& error)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    if (process.startDetached())
+        return true;
+    error = process.errorString();
+    return false;
+}
+
+QMimeType CModelwrightView::FileTypeOf(const QString& path) const
+{
+    return QMimeDatabase().mimeTypeForFile(path);
 }
 
 void CModelwrightView::ReportError(const QString& message)
@@ -368,11 +402,11 @@ QString CModelwrightView::CatalogueSheetHtml() const
         html += QStringLiteral("<th align=\"left\">%1</th>").arg(title.toHtmlEscaped());
     html += QStringLiteral("</tr>");
     for (const auto& part : parts->GetList()) {
-        const std::optional<SPartRow> row = part ? RowOf(*part) : std::nullopt;
+        const std::optional<SPartFields> row = part ? PartFieldsOf(*part) : std::nullopt;
         if (!row)
             continue;
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>")
-                    .arg(Html(part->m_name), row->kind.toHtmlEscaped(), Html(*row->catalogNo), Html(*row->price),
+                    .arg(Html(part->m_name), CPartsTableModel::KindName(row->kind).toHtmlEscaped(), Html(*row->catalogNo), Html(*row->price),
                         QString::number(row->partsPerPackage));
     }
     html += QStringLiteral("</table>");

@@ -1,24 +1,28 @@
 #pragma once
 
+#include "ui/PartsTable.h"
+
+#include <QMimeType>
 #include <QWidget>
 
 #include <memory>
 
 class CModelwrightDoc;
 class CNamedObject;
-class CObjectListBox;
 class CPartsFileWriter;
 class CPartsManager;
 class IObjectEditor;
+class QLineEdit;
 class QPrinter;
 class QPushButton;
 
-// The main form: the catalogue's parts in a sorted list and the eight command buttons.
+// The main form: the catalogue's parts in a sorted table under a filter box, and the eight
+// command buttons.
 // Every editing command reaches the catalogue from here, and the export starts here.
 class CModelwrightView : public QWidget {
     Q_OBJECT
 public:
-    enum class EPartKind { tree, building, platform };
+    using EPartKind = ::EPartKind;
 
     explicit CModelwrightView(CModelwrightDoc& document, QWidget* parent = nullptr);
     ~CModelwrightView() override;
@@ -37,13 +41,19 @@ public:
     void OnExportAndCompile();
     void OnSelChangeObjectList();
 
+signals:
+    // A passing note for the status bar: what "Export and compile" started.
+    void statusMessage(const QString& message);
+
+public:
     // Prints the catalogue as a plain sheet under the document's title: the header's values,
     // then one row per part in the catalogue's order.
     void PrintCatalogue(QPrinter& printer) const;
     QString CatalogueSheetHtml() const;
 
     CNamedObject* Selected() const { return m_pSelected; }
-    CObjectListBox* ObjectList() const { return m_objectList; }
+    CPartsTable* ObjectList() const { return m_objectList; }
+    QLineEdit* FilterEdit() const { return m_filterEdit; }
     QPushButton* EditHeaderButton() const { return m_editHeaderButton; }
     QPushButton* DeleteButton() const { return m_deleteButton; }
     QPushButton* NewTreeButton() const { return m_newTreeButton; }
@@ -59,8 +69,13 @@ protected:
     virtual std::unique_ptr<IObjectEditor> CreateHeaderEditor();
     // The parts file the user chooses; empty when the user cancels.
     virtual QString AskExportPath();
-    // Hands a finished parts file to the program the desktop opens such files with.
-    virtual void OpenWithDesktop(const QString& path);
+    // Hands a finished parts file to the program the desktop opens such files with; false
+    // when the desktop has none.
+    virtual bool OpenWithDesktop(const QString& path);
+    // Starts the program apart from this one; false with the reason when it cannot start.
+    virtual bool StartProgram(const QString& program, const QStringList& arguments, QString& error);
+    // The type the desktop gives the file.
+    virtual QMimeType FileTypeOf(const QString& path) const;
     virtual void ReportError(const QString& message);
 
     void changeEvent(QEvent* event) override;
@@ -72,12 +87,15 @@ private:
     void NewPart(EPartKind kind);
     // Writes the whole catalogue to a file the user chooses; false when the user cancelled.
     bool ExportPartsFile();
+    // Runs the compile command the options name, or the desktop's program, on the file.
+    void StartCompiler(const QString& path);
 
     CModelwrightDoc& m_document;
     QPushButton* m_exportButton;
     QPushButton* m_editButton;
     QPushButton* m_deleteButton;
-    CObjectListBox* m_objectList;
+    QLineEdit* m_filterEdit;
+    CPartsTable* m_objectList;
     QPushButton* m_editHeaderButton;
     QPushButton* m_newTreeButton;
     QPushButton* m_newBuildingButton;

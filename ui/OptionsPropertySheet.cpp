@@ -52,10 +52,12 @@ bool EditOptions(CProgramOptions& options, QWidget* parent)
     sheet.Page().m_hexahedronBugfix = options.m_hexahedronBugfix;
     sheet.Page().m_winrailVersion = options.m_winrailVersion;
     sheet.Page().m_language = options.m_language;
+    sheet.Page().m_compileCommand = QString::fromStdString(options.m_compileCommand);
     if (sheet.DoModal() != QDialog::Accepted)
         return false;
     options.m_hexahedronBugfix = sheet.Page().m_hexahedronBugfix;
     options.m_winrailVersion = sheet.Page().m_winrailVersion;
     options.m_language = sheet.Page().m_language;
+    options.m_compileCommand = sheet.Page().m_compileCommand.toStdString();
     return true;
 }

@@ -32,6 +32,6 @@ private:
     QDialogButtonBox* m_buttons;
 };
 
-// Shows the options sheet on the options; OK takes over all three values, Cancel none.
+// Shows the options sheet on the options; OK takes over every value, Cancel none.
 // True for OK.
 bool EditOptions(CProgramOptions& options, QWidget* parent = nullptr);

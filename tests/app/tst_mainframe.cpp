@@ -7,7 +7,7 @@
 #include "model/ModelwrightDoc.h"
 #include "model/Tree.h"
 #include "ui/ModelwrightView.h"
-#include "ui/ObjectListBox.h"
+#include "ui/PartsTable.h"
 #include "ui/OptionsPropertySheet.h"
 
 #include <QAction>
@@ -103,10 +103,10 @@ class TestMainFrame : public QObject {
 
     QStringList Entries() const
     {
-        const CObjectListBox& list = *m_frame->View()->ObjectList();
+        const CPartsTable& list = *m_frame->View()->ObjectList();
         QStringList texts;
         for (int row = 0; row < list.count(); ++row)
-            texts << list.item(row)->text();
+            texts << list.EntryText(row);
         return texts;
     }
 
