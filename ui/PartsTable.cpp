@@ -24,6 +24,34 @@ QString Text(const std::string* text)
     return text ? QString::fromStdString(*text) : QString();
 }
 
+// The collator ignores case only in a real locale; in the C locale its keys are the bytes.
+QString CaseFolded(const QString& text)
+{
+    return text.toCaseFolded();
+}
+
+// Catalogue numbers and prices hold numbers: "T-9" comes before "T-10", "9.50" before "12.00".
+// Every run of digits is widened with zeros, which no locale's collator does by itself.
+QString NumbersWidened(const QString& text)
+{
+    constexpr qsizetype kWidth = 20;
+    QString widened;
+    widened.reserve(text.size() + kWidth);
+    for (qsizetype at = 0; at < text.size();) {
+        if (!text[at].isDigit()) {
+            widened += text[at++];
+            continue;
+        }
+        qsizetype end = at;
+        while (end < text.size() && text[end].isDigit())
+            ++end;
+        widened += QString(std::max<qsizetype>(0, kWidth - (end - at)), u'0');
+        widened += QStringView(text).mid(at, end - at);
+        at = end;
+    }
+    return CaseFolded(widened);
+}
+
 } // namespace
 
 std::optional<EPartKind> PartKindOf(const CNamedObject& part)
@@ -98,7 +126,7 @@ int CPartsTableModel::rowCount(const QModelIndex& parent) const
 
 int CPartsTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(EColumn::columnCount);
+    return parent.isValid() ? 0 : int(columnTotal);
 }
 
 const CPartsTableModel::SRow& CPartsTableModel::ShownRow(int row) const
@@ -164,25 +192,18 @@ CPartsTableModel::SRow CPartsTableModel::MakeRow(CNamedObject* part)
 
 const QCollatorSortKey& CPartsTableModel::KeyOf(SRow& row, int column) const
 {
-    // Catalogue numbers and prices hold numbers: "T-9" comes before "T-10".
-    static const QCollator numbers = [] {
-        QCollator collator;
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        collator.setNumericMode(true);
-        return collator;
-    }();
     switch (column) {
     case catalogNo:
         if (!row.catalogNoKey)
-            row.catalogNoKey = numbers.sortKey(Text(row.fields.catalogNo));
+            row.catalogNoKey = m_collator.sortKey(NumbersWidened(Text(row.fields.catalogNo)));
         return *row.catalogNoKey;
     case price:
         if (!row.priceKey)
-            row.priceKey = numbers.sortKey(Text(row.fields.price));
+            row.priceKey = m_collator.sortKey(NumbersWidened(Text(row.fields.price)));
         return *row.priceKey;
     default:
         if (!row.nameKey)
-            row.nameKey = m_collator.sortKey(row.name);
+            row.nameKey = m_collator.sortKey(CaseFolded(row.name));
         return *row.nameKey;
     }
 }
@@ -263,7 +284,7 @@ void CPartsTableModel::Clear()
 
 void CPartsTableModel::sort(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= EColumn::columnCount)
+    if (column < 0 || column >= columnTotal)
         return;
     // Selected and current rows stay with their parts.
     const QModelIndexList before = persistentIndexList();

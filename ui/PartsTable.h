@@ -35,7 +35,7 @@ std::optional<SPartFields> PartFieldsOf(const CNamedObject& part);
 class CPartsTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum EColumn { description, kind, catalogNo, price, columnCount };
+    enum EColumn { description, kind, catalogNo, price, columnTotal };
 
     explicit CPartsTableModel(QObject* parent = nullptr);
     ~CPartsTableModel() override;

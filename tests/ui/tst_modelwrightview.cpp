@@ -492,7 +492,9 @@ private slots:
 
         CPartsTable& table = *m_view->ObjectList();
         m_view->m_user = [](CNamedObject& object) { return Rename(object, "Black pine"); };
-        QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(table.model()->index(2, 0)).center());
+        const QPoint scotsPine = table.visualRect(table.model()->index(2, 0)).center();
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, scotsPine);
+        QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, scotsPine);
         QCOMPARE(m_view->m_editorKinds.size(), 2);
         QCOMPARE(Entries(), (QStringList {"Black pine", "Cork oak", "Oak"}));
 
