@@ -121,18 +121,18 @@ void CMainFrame::ConnectDocument()
 
 void CMainFrame::CreateActions()
 {
-    m_newAction = MakeAction(this, "fileNew", QStringLiteral(":/app/toolbar/new.png"));
+    m_newAction = MakeAction(this, "fileNew", QStringLiteral(":/app/toolbar/new.svg"));
     m_newAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(m_newAction, &QAction::triggered, this, &CMainFrame::NewDocument);
-    m_openAction = MakeAction(this, "fileOpen", QStringLiteral(":/app/toolbar/open.png"));
+    m_openAction = MakeAction(this, "fileOpen", QStringLiteral(":/app/toolbar/open.svg"));
     m_openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(m_openAction, &QAction::triggered, this, &CMainFrame::OnFileOpen);
-    m_saveAction = MakeAction(this, "fileSave", QStringLiteral(":/app/toolbar/save.png"));
+    m_saveAction = MakeAction(this, "fileSave", QStringLiteral(":/app/toolbar/save.svg"));
     m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(m_saveAction, &QAction::triggered, this, &CMainFrame::SaveDocument);
     m_saveAsAction = MakeAction(this, "fileSaveAs");
     connect(m_saveAsAction, &QAction::triggered, this, &CMainFrame::SaveDocumentAs);
-    m_printAction = MakeAction(this, "filePrint", QStringLiteral(":/app/toolbar/print.png"));
+    m_printAction = MakeAction(this, "filePrint", QStringLiteral(":/app/toolbar/print.svg"));
     m_printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(m_printAction, &QAction::triggered, this, &CMainFrame::OnFilePrint);
     m_printPreviewAction = MakeAction(this, "filePrintPreview");
@@ -153,11 +153,11 @@ void CMainFrame::CreateActions()
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
     // Nothing in the program cuts, copies or pastes: these stay disabled.
-    m_cutAction = MakeAction(this, "editCut", QStringLiteral(":/app/toolbar/cut.png"));
+    m_cutAction = MakeAction(this, "editCut", QStringLiteral(":/app/toolbar/cut.svg"));
     m_cutAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
-    m_copyAction = MakeAction(this, "editCopy", QStringLiteral(":/app/toolbar/copy.png"));
+    m_copyAction = MakeAction(this, "editCopy", QStringLiteral(":/app/toolbar/copy.svg"));
     m_copyAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
-    m_pasteAction = MakeAction(this, "editPaste", QStringLiteral(":/app/toolbar/paste.png"));
+    m_pasteAction = MakeAction(this, "editPaste", QStringLiteral(":/app/toolbar/paste.svg"));
     m_pasteAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     for (QAction* action : {m_cutAction, m_copyAction, m_pasteAction})
         action->setEnabled(false);
@@ -178,11 +178,11 @@ void CMainFrame::CreateActions()
     m_helpAction->setShortcutContext(Qt::ApplicationShortcut);
     connect(m_helpAction, &QAction::triggered, this, &CMainFrame::OnHelp);
     addAction(m_helpAction);
-    m_contextHelpAction = MakeAction(this, "contextHelp", QStringLiteral(":/app/toolbar/contexthelp.png"));
+    m_contextHelpAction = MakeAction(this, "contextHelp", QStringLiteral(":/app/toolbar/contexthelp.svg"));
     m_contextHelpAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
     connect(m_contextHelpAction, &QAction::triggered, this, &CMainFrame::OnContextHelp);
     addAction(m_contextHelpAction);
-    m_aboutAction = MakeAction(this, "appAbout", QStringLiteral(":/app/toolbar/about.png"));
+    m_aboutAction = MakeAction(this, "appAbout", QStringLiteral(":/app/toolbar/about.svg"));
     connect(m_aboutAction, &QAction::triggered, this, &CMainFrame::aboutRequested);
 }
 
@@ -214,7 +214,7 @@ void CMainFrame::CreateToolBar()
 {
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName("mainToolBar");
-    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_toolBar->setMovable(true);
     m_toolBar->addActions({m_newAction, m_openAction, m_saveAction});

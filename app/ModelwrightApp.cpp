@@ -123,7 +123,7 @@ void CModelwrightApp::CreateMainFrame()
 {
     m_pDocument = std::make_unique<CModelwrightDoc>();
     m_pMainFrame = std::make_unique<CMainFrame>(*m_pDocument);
-    m_pMainFrame->setWindowIcon(QIcon(QStringLiteral(":/app/modelwright.png")));
+    m_pMainFrame->setWindowIcon(QIcon(QStringLiteral(":/app/modelwright.svg")));
     connect(m_pMainFrame.get(), &CMainFrame::helpRequested, this, &CModelwrightApp::WinHelp);
     connect(m_pMainFrame.get(), &CMainFrame::aboutRequested, this, &CModelwrightApp::OnAppAbout);
     connect(m_pMainFrame.get(), &CMainFrame::optionsChanged, this, &CModelwrightApp::ApplyLanguageOption);
@@ -131,6 +131,8 @@ void CModelwrightApp::CreateMainFrame()
 
 void CModelwrightApp::RegisterShellFileTypes()
 {
+    if (CShellRegistration::IsInstalledProgram(QCoreApplication::applicationFilePath()))
+        return;
     const QString dataHome = m_setup.dataHome.isEmpty() ? CShellRegistration::DefaultDataHome() : m_setup.dataHome;
     CShellRegistration::RegisterShellFileTypes(QCoreApplication::applicationFilePath(), dataHome);
 }

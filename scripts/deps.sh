@@ -26,3 +26,5 @@ ensure_packages() {
 MW_CORE_PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
 MW_GUI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev fonts-dejavu-core xdg-utils)
 MW_CHECK_PACKAGES=(clang libclang-rt-14-dev)
+# Checking and making the installable package.
+MW_PACKAGE_PACKAGES=(appstream desktop-file-utils shared-mime-info dpkg-dev fakeroot lintian)

@@ -175,7 +175,7 @@ QGroupBox* CBuildingElementDlg::CreateRoofGroup()
         QRadioButton* button = AddRadio(m_roofTypeGroupBox, *m_roofTypeGroup, picture.roofType);
         const QPixmap pixmap = RoofPicture(picture.roofType);
         button->setIcon(pixmap);
-        button->setIconSize(pixmap.size());
+        button->setIconSize(pixmap.deviceIndependentSize().toSize());
         roofTypeLayout->addWidget(button);
     }
     roofTypeLayout->addWidget(AddRadio(m_roofTypeGroupBox, *m_roofTypeGroup, kRoofNone));
