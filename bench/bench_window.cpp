@@ -169,7 +169,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.skipped && run.iterations > 0)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0)
                 m_seconds[run.run_name.function_name] = (run.run_name.function_name.ends_with("Process")
                                                                 ? run.real_accumulated_time
                                                                 : run.cpu_accumulated_time)

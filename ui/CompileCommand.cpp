@@ -6,11 +6,6 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CompileCommand", text);
-}
-
 bool IsFontTypeName(const QString& name)
 {
     return name.startsWith(QLatin1String("font/")) || name.startsWith(QLatin1String("application/x-font"));
@@ -33,8 +28,9 @@ SCompileLaunch PlanCompileLaunch(const QString& command, const QString& path, co
     SCompileLaunch launch;
     if (command.trimmed().isEmpty()) {
         if (IsFontType(fileType)) {
-            launch.refusal = Tr("The desktop opens %1 files as fonts. Choose the program that compiles parts files "
-                                "under Options, General options.")
+            launch.refusal = QCoreApplication::translate("CompileCommand",
+                "The desktop opens %1 files as fonts. Choose the program that compiles parts files under Options, "
+                "General options.")
                                  .arg(QStringLiteral("*.bdf"));
             return launch;
         }
@@ -43,7 +39,8 @@ SCompileLaunch PlanCompileLaunch(const QString& command, const QString& path, co
     }
     QStringList words = QProcess::splitCommand(command);
     if (words.isEmpty()) {
-        launch.refusal = Tr("The compile command \"%1\" names no program.").arg(command);
+        launch.refusal = QCoreApplication::translate("CompileCommand", "The compile command \"%1\" names no program.")
+                             .arg(command);
         return launch;
     }
     bool fileNamed = false;

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kExamples = fs::path(MW_TEST_DATA_DIR) / ".." / ".." / ".." / "examples";
+const fs::path kExamples = fs::path(MW_EXAMPLES_DIR);
 
 class Examples : public ::testing::TestWithParam<const char*> {};
 

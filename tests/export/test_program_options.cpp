@@ -146,3 +146,22 @@ TEST(RegistryKey, AKeyThatIsNotOpenDoesNothing)
 }
 
 } // namespace
+
+TEST(ProgramOptions, CompileCommandIsKeptAsTextAndOnlyWhenStored)
+{
+    CMemorySettingsKey key;
+    CProgramOptions options;
+    options.LoadOptions(key);
+    EXPECT_EQ(options.m_compileCommand, "");
+    EXPECT_EQ(key.Find(CProgramOptions::kCompileCommandValue), nullptr);
+    options.m_compileCommand = "\"/opt/track planner/compile\" %f";
+    options.SaveOptions(key);
+    CProgramOptions loaded;
+    loaded.LoadOptions(key);
+    EXPECT_EQ(loaded.m_compileCommand, options.m_compileCommand);
+    // A number stored under the name is no command.
+    key.WriteInt32(CProgramOptions::kCompileCommandValue, 5);
+    CProgramOptions fromNumber;
+    fromNumber.LoadOptions(key);
+    EXPECT_EQ(fromNumber.m_compileCommand, "");
+}

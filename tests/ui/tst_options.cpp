@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -118,12 +119,14 @@ private slots:
             Choose(page.LanguageCombo(), "Dutch");
             Choose(page.VersionCombo(), "5.x");
             QTest::mouseClick(page.HexahedronCheck(), Qt::LeftButton);
+            QTest::keyClicks(page.CompileCommandEdit(), "  wrcompile --quiet %f ");
             ClickOk(dialog);
         });
         QVERIFY(EditOptions(options));
         QCOMPARE(options.m_language, 154);
         QCOMPARE(options.m_winrailVersion, 156);
         QCOMPARE(options.m_hexahedronBugfix, 0);
+        QCOMPARE(options.m_compileCommand, std::string("wrcompile --quiet %f"));
     }
 
     void cancelChangesNothing()
@@ -132,8 +135,11 @@ private slots:
         options.m_language = 110;
         options.m_winrailVersion = 157;
         options.m_hexahedronBugfix = 2;
+        options.m_compileCommand = "wrcompile %f";
         WhenModal([](QDialog& dialog) {
             auto& page = static_cast<COptionsPropertySheet&>(dialog).Page();
+            QCOMPARE(page.CompileCommandEdit()->text(), QString("wrcompile %f"));
+            page.CompileCommandEdit()->clear();
             Choose(page.LanguageCombo(), "German");
             Choose(page.VersionCombo(), "5.x");
             QTest::mouseClick(page.HexahedronCheck(), Qt::LeftButton);
@@ -143,6 +149,7 @@ private slots:
         QCOMPARE(options.m_language, 110);
         QCOMPARE(options.m_winrailVersion, 157);
         QCOMPARE(options.m_hexahedronBugfix, 2);
+        QCOMPARE(options.m_compileCommand, std::string("wrcompile %f"));
     }
 };
 
