@@ -1,7 +1,7 @@
 #include "app/MainFrame.h"
 
-#include "app/QtSettingsKey.h"
-#include "export/ProgramOptions.h"
+#include "app/QtSettingsStore.h"
+#include "settings/ProgramOptions.h"
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
 #include "model/ModelwrightDoc.h"
@@ -61,16 +61,17 @@ QAction* MakeAction(QObject* parent, const char* name, const QString& iconPath =
 
 }
 
-CMainFrame::CMainFrame(CModelwrightDoc& document, QWidget* parent)
+CMainFrame::CMainFrame(CModelwrightDoc& document, CProgramOptions& options, QWidget* parent)
     : QMainWindow(parent)
     , m_document(document)
-    , m_pSettings(CQtSettingsKey::OpenProgramSettings())
+    , m_options(options)
+    , m_pSettings(CQtSettingsStore::OpenProgramSettings())
 {
     setObjectName("MainFrame");
     InitToolbarPictures();
     if (!m_document.m_pPartsManager)
         m_document.OnNewDocument();
-    m_view = new CModelwrightView(m_document, this);
+    m_view = new CModelwrightView(m_document, m_options, this);
     setCentralWidget(m_view);
     CreateActions();
     CreateMenus();
@@ -561,7 +562,7 @@ bool CMainFrame::StartMailer(const QString& attachment)
 
 void CMainFrame::OnOptions()
 {
-    if (g_pOptions && EditOptions(*g_pOptions, this))
+    if (EditOptions(m_options, this))
         emit optionsChanged();
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 class CModelwrightDoc;
+class CProgramOptions;
 class CModelwrightView;
 class QAction;
 class QMenu;
@@ -22,7 +23,8 @@ class CMainFrame : public QMainWindow {
 public:
     static constexpr int kMaxRecentFiles = 4;
 
-    explicit CMainFrame(CModelwrightDoc& document, QWidget* parent = nullptr);
+    // The options are the program's one record; the Options command edits them in place.
+    CMainFrame(CModelwrightDoc& document, CProgramOptions& options, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     CModelwrightView* View() const { return m_view; }
@@ -129,6 +131,7 @@ private:
     static QString HelpTopicOf(const QWidget* widget);
 
     CModelwrightDoc& m_document;
+    CProgramOptions& m_options;
     CModelwrightView* m_view;
     QToolBar* m_toolBar = nullptr;
     std::unique_ptr<QSettings> m_pSettings;

@@ -3,11 +3,11 @@
 #include "app/AboutDlg.h"
 #include "app/MainFrame.h"
 #include "app/OptionCommandLineInfo.h"
-#include "app/QtSettingsKey.h"
+#include "app/QtSettingsStore.h"
 #include "app/ShellRegistration.h"
 #include "app/SplashWnd.h"
 #include "app/VersionInfo.h"
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 #include "model/ModelwrightDoc.h"
 
 #include <QApplication>
@@ -40,8 +40,6 @@ CModelwrightApp::CModelwrightApp(Setup setup)
 CModelwrightApp::~CModelwrightApp()
 {
     m_pMainFrame.reset();
-    if (g_pOptions == m_pOptions.get())
-        g_pOptions = nullptr;
     if (s_pInstance == this)
         s_pInstance = nullptr;
 }
@@ -63,7 +61,7 @@ bool CModelwrightApp::InitInstance(const QStringList& arguments)
 
     ReadVersionData();
     OpenSettings();
-    LoadOptions();
+    LoadProgramOptions();
     LoadLanguageDll(m_pOptions->m_language);
     m_help.SelectHelpFile(m_pOptions->m_language);
     StartSplash(commandLine);
@@ -88,15 +86,12 @@ void CModelwrightApp::ReadVersionData()
 void CModelwrightApp::OpenSettings()
 {
     if (!m_setup.pSettings)
-        m_setup.pSettings = std::make_unique<CQtSettingsKey>();
-    m_settingsKey.Create(*m_setup.pSettings);
+        m_setup.pSettings = std::make_unique<CQtSettingsStore>();
 }
 
-void CModelwrightApp::LoadOptions()
+void CModelwrightApp::LoadProgramOptions()
 {
-    m_pOptions = std::make_unique<CProgramOptions>();
-    g_pOptions = m_pOptions.get();
-    m_pOptions->LoadOptions(*m_setup.pSettings);
+    m_pOptions = std::make_unique<CProgramOptions>(LoadOptions(*m_setup.pSettings));
 }
 
 int CModelwrightApp::LoadLanguageDll(int languageId)
@@ -122,7 +117,7 @@ void CModelwrightApp::StartSplash(const COptionCommandLineInfo& commandLine)
 void CModelwrightApp::CreateMainFrame()
 {
     m_pDocument = std::make_unique<CModelwrightDoc>();
-    m_pMainFrame = std::make_unique<CMainFrame>(*m_pDocument);
+    m_pMainFrame = std::make_unique<CMainFrame>(*m_pDocument, *m_pOptions);
     m_pMainFrame->setWindowIcon(QIcon(QStringLiteral(":/app/modelwright.svg")));
     connect(m_pMainFrame.get(), &CMainFrame::helpRequested, this, &CModelwrightApp::WinHelp);
     connect(m_pMainFrame.get(), &CMainFrame::aboutRequested, this, &CModelwrightApp::OnAppAbout);
@@ -185,7 +180,7 @@ void CModelwrightApp::ShowMainWindow()
 int CModelwrightApp::ExitInstance()
 {
     if (m_pOptions)
-        m_pOptions->SaveOptions(*m_setup.pSettings);
+        SaveOptions(*m_pOptions, *m_setup.pSettings);
     return m_exitCode;
 }
 

@@ -3,7 +3,7 @@
 #include "app/HelpWindow.h"
 #include "app/InstanceChannel.h"
 #include "app/LanguageResources.h"
-#include "export/SettingsKey.h"
+#include "settings/SettingsStore.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,7 +20,7 @@ class CVersionInfo;
 
 // The application: starts the program in a fixed order (settings, options, language, help,
 // splash, main window, desktop registration, command line), answers help and About requests,
-// and saves the options at exit. It owns the options that g_pOptions points to.
+// and saves the options at exit. It owns the program options and hands them to the main window.
 class CModelwrightApp : public QObject {
     Q_OBJECT
 public:
@@ -28,7 +28,7 @@ public:
 
     // Where the application finds and keeps its things; tests point these at their own.
     struct Setup {
-        std::unique_ptr<ISettingsKey> pSettings; // the program's settings store when null
+        std::unique_ptr<ISettingsStore> pSettings; // the program's settings store when null
         QStringList translationFolders = CLanguageResources::DefaultSearchFolders();
         QStringList helpFolders = CHelpBooks::DefaultSearchFolders();
         QString dataHome;                        // the user's data folder when empty
@@ -74,7 +74,7 @@ public:
 private:
     void ReadVersionData();
     void OpenSettings();
-    void LoadOptions();
+    void LoadProgramOptions();
     void StartSplash(const COptionCommandLineInfo& commandLine);
     void CreateMainFrame();
     void RegisterShellFileTypes();
@@ -85,7 +85,6 @@ private:
     Setup m_setup;
     std::unique_ptr<CVersionInfo> m_pVersionInfo;
     QString m_companyName;
-    CRegistryKey m_settingsKey;
     std::unique_ptr<CProgramOptions> m_pOptions;
     CLanguageResources m_languages;
     CHelpSystem m_help;

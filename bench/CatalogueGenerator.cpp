@@ -19,6 +19,28 @@ constexpr std::array kSubtypes = {kDecorationDoor, kDecorationDoorWithWindow, kD
 constexpr std::array kWindowCounts = {1, 2, 4, 6, 8};
 constexpr std::array kCoverTypes = {kCoverNone, kCoverPitched, kCoverVShaped, kCoverArched, kCoverSinglePitch};
 
+// Names as real catalogues have them: accented letters the 8-bit code page holds, and some it
+// does not (those are stored in the 16-bit form and exported as '?').
+constexpr std::array kTreeNames = {"Tree", "Eiche (groß)", "Bouleau argenté", "Kiefer für Böschung", "Świerk", "Ağaç"};
+constexpr std::array kPlatformNames = {"Platform", "Bahnsteig Köln", "Quai n° 2", "Perron Zwolle", "Peron Łódź"};
+constexpr std::array kBuildingNames = {"Station", "Empfangsgebäude", "Gare de Sèvres", "Güterschuppen", "Nádraží Třebíč"};
+
+// A description of a few hundred characters, as the free text of a real part often is.
+const std::string& LongFreeText()
+{
+    static const std::string text =
+        "Maßstab H0, passend für Nebenbahnen und Anschlussgleise. Die Teile werden vorgefärbt "
+        "geliefert; Türen und Fenster sind einzeln einsetzbar. Convient aussi à l'échelle 1:87, "
+        "prévu pour les gares de campagne et les dépôts. Geschikt voor stations in Noord-Holland "
+        "en langs de IJssel; prijs per stuk, exclusief verlichting. ";
+    return text;
+}
+
+std::string Named(const char* base, size_t index)
+{
+    return std::string(base) + " " + std::to_string(index);
+}
+
 int32_t Vary(size_t index, int32_t base, int32_t spread)
 {
     return base + static_cast<int32_t>(index % static_cast<size_t>(spread));
@@ -33,9 +55,9 @@ auto Pick(const Array& choices, size_t index)
 std::unique_ptr<CTree> MakeTree(size_t index)
 {
     auto tree = std::make_unique<CTree>();
-    tree->m_name = "Tree " + std::to_string(index);
+    tree->m_name = Named(Pick(kTreeNames, index / 3), index);
     tree->m_catalogNo = "T-" + std::to_string(index);
-    tree->m_freeText = index % 2 ? "" : "Grows by the track";
+    tree->m_freeText = index % 2 ? "" : index % 4 ? "Wächst am Gleis" : LongFreeText();
     tree->m_partsPerPackage = Vary(index, 1, 10);
     tree->m_price = std::to_string(index % 50) + ".90";
     tree->m_topColor = RGB(0, static_cast<uint8_t>(60 + index % 100), 40);
@@ -52,7 +74,7 @@ std::unique_ptr<CTree> MakeTree(size_t index)
 std::unique_ptr<CPlatform> MakePlatform(size_t index)
 {
     auto platform = std::make_unique<CPlatform>();
-    platform->m_name = "Platform " + std::to_string(index);
+    platform->m_name = Named(Pick(kPlatformNames, index / 3), index);
     platform->m_catalogNo = "P-" + std::to_string(index);
     platform->m_partsPerPackage = 1;
     platform->m_price = std::to_string(index % 80) + ".50";
@@ -72,7 +94,7 @@ std::unique_ptr<CPlatform> MakePlatform(size_t index)
 std::unique_ptr<CDecoration> MakeDecoration(size_t index, size_t number)
 {
     auto decoration = std::make_unique<CDecoration>();
-    decoration->m_name = number == 0 ? "Door" : "Window " + std::to_string(number);
+    decoration->m_name = number == 0 ? "Tür" : "Fenêtre " + std::to_string(number);
     decoration->m_wall = Pick(kWalls, index + number);
     decoration->m_positionX = static_cast<int32_t>(5 + 20 * number);
     decoration->m_positionZ = number == 0 ? 0 : 15;
@@ -98,6 +120,8 @@ std::unique_ptr<CBuildingElement> MakeElement(size_t index, size_t number)
     element->m_roofOrientation = Pick(kRoofOrientations, index);
     element->m_roofAngle = Vary(index, 30, 30);
     element->m_roofHeight = Vary(index, 10, 30);
+    if (number == 0)
+        element->m_freeText = LongFreeText();
     for (size_t i = 0; i < kGeneratedDecorationsPerElement; ++i)
         element->m_decorations->Add(MakeDecoration(index, i));
     return element;
@@ -106,7 +130,7 @@ std::unique_ptr<CBuildingElement> MakeElement(size_t index, size_t number)
 std::unique_ptr<CBuilding> MakeBuilding(size_t index)
 {
     auto building = std::make_unique<CBuilding>();
-    building->m_name = "Station " + std::to_string(index);
+    building->m_name = Named(Pick(kBuildingNames, index / 3), index);
     building->m_catalogNo = "B-" + std::to_string(index);
     building->m_partsPerPackage = 1;
     building->m_price = std::to_string(index % 120) + ".00";

@@ -27,8 +27,7 @@ constexpr size_t kPartCount = 100000;
 
 constexpr double kLoadGoal = 15.0;
 constexpr double kSaveGoal = 8.0;
-constexpr double kMemoryGoalPerFileByte = 4.0;
-constexpr double kMemoryGoalFixedBytes = 20.0 * 1024 * 1024;
+constexpr double kMemoryGoalPerFileByte = 2.5;
 
 // The catalogue and its file, made once for every benchmark of the run.
 struct CatalogueFiles {
@@ -143,17 +142,17 @@ public:
     }
 
     // Wall-clock time is what the user waits; processor time shows the work when other
-    // programs share the machine.
+    // programs share the machine, so the goal is judged on it.
     void PrintRatio(const char* what, const std::string& measured, const std::string& plain, double goal) const
     {
         const auto m = m_times.find(measured);
         const auto p = m_times.find(plain);
         if (m == m_times.end() || p == m_times.end() || p->second.real <= 0 || p->second.cpu <= 0)
             return;
-        const double ratio = m->second.real / p->second.real;
-        std::printf("%-5s %8.1f ms / %-13s %8.1f ms = %5.1fx wall clock (goal %.0fx: %s); processor time %.1fx\n",
-            what, m->second.real * 1e3, plain.c_str(), p->second.real * 1e3, ratio, goal,
-            ratio <= goal ? "met" : "missed", m->second.cpu / p->second.cpu);
+        const double cpuRatio = m->second.cpu / p->second.cpu;
+        std::printf("%-5s %8.1f ms / %-13s %8.1f ms = %5.1fx wall clock; processor time %.1fx (goal %.0fx: %s)\n",
+            what, m->second.real * 1e3, plain.c_str(), p->second.real * 1e3, m->second.real / p->second.real,
+            cpuRatio, goal, cpuRatio <= goal ? "goal met" : "missed");
     }
 
 private:
@@ -206,13 +205,15 @@ void PrintLoadMemory(const std::string& self)
     }
     const double fileBytes = static_cast<double>(Files().bytes.size());
     const double peakBytes = after * 1024.0;
-    const double goalBytes = kMemoryGoalPerFileByte * fileBytes + kMemoryGoalFixedBytes;
+    // The peak less what the process held before opening the file.
+    const double catalogueBytes = peakBytes - before * 1024.0;
+    const double goalBytes = kMemoryGoalPerFileByte * fileBytes;
     std::printf("file %.1f MB; loading it: peak resident %.1f MB (%.1f MB before), catalogue heap %.1f MB "
                 "= %.2fx file\n",
         fileBytes / 1e6, peakBytes / 1e6, before * 1024.0 / 1e6, static_cast<double>(heap) / 1e6,
         static_cast<double>(heap) / fileBytes);
-    std::printf("memory goal 4 x file + 20 MB = %.1f MB: %s\n", goalBytes / 1e6,
-        peakBytes <= goalBytes ? "met" : "missed");
+    std::printf("peak for the catalogue %.2fx file (goal %.1fx: %s)\n", catalogueBytes / fileBytes,
+        kMemoryGoalPerFileByte, catalogueBytes <= goalBytes ? "goal met" : "missed");
 }
 #endif
 

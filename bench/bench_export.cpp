@@ -3,7 +3,7 @@
 
 #include "bench/CatalogueGenerator.h"
 #include "export/PartsFileWriter.h"
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 #include "model/FileIO.h"
 #include "model/PartsManager.h"
 
@@ -21,6 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr size_t kParts = 100000;
+constexpr double kExportGoal = 4.0;
 
 const CPartsManager& Catalogue()
 {
@@ -123,12 +124,15 @@ int main(int argc, char** argv)
     fs::remove(OutputPath(), error);
 
     const auto& seconds = reporter.m_seconds;
+    // The goal is judged on processor time, which holds also when other programs share the machine.
     const auto ratio = [&](const char* measured, const char* baseline) {
         const auto m = seconds.find(measured);
         const auto b = seconds.find(baseline);
-        if (m != seconds.end() && b != seconds.end() && b->second.m_wall > 0 && b->second.m_cpu > 0)
-            std::printf("%s / %s: %.2f wall time, %.2f processor time\n", measured, baseline,
-                m->second.m_wall / b->second.m_wall, m->second.m_cpu / b->second.m_cpu);
+        if (m == seconds.end() || b == seconds.end() || b->second.m_wall <= 0 || b->second.m_cpu <= 0)
+            return;
+        const double cpuRatio = m->second.m_cpu / b->second.m_cpu;
+        std::printf("%s / %s: %.2f wall time, %.2f processor time (goal %.0fx: %s)\n", measured, baseline,
+            m->second.m_wall / b->second.m_wall, cpuRatio, kExportGoal, cpuRatio <= kExportGoal ? "goal met" : "missed");
     };
     ratio("BM_ExportToFile", "BM_PlainWrite");
     ratio("BM_ExportToFile", "BM_AtomicWrite");

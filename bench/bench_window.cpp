@@ -59,19 +59,18 @@ struct SCatalogues {
         folder = fs::temp_directory_path() / ("mw-bench-window-" + std::to_string(std::random_device {}()));
         fs::create_directories(folder);
         tenMegabytes = folder / "ten-megabytes.wo3";
-        // Parts are added until the file holds 10 MB.
+        // As many parts as make a file of 10 to 11 MB.
         CModelwrightDoc document;
-        tenMegabyteParts = 40000;
-        for (;;) {
+        tenMegabyteParts = 20000;
+        for (int attempt = 0; attempt < 8; ++attempt) {
             GenerateCatalogue(document, tenMegabyteParts);
             const std::vector<uint8_t> bytes = document.SaveToBytes();
-            if (bytes.size() >= kTenMegabytes) {
-                WriteFileAtomically(tenMegabytes, bytes);
-                tenMegabyteBytes = bytes.size();
+            tenMegabyteBytes = bytes.size();
+            if (bytes.size() >= kTenMegabytes && bytes.size() < kTenMegabytes * 11 / 10)
                 break;
-            }
-            tenMegabyteParts = tenMegabyteParts * kTenMegabytes / bytes.size() + 100;
+            tenMegabyteParts = size_t(double(tenMegabyteParts) * 10.5e6 / double(bytes.size())) + 1;
         }
+        WriteFileAtomically(tenMegabytes, document.SaveToBytes());
     }
     ~SCatalogues()
     {

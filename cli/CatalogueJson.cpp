@@ -3,13 +3,19 @@
 #include "model/Building.h"
 #include "model/PartsManager.h"
 #include "model/Platform.h"
+#include "model/TextCodec.h"
 #include "model/Tree.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <set>
+#include <optional>
+#include <ostream>
 #include <span>
+#include <unordered_set>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -129,94 +135,245 @@ constexpr const char* kDecorationsMember = "decorations";
 
 // ---- Writing
 
+// Writes JSON text as it goes, laid out as the JSON library prints with an indent of two, and
+// hands it on in pieces, so that a catalogue of any size takes little memory to print.
+class CJsonWriter {
+public:
+    explicit CJsonWriter(std::ostream* out)
+        : m_out(out)
+    {
+    }
+
+    void BeginObject() { Open('{'); }
+    void EndObject() { Close('}'); }
+    void BeginArray() { Open('['); }
+    void EndArray() { Close(']'); }
+    // Member names are the program's own, which need no escapes.
+    void Key(std::string_view name)
+    {
+        NextItem();
+        m_text += '"';
+        m_text += name;
+        m_text += "\": ";
+    }
+    void Item() { NextItem(); }
+
+    void Value(int32_t number) { AppendNumber(number); }
+    void Value(uint32_t number) { AppendNumber(number); }
+    void Value(std::string_view text)
+    {
+        if (NeedsNoEscapes(text)) {
+            m_text += '"';
+            m_text += text;
+            m_text += '"';
+        } else {
+            // Escapes, and invalid UTF-8 replaced, exactly as the library does it.
+            m_text += ordered_json(std::string(text)).dump(-1, ' ', false, ordered_json::error_handler_t::replace);
+        }
+    }
+
+    void End()
+    {
+        m_text += '\n';
+        HandOn();
+    }
+
+    std::string& Text() { return m_text; }
+
+private:
+    static constexpr size_t kPiece = size_t(1) << 16;
+
+    static bool NeedsNoEscapes(std::string_view text)
+    {
+        bool ascii = true;
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x20 || c == '"' || c == '\\')
+                return false;
+            ascii = ascii && byte < 0x80;
+        }
+        if (ascii)
+            return true;
+        for (size_t pos = 0; pos < text.size();)
+            if (DecodeUtf8(text, pos) < 0)
+                return false;
+        return true;
+    }
+
+    template <class Number>
+    void AppendNumber(Number number)
+    {
+        char digits[16];
+        const auto result = std::to_chars(digits, digits + sizeof digits, number);
+        m_text.append(digits, result.ptr);
+    }
+
+    void Open(char bracket)
+    {
+        m_text += bracket;
+        m_empty.push_back(true);
+    }
+
+    void Close(char bracket)
+    {
+        const bool empty = m_empty.back();
+        m_empty.pop_back();
+        if (!empty) {
+            m_text += '\n';
+            Indent();
+        }
+        m_text += bracket;
+        if (m_text.size() >= kPiece)
+            HandOn();
+    }
+
+    void NextItem()
+    {
+        m_text += m_empty.back() ? "\n" : ",\n";
+        m_empty.back() = false;
+        Indent();
+    }
+
+    void Indent() { m_text.append(2 * m_empty.size(), ' '); }
+
+    void HandOn()
+    {
+        if (!m_out)
+            return;
+        m_out->write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
+        m_text.clear();
+    }
+
+    std::ostream* m_out;
+    std::string m_text;
+    // For each open object or array, whether it has no member yet.
+    std::vector<bool> m_empty;
+};
+
 template <class T>
-void WriteFields(ordered_json& out, const T& object, std::span<const Field<T>> fields)
+void WriteFields(CJsonWriter& out, const T& object, std::span<const Field<T>> fields)
 {
-    for (const Field<T>& field : fields)
-        std::visit([&](auto member) { out[field.name] = object.*member; }, field.member);
+    for (const Field<T>& field : fields) {
+        out.Key(field.name);
+        std::visit([&](auto member) { out.Value(object.*member); }, field.member);
+    }
 }
 
 // "class" (for list elements), "id" (for objects that keep one) and "name" lead every object.
-ordered_json BeginObject(const CNamedObject& object, bool withClass, bool withId)
+void BeginObject(CJsonWriter& out, const CNamedObject& object, bool withClass, bool withId)
 {
-    ordered_json out = ordered_json::object();
-    if (withClass)
-        out["class"] = object.GetRuntimeClass()->m_className;
-    if (withId)
-        out["id"] = object.m_id;
-    out["name"] = object.m_name;
-    return out;
+    out.BeginObject();
+    if (withClass) {
+        out.Key("class");
+        out.Value(std::string_view(object.GetRuntimeClass()->m_className));
+    }
+    if (withId) {
+        out.Key("id");
+        out.Value(object.m_id);
+    }
+    out.Key("name");
+    out.Value(object.m_name);
 }
 
-ordered_json ManufacturerToJson(const CManufacturer& manufacturer)
+void WriteManufacturer(CJsonWriter& out, const CManufacturer& manufacturer)
 {
-    ordered_json out = BeginObject(manufacturer, false, true);
+    BeginObject(out, manufacturer, false, true);
     WriteFields<CManufacturer>(out, manufacturer, kManufacturerFields);
-    return out;
+    out.EndObject();
 }
 
-ordered_json HeaderToJson(const CHeader& header)
+void WriteHeader(CJsonWriter& out, const CHeader& header)
 {
-    ordered_json out = BeginObject(header, false, true);
+    BeginObject(out, header, false, true);
     WriteFields<CHeader>(out, header, kHeaderFields);
-    out[kManufacturerMember] = ManufacturerToJson(*header.m_pManufacturer);
-    out[kRepresentativeMember] = ManufacturerToJson(*header.m_pRepresentative);
-    return out;
+    out.Key(kManufacturerMember);
+    WriteManufacturer(out, *header.m_pManufacturer);
+    out.Key(kRepresentativeMember);
+    WriteManufacturer(out, *header.m_pRepresentative);
+    out.EndObject();
 }
 
-ordered_json ElementToJson(const CBuildingElement& element)
+void WriteElement(CJsonWriter& out, const CBuildingElement& element)
 {
-    ordered_json out = BeginObject(element, true, true);
+    BeginObject(out, element, true, true);
     WriteFields<CBuildingElement>(out, element, kElementFields);
-    out[kDecorationListNameMember] = element.m_decorations->m_name;
-    ordered_json decorations = ordered_json::array();
+    out.Key(kDecorationListNameMember);
+    out.Value(element.m_decorations->m_name);
+    out.Key(kDecorationsMember);
+    out.BeginArray();
     for (size_t i = 0; i < element.m_decorations->GetCount(); ++i) {
         const CDecoration& decoration = element.m_decorations->GetDecoration(i);
-        ordered_json item = BeginObject(decoration, true, true);
-        WriteFields<CDecoration>(item, decoration, kDecorationFields);
-        decorations.push_back(std::move(item));
+        out.Item();
+        BeginObject(out, decoration, true, true);
+        WriteFields<CDecoration>(out, decoration, kDecorationFields);
+        out.EndObject();
     }
-    out[kDecorationsMember] = std::move(decorations);
-    return out;
+    out.EndArray();
+    out.EndObject();
 }
 
-ordered_json BuildingToJson(const CBuilding& building)
+void WriteBuilding(CJsonWriter& out, const CBuilding& building)
 {
     // A building is a list, and the document file keeps no number for a list.
-    ordered_json out = BeginObject(building, true, false);
+    BeginObject(out, building, true, false);
     WriteFields<CBuilding>(out, building, kBuildingFields);
-    ordered_json elements = ordered_json::array();
-    for (size_t i = 0; i < building.GetCount(); ++i)
-        elements.push_back(ElementToJson(building.GetElement(i)));
-    out[kElementsMember] = std::move(elements);
-    return out;
+    out.Key(kElementsMember);
+    out.BeginArray();
+    for (size_t i = 0; i < building.GetCount(); ++i) {
+        out.Item();
+        WriteElement(out, building.GetElement(i));
+    }
+    out.EndArray();
+    out.EndObject();
 }
 
-ordered_json PartToJson(const CNamedObject& part)
+void WritePart(CJsonWriter& out, const CNamedObject& part)
 {
     if (const auto* tree = DynamicDowncast<CTree>(&part)) {
-        ordered_json out = BeginObject(*tree, true, true);
+        BeginObject(out, *tree, true, true);
         WriteFields<CTree>(out, *tree, kTreeFields);
-        return out;
-    }
-    if (const auto* platform = DynamicDowncast<CPlatform>(&part)) {
-        ordered_json out = BeginObject(*platform, true, true);
+        out.EndObject();
+    } else if (const auto* platform = DynamicDowncast<CPlatform>(&part)) {
+        BeginObject(out, *platform, true, true);
         WriteFields<CPlatform>(out, *platform, kPlatformFields);
-        return out;
+        out.EndObject();
+    } else {
+        WriteBuilding(out, static_cast<const CBuilding&>(part));
     }
-    return BuildingToJson(static_cast<const CBuilding&>(part));
+}
+
+void WriteCatalogue(CJsonWriter& out, const CPartsManager& parts)
+{
+    out.BeginObject();
+    out.Key(kHeaderMember);
+    WriteHeader(out, *parts.m_pHeader);
+    out.Key(kPartsMember);
+    out.BeginArray();
+    for (const auto& part : parts.GetList()) {
+        out.Item();
+        WritePart(out, *part);
+    }
+    out.EndArray();
+    out.EndObject();
+    out.End();
 }
 
 // ---- Reading
 
-[[noreturn]] void Refuse(const std::string& path, const std::string& problem)
+// The message for a fault, led by the member's path when it has one.
+std::string Told(const std::string& path, const std::string& problem)
 {
-    throw CJsonCatalogueError(path.empty() ? problem : path + ": " + problem);
+    return path.empty() ? problem : path + ": " + problem;
 }
 
-std::string MemberPath(const std::string& objectPath, const std::string& member)
+[[noreturn]] void Refuse(const std::string& path, const std::string& problem)
 {
-    return objectPath.empty() ? member : objectPath + "." + member;
+    throw CJsonCatalogueError(Told(path, problem));
+}
+
+std::string MemberPath(const std::string& objectPath, std::string_view member)
+{
+    return objectPath.empty() ? std::string(member) : objectPath + "." + std::string(member);
 }
 
 std::string ItemPath(const std::string& arrayPath, size_t index)
@@ -224,46 +381,59 @@ std::string ItemPath(const std::string& arrayPath, size_t index)
     return arrayPath + "[" + std::to_string(index) + "]";
 }
 
-int64_t ReadWholeNumber(const json& value, const std::string& path, int64_t minimum, int64_t maximum)
+// A member's place in the catalogue, spelled out only when a message needs it.
+struct MemberPlace {
+    const std::string& object;
+    std::string_view member;
+
+    std::string Path() const { return MemberPath(object, member); }
+};
+
+[[noreturn]] void Refuse(const MemberPlace& place, const std::string& problem)
 {
-    const std::string range = "(" + std::to_string(minimum) + " to " + std::to_string(maximum) + ")";
+    Refuse(place.Path(), problem);
+}
+
+int64_t ReadWholeNumber(const json& value, const MemberPlace& place, int64_t minimum, int64_t maximum)
+{
+    const auto range = [&] { return "(" + std::to_string(minimum) + " to " + std::to_string(maximum) + ")"; };
     if (value.is_number_unsigned()) {
         const uint64_t number = value.get<uint64_t>();
         if (number > static_cast<uint64_t>(maximum))
-            Refuse(path, std::to_string(number) + " is out of range " + range);
+            Refuse(place, std::to_string(number) + " is out of range " + range());
         return static_cast<int64_t>(number);
     }
     if (value.is_number_integer()) {
         const int64_t number = value.get<int64_t>();
         if (number < minimum || number > maximum)
-            Refuse(path, std::to_string(number) + " is out of range " + range);
+            Refuse(place, std::to_string(number) + " is out of range " + range());
         return number;
     }
     if (value.is_number_float()) {
         const double number = value.get<double>();
         if (!std::isfinite(number) || number < static_cast<double>(minimum) || number > static_cast<double>(maximum))
-            Refuse(path, value.dump() + " is out of range " + range);
-        Refuse(path, "expected a whole number, not " + value.dump());
+            Refuse(place, value.dump() + " is out of range " + range());
+        Refuse(place, "expected a whole number, not " + value.dump());
     }
-    Refuse(path, std::string("expected a number, not ") + value.type_name());
+    Refuse(place, std::string("expected a number, not ") + value.type_name());
 }
 
-int32_t ReadInt32(const json& value, const std::string& path)
+int32_t ReadInt32(const json& value, const MemberPlace& place)
 {
     return static_cast<int32_t>(ReadWholeNumber(
-        value, path, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+        value, place, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
-COLORREF ReadColor(const json& value, const std::string& path)
+COLORREF ReadColor(const json& value, const MemberPlace& place)
 {
-    return static_cast<COLORREF>(ReadWholeNumber(value, path, 0, std::numeric_limits<uint32_t>::max()));
+    return static_cast<COLORREF>(ReadWholeNumber(value, place, 0, std::numeric_limits<uint32_t>::max()));
 }
 
-std::string ReadString(const json& value, const std::string& path)
+const std::string& ReadString(const json& value, const MemberPlace& place)
 {
     if (!value.is_string())
-        Refuse(path, std::string("expected a string, not ") + value.type_name());
-    return value.get<std::string>();
+        Refuse(place, std::string("expected a string, not ") + value.type_name());
+    return value.get_ref<const std::string&>();
 }
 
 void RequireObject(const json& value, const std::string& path)
@@ -272,28 +442,27 @@ void RequireObject(const json& value, const std::string& path)
         Refuse(path, std::string("expected an object, not ") + value.type_name());
 }
 
-void RequireArray(const json& value, const std::string& path)
+void RequireArray(const json& value, const MemberPlace& place)
 {
     if (!value.is_array())
-        Refuse(path, std::string("expected an array, not ") + value.type_name());
+        Refuse(place, std::string("expected an array, not ") + value.type_name());
 }
 
 template <class T>
-bool ReadField(T& object, std::span<const Field<T>> fields, const std::string& key, const json& value,
-    const std::string& path)
+bool ReadField(T& object, std::span<const Field<T>> fields, const json& value, const MemberPlace& place)
 {
     for (const Field<T>& field : fields) {
-        if (key != field.name)
+        if (place.member != field.name)
             continue;
         std::visit(
             [&](auto member) {
                 using Value = std::remove_reference_t<decltype(object.*member)>;
                 if constexpr (std::is_same_v<Value, std::string>)
-                    object.*member = ReadString(value, path);
+                    object.*member = ReadString(value, place);
                 else if constexpr (std::is_same_v<Value, COLORREF>)
-                    object.*member = ReadColor(value, path);
+                    object.*member = ReadColor(value, place);
                 else
-                    object.*member = ReadInt32(value, path);
+                    object.*member = ReadInt32(value, place);
             },
             field.member);
         return true;
@@ -306,7 +475,7 @@ bool ReadField(T& object, std::span<const Field<T>> fields, const std::string& k
 struct ObjectShape {
     const char* className;
     bool keepsId;
-    std::function<bool(const std::string& key, const json& value, const std::string& path)> readMore;
+    std::function<bool(const json& value, const MemberPlace& place)> readMore;
 };
 
 template <class T>
@@ -315,19 +484,18 @@ void ReadObject(const json& value, const std::string& path, T& object, std::span
 {
     RequireObject(value, path);
     for (const auto& [key, member] : value.items()) {
-        const std::string memberPath = MemberPath(path, key);
+        const MemberPlace place{path, key};
         if (key == "class") {
-            const std::string className = ReadString(member, memberPath);
+            const std::string& className = ReadString(member, place);
             if (className != shape.className)
-                Refuse(memberPath, "unknown class \"" + className + "\" here, expected \"" + shape.className + "\"");
+                Refuse(place, "unknown class \"" + className + "\" here, expected \"" + shape.className + "\"");
         } else if (key == "id") {
             if (shape.keepsId)
-                object.m_id = ReadInt32(member, memberPath);
+                object.m_id = ReadInt32(member, place);
         } else if (key == "name") {
-            object.m_name = ReadString(member, memberPath);
-        } else if (!ReadField(object, fields, key, member, memberPath)
-            && !(shape.readMore && shape.readMore(key, member, memberPath))) {
-            Refuse(memberPath, "unknown member");
+            object.m_name = ReadString(member, place);
+        } else if (!ReadField(object, fields, member, place) && !(shape.readMore && shape.readMore(member, place))) {
+            Refuse(place, "unknown member");
         }
     }
 }
@@ -339,11 +507,11 @@ void ReadManufacturer(const json& value, const std::string& path, CManufacturer&
 
 void ReadHeader(const json& value, const std::string& path, CHeader& header)
 {
-    const auto readMore = [&](const std::string& key, const json& member, const std::string& memberPath) {
-        if (key == kManufacturerMember)
-            ReadManufacturer(member, memberPath, *header.m_pManufacturer);
-        else if (key == kRepresentativeMember)
-            ReadManufacturer(member, memberPath, *header.m_pRepresentative);
+    const auto readMore = [&](const json& member, const MemberPlace& place) {
+        if (place.member == kManufacturerMember)
+            ReadManufacturer(member, place.Path(), *header.m_pManufacturer);
+        else if (place.member == kRepresentativeMember)
+            ReadManufacturer(member, place.Path(), *header.m_pRepresentative);
         else
             return false;
         return true;
@@ -362,13 +530,14 @@ std::unique_ptr<CBuildingElement> ReadElement(const json& value, const std::stri
 {
     auto element = std::make_unique<CBuildingElement>();
     CDecorationManager& decorations = *element->m_decorations;
-    const auto readMore = [&](const std::string& key, const json& member, const std::string& memberPath) {
-        if (key == kDecorationListNameMember) {
-            decorations.m_name = ReadString(member, memberPath);
-        } else if (key == kDecorationsMember) {
-            RequireArray(member, memberPath);
+    const auto readMore = [&](const json& member, const MemberPlace& place) {
+        if (place.member == kDecorationListNameMember) {
+            decorations.m_name = ReadString(member, place);
+        } else if (place.member == kDecorationsMember) {
+            RequireArray(member, place);
+            const std::string arrayPath = place.Path();
             for (size_t i = 0; i < member.size(); ++i)
-                decorations.Add(ReadDecoration(member[i], ItemPath(memberPath, i)));
+                decorations.Add(ReadDecoration(member[i], ItemPath(arrayPath, i)));
         } else {
             return false;
         }
@@ -381,12 +550,13 @@ std::unique_ptr<CBuildingElement> ReadElement(const json& value, const std::stri
 std::unique_ptr<CBuilding> ReadBuilding(const json& value, const std::string& path)
 {
     auto building = std::make_unique<CBuilding>();
-    const auto readMore = [&](const std::string& key, const json& member, const std::string& memberPath) {
-        if (key != kElementsMember)
+    const auto readMore = [&](const json& member, const MemberPlace& place) {
+        if (place.member != kElementsMember)
             return false;
-        RequireArray(member, memberPath);
+        RequireArray(member, place);
+        const std::string arrayPath = place.Path();
         for (size_t i = 0; i < member.size(); ++i)
-            building->Add(ReadElement(member[i], ItemPath(memberPath, i)));
+            building->Add(ReadElement(member[i], ItemPath(arrayPath, i)));
         return true;
     };
     ReadObject<CBuilding>(value, path, *building, kBuildingFields, {"CBuilding", false, readMore});
@@ -407,61 +577,282 @@ std::unique_ptr<CNamedObject> ReadPart(const json& value, const std::string& pat
     const auto found = value.find("class");
     if (found == value.end())
         Refuse(path, "missing member \"class\"");
-    const std::string className = ReadString(*found, MemberPath(path, "class"));
+    const MemberPlace classPlace{path, "class"};
+    const std::string& className = ReadString(*found, classPlace);
     if (className == CTree::ThisClass()->m_className)
         return ReadSimplePart<CTree>(value, path, kTreeFields);
     if (className == CPlatform::ThisClass()->m_className)
         return ReadSimplePart<CPlatform>(value, path, kPlatformFields);
     if (className == CBuilding::ThisClass()->m_className)
         return ReadBuilding(value, path);
-    Refuse(MemberPath(path, "class"), "unknown class \"" + className + "\"");
+    Refuse(classPlace, "unknown class \"" + className + "\"");
 }
 
-// Refuses an object that names one member twice, which a parser would otherwise settle
-// silently by keeping one of them.
-json ParseRefusingDuplicates(std::string_view text)
-{
-    std::vector<std::set<std::string>> openObjects;
-    const json::parser_callback_t watchMembers = [&](int, json::parse_event_t event, json& parsed) {
-        if (event == json::parse_event_t::object_start) {
-            openObjects.emplace_back();
-        } else if (event == json::parse_event_t::object_end) {
-            openObjects.pop_back();
-        } else if (event == json::parse_event_t::key) {
-            const auto& key = parsed.get_ref<const std::string&>();
-            if (!openObjects.back().insert(key).second)
-                Refuse(key, "member given twice");
+// The member names of every open object, to refuse an object that names one member twice
+// (a parser would otherwise settle that silently by keeping one of them). The lists are kept
+// from object to object, so that the names of most objects take no new memory.
+class CMemberNames {
+public:
+    void Open()
+    {
+        if (m_depth == m_open.size())
+            m_open.emplace_back();
+        Names& names = m_open[m_depth++];
+        names.few.clear();
+        names.many.clear();
+    }
+
+    void Close() { --m_depth; }
+
+    // False when the innermost open object has this member already.
+    bool Add(const std::string& name)
+    {
+        Names& names = m_open[m_depth - 1];
+        if (!names.many.empty())
+            return names.many.insert(name).second;
+        if (std::find(names.few.begin(), names.few.end(), name) != names.few.end())
+            return false;
+        names.few.push_back(name);
+        if (names.few.size() > kFew) // a search through a long list would grow with its square
+            names.many.insert(names.few.begin(), names.few.end());
+        return true;
+    }
+
+private:
+    static constexpr size_t kFew = 32;
+    struct Names {
+        std::vector<std::string> few;
+        std::unordered_set<std::string> many;
+    };
+    std::vector<Names> m_open;
+    size_t m_depth = 0;
+};
+
+// Reads a catalogue while the parser goes through its text: the header and each part are
+// gathered alone and read as soon as they close, so the work grows with the length of the
+// text and the memory with the largest part. Bad syntax and a member given twice end the
+// reading at once; any other fault is kept until the end, and of several, the one told is the
+// one met first when the members of the whole text are taken in the order of their names.
+class CCatalogueReader {
+public:
+    using string_t = json::string_t;
+    using binary_t = json::binary_t;
+
+    explicit CCatalogueReader(CPartsManager& parts)
+        : m_parts(parts)
+    {
+    }
+
+    // Throws the fault kept, if any.
+    void Finish() const
+    {
+        if (m_fault)
+            throw CJsonCatalogueError(m_fault->message);
+    }
+
+    bool null() { return Value(json::value_t::null, [&] { m_gather.null(); }); }
+    bool boolean(bool value) { return Value(json::value_t::boolean, [&] { m_gather.boolean(value); }); }
+    bool number_integer(json::number_integer_t value)
+    {
+        return Value(json::value_t::number_integer, [&] { m_gather.number_integer(value); });
+    }
+    bool number_unsigned(json::number_unsigned_t value)
+    {
+        return Value(json::value_t::number_unsigned, [&] { m_gather.number_unsigned(value); });
+    }
+    bool number_float(json::number_float_t value, const string_t& text)
+    {
+        return Value(json::value_t::number_float, [&] { m_gather.number_float(value, text); });
+    }
+    bool string(string_t& value) { return Value(json::value_t::string, [&] { m_gather.string(value); }); }
+    bool binary(binary_t& value) { return Value(json::value_t::binary, [&] { m_gather.binary(value); }); }
+
+    bool start_object(size_t size)
+    {
+        m_names.Open();
+        return Open(json::value_t::object, [&] { m_gather.start_object(size); });
+    }
+    bool end_object()
+    {
+        m_names.Close();
+        return Close([&] { m_gather.end_object(); });
+    }
+    bool start_array(size_t size) { return Open(json::value_t::array, [&] { m_gather.start_array(size); }); }
+    bool end_array() { return Close([&] { m_gather.end_array(); }); }
+
+    bool key(string_t& name)
+    {
+        if (!m_names.Add(name))
+            Refuse(name, "member given twice");
+        if (m_gathering)
+            return m_gather.key(name);
+        if (m_depth == 1)
+            m_member = name;
+        return true;
+    }
+
+    template <class Exception>
+    bool parse_error(size_t, const std::string&, const Exception& error)
+    {
+        throw error;
+    }
+
+private:
+    // What a value that starts at the current depth stands for.
+    enum class Role { root, header, parts, part, unknownMember, none };
+
+    template <class Forward>
+    bool Value(json::value_t type, Forward forward)
+    {
+        if (!m_gathering && !BeginGathering(type))
+            return true;
+        forward();
+        if (m_depth == m_gatheredDepth)
+            ReadGathered();
+        return true;
+    }
+
+    template <class Forward>
+    bool Open(json::value_t type, Forward forward)
+    {
+        if (m_gathering || BeginGathering(type))
+            forward();
+        ++m_depth;
+        return true;
+    }
+
+    template <class Forward>
+    bool Close(Forward forward)
+    {
+        --m_depth;
+        if (m_gathering) {
+            forward();
+            if (m_depth == m_gatheredDepth)
+                ReadGathered();
+        } else if (m_depth == 1) {
+            m_inParts = false;
         }
         return true;
-    };
-    try {
-        return json::parse(text.begin(), text.end(), watchMembers);
-    } catch (const json::exception& error) {
-        // Bad syntax or a number too large for a double; the parser's code in brackets is dropped.
-        std::string message = error.what();
-        const auto codeEnd = message.find("] ");
-        if (codeEnd != std::string::npos)
-            message.erase(0, codeEnd + 2);
-        throw CJsonCatalogueError("Invalid JSON: " + message);
     }
-}
+
+    Role RoleHere() const
+    {
+        if (m_depth == 0)
+            return Role::root;
+        if (m_depth == 1 && m_rootIsObject) {
+            if (m_member == kHeaderMember)
+                return Role::header;
+            if (m_member == kPartsMember)
+                return Role::parts;
+            return Role::unknownMember;
+        }
+        if (m_depth == 2 && m_inParts)
+            return Role::part;
+        return Role::none;
+    }
+
+    // Settles what a new value at this depth stands for; true when it is to be gathered.
+    bool BeginGathering(json::value_t type)
+    {
+        switch (RoleHere()) {
+        case Role::root:
+            m_rootIsObject = type == json::value_t::object;
+            if (!m_rootIsObject)
+                Keep("", std::string("expected an object, not ") + json(type).type_name());
+            return false;
+        case Role::header:
+            m_gatheredRole = Role::header;
+            break;
+        case Role::parts:
+            m_inParts = type == json::value_t::array;
+            if (!m_inParts)
+                Keep(kPartsMember, Told(kPartsMember, std::string("expected an array, not ") + json(type).type_name()));
+            return false;
+        case Role::part:
+            m_gatheredRole = Role::part;
+            break;
+        case Role::unknownMember:
+            Keep(m_member, Told(m_member, "unknown member"));
+            return false;
+        case Role::none:
+            return false;
+        }
+        m_gathering = true;
+        m_gatheredDepth = m_depth;
+        return true;
+    }
+
+    void ReadGathered()
+    {
+        m_gathering = false;
+        const json gathered = std::exchange(m_gathered, json());
+        if (m_gatheredRole == Role::header) {
+            if (Matters(kHeaderMember))
+                ReadInto(kHeaderMember, [&] { ReadHeader(gathered, kHeaderMember, *m_parts.m_pHeader); });
+            return;
+        }
+        const size_t index = m_partIndex++;
+        if (Matters(kPartsMember))
+            ReadInto(kPartsMember, [&] { m_parts.Add(ReadPart(gathered, ItemPath(kPartsMember, index))); });
+    }
+
+    template <class Read>
+    void ReadInto(const std::string& member, Read read)
+    {
+        try {
+            read();
+        } catch (const CJsonCatalogueError& error) {
+            Keep(member, error.what());
+        }
+    }
+
+    // Whether a fault in this top-level member would come before the fault kept so far.
+    bool Matters(const std::string& member) const { return !m_fault || member < m_fault->member; }
+
+    void Keep(const std::string& member, std::string message)
+    {
+        if (Matters(member))
+            m_fault = Fault{member, std::move(message)};
+    }
+
+    struct Fault {
+        std::string member;
+        std::string message;
+    };
+
+    CPartsManager& m_parts;
+    CMemberNames m_names;
+    size_t m_depth = 0;
+    bool m_rootIsObject = false;
+    std::string m_member;
+    bool m_inParts = false;
+    size_t m_partIndex = 0;
+    bool m_gathering = false;
+    size_t m_gatheredDepth = 0;
+    Role m_gatheredRole = Role::none;
+    json m_gathered;
+    nlohmann::detail::json_sax_dom_parser<json> m_gather{m_gathered};
+    std::optional<Fault> m_fault;
+};
 
 } // namespace
 
 ordered_json CatalogueToJson(const CPartsManager& parts)
 {
-    ordered_json out = ordered_json::object();
-    out[kHeaderMember] = HeaderToJson(*parts.m_pHeader);
-    ordered_json list = ordered_json::array();
-    for (const auto& part : parts.GetList())
-        list.push_back(PartToJson(*part));
-    out[kPartsMember] = std::move(list);
-    return out;
+    return ordered_json::parse(CatalogueToJsonText(parts));
 }
 
 std::string CatalogueToJsonText(const CPartsManager& parts)
 {
-    return CatalogueToJson(parts).dump(2, ' ', false, ordered_json::error_handler_t::replace) + "\n";
+    CJsonWriter out(nullptr);
+    WriteCatalogue(out, parts);
+    return std::move(out.Text());
+}
+
+void WriteCatalogueJson(const CPartsManager& parts, std::ostream& out)
+{
+    CJsonWriter writer(&out);
+    WriteCatalogue(writer, parts);
 }
 
 void CatalogueFromJson(const json& value, CPartsManager& parts)
@@ -471,7 +862,7 @@ void CatalogueFromJson(const json& value, CPartsManager& parts)
         if (key == kHeaderMember) {
             ReadHeader(member, key, *parts.m_pHeader);
         } else if (key == kPartsMember) {
-            RequireArray(member, key);
+            RequireArray(member, MemberPlace{"", key});
             for (size_t i = 0; i < member.size(); ++i)
                 parts.Add(ReadPart(member[i], ItemPath(key, i)));
         } else {
@@ -482,5 +873,16 @@ void CatalogueFromJson(const json& value, CPartsManager& parts)
 
 void CatalogueFromJsonText(std::string_view text, CPartsManager& parts)
 {
-    CatalogueFromJson(ParseRefusingDuplicates(text), parts);
+    CCatalogueReader reader(parts);
+    try {
+        json::sax_parse(text.begin(), text.end(), &reader);
+    } catch (const json::exception& error) {
+        // Bad syntax or a number too large for a double; the parser's code in brackets is dropped.
+        std::string message = error.what();
+        const auto codeEnd = message.find("] ");
+        if (codeEnd != std::string::npos)
+            message.erase(0, codeEnd + 2);
+        throw CJsonCatalogueError("Invalid JSON: " + message);
+    }
+    reader.Finish();
 }

@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,8 @@ public:
 nlohmann::ordered_json CatalogueToJson(const CPartsManager& parts);
 // The JSON text that dump prints, ending in a line feed.
 std::string CatalogueToJsonText(const CPartsManager& parts);
+// The same text, written to out piece by piece as it is made.
+void WriteCatalogueJson(const CPartsManager& parts, std::ostream& out);
 
 // Fills a new, empty catalogue from JSON: a missing member keeps the new object's value, an
 // object without "id" keeps the number it took when it was made. Throws CJsonCatalogueError;

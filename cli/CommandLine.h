@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 
 #include <span>
 #include <stdexcept>

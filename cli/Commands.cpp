@@ -77,7 +77,7 @@ void RunDump(const CCliRequest& request, std::ostream& out)
 {
     CModelwrightDoc document;
     LoadDocumentFile(request.m_input, document);
-    out << CatalogueToJsonText(document.Parts());
+    WriteCatalogueJson(document.Parts(), out);
     out.flush();
     if (!out)
         throw CRunFailure{"Failed to write the JSON text to standard output."};

@@ -30,6 +30,9 @@ add_custom_command(OUTPUT ${MW_CHANGELOG}
 add_custom_target(mw_package_changelog ALL DEPENDS ${MW_CHANGELOG})
 install(FILES ${MW_CHANGELOG} DESTINATION ${MW_PACKAGE_DOC})
 
+# Packing installs what is built; it does not build everything first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME modelwright)
 set(CPACK_PACKAGE_VENDOR "${MW_COMPANY_NAME}")

@@ -1,6 +1,5 @@
 #include "export/PartsFileWriter.h"
 
-#include "export/ProgramOptions.h"
 #include "model/Archive.h"
 #include "model/Building.h"
 #include "model/ChoiceCodes.h"
@@ -9,6 +8,7 @@
 #include "model/PartsManager.h"
 #include "model/Platform.h"
 #include "model/Tree.h"
+#include "settings/ProgramOptions.h"
 
 IMPLEMENT_SERIAL_VERSIONABLE(CPartsFileWriter, CNamedObject, 1)
 
@@ -16,18 +16,11 @@ namespace {
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-const CProgramOptions& CurrentOptions()
-{
-    static const CProgramOptions defaults;
-    return g_pOptions ? *g_pOptions : defaults;
-}
-
 } // namespace
 
 CPartsFileWriter::CPartsFileWriter()
 {
-    SelectColumn();
-    RefreshHexahedronKeyword(CurrentOptions().m_hexahedronBugfix);
+    SelectColumn(CProgramOptions());
 }
 
 CPartsFileWriter::~CPartsFileWriter() = default;
@@ -41,7 +34,6 @@ void CPartsFileWriter::Serialize(CArchive& archive)
 
 int CPartsFileWriter::OpenFile(const std::filesystem::path& path)
 {
-    RefreshHexahedronKeyword(CurrentOptions().m_hexahedronBugfix);
     if (m_pFile)
         return 0;
     m_path = path;
@@ -51,19 +43,14 @@ int CPartsFileWriter::OpenFile(const std::filesystem::path& path)
 
 void CPartsFileWriter::Begin(const std::filesystem::path& path, const CProgramOptions& options)
 {
-    RefreshHexahedronKeyword(options.m_hexahedronBugfix);
     m_path = path;
     m_pFile = std::make_unique<CPartsText>(path, m_sizeLimit);
     SelectColumn(options);
 }
 
-int CPartsFileWriter::SelectColumn()
-{
-    return SelectColumn(CurrentOptions());
-}
-
 int CPartsFileWriter::SelectColumn(const CProgramOptions& options)
 {
+    RefreshHexahedronKeyword(options.m_hexahedronBugfix);
     m_versionBase = options.m_winrailVersion == kWinrail5 ? kColumnEnglish5 : kColumnEnglish6;
     int32_t languageOffset = 0;
     if (options.m_language == kLanguageGerman)

@@ -37,11 +37,9 @@ public:
 
     void Serialize(CArchive& archive) override;
 
-    // Refreshes the hexahedron keyword from the options; 0 when an export is already under
-    // way, otherwise starts one for the path and returns 1.
+    // 0 when an export is already under way, otherwise starts one for the path and returns 1.
     int OpenFile(const std::filesystem::path& path);
-    // Chooses the keyword column from *g_pOptions, or from the defaults when there is none.
-    int SelectColumn();
+    // Chooses the keyword column and the hexahedron spelling from the options.
     int SelectColumn(const CProgramOptions& options);
     // The header block, then every tree, building and platform in list order.
     int WriteAll(const CPartsManager& manager);

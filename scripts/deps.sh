@@ -24,7 +24,13 @@ ensure_packages() {
 }
 
 MW_CORE_PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
-MW_GUI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev fonts-dejavu-core xdg-utils)
+# What the installed window program needs besides its libraries: Qt's own texts in the
+# interface languages (standard buttons), a font, and the desktop's mail and file openers.
+MW_RUNTIME_PACKAGES=(qt6-translations-l10n fonts-dejavu-core xdg-utils)
+MW_GUI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev libx11-dev
+    "${MW_RUNTIME_PACKAGES[@]}")
+# Driving the real program on a virtual X server and taking pictures of its screen.
+MW_SCREEN_PACKAGES=(xvfb xdotool imagemagick)
 MW_CHECK_PACKAGES=(clang libclang-rt-14-dev)
 # Checking and making the installable package.
 MW_PACKAGE_PACKAGES=(appstream desktop-file-utils shared-mime-info dpkg-dev fakeroot lintian)

@@ -1,12 +1,12 @@
 #include "ui/ModelwrightView.h"
 
 #include "export/PartsFileWriter.h"
-#include "export/ProgramOptions.h"
 #include "model/Building.h"
 #include "model/Exceptions.h"
 #include "model/ModelwrightDoc.h"
 #include "model/Platform.h"
 #include "model/Tree.h"
+#include "settings/ProgramOptions.h"
 #include "ui/BuildingDlg.h"
 #include "ui/CompileCommand.h"
 #include "ui/HeaderDlg.h"
@@ -59,9 +59,10 @@ QString PathText(const std::filesystem::path& path)
 
 }
 
-CModelwrightView::CModelwrightView(CModelwrightDoc& document, QWidget* parent)
+CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOptions& options, QWidget* parent)
     : QWidget(parent)
     , m_document(document)
+    , m_options(options)
     , m_pWriter(std::make_unique<CPartsFileWriter>())
 {
     setObjectName("ModelwrightView");
@@ -263,7 +264,7 @@ bool CModelwrightView::ExportPartsFile()
     const QString path = AskExportPath();
     if (path.isEmpty() || !m_pWriter->OpenFile(PathFromUtf8(path.toStdString())))
         return false;
-    m_pWriter->SelectColumn();
+    m_pWriter->SelectColumn(m_options);
     if (const CPartsManager* parts = GetPartsManager())
         m_pWriter->WriteAll(*parts);
     m_pWriter->CloseFile();
@@ -293,7 +294,7 @@ void CModelwrightView::OnExportAndCompile()
 
 void CModelwrightView::StartCompiler(const QString& path)
 {
-    const QString command = g_pOptions ? QString::fromStdString(g_pOptions->m_compileCommand) : QString();
+    const QString command = QString::fromStdString(m_options.m_compileCommand);
     const SCompileLaunch launch = PlanCompileLaunch(command, path, FileTypeOf(path));
     const QString file = QDir::toNativeSeparators(path);
     switch (launch.how) {

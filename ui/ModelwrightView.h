@@ -11,6 +11,7 @@ class CModelwrightDoc;
 class CNamedObject;
 class CPartsFileWriter;
 class CPartsManager;
+class CProgramOptions;
 class IObjectEditor;
 class QLineEdit;
 class QPrinter;
@@ -24,7 +25,8 @@ class CModelwrightView : public QWidget {
 public:
     using EPartKind = ::EPartKind;
 
-    explicit CModelwrightView(CModelwrightDoc& document, QWidget* parent = nullptr);
+    // Exports follow the options as they are at the time of each export.
+    CModelwrightView(CModelwrightDoc& document, const CProgramOptions& options, QWidget* parent = nullptr);
     ~CModelwrightView() override;
 
     // Rebuilds the list from the document's catalogue with nothing selected; called whenever
@@ -91,6 +93,7 @@ private:
     void StartCompiler(const QString& path);
 
     CModelwrightDoc& m_document;
+    const CProgramOptions& m_options;
     QPushButton* m_exportButton;
     QPushButton* m_editButton;
     QPushButton* m_deleteButton;

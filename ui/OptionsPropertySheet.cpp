@@ -1,6 +1,6 @@
 #include "ui/OptionsPropertySheet.h"
 
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>

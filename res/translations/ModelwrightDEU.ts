@@ -1,32 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>CAboutDlg</name>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="27"/>
         <source>Modelwright Version 2.0</source>
         <translation>Modelwright Version 2.0</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="28"/>
         <source>The Modelwright developers</source>
         <translation>Die Modelwright-Entwickler</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="29"/>
         <source>Homepage</source>
         <translation>Homepage</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="30"/>
         <source>E-Mail</source>
         <translation>E-Mail</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="32"/>
         <source>About Modelwright</source>
         <translation>Über Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="69"/>
         <source>Modelwright</source>
         <translation>Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="69"/>
         <source>version</source>
         <translation>Version</translation>
     </message>
@@ -34,50 +42,62 @@
 <context>
     <name>CBuildingDlg</name>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="118"/>
         <source>Building edit dialog</source>
         <translation>Gebäude bearbeiten</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="119"/>
         <source>Header information</source>
         <translation>Kopfdaten</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="120"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="121"/>
         <source>Catalog no</source>
         <translation>Katalognr.</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="122"/>
         <source>Price</source>
         <translation>Preis</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="123"/>
         <source>Parts per package</source>
         <translation>Teile pro Packung</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="124"/>
         <source>Units</source>
         <translation>Einheiten</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="125"/>
         <source>Building elements</source>
         <translation>Gebäudeteile</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="126"/>
         <source>New ...</source>
         <translation>Neu ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="127"/>
         <source>Edit ...</source>
         <translation>Bearbeiten ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="128"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="129"/>
         <source>Free text after last element</source>
         <translation>Freier Text nach dem letzten Teil</translation>
     </message>
@@ -85,122 +105,153 @@
 <context>
     <name>CBuildingElementDlg</name>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="49"/>
         <source>Ridge roof</source>
         <translation>Satteldach</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="50"/>
         <source>Roof with sloping sides and a flat top</source>
         <translation>Walmdach mit flacher Oberseite</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="51"/>
         <source>Single-slope roof</source>
         <translation>Pultdach</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="59"/>
         <source>0 degr</source>
         <translation>0 Grad</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="60"/>
         <source>90 degr</source>
         <translation>90 Grad</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="61"/>
         <source>180 degr</source>
         <translation>180 Grad</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="62"/>
         <source>270 degr</source>
         <translation>270 Grad</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="233"/>
         <source>Building element</source>
         <translation>Gebäudeteil</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="234"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="235"/>
         <source>Block</source>
         <translation>Block</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="236"/>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="241"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="237"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="238"/>
         <source>Depth</source>
         <translation>Tiefe</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="239"/>
         <source>Block color</source>
         <translation>Blockfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="240"/>
         <source>Roof</source>
         <translation>Dach</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="242"/>
         <source>Angle</source>
         <translation>Winkel</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="243"/>
         <source>Roof color</source>
         <translation>Dachfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="244"/>
         <source>Rooftype</source>
         <translation>Dachform</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="247"/>
         <source>No roof</source>
         <translation>Kein Dach</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="248"/>
         <source>Roof orientation</source>
         <translation>Dachausrichtung</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="251"/>
         <source>Element position</source>
         <translation>Position des Teils</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="252"/>
         <source>Lower left corner of block:</source>
         <translation>Linke untere Ecke des Blocks:</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="253"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="254"/>
         <source>Y</source>
         <translation>Y</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="255"/>
         <source>Z:</source>
         <translation>Z:</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="256"/>
         <source>Decorations</source>
         <translation>Türen und Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="257"/>
         <source>New ...</source>
         <translation>Neu ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="258"/>
         <source>Edit  ...</source>
         <translation>Bearbeiten ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="259"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="260"/>
         <source>Free additional text</source>
         <translation>Freier zusätzlicher Text</translation>
     </message>
@@ -208,10 +259,12 @@
 <context>
     <name>CColorButton</name>
     <message>
+        <location filename="../../ui/ColorButton.cpp" line="16"/>
         <source>Automatic</source>
         <translation>Automatisch</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorButton.cpp" line="17"/>
         <source>More Colors...</source>
         <translation>Weitere Farben...</translation>
     </message>
@@ -219,162 +272,202 @@
 <context>
     <name>CColorPopup</name>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="8"/>
         <source>Black</source>
         <translation>Schwarz</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="9"/>
         <source>Brown</source>
         <translation>Braun</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="10"/>
         <source>Dark Olive Green</source>
         <translation>Dunkles Olivgrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="11"/>
         <source>Dark Green</source>
         <translation>Dunkelgrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="12"/>
         <source>Dark Teal</source>
         <translation>Dunkles Blaugrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="13"/>
         <source>Dark blue</source>
         <translation>Dunkelblau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="14"/>
         <source>Indigo</source>
         <translation>Indigo</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="15"/>
         <source>Dark grey</source>
         <translation>Dunkelgrau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="16"/>
         <source>Dark red</source>
         <translation>Dunkelrot</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="17"/>
         <source>Orange</source>
         <translation>Orange</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="18"/>
         <source>Dark yellow</source>
         <translation>Dunkelgelb</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="19"/>
         <source>Green</source>
         <translation>Grün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="20"/>
         <source>Teal</source>
         <translation>Blaugrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="21"/>
         <source>Blue</source>
         <translation>Blau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="22"/>
         <source>Blue-grey</source>
         <translation>Blaugrau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="23"/>
         <source>Grey - 40</source>
         <translation>Grau - 40</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="24"/>
         <source>Red</source>
         <translation>Rot</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="25"/>
         <source>Light orange</source>
         <translation>Hellorange</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="26"/>
         <source>Lime</source>
         <translation>Limone</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="27"/>
         <source>Sea green</source>
         <translation>Meergrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="28"/>
         <source>Aqua</source>
         <translation>Aquamarin</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="29"/>
         <source>Light blue</source>
         <translation>Hellblau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="30"/>
         <source>Violet</source>
         <translation>Violett</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="31"/>
         <source>Grey - 50</source>
         <translation>Grau - 50</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="32"/>
         <source>Pink</source>
         <translation>Pink</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="33"/>
         <source>Gold</source>
         <translation>Gold</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="34"/>
         <source>Yellow</source>
         <translation>Gelb</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="35"/>
         <source>Bright green</source>
         <translation>Hellgrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="36"/>
         <source>Turquoise</source>
         <translation>Türkis</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="37"/>
         <source>Skyblue</source>
         <translation>Himmelblau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="38"/>
         <source>Plum</source>
         <translation>Pflaume</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="39"/>
         <source>Light grey</source>
         <translation>Hellgrau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="40"/>
         <source>Rose</source>
         <translation>Rosa</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="41"/>
         <source>Tan</source>
         <translation>Hellbraun</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="42"/>
         <source>Light yellow</source>
         <translation>Hellgelb</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="43"/>
         <source>Pale green</source>
         <translation>Blassgrün</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="44"/>
         <source>Pale turquoise</source>
         <translation>Blasstürkis</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="45"/>
         <source>Pale blue</source>
         <translation>Blassblau</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="46"/>
         <source>Lavender</source>
         <translation>Lavendel</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="47"/>
         <source>White</source>
         <translation>Weiß</translation>
     </message>
@@ -382,130 +475,162 @@
 <context>
     <name>CDecorationDlg</name>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="43"/>
         <source>1 window</source>
         <translation>1 Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="44"/>
         <source>2 windows</source>
         <translation>2 Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="45"/>
         <source>4 windows</source>
         <translation>4 Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="46"/>
         <source>6 windows</source>
         <translation>6 Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="47"/>
         <source>8 windows</source>
         <translation>8 Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="233"/>
         <source>Decorations edit dialog</source>
         <translation>Türen und Fenster bearbeiten</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="234"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="235"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="236"/>
         <source>Position relative to lower left corner of the wall</source>
         <translation>Position relativ zur linken unteren Ecke der Wand</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="237"/>
         <source>X:</source>
         <translation>X:</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="238"/>
         <source>Z:</source>
         <translation>Z:</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="239"/>
         <source>Size</source>
         <translation>Größe</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="240"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="241"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="242"/>
         <source>Which wall?</source>
         <translation>Welche Wand?</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="243"/>
         <source>Front</source>
         <translation>Vorne</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="244"/>
         <source>Rear</source>
         <translation>Hinten</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="245"/>
         <source>Left side</source>
         <translation>Linke Seite</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="246"/>
         <source>Right side</source>
         <translation>Rechte Seite</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="247"/>
         <source>Colors</source>
         <translation>Farben</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="248"/>
         <source>Main color</source>
         <translation>Hauptfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="249"/>
         <source>Inner color</source>
         <translation>Innenfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="250"/>
         <source>Types</source>
         <translation>Typen</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="251"/>
         <source>Main type</source>
         <translation>Grundform</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="252"/>
         <source>Base A</source>
         <translation>Form A</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="253"/>
         <source>Base B</source>
         <translation>Form B</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="254"/>
         <source>Subtype</source>
         <translation>Untertyp</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="255"/>
         <source>Door</source>
         <translation>Tür</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="256"/>
         <source>Door with window</source>
         <translation>Tür mit Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="257"/>
         <source>Window</source>
         <translation>Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="258"/>
         <source>Window count</source>
         <translation>Anzahl Fenster</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="261"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
@@ -513,105 +638,140 @@
 <context>
     <name>CGeneralOptions</name>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="26"/>
         <source>Default</source>
         <translation>Standard</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="27"/>
         <source>English</source>
         <translation>Englisch</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="28"/>
         <source>German</source>
         <translation>Deutsch</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="29"/>
         <source>Dutch</source>
         <translation>Niederländisch</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="33"/>
         <source>5.x</source>
         <translation>5.x</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="34"/>
         <source>6.x</source>
         <translation>6.x</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="103"/>
         <source>General options</source>
         <translation>Allgemeine Optionen</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="109"/>
         <source>Select language</source>
         <translation>Sprache wählen</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="110"/>
         <source>Winrail version </source>
         <translation>Winrail-Version </translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="111"/>
         <source>Use hexahedron in stead of Hexaedron (bug fix)</source>
         <translation>Hexahedron statt Hexaedron verwenden (Fehlerbehebung)</translation>
+    </message>
+    <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="112"/>
+        <source>Compile command</source>
+        <translation>Kompilierbefehl</translation>
+    </message>
+    <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="113"/>
+        <source>Run by &quot;Export and compile&quot; on the parts file; %f stands for the file. Empty: the desktop&apos;s program for parts files.</source>
+        <translation>Wird von „Exportieren und kompilieren“ mit der Teiledatei gestartet; %f steht für die Datei. Leer: das Programm des Desktops für Teiledateien.</translation>
     </message>
 </context>
 <context>
     <name>CHeaderDlg</name>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="19"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="20"/>
         <source>Street+nr</source>
         <translation>Straße+Nr.</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="21"/>
         <source>ZIP</source>
         <translation>PLZ</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="22"/>
         <source>Town</source>
         <translation>Ort</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="23"/>
         <source>Country</source>
         <translation>Land</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="24"/>
         <source>Phone</source>
         <translation>Telefon</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="25"/>
         <source>Fax</source>
         <translation>Fax</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="26"/>
         <source>Mail</source>
         <translation>E-Mail</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="91"/>
         <source>Edit header</source>
         <translation>Kopfdaten bearbeiten</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="92"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="93"/>
         <source>Author</source>
         <translation>Autor</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="94"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="95"/>
         <source>Currency</source>
         <translation>Währung</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="96"/>
         <source>Edit manufacturer ...</source>
         <translation>Hersteller bearbeiten ...</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="97"/>
         <source>Edit representative ...</source>
         <translation>Vertretung bearbeiten ...</translation>
     </message>
@@ -619,10 +779,12 @@
 <context>
     <name>CHelpSystem</name>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="138"/>
         <source>Modelwright</source>
         <translation>Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="138"/>
         <source>Cannot find the help file. Please reinstall.</source>
         <translation>Die Hilfedatei wurde nicht gefunden. Bitte installieren Sie das Programm neu.</translation>
     </message>
@@ -630,18 +792,22 @@
 <context>
     <name>CHelpWindow</name>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="83"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="84"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="85"/>
         <source>&amp;Forward</source>
         <translation>&amp;Vorwärts</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="87"/>
         <source>Modelwright Help</source>
         <translation>Modelwright-Hilfe</translation>
     </message>
@@ -649,218 +815,277 @@
 <context>
     <name>CMainFrame</name>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="253"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="254"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="254"/>
         <source>Start a new catalogue</source>
         <translation>Einen neuen Katalog beginnen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="255"/>
         <source>&amp;Open...</source>
         <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="255"/>
         <source>Open a catalogue file</source>
         <translation>Eine Katalogdatei öffnen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="256"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="256"/>
         <source>Save the catalogue</source>
         <translation>Den Katalog speichern</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="257"/>
         <source>Save &amp;As...</source>
         <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="257"/>
         <source>Save the catalogue under a new name</source>
         <translation>Den Katalog unter einem neuen Namen speichern</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="258"/>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="258"/>
         <source>Print the catalogue</source>
         <translation>Den Katalog drucken</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="259"/>
         <source>Print Pre&amp;view</source>
         <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="259"/>
         <source>Show the printed pages</source>
         <translation>Die gedruckten Seiten zeigen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="260"/>
         <source>P&amp;rint Setup...</source>
         <translation>Drucker&amp;einrichtung...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="260"/>
         <source>Choose the printer and the page</source>
         <translation>Drucker und Seite wählen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="261"/>
         <source>Sen&amp;d...</source>
         <translation>Sen&amp;den...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="261"/>
         <source>Send the catalogue file by mail</source>
         <translation>Die Katalogdatei per E-Mail senden</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="262"/>
         <source>Recent File</source>
         <translation>Zuletzt geöffnete Datei</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="262"/>
         <source>Open a recently used catalogue</source>
         <translation>Einen zuletzt benutzten Katalog öffnen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="263"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="263"/>
         <source>Quit the program; asks to save changes</source>
         <translation>Das Programm beenden; fragt nach dem Speichern von Änderungen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="264"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="264"/>
         <source>Cut the selection to the clipboard</source>
         <translation>Die Auswahl in die Zwischenablage verschieben</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="265"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="265"/>
         <source>Copy the selection to the clipboard</source>
         <translation>Die Auswahl in die Zwischenablage kopieren</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="266"/>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <source>Insert the clipboard's contents</source>
+        <location filename="../../app/MainFrame.cpp" line="266"/>
+        <source>Insert the clipboard&apos;s contents</source>
         <translation>Den Inhalt der Zwischenablage einfügen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="267"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="268"/>
         <source>Toolbar</source>
         <translation>Symbolleiste</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="269"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="269"/>
         <source>Show or hide the toolbar</source>
         <translation>Die Symbolleiste zeigen oder verbergen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="270"/>
         <source>&amp;Status Bar</source>
         <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="270"/>
         <source>Show or hide the status bar</source>
         <translation>Die Statusleiste zeigen oder verbergen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="271"/>
+        <location filename="../../app/MainFrame.cpp" line="272"/>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="272"/>
         <source>Choose the language, the Winrail version and the hexahedron keyword</source>
         <translation>Sprache, Winrail-Version und Hexaeder-Schlüsselwort wählen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="273"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="274"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="274"/>
         <source>Show the contents of the help</source>
         <translation>Das Inhaltsverzeichnis der Hilfe zeigen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="275"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="275"/>
         <source>Show the help on the active window</source>
         <translation>Die Hilfe zum aktiven Fenster zeigen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="276"/>
         <source>Context help</source>
         <translation>Kontexthilfe</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="276"/>
         <source>Show the help on the next window clicked</source>
         <translation>Die Hilfe zum nächsten angeklickten Fenster zeigen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="277"/>
         <source>&amp;About Modelwright...</source>
         <translation>&amp;Über Modelwright...</translation>
     </message>
     <message>
-        <source>Show the program's version and copyright</source>
+        <location filename="../../app/MainFrame.cpp" line="277"/>
+        <source>Show the program&apos;s version and copyright</source>
         <translation>Version und Copyright des Programms zeigen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="293"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="298"/>
         <source>%1[*] - %2</source>
         <translation>%1[*] - %2</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="298"/>
+        <location filename="../../app/MainFrame.cpp" line="321"/>
+        <location filename="../../app/MainFrame.cpp" line="327"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="321"/>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="370"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="371"/>
+        <location filename="../../app/MainFrame.cpp" line="392"/>
         <source>Winrail Object Files (*.wo3)</source>
         <translation>Winrail-Objektdateien (*.wo3)</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="371"/>
+        <location filename="../../app/MainFrame.cpp" line="392"/>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="389"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="495"/>
         <source>Open this catalogue</source>
         <translation>Diesen Katalog öffnen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="554"/>
         <source>Failed to send mail.</source>
         <translation>Die E-Mail konnte nicht gesendet werden.</translation>
     </message>
@@ -868,38 +1093,47 @@
 <context>
     <name>CManufacturerDlg</name>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="46"/>
         <source>Edit manufacturer</source>
         <translation>Hersteller bearbeiten</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="47"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="48"/>
         <source>Street+nr</source>
         <translation>Straße+Nr.</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="49"/>
         <source>ZIP code</source>
         <translation>Postleitzahl</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="50"/>
         <source>Town</source>
         <translation>Ort</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="51"/>
         <source>Country</source>
         <translation>Land</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="52"/>
         <source>Phone</source>
         <translation>Telefon</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="53"/>
         <source>Fax</source>
         <translation>Fax</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="54"/>
         <source>Mail</source>
         <translation>E-Mail</translation>
     </message>
@@ -908,101 +1142,149 @@
     <name>CModelwrightView</name>
     <message>
         <source>Tree</source>
-        <translation>Baum</translation>
+        <translation type="vanished">Baum</translation>
     </message>
     <message>
         <source>Building</source>
-        <translation>Gebäude</translation>
+        <translation type="vanished">Gebäude</translation>
     </message>
     <message>
         <source>Platform</source>
-        <translation>Bahnsteig</translation>
+        <translation type="vanished">Bahnsteig</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="149"/>
         <source>Edit header ...</source>
         <translation>Kopfdaten bearbeiten ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="150"/>
         <source>Delete ...</source>
         <translation>Löschen ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="151"/>
         <source>New tree ...</source>
         <translation>Neuer Baum ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="152"/>
         <source>New building ...</source>
         <translation>Neues Gebäude ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="153"/>
         <source>Edit ...</source>
         <translation>Bearbeiten ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="154"/>
         <source>Export ...</source>
         <translation>Exportieren ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="155"/>
         <source>Export and compile ..</source>
         <translation>Exportieren und kompilieren ..</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="156"/>
         <source>New platform ...</source>
         <translation>Neuer Bahnsteig ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="157"/>
+        <source>Filter by name or catalogue number (%1)</source>
+        <translation>Nach Name oder Katalognummer filtern (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="306"/>
+        <source>Opened %1 with the desktop&apos;s program for parts files.</source>
+        <translation>%1 mit dem Programm des Desktops für Teiledateien geöffnet.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="308"/>
+        <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
+        <translation>Kein Programm dieses Desktops öffnet %1. Wählen Sie unter Optionen, Allgemeine Optionen das Programm, das Teiledateien kompiliert.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="315"/>
+        <source>Started %1 on %2.</source>
+        <translation>%1 für %2 gestartet.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="317"/>
+        <source>Could not start %1: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="343"/>
         <source>Export partsfile</source>
         <translation>Teiledatei exportieren</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="346"/>
         <source>Winrail parts Files (*.bdf)</source>
         <translation>Winrail-Teiledateien (*.bdf)</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="348"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="395"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="396"/>
         <source>Author</source>
         <translation>Autor</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="397"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="398"/>
         <source>Currency</source>
         <translation>Währung</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="399"/>
         <source>Manufacturer</source>
         <translation>Hersteller</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="400"/>
         <source>Representative</source>
         <translation>Vertretung</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
         <source>Kind</source>
         <translation>Art</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
         <source>Catalogue number</source>
         <translation>Katalognummer</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
         <source>Price</source>
         <translation>Preis</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
         <source>Parts per package</source>
         <translation>Teile pro Packung</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="377"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
@@ -1010,133 +1292,203 @@
 <context>
     <name>COptionsPropertySheet</name>
     <message>
+        <location filename="../../ui/OptionsPropertySheet.cpp" line="28"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
 </context>
 <context>
-    <name>CPlatformDlg</name>
+    <name>CPartsTableModel</name>
     <message>
-        <source>Platform edit dialog</source>
-        <translation>Bahnsteig bearbeiten</translation>
+        <location filename="../../ui/PartsTable.cpp" line="111"/>
+        <source>Tree</source>
+        <translation>Baum</translation>
     </message>
     <message>
-        <source>Additional free text</source>
-        <translation>Zusätzlicher freier Text</translation>
+        <location filename="../../ui/PartsTable.cpp" line="113"/>
+        <source>Building</source>
+        <translation>Gebäude</translation>
     </message>
     <message>
-        <source>Header information</source>
-        <translation>Kopfdaten</translation>
+        <location filename="../../ui/PartsTable.cpp" line="115"/>
+        <source>Platform</source>
+        <translation>Bahnsteig</translation>
     </message>
     <message>
+        <location filename="../../ui/PartsTable.cpp" line="172"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/PartsTable.cpp" line="174"/>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PartsTable.cpp" line="176"/>
+        <source>Catalogue no</source>
+        <translation>Katalognr.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PartsTable.cpp" line="178"/>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+</context>
+<context>
+    <name>CPlatformDlg</name>
+    <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="55"/>
+        <source>Platform edit dialog</source>
+        <translation>Bahnsteig bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="75"/>
+        <source>Additional free text</source>
+        <translation>Zusätzlicher freier Text</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="96"/>
+        <source>Header information</source>
+        <translation>Kopfdaten</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="105"/>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="106"/>
         <source>Catalog no</source>
         <translation>Katalognr.</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="107"/>
         <source>Units</source>
         <translation>Einheiten</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="108"/>
         <source>Price</source>
         <translation>Preis</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="109"/>
         <source>Parts per package</source>
         <translation>Teile pro Packung</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="115"/>
         <source>Floor part</source>
         <translation>Boden</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="122"/>
         <source>Length</source>
         <translation>Länge</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="123"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="124"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="125"/>
         <source>Top color</source>
         <translation>Kronenfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="126"/>
         <source>Side color</source>
         <translation>Seitenfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="138"/>
         <source>Pitched roof on poles along both edges</source>
         <translation>Satteldach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="139"/>
         <source>V-shaped roof on one middle row of poles</source>
         <translation>V-Dach auf einer mittleren Stützenreihe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="140"/>
         <source>Arched roof on poles along both edges</source>
         <translation>Bogendach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="141"/>
         <source>Single-pitch roof on poles along both edges</source>
         <translation>Pultdach auf Stützen an beiden Kanten</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="144"/>
         <source>Cover type</source>
         <translation>Überdachung</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="147"/>
         <source>No cover</source>
         <translation>Keine Überdachung</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="172"/>
         <source>Cover properties</source>
         <translation>Eigenschaften der Überdachung</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="179"/>
         <source>Pole height</source>
         <translation>Stützenhöhe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="180"/>
         <source>Roof height</source>
         <translation>Dachhöhe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="181"/>
         <source>Edge distance</source>
         <translation>Randabstand</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="182"/>
         <source>No of poles (one side)</source>
         <translation>Anzahl Stützen (eine Seite)</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="183"/>
         <source>Roof color</source>
         <translation>Dachfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="189"/>
         <source>Pole style</source>
         <translation>Stützenform</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="192"/>
         <source>Round pole</source>
         <translation>Runde Stütze</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="193"/>
         <source>Square pole</source>
         <translation>Eckige Stütze</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="203"/>
         <source>Pole color</source>
         <translation>Stützenfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="204"/>
         <source>Pole diameter</source>
         <translation>Stützendurchmesser</translation>
     </message>
@@ -1144,70 +1496,89 @@
 <context>
     <name>CTreeDlg</name>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="36"/>
         <source>Edit tree</source>
         <translation>Baum bearbeiten</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="55"/>
         <source>Addtional free text</source>
         <translation>Zusätzlicher freier Text</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="71"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="80"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="81"/>
         <source>Catalog no</source>
         <translation>Katalognr.</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="82"/>
         <source>Price</source>
         <translation>Preis</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="83"/>
         <source>Parts per package</source>
         <translation>Teile pro Packung</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="84"/>
         <source>Units</source>
         <translation>Einheiten</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="90"/>
         <source>Tree type</source>
         <translation>Baumart</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="93"/>
         <source>Needle leaved tree</source>
         <translation>Nadelbaum</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="94"/>
         <source>Deciduous tree</source>
         <translation>Laubbaum</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="104"/>
         <source>Trunk</source>
         <translation>Stamm</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="109"/>
+        <location filename="../../ui/TreeDlg.cpp" line="122"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="110"/>
+        <location filename="../../ui/TreeDlg.cpp" line="123"/>
         <source>Radius</source>
         <translation>Radius</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="111"/>
         <source>Trunk color</source>
         <translation>Stammfarbe</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="117"/>
         <source>Top</source>
         <translation>Krone</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="124"/>
         <source>Top color</source>
         <translation>Kronenfarbe</translation>
     </message>
@@ -1215,12 +1586,27 @@
 <context>
     <name>CUnitsComboBox</name>
     <message>
+        <location filename="../../ui/UnitsComboBox.cpp" line="17"/>
         <source>mm</source>
         <translation>mm</translation>
     </message>
     <message>
+        <location filename="../../ui/UnitsComboBox.cpp" line="18"/>
         <source>inch</source>
         <translation>Zoll</translation>
+    </message>
+</context>
+<context>
+    <name>CompileCommand</name>
+    <message>
+        <location filename="../../ui/CompileCommand.cpp" line="31"/>
+        <source>The desktop opens %1 files as fonts. Choose the program that compiles parts files under Options, General options.</source>
+        <translation>Der Desktop öffnet %1-Dateien als Schriften. Wählen Sie unter Optionen, Allgemeine Optionen das Programm, das Teiledateien kompiliert.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/CompileCommand.cpp" line="42"/>
+        <source>The compile command &quot;%1&quot; names no program.</source>
+        <translation>Der Kompilierbefehl „%1“ nennt kein Programm.</translation>
     </message>
 </context>
 </TS>

@@ -1,32 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
     <name>CAboutDlg</name>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="27"/>
         <source>Modelwright Version 2.0</source>
         <translation>Modelwright versie 2.0</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="28"/>
         <source>The Modelwright developers</source>
         <translation>De ontwikkelaars van Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="29"/>
         <source>Homepage</source>
         <translation>Homepage</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="30"/>
         <source>E-Mail</source>
         <translation>E-mail</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="32"/>
         <source>About Modelwright</source>
         <translation>Over Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="69"/>
         <source>Modelwright</source>
         <translation>Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/AboutDlg.cpp" line="69"/>
         <source>version</source>
         <translation>versie</translation>
     </message>
@@ -34,50 +42,62 @@
 <context>
     <name>CBuildingDlg</name>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="118"/>
         <source>Building edit dialog</source>
         <translation>Gebouw bewerken</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="119"/>
         <source>Header information</source>
         <translation>Kopgegevens</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="120"/>
         <source>Description</source>
         <translation>Omschrijving</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="121"/>
         <source>Catalog no</source>
         <translation>Catalogusnr.</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="122"/>
         <source>Price</source>
         <translation>Prijs</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="123"/>
         <source>Parts per package</source>
         <translation>Onderdelen per verpakking</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="124"/>
         <source>Units</source>
         <translation>Eenheden</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="125"/>
         <source>Building elements</source>
         <translation>Gebouwdelen</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="126"/>
         <source>New ...</source>
         <translation>Nieuw ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="127"/>
         <source>Edit ...</source>
         <translation>Bewerken ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="128"/>
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingDlg.cpp" line="129"/>
         <source>Free text after last element</source>
         <translation>Vrije tekst na het laatste deel</translation>
     </message>
@@ -85,122 +105,153 @@
 <context>
     <name>CBuildingElementDlg</name>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="49"/>
         <source>Ridge roof</source>
         <translation>Zadeldak</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="50"/>
         <source>Roof with sloping sides and a flat top</source>
         <translation>Dak met schuine zijden en een plat bovenvlak</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="51"/>
         <source>Single-slope roof</source>
         <translation>Lessenaarsdak</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="59"/>
         <source>0 degr</source>
         <translation>0 gr</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="60"/>
         <source>90 degr</source>
         <translation>90 gr</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="61"/>
         <source>180 degr</source>
         <translation>180 gr</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="62"/>
         <source>270 degr</source>
         <translation>270 gr</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="233"/>
         <source>Building element</source>
         <translation>Gebouwdeel</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="234"/>
         <source>Description</source>
         <translation>Omschrijving</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="235"/>
         <source>Block</source>
         <translation>Blok</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="236"/>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="241"/>
         <source>Height</source>
         <translation>Hoogte</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="237"/>
         <source>Width</source>
         <translation>Breedte</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="238"/>
         <source>Depth</source>
         <translation>Diepte</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="239"/>
         <source>Block color</source>
         <translation>Blokkleur</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="240"/>
         <source>Roof</source>
         <translation>Dak</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="242"/>
         <source>Angle</source>
         <translation>Hoek</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="243"/>
         <source>Roof color</source>
         <translation>Dakkleur</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="244"/>
         <source>Rooftype</source>
         <translation>Daktype</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="247"/>
         <source>No roof</source>
         <translation>Geen dak</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="248"/>
         <source>Roof orientation</source>
         <translation>Dakrichting</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="251"/>
         <source>Element position</source>
         <translation>Positie van het deel</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="252"/>
         <source>Lower left corner of block:</source>
         <translation>Linkeronderhoek van het blok:</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="253"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="254"/>
         <source>Y</source>
         <translation>Y</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="255"/>
         <source>Z:</source>
         <translation>Z:</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="256"/>
         <source>Decorations</source>
         <translation>Deuren en ramen</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="257"/>
         <source>New ...</source>
         <translation>Nieuw ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="258"/>
         <source>Edit  ...</source>
         <translation>Bewerken ...</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="259"/>
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
+        <location filename="../../ui/BuildingElementDlg.cpp" line="260"/>
         <source>Free additional text</source>
         <translation>Vrije aanvullende tekst</translation>
     </message>
@@ -208,10 +259,12 @@
 <context>
     <name>CColorButton</name>
     <message>
+        <location filename="../../ui/ColorButton.cpp" line="16"/>
         <source>Automatic</source>
         <translation>Automatisch</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorButton.cpp" line="17"/>
         <source>More Colors...</source>
         <translation>Meer kleuren...</translation>
     </message>
@@ -219,162 +272,202 @@
 <context>
     <name>CColorPopup</name>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="8"/>
         <source>Black</source>
         <translation>Zwart</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="9"/>
         <source>Brown</source>
         <translation>Bruin</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="10"/>
         <source>Dark Olive Green</source>
         <translation>Donker olijfgroen</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="11"/>
         <source>Dark Green</source>
         <translation>Donkergroen</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="12"/>
         <source>Dark Teal</source>
         <translation>Donker blauwgroen</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="13"/>
         <source>Dark blue</source>
         <translation>Donkerblauw</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="14"/>
         <source>Indigo</source>
         <translation>Indigo</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="15"/>
         <source>Dark grey</source>
         <translation>Donkergrijs</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="16"/>
         <source>Dark red</source>
         <translation>Donkerrood</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="17"/>
         <source>Orange</source>
         <translation>Oranje</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="18"/>
         <source>Dark yellow</source>
         <translation>Donkergeel</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="19"/>
         <source>Green</source>
         <translation>Groen</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="20"/>
         <source>Teal</source>
         <translation>Blauwgroen</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="21"/>
         <source>Blue</source>
         <translation>Blauw</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="22"/>
         <source>Blue-grey</source>
         <translation>Blauwgrijs</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="23"/>
         <source>Grey - 40</source>
         <translation>Grijs - 40</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="24"/>
         <source>Red</source>
         <translation>Rood</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="25"/>
         <source>Light orange</source>
         <translation>Lichtoranje</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="26"/>
         <source>Lime</source>
         <translation>Limoen</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="27"/>
         <source>Sea green</source>
         <translation>Zeegroen</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="28"/>
         <source>Aqua</source>
         <translation>Aqua</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="29"/>
         <source>Light blue</source>
         <translation>Lichtblauw</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="30"/>
         <source>Violet</source>
         <translation>Violet</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="31"/>
         <source>Grey - 50</source>
         <translation>Grijs - 50</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="32"/>
         <source>Pink</source>
         <translation>Roze</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="33"/>
         <source>Gold</source>
         <translation>Goud</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="34"/>
         <source>Yellow</source>
         <translation>Geel</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="35"/>
         <source>Bright green</source>
         <translation>Heldergroen</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="36"/>
         <source>Turquoise</source>
         <translation>Turkoois</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="37"/>
         <source>Skyblue</source>
         <translation>Hemelsblauw</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="38"/>
         <source>Plum</source>
         <translation>Pruim</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="39"/>
         <source>Light grey</source>
         <translation>Lichtgrijs</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="40"/>
         <source>Rose</source>
         <translation>Rozerood</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="41"/>
         <source>Tan</source>
         <translation>Lichtbruin</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="42"/>
         <source>Light yellow</source>
         <translation>Lichtgeel</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="43"/>
         <source>Pale green</source>
         <translation>Bleekgroen</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="44"/>
         <source>Pale turquoise</source>
         <translation>Bleekturkoois</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="45"/>
         <source>Pale blue</source>
         <translation>Bleekblauw</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="46"/>
         <source>Lavender</source>
         <translation>Lavendel</translation>
     </message>
     <message>
+        <location filename="../../ui/ColorTable.cpp" line="47"/>
         <source>White</source>
         <translation>Wit</translation>
     </message>
@@ -382,130 +475,162 @@
 <context>
     <name>CDecorationDlg</name>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="43"/>
         <source>1 window</source>
         <translation>1 ruit</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="44"/>
         <source>2 windows</source>
         <translation>2 ruiten</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="45"/>
         <source>4 windows</source>
         <translation>4 ruiten</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="46"/>
         <source>6 windows</source>
         <translation>6 ruiten</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="47"/>
         <source>8 windows</source>
         <translation>8 ruiten</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="233"/>
         <source>Decorations edit dialog</source>
         <translation>Deuren en ramen bewerken</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="234"/>
         <source>Description</source>
         <translation>Omschrijving</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="235"/>
         <source>Position</source>
         <translation>Positie</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="236"/>
         <source>Position relative to lower left corner of the wall</source>
         <translation>Positie ten opzichte van de linkeronderhoek van de wand</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="237"/>
         <source>X:</source>
         <translation>X:</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="238"/>
         <source>Z:</source>
         <translation>Z:</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="239"/>
         <source>Size</source>
         <translation>Grootte</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="240"/>
         <source>Width</source>
         <translation>Breedte</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="241"/>
         <source>Height</source>
         <translation>Hoogte</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="242"/>
         <source>Which wall?</source>
         <translation>Welke wand?</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="243"/>
         <source>Front</source>
         <translation>Voorkant</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="244"/>
         <source>Rear</source>
         <translation>Achterkant</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="245"/>
         <source>Left side</source>
         <translation>Linkerzijde</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="246"/>
         <source>Right side</source>
         <translation>Rechterzijde</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="247"/>
         <source>Colors</source>
         <translation>Kleuren</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="248"/>
         <source>Main color</source>
         <translation>Hoofdkleur</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="249"/>
         <source>Inner color</source>
         <translation>Binnenkleur</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="250"/>
         <source>Types</source>
         <translation>Typen</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="251"/>
         <source>Main type</source>
         <translation>Hoofdtype</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="252"/>
         <source>Base A</source>
         <translation>Basis A</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="253"/>
         <source>Base B</source>
         <translation>Basis B</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="254"/>
         <source>Subtype</source>
         <translation>Subtype</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="255"/>
         <source>Door</source>
         <translation>Deur</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="256"/>
         <source>Door with window</source>
         <translation>Deur met raam</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="257"/>
         <source>Window</source>
         <translation>Raam</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="258"/>
         <source>Window count</source>
         <translation>Aantal ruiten</translation>
     </message>
     <message>
+        <location filename="../../ui/DecorationDlg.cpp" line="261"/>
         <source>Preview</source>
         <translation>Voorbeeld</translation>
     </message>
@@ -513,105 +638,140 @@
 <context>
     <name>CGeneralOptions</name>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="26"/>
         <source>Default</source>
         <translation>Standaard</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="27"/>
         <source>English</source>
         <translation>Engels</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="28"/>
         <source>German</source>
         <translation>Duits</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="29"/>
         <source>Dutch</source>
         <translation>Nederlands</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="33"/>
         <source>5.x</source>
         <translation>5.x</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="34"/>
         <source>6.x</source>
         <translation>6.x</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="103"/>
         <source>General options</source>
         <translation>Algemene opties</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="109"/>
         <source>Select language</source>
         <translation>Taal kiezen</translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="110"/>
         <source>Winrail version </source>
         <translation>Winrail-versie </translation>
     </message>
     <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="111"/>
         <source>Use hexahedron in stead of Hexaedron (bug fix)</source>
         <translation>Hexahedron gebruiken in plaats van Hexaedron (correctie)</translation>
+    </message>
+    <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="112"/>
+        <source>Compile command</source>
+        <translation>Compileeropdracht</translation>
+    </message>
+    <message>
+        <location filename="../../ui/GeneralOptions.cpp" line="113"/>
+        <source>Run by &quot;Export and compile&quot; on the parts file; %f stands for the file. Empty: the desktop&apos;s program for parts files.</source>
+        <translation>Wordt door &quot;Exporteren en compileren&quot; op het onderdelenbestand gestart; %f staat voor het bestand. Leeg: het programma van het bureaublad voor onderdelenbestanden.</translation>
     </message>
 </context>
 <context>
     <name>CHeaderDlg</name>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="19"/>
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="20"/>
         <source>Street+nr</source>
         <translation>Straat+nr</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="21"/>
         <source>ZIP</source>
         <translation>Postcode</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="22"/>
         <source>Town</source>
         <translation>Plaats</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="23"/>
         <source>Country</source>
         <translation>Land</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="24"/>
         <source>Phone</source>
         <translation>Telefoon</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="25"/>
         <source>Fax</source>
         <translation>Fax</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="26"/>
         <source>Mail</source>
         <translation>E-mail</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="91"/>
         <source>Edit header</source>
         <translation>Kop bewerken</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="92"/>
         <source>Description</source>
         <translation>Omschrijving</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="93"/>
         <source>Author</source>
         <translation>Auteur</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="94"/>
         <source>Version</source>
         <translation>Versie</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="95"/>
         <source>Currency</source>
         <translation>Munteenheid</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="96"/>
         <source>Edit manufacturer ...</source>
         <translation>Fabrikant bewerken ...</translation>
     </message>
     <message>
+        <location filename="../../ui/HeaderDlg.cpp" line="97"/>
         <source>Edit representative ...</source>
         <translation>Vertegenwoordiger bewerken ...</translation>
     </message>
@@ -619,10 +779,12 @@
 <context>
     <name>CHelpSystem</name>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="138"/>
         <source>Modelwright</source>
         <translation>Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="138"/>
         <source>Cannot find the help file. Please reinstall.</source>
         <translation>Het helpbestand is niet gevonden. Installeer het programma opnieuw.</translation>
     </message>
@@ -630,18 +792,22 @@
 <context>
     <name>CHelpWindow</name>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="83"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhoud</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="84"/>
         <source>&amp;Back</source>
         <translation>&amp;Terug</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="85"/>
         <source>&amp;Forward</source>
         <translation>&amp;Vooruit</translation>
     </message>
     <message>
+        <location filename="../../app/HelpWindow.cpp" line="87"/>
         <source>Modelwright Help</source>
         <translation>Modelwright Help</translation>
     </message>
@@ -649,218 +815,277 @@
 <context>
     <name>CMainFrame</name>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="253"/>
         <source>&amp;File</source>
         <translation>&amp;Bestand</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="254"/>
         <source>&amp;New</source>
         <translation>&amp;Nieuw</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="254"/>
         <source>Start a new catalogue</source>
         <translation>Een nieuwe catalogus beginnen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="255"/>
         <source>&amp;Open...</source>
         <translation>&amp;Openen...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="255"/>
         <source>Open a catalogue file</source>
         <translation>Een catalogusbestand openen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="256"/>
         <source>&amp;Save</source>
         <translation>Op&amp;slaan</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="256"/>
         <source>Save the catalogue</source>
         <translation>De catalogus opslaan</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="257"/>
         <source>Save &amp;As...</source>
         <translation>Opslaan &amp;als...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="257"/>
         <source>Save the catalogue under a new name</source>
         <translation>De catalogus onder een nieuwe naam opslaan</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="258"/>
         <source>&amp;Print...</source>
         <translation>Af&amp;drukken...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="258"/>
         <source>Print the catalogue</source>
         <translation>De catalogus afdrukken</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="259"/>
         <source>Print Pre&amp;view</source>
         <translation>Afdruk&amp;voorbeeld</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="259"/>
         <source>Show the printed pages</source>
-        <translation>De afgedrukte pagina's tonen</translation>
+        <translation>De afgedrukte pagina&apos;s tonen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="260"/>
         <source>P&amp;rint Setup...</source>
         <translation>Af&amp;drukinstellingen...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="260"/>
         <source>Choose the printer and the page</source>
         <translation>Printer en pagina kiezen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="261"/>
         <source>Sen&amp;d...</source>
         <translation>Ver&amp;zenden...</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="261"/>
         <source>Send the catalogue file by mail</source>
         <translation>Het catalogusbestand per e-mail verzenden</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="262"/>
         <source>Recent File</source>
         <translation>Recent bestand</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="262"/>
         <source>Open a recently used catalogue</source>
         <translation>Een recent gebruikte catalogus openen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="263"/>
         <source>E&amp;xit</source>
         <translation>Af&amp;sluiten</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="263"/>
         <source>Quit the program; asks to save changes</source>
         <translation>Het programma afsluiten; vraagt om wijzigingen op te slaan</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="264"/>
         <source>Cu&amp;t</source>
         <translation>K&amp;nippen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="264"/>
         <source>Cut the selection to the clipboard</source>
         <translation>De selectie naar het klembord knippen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="265"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopiëren</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="265"/>
         <source>Copy the selection to the clipboard</source>
         <translation>De selectie naar het klembord kopiëren</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="266"/>
         <source>&amp;Paste</source>
         <translation>&amp;Plakken</translation>
     </message>
     <message>
-        <source>Insert the clipboard's contents</source>
+        <location filename="../../app/MainFrame.cpp" line="266"/>
+        <source>Insert the clipboard&apos;s contents</source>
         <translation>De inhoud van het klembord invoegen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="267"/>
         <source>&amp;View</source>
         <translation>Beel&amp;d</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="268"/>
         <source>Toolbar</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="269"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Werkbalk</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="269"/>
         <source>Show or hide the toolbar</source>
         <translation>De werkbalk tonen of verbergen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="270"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Statusbalk</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="270"/>
         <source>Show or hide the status bar</source>
         <translation>De statusbalk tonen of verbergen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="271"/>
+        <location filename="../../app/MainFrame.cpp" line="272"/>
         <source>&amp;Options</source>
         <translation>&amp;Opties</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="272"/>
         <source>Choose the language, the Winrail version and the hexahedron keyword</source>
         <translation>Taal, Winrail-versie en hexaëder-sleutelwoord kiezen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="273"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="274"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Helponderwerpen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="274"/>
         <source>Show the contents of the help</source>
         <translation>De inhoud van de help tonen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="275"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="275"/>
         <source>Show the help on the active window</source>
         <translation>De help bij het actieve venster tonen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="276"/>
         <source>Context help</source>
         <translation>Contexthulp</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="276"/>
         <source>Show the help on the next window clicked</source>
         <translation>De help bij het volgende aangeklikte venster tonen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="277"/>
         <source>&amp;About Modelwright...</source>
         <translation>&amp;Over Modelwright...</translation>
     </message>
     <message>
-        <source>Show the program's version and copyright</source>
+        <location filename="../../app/MainFrame.cpp" line="277"/>
+        <source>Show the program&apos;s version and copyright</source>
         <translation>Versie en copyright van het programma tonen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="293"/>
         <source>Ready</source>
         <translation>Gereed</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="298"/>
         <source>%1[*] - %2</source>
         <translation>%1[*] - %2</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="298"/>
+        <location filename="../../app/MainFrame.cpp" line="321"/>
+        <location filename="../../app/MainFrame.cpp" line="327"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="321"/>
         <source>Save changes to %1?</source>
         <translation>Wijzigingen in %1 opslaan?</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="370"/>
         <source>Open</source>
         <translation>Openen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="371"/>
+        <location filename="../../app/MainFrame.cpp" line="392"/>
         <source>Winrail Object Files (*.wo3)</source>
         <translation>Winrail-objectbestanden (*.wo3)</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="371"/>
+        <location filename="../../app/MainFrame.cpp" line="392"/>
         <source>All Files (*)</source>
         <translation>Alle bestanden (*)</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="389"/>
         <source>Save As</source>
         <translation>Opslaan als</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="495"/>
         <source>Open this catalogue</source>
         <translation>Deze catalogus openen</translation>
     </message>
     <message>
+        <location filename="../../app/MainFrame.cpp" line="554"/>
         <source>Failed to send mail.</source>
         <translation>De e-mail kon niet worden verzonden.</translation>
     </message>
@@ -868,38 +1093,47 @@
 <context>
     <name>CManufacturerDlg</name>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="46"/>
         <source>Edit manufacturer</source>
         <translation>Fabrikant bewerken</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="47"/>
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="48"/>
         <source>Street+nr</source>
         <translation>Straat+nr</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="49"/>
         <source>ZIP code</source>
         <translation>Postcode</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="50"/>
         <source>Town</source>
         <translation>Plaats</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="51"/>
         <source>Country</source>
         <translation>Land</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="52"/>
         <source>Phone</source>
         <translation>Telefoon</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="53"/>
         <source>Fax</source>
         <translation>Fax</translation>
     </message>
     <message>
+        <location filename="../../ui/ManufacturerDlg.cpp" line="54"/>
         <source>Mail</source>
         <translation>E-mail</translation>
     </message>
@@ -908,101 +1142,149 @@
     <name>CModelwrightView</name>
     <message>
         <source>Tree</source>
-        <translation>Boom</translation>
+        <translation type="vanished">Boom</translation>
     </message>
     <message>
         <source>Building</source>
-        <translation>Gebouw</translation>
+        <translation type="vanished">Gebouw</translation>
     </message>
     <message>
         <source>Platform</source>
-        <translation>Perron</translation>
+        <translation type="vanished">Perron</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="149"/>
         <source>Edit header ...</source>
         <translation>Kop bewerken ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="150"/>
         <source>Delete ...</source>
         <translation>Verwijderen ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="151"/>
         <source>New tree ...</source>
         <translation>Nieuwe boom ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="152"/>
         <source>New building ...</source>
         <translation>Nieuw gebouw ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="153"/>
         <source>Edit ...</source>
         <translation>Bewerken ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="154"/>
         <source>Export ...</source>
         <translation>Exporteren ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="155"/>
         <source>Export and compile ..</source>
         <translation>Exporteren en compileren ..</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="156"/>
         <source>New platform ...</source>
         <translation>Nieuw perron ...</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="157"/>
+        <source>Filter by name or catalogue number (%1)</source>
+        <translation>Filteren op naam of catalogusnummer (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="306"/>
+        <source>Opened %1 with the desktop&apos;s program for parts files.</source>
+        <translation>%1 geopend met het programma van het bureaublad voor onderdelenbestanden.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="308"/>
+        <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
+        <translation>Geen programma op dit bureaublad opent %1. Kies onder Opties, Algemene opties het programma dat onderdelenbestanden compileert.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="315"/>
+        <source>Started %1 on %2.</source>
+        <translation>%1 gestart voor %2.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="317"/>
+        <source>Could not start %1: %2</source>
+        <translation>Kon %1 niet starten: %2</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="343"/>
         <source>Export partsfile</source>
         <translation>Onderdelenbestand exporteren</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="346"/>
         <source>Winrail parts Files (*.bdf)</source>
         <translation>Winrail-onderdelenbestanden (*.bdf)</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="348"/>
         <source>Untitled</source>
         <translation>Naamloos</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="395"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
         <source>Description</source>
         <translation>Omschrijving</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="396"/>
         <source>Author</source>
         <translation>Auteur</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="397"/>
         <source>Version</source>
         <translation>Versie</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="398"/>
         <source>Currency</source>
         <translation>Munteenheid</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="399"/>
         <source>Manufacturer</source>
         <translation>Fabrikant</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="400"/>
         <source>Representative</source>
         <translation>Vertegenwoordiger</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
         <source>Kind</source>
         <translation>Soort</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
         <source>Catalogue number</source>
         <translation>Catalogusnummer</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
         <source>Price</source>
         <translation>Prijs</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
         <source>Parts per package</source>
         <translation>Onderdelen per verpakking</translation>
     </message>
     <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="377"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
@@ -1010,133 +1292,203 @@
 <context>
     <name>COptionsPropertySheet</name>
     <message>
+        <location filename="../../ui/OptionsPropertySheet.cpp" line="28"/>
         <source>Options</source>
         <translation>Opties</translation>
     </message>
 </context>
 <context>
-    <name>CPlatformDlg</name>
+    <name>CPartsTableModel</name>
     <message>
-        <source>Platform edit dialog</source>
-        <translation>Perron bewerken</translation>
+        <location filename="../../ui/PartsTable.cpp" line="111"/>
+        <source>Tree</source>
+        <translation>Boom</translation>
     </message>
     <message>
-        <source>Additional free text</source>
-        <translation>Aanvullende vrije tekst</translation>
+        <location filename="../../ui/PartsTable.cpp" line="113"/>
+        <source>Building</source>
+        <translation>Gebouw</translation>
     </message>
     <message>
-        <source>Header information</source>
-        <translation>Kopgegevens</translation>
+        <location filename="../../ui/PartsTable.cpp" line="115"/>
+        <source>Platform</source>
+        <translation>Perron</translation>
     </message>
     <message>
+        <location filename="../../ui/PartsTable.cpp" line="172"/>
         <source>Description</source>
         <translation>Omschrijving</translation>
     </message>
     <message>
+        <location filename="../../ui/PartsTable.cpp" line="174"/>
+        <source>Kind</source>
+        <translation>Soort</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PartsTable.cpp" line="176"/>
+        <source>Catalogue no</source>
+        <translation>Catalogusnr.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PartsTable.cpp" line="178"/>
+        <source>Price</source>
+        <translation>Prijs</translation>
+    </message>
+</context>
+<context>
+    <name>CPlatformDlg</name>
+    <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="55"/>
+        <source>Platform edit dialog</source>
+        <translation>Perron bewerken</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="75"/>
+        <source>Additional free text</source>
+        <translation>Aanvullende vrije tekst</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="96"/>
+        <source>Header information</source>
+        <translation>Kopgegevens</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="105"/>
+        <source>Description</source>
+        <translation>Omschrijving</translation>
+    </message>
+    <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="106"/>
         <source>Catalog no</source>
         <translation>Catalogusnr.</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="107"/>
         <source>Units</source>
         <translation>Eenheden</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="108"/>
         <source>Price</source>
         <translation>Prijs</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="109"/>
         <source>Parts per package</source>
         <translation>Onderdelen per verpakking</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="115"/>
         <source>Floor part</source>
         <translation>Vloer</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="122"/>
         <source>Length</source>
         <translation>Lengte</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="123"/>
         <source>Width</source>
         <translation>Breedte</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="124"/>
         <source>Height</source>
         <translation>Hoogte</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="125"/>
         <source>Top color</source>
         <translation>Kruinkleur</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="126"/>
         <source>Side color</source>
         <translation>Zijkleur</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="138"/>
         <source>Pitched roof on poles along both edges</source>
         <translation>Zadeldak op palen langs beide randen</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="139"/>
         <source>V-shaped roof on one middle row of poles</source>
         <translation>V-vormig dak op één middelste rij palen</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="140"/>
         <source>Arched roof on poles along both edges</source>
         <translation>Gebogen dak op palen langs beide randen</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="141"/>
         <source>Single-pitch roof on poles along both edges</source>
         <translation>Lessenaarsdak op palen langs beide randen</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="144"/>
         <source>Cover type</source>
         <translation>Overkapping</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="147"/>
         <source>No cover</source>
         <translation>Geen overkapping</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="172"/>
         <source>Cover properties</source>
         <translation>Eigenschappen van de overkapping</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="179"/>
         <source>Pole height</source>
         <translation>Paalhoogte</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="180"/>
         <source>Roof height</source>
         <translation>Dakhoogte</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="181"/>
         <source>Edge distance</source>
         <translation>Afstand tot de rand</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="182"/>
         <source>No of poles (one side)</source>
         <translation>Aantal palen (één zijde)</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="183"/>
         <source>Roof color</source>
         <translation>Dakkleur</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="189"/>
         <source>Pole style</source>
         <translation>Paalvorm</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="192"/>
         <source>Round pole</source>
         <translation>Ronde paal</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="193"/>
         <source>Square pole</source>
         <translation>Vierkante paal</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="203"/>
         <source>Pole color</source>
         <translation>Paalkleur</translation>
     </message>
     <message>
+        <location filename="../../ui/PlatformDlg.cpp" line="204"/>
         <source>Pole diameter</source>
         <translation>Paaldiameter</translation>
     </message>
@@ -1144,70 +1496,89 @@
 <context>
     <name>CTreeDlg</name>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="36"/>
         <source>Edit tree</source>
         <translation>Boom bewerken</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="55"/>
         <source>Addtional free text</source>
         <translation>Aanvullende vrije tekst</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="71"/>
         <source>General</source>
         <translation>Algemeen</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="80"/>
         <source>Description</source>
         <translation>Omschrijving</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="81"/>
         <source>Catalog no</source>
         <translation>Catalogusnr.</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="82"/>
         <source>Price</source>
         <translation>Prijs</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="83"/>
         <source>Parts per package</source>
         <translation>Onderdelen per verpakking</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="84"/>
         <source>Units</source>
         <translation>Eenheden</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="90"/>
         <source>Tree type</source>
         <translation>Boomsoort</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="93"/>
         <source>Needle leaved tree</source>
         <translation>Naaldboom</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="94"/>
         <source>Deciduous tree</source>
         <translation>Loofboom</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="104"/>
         <source>Trunk</source>
         <translation>Stam</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="109"/>
+        <location filename="../../ui/TreeDlg.cpp" line="122"/>
         <source>Height</source>
         <translation>Hoogte</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="110"/>
+        <location filename="../../ui/TreeDlg.cpp" line="123"/>
         <source>Radius</source>
         <translation>Straal</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="111"/>
         <source>Trunk color</source>
         <translation>Stamkleur</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="117"/>
         <source>Top</source>
         <translation>Kruin</translation>
     </message>
     <message>
+        <location filename="../../ui/TreeDlg.cpp" line="124"/>
         <source>Top color</source>
         <translation>Kruinkleur</translation>
     </message>
@@ -1215,12 +1586,27 @@
 <context>
     <name>CUnitsComboBox</name>
     <message>
+        <location filename="../../ui/UnitsComboBox.cpp" line="17"/>
         <source>mm</source>
         <translation>mm</translation>
     </message>
     <message>
+        <location filename="../../ui/UnitsComboBox.cpp" line="18"/>
         <source>inch</source>
         <translation>inch</translation>
+    </message>
+</context>
+<context>
+    <name>CompileCommand</name>
+    <message>
+        <location filename="../../ui/CompileCommand.cpp" line="31"/>
+        <source>The desktop opens %1 files as fonts. Choose the program that compiles parts files under Options, General options.</source>
+        <translation>Het bureaublad opent %1-bestanden als lettertypen. Kies onder Opties, Algemene opties het programma dat onderdelenbestanden compileert.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/CompileCommand.cpp" line="42"/>
+        <source>The compile command &quot;%1&quot; names no program.</source>
+        <translation>De compileeropdracht &quot;%1&quot; noemt geen programma.</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,11 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Walks the main road through the real program on a virtual X server: start, New tree, OK,
 # Save, Export, with a look at the header dialog and the options sheet on the way. Every
 # step leaves a screenshot of the whole screen in the screenshot folder.
 #   main_window_road.sh PROGRAM [SCREENSHOT_FOLDER]
 set -eu
+source "$(dirname "$0")/../../scripts/deps.sh"
+ensure_packages "${MW_SCREEN_PACKAGES[@]}"
 program=$(readlink -f "$1")
 shots=$(readlink -f "${2:-build/screenshots}")
 mkdir -p "$shots"

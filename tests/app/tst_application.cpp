@@ -4,7 +4,8 @@
 #include "app/MainFrame.h"
 #include "app/ModelwrightApp.h"
 #include "app/SplashWnd.h"
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
+#include "support/MemorySettingsStore.h"
 #include "model/ChoiceCodes.h"
 #include "model/ModelwrightDoc.h"
 #include "model/Tree.h"
@@ -25,14 +26,14 @@ namespace {
 // An application whose settings, data folder and hand-over channel belong to the test.
 struct SAppRun {
     QTemporaryDir dataHome;
-    CMemorySettingsKey* pSettings = nullptr;
+    CMemorySettingsStore* pSettings = nullptr;
     std::unique_ptr<CModelwrightApp> pApp;
 
-    explicit SAppRun(std::map<std::string, CMemorySettingsKey::Value, std::less<>> stored = {},
+    explicit SAppRun(std::map<std::string, CMemorySettingsStore::Value, std::less<>> stored = {},
         QStringList helpFolders = {QStringLiteral(MW_BIN_DIR "/help")})
     {
         CModelwrightApp::Setup setup;
-        auto settings = std::make_unique<CMemorySettingsKey>();
+        auto settings = std::make_unique<CMemorySettingsStore>();
         settings->m_values = std::move(stored);
         pSettings = settings.get();
         setup.pSettings = std::move(settings);
@@ -46,7 +47,7 @@ struct SAppRun {
 
     int32_t Stored(const char* name) const
     {
-        const CMemorySettingsKey::Value* pValue = pSettings->Find(name);
+        const CMemorySettingsStore::Value* pValue = pSettings->Find(name);
         return pValue && std::holds_alternative<int32_t>(*pValue) ? std::get<int32_t>(*pValue) : -1;
     }
 
@@ -98,7 +99,6 @@ private slots:
         QCOMPARE(run.Stored("Language"), 112);
         QCOMPARE(run.Stored("HexahedronBugfix"), 1);
         QCOMPARE(run.Stored("WinrailVersion"), 157);
-        QCOMPARE(g_pOptions, &run.pApp->Options());
         QCOMPARE(run.pApp->CurrentLanguage(), int(kLanguageEnglish));
         QVERIFY(run.pApp->HelpBooks().HelpFile().endsWith("/Modelwright.html"));
         QVERIFY(run.pApp->MainFrame()->isVisible());
@@ -113,8 +113,8 @@ private slots:
     {
         SAppRun run;
         QVERIFY(run.pApp->InitInstance({"-nologo"}));
-        g_pOptions->m_winrailVersion = kWinrail5;
-        g_pOptions->m_hexahedronBugfix = 0;
+        run.pApp->Options().m_winrailVersion = kWinrail5;
+        run.pApp->Options().m_hexahedronBugfix = 0;
         QCOMPARE(run.Stored("WinrailVersion"), 157);
         QCOMPARE(run.pApp->ExitInstance(), 0);
         QCOMPARE(run.Stored("WinrailVersion"), 156);
@@ -135,12 +135,12 @@ private slots:
     {
         SAppRun run;
         QVERIFY(run.pApp->InitInstance({"-nologo"}));
-        g_pOptions->m_language = kLanguageDutch;
+        run.pApp->Options().m_language = kLanguageDutch;
         emit run.pApp->MainFrame()->optionsChanged();
         QCOMPARE(run.pApp->CurrentLanguage(), int(kLanguageDutch));
         QCOMPARE(QCoreApplication::translate("CAboutDlg", "version"), QStringLiteral("versie"));
         QCOMPARE(run.pApp->ApplyLanguageOption(), -1);
-        g_pOptions->m_language = kLanguageEnglish;
+        run.pApp->Options().m_language = kLanguageEnglish;
         QCOMPARE(run.pApp->ApplyLanguageOption(), 0);
         QCOMPARE(QCoreApplication::translate("CAboutDlg", "version"), QStringLiteral("version"));
     }

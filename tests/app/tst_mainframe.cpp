@@ -1,8 +1,8 @@
 #include "ui/ModalDialogDriver.h"
 
 #include "app/MainFrame.h"
-#include "app/QtSettingsKey.h"
-#include "export/ProgramOptions.h"
+#include "app/QtSettingsStore.h"
+#include "settings/ProgramOptions.h"
 #include "model/Exceptions.h"
 #include "model/ModelwrightDoc.h"
 #include "model/Tree.h"
@@ -98,6 +98,7 @@ class TestMainFrame : public QObject {
     QTemporaryDir m_configDir;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<CModelwrightDoc> m_doc;
+    CProgramOptions m_options;
     std::unique_ptr<CTestFrame> m_frame;
 
     QString FilePath(const QString& name) const { return m_dir->filePath(name); }
@@ -123,7 +124,7 @@ class TestMainFrame : public QObject {
 
     void MakeFrame()
     {
-        m_frame = std::make_unique<CTestFrame>(*m_doc);
+        m_frame = std::make_unique<CTestFrame>(*m_doc, m_options);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
     }
@@ -138,9 +139,10 @@ private slots:
 
     void init()
     {
-        CQtSettingsKey::OpenProgramSettings()->clear();
+        CQtSettingsStore::OpenProgramSettings()->clear();
         m_dir = std::make_unique<QTemporaryDir>();
         m_doc = std::make_unique<CModelwrightDoc>();
+        m_options = CProgramOptions();
         MakeFrame();
     }
 
@@ -481,8 +483,6 @@ private slots:
 
     void optionsCommandEditsTheProgramOptions()
     {
-        CProgramOptions options;
-        g_pOptions = &options;
         QSignalSpy changed(m_frame.get(), &CMainFrame::optionsChanged);
         WhenModal([](QDialog& dialog) {
             auto& page = static_cast<COptionsPropertySheet&>(dialog).Page();
@@ -490,13 +490,12 @@ private slots:
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         m_frame->OptionsAction()->trigger();
-        QCOMPARE(options.m_language, 108);
+        QCOMPARE(m_options.m_language, 108);
         QCOMPARE(changed.size(), 1);
 
         WhenModal([](QDialog&) {});
         m_frame->OptionsAction()->trigger();
         QCOMPARE(changed.size(), 1);
-        g_pOptions = nullptr;
     }
 };
 

@@ -1,5 +1,5 @@
-#include "app/QtSettingsKey.h"
-#include "export/ProgramOptions.h"
+#include "app/QtSettingsStore.h"
+#include "settings/ProgramOptions.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,7 +31,7 @@ private slots:
 
     void programSettingsLiveUnderTheCompanyName()
     {
-        const auto settings = CQtSettingsKey::OpenProgramSettings();
+        const auto settings = CQtSettingsStore::OpenProgramSettings();
         QCOMPARE(settings->organizationName(), QString(MW_COMPANY_NAME));
         QCOMPARE(settings->applicationName(), QString("Modelwright"));
     }
@@ -69,8 +69,8 @@ private slots:
 
         // The same through a settings file, where every value comes back as text.
         Store("Value", stored);
-        CQtSettingsKey key(Open());
-        const std::optional<int32_t> read = key.ReadInt32("Value");
+        CQtSettingsStore store(Open());
+        const std::optional<int32_t> read = store.ReadInt32("Value");
         QCOMPARE(read.has_value(), isInteger);
         if (isInteger)
             QCOMPARE(*read, value);
@@ -78,9 +78,8 @@ private slots:
 
     void missingValuesAreWrittenBackWithTheirDefaults()
     {
-        CQtSettingsKey key(Open());
-        CProgramOptions options;
-        QVERIFY(options.LoadOptions(key));
+        CQtSettingsStore store(Open());
+        const CProgramOptions options = LoadOptions(store);
         QCOMPARE(options.m_language, 112);
         QCOMPARE(options.m_hexahedronBugfix, 1);
         QCOMPARE(options.m_winrailVersion, 157);
@@ -96,9 +95,8 @@ private slots:
         Store("Language", "-5");
         Store("HexahedronBugfix", "on");
         Store("WinrailVersion", "4294967452");
-        CQtSettingsKey key(Open());
-        CProgramOptions options;
-        options.LoadOptions(key);
+        CQtSettingsStore store(Open());
+        const CProgramOptions options = LoadOptions(store);
         QCOMPARE(options.m_language, 0);
         QCOMPARE(options.m_hexahedronBugfix, 1);
         QCOMPARE(options.m_winrailVersion, 157);
@@ -113,16 +111,15 @@ private slots:
     void savedOptionsComeBackInTheNextRun()
     {
         {
-            CQtSettingsKey key(Open());
+            CQtSettingsStore store(Open());
             CProgramOptions options;
             options.m_language = 154;
             options.m_hexahedronBugfix = 2;
             options.m_winrailVersion = 156;
-            QVERIFY(options.SaveOptions(key));
+            SaveOptions(options, store);
         }
-        CQtSettingsKey key(Open());
-        CProgramOptions options;
-        options.LoadOptions(key);
+        CQtSettingsStore store(Open());
+        const CProgramOptions options = LoadOptions(store);
         QCOMPARE(options.m_language, 154);
         QCOMPARE(options.m_hexahedronBugfix, 2);
         QCOMPARE(options.m_winrailVersion, 156);
@@ -132,8 +129,8 @@ private slots:
     {
         // A folder where the settings file should be cannot be written as a file.
         QVERIFY(QDir().mkpath(m_path));
-        CQtSettingsKey key(Open());
-        QVERIFY(!key.WriteInt32("Language", 112));
+        CQtSettingsStore store(Open());
+        QVERIFY(!store.WriteInt32("Language", 112));
     }
 };
 

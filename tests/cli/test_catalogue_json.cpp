@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 namespace {
 
@@ -71,6 +72,27 @@ TEST(CatalogueJsonRoundTrip, EveryWindows1252ByteSurvivesDumpAndBuild)
     // U+0081, U+008D, U+008F, U+0090, U+009D, the euro sign and e acute, in UTF-8.
     EXPECT_NE(json.find("\"name\": \"\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D\xE2\x82\xAC\xC3\xA9\""), std::string::npos);
     EXPECT_EQ(BuildBytes(json), saved);
+}
+
+TEST(CatalogueJsonForm, TextIsLaidOutAsTheJsonLibraryPrintsItAndStreamsInPieces)
+{
+    CModelwrightDoc document;
+    FillSampleCatalogue(document);
+    // Escapes, a delete character, text beyond Latin-1 and bytes that are no UTF-8.
+    auto tree = std::make_unique<CTree>();
+    tree->m_name = "Say \"hi\"\\\t\n\x01\x7F caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x9A\x82";
+    tree->m_freeText = "broken \xC3 and \xFF\xFE end";
+    document.Parts().Add(std::move(tree));
+    for (int i = 0; i < 2000; ++i) // text longer than one piece
+        document.Parts().Add(std::make_unique<CTree>());
+
+    const std::string text = CatalogueToJsonText(document.Parts());
+    EXPECT_EQ(text, nlohmann::ordered_json::parse(text).dump(2) + "\n");
+    EXPECT_NE(text.find(R"("name": "Say \"hi\"\\\t\n\u0001)" "\x7F"), std::string::npos);
+    EXPECT_NE(text.find("\"freeText\": \"broken \xEF\xBF\xBD and \xEF\xBF\xBD\xEF\xBF\xBD end\""), std::string::npos);
+    std::ostringstream streamed;
+    WriteCatalogueJson(document.Parts(), streamed);
+    EXPECT_EQ(streamed.str(), text);
 }
 
 TEST(CatalogueJsonForm, MembersFollowTheFixedOrderAndABuildingHasNoNumber)
@@ -206,6 +228,20 @@ INSTANTIATE_TEST_SUITE_P(Rules, CatalogueJsonRefusal,
         RefusedJson{R"({"parts":[)", "Invalid JSON"},
         RefusedJson{"", "Invalid JSON"},
         RefusedJson{R"({"parts":[{"class":"CTree","topColor":1e400}]})", "Invalid JSON"},
-        RefusedJson{"{\"header\":{\"name\":\"\xE9\"}}", "Invalid JSON"}));
+        RefusedJson{"{\"header\":{\"name\":\"\xE9\"}}", "Invalid JSON"},
+        // Of several faults, the one told does not depend on where the members stand.
+        RefusedJson{R"({"parts":[{"class":"CHouse"}],"extra":1})", "extra: unknown member"},
+        RefusedJson{R"({"parts":[{"class":"CHouse"}],"header":{"version":"1"}})", "header.version: expected a number"},
+        RefusedJson{R"({"parts":[{"class":"CTree","units":"1"},{"class":"CHouse"}]})", "parts[0].units: expected a number"},
+        RefusedJson{R"({"parts":[{"name":5,"class":"CTree","height":1}]})", "parts[0].height: unknown member"},
+        RefusedJson{R"({"zzz":1,"parts":[{"class":"CHouse"}]})", "parts[0].class: unknown class"},
+        RefusedJson{R"({"parts":[{"class":"CHouse"}],"parts":[]})", "parts: member given twice"},
+        RefusedJson{R"({"parts":[{"class":"CHouse"}],"header":{})", "Invalid JSON"},
+        RefusedJson{R"({"parts":[{"class":"CBuilding","elements":[{"decorations":[{"wall":1,"wall":2}]}]}]})",
+            "wall: member given twice"},
+        RefusedJson{R"({"parts":[{"class":"CTree","a0":0,"a1":0,"a2":0,"a3":0,"a4":0,"a5":0,"a6":0,"a7":0,"a8":0,
+            "a9":0,"b0":0,"b1":0,"b2":0,"b3":0,"b4":0,"b5":0,"b6":0,"b7":0,"b8":0,"b9":0,"c0":0,"c1":0,"c2":0,
+            "c3":0,"c4":0,"c5":0,"c6":0,"c7":0,"c8":0,"c9":0,"d0":0,"d1":0,"d2":0,"b5":1}]})",
+            "b5: member given twice"}));
 
 } // namespace

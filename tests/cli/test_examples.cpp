@@ -3,7 +3,7 @@
 #include "CliTestHelpers.h"
 
 #include "export/PartsFileWriter.h"
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 #include "model/FileIO.h"
 #include "model/ModelwrightDoc.h"
 #include "model/PartsManager.h"

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "export/PartsFileWriter.h"
-#include "export/ProgramOptions.h"
 #include "model/Building.h"
 #include "model/PartsManager.h"
 #include "model/Platform.h"
 #include "model/Tree.h"
+#include "settings/ProgramOptions.h"
 
 #include <memory>
 #include <string>

@@ -29,7 +29,6 @@ protected:
     }
     void TearDown() override
     {
-        g_pOptions = nullptr;
         fs::remove_all(m_folder);
     }
     static std::string ReadBytes(const fs::path& path)
@@ -45,10 +44,10 @@ protected:
         return files;
     }
     // Exports as the window program does.
-    void Export(CPartsFileWriter& writer, const fs::path& path)
+    void Export(CPartsFileWriter& writer, const fs::path& path, const CProgramOptions& options = {})
     {
         ASSERT_EQ(writer.OpenFile(path), 1);
-        writer.SelectColumn();
+        writer.SelectColumn(options);
         writer.WriteAll(m_parts);
         writer.CloseFile();
     }
@@ -97,12 +96,11 @@ TEST_F(ExportFile, WriterFollowsTheProgramOptions)
     EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, CProgramOptions()));
 
     CProgramOptions options = Options(kLanguageEnglish, kWinrail6, 0);
-    g_pOptions = &options;
-    Export(writer, path);
+    Export(writer, path, options);
     EXPECT_NE(ReadBytes(path).find("\r\n3DHexaedron  1 1\r\n"), std::string::npos);
 
     options = Options(kLanguageGerman, kWinrail5, 1);
-    Export(writer, path);
+    Export(writer, path, options);
     EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, options));
     EXPECT_EQ(writer.GetColumn(), kColumnGerman5);
 }

@@ -1,7 +1,7 @@
 #include "ModalDialogDriver.h"
 
 #include "export/PartsFileWriter.h"
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 #include "model/Building.h"
 #include "model/ModelwrightDoc.h"
 #include "model/Platform.h"
@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QScopeGuard>
 #include <QLineEdit>
 #include <QMimeDatabase>
 #include <QSignalSpy>
@@ -97,6 +96,7 @@ class TestModelwrightView : public QObject {
     Q_OBJECT
 
     std::unique_ptr<CModelwrightDoc> m_doc;
+    CProgramOptions m_options;
     std::unique_ptr<CTestView> m_view;
     QTemporaryDir m_dir;
 
@@ -143,7 +143,8 @@ private slots:
     {
         m_doc = std::make_unique<CModelwrightDoc>();
         m_doc->OnNewDocument();
-        m_view = std::make_unique<CTestView>(*m_doc);
+        m_options = CProgramOptions();
+        m_view = std::make_unique<CTestView>(*m_doc, m_options);
         m_view->resize(560, 360);
         m_view->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
@@ -438,9 +439,7 @@ private slots:
 
     void exportAndCompileSaysWhatItStartedOrWhyNot()
     {
-        CProgramOptions options;
-        g_pOptions = &options;
-        const auto restoreOptions = qScopeGuard([] { g_pOptions = nullptr; });
+        CProgramOptions& options = m_options;
         QSignalSpy notes(m_view.get(), &CModelwrightView::statusMessage);
         m_view->m_exportPath = m_dir.filePath("country station.bdf");
         const QString native = QDir::toNativeSeparators(m_view->m_exportPath);
@@ -548,7 +547,7 @@ private slots:
 
     void eachCommandRunsItsKindsOwnDialog()
     {
-        CModelwrightView view(*m_doc);
+        CModelwrightView view(*m_doc, m_options);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const std::pair<QPushButton*, const char*> commands[] = {{view.NewTreeButton(), "CTreeDlg"},

@@ -1,6 +1,6 @@
 #include "ModalDialogDriver.h"
 
-#include "export/ProgramOptions.h"
+#include "settings/ProgramOptions.h"
 #include "ui/OptionsPropertySheet.h"
 
 #include <QCheckBox>

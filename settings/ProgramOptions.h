@@ -3,27 +3,15 @@
 #include <cstdint>
 #include <string>
 
-class ISettingsKey;
+class ISettingsStore;
 
-// The three program options: how parts files are written and which language the user
-// interface speaks. The application owns the one record; g_pOptions points to it.
+// The program options: how parts files are written and which language the user interface
+// speaks. The window program owns the one record and hands it to whoever needs it.
 class CProgramOptions {
 public:
     static constexpr int32_t kDefaultHexahedronBugfix = 1;
     static constexpr int32_t kDefaultWinrailVersion = 157;
     static constexpr int32_t kDefaultLanguage = 112;
-
-    static constexpr const char* kLanguageValue = "Language";
-    static constexpr const char* kHexahedronBugfixValue = "HexahedronBugfix";
-    static constexpr const char* kWinrailVersionValue = "WinrailVersion";
-    static constexpr const char* kCompileCommandValue = "CompileCommand";
-
-    virtual ~CProgramOptions() = default;
-
-    // Reads the three numbers; a missing or malformed one is written back with its default.
-    // The compile command is text and stays empty when the store holds none.
-    bool LoadOptions(ISettingsKey& key);
-    bool SaveOptions(ISettingsKey& key);
 
     // 1 writes the English 6.x hexahedron keyword in its correct spelling.
     int32_t m_hexahedronBugfix = kDefaultHexahedronBugfix;
@@ -37,5 +25,10 @@ public:
     std::string m_compileCommand;
 };
 
-// Null until the application has made its options.
-extern CProgramOptions* g_pOptions;
+// Reads every option. A missing or malformed value takes its default, which is written back
+// at once so that every setting exists after the first start; a negative language or Winrail
+// version reads as 0 and stays as stored. The compile command is text and stays empty when
+// the store holds no text under its name.
+CProgramOptions LoadOptions(ISettingsStore& store);
+// Writes every option; a store that refuses a value keeps what it had.
+void SaveOptions(const CProgramOptions& options, ISettingsStore& store);

@@ -1,4 +1,4 @@
-#include "app/QtSettingsKey.h"
+#include "app/QtSettingsStore.h"
 
 namespace {
 
@@ -33,23 +33,23 @@ std::optional<int32_t> Int32FromSetting(const QVariant& value)
     }
 }
 
-CQtSettingsKey::CQtSettingsKey()
-    : CQtSettingsKey(OpenProgramSettings())
+CQtSettingsStore::CQtSettingsStore()
+    : CQtSettingsStore(OpenProgramSettings())
 {
 }
 
-CQtSettingsKey::CQtSettingsKey(std::unique_ptr<QSettings> settings)
+CQtSettingsStore::CQtSettingsStore(std::unique_ptr<QSettings> settings)
     : m_pSettings(std::move(settings))
 {
 }
 
-std::unique_ptr<QSettings> CQtSettingsKey::OpenProgramSettings()
+std::unique_ptr<QSettings> CQtSettingsStore::OpenProgramSettings()
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
         QStringLiteral(MW_COMPANY_NAME), QString::fromLatin1(kApplicationName));
 }
 
-std::optional<int32_t> CQtSettingsKey::ReadInt32(std::string_view name)
+std::optional<int32_t> CQtSettingsStore::ReadInt32(std::string_view name)
 {
     const QString key = KeyName(name);
     if (!m_pSettings->contains(key))
@@ -57,14 +57,14 @@ std::optional<int32_t> CQtSettingsKey::ReadInt32(std::string_view name)
     return Int32FromSetting(m_pSettings->value(key));
 }
 
-bool CQtSettingsKey::WriteInt32(std::string_view name, int32_t value)
+bool CQtSettingsStore::WriteInt32(std::string_view name, int32_t value)
 {
     m_pSettings->setValue(KeyName(name), value);
     m_pSettings->sync();
     return m_pSettings->status() == QSettings::NoError && m_pSettings->isWritable();
 }
 
-std::optional<std::string> CQtSettingsKey::ReadText(std::string_view name)
+std::optional<std::string> CQtSettingsStore::ReadText(std::string_view name)
 {
     const QVariant value = m_pSettings->value(KeyName(name));
     if (value.typeId() != QMetaType::QString)
@@ -72,7 +72,7 @@ std::optional<std::string> CQtSettingsKey::ReadText(std::string_view name)
     return value.toString().toStdString();
 }
 
-bool CQtSettingsKey::WriteText(std::string_view name, std::string_view text)
+bool CQtSettingsStore::WriteText(std::string_view name, std::string_view text)
 {
     m_pSettings->setValue(KeyName(name), QString::fromUtf8(text.data(), qsizetype(text.size())));
     m_pSettings->sync();

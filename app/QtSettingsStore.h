@@ -1,23 +1,23 @@
 #pragma once
 
-#include "export/SettingsKey.h"
+#include "settings/SettingsStore.h"
 
 #include <QSettings>
 
 #include <memory>
 
-// The program's settings key kept in the desktop's settings store (the registry on
-// Windows, a settings file elsewhere), under the company name and "Modelwright".
+// The program's settings kept in the desktop's settings store (the registry on Windows, a
+// settings file elsewhere), under the company name and "Modelwright".
 // A stored value counts as a 4-byte integer only when it is a whole number in the 32-bit
 // range; text, larger numbers and values of other types read as malformed.
-class CQtSettingsKey : public ISettingsKey {
+class CQtSettingsStore : public ISettingsStore {
 public:
     static constexpr const char* kApplicationName = "Modelwright";
 
     // The store of the program's own settings.
-    CQtSettingsKey();
+    CQtSettingsStore();
     // Another store, for example a settings file of a test.
-    explicit CQtSettingsKey(std::unique_ptr<QSettings> settings);
+    explicit CQtSettingsStore(std::unique_ptr<QSettings> settings);
 
     // A new handle on the program's own settings store.
     static std::unique_ptr<QSettings> OpenProgramSettings();
