@@ -24,6 +24,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -191,15 +192,23 @@ private:
     std::map<std::string, double> m_seconds;
 };
 
-// The child processes: a bare main window, or the program on a file, each ending as soon as
-// its window shows.
+// The child processes: a bare main window, or the program on a file. Each ends as soon as its
+// window has shown its title: what comes after (closing, freeing) is not the user's wait.
+void EndWhenShown(QApplication& application)
+{
+    QTimer::singleShot(0, &application, [] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    });
+}
+
 int RunBareMainWindow(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare"));
     window.show();
-    QTimer::singleShot(0, &application, &QCoreApplication::quit);
+    EndWhenShown(application);
     return application.exec();
 }
 
@@ -209,9 +218,8 @@ int RunProgramOnFile(int argc, char** argv, const QString& path)
     CModelwrightApp program;
     if (!program.InitInstance({QStringLiteral("/nologo"), path}))
         return 1;
-    QTimer::singleShot(0, &application, &QCoreApplication::quit);
-    application.exec();
-    return program.ExitInstance();
+    EndWhenShown(application);
+    return application.exec();
 }
 
 } // namespace

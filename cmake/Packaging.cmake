@@ -45,8 +45,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${MW_HOMEPAGE}")
+# The summary above is the first line; this is the text under it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n Modelwright builds trees, buildings with doors and windows, and station\n platforms for the parts catalogues of a track-planning program. It keeps a\n catalogue in a document file and exports it as a parts file. The package\n holds the window program and the command-line tool modelwright-cli.")
+    "Modelwright builds trees, buildings with doors and windows, and station\nplatforms for the parts catalogues of a track-planning program. It keeps a\ncatalogue in a document file and exports it as a parts file. The package\nholds the window program and the command-line tool modelwright-cli.")
 # The libraries come from the programs themselves; Qt's own translations, its SVG icon
 # engine and its screen plugins are loaded at run time and must be named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
