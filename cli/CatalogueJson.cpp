@@ -871,6 +871,21 @@ void CatalogueFromJson(const json& value, CPartsManager& parts)
     }
 }
 
+// The parser takes a NUL byte for the end of the text, so whatever follows one after the
+// catalogue would pass unseen; any other trailing content it refuses itself.
+static void RefuseTrailingContent(std::string_view text)
+{
+    const size_t nul = text.find('\0');
+    if (nul == std::string_view::npos)
+        return;
+    const std::string_view before = text.substr(0, nul);
+    const size_t line = static_cast<size_t>(std::count(before.begin(), before.end(), '\n')) + 1;
+    const size_t lineStart = before.rfind('\n');
+    const size_t column = nul - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
+    throw CJsonCatalogueError("Invalid JSON: parse error at line " + std::to_string(line) + ", column "
+        + std::to_string(column) + " (byte " + std::to_string(nul) + "): only white space may follow the catalogue");
+}
+
 void CatalogueFromJsonText(std::string_view text, CPartsManager& parts)
 {
     CCatalogueReader reader(parts);
@@ -884,5 +899,6 @@ void CatalogueFromJsonText(std::string_view text, CPartsManager& parts)
             message.erase(0, codeEnd + 2);
         throw CJsonCatalogueError("Invalid JSON: " + message);
     }
+    RefuseTrailingContent(text);
     reader.Finish();
 }

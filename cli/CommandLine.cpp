@@ -19,6 +19,15 @@ constexpr const char* kUsage =
     "      --language    106 (default), 108 (de), 110 (fr), 112 (en), 154 (nl); default 112\n"
     "      --winrail     156 (5.x) or 157 (6.x); default 157\n"
     "      --hexahedron  any whole number; default 1\n"
+    "  modelwright-cli render INPUT -o FILE.png [--part NAME | --index N] [--view VIEW]\n"
+    "                  [--size WxH] [--yaw DEGREES] [--pitch DEGREES]\n"
+    "      Draws one part of a document file, a JSON catalogue or a parts file (.bdf) as a PNG\n"
+    "      picture. --part chooses the part by name, --index the n-th part counted from 1\n"
+    "      (default: the first). VIEW is iso (default), front, side, top or plan; --size\n"
+    "      defaults to 800x600 (at most 8192x8192); --yaw and --pitch turn the view.\n"
+    "  modelwright-cli check FILE.bdf\n"
+    "      Reads a parts file and prints what is wrong with it, one line each, as\n"
+    "      FILE:LINE:COLUMN: error|warning: message. Exit status 0 when there are no errors.\n"
     "  modelwright-cli --help\n"
     "  modelwright-cli --version\n"
     "Exit status: 0 success, 1 an input that cannot be read or an output that cannot be\n"
@@ -94,6 +103,10 @@ CCliRequest::Command CommandNamed(std::string_view name)
         return CCliRequest::Command::build;
     if (name == "export")
         return CCliRequest::Command::exportParts;
+    if (name == "render")
+        return CCliRequest::Command::render;
+    if (name == "check")
+        return CCliRequest::Command::check;
     throw CUsageError("unknown command \"" + std::string(name) + "\"");
 }
 
@@ -125,7 +138,11 @@ public:
     }
 
 private:
-    bool NeedsOutput() const { return m_request.m_command != CCliRequest::Command::dump; }
+    bool NeedsOutput() const
+    {
+        return m_request.m_command != CCliRequest::Command::dump && m_request.m_command != CCliRequest::Command::check;
+    }
+    bool TakesRenderOptions() const { return m_request.m_command == CCliRequest::Command::render; }
     bool TakesExportOptions() const { return m_request.m_command == CCliRequest::Command::exportParts; }
 
     void TakeFileName(const std::string& arg)
@@ -160,9 +177,61 @@ private:
         } else if (TakesExportOptions() && name == "--hexahedron") {
             TakeOnce(m_hexahedronGiven, name);
             m_request.m_options.m_hexahedronBugfix = ParseHexahedronSwitch(Value(name, inlineValue));
-        } else {
+        } else if (!(TakesRenderOptions() && TakeRenderOption(name, inlineValue))) {
             throw CUsageError("unknown option \"" + arg + "\"");
         }
+    }
+
+    bool TakeRenderOption(const std::string& name, const std::optional<std::string>& inlineValue)
+    {
+        if (name == "--part") {
+            TakeOnce(m_partGiven, "--part or --index");
+            m_request.m_partName = Value(name, inlineValue);
+        } else if (name == "--index") {
+            TakeOnce(m_partGiven, "--part or --index");
+            const auto index = ParseInt32(Value(name, inlineValue));
+            if (!index || *index < 1)
+                throw CUsageError("--index takes a whole number from 1 on");
+            m_request.m_partIndex = *index;
+        } else if (name == "--view") {
+            TakeOnce(m_viewGiven, name);
+            m_request.m_view = Value(name, inlineValue);
+            if (m_request.m_view != "iso" && m_request.m_view != "front" && m_request.m_view != "side"
+                && m_request.m_view != "top" && m_request.m_view != "plan")
+                throw CUsageError("--view takes iso, front, side, top or plan, not \"" + m_request.m_view + "\"");
+        } else if (name == "--size") {
+            TakeOnce(m_sizeGiven, name);
+            ParseSize(Value(name, inlineValue));
+        } else if (name == "--yaw") {
+            TakeOnce(m_yawGiven, name);
+            m_request.m_yaw = ParseAngle(name, Value(name, inlineValue));
+        } else if (name == "--pitch") {
+            TakeOnce(m_pitchGiven, name);
+            m_request.m_pitch = ParseAngle(name, Value(name, inlineValue));
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    void ParseSize(const std::string& text)
+    {
+        const size_t x = text.find('x');
+        const auto width = x == std::string::npos ? std::nullopt : ParseInt32(std::string_view(text).substr(0, x));
+        const auto height = x == std::string::npos ? std::nullopt : ParseInt32(std::string_view(text).substr(x + 1));
+        constexpr int32_t largest = 8192;
+        if (!width || !height || *width < 1 || *height < 1 || *width > largest || *height > largest)
+            throw CUsageError("--size takes WIDTHxHEIGHT from 1x1 to 8192x8192, not \"" + text + "\"");
+        m_request.m_width = *width;
+        m_request.m_height = *height;
+    }
+
+    static double ParseAngle(const std::string& name, const std::string& text)
+    {
+        const auto degrees = ParseInt32(text);
+        if (!degrees || *degrees < -3600 || *degrees > 3600)
+            throw CUsageError(name + " takes whole degrees, not \"" + text + "\"");
+        return *degrees;
     }
 
     static void TakeOnce(bool& given, const std::string& name)
@@ -188,6 +257,11 @@ private:
     bool m_languageGiven = false;
     bool m_winrailGiven = false;
     bool m_hexahedronGiven = false;
+    bool m_partGiven = false;
+    bool m_viewGiven = false;
+    bool m_sizeGiven = false;
+    bool m_yawGiven = false;
+    bool m_pitchGiven = false;
 };
 
 } // namespace

@@ -2,19 +2,29 @@
 
 #include "settings/ProgramOptions.h"
 
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
 
 // What one run of the command-line tool is asked to do.
 struct CCliRequest {
-    enum class Command { help, version, dump, build, exportParts };
+    enum class Command { help, version, dump, build, exportParts, render, check };
 
     Command m_command = Command::help;
     std::string m_input;  // UTF-8
     std::string m_output; // UTF-8
     // The tool never reads the window program's settings: options not given keep the defaults.
     CProgramOptions m_options;
+
+    // render: which part (by name, or the n-th from 1; the first when neither) and how.
+    std::string m_partName;
+    int32_t m_partIndex = 0;
+    std::string m_view = "iso";
+    int32_t m_width = 800;
+    int32_t m_height = 600;
+    std::optional<double> m_yaw;
+    std::optional<double> m_pitch;
 };
 
 // Arguments the tool cannot make sense of; the run ends with exit status 2 and the usage.

@@ -6,24 +6,39 @@
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
 #include "model/ModelwrightDoc.h"
+#include "model/NamedObject.h"
+#include "model/PartsManager.h"
+#include "scene/PartsReader.h"
+#include "scene/Renderer.h"
+#include "cli/PngFile.h"
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* kToolName = "modelwright-cli";
 
-// A failure that ends the run with exit status 1; the text is the one line the user sees.
+// A failure that ends the run with exit status 1: the line the user sees, and for a damaged
+// document a second one saying where reading stopped.
 struct CRunFailure {
     std::string m_message;
+    std::string m_details;
 };
 
-// Messages go out as one line, whatever a file or member name holds.
-std::string OneLine(std::string text)
+// Messages go out as one line each, whatever a file or member name holds, and never carry
+// control characters to the terminal.
+std::string OneLine(const std::string& text)
 {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-    return text;
+    return EscapeForMessage(text);
+}
+
+std::string NameForMessage(const std::string& path)
+{
+    return EscapeForMessage(path);
 }
 
 bool HasJsonExtension(const std::string& path)
@@ -42,11 +57,13 @@ void RunStep(const std::string& path, const char* fallback, Step step)
     try {
         step();
     } catch (const CFileException& error) {
-        throw CRunFailure{error.what()};
+        throw CRunFailure{error.what(), {}};
+    } catch (const CArchiveException& error) {
+        throw CRunFailure{NameForMessage(path) + ": " + error.what(), error.Details()};
     } catch (const CException& error) {
-        throw CRunFailure{path + ": " + error.what()};
+        throw CRunFailure{NameForMessage(path) + ": " + error.what(), {}};
     } catch (const std::exception&) {
-        throw CRunFailure{path + ": " + fallback};
+        throw CRunFailure{NameForMessage(path) + ": " + fallback, {}};
     }
 }
 
@@ -58,7 +75,8 @@ void LoadDocumentFile(const std::string& path, CModelwrightDoc& document)
 void LoadJsonCatalogue(const std::string& path, CModelwrightDoc& document)
 {
     RunStep(path, kFailedToOpenDocument, [&] {
-        const std::vector<uint8_t> bytes = ReadWholeFile(PathFromUtf8(path));
+        const CFileBytes file(PathFromUtf8(path));
+        const std::span<const uint8_t> bytes = file.Bytes();
         document.OnNewDocument();
         CatalogueFromJsonText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
             document.Parts());
@@ -83,8 +101,24 @@ void RunDump(const CCliRequest& request, std::ostream& out)
         throw CRunFailure{"Failed to write the JSON text to standard output."};
 }
 
+// Writing a file over the one being read would lose the input whenever the run fails.
+void RefuseOutputOverInput(const CCliRequest& request)
+{
+    const auto input = PathFromUtf8(request.m_input);
+    const auto output = PathFromUtf8(request.m_output);
+    std::error_code error;
+    std::error_code inputError;
+    std::error_code outputError;
+    const fs::path inputName = fs::weakly_canonical(input, inputError);
+    const fs::path outputName = fs::weakly_canonical(output, outputError);
+    const bool sameName = !inputError && !outputError && inputName == outputName;
+    if (fs::equivalent(input, output, error) || sameName)
+        throw CRunFailure{NameForMessage(request.m_output) + ": the output file is the input file; please name another.", {}};
+}
+
 void RunBuild(const CCliRequest& request)
 {
+    RefuseOutputOverInput(request);
     CModelwrightDoc document;
     LoadJsonCatalogue(request.m_input, document);
     RunStep(request.m_output, kFailedToSaveDocument, [&] { document.SaveDocumentFile(PathFromUtf8(request.m_output)); });
@@ -92,10 +126,109 @@ void RunBuild(const CCliRequest& request)
 
 void RunExport(const CCliRequest& request)
 {
+    RefuseOutputOverInput(request);
     CModelwrightDoc document;
     LoadCatalogue(request.m_input, document);
     RunStep(request.m_output, kFailedToSaveDocument,
         [&] { ExportToFile(document.Parts(), request.m_options, PathFromUtf8(request.m_output)); });
+}
+
+std::string ReadTextFile(const std::string& path)
+{
+    std::string text;
+    RunStep(path, kFailedToOpenDocument, [&] {
+        const std::vector<uint8_t> bytes = ReadWholeFile(PathFromUtf8(path));
+        text.assign(bytes.begin(), bytes.end());
+    });
+    return text;
+}
+
+bool HasPartsFileExtension(const std::string& path)
+{
+    std::string extension = PathToUtf8(PathFromUtf8(path).extension());
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".bdf";
+}
+
+std::string PartNotFound(const CCliRequest& request, size_t parts)
+{
+    if (!request.m_partName.empty())
+        return request.m_input + ": no part is named \"" + request.m_partName + "\".";
+    return request.m_input + ": there is no part " + std::to_string(request.m_partIndex) + "; the file holds "
+        + std::to_string(parts) + ".";
+}
+
+// The chosen part of a parts file, read as the file says.
+SScene ScenePartOfPartsFile(const CCliRequest& request)
+{
+    SPartsFile file = ReadPartsText(ReadTextFile(request.m_input));
+    for (size_t i = 0; i < file.m_scenes.size(); ++i) {
+        const bool chosen = request.m_partName.empty() ? i + 1 == static_cast<size_t>(std::max(request.m_partIndex, 1))
+                                                       : file.m_scenes[i].m_name == request.m_partName;
+        if (chosen)
+            return std::move(file.m_scenes[i]);
+    }
+    throw CRunFailure{PartNotFound(request, file.m_scenes.size())};
+}
+
+// The chosen part of a catalogue, exported alone and read back, as the window program shows it.
+SScene ScenePartOfCatalogue(const CCliRequest& request)
+{
+    CModelwrightDoc document;
+    LoadCatalogue(request.m_input, document);
+    size_t position = 0;
+    for (const auto& object : document.Parts().GetList()) {
+        const std::string text = ExportPartToText(*object, request.m_options);
+        if (text.empty())
+            continue;
+        ++position;
+        const auto* named = dynamic_cast<const CNamedObject*>(object.get());
+        const bool chosen = request.m_partName.empty() ? position == static_cast<size_t>(std::max(request.m_partIndex, 1))
+                                                       : named && named->m_name == request.m_partName;
+        if (!chosen)
+            continue;
+        SPartsFile file = ReadPartsText(text);
+        if (file.m_scenes.empty())
+            break;
+        return std::move(file.m_scenes.front());
+    }
+    throw CRunFailure{PartNotFound(request, position)};
+}
+
+EView ViewNamed(const std::string& name)
+{
+    if (name == "front")
+        return EView::Front;
+    if (name == "side")
+        return EView::Side;
+    if (name == "top")
+        return EView::Top;
+    if (name == "plan")
+        return EView::Plan;
+    return EView::Iso;
+}
+
+void RunRender(const CCliRequest& request)
+{
+    const SScene scene = HasPartsFileExtension(request.m_input) ? ScenePartOfPartsFile(request) : ScenePartOfCatalogue(request);
+    SCamera camera = SCamera::Standard(ViewNamed(request.m_view));
+    if (request.m_yaw)
+        camera.m_yaw = *request.m_yaw;
+    if (request.m_pitch)
+        camera.m_pitch = *request.m_pitch;
+    const SImage image = RenderScene(scene, camera, request.m_width, request.m_height);
+    RunStep(request.m_output, "Failed to write the picture.",
+        [&] { WriteFileAtomically(PathFromUtf8(request.m_output), EncodePng(image)); });
+}
+
+int RunCheck(const CCliRequest& request, std::ostream& out)
+{
+    const SPartsFile file = ReadPartsText(ReadTextFile(request.m_input));
+    for (const SDiagnostic& diagnostic : file.m_diagnostics)
+        out << request.m_input << ":" << OneLine(FormatDiagnostic(diagnostic)) << "\n";
+    out.flush();
+    return file.HasErrors() ? kExitFailure : kExitSuccess;
 }
 
 int ReportUsageError(const CUsageError& error, std::ostream& err)
@@ -131,9 +264,16 @@ int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std
         case CCliRequest::Command::exportParts:
             RunExport(request);
             break;
+        case CCliRequest::Command::render:
+            RunRender(request);
+            break;
+        case CCliRequest::Command::check:
+            return RunCheck(request, out);
         }
     } catch (const CRunFailure& failure) {
         err << kToolName << ": " << OneLine(failure.m_message) << "\n";
+        if (!failure.m_details.empty())
+            err << OneLine(failure.m_details) << "\n";
         return kExitFailure;
     }
     return kExitSuccess;

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "model/FileIO.h"
 
 #include <iostream>
 #include <string>
@@ -43,6 +44,7 @@ std::vector<std::string> ArgumentsAsUtf8(int argc, char** argv)
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args = ArgumentsAsUtf8(argc, argv);
+    RemoveTemporaryFilesOnTermination();
 #ifdef _WIN32
     // The JSON on standard output is the same bytes on every system.
     _setmode(_fileno(stdout), _O_BINARY);

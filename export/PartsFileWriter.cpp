@@ -10,6 +10,8 @@
 #include "model/Tree.h"
 #include "settings/ProgramOptions.h"
 
+#include <algorithm>
+
 IMPLEMENT_SERIAL_VERSIONABLE(CPartsFileWriter, CNamedObject, 1)
 
 namespace {
@@ -66,6 +68,13 @@ int CPartsFileWriter::WriteAll(const CPartsManager& manager)
     if (!m_pFile)
         return 0;
     try {
+        // Poles are the one part of a catalogue that can grow the file beyond any size from a
+        // few bytes of the document, so their size is known before anything is written.
+        uint64_t polesSize = 0;
+        for (const auto& object : manager.GetList())
+            if (const auto* platform = DynamicDowncast<CPlatform>(object.get()))
+                polesSize = std::min<uint64_t>(polesSize + PolesSize(*platform), uint64_t(1) << 62);
+        Out().ExpectMore(polesSize);
         WriteHeader(manager.m_pHeader.get());
         for (const auto& object : manager.GetList()) {
             if (const auto* tree = DynamicDowncast<CTree>(object.get()))
@@ -98,6 +107,34 @@ std::string ExportToText(const CPartsManager& manager, const CProgramOptions& op
     CPartsFileWriter writer;
     writer.Begin({}, options);
     writer.WriteAll(manager);
+    return std::string(writer.m_pFile->GetBytes());
+}
+
+std::string ExportPartToText(const CObject& part, const CProgramOptions& options)
+{
+    CPartsFileWriter writer;
+    writer.Begin({}, options);
+    if (const auto* tree = DynamicDowncast<CTree>(&part))
+        writer.WriteTree(*tree);
+    if (const auto* building = DynamicDowncast<CBuilding>(&part))
+        writer.WriteBuilding(*building);
+    if (const auto* platform = DynamicDowncast<CPlatform>(&part))
+        writer.WritePlatform(*platform);
+    return std::string(writer.m_pFile->GetBytes());
+}
+
+std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options)
+{
+    CPartsFileWriter writer;
+    writer.Begin({}, options);
+    writer.WriteUnitsLine(0);
+    writer.WriteStructureLine({}, element.m_name);
+    writer.WriteElementPlan(element);
+    writer.WriteElementBlock(element);
+    if (element.m_decorations)
+        writer.WriteDecorations(*element.m_decorations, element);
+    writer.WriteEndStructure();
+    writer.WriteNewLine();
     return std::string(writer.m_pFile->GetBytes());
 }
 
@@ -370,6 +407,7 @@ int CPartsFileWriter::WritePlatform(const CPlatform& platform)
 {
     if (!m_pFile)
         return 0;
+    Out().ExpectMore(PolesSize(platform));
     WriteUnitsLine(platform.m_units);
     WriteStructureLine(platform.m_catalogNo, platform.m_name);
     WritePriceLine(platform.m_price);
@@ -460,9 +498,24 @@ void CPartsFileWriter::WritePlatformCover(const CPlatform& platform)
     WriteCoverFaces(platform);
 }
 
+static bool HasPoles(const CPlatform& platform)
+{
+    const int32_t cover = platform.m_coverType;
+    const bool drawn = platform.m_poleStyle == kPoleRound || platform.m_poleStyle == kPoleSquare;
+    return drawn && cover != 0 && cover != kCoverNone;
+}
+
 void CPartsFileWriter::WritePoles(const CPlatform& platform)
 {
+    if (!HasPoles(platform))
+        return; // poles of any other style draw nothing
     const PoleRow row = ComputePoleRow(platform);
+    for (int32_t i = 0; i < row.m_count; ++i)
+        WritePolesAt(platform, row, i);
+}
+
+void CPartsFileWriter::WritePolesAt(const CPlatform& platform, const PoleRow& row, int32_t i)
+{
     const Coord W = platform.m_width;
     const Coord e = platform.m_edgeDistance;
     const Coord d = platform.m_poleDiameter;
@@ -473,26 +526,58 @@ void CPartsFileWriter::WritePoles(const CPlatform& platform)
     const Coord firstHeight = platform.m_coverType == kCoverSinglePitch ? ph + platform.m_roofHeight : ph;
     const COLORREF color = platform.m_poleColor;
 
-    for (int32_t i = 0; i < row.m_count; ++i) {
-        const Coord step = Coord(i) * row.m_spacing;
-        if (platform.m_poleStyle == kPoleRound) {
-            const Coord x = d / 2 + step;
-            if (middleRow) {
-                WriteRoundPole(x, W / 2, z0, d, ph, color);
-            } else {
-                WriteRoundPole(x, e + d / 2, z0, d, firstHeight, color);
-                WriteRoundPole(x, W - d / 2 - e, z0, d, ph, color);
-            }
-        } else if (platform.m_poleStyle == kPoleSquare) {
-            const Coord x = step;
-            if (middleRow) {
-                WriteSquarePole(x, (W - d) / 2, z0, x + d, (W + d) / 2, z0 + ph, color);
-            } else {
-                WriteSquarePole(x, e, z0, x + d, e + d, z0 + firstHeight, color);
-                WriteSquarePole(x, W - e - d, z0, x + d, W - e, z0 + ph, color);
-            }
+    const Coord step = Coord(i) * row.m_spacing;
+    if (platform.m_poleStyle == kPoleRound) {
+        const Coord x = d / 2 + step;
+        if (middleRow) {
+            WriteRoundPole(x, W / 2, z0, d, ph, color);
+        } else {
+            WriteRoundPole(x, e + d / 2, z0, d, firstHeight, color);
+            WriteRoundPole(x, W - d / 2 - e, z0, d, ph, color);
+        }
+    } else if (platform.m_poleStyle == kPoleSquare) {
+        const Coord x = step;
+        if (middleRow) {
+            WriteSquarePole(x, (W - d) / 2, z0, x + d, (W + d) / 2, z0 + ph, color);
+        } else {
+            WriteSquarePole(x, e, z0, x + d, e + d, z0 + firstHeight, color);
+            WriteSquarePole(x, W - e - d, z0, x + d, W - e, z0 + ph, color);
         }
     }
+}
+
+uint64_t CPartsFileWriter::PositionChars(const CPlatform& platform, const PoleRow& row, int32_t i)
+{
+    const auto chars = [](Coord c) {
+        char text[CPartsText::kMaxIntChars];
+        return static_cast<uint64_t>(CPartsText::FormatInt(text, c.Value()) - text);
+    };
+    const uint64_t poles = platform.m_coverType == kCoverVShaped ? 1 : 2;
+    const Coord step = Coord(i) * row.m_spacing;
+    if (platform.m_poleStyle == kPoleRound)
+        return poles * chars(platform.m_poleDiameter / 2 + step);
+    return poles * (chars(step) + chars(step + platform.m_poleDiameter));
+}
+
+uint64_t CPartsFileWriter::PolesSize(const CPlatform& platform)
+{
+    if (!HasPoles(platform))
+        return 0;
+    const PoleRow row = ComputePoleRow(platform);
+    // The poles at every place take the same text but for their positions along the platform.
+    std::unique_ptr<CPartsText> measure = std::make_unique<CPartsText>();
+    std::swap(m_pFile, measure);
+    WritePolesAt(platform, row, 0);
+    std::swap(m_pFile, measure);
+    const uint64_t sameAtEveryPlace = measure->GetBytes().size() - PositionChars(platform, row, 0);
+    const uint64_t places = static_cast<uint64_t>(row.m_count);
+    const uint64_t fewestPositionChars = platform.m_poleStyle == kPoleRound ? 1 : 2;
+    if (places * (sameAtEveryPlace + fewestPositionChars) > m_sizeLimit)
+        return places * (sameAtEveryPlace + fewestPositionChars); // too large, whatever the positions
+    uint64_t size = places * sameAtEveryPlace;
+    for (int32_t i = 0; i < row.m_count; ++i)
+        size += PositionChars(platform, row, i);
+    return size;
 }
 
 void CPartsFileWriter::WriteRoundPole(Coord x, Coord y, Coord z, Coord diameter, Coord height, COLORREF color)

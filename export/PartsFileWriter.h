@@ -78,10 +78,15 @@ public:
         Coord m_spacing;
     };
     static PoleRow ComputePoleRow(const CPlatform& platform);
+    // The bytes all of a platform's poles take in the selected column, worked out without
+    // writing them; exact up to the size limit, and beyond it when that is certain.
+    uint64_t PolesSize(const CPlatform& platform);
 
 private:
     friend std::string ExportToText(const CPartsManager&, const CProgramOptions&);
     friend void ExportToFile(const CPartsManager&, const CProgramOptions&, const std::filesystem::path&);
+    friend std::string ExportPartToText(const CObject&, const CProgramOptions&);
+    friend std::string ExportElementToText(const CBuildingElement&, const CProgramOptions&);
 
     void Begin(const std::filesystem::path& path, const CProgramOptions& options);
 
@@ -101,6 +106,10 @@ private:
     void WritePlatformBody(const CPlatform& platform);
     void WritePlatformCover(const CPlatform& platform);
     void WritePoles(const CPlatform& platform);
+    // The poles standing at one place along the platform: one, or one in each row.
+    void WritePolesAt(const CPlatform& platform, const PoleRow& row, int32_t i);
+    // Of the poles at one place, the characters of the numbers that change from place to place.
+    static uint64_t PositionChars(const CPlatform& platform, const PoleRow& row, int32_t i);
     void WriteRoundPole(Coord x, Coord y, Coord z, Coord diameter, Coord height, COLORREF color);
     void WriteSquarePole(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color);
     void WriteCoverFaces(const CPlatform& platform);
@@ -171,6 +180,11 @@ private:
 
 // The exact bytes of the parts file of a catalogue with the given options.
 std::string ExportToText(const CPartsManager& manager, const CProgramOptions& options);
+// The structure block of one tree, building or platform, without the header block; empty for
+// any other object.
+std::string ExportPartToText(const CObject& part, const CProgramOptions& options);
+// One building element with its decorations, as a structure block of its own named after it.
+std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options);
 // Writes the parts file of a catalogue with the given options; an existing file is replaced
 // only when the new one is complete. Throws CFileException.
 void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, const std::filesystem::path& path);

@@ -39,6 +39,12 @@ void CPartsText::Grow(size_t n)
     m_capacity = std::min(m_allocated, m_sizeLimit + 1 - m_handedOn);
 }
 
+void CPartsText::ExpectMore(uint64_t bytes) const
+{
+    if (bytes > m_sizeLimit || m_handedOn + m_size > m_sizeLimit - bytes)
+        throw CException(kPartsFileTooLarge);
+}
+
 void CPartsText::HandOnToFile()
 {
     if (!m_pFile)

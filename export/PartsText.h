@@ -109,6 +109,10 @@ public:
     // The text not yet handed to the file: all of it when there is no path.
     std::string_view GetBytes() const { return {m_pBuffer.get(), m_size}; }
 
+    // Refuses at once, before any of it is written, a text that would grow beyond the size
+    // limit by this many bytes.
+    void ExpectMore(uint64_t bytes) const;
+
     // Writes the rest of the text to the file, replacing an existing one only when complete.
     void Commit();
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -11,7 +12,29 @@
 // The thin layer between the formats (which work on memory) and the file system. Failures
 // throw CFileException with the text the user sees.
 
-std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
+// Reads a regular file whole; anything else (a folder, a device, a pipe) and a file larger
+// than sizeLimit are refused before a byte is read.
+std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path,
+    uint64_t sizeLimit = std::numeric_limits<uint64_t>::max());
+
+// The bytes of a whole file, read in one go into memory that is not cleared first. A reader
+// that goes through them once can give back what it has passed, so that a file and what is
+// made from it need not be held whole at the same time.
+class CFileBytes {
+public:
+    // Refuses what ReadWholeFile refuses.
+    explicit CFileBytes(const std::filesystem::path& path, uint64_t sizeLimit = std::numeric_limits<uint64_t>::max());
+
+    std::span<const uint8_t> Bytes() const { return {m_data.get(), m_size}; }
+    // The memory of the bytes before offset goes back to the system where it can; they must
+    // not be read again.
+    void ReleaseBefore(size_t offset);
+
+private:
+    std::unique_ptr<uint8_t[]> m_data;
+    size_t m_size = 0;
+    size_t m_released = 0;
+};
 
 // Writes the bytes to a temporary file beside the target, flushes and syncs it, then renames
 // it over the target: a failure leaves an existing target exactly as it was.
@@ -23,8 +46,16 @@ struct FileCloser {
 };
 
 // The same replacement for a file written piece by piece: the pieces go to a temporary file
-// beside the target, and only Commit (flush, sync, rename) puts it in the target's place.
-// Destroying it uncommitted removes the temporary file and leaves the target as it was.
+// beside the target, and only Commit (flush, sync, rename, sync of the folder) puts it in the
+// target's place. Destroying it uncommitted removes the temporary file and leaves the target
+// as it was.
+//
+// The target keeps what it is: only a regular file (or a link to one, which is written
+// through) is replaced, a read-only one is refused, and the new file takes the old one's
+// owner, group, permissions and extended attributes. A file with several hard links is
+// refused, so its names are never separated. Where the system can, the temporary file has no
+// name until it is complete, so a killed program leaves nothing behind; elsewhere it has one
+// that the next replacement of the same target removes once its writer is gone.
 class CFileReplacement {
 public:
     explicit CFileReplacement(const std::filesystem::path& path);
@@ -39,11 +70,24 @@ public:
 private:
     // Asks the system to start storing what was written so far, so Commit waits less.
     void StartStoring();
+    void OpenTemporaryFile(const std::filesystem::path& folder);
+    void GiveTemporaryFileAName();
+    void ForgetTemporaryName();
 
     std::filesystem::path m_path;
     std::filesystem::path m_target;
+    // Empty while the temporary file has no name.
     std::filesystem::path m_temporary;
     std::unique_ptr<std::FILE, FileCloser> m_pFile;
+    bool m_committed = false;
     uint64_t m_written = 0;
     uint64_t m_storing = 0;
 };
+
+// A new name for a temporary file beside the target, of the kind its replacement uses: a
+// replacement removes those whose writer is gone.
+std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target);
+
+// The command-line tool calls this once: an interrupt, a termination or a hang-up then
+// removes the named temporary files of replacements under way before the program ends.
+void RemoveTemporaryFilesOnTermination();

@@ -21,6 +21,9 @@ public:
     static constexpr const char* kFileTypeId = "WO3";
     static constexpr const char* kFileTypeName = "Winrail Object Document";
 
+    // No document file is larger: such a file is refused before it is read.
+    static constexpr uint64_t kLargestDocument = uint64_t(1) << 31;
+
     CModelwrightDoc();
     ~CModelwrightDoc() override;
 
@@ -49,4 +52,6 @@ public:
 
 private:
     void ReleaseCatalogue();
+    // Loads through the archive; a failure tells where in the file it was met.
+    void Load(CArchive& archive);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,8 @@ bool TryCp1252FromUtf8(std::string_view utf8, std::string& out);
 void AppendCp1252Lossy(std::string_view utf8, std::string& out);
 
 std::string Utf8FromUtf16(std::u16string_view text);
+// The same for units stored little-endian, two bytes each.
+std::string Utf8FromUtf16Le(const uint8_t* bytes, size_t units);
 std::u16string Utf16FromUtf8(std::string_view utf8);
 
 // Decodes one UTF-8 character at pos, advancing pos; returns -1 for an invalid sequence

@@ -120,6 +120,8 @@ struct FailingRun {
     const char* inputName;
     std::string inputText;
     const char* message;
+    // A damaged document adds where reading stopped on a second line.
+    const char* secondLine = nullptr;
 };
 
 void PrintTo(const FailingRun& row, std::ostream* out)
@@ -144,7 +146,14 @@ TEST_P(FailingRuns, EndWithStatus1AndLeaveTheOutputAsItWas)
     const ToolRun run = RunTool(args, folder);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
-    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    const size_t lineEnd = run.err.find('\n');
+    if (row.secondLine)
+        EXPECT_NE(run.err.find(row.secondLine, lineEnd), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), row.secondLine ? 2 : 1) << run.err;
+    EXPECT_TRUE(std::none_of(run.err.begin(), run.err.end(), [](char c) { return c != '\n' && c >= 0 && c < 0x20; }))
+        << "a control character reached the terminal";
+    if (*row.inputName)
+        EXPECT_EQ(ReadText(folder / row.inputName), row.inputText);
     EXPECT_EQ(ReadText(folder / "kept.out"), previous);
     EXPECT_FALSE(fs::exists(folder / "new.out"));
     size_t files = 0;
@@ -158,18 +167,26 @@ const std::string kDamagedDocument = std::string("\xFF\xFF\x01\x00\x05\x00", 6) 
 INSTANTIATE_TEST_SUITE_P(Rows, FailingRuns,
     testing::Values(
         FailingRun{"DumpOfAMissingFile", {"dump", "@missing.wo3"}, "", "", "was not found."},
-        FailingRun{"DumpOfADamagedDocument", {"dump", "@in.wo3"}, "in.wo3", kDamagedDocument, "Unexpected file format."},
+        FailingRun{"DumpOfADamagedDocument", {"dump", "@in.wo3"}, "in.wo3", kDamagedDocument, "Unexpected file format.",
+            "Reading stopped at byte 11: expected an object of a kind this program knows"},
+        FailingRun{"DumpOfANameWithControlCharacters", {"dump", "@in\x1B[2J\x07.wo3"}, "", "", "in\\x1B[2J\\x07.wo3 was not found."},
+        FailingRun{"BuildOverItsOwnInput", {"build", "@in.json", "-o", "@in.json"}, "in.json", "{}",
+            "the output file is the input file"},
+        FailingRun{"ExportOverItsOwnInput", {"export", "@in.json", "-o", "@./in.json"}, "in.json", "{}",
+            "the output file is the input file"},
+        FailingRun{"BuildOfJsonWithBytesAfterANul", {"build", "@in.json", "-o", "@new.out"}, "in.json",
+            std::string("{\"parts\":[]}\n\0more", 17), "line 2, column 1 (byte 13): only white space may follow"},
         FailingRun{"BuildOfInvalidJson", {"build", "@in.json", "-o", "@kept.out"}, "in.json", "{\"parts\":", "Invalid JSON"},
         FailingRun{"BuildRefusingAMember", {"build", "@in.json", "-o", "@new.out"}, "in.json",
             R"({"parts":[{"class":"CTree","colour":1}]})", "parts[0].colour: unknown member"},
         FailingRun{"BuildIntoAMissingFolder", {"build", "@in.json", "-o", "@no/such/folder/x.wo3"}, "in.json", "{}",
             "was not found."},
         FailingRun{"ExportOfADamagedDocument", {"export", "@in.wo3", "-o", "@kept.out"}, "in.wo3",
-            kDamagedDocument, "Unexpected file format."},
+            kDamagedDocument, "Unexpected file format.", "Reading stopped at byte"},
         FailingRun{"ExportOfAJsonDocumentFile", {"export", "@in.JSON", "-o", "@new.out"}, "in.JSON", kDamagedDocument,
             "Invalid JSON"},
         FailingRun{"ExportOfDocumentBytesNamedOtherwise", {"export", "@in.txt", "-o", "@kept.out"}, "in.txt",
-            kSampleJson, "Unexpected file format."}),
+            kSampleJson, "Unexpected file format.", "Reading stopped at byte"}),
     [](const testing::TestParamInfo<FailingRun>& info) { return std::string(info.param.name); });
 
 } // namespace

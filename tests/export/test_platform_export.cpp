@@ -257,6 +257,33 @@ TEST(PlatformExport, PoleRowCountAndSpacing)
     }
 }
 
+TEST(PlatformExport, ThePolesSizeIsKnownBeforeTheyAreWritten)
+{
+    CPartsFileWriter writer;
+    writer.SelectColumn(CProgramOptions());
+    for (const int32_t style : {static_cast<int>(kPoleRound), static_cast<int>(kPoleSquare)}) {
+        for (const int32_t cover : {kCoverPitched, kCoverVShaped, kCoverSinglePitch}) {
+            for (const int32_t count : {2, 3, 1001}) {
+                auto withPoles = Quay(cover, style, count);
+                auto withoutPoles = Quay(cover, 0, count);
+                // Positions of every width, some wrapping around the number range.
+                withPoles->m_length = withoutPoles->m_length = 2147483000;
+                withPoles->m_poleDiameter = withoutPoles->m_poleDiameter = -7;
+                const CPlatform& platform = *withPoles;
+                const size_t expected = ExportToText(*CatalogueWith(std::move(withPoles)), CProgramOptions()).size()
+                    - ExportToText(*CatalogueWith(std::move(withoutPoles)), CProgramOptions()).size();
+                EXPECT_EQ(writer.PolesSize(platform), expected) << style << " " << cover << " " << count;
+            }
+        }
+    }
+}
+
+TEST(PlatformExport, PolesWithoutStyleTakeNoTimeHoweverMany)
+{
+    const std::string few = ExportPartLines(*CatalogueWith(Quay(kCoverPitched, 0, 2)));
+    EXPECT_EQ(ExportPartLines(*CatalogueWith(Quay(kCoverPitched, 0, 2147483647))), few);
+}
+
 TEST(PlatformExport, NegativePoleCountStillGivesTwoPoles)
 {
     const std::string cover = CoverOf(Quay(kCoverPitched, kPoleRound, -3));

@@ -1,0 +1,793 @@
+#include "scene/PartsReader.h"
+
+#include "export/KeywordTable.h"
+#include "model/TextCodec.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <limits>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace {
+
+// Keywords of every column mean the same role wherever they appear, so one lookup serves all
+// dialects.
+class CKeywordLookup {
+public:
+    CKeywordLookup()
+    {
+        for (int role = 0; role < kKeywordRoles; ++role)
+            for (int column = 0; column < kKeywordColumns; ++column)
+                Add(PartsKeywordTable[role][column], static_cast<EKeyword>(role));
+        // Both spellings of the English 6.x hexahedron keyword, whatever the options say now.
+        Add("3DHexahedron", kw3DHexahedron);
+        Add("3DHexaedron", kw3DHexahedron);
+        for (const EKeyword end : {kwEnd})
+            for (int column = 0; column < kKeywordColumns; ++column)
+                for (const EKeyword opened : {kwStructure, kwHeader, kwManufacturer, kwLocalSupplier})
+                    for (int other = 0; other < kKeywordColumns; ++other)
+                        AddEnd(PartsKeywordTable[end][column] + PartsKeywordTable[opened][other], opened);
+    }
+
+    // The role of a word, or kKeywordRoles when it is none.
+    EKeyword Find(std::string_view word) const
+    {
+        const auto found = m_roles.find(word);
+        return found == m_roles.end() ? kKeywordRoles : found->second;
+    }
+    // What an End line closes (End followed directly by the opening keyword), or kKeywordRoles.
+    EKeyword FindEnd(std::string_view word) const
+    {
+        const auto found = m_ends.find(word);
+        return found == m_ends.end() ? kKeywordRoles : found->second;
+    }
+
+private:
+    static std::string Trimmed(std::string text)
+    {
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+        return text;
+    }
+    void Add(const std::string& keyword, EKeyword role)
+    {
+        const std::string word = Trimmed(keyword);
+        if (!word.empty())
+            m_roles.emplace(Keep(word), role);
+    }
+    void AddEnd(const std::string& keyword, EKeyword opened)
+    {
+        const std::string word = Trimmed(keyword);
+        m_ends.emplace(Keep(word), opened);
+    }
+    std::string_view Keep(const std::string& word)
+    {
+        m_words.push_back(std::make_unique<std::string>(word));
+        return *m_words.back();
+    }
+
+    std::vector<std::unique_ptr<std::string>> m_words;
+    std::unordered_map<std::string_view, EKeyword> m_roles;
+    std::unordered_map<std::string_view, EKeyword> m_ends;
+};
+
+const CKeywordLookup& Keywords()
+{
+    static const CKeywordLookup lookup;
+    return lookup;
+}
+
+struct SToken {
+    std::string_view m_text;
+    int m_column = 0;
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// A line's words; more than fit are dropped, as no record has that many.
+class CTokens {
+public:
+    static constexpr size_t kMax = 12;
+
+    explicit CTokens(std::string_view line)
+    {
+        size_t pos = 0;
+        while (pos < line.size()) {
+            while (pos < line.size() && IsBlank(line[pos]))
+                ++pos;
+            if (pos >= line.size())
+                break;
+            const size_t start = pos;
+            while (pos < line.size() && !IsBlank(line[pos]))
+                ++pos;
+            if (m_count < kMax)
+                m_tokens[m_count++] = {line.substr(start, pos - start), static_cast<int>(start) + 1};
+            else
+                m_dropped = true;
+        }
+    }
+    size_t Count() const { return m_count + (m_dropped ? 1 : 0); }
+    size_t Stored() const { return m_count; }
+    const SToken& operator[](size_t i) const { return m_tokens[i]; }
+
+private:
+    std::array<SToken, kMax> m_tokens {};
+    size_t m_count = 0;
+    bool m_dropped = false;
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A number rather than a keyword such as "3DQuads".
+bool StartsLikeNumber(std::string_view word)
+{
+    if (word.empty() || !(IsDigit(word[0]) || word[0] == '-' || word[0] == '+'))
+        return false;
+    return word.size() == 1 || IsDigit(word[1]) || word[1] == '-' || word[1] == '+';
+}
+
+class CReader {
+public:
+    explicit CReader(SPartsFile& result) : m_result(result) { }
+
+    void ReadAll(std::string_view bytes, bool insideStructure)
+    {
+        if (insideStructure) {
+            m_state = EState::Structure;
+            m_result.m_scenes.emplace_back();
+            m_result.m_scenes.back().m_firstLine = 1;
+        }
+        size_t pos = 0;
+        while (pos < bytes.size()) {
+            size_t end = bytes.find('\n', pos);
+            if (end == std::string_view::npos)
+                end = bytes.size();
+            ++m_lineNumber;
+            std::string_view line = bytes.substr(pos, end - pos);
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
+            ReadLine(line);
+            pos = end + 1;
+        }
+        Finish(insideStructure);
+        std::stable_sort(m_result.m_diagnostics.begin(), m_result.m_diagnostics.end(),
+            [](const SDiagnostic& a, const SDiagnostic& b) {
+                return a.m_line != b.m_line ? a.m_line < b.m_line : a.m_column < b.m_column;
+            });
+    }
+
+private:
+    enum class EState { Outside, Header, Structure, Group, Solid };
+
+    void Report(int column, ESeverity severity, EDiagnostic kind, std::string_view detail, std::string message)
+    {
+        // A damaged file of millions of lines still gives a readable list.
+        if (m_result.m_diagnostics.size() >= kMaxDiagnostics)
+            return;
+        m_result.m_diagnostics.push_back({m_lineNumber, column, severity, kind, Utf8FromCp1252(detail), std::move(message)});
+    }
+    void Report(int line, int column, ESeverity severity, EDiagnostic kind, std::string message)
+    {
+        if (m_result.m_diagnostics.size() >= kMaxDiagnostics)
+            return;
+        m_result.m_diagnostics.push_back({line, column, severity, kind, {}, std::move(message)});
+    }
+
+    SScene& Scene() { return m_result.m_scenes.back(); }
+
+    void ReadLine(std::string_view line)
+    {
+        const CTokens tokens(line);
+        if (tokens.Stored() == 0 || tokens[0].m_text[0] == ';')
+            return;
+        switch (m_state) {
+        case EState::Group:
+            if (StartsLikeNumber(tokens[0].m_text)) {
+                ReadVertex(tokens);
+                return;
+            }
+            break;
+        case EState::Header:
+            ReadHeaderLine(line, tokens);
+            return;
+        default:
+            break;
+        }
+        const std::string_view word = tokens[0].m_text;
+        const EKeyword role = Keywords().Find(word);
+        if (role == kKeywordRoles) {
+            const EKeyword closed = Keywords().FindEnd(word);
+            if (closed == kwStructure) {
+                EndStructure(tokens);
+                return;
+            }
+            if (m_state == EState::Outside && m_endedStructures > 0)
+                ReportOutside(tokens[0]);
+            else if (StartsLikeNumber(word))
+                Report(tokens[0].m_column, ESeverity::Error, EDiagnostic::Misplaced, word,
+                    "A point stands outside a 3D group.");
+            else
+                Report(tokens[0].m_column, ESeverity::Error, EDiagnostic::UnknownKeyword, word,
+                    "Unknown keyword \"" + Utf8FromCp1252(word) + "\".");
+            return;
+        }
+        ReadKeywordLine(role, line, tokens);
+    }
+
+    void ReportOutside(const SToken& token)
+    {
+        Report(token.m_column, ESeverity::Error, EDiagnostic::TextOutsideStructure, token.m_text,
+            "Text stands outside a part, after its End line.");
+    }
+
+    void ReadKeywordLine(EKeyword role, std::string_view line, const CTokens& tokens)
+    {
+        switch (role) {
+        case kwEnd3D:
+            EndGroup(tokens[0]);
+            return;
+        case kwCenter:
+            ReadCenter(tokens);
+            return;
+        case kwRotation:
+            ReadRotation(tokens);
+            return;
+        default:
+            break;
+        }
+        CloseOpenGroup(tokens[0]);
+        switch (role) {
+        case kwHeader:
+            if (m_state == EState::Structure)
+                ReportMisplaced(tokens[0]);
+            else {
+                m_state = EState::Header;
+                m_headerLine = m_lineNumber;
+            }
+            return;
+        case kwMetricUnits:
+        case kwInchUnits:
+            m_pendingInches = role == kwInchUnits;
+            if (m_state == EState::Structure)
+                Scene().m_inches = m_pendingInches;
+            ExpectNumbers(tokens, 0);
+            return;
+        case kwStructure:
+            BeginStructure(line, tokens);
+            return;
+        default:
+            break;
+        }
+        if (m_state != EState::Structure) {
+            if (m_endedStructures > 0)
+                ReportOutside(tokens[0]);
+            else
+                ReportMisplaced(tokens[0]);
+            return;
+        }
+        ReadStructureLine(role, line, tokens);
+    }
+
+    void ReadStructureLine(EKeyword role, std::string_view line, const CTokens& tokens)
+    {
+        switch (role) {
+        case kwPrice:
+            Scene().m_price = Utf8FromCp1252(RestAfter(line, tokens[0]));
+            return;
+        case kwPartsPerPackage: {
+            int32_t numbers[1] {};
+            if (ReadNumbers(tokens, 1, numbers, 1))
+                Scene().m_partsPerPackage = numbers[0];
+            return;
+        }
+        case kwLine:
+            ReadPlanRecord(EPlanKind::Line, tokens, 4, false);
+            return;
+        case kwRectangle:
+            ReadPlanRecord(EPlanKind::Rectangle, tokens, 4, true);
+            return;
+        case kwCircle:
+            ReadPlanRecord(EPlanKind::Circle, tokens, 3, true);
+            return;
+        case kwFillpoint:
+            ReadPlanRecord(EPlanKind::Fillpoint, tokens, 2, true);
+            return;
+        case kwPolygon:
+            ReadPolyline(EPlanKind::Polygon, tokens);
+            return;
+        case kwCurveline:
+            ReadPolyline(EPlanKind::Curveline, tokens);
+            return;
+        case kw3DHexahedron:
+            BeginGroup(EGroupKind::Hexahedron, tokens);
+            return;
+        case kw3DQuads:
+            BeginGroup(EGroupKind::Quads, tokens);
+            return;
+        case kw3DLines:
+            BeginGroup(EGroupKind::Lines, tokens);
+            return;
+        case kw3DSquare:
+            BeginGroup(EGroupKind::Square, tokens);
+            return;
+        case kw3DCylinder:
+            BeginSolid(ESolidKind::Cylinder, tokens, 7);
+            return;
+        case kw3DEllipsoid:
+            BeginSolid(ESolidKind::Ellipsoid, tokens, 7);
+            return;
+        case kw3DDisk:
+            BeginSolid(ESolidKind::Disk, tokens, 5);
+            return;
+        case kw3DEllipse:
+            BeginSolid(ESolidKind::Ellipse, tokens, 6);
+            return;
+        default:
+            ReportMisplaced(tokens[0]);
+            return;
+        }
+    }
+
+    void ReportMisplaced(const SToken& token)
+    {
+        Report(token.m_column, ESeverity::Error, EDiagnostic::Misplaced, token.m_text,
+            "\"" + Utf8FromCp1252(token.m_text) + "\" does not belong here.");
+    }
+
+    static std::string_view RestAfter(std::string_view line, const SToken& token)
+    {
+        size_t pos = static_cast<size_t>(token.m_column - 1) + token.m_text.size();
+        if (pos < line.size() && line[pos] == ' ')
+            ++pos;
+        return pos < line.size() ? line.substr(pos) : std::string_view();
+    }
+
+    // Numbers from tokens[first] on into out; false (with a diagnostic) when a number is
+    // missing or unreadable. Numbers beyond count are reported and ignored.
+    bool ReadNumbers(const CTokens& tokens, size_t first, int32_t* out, size_t count, size_t colorTokens = 0)
+    {
+        bool good = true;
+        for (size_t i = 0; i < count; ++i) {
+            const size_t index = first + i;
+            if (index >= tokens.Stored() || (tokens[index].m_text[0] == '$' && colorTokens == 0)) {
+                ReportMissing(tokens, index, count - i);
+                return false;
+            }
+            good = ReadNumber(tokens[index], out[i]) && good;
+        }
+        CheckExtra(tokens, first + count + colorTokens);
+        return good;
+    }
+
+    void ReportMissing(const CTokens& tokens, size_t index, size_t missing)
+    {
+        const int column = index < tokens.Stored() ? tokens[index].m_column
+                                                   : tokens[tokens.Stored() - 1].m_column + static_cast<int>(tokens[tokens.Stored() - 1].m_text.size());
+        Report(column, ESeverity::Error, EDiagnostic::MissingNumbers, tokens[0].m_text,
+            std::to_string(missing) + (missing == 1 ? " number is" : " numbers are") + " missing after \""
+                + Utf8FromCp1252(tokens[0].m_text) + "\".");
+    }
+
+    void CheckExtra(const CTokens& tokens, size_t expected)
+    {
+        if (tokens.Count() > expected && expected < tokens.Stored())
+            Report(tokens[expected].m_column, ESeverity::Warning, EDiagnostic::ExtraNumbers, tokens[expected].m_text,
+                "Text after the last number is ignored.");
+    }
+
+    void ExpectNumbers(const CTokens& tokens, size_t count) { CheckExtra(tokens, 1 + count); }
+
+    bool ReadNumber(const SToken& token, int32_t& out)
+    {
+        std::string_view text = token.m_text;
+        if (!text.empty() && text[0] == '+')
+            text.remove_prefix(1);
+        int64_t value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        const bool allDigits = end == text.data() + text.size() && error != std::errc::invalid_argument && !text.empty();
+        if (!allDigits) {
+            Report(token.m_column, ESeverity::Error, EDiagnostic::NotANumber, token.m_text,
+                "\"" + Utf8FromCp1252(token.m_text) + "\" is not a whole number.");
+            out = 0;
+            return false;
+        }
+        constexpr int64_t lowest = std::numeric_limits<int32_t>::min();
+        constexpr int64_t highest = std::numeric_limits<int32_t>::max();
+        if (error == std::errc::result_out_of_range || value < lowest || value > highest) {
+            Report(token.m_column, ESeverity::Error, EDiagnostic::NumberOutOfRange, token.m_text,
+                "The number " + std::string(token.m_text) + " is outside the range of the parts file.");
+            out = text[0] == '-' ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+            return true; // kept at the nearest end of the range, so the picture stays whole
+        }
+        out = static_cast<int32_t>(value);
+        return true;
+    }
+
+    static int HexDigit(char c)
+    {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
+    }
+
+    // "$bbggrr": blue, green, red.
+    bool ReadColor(const SToken& token, COLORREF& out)
+    {
+        const std::string_view text = token.m_text;
+        bool good = text.size() == 7 && text[0] == '$';
+        uint32_t value = 0;
+        for (size_t i = 1; good && i < 7; ++i) {
+            const int digit = HexDigit(text[i]);
+            good = digit >= 0;
+            value = value * 16 + static_cast<uint32_t>(digit < 0 ? 0 : digit);
+        }
+        if (!good) {
+            Report(token.m_column, ESeverity::Error, EDiagnostic::BadColor, text,
+                "\"" + Utf8FromCp1252(text) + "\" is not a colour ($ and six hexadecimal digits).");
+            return false;
+        }
+        out = RGB(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16));
+        return true;
+    }
+
+    void ReadPlanRecord(EPlanKind kind, const CTokens& tokens, size_t count, bool colored)
+    {
+        int32_t numbers[4] {};
+        if (!ReadNumbers(tokens, 1, numbers, count, colored ? 1 : 0))
+            return;
+        SPlanPrimitive primitive;
+        primitive.m_kind = kind;
+        primitive.m_line = m_lineNumber;
+        if (colored) {
+            if (tokens.Stored() <= 1 + count) {
+                ReportMissingColor(tokens);
+                return;
+            }
+            if (!ReadColor(tokens[1 + count], primitive.m_color))
+                return;
+            primitive.m_hasColor = true;
+        }
+        if (kind == EPlanKind::Circle) {
+            primitive.m_points = {{numbers[0], numbers[1]}};
+            primitive.m_radius = numbers[2];
+        } else if (kind == EPlanKind::Fillpoint) {
+            primitive.m_points = {{numbers[0], numbers[1]}};
+        } else {
+            primitive.m_points = {{numbers[0], numbers[1]}, {numbers[2], numbers[3]}};
+        }
+        Scene().m_plan.push_back(std::move(primitive));
+    }
+
+    void ReportMissingColor(const CTokens& tokens)
+    {
+        const SToken& last = tokens[tokens.Stored() - 1];
+        Report(last.m_column + static_cast<int>(last.m_text.size()), ESeverity::Error, EDiagnostic::MissingNumbers,
+            tokens[0].m_text, "The colour is missing after \"" + Utf8FromCp1252(tokens[0].m_text) + "\".");
+    }
+
+    // Polygon and Curveline are never written by this program; they are read as x y pairs
+    // with an optional closing colour, the plausible reading of a plan outline.
+    void ReadPolyline(EPlanKind kind, const CTokens& tokens)
+    {
+        SPlanPrimitive primitive;
+        primitive.m_kind = kind;
+        primitive.m_line = m_lineNumber;
+        size_t end = tokens.Stored();
+        if (end > 1 && tokens[end - 1].m_text[0] == '$') {
+            if (ReadColor(tokens[end - 1], primitive.m_color))
+                primitive.m_hasColor = true;
+            --end;
+        }
+        if (end < 5 || (end - 1) % 2 != 0) {
+            ReportMissing(tokens, end, end < 5 ? 5 - end : 1);
+            return;
+        }
+        for (size_t i = 1; i + 1 < end; i += 2) {
+            int32_t x = 0;
+            int32_t y = 0;
+            if (!ReadNumber(tokens[i], x) || !ReadNumber(tokens[i + 1], y))
+                return;
+            primitive.m_points.emplace_back(x, y);
+        }
+        Scene().m_plan.push_back(std::move(primitive));
+    }
+
+    void BeginGroup(EGroupKind kind, const CTokens& tokens)
+    {
+        SVertexGroup group;
+        group.m_kind = kind;
+        group.m_line = m_lineNumber;
+        int32_t numbers[2] {};
+        ReadNumbers(tokens, 1, numbers, 2);
+        group.m_first = numbers[0];
+        group.m_second = numbers[1];
+        Scene().m_groups.push_back(std::move(group));
+        m_state = EState::Group;
+        m_hasGroupColor = false;
+        m_groupColor = 0;
+    }
+
+    void ReadVertex(const CTokens& tokens)
+    {
+        int32_t numbers[3] {};
+        bool good = true;
+        for (size_t i = 0; i < 3 && good; ++i) {
+            if (i >= tokens.Stored() || tokens[i].m_text[0] == '$') {
+                const SToken& last = tokens[i - 1];
+                Report(last.m_column + static_cast<int>(last.m_text.size()), ESeverity::Error,
+                    EDiagnostic::MissingNumbers, {}, "A point needs three numbers: x, y and z.");
+                return;
+            }
+            good = ReadNumber(tokens[i], numbers[i]);
+        }
+        if (!good)
+            return;
+        SVertex vertex {{double(numbers[0]), double(numbers[1]), double(numbers[2])}, m_groupColor, m_lineNumber};
+        if (tokens.Stored() > 3 && tokens[3].m_text[0] == '$') {
+            if (ReadColor(tokens[3], vertex.m_color)) {
+                m_groupColor = vertex.m_color;
+                m_hasGroupColor = true;
+            }
+            CheckExtra(tokens, 4);
+        } else {
+            CheckExtra(tokens, 3);
+        }
+        Scene().m_groups.back().m_vertices.push_back(vertex);
+    }
+
+    void BeginSolid(ESolidKind kind, const CTokens& tokens, size_t count)
+    {
+        SSolid solid;
+        solid.m_kind = kind;
+        solid.m_line = m_lineNumber;
+        int32_t numbers[7] {};
+        if (!ReadNumbers(tokens, 1, numbers, count)) {
+            m_state = EState::Solid;
+            m_solidValid = false;
+            return;
+        }
+        solid.m_numbers.assign(numbers, numbers + count);
+        Scene().m_solids.push_back(std::move(solid));
+        m_state = EState::Solid;
+        m_solidValid = true;
+        m_solidHasCenter = false;
+    }
+
+    void ReadCenter(const CTokens& tokens)
+    {
+        if (m_state != EState::Solid) {
+            ReportMisplaced(tokens[0]);
+            return;
+        }
+        int32_t numbers[3] {};
+        if (!ReadNumbers(tokens, 1, numbers, 3, 1))
+            return;
+        COLORREF color = 0;
+        if (tokens.Stored() <= 4) {
+            ReportMissingColor(tokens);
+            return;
+        }
+        if (!ReadColor(tokens[4], color) || !m_solidValid)
+            return;
+        SSolid& solid = Scene().m_solids.back();
+        solid.m_center = {double(numbers[0]), double(numbers[1]), double(numbers[2])};
+        solid.m_color = color;
+        m_solidHasCenter = true;
+    }
+
+    void ReadRotation(const CTokens& tokens)
+    {
+        if (m_state != EState::Solid) {
+            ReportMisplaced(tokens[0]);
+            return;
+        }
+        int32_t numbers[3] {};
+        if (!ReadNumbers(tokens, 1, numbers, 3) || !m_solidValid)
+            return;
+        SSolid& solid = Scene().m_solids.back();
+        for (int i = 0; i < 3; ++i)
+            solid.m_rotation[i] = numbers[i];
+    }
+
+    void EndGroup(const SToken& token)
+    {
+        if (m_state == EState::Group) {
+            CheckGroupComplete();
+            m_state = EState::Structure;
+        } else if (m_state == EState::Solid) {
+            CheckSolidComplete(m_lineNumber);
+            m_state = EState::Structure;
+        } else {
+            ReportMisplaced(token);
+        }
+    }
+
+    static size_t VerticesPerShape(EGroupKind kind)
+    {
+        switch (kind) {
+        case EGroupKind::Hexahedron:
+            return 8;
+        case EGroupKind::Quads:
+            return 4;
+        default:
+            return 2;
+        }
+    }
+
+    void CheckGroupComplete()
+    {
+        SVertexGroup& group = Scene().m_groups.back();
+        const size_t per = VerticesPerShape(group.m_kind);
+        if (group.m_vertices.size() % per != 0 || group.m_vertices.empty())
+            Report(group.m_line, 1, ESeverity::Warning, EDiagnostic::IncompleteGroup,
+                "The group's points do not make whole shapes of " + std::to_string(per) + " points; the rest is not drawn.");
+    }
+
+    void CheckSolidComplete(int line)
+    {
+        if (m_solidValid && !m_solidHasCenter) {
+            const int solidLine = Scene().m_solids.back().m_line;
+            Scene().m_solids.pop_back();
+            Report(solidLine, 1, ESeverity::Error, EDiagnostic::SolidWithoutCenter,
+                "The solid has no Center line and is not drawn.");
+        }
+        (void)line;
+    }
+
+    // A keyword that starts something new also ends a group left open.
+    void CloseOpenGroup(const SToken& token)
+    {
+        if (m_state != EState::Group && m_state != EState::Solid)
+            return;
+        const int groupLine = m_state == EState::Group ? Scene().m_groups.back().m_line
+                                                       : (m_solidValid ? Scene().m_solids.back().m_line : m_lineNumber);
+        if (m_state == EState::Group)
+            CheckGroupComplete();
+        else
+            CheckSolidComplete(m_lineNumber);
+        m_state = EState::Structure;
+        Report(groupLine, 1, ESeverity::Error, EDiagnostic::GroupWithoutEnd3D, "The 3D group has no End3D line.");
+        (void)token;
+    }
+
+    void BeginStructure(std::string_view line, const CTokens& tokens)
+    {
+        if (m_state == EState::Structure)
+            ReportUnclosedStructure();
+        if (m_state == EState::Header)
+            ReportUnclosedHeader();
+        m_result.m_scenes.emplace_back();
+        SScene& scene = Scene();
+        scene.m_firstLine = m_lineNumber;
+        scene.m_inches = m_pendingInches;
+        m_state = EState::Structure;
+        // "catalogue number" "name"; a name may itself hold double quotes.
+        const std::string_view rest = RestAfter(line, tokens[0]);
+        const size_t open = rest.find('"');
+        const size_t middle = open == std::string_view::npos ? open : rest.find("\" \"", open + 1);
+        const size_t close = rest.rfind('"');
+        if (open == std::string_view::npos || middle == std::string_view::npos || close <= middle + 2) {
+            Report(tokens[0].m_column, ESeverity::Warning, EDiagnostic::BadStructureLine, tokens[0].m_text,
+                "The part's line should hold its catalogue number and name, each in double quotes.");
+            scene.m_name = Utf8FromCp1252(rest);
+            return;
+        }
+        scene.m_catalogNo = Utf8FromCp1252(rest.substr(open + 1, middle - open - 1));
+        scene.m_name = Utf8FromCp1252(rest.substr(middle + 3, close - middle - 3));
+    }
+
+    void EndStructure(const CTokens& tokens)
+    {
+        CloseOpenGroup(tokens[0]);
+        if (m_state != EState::Structure) {
+            ReportMisplaced(tokens[0]);
+            return;
+        }
+        Scene().m_lastLine = m_lineNumber;
+        ExpectNumbers(tokens, 0);
+        m_state = EState::Outside;
+        m_pendingInches = false;
+        ++m_endedStructures;
+    }
+
+    void ReportUnclosedStructure()
+    {
+        Report(Scene().m_firstLine, 1, ESeverity::Error, EDiagnostic::StructureWithoutEnd, "The part has no End line.");
+    }
+    void ReportUnclosedHeader()
+    {
+        Report(m_headerLine, 1, ESeverity::Error, EDiagnostic::HeaderWithoutEnd, "The header has no End line.");
+    }
+
+    void ReadHeaderLine(std::string_view line, const CTokens& tokens)
+    {
+        const size_t equals = line.find('=');
+        if (equals != std::string_view::npos) {
+            std::string_view key = line.substr(0, equals);
+            while (!key.empty() && IsBlank(key.front()))
+                key.remove_prefix(1);
+            if (Keywords().Find(key) == kKeywordRoles)
+                Report(tokens[0].m_column, ESeverity::Warning, EDiagnostic::UnknownKeyword, key,
+                    "Unknown keyword \"" + Utf8FromCp1252(key) + "\".");
+            m_result.m_header.emplace_back(Utf8FromCp1252(key), Utf8FromCp1252(line.substr(equals + 1)));
+            return;
+        }
+        const std::string_view word = tokens[0].m_text;
+        const EKeyword role = Keywords().Find(word);
+        if (role == kwManufacturer || role == kwLocalSupplier)
+            return;
+        const EKeyword closed = Keywords().FindEnd(word);
+        if (closed == kwManufacturer || closed == kwLocalSupplier)
+            return;
+        if (closed == kwHeader) {
+            m_state = EState::Outside;
+            return;
+        }
+        if (role == kwStructure || role == kwMetricUnits || role == kwInchUnits) {
+            ReportUnclosedHeader();
+            m_state = EState::Outside;
+            ReadLine(line);
+            return;
+        }
+        Report(tokens[0].m_column, ESeverity::Error, EDiagnostic::UnknownKeyword, word,
+            "Unknown keyword \"" + Utf8FromCp1252(word) + "\".");
+    }
+
+    void Finish(bool insideStructure)
+    {
+        if (m_state == EState::Group || m_state == EState::Solid) {
+            ++m_lineNumber;
+            CloseOpenGroup({});
+            --m_lineNumber;
+        }
+        if (m_state == EState::Header)
+            ReportUnclosedHeader();
+        if (m_state == EState::Structure) {
+            Scene().m_lastLine = m_lineNumber;
+            if (!insideStructure)
+                ReportUnclosedStructure();
+        }
+    }
+
+    static constexpr size_t kMaxDiagnostics = 1000;
+
+    SPartsFile& m_result;
+    EState m_state = EState::Outside;
+    int m_lineNumber = 0;
+    int m_headerLine = 0;
+    int m_endedStructures = 0;
+    bool m_pendingInches = false;
+    COLORREF m_groupColor = 0;
+    bool m_hasGroupColor = false;
+    bool m_solidValid = false;
+    bool m_solidHasCenter = false;
+};
+
+} // namespace
+
+SPartsFile ReadPartsText(std::string_view bytes)
+{
+    SPartsFile result;
+    CReader(result).ReadAll(bytes, false);
+    return result;
+}
+
+SPartsFile ReadStructureBody(std::string_view bytes)
+{
+    SPartsFile result;
+    CReader(result).ReadAll(bytes, true);
+    return result;
+}
+
+std::string FormatDiagnostic(const SDiagnostic& diagnostic)
+{
+    return std::to_string(diagnostic.m_line) + ":" + std::to_string(diagnostic.m_column) + ": "
+        + (diagnostic.m_severity == ESeverity::Error ? "error" : "warning") + ": " + diagnostic.m_message;
+}

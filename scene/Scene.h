@@ -1,0 +1,120 @@
+#pragma once
+
+#include "model/Color.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+// What a parts file says, one structure (part) at a time, as the reader found it. Every
+// primitive keeps the number of the line it came from, so a picture can be traced back to
+// the text.
+
+struct SPoint3 {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+
+enum class EPlanKind { Line, Rectangle, Circle, Polygon, Curveline, Fillpoint };
+
+// A record of the part's plan view: its points in plan coordinates (two corners for a
+// rectangle, the centre for a circle), the radius of a circle and the colour when it has one.
+struct SPlanPrimitive {
+    EPlanKind m_kind = EPlanKind::Line;
+    std::vector<std::pair<double, double>> m_points;
+    double m_radius = 0;
+    COLORREF m_color = 0;
+    bool m_hasColor = false;
+    int m_line = 0;
+};
+
+enum class EGroupKind { Hexahedron, Quads, Lines, Square };
+
+// A vertex of a 3D group. A plain point takes the colour of the last coloured point before it.
+struct SVertex {
+    SPoint3 m_position;
+    COLORREF m_color = 0;
+    int m_line = 0;
+};
+
+struct SVertexGroup {
+    EGroupKind m_kind = EGroupKind::Quads;
+    int32_t m_first = 0;
+    int32_t m_second = 0;
+    std::vector<SVertex> m_vertices;
+    int m_line = 0;
+};
+
+enum class ESolidKind { Cylinder, Disk, Ellipsoid, Ellipse };
+
+// A solid: its numbers as written, placed by its Center line and turned by its Rotation line
+// (degrees about x, then y, then z).
+struct SSolid {
+    ESolidKind m_kind = ESolidKind::Cylinder;
+    std::vector<int32_t> m_numbers;
+    SPoint3 m_center;
+    COLORREF m_color = 0;
+    double m_rotation[3] = {0, 0, 0};
+    int m_line = 0;
+};
+
+struct SScene {
+    std::string m_catalogNo; // UTF-8
+    std::string m_name;      // UTF-8
+    std::string m_price;     // UTF-8
+    int32_t m_partsPerPackage = 0;
+    bool m_inches = false;
+    int m_firstLine = 0;
+    int m_lastLine = 0;
+    std::vector<SPlanPrimitive> m_plan;
+    std::vector<SVertexGroup> m_groups;
+    std::vector<SSolid> m_solids;
+
+    bool IsEmpty() const { return m_plan.empty() && m_groups.empty() && m_solids.empty(); }
+};
+
+enum class ESeverity { Warning, Error };
+
+// What is wrong with a line; the window program words each kind in the user's language.
+enum class EDiagnostic {
+    UnknownKeyword,
+    MissingNumbers,
+    ExtraNumbers,
+    NotANumber,
+    NumberOutOfRange,
+    BadColor,
+    GroupWithoutEnd3D,
+    IncompleteGroup,
+    SolidWithoutCenter,
+    Misplaced,
+    BadStructureLine,
+    StructureWithoutEnd,
+    TextOutsideStructure,
+    HeaderWithoutEnd,
+};
+
+struct SDiagnostic {
+    int m_line = 0;   // from 1
+    int m_column = 0; // from 1, in bytes of the line
+    ESeverity m_severity = ESeverity::Error;
+    EDiagnostic m_kind = EDiagnostic::UnknownKeyword;
+    std::string m_detail;  // the word concerned, UTF-8
+    std::string m_message; // one English sentence
+};
+
+struct SPartsFile {
+    // The header block's key=value lines in their order (UTF-8).
+    std::vector<std::pair<std::string, std::string>> m_header;
+    std::vector<SScene> m_scenes;
+    std::vector<SDiagnostic> m_diagnostics;
+
+    bool HasErrors() const
+    {
+        for (const SDiagnostic& diagnostic : m_diagnostics)
+            if (diagnostic.m_severity == ESeverity::Error)
+                return true;
+        return false;
+    }
+};
