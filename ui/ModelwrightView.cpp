@@ -24,6 +24,7 @@
 #include <QMimeDatabase>
 #include <QPrinter>
 #include <QProcess>
+#include <QSignalBlocker>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QUrl>
@@ -187,6 +188,15 @@ void CModelwrightView::OnInitialUpdate()
     UpdateButtons();
 }
 
+void CModelwrightView::ShowTableFilter()
+{
+    // The table drops its filter to show a part the filter would hide; the box follows.
+    if (m_filterEdit->text() != m_objectList->Model().Filter()) {
+        const QSignalBlocker blocker(m_filterEdit);
+        m_filterEdit->setText(m_objectList->Model().Filter());
+    }
+}
+
 void CModelwrightView::OnSelChangeObjectList()
 {
     m_pSelected = m_objectList->GetSelectedObject();
@@ -212,6 +222,7 @@ void CModelwrightView::NewPart(EPartKind kind)
     part->SetDefaultName();
     CNamedObject* added = part.get();
     m_objectList->AddAndSelect(added);
+    ShowTableFilter();
     parts->Add(std::move(part));
     m_document.SetModifiedFlag(true);
     m_pSelected = added;
@@ -232,6 +243,7 @@ void CModelwrightView::OnEdit()
         return;
     m_document.SetModifiedFlag(true);
     m_objectList->RefreshSelected();
+    ShowTableFilter();
     m_pSelected = m_objectList->GetSelectedObject();
     UpdateButtons();
 }

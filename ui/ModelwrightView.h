@@ -86,6 +86,7 @@ private:
     void retranslateUi();
     CPartsManager* GetPartsManager() const;
     void UpdateButtons();
+    void ShowTableFilter();
     void NewPart(EPartKind kind);
     // Writes the whole catalogue to a file the user chooses; false when the user cancelled.
     bool ExportPartsFile();

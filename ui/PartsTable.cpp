@@ -30,6 +30,20 @@ QString CaseFolded(const QString& text)
     return text.toCaseFolded();
 }
 
+bool IsAscii(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// What case folding makes of ASCII text: capitals become small letters.
+std::string AsciiCaseFolded(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return text;
+}
+
 // Catalogue numbers and prices hold numbers: "T-9" comes before "T-10", "9.50" before "12.00".
 // Every run of digits is widened with zeros, which no locale's collator does by itself.
 QString NumbersWidened(const QString& text)
@@ -76,15 +90,38 @@ std::optional<SPartFields> PartFieldsOf(const CNamedObject& part)
     return std::nullopt;
 }
 
+// A text's place in the order: the collator's key in a real locale; in the C locale, where
+// the collator orders by the bytes of the text, those bytes themselves, which need no key
+// object of their own.
+class CPartsTableModel::CSortKey {
+public:
+    CSortKey(const QCollator& collator, bool bytewise, const QString& text)
+    {
+        if (bytewise)
+            m_bytes = text.toStdString();
+        else
+            m_collated = collator.sortKey(text);
+    }
+    explicit CSortKey(std::string bytes) : m_bytes(std::move(bytes)) {}
+
+    int Compare(const CSortKey& other) const
+    {
+        return m_collated ? m_collated->compare(*other.m_collated) : m_bytes.compare(other.m_bytes);
+    }
+
+private:
+    std::string m_bytes;
+    std::optional<QCollatorSortKey> m_collated;
+};
+
 struct CPartsTableModel::SRow {
     CNamedObject* part = nullptr;
     SPartFields fields;
-    QString name;
     // The place of the part in the order of adding: equal values keep that order.
     int sequence = 0;
-    std::optional<QCollatorSortKey> nameKey;
-    std::optional<QCollatorSortKey> catalogNoKey;
-    std::optional<QCollatorSortKey> priceKey;
+    std::optional<CSortKey> nameKey;
+    std::optional<CSortKey> catalogNoKey;
+    std::optional<CSortKey> priceKey;
 };
 
 CPartsTableModel::CPartsTableModel(QObject* parent)
@@ -92,6 +129,7 @@ CPartsTableModel::CPartsTableModel(QObject* parent)
 {
     // Names sort as the catalogue always listed them: alphabetically, ignoring case.
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+    m_bytewise = m_collator.locale().language() == QLocale::C;
 }
 
 CPartsTableModel::~CPartsTableModel() = default;
@@ -144,7 +182,7 @@ QVariant CPartsTableModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         switch (index.column()) {
         case description:
-            return row.name;
+            return QString::fromStdString(row.part->m_name);
         case kind:
             return KindName(row.fields.kind);
         case catalogNo:
@@ -185,26 +223,29 @@ CPartsTableModel::SRow CPartsTableModel::MakeRow(CNamedObject* part)
     SRow row;
     row.part = part;
     row.fields = PartFieldsOf(*part).value_or(SPartFields {});
-    row.name = QString::fromStdString(part->m_name);
     row.sequence = m_nextSequence++;
     return row;
 }
 
-const QCollatorSortKey& CPartsTableModel::KeyOf(SRow& row, int column) const
+void CPartsTableModel::MakeKey(SRow& row, int column) const
 {
     switch (column) {
     case catalogNo:
         if (!row.catalogNoKey)
-            row.catalogNoKey = m_collator.sortKey(NumbersWidened(Text(row.fields.catalogNo)));
-        return *row.catalogNoKey;
+            row.catalogNoKey.emplace(m_collator, m_bytewise, NumbersWidened(Text(row.fields.catalogNo)));
+        break;
     case price:
         if (!row.priceKey)
-            row.priceKey = m_collator.sortKey(NumbersWidened(Text(row.fields.price)));
-        return *row.priceKey;
+            row.priceKey.emplace(m_collator, m_bytewise, NumbersWidened(Text(row.fields.price)));
+        break;
     default:
-        if (!row.nameKey)
-            row.nameKey = m_collator.sortKey(CaseFolded(row.name));
-        return *row.nameKey;
+        if (!row.nameKey) {
+            if (m_bytewise && IsAscii(row.part->m_name))
+                row.nameKey.emplace(AsciiCaseFolded(row.part->m_name));
+            else
+                row.nameKey.emplace(m_collator, m_bytewise, CaseFolded(QString::fromStdString(row.part->m_name)));
+        }
+        break;
     }
 }
 
@@ -216,19 +257,19 @@ bool CPartsTableModel::Less(const SRow& left, const SRow& right) const
         order = KindName(left.fields.kind).localeAwareCompare(KindName(right.fields.kind));
         break;
     case catalogNo:
-        order = left.catalogNoKey->compare(*right.catalogNoKey);
+        order = left.catalogNoKey->Compare(*right.catalogNoKey);
         break;
     case price:
-        order = left.priceKey->compare(*right.priceKey);
+        order = left.priceKey->Compare(*right.priceKey);
         break;
     default:
-        order = left.nameKey->compare(*right.nameKey);
+        order = left.nameKey->Compare(*right.nameKey);
         break;
     }
     if (m_sortOrder == Qt::DescendingOrder)
         order = -order;
     if (order == 0 && m_sortColumn != description)
-        order = left.nameKey->compare(*right.nameKey);
+        order = left.nameKey->Compare(*right.nameKey);
     if (order != 0)
         return order < 0;
     return left.sequence < right.sequence;
@@ -237,15 +278,15 @@ bool CPartsTableModel::Less(const SRow& left, const SRow& right) const
 void CPartsTableModel::SortRows()
 {
     for (SRow& row : m_rows) {
-        KeyOf(row, description);
-        KeyOf(row, m_sortColumn);
+        MakeKey(row, description);
+        MakeKey(row, m_sortColumn);
     }
     std::sort(m_rows.begin(), m_rows.end(), [this](const SRow& left, const SRow& right) { return Less(left, right); });
 }
 
 bool CPartsTableModel::Matches(const SRow& row) const
 {
-    return row.name.contains(m_filter, Qt::CaseInsensitive)
+    return QString::fromStdString(row.part->m_name).contains(m_filter, Qt::CaseInsensitive)
         || Text(row.fields.catalogNo).contains(m_filter, Qt::CaseInsensitive);
 }
 
@@ -344,8 +385,8 @@ int CPartsTableModel::Add(CNamedObject* part)
     if (!part)
         return -1;
     SRow row = MakeRow(part);
-    KeyOf(row, description);
-    KeyOf(row, m_sortColumn);
+    MakeKey(row, description);
+    MakeKey(row, m_sortColumn);
     const int index = int(std::upper_bound(m_rows.begin(), m_rows.end(), row,
                               [this](const SRow& left, const SRow& right) { return Less(left, right); })
         - m_rows.begin());

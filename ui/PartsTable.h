@@ -2,7 +2,6 @@
 
 #include <QAbstractTableModel>
 #include <QCollator>
-#include <QCollatorSortKey>
 #include <QIcon>
 #include <QTableView>
 
@@ -67,10 +66,12 @@ public:
     static QString KindName(EPartKind kind);
 
 private:
+    class CSortKey;
     struct SRow;
 
     SRow MakeRow(CNamedObject* part);
-    const QCollatorSortKey& KeyOf(SRow& row, int column) const;
+    // Gives the row its key for the column, once.
+    void MakeKey(SRow& row, int column) const;
     bool Less(const SRow& left, const SRow& right) const;
     void SortRows();
     bool Matches(const SRow& row) const;
@@ -80,6 +81,7 @@ private:
     const SRow& ShownRow(int row) const;
 
     QCollator m_collator;
+    bool m_bytewise = false;
     std::vector<SRow> m_rows;
     // Indices into m_rows of the rows the filter lets through; unused without a filter.
     std::vector<int> m_shown;

@@ -7,6 +7,7 @@
 #include <QCollator>
 #include <QHeaderView>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
@@ -107,8 +108,19 @@ private slots:
         QCOMPARE(m_table->GetSelectedObject(), oak);
     }
 
+    void namesSortLikeTheCollatorIgnoringCase_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("C") << QLocale::c();
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany);
+    }
+
     void namesSortLikeTheCollatorIgnoringCase()
     {
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        m_table = std::make_unique<CPartsTable>();
         const QStringList syllables {"Bahn", "hof", "Über", "über", "ä", "Zaun", "eiche", "Éclair", "weg", "10", "9", ""};
         QStringList names;
         for (int index = 0; index < 400; ++index) {
@@ -119,7 +131,7 @@ private slots:
             AddPart<CTree>(*m_parts, name.toUtf8().constData());
         }
         m_table->FillFromList(*m_parts);
-        QCollator collator;
+        QCollator collator(locale);
         collator.setCaseSensitivity(Qt::CaseInsensitive);
         std::stable_sort(names.begin(), names.end(), [&collator](const QString& left, const QString& right) {
             return collator.compare(left, right) < 0;
