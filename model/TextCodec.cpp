@@ -14,14 +14,38 @@ constexpr std::array<char16_t, 32> kHighControlRange = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// The bytes 0x80..0x9F by their characters, which all lie below U+0300 or from U+2000 to
+// U+2122: two small tables made from the one above, instead of a search per character.
+struct HighControlBytes {
+    static constexpr char32_t kLowEnd = 0x300;
+    static constexpr char32_t kHighStart = 0x2000;
+    static constexpr char32_t kHighEnd = 0x2123;
+    std::array<uint8_t, kLowEnd> low {};
+    std::array<uint8_t, kHighEnd - kHighStart> high {};
+};
+
+constexpr HighControlBytes kHighControlBytes = [] {
+    HighControlBytes bytes;
+    for (size_t i = 0; i < kHighControlRange.size(); ++i) {
+        const char32_t code = kHighControlRange[i];
+        if (code < HighControlBytes::kLowEnd)
+            bytes.low[code] = static_cast<uint8_t>(0x80 + i);
+        else
+            bytes.high[code - HighControlBytes::kHighStart] = static_cast<uint8_t>(0x80 + i);
+    }
+    return bytes;
+}();
+
 int Cp1252ByteOf(char32_t code)
 {
     if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
         return static_cast<int>(code);
-    for (size_t i = 0; i < kHighControlRange.size(); ++i)
-        if (kHighControlRange[i] == code)
-            return static_cast<int>(0x80 + i);
-    return -1;
+    uint8_t byte = 0;
+    if (code < HighControlBytes::kLowEnd)
+        byte = kHighControlBytes.low[code];
+    else if (code >= HighControlBytes::kHighStart && code < HighControlBytes::kHighEnd)
+        byte = kHighControlBytes.high[code - HighControlBytes::kHighStart];
+    return byte ? byte : -1;
 }
 
 } // namespace

@@ -16,8 +16,10 @@
 #include <QAction>
 #include <QDir>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,13 +28,14 @@
 #include <QProcess>
 #include <QSignalBlocker>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QUrl>
 
 namespace {
 
-// The form's buttons are at least as large as its dialog template has them, and wider when
-// their text needs it; the buttons of a column share one width.
+// The form's buttons are large targets of one size, wider where a translation's text needs
+// it; the buttons of a column share one width.
 constexpr QSize kButtonSize(125, 46);
 
 std::unique_ptr<CNamedObject> MakePart(CModelwrightView::EPartKind kind)
@@ -277,10 +280,26 @@ bool CModelwrightView::ExportPartsFile()
     if (path.isEmpty() || !m_pWriter->OpenFile(PathFromUtf8(path.toStdString())))
         return false;
     m_pWriter->SelectColumn(m_options);
-    if (const CPartsManager* parts = GetPartsManager())
+    const CPartsManager* parts = GetPartsManager();
+    if (parts)
         m_pWriter->WriteAll(*parts);
     m_pWriter->CloseFile();
+    const QString written = PathText(m_pWriter->GetPath());
+    m_exportFolder = QFileInfo(written).absolutePath();
+    emit partsFileExported(written, parts ? static_cast<int>(parts->GetCount()) : 0);
     return true;
+}
+
+QString CModelwrightView::ExportProposal() const
+{
+    const std::filesystem::path& catalogue = m_document.GetPathName();
+    QString folder = m_exportFolder;
+    if (folder.isEmpty() && !catalogue.empty())
+        folder = QFileInfo(PathText(catalogue)).absolutePath();
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = catalogue.empty() ? tr("Untitled") : QFileInfo(PathText(catalogue)).completeBaseName();
+    return QDir(folder).filePath(name + QStringLiteral(".bdf"));
 }
 
 void CModelwrightView::OnExport()
@@ -357,7 +376,9 @@ QString CModelwrightView::AskExportPath()
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(tr("Winrail parts Files (*.bdf)"));
     dialog.setDefaultSuffix(QStringLiteral("bdf"));
-    dialog.selectFile(tr("Untitled"));
+    const QFileInfo proposal(ExportProposal());
+    dialog.setDirectory(proposal.absolutePath());
+    dialog.selectFile(proposal.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

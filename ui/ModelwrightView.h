@@ -3,6 +3,7 @@
 #include "ui/PartsTable.h"
 
 #include <QMimeType>
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -53,6 +54,13 @@ public:
     void PrintCatalogue(QPrinter& printer) const;
     QString CatalogueSheetHtml() const;
 
+    // Where the export dialog opens and the name it proposes: the folder of the last export,
+    // else the catalogue's own folder (the documents folder for a catalogue never saved), and
+    // the catalogue's name with ".bdf".
+    QString ExportProposal() const;
+    QString ExportFolder() const { return m_exportFolder; }
+    void SetExportFolder(const QString& folder) { m_exportFolder = folder; }
+
     CNamedObject* Selected() const { return m_pSelected; }
     CPartsTable* ObjectList() const { return m_objectList; }
     QLineEdit* FilterEdit() const { return m_filterEdit; }
@@ -64,6 +72,10 @@ public:
     QPushButton* ExportButton() const { return m_exportButton; }
     QPushButton* ExportAndCompileButton() const { return m_exportAndCompileButton; }
     QPushButton* NewPlatformButton() const { return m_newPlatformButton; }
+
+signals:
+    // A parts file was written whole: where it went and how many parts it holds.
+    void partsFileExported(const QString& path, int partCount);
 
 protected:
     // The edit dialog of a kind of part, and of the header.
@@ -108,4 +120,5 @@ private:
     // The view's own parts file writer, used by every export.
     std::unique_ptr<CPartsFileWriter> m_pWriter;
     CNamedObject* m_pSelected = nullptr;
+    QString m_exportFolder;
 };

@@ -815,277 +815,323 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="253"/>
+        <location filename="../../app/MainFrame.cpp" line="277"/>
+        <source>CAP</source>
+        <comment>Caps Lock is on</comment>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="278"/>
+        <source>NUM</source>
+        <comment>Num Lock is on</comment>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="279"/>
+        <source>SCRL</source>
+        <comment>Scroll Lock is on</comment>
+        <translation>RF</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="303"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="254"/>
+        <location filename="../../app/MainFrame.cpp" line="304"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="254"/>
+        <location filename="../../app/MainFrame.cpp" line="304"/>
         <source>Start a new catalogue</source>
         <translation>Einen neuen Katalog beginnen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="255"/>
+        <location filename="../../app/MainFrame.cpp" line="305"/>
         <source>&amp;Open...</source>
         <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="255"/>
+        <location filename="../../app/MainFrame.cpp" line="305"/>
         <source>Open a catalogue file</source>
         <translation>Eine Katalogdatei öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="256"/>
+        <location filename="../../app/MainFrame.cpp" line="306"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="256"/>
+        <location filename="../../app/MainFrame.cpp" line="306"/>
         <source>Save the catalogue</source>
         <translation>Den Katalog speichern</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="257"/>
+        <location filename="../../app/MainFrame.cpp" line="307"/>
         <source>Save &amp;As...</source>
         <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="257"/>
+        <location filename="../../app/MainFrame.cpp" line="307"/>
         <source>Save the catalogue under a new name</source>
         <translation>Den Katalog unter einem neuen Namen speichern</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="258"/>
+        <location filename="../../app/MainFrame.cpp" line="308"/>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="258"/>
+        <location filename="../../app/MainFrame.cpp" line="308"/>
         <source>Print the catalogue</source>
         <translation>Den Katalog drucken</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="259"/>
+        <location filename="../../app/MainFrame.cpp" line="309"/>
         <source>Print Pre&amp;view</source>
         <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="259"/>
+        <location filename="../../app/MainFrame.cpp" line="309"/>
         <source>Show the printed pages</source>
         <translation>Die gedruckten Seiten zeigen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="260"/>
+        <location filename="../../app/MainFrame.cpp" line="310"/>
         <source>P&amp;rint Setup...</source>
         <translation>Drucker&amp;einrichtung...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="260"/>
+        <location filename="../../app/MainFrame.cpp" line="310"/>
         <source>Choose the printer and the page</source>
         <translation>Drucker und Seite wählen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="261"/>
+        <location filename="../../app/MainFrame.cpp" line="311"/>
         <source>Sen&amp;d...</source>
         <translation>Sen&amp;den...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="261"/>
+        <location filename="../../app/MainFrame.cpp" line="311"/>
         <source>Send the catalogue file by mail</source>
         <translation>Die Katalogdatei per E-Mail senden</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="262"/>
+        <location filename="../../app/MainFrame.cpp" line="312"/>
         <source>Recent File</source>
         <translation>Zuletzt geöffnete Datei</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="262"/>
+        <location filename="../../app/MainFrame.cpp" line="312"/>
         <source>Open a recently used catalogue</source>
         <translation>Einen zuletzt benutzten Katalog öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="263"/>
+        <location filename="../../app/MainFrame.cpp" line="313"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="263"/>
+        <location filename="../../app/MainFrame.cpp" line="313"/>
         <source>Quit the program; asks to save changes</source>
         <translation>Das Programm beenden; fragt nach dem Speichern von Änderungen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="264"/>
+        <location filename="../../app/MainFrame.cpp" line="314"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="264"/>
+        <location filename="../../app/MainFrame.cpp" line="314"/>
         <source>Cut the selection to the clipboard</source>
         <translation>Die Auswahl in die Zwischenablage verschieben</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="265"/>
+        <location filename="../../app/MainFrame.cpp" line="315"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="265"/>
+        <location filename="../../app/MainFrame.cpp" line="315"/>
         <source>Copy the selection to the clipboard</source>
         <translation>Die Auswahl in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="266"/>
+        <location filename="../../app/MainFrame.cpp" line="316"/>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="266"/>
+        <location filename="../../app/MainFrame.cpp" line="316"/>
         <source>Insert the clipboard&apos;s contents</source>
         <translation>Den Inhalt der Zwischenablage einfügen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="267"/>
+        <location filename="../../app/MainFrame.cpp" line="317"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="268"/>
+        <location filename="../../app/MainFrame.cpp" line="318"/>
         <source>Toolbar</source>
         <translation>Symbolleiste</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="269"/>
+        <location filename="../../app/MainFrame.cpp" line="319"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="269"/>
+        <location filename="../../app/MainFrame.cpp" line="319"/>
         <source>Show or hide the toolbar</source>
         <translation>Die Symbolleiste zeigen oder verbergen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="270"/>
+        <location filename="../../app/MainFrame.cpp" line="320"/>
         <source>&amp;Status Bar</source>
         <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="270"/>
+        <location filename="../../app/MainFrame.cpp" line="320"/>
         <source>Show or hide the status bar</source>
         <translation>Die Statusleiste zeigen oder verbergen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="271"/>
-        <location filename="../../app/MainFrame.cpp" line="272"/>
+        <location filename="../../app/MainFrame.cpp" line="321"/>
+        <location filename="../../app/MainFrame.cpp" line="322"/>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="272"/>
+        <location filename="../../app/MainFrame.cpp" line="322"/>
         <source>Choose the language, the Winrail version and the hexahedron keyword</source>
         <translation>Sprache, Winrail-Version und Hexaeder-Schlüsselwort wählen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="273"/>
+        <location filename="../../app/MainFrame.cpp" line="323"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="274"/>
+        <location filename="../../app/MainFrame.cpp" line="324"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="274"/>
+        <location filename="../../app/MainFrame.cpp" line="324"/>
         <source>Show the contents of the help</source>
         <translation>Das Inhaltsverzeichnis der Hilfe zeigen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="275"/>
+        <location filename="../../app/MainFrame.cpp" line="325"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="275"/>
+        <location filename="../../app/MainFrame.cpp" line="325"/>
         <source>Show the help on the active window</source>
         <translation>Die Hilfe zum aktiven Fenster zeigen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="276"/>
+        <location filename="../../app/MainFrame.cpp" line="326"/>
         <source>Context help</source>
         <translation>Kontexthilfe</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="276"/>
+        <location filename="../../app/MainFrame.cpp" line="326"/>
         <source>Show the help on the next window clicked</source>
         <translation>Die Hilfe zum nächsten angeklickten Fenster zeigen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="277"/>
+        <location filename="../../app/MainFrame.cpp" line="327"/>
         <source>&amp;About Modelwright...</source>
         <translation>&amp;Über Modelwright...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="277"/>
+        <location filename="../../app/MainFrame.cpp" line="327"/>
         <source>Show the program&apos;s version and copyright</source>
         <translation>Version und Copyright des Programms zeigen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="293"/>
+        <location filename="../../app/MainFrame.cpp" line="344"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="298"/>
+        <location filename="../../app/MainFrame.cpp" line="350"/>
+        <source>Exported one part to %1</source>
+        <translation>Ein Teil nach %1 exportiert</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../app/MainFrame.cpp" line="351"/>
+        <source>Exported %n parts to %1</source>
+        <translation>
+            <numerusform>%n Teil nach %1 exportiert</numerusform>
+            <numerusform>%n Teile nach %1 exportiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="358"/>
         <source>%1[*] - %2</source>
         <translation>%1[*] - %2</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="298"/>
-        <location filename="../../app/MainFrame.cpp" line="321"/>
-        <location filename="../../app/MainFrame.cpp" line="327"/>
+        <location filename="../../app/MainFrame.cpp" line="358"/>
+        <location filename="../../app/MainFrame.cpp" line="381"/>
+        <location filename="../../app/MainFrame.cpp" line="387"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="321"/>
+        <location filename="../../app/MainFrame.cpp" line="381"/>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="370"/>
+        <location filename="../../app/MainFrame.cpp" line="480"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="371"/>
-        <location filename="../../app/MainFrame.cpp" line="392"/>
+        <location filename="../../app/MainFrame.cpp" line="481"/>
+        <location filename="../../app/MainFrame.cpp" line="502"/>
         <source>Winrail Object Files (*.wo3)</source>
         <translation>Winrail-Objektdateien (*.wo3)</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="371"/>
-        <location filename="../../app/MainFrame.cpp" line="392"/>
+        <location filename="../../app/MainFrame.cpp" line="481"/>
+        <location filename="../../app/MainFrame.cpp" line="502"/>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="389"/>
+        <location filename="../../app/MainFrame.cpp" line="499"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="495"/>
+        <location filename="../../app/MainFrame.cpp" line="605"/>
         <source>Open this catalogue</source>
         <translation>Diesen Katalog öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="554"/>
+        <location filename="../../app/MainFrame.cpp" line="640"/>
+        <source>%1 cannot be printed: the printer &quot;%2&quot; is not available.</source>
+        <translation>%1 kann nicht gedruckt werden: Der Drucker „%2“ ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="642"/>
+        <source>%1 cannot be printed: no printer is available.</source>
+        <translation>%1 kann nicht gedruckt werden: Es ist kein Drucker verfügbar.</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="644"/>
+        <source>%1 cannot be printed: no printer is chosen as the default.</source>
+        <translation>%1 kann nicht gedruckt werden: Es ist kein Standarddrucker festgelegt.</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="696"/>
         <source>Failed to send mail.</source>
         <translation>Die E-Mail konnte nicht gesendet werden.</translation>
     </message>
@@ -1153,138 +1199,138 @@
         <translation type="vanished">Bahnsteig</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="149"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="153"/>
         <source>Edit header ...</source>
         <translation>Kopfdaten bearbeiten ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="150"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="154"/>
         <source>Delete ...</source>
         <translation>Löschen ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="151"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="155"/>
         <source>New tree ...</source>
         <translation>Neuer Baum ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="152"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="156"/>
         <source>New building ...</source>
         <translation>Neues Gebäude ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="153"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="157"/>
         <source>Edit ...</source>
         <translation>Bearbeiten ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="154"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="158"/>
         <source>Export ...</source>
         <translation>Exportieren ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="155"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="159"/>
         <source>Export and compile ..</source>
         <translation>Exportieren und kompilieren ..</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="156"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="160"/>
         <source>New platform ...</source>
         <translation>Neuer Bahnsteig ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="157"/>
-        <source>Filter by name or catalogue number (%1)</source>
-        <translation>Nach Name oder Katalognummer filtern (%1)</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="306"/>
-        <source>Opened %1 with the desktop&apos;s program for parts files.</source>
-        <translation>%1 mit dem Programm des Desktops für Teiledateien geöffnet.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="308"/>
-        <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
-        <translation>Kein Programm dieses Desktops öffnet %1. Wählen Sie unter Optionen, Allgemeine Optionen das Programm, das Teiledateien kompiliert.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="315"/>
-        <source>Started %1 on %2.</source>
-        <translation>%1 für %2 gestartet.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="317"/>
-        <source>Could not start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="343"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="374"/>
         <source>Export partsfile</source>
         <translation>Teiledatei exportieren</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="346"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="377"/>
         <source>Winrail parts Files (*.bdf)</source>
         <translation>Winrail-Teiledateien (*.bdf)</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="348"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="301"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="395"/>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="161"/>
+        <source>Filter by name or catalogue number (%1)</source>
+        <translation>Nach Name oder Katalognummer filtern (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="337"/>
+        <source>Opened %1 with the desktop&apos;s program for parts files.</source>
+        <translation>%1 mit dem Programm des Desktops für Teiledateien geöffnet.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="339"/>
+        <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
+        <translation>Kein Programm dieses Desktops öffnet %1. Wählen Sie unter Optionen, Allgemeine Optionen das Programm, das Teiledateien kompiliert.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="346"/>
+        <source>Started %1 on %2.</source>
+        <translation>%1 für %2 gestartet.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="348"/>
+        <source>Could not start %1: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="428"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="396"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="429"/>
         <source>Author</source>
         <translation>Autor</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="397"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="430"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="398"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="431"/>
         <source>Currency</source>
         <translation>Währung</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="399"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="432"/>
         <source>Manufacturer</source>
         <translation>Hersteller</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="400"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="433"/>
         <source>Representative</source>
         <translation>Vertretung</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Kind</source>
         <translation>Art</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Catalogue number</source>
         <translation>Katalognummer</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Price</source>
         <translation>Preis</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Parts per package</source>
         <translation>Teile pro Packung</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="377"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="410"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
@@ -1300,37 +1346,37 @@
 <context>
     <name>CPartsTableModel</name>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="111"/>
+        <location filename="../../ui/PartsTable.cpp" line="149"/>
         <source>Tree</source>
         <translation>Baum</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="113"/>
+        <location filename="../../ui/PartsTable.cpp" line="151"/>
         <source>Building</source>
         <translation>Gebäude</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="115"/>
+        <location filename="../../ui/PartsTable.cpp" line="153"/>
         <source>Platform</source>
         <translation>Bahnsteig</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="172"/>
+        <location filename="../../ui/PartsTable.cpp" line="210"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="174"/>
+        <location filename="../../ui/PartsTable.cpp" line="212"/>
         <source>Kind</source>
         <translation>Art</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="176"/>
+        <location filename="../../ui/PartsTable.cpp" line="214"/>
         <source>Catalogue no</source>
         <translation>Katalognr.</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="178"/>
+        <location filename="../../ui/PartsTable.cpp" line="216"/>
         <source>Price</source>
         <translation>Preis</translation>
     </message>

@@ -815,277 +815,323 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="253"/>
+        <location filename="../../app/MainFrame.cpp" line="277"/>
+        <source>CAP</source>
+        <comment>Caps Lock is on</comment>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="278"/>
+        <source>NUM</source>
+        <comment>Num Lock is on</comment>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="279"/>
+        <source>SCRL</source>
+        <comment>Scroll Lock is on</comment>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="303"/>
         <source>&amp;File</source>
         <translation>&amp;Bestand</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="254"/>
+        <location filename="../../app/MainFrame.cpp" line="304"/>
         <source>&amp;New</source>
         <translation>&amp;Nieuw</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="254"/>
+        <location filename="../../app/MainFrame.cpp" line="304"/>
         <source>Start a new catalogue</source>
         <translation>Een nieuwe catalogus beginnen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="255"/>
+        <location filename="../../app/MainFrame.cpp" line="305"/>
         <source>&amp;Open...</source>
         <translation>&amp;Openen...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="255"/>
+        <location filename="../../app/MainFrame.cpp" line="305"/>
         <source>Open a catalogue file</source>
         <translation>Een catalogusbestand openen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="256"/>
+        <location filename="../../app/MainFrame.cpp" line="306"/>
         <source>&amp;Save</source>
         <translation>Op&amp;slaan</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="256"/>
+        <location filename="../../app/MainFrame.cpp" line="306"/>
         <source>Save the catalogue</source>
         <translation>De catalogus opslaan</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="257"/>
+        <location filename="../../app/MainFrame.cpp" line="307"/>
         <source>Save &amp;As...</source>
         <translation>Opslaan &amp;als...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="257"/>
+        <location filename="../../app/MainFrame.cpp" line="307"/>
         <source>Save the catalogue under a new name</source>
         <translation>De catalogus onder een nieuwe naam opslaan</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="258"/>
+        <location filename="../../app/MainFrame.cpp" line="308"/>
         <source>&amp;Print...</source>
         <translation>Af&amp;drukken...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="258"/>
+        <location filename="../../app/MainFrame.cpp" line="308"/>
         <source>Print the catalogue</source>
         <translation>De catalogus afdrukken</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="259"/>
+        <location filename="../../app/MainFrame.cpp" line="309"/>
         <source>Print Pre&amp;view</source>
         <translation>Afdruk&amp;voorbeeld</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="259"/>
+        <location filename="../../app/MainFrame.cpp" line="309"/>
         <source>Show the printed pages</source>
         <translation>De afgedrukte pagina&apos;s tonen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="260"/>
+        <location filename="../../app/MainFrame.cpp" line="310"/>
         <source>P&amp;rint Setup...</source>
         <translation>Af&amp;drukinstellingen...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="260"/>
+        <location filename="../../app/MainFrame.cpp" line="310"/>
         <source>Choose the printer and the page</source>
         <translation>Printer en pagina kiezen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="261"/>
+        <location filename="../../app/MainFrame.cpp" line="311"/>
         <source>Sen&amp;d...</source>
         <translation>Ver&amp;zenden...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="261"/>
+        <location filename="../../app/MainFrame.cpp" line="311"/>
         <source>Send the catalogue file by mail</source>
         <translation>Het catalogusbestand per e-mail verzenden</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="262"/>
+        <location filename="../../app/MainFrame.cpp" line="312"/>
         <source>Recent File</source>
         <translation>Recent bestand</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="262"/>
+        <location filename="../../app/MainFrame.cpp" line="312"/>
         <source>Open a recently used catalogue</source>
         <translation>Een recent gebruikte catalogus openen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="263"/>
+        <location filename="../../app/MainFrame.cpp" line="313"/>
         <source>E&amp;xit</source>
         <translation>Af&amp;sluiten</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="263"/>
+        <location filename="../../app/MainFrame.cpp" line="313"/>
         <source>Quit the program; asks to save changes</source>
         <translation>Het programma afsluiten; vraagt om wijzigingen op te slaan</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="264"/>
+        <location filename="../../app/MainFrame.cpp" line="314"/>
         <source>Cu&amp;t</source>
         <translation>K&amp;nippen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="264"/>
+        <location filename="../../app/MainFrame.cpp" line="314"/>
         <source>Cut the selection to the clipboard</source>
         <translation>De selectie naar het klembord knippen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="265"/>
+        <location filename="../../app/MainFrame.cpp" line="315"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopiëren</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="265"/>
+        <location filename="../../app/MainFrame.cpp" line="315"/>
         <source>Copy the selection to the clipboard</source>
         <translation>De selectie naar het klembord kopiëren</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="266"/>
+        <location filename="../../app/MainFrame.cpp" line="316"/>
         <source>&amp;Paste</source>
         <translation>&amp;Plakken</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="266"/>
+        <location filename="../../app/MainFrame.cpp" line="316"/>
         <source>Insert the clipboard&apos;s contents</source>
         <translation>De inhoud van het klembord invoegen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="267"/>
+        <location filename="../../app/MainFrame.cpp" line="317"/>
         <source>&amp;View</source>
         <translation>Beel&amp;d</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="268"/>
+        <location filename="../../app/MainFrame.cpp" line="318"/>
         <source>Toolbar</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="269"/>
+        <location filename="../../app/MainFrame.cpp" line="319"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Werkbalk</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="269"/>
+        <location filename="../../app/MainFrame.cpp" line="319"/>
         <source>Show or hide the toolbar</source>
         <translation>De werkbalk tonen of verbergen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="270"/>
+        <location filename="../../app/MainFrame.cpp" line="320"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Statusbalk</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="270"/>
+        <location filename="../../app/MainFrame.cpp" line="320"/>
         <source>Show or hide the status bar</source>
         <translation>De statusbalk tonen of verbergen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="271"/>
-        <location filename="../../app/MainFrame.cpp" line="272"/>
+        <location filename="../../app/MainFrame.cpp" line="321"/>
+        <location filename="../../app/MainFrame.cpp" line="322"/>
         <source>&amp;Options</source>
         <translation>&amp;Opties</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="272"/>
+        <location filename="../../app/MainFrame.cpp" line="322"/>
         <source>Choose the language, the Winrail version and the hexahedron keyword</source>
         <translation>Taal, Winrail-versie en hexaëder-sleutelwoord kiezen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="273"/>
+        <location filename="../../app/MainFrame.cpp" line="323"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="274"/>
+        <location filename="../../app/MainFrame.cpp" line="324"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Helponderwerpen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="274"/>
+        <location filename="../../app/MainFrame.cpp" line="324"/>
         <source>Show the contents of the help</source>
         <translation>De inhoud van de help tonen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="275"/>
+        <location filename="../../app/MainFrame.cpp" line="325"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="275"/>
+        <location filename="../../app/MainFrame.cpp" line="325"/>
         <source>Show the help on the active window</source>
         <translation>De help bij het actieve venster tonen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="276"/>
+        <location filename="../../app/MainFrame.cpp" line="326"/>
         <source>Context help</source>
         <translation>Contexthulp</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="276"/>
+        <location filename="../../app/MainFrame.cpp" line="326"/>
         <source>Show the help on the next window clicked</source>
         <translation>De help bij het volgende aangeklikte venster tonen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="277"/>
+        <location filename="../../app/MainFrame.cpp" line="327"/>
         <source>&amp;About Modelwright...</source>
         <translation>&amp;Over Modelwright...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="277"/>
+        <location filename="../../app/MainFrame.cpp" line="327"/>
         <source>Show the program&apos;s version and copyright</source>
         <translation>Versie en copyright van het programma tonen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="293"/>
+        <location filename="../../app/MainFrame.cpp" line="344"/>
         <source>Ready</source>
         <translation>Gereed</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="298"/>
+        <location filename="../../app/MainFrame.cpp" line="350"/>
+        <source>Exported one part to %1</source>
+        <translation>Eén onderdeel geëxporteerd naar %1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../app/MainFrame.cpp" line="351"/>
+        <source>Exported %n parts to %1</source>
+        <translation>
+            <numerusform>%n onderdeel geëxporteerd naar %1</numerusform>
+            <numerusform>%n onderdelen geëxporteerd naar %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="358"/>
         <source>%1[*] - %2</source>
         <translation>%1[*] - %2</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="298"/>
-        <location filename="../../app/MainFrame.cpp" line="321"/>
-        <location filename="../../app/MainFrame.cpp" line="327"/>
+        <location filename="../../app/MainFrame.cpp" line="358"/>
+        <location filename="../../app/MainFrame.cpp" line="381"/>
+        <location filename="../../app/MainFrame.cpp" line="387"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="321"/>
+        <location filename="../../app/MainFrame.cpp" line="381"/>
         <source>Save changes to %1?</source>
         <translation>Wijzigingen in %1 opslaan?</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="370"/>
+        <location filename="../../app/MainFrame.cpp" line="480"/>
         <source>Open</source>
         <translation>Openen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="371"/>
-        <location filename="../../app/MainFrame.cpp" line="392"/>
+        <location filename="../../app/MainFrame.cpp" line="481"/>
+        <location filename="../../app/MainFrame.cpp" line="502"/>
         <source>Winrail Object Files (*.wo3)</source>
         <translation>Winrail-objectbestanden (*.wo3)</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="371"/>
-        <location filename="../../app/MainFrame.cpp" line="392"/>
+        <location filename="../../app/MainFrame.cpp" line="481"/>
+        <location filename="../../app/MainFrame.cpp" line="502"/>
         <source>All Files (*)</source>
         <translation>Alle bestanden (*)</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="389"/>
+        <location filename="../../app/MainFrame.cpp" line="499"/>
         <source>Save As</source>
         <translation>Opslaan als</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="495"/>
+        <location filename="../../app/MainFrame.cpp" line="605"/>
         <source>Open this catalogue</source>
         <translation>Deze catalogus openen</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="554"/>
+        <location filename="../../app/MainFrame.cpp" line="640"/>
+        <source>%1 cannot be printed: the printer &quot;%2&quot; is not available.</source>
+        <translation>%1 kan niet worden afgedrukt: de printer &quot;%2&quot; is niet beschikbaar.</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="642"/>
+        <source>%1 cannot be printed: no printer is available.</source>
+        <translation>%1 kan niet worden afgedrukt: er is geen printer beschikbaar.</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="644"/>
+        <source>%1 cannot be printed: no printer is chosen as the default.</source>
+        <translation>%1 kan niet worden afgedrukt: er is geen standaardprinter gekozen.</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="696"/>
         <source>Failed to send mail.</source>
         <translation>De e-mail kon niet worden verzonden.</translation>
     </message>
@@ -1153,138 +1199,138 @@
         <translation type="vanished">Perron</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="149"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="153"/>
         <source>Edit header ...</source>
         <translation>Kop bewerken ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="150"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="154"/>
         <source>Delete ...</source>
         <translation>Verwijderen ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="151"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="155"/>
         <source>New tree ...</source>
         <translation>Nieuwe boom ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="152"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="156"/>
         <source>New building ...</source>
         <translation>Nieuw gebouw ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="153"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="157"/>
         <source>Edit ...</source>
         <translation>Bewerken ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="154"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="158"/>
         <source>Export ...</source>
         <translation>Exporteren ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="155"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="159"/>
         <source>Export and compile ..</source>
         <translation>Exporteren en compileren ..</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="156"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="160"/>
         <source>New platform ...</source>
         <translation>Nieuw perron ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="157"/>
-        <source>Filter by name or catalogue number (%1)</source>
-        <translation>Filteren op naam of catalogusnummer (%1)</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="306"/>
-        <source>Opened %1 with the desktop&apos;s program for parts files.</source>
-        <translation>%1 geopend met het programma van het bureaublad voor onderdelenbestanden.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="308"/>
-        <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
-        <translation>Geen programma op dit bureaublad opent %1. Kies onder Opties, Algemene opties het programma dat onderdelenbestanden compileert.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="315"/>
-        <source>Started %1 on %2.</source>
-        <translation>%1 gestart voor %2.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="317"/>
-        <source>Could not start %1: %2</source>
-        <translation>Kon %1 niet starten: %2</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="343"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="374"/>
         <source>Export partsfile</source>
         <translation>Onderdelenbestand exporteren</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="346"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="377"/>
         <source>Winrail parts Files (*.bdf)</source>
         <translation>Winrail-onderdelenbestanden (*.bdf)</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="348"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="301"/>
         <source>Untitled</source>
         <translation>Naamloos</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="395"/>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="161"/>
+        <source>Filter by name or catalogue number (%1)</source>
+        <translation>Filteren op naam of catalogusnummer (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="337"/>
+        <source>Opened %1 with the desktop&apos;s program for parts files.</source>
+        <translation>%1 geopend met het programma van het bureaublad voor onderdelenbestanden.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="339"/>
+        <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
+        <translation>Geen programma op dit bureaublad opent %1. Kies onder Opties, Algemene opties het programma dat onderdelenbestanden compileert.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="346"/>
+        <source>Started %1 on %2.</source>
+        <translation>%1 gestart voor %2.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="348"/>
+        <source>Could not start %1: %2</source>
+        <translation>Kon %1 niet starten: %2</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="428"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Description</source>
         <translation>Omschrijving</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="396"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="429"/>
         <source>Author</source>
         <translation>Auteur</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="397"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="430"/>
         <source>Version</source>
         <translation>Versie</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="398"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="431"/>
         <source>Currency</source>
         <translation>Munteenheid</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="399"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="432"/>
         <source>Manufacturer</source>
         <translation>Fabrikant</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="400"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="433"/>
         <source>Representative</source>
         <translation>Vertegenwoordiger</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Kind</source>
         <translation>Soort</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Catalogue number</source>
         <translation>Catalogusnummer</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Price</source>
         <translation>Prijs</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Parts per package</source>
         <translation>Onderdelen per verpakking</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="377"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="410"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
@@ -1300,37 +1346,37 @@
 <context>
     <name>CPartsTableModel</name>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="111"/>
+        <location filename="../../ui/PartsTable.cpp" line="149"/>
         <source>Tree</source>
         <translation>Boom</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="113"/>
+        <location filename="../../ui/PartsTable.cpp" line="151"/>
         <source>Building</source>
         <translation>Gebouw</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="115"/>
+        <location filename="../../ui/PartsTable.cpp" line="153"/>
         <source>Platform</source>
         <translation>Perron</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="172"/>
+        <location filename="../../ui/PartsTable.cpp" line="210"/>
         <source>Description</source>
         <translation>Omschrijving</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="174"/>
+        <location filename="../../ui/PartsTable.cpp" line="212"/>
         <source>Kind</source>
         <translation>Soort</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="176"/>
+        <location filename="../../ui/PartsTable.cpp" line="214"/>
         <source>Catalogue no</source>
         <translation>Catalogusnr.</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="178"/>
+        <location filename="../../ui/PartsTable.cpp" line="216"/>
         <source>Price</source>
         <translation>Prijs</translation>
     </message>

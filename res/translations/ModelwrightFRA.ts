@@ -815,277 +815,323 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="253"/>
+        <location filename="../../app/MainFrame.cpp" line="277"/>
+        <source>CAP</source>
+        <comment>Caps Lock is on</comment>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="278"/>
+        <source>NUM</source>
+        <comment>Num Lock is on</comment>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="279"/>
+        <source>SCRL</source>
+        <comment>Scroll Lock is on</comment>
+        <translation>DEFIL</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="303"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="254"/>
+        <location filename="../../app/MainFrame.cpp" line="304"/>
         <source>&amp;New</source>
         <translation>&amp;Nouveau</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="254"/>
+        <location filename="../../app/MainFrame.cpp" line="304"/>
         <source>Start a new catalogue</source>
         <translation>Commencer un nouveau catalogue</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="255"/>
+        <location filename="../../app/MainFrame.cpp" line="305"/>
         <source>&amp;Open...</source>
         <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="255"/>
+        <location filename="../../app/MainFrame.cpp" line="305"/>
         <source>Open a catalogue file</source>
         <translation>Ouvrir un fichier catalogue</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="256"/>
+        <location filename="../../app/MainFrame.cpp" line="306"/>
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="256"/>
+        <location filename="../../app/MainFrame.cpp" line="306"/>
         <source>Save the catalogue</source>
         <translation>Enregistrer le catalogue</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="257"/>
+        <location filename="../../app/MainFrame.cpp" line="307"/>
         <source>Save &amp;As...</source>
         <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="257"/>
+        <location filename="../../app/MainFrame.cpp" line="307"/>
         <source>Save the catalogue under a new name</source>
         <translation>Enregistrer le catalogue sous un nouveau nom</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="258"/>
+        <location filename="../../app/MainFrame.cpp" line="308"/>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimer...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="258"/>
+        <location filename="../../app/MainFrame.cpp" line="308"/>
         <source>Print the catalogue</source>
         <translation>Imprimer le catalogue</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="259"/>
+        <location filename="../../app/MainFrame.cpp" line="309"/>
         <source>Print Pre&amp;view</source>
         <translation>&amp;Aperçu avant impression</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="259"/>
+        <location filename="../../app/MainFrame.cpp" line="309"/>
         <source>Show the printed pages</source>
         <translation>Afficher les pages imprimées</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="260"/>
+        <location filename="../../app/MainFrame.cpp" line="310"/>
         <source>P&amp;rint Setup...</source>
         <translation>&amp;Configuration de l&apos;impression...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="260"/>
+        <location filename="../../app/MainFrame.cpp" line="310"/>
         <source>Choose the printer and the page</source>
         <translation>Choisir l&apos;imprimante et la page</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="261"/>
+        <location filename="../../app/MainFrame.cpp" line="311"/>
         <source>Sen&amp;d...</source>
         <translation>En&amp;voyer...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="261"/>
+        <location filename="../../app/MainFrame.cpp" line="311"/>
         <source>Send the catalogue file by mail</source>
         <translation>Envoyer le fichier catalogue par e-mail</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="262"/>
+        <location filename="../../app/MainFrame.cpp" line="312"/>
         <source>Recent File</source>
         <translation>Fichier récent</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="262"/>
+        <location filename="../../app/MainFrame.cpp" line="312"/>
         <source>Open a recently used catalogue</source>
         <translation>Ouvrir un catalogue utilisé récemment</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="263"/>
+        <location filename="../../app/MainFrame.cpp" line="313"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="263"/>
+        <location filename="../../app/MainFrame.cpp" line="313"/>
         <source>Quit the program; asks to save changes</source>
         <translation>Quitter le programme ; propose d&apos;enregistrer les modifications</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="264"/>
+        <location filename="../../app/MainFrame.cpp" line="314"/>
         <source>Cu&amp;t</source>
         <translation>Co&amp;uper</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="264"/>
+        <location filename="../../app/MainFrame.cpp" line="314"/>
         <source>Cut the selection to the clipboard</source>
         <translation>Couper la sélection vers le presse-papiers</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="265"/>
+        <location filename="../../app/MainFrame.cpp" line="315"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="265"/>
+        <location filename="../../app/MainFrame.cpp" line="315"/>
         <source>Copy the selection to the clipboard</source>
         <translation>Copier la sélection vers le presse-papiers</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="266"/>
+        <location filename="../../app/MainFrame.cpp" line="316"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="266"/>
+        <location filename="../../app/MainFrame.cpp" line="316"/>
         <source>Insert the clipboard&apos;s contents</source>
         <translation>Insérer le contenu du presse-papiers</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="267"/>
+        <location filename="../../app/MainFrame.cpp" line="317"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="268"/>
+        <location filename="../../app/MainFrame.cpp" line="318"/>
         <source>Toolbar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="269"/>
+        <location filename="../../app/MainFrame.cpp" line="319"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="269"/>
+        <location filename="../../app/MainFrame.cpp" line="319"/>
         <source>Show or hide the toolbar</source>
         <translation>Afficher ou masquer la barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="270"/>
+        <location filename="../../app/MainFrame.cpp" line="320"/>
         <source>&amp;Status Bar</source>
         <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="270"/>
+        <location filename="../../app/MainFrame.cpp" line="320"/>
         <source>Show or hide the status bar</source>
         <translation>Afficher ou masquer la barre d&apos;état</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="271"/>
-        <location filename="../../app/MainFrame.cpp" line="272"/>
+        <location filename="../../app/MainFrame.cpp" line="321"/>
+        <location filename="../../app/MainFrame.cpp" line="322"/>
         <source>&amp;Options</source>
         <translation>&amp;Options</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="272"/>
+        <location filename="../../app/MainFrame.cpp" line="322"/>
         <source>Choose the language, the Winrail version and the hexahedron keyword</source>
         <translation>Choisir la langue, la version de Winrail et le mot-clé de l&apos;hexaèdre</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="273"/>
+        <location filename="../../app/MainFrame.cpp" line="323"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="274"/>
+        <location filename="../../app/MainFrame.cpp" line="324"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Rubriques d&apos;aide</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="274"/>
+        <location filename="../../app/MainFrame.cpp" line="324"/>
         <source>Show the contents of the help</source>
         <translation>Afficher le sommaire de l&apos;aide</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="275"/>
+        <location filename="../../app/MainFrame.cpp" line="325"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="275"/>
+        <location filename="../../app/MainFrame.cpp" line="325"/>
         <source>Show the help on the active window</source>
         <translation>Afficher l&apos;aide de la fenêtre active</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="276"/>
+        <location filename="../../app/MainFrame.cpp" line="326"/>
         <source>Context help</source>
         <translation>Aide contextuelle</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="276"/>
+        <location filename="../../app/MainFrame.cpp" line="326"/>
         <source>Show the help on the next window clicked</source>
         <translation>Afficher l&apos;aide de la prochaine fenêtre cliquée</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="277"/>
+        <location filename="../../app/MainFrame.cpp" line="327"/>
         <source>&amp;About Modelwright...</source>
         <translation>À &amp;propos de Modelwright...</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="277"/>
+        <location filename="../../app/MainFrame.cpp" line="327"/>
         <source>Show the program&apos;s version and copyright</source>
         <translation>Afficher la version et le copyright du programme</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="293"/>
+        <location filename="../../app/MainFrame.cpp" line="344"/>
         <source>Ready</source>
         <translation>Prêt</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="298"/>
+        <location filename="../../app/MainFrame.cpp" line="350"/>
+        <source>Exported one part to %1</source>
+        <translation>Une pièce exportée vers %1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../app/MainFrame.cpp" line="351"/>
+        <source>Exported %n parts to %1</source>
+        <translation>
+            <numerusform>%n pièce exportée vers %1</numerusform>
+            <numerusform>%n pièces exportées vers %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="358"/>
         <source>%1[*] - %2</source>
         <translation>%1[*] - %2</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="298"/>
-        <location filename="../../app/MainFrame.cpp" line="321"/>
-        <location filename="../../app/MainFrame.cpp" line="327"/>
+        <location filename="../../app/MainFrame.cpp" line="358"/>
+        <location filename="../../app/MainFrame.cpp" line="381"/>
+        <location filename="../../app/MainFrame.cpp" line="387"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="321"/>
+        <location filename="../../app/MainFrame.cpp" line="381"/>
         <source>Save changes to %1?</source>
         <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="370"/>
+        <location filename="../../app/MainFrame.cpp" line="480"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="371"/>
-        <location filename="../../app/MainFrame.cpp" line="392"/>
+        <location filename="../../app/MainFrame.cpp" line="481"/>
+        <location filename="../../app/MainFrame.cpp" line="502"/>
         <source>Winrail Object Files (*.wo3)</source>
         <translation>Fichiers objets Winrail (*.wo3)</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="371"/>
-        <location filename="../../app/MainFrame.cpp" line="392"/>
+        <location filename="../../app/MainFrame.cpp" line="481"/>
+        <location filename="../../app/MainFrame.cpp" line="502"/>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="389"/>
+        <location filename="../../app/MainFrame.cpp" line="499"/>
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="495"/>
+        <location filename="../../app/MainFrame.cpp" line="605"/>
         <source>Open this catalogue</source>
         <translation>Ouvrir ce catalogue</translation>
     </message>
     <message>
-        <location filename="../../app/MainFrame.cpp" line="554"/>
+        <location filename="../../app/MainFrame.cpp" line="640"/>
+        <source>%1 cannot be printed: the printer &quot;%2&quot; is not available.</source>
+        <translation>Impossible d&apos;imprimer %1 : l&apos;imprimante « %2 » n&apos;est pas disponible.</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="642"/>
+        <source>%1 cannot be printed: no printer is available.</source>
+        <translation>Impossible d&apos;imprimer %1 : aucune imprimante n&apos;est disponible.</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="644"/>
+        <source>%1 cannot be printed: no printer is chosen as the default.</source>
+        <translation>Impossible d&apos;imprimer %1 : aucune imprimante par défaut n&apos;est choisie.</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainFrame.cpp" line="696"/>
         <source>Failed to send mail.</source>
         <translation>L&apos;envoi de l&apos;e-mail a échoué.</translation>
     </message>
@@ -1153,138 +1199,138 @@
         <translation type="vanished">Quai</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="149"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="153"/>
         <source>Edit header ...</source>
         <translation>Modifier l&apos;en-tête ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="150"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="154"/>
         <source>Delete ...</source>
         <translation>Supprimer ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="151"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="155"/>
         <source>New tree ...</source>
         <translation>Nouvel arbre ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="152"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="156"/>
         <source>New building ...</source>
         <translation>Nouveau bâtiment ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="153"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="157"/>
         <source>Edit ...</source>
         <translation>Modifier ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="154"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="158"/>
         <source>Export ...</source>
         <translation>Exporter ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="155"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="159"/>
         <source>Export and compile ..</source>
         <translation>Exporter et compiler ..</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="156"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="160"/>
         <source>New platform ...</source>
         <translation>Nouveau quai ...</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="157"/>
-        <source>Filter by name or catalogue number (%1)</source>
-        <translation>Filtrer par nom ou numéro de catalogue (%1)</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="306"/>
-        <source>Opened %1 with the desktop&apos;s program for parts files.</source>
-        <translation>%1 ouvert avec le programme du bureau pour les fichiers de pièces.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="308"/>
-        <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
-        <translation>Aucun programme de ce bureau n'ouvre %1. Choisissez le programme qui compile les fichiers de pièces sous Options, Options générales.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="315"/>
-        <source>Started %1 on %2.</source>
-        <translation>%1 lancé sur %2.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="317"/>
-        <source>Could not start %1: %2</source>
-        <translation>Impossible de lancer %1 : %2</translation>
-    </message>
-    <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="343"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="374"/>
         <source>Export partsfile</source>
         <translation>Exporter le fichier de pièces</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="346"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="377"/>
         <source>Winrail parts Files (*.bdf)</source>
         <translation>Fichiers de pièces Winrail (*.bdf)</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="348"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="301"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="395"/>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="161"/>
+        <source>Filter by name or catalogue number (%1)</source>
+        <translation>Filtrer par nom ou numéro de catalogue (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="337"/>
+        <source>Opened %1 with the desktop&apos;s program for parts files.</source>
+        <translation>%1 ouvert avec le programme du bureau pour les fichiers de pièces.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="339"/>
+        <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
+        <translation>Aucun programme de ce bureau n'ouvre %1. Choisissez le programme qui compile les fichiers de pièces sous Options, Options générales.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="346"/>
+        <source>Started %1 on %2.</source>
+        <translation>%1 lancé sur %2.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="348"/>
+        <source>Could not start %1: %2</source>
+        <translation>Impossible de lancer %1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../../ui/ModelwrightView.cpp" line="428"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Description</source>
         <translation>Description</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="396"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="429"/>
         <source>Author</source>
         <translation>Auteur</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="397"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="430"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="398"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="431"/>
         <source>Currency</source>
         <translation>Devise</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="399"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="432"/>
         <source>Manufacturer</source>
         <translation>Fabricant</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="400"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="433"/>
         <source>Representative</source>
         <translation>Représentant</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Kind</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Catalogue number</source>
         <translation>Numéro de catalogue</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Price</source>
         <translation>Prix</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="402"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="435"/>
         <source>Parts per package</source>
         <translation>Pièces par emballage</translation>
     </message>
     <message>
-        <location filename="../../ui/ModelwrightView.cpp" line="377"/>
+        <location filename="../../ui/ModelwrightView.cpp" line="410"/>
         <source>Winrail Modelwright</source>
         <translation>Winrail Modelwright</translation>
     </message>
@@ -1300,37 +1346,37 @@
 <context>
     <name>CPartsTableModel</name>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="111"/>
+        <location filename="../../ui/PartsTable.cpp" line="149"/>
         <source>Tree</source>
         <translation>Arbre</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="113"/>
+        <location filename="../../ui/PartsTable.cpp" line="151"/>
         <source>Building</source>
         <translation>Bâtiment</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="115"/>
+        <location filename="../../ui/PartsTable.cpp" line="153"/>
         <source>Platform</source>
         <translation>Quai</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="172"/>
+        <location filename="../../ui/PartsTable.cpp" line="210"/>
         <source>Description</source>
         <translation>Description</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="174"/>
+        <location filename="../../ui/PartsTable.cpp" line="212"/>
         <source>Kind</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="176"/>
+        <location filename="../../ui/PartsTable.cpp" line="214"/>
         <source>Catalogue no</source>
         <translation>N° de catalogue</translation>
     </message>
     <message>
-        <location filename="../../ui/PartsTable.cpp" line="178"/>
+        <location filename="../../ui/PartsTable.cpp" line="216"/>
         <source>Price</source>
         <translation>Prix</translation>
     </message>

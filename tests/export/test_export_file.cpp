@@ -188,7 +188,7 @@ TEST_F(ExportFile, FailedExportLeavesTheOldFileAsItWas)
 
 namespace {
 
-// Sizes at the ends of the 32-bit range wrap around like the 32-bit program's arithmetic.
+// Sizes at the ends of the 32-bit range wrap around: the geometry computes in 32-bit integers.
 TEST(ExportExtremes, EveryPartKindExportsAtTheEndsOfTheRange)
 {
     for (const int32_t extreme : {2147483647, -2147483647 - 1}) {
