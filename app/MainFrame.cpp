@@ -389,7 +389,7 @@ void CMainFrame::ReportError(const QString& message)
 
 bool CMainFrame::DialogOpen()
 {
-    return QApplication::activeModalWidget() || QApplication::activePopupWidget();
+    return QApplication::activeModalWidget() != nullptr;
 }
 
 void CMainFrame::NewDocument()
@@ -432,6 +432,7 @@ void CMainFrame::OpenPendingFile()
     m_pendingCheckPosted = false;
     if (m_pendingPath.isEmpty())
         return;
+    // A popup menu may hold a command on a part as well.
     QWidget* dialog = QApplication::activeModalWidget();
     if (!dialog)
         dialog = QApplication::activePopupWidget();
@@ -608,7 +609,7 @@ void CMainFrame::UpdateRecentFileActions()
 
 void CMainFrame::OnOpenRecentFile(int index)
 {
-    if (index < m_recentFiles.size() && !DialogOpen())
+    if (index < m_recentFiles.size())
         OpenDocumentFile(m_recentFiles.at(index));
 }
 

@@ -129,7 +129,7 @@ private:
     void ConnectDocument();
 
     void UpdateTitle();
-    // A modal dialog or a popup menu is open: the catalogue must stay as it is.
+    // A modal dialog is open: the catalogue must stay as it is.
     static bool DialogOpen();
     void PostPendingFileCheck();
     void OpenPendingFile();

@@ -274,20 +274,18 @@ void CModelwrightView::OnEditHeader()
         parts->EditHeader(*editor);
 }
 
-bool CModelwrightView::ExportPartsFile()
+QString CModelwrightView::ExportPartsFile()
 {
-    const QString path = AskExportPath();
-    if (path.isEmpty() || !m_pWriter->OpenFile(PathFromUtf8(path.toStdString())))
-        return false;
-    m_pWriter->SelectColumn(m_options);
     const CPartsManager* parts = GetPartsManager();
-    if (parts)
-        m_pWriter->WriteAll(*parts);
-    m_pWriter->CloseFile();
-    const QString written = PathText(m_pWriter->GetPath());
-    m_exportFolder = QFileInfo(written).absolutePath();
-    emit partsFileExported(written, parts ? static_cast<int>(parts->GetCount()) : 0);
-    return true;
+    if (!parts)
+        return QString();
+    const QString path = AskExportPath();
+    if (path.isEmpty())
+        return QString();
+    ExportToFile(*m_pWriter, *parts, m_options, PathFromUtf8(path.toStdString()));
+    m_exportFolder = QFileInfo(path).absolutePath();
+    emit partsFileExported(path, static_cast<int>(parts->GetCount()));
+    return path;
 }
 
 QString CModelwrightView::ExportProposal() const
@@ -313,14 +311,15 @@ void CModelwrightView::OnExport()
 
 void CModelwrightView::OnExportAndCompile()
 {
+    QString path;
     try {
-        if (!ExportPartsFile())
-            return;
+        path = ExportPartsFile();
     } catch (const CException& error) {
         ReportError(QString::fromStdString(error.what()));
         return;
     }
-    StartCompiler(PathText(m_pWriter->GetPath()));
+    if (!path.isEmpty())
+        StartCompiler(path);
 }
 
 void CModelwrightView::StartCompiler(const QString& path)

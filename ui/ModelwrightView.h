@@ -100,8 +100,9 @@ private:
     void UpdateButtons();
     void ShowTableFilter();
     void NewPart(EPartKind kind);
-    // Writes the whole catalogue to a file the user chooses; false when the user cancelled.
-    bool ExportPartsFile();
+    // Writes the whole catalogue to a file the user chooses; the file's path, or nothing when
+    // the user cancelled.
+    QString ExportPartsFile();
     // Runs the compile command the options name, or the desktop's program, on the file.
     void StartCompiler(const QString& path);
 

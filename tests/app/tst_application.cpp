@@ -237,6 +237,8 @@ private slots:
             }
             for (int turn = 0; turn < 3; ++turn)
                 QCoreApplication::processEvents();
+            // Nor does a command reaching the window replace the catalogue.
+            frame.NewAction()->trigger();
             openDuringDialog = OpenedPath(*run.pApp);
             static_cast<QDialog&>(dialog).accept();
         });
