@@ -251,10 +251,3 @@ std::unique_ptr<CObject> CArchive::ReadOwnedObject(std::span<const CRuntimeClass
     }
     return object;
 }
-
-uint32_t CArchive::GetObjectSchema()
-{
-    const uint32_t schema = m_pendingSchema;
-    m_pendingSchema = 0xFFFFFFFF;
-    return schema;
-}

@@ -59,8 +59,8 @@ public:
         return std::unique_ptr<T>(static_cast<T*>(ReadOwnedObject(accepted).release()));
     }
 
-    // The stored schema number of the object being loaded, once; then 0xFFFFFFFF.
-    uint32_t GetObjectSchema();
+    // The stored schema number of the object being loaded; 0xFFFFFFFF outside a load.
+    uint32_t GetObjectSchema() const { return m_pendingSchema; }
 
     size_t BytesLeft() const { return m_in.size() - m_pos; }
     // How many bytes have been read.

@@ -26,7 +26,7 @@ void CBuilding::Serialize(CArchive& archive)
         archive.WriteInt32(m_units);
         return;
     }
-    // Asked only now, after the elements: the archive keeps this building's number meanwhile.
+    // The fields follow the elements; only the first format has them.
     if (archive.GetObjectSchema() != 1)
         return;
     m_catalogNo = archive.ReadString();

@@ -12,7 +12,6 @@ std::span<const CRuntimeClass* const> CDecorationManager::ElementClasses() const
 
 void CDecorationManager::Serialize(CArchive& archive)
 {
+    // Every stored schema number is accepted.
     CObjectManager::Serialize(archive);
-    if (archive.IsLoading())
-        archive.GetObjectSchema(); // every stored number is accepted
 }

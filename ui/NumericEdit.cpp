@@ -14,9 +14,9 @@ CNumericEdit::CNumericEdit(QWidget* parent)
 {
 }
 
-void CNumericEdit::SetValue(int value, const char* format)
+void CNumericEdit::SetValue(int value)
 {
-    const QString formatted = QString::asprintf(format ? format : "%d", value);
+    const QString formatted = QString::number(value);
     if (text() != formatted)
         setText(formatted);
 }

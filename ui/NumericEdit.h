@@ -11,9 +11,8 @@ class CNumericEdit : public QLineEdit {
 public:
     explicit CNumericEdit(QWidget* parent = nullptr);
 
-    // Shows value formatted with format (a printf format taking one int, "%d" when none);
-    // leaves the text alone when it already reads the same.
-    void SetValue(int value, const char* format = nullptr);
+    // Shows value in decimal; leaves the text alone when it already reads the same.
+    void SetValue(int value);
     // The whole number at the start of the text: blanks skipped, an optional sign, digits;
     // 0 when there are none. A number too large for an int gives the nearest int.
     int GetValue() const;

@@ -147,13 +147,15 @@ TEST_P(FailingRuns, EndWithStatus1AndLeaveTheOutputAsItWas)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
     const size_t lineEnd = run.err.find('\n');
-    if (row.secondLine)
+    if (row.secondLine) {
         EXPECT_NE(run.err.find(row.secondLine, lineEnd), std::string::npos) << run.err;
+    }
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), row.secondLine ? 2 : 1) << run.err;
     EXPECT_TRUE(std::none_of(run.err.begin(), run.err.end(), [](char c) { return c != '\n' && c >= 0 && c < 0x20; }))
         << "a control character reached the terminal";
-    if (*row.inputName)
+    if (*row.inputName) {
         EXPECT_EQ(ReadText(folder / row.inputName), row.inputText);
+    }
     EXPECT_EQ(ReadText(folder / "kept.out"), previous);
     EXPECT_FALSE(fs::exists(folder / "new.out"));
     size_t files = 0;

@@ -220,8 +220,9 @@ TEST_F(DocumentFiles, ReplacingAFileThatIsOpenElsewhereSucceedsOrLeavesItWhole)
     opened.OnNewDocument();
     opened.OpenDocumentFile(path);
     EXPECT_EQ(opened.Parts().GetCount(), saved ? 2u : 1u);
-    if (!saved)
+    if (!saved) {
         EXPECT_EQ(ReadBytes(path), before);
+    }
     size_t files = 0;
     for (const auto& entry : fs::directory_iterator(m_folder))
         files += entry.is_regular_file() ? 1 : 0;

@@ -200,8 +200,9 @@ TEST_F(FileReplacement, TheNewFileKeepsOwnerGroupPermissionsAndAttributes)
     WriteBytes(path, "old");
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     const bool root = ::geteuid() == 0;
-    if (root)
+    if (root) {
         ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    }
 #ifdef __linux__
     const bool attributes = ::setxattr(path.c_str(), "user.origin", "kept", 4, 0) == 0;
 #endif
