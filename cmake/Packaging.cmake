@@ -1,10 +1,6 @@
 # Installation beyond the programs themselves, and the Debian package.
 include(GNUInstallDirs)
 
-if(TARGET modelwright-cli)
-    install(TARGETS modelwright-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
-
 if(MW_BUILD_GUI)
     set(MW_DESKTOP_FILES ${PROJECT_SOURCE_DIR}/res/desktop)
     install(FILES ${MW_DESKTOP_FILES}/modelwright.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
