@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
-ensure_packages "${MW_CORE_PACKAGES[@]}" "${MW_GUI_PACKAGES[@]}" "${MW_CHECK_PACKAGES[@]}"
+ensure_packages "${MW_CORE_PACKAGES[@]}" "${MW_GUI_PACKAGES[@]}" "${MW_CHECK_PACKAGES[@]}" "${MW_PACKAGE_PACKAGES[@]}"
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen

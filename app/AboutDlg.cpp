@@ -39,7 +39,7 @@ CAboutDlg::CAboutDlg(const CVersionInfo& versionInfo, QWidget* parent)
     m_pHomepageLink->setObjectName(QStringLiteral("homepageLink"));
 
     auto* pIcon = new QLabel(this);
-    pIcon->setPixmap(QIcon(QStringLiteral(":/app/modelwright.png")).pixmap(48, 48));
+    pIcon->setPixmap(QIcon(QStringLiteral(":/app/modelwright.svg")).pixmap(48, 48));
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     pButtons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(pButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);

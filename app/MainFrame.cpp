@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -43,6 +44,9 @@ namespace {
 constexpr const char* kRecentFileArray = "Recent File List";
 constexpr const char* kRecentFileKey = "File";
 constexpr const char* kExportFolderKey = "Export Folder";
+constexpr const char* kWindowGeometryKey = "Window/Geometry";
+constexpr const char* kWindowStateKey = "Window/State";
+constexpr const char* kPartsColumnsKey = "Window/PartsColumns";
 
 QString PathText(const std::filesystem::path& path)
 {
@@ -100,7 +104,22 @@ CMainFrame::CMainFrame(CModelwrightDoc& document, CProgramOptions& options, QWid
         if (state == Qt::ApplicationActive)
             UpdateLockPanes();
     });
-    setWindowState(windowState() | Qt::WindowMaximized);
+    if (!RestoreWindowLayout())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+bool CMainFrame::RestoreWindowLayout()
+{
+    restoreState(m_pSettings->value(kWindowStateKey).toByteArray());
+    m_view->ObjectList()->horizontalHeader()->restoreState(m_pSettings->value(kPartsColumnsKey).toByteArray());
+    return restoreGeometry(m_pSettings->value(kWindowGeometryKey).toByteArray());
+}
+
+void CMainFrame::SaveWindowLayout()
+{
+    m_pSettings->setValue(kWindowGeometryKey, saveGeometry());
+    m_pSettings->setValue(kWindowStateKey, saveState());
+    m_pSettings->setValue(kPartsColumnsKey, m_view->ObjectList()->horizontalHeader()->saveState());
 }
 
 CMainFrame::~CMainFrame()
@@ -127,18 +146,18 @@ void CMainFrame::ConnectDocument()
 
 void CMainFrame::CreateActions()
 {
-    m_newAction = MakeAction(this, "fileNew", QStringLiteral(":/app/toolbar/new.png"));
+    m_newAction = MakeAction(this, "fileNew", QStringLiteral(":/app/toolbar/new.svg"));
     m_newAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(m_newAction, &QAction::triggered, this, &CMainFrame::NewDocument);
-    m_openAction = MakeAction(this, "fileOpen", QStringLiteral(":/app/toolbar/open.png"));
+    m_openAction = MakeAction(this, "fileOpen", QStringLiteral(":/app/toolbar/open.svg"));
     m_openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(m_openAction, &QAction::triggered, this, &CMainFrame::OnFileOpen);
-    m_saveAction = MakeAction(this, "fileSave", QStringLiteral(":/app/toolbar/save.png"));
+    m_saveAction = MakeAction(this, "fileSave", QStringLiteral(":/app/toolbar/save.svg"));
     m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(m_saveAction, &QAction::triggered, this, &CMainFrame::SaveDocument);
     m_saveAsAction = MakeAction(this, "fileSaveAs");
     connect(m_saveAsAction, &QAction::triggered, this, &CMainFrame::SaveDocumentAs);
-    m_printAction = MakeAction(this, "filePrint", QStringLiteral(":/app/toolbar/print.png"));
+    m_printAction = MakeAction(this, "filePrint", QStringLiteral(":/app/toolbar/print.svg"));
     m_printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(m_printAction, &QAction::triggered, this, &CMainFrame::OnFilePrint);
     m_printPreviewAction = MakeAction(this, "filePrintPreview");
@@ -182,11 +201,11 @@ void CMainFrame::CreateActions()
     connect(history, &QUndoStack::cleanChanged, this, &CMainFrame::UpdateUndoRedoTexts);
 
     // Nothing in the program cuts, copies or pastes: these stay disabled.
-    m_cutAction = MakeAction(this, "editCut", QStringLiteral(":/app/toolbar/cut.png"));
+    m_cutAction = MakeAction(this, "editCut", QStringLiteral(":/app/toolbar/cut.svg"));
     m_cutAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
-    m_copyAction = MakeAction(this, "editCopy", QStringLiteral(":/app/toolbar/copy.png"));
+    m_copyAction = MakeAction(this, "editCopy", QStringLiteral(":/app/toolbar/copy.svg"));
     m_copyAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
-    m_pasteAction = MakeAction(this, "editPaste", QStringLiteral(":/app/toolbar/paste.png"));
+    m_pasteAction = MakeAction(this, "editPaste", QStringLiteral(":/app/toolbar/paste.svg"));
     m_pasteAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     for (QAction* action : {m_cutAction, m_copyAction, m_pasteAction})
         action->setEnabled(false);
@@ -207,11 +226,11 @@ void CMainFrame::CreateActions()
     m_helpAction->setShortcutContext(Qt::ApplicationShortcut);
     connect(m_helpAction, &QAction::triggered, this, &CMainFrame::OnHelp);
     addAction(m_helpAction);
-    m_contextHelpAction = MakeAction(this, "contextHelp", QStringLiteral(":/app/toolbar/contexthelp.png"));
+    m_contextHelpAction = MakeAction(this, "contextHelp", QStringLiteral(":/app/toolbar/contexthelp.svg"));
     m_contextHelpAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
     connect(m_contextHelpAction, &QAction::triggered, this, &CMainFrame::OnContextHelp);
     addAction(m_contextHelpAction);
-    m_aboutAction = MakeAction(this, "appAbout", QStringLiteral(":/app/toolbar/about.png"));
+    m_aboutAction = MakeAction(this, "appAbout", QStringLiteral(":/app/toolbar/about.svg"));
     connect(m_aboutAction, &QAction::triggered, this, &CMainFrame::aboutRequested);
 }
 
@@ -246,7 +265,7 @@ void CMainFrame::CreateToolBar()
 {
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName("mainToolBar");
-    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_toolBar->setMovable(true);
     m_toolBar->addActions({m_newAction, m_openAction, m_saveAction});
@@ -266,6 +285,9 @@ void CMainFrame::CreateToolBar()
 void CMainFrame::CreateStatusBar()
 {
     connect(statusBar(), &QStatusBar::messageChanged, this, &CMainFrame::OnStatusMessageChanged);
+    connect(m_view, &CModelwrightView::statusMessage, this, [this](const QString& message) {
+        statusBar()->showMessage(message, 15000);
+    });
     for (QLabel*& pane : m_lockPanes) {
         pane = new QLabel(statusBar());
         pane->setAlignment(Qt::AlignCenter);
@@ -598,9 +620,10 @@ void CMainFrame::RecoverDocument(const std::vector<uint8_t>& bytes, const QStrin
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (SaveModified())
+    if (SaveModified()) {
+        SaveWindowLayout();
         event->accept();
-    else
+    } else
         event->ignore();
 }
 

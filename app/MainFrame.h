@@ -56,6 +56,11 @@ public:
     // without a screen) or the file could not be opened.
     bool PrintDocumentFile(const QString& path, const QString& printerName = QString());
 
+    // Puts back the window's size, place, state, toolbar and table columns as the last run
+    // left them; false when nothing was remembered.
+    bool RestoreWindowLayout();
+    void SaveWindowLayout();
+
     // The recently used files, the latest first.
     QStringList RecentFiles() const { return m_recentFiles; }
     QPrinter& Printer() { return m_printer; }

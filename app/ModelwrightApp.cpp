@@ -62,6 +62,10 @@ CModelwrightApp* CModelwrightApp::Instance()
 bool CModelwrightApp::InitInstance(const QStringList& arguments)
 {
     const COptionCommandLineInfo commandLine = COptionCommandLineInfo::Parse(arguments);
+    // The program's main answers these before a window can exist.
+    if (commandLine.m_nShellCommand == COptionCommandLineInfo::ShowUsage
+        || commandLine.m_nShellCommand == COptionCommandLineInfo::ShowVersion)
+        return false;
     if (commandLine.m_nShellCommand == COptionCommandLineInfo::FileOpen && m_channel.HandOver(commandLine.m_strFileName))
         return false;
 
@@ -128,7 +132,7 @@ void CModelwrightApp::CreateMainFrame()
 {
     m_pDocument = std::make_unique<CModelwrightDoc>();
     m_pMainFrame = std::make_unique<CMainFrame>(*m_pDocument, *m_pOptions);
-    m_pMainFrame->setWindowIcon(QIcon(QStringLiteral(":/app/modelwright.png")));
+    m_pMainFrame->setWindowIcon(QIcon(QStringLiteral(":/app/modelwright.svg")));
     connect(m_pMainFrame.get(), &CMainFrame::helpRequested, this, &CModelwrightApp::WinHelp);
     connect(m_pMainFrame.get(), &CMainFrame::aboutRequested, this, &CModelwrightApp::OnAppAbout);
     connect(m_pMainFrame.get(), &CMainFrame::optionsChanged, this, &CModelwrightApp::ApplyLanguageOption);
@@ -136,6 +140,8 @@ void CModelwrightApp::CreateMainFrame()
 
 void CModelwrightApp::RegisterShellFileTypes()
 {
+    if (CShellRegistration::IsInstalledProgram(QCoreApplication::applicationFilePath()))
+        return;
     const QString dataHome = m_setup.dataHome.isEmpty() ? CShellRegistration::DefaultDataHome() : m_setup.dataHome;
     CShellRegistration::RegisterShellFileTypes(QCoreApplication::applicationFilePath(), dataHome);
 }
@@ -156,6 +162,8 @@ bool CModelwrightApp::ProcessShellCommand(const COptionCommandLineInfo& commandL
         m_exitCode = m_pMainFrame->PrintDocumentFile(commandLine.m_strFileName, commandLine.m_strPrinterName) ? 0 : 1;
         return false;
     case COptionCommandLineInfo::AppRegister:
+    case COptionCommandLineInfo::ShowUsage:
+    case COptionCommandLineInfo::ShowVersion:
         return false;
     case COptionCommandLineInfo::AppUnregister:
         CShellRegistration::UnregisterShellFileTypes(
@@ -232,10 +240,14 @@ CModelwrightApp::ERecoveryAnswer CModelwrightApp::AskRecovery(const QString& fil
 
 void CModelwrightApp::ShowMainWindow()
 {
-    // Without a window manager nobody maximizes the window; it still covers the screen.
-    if (const QScreen* pScreen = QGuiApplication::primaryScreen())
-        m_pMainFrame->setGeometry(pScreen->availableGeometry());
-    m_pMainFrame->showMaximized();
+    if (m_pMainFrame->RestoreWindowLayout()) {
+        m_pMainFrame->show();
+    } else {
+        // Without a window manager nobody maximizes the window; it still covers the screen.
+        if (const QScreen* pScreen = QGuiApplication::primaryScreen())
+            m_pMainFrame->setGeometry(pScreen->availableGeometry());
+        m_pMainFrame->showMaximized();
+    }
     if (m_pSplash)
         m_pSplash->raise();
     else

@@ -23,6 +23,23 @@ bool IsOption(const QString& argument)
 
 }
 
+const char* COptionCommandLineInfo::UsageText()
+{
+    return "Usage: modelwright [OPTION...] [FILE.wo3]\n"
+           "Builds trees, buildings and station platforms for a parts catalogue.\n"
+           "\n"
+           "  FILE.wo3            open the catalogue (a running program takes it over)\n"
+           "  /p FILE.wo3         print the catalogue on the default printer and quit\n"
+           "  /pt FILE PRINTER    print the catalogue on the printer and quit\n"
+           "  /nologo             start without the splash window\n"
+           "  /Register           register the file type for this user and quit\n"
+           "  /Unregister         remove that registration and quit\n"
+           "  --help              print this text and quit\n"
+           "  --version           print the program's version and quit\n"
+           "\n"
+           "Switches may start with \"/\" or \"-\".\n";
+}
+
 COptionCommandLineInfo COptionCommandLineInfo::Parse(const QStringList& arguments)
 {
     COptionCommandLineInfo info;
@@ -60,7 +77,16 @@ bool COptionCommandLineInfo::HasOption(const QString& name, QString* pValue) con
 void COptionCommandLineInfo::ParseSwitch(const QString& name)
 {
     const auto is = [&name](const char* word) { return name.compare(QLatin1String(word), Qt::CaseInsensitive) == 0; };
-    if (is("p")) {
+    // Long options arrive here with one of their two dashes.
+    if (is("-help") || is("h") || is("?")) {
+        m_nShellCommand = ShowUsage;
+        m_bShowSplash = false;
+    } else if (is("-version")) {
+        m_nShellCommand = ShowVersion;
+        m_bShowSplash = false;
+    } else if (m_nShellCommand == ShowUsage || m_nShellCommand == ShowVersion) {
+        // A request for the usage or the version wins over every other switch.
+    } else if (is("p")) {
         m_nShellCommand = FilePrint;
     } else if (is("pt")) {
         m_nShellCommand = FilePrintTo;

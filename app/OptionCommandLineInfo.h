@@ -10,7 +10,10 @@
 // "/"; option names are case-sensitive where the program asks for them.
 class COptionCommandLineInfo {
 public:
-    enum ShellCommand { FileNew, FileOpen, FilePrint, FilePrintTo, FileDDE, AppRegister, AppUnregister };
+    enum ShellCommand { FileNew, FileOpen, FilePrint, FilePrintTo, FileDDE, AppRegister, AppUnregister, ShowUsage, ShowVersion };
+
+    // What --help prints: the program's command line.
+    static const char* UsageText();
 
     static COptionCommandLineInfo Parse(const QStringList& arguments);
 

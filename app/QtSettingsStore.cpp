@@ -63,3 +63,18 @@ bool CQtSettingsStore::WriteInt32(std::string_view name, int32_t value)
     m_pSettings->sync();
     return m_pSettings->status() == QSettings::NoError && m_pSettings->isWritable();
 }
+
+std::optional<std::string> CQtSettingsStore::ReadText(std::string_view name)
+{
+    const QVariant value = m_pSettings->value(KeyName(name));
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    return value.toString().toStdString();
+}
+
+bool CQtSettingsStore::WriteText(std::string_view name, std::string_view text)
+{
+    m_pSettings->setValue(KeyName(name), QString::fromUtf8(text.data(), qsizetype(text.size())));
+    m_pSettings->sync();
+    return m_pSettings->status() == QSettings::NoError && m_pSettings->isWritable();
+}

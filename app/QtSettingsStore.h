@@ -24,6 +24,8 @@ public:
 
     std::optional<int32_t> ReadInt32(std::string_view name) override;
     bool WriteInt32(std::string_view name, int32_t value) override;
+    std::optional<std::string> ReadText(std::string_view name) override;
+    bool WriteText(std::string_view name, std::string_view text) override;
 
     QSettings& Settings() { return *m_pSettings; }
 

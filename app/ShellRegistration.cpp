@@ -145,17 +145,14 @@ QString CShellRegistration::DesktopEntry(const QString& programPath)
 
 QString CShellRegistration::MimePackage()
 {
-    return QStringLiteral(
-               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-               "  <mime-type type=\"%1\">\n"
-               "    <comment>%2</comment>\n"
-               "    <generic-icon name=\"%3\"/>\n"
-               "    <glob pattern=\"*%4\"/>\n"
-               "  </mime-type>\n"
-               "</mime-info>\n")
-        .arg(QString(kMimeType), QString(CModelwrightDoc::kFileTypeName), QString(kIconName),
-            QString(CModelwrightDoc::kFileExtension));
+    // The same file the installation puts in the system's MIME folder.
+    return QString::fromUtf8(ReadWholeFile(QStringLiteral(":/app/modelwright.xml")));
+}
+
+bool CShellRegistration::IsInstalledProgram(const QString& programPath)
+{
+    const QDir prefix(QFileInfo(programPath).absolutePath() + QStringLiteral("/.."));
+    return QFileInfo::exists(prefix.filePath(QStringLiteral("share/applications/")) + kDesktopFileName);
 }
 
 bool CShellRegistration::RegisterShellFileTypes(const QString& programPath, const QString& dataHome)

@@ -3,8 +3,9 @@
 #include <QString>
 
 // Makes the desktop know ".wo3" files as "Winrail Object Document", opened and printed by
-// this program. Done at every start; files are written only when their content changed, so a
-// usual start writes nothing.
+// this program, and parts files by their first bytes. An installed program has its files in
+// the system's folders; a program run from its build tree registers itself for the user at
+// every start, writing files only when their content changed.
 class CShellRegistration {
 public:
     static constexpr const char* kMimeType = "application/x-winrail-object";
@@ -21,6 +22,9 @@ public:
     static QString DefaultDataHome();
     static QString DesktopEntry(const QString& programPath);
     static QString MimePackage();
+    // True when the program lies in an installation: PREFIX/bin beside PREFIX/share holding
+    // its desktop entry.
+    static bool IsInstalledProgram(const QString& programPath);
     // One argument of a desktop entry's Exec line, quoted where its characters need it.
     static QString QuoteExecArgument(const QString& argument);
 };

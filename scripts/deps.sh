@@ -32,3 +32,5 @@ MW_GUI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-too
 # Driving the real program on a virtual X server and taking pictures of its screen.
 MW_SCREEN_PACKAGES=(xvfb xdotool imagemagick)
 MW_CHECK_PACKAGES=(clang libclang-rt-14-dev)
+# Checking and making the installable package.
+MW_PACKAGE_PACKAGES=(appstream desktop-file-utils shared-mime-info dpkg-dev fakeroot lintian)

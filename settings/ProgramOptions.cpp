@@ -31,6 +31,8 @@ int32_t ReadOption(ISettingsStore& store, const SIntegerOption& option)
     return option.m_negativeReadsAsZero && *stored < 0 ? 0 : *stored;
 }
 
+constexpr const char* kCompileCommandName = "CompileCommand";
+
 } // namespace
 
 CProgramOptions LoadOptions(ISettingsStore& store)
@@ -38,6 +40,8 @@ CProgramOptions LoadOptions(ISettingsStore& store)
     CProgramOptions options;
     for (const SIntegerOption& option : kIntegerOptions)
         options.*option.m_member = ReadOption(store, option);
+    if (std::optional<std::string> command = store.ReadText(kCompileCommandName))
+        options.m_compileCommand = std::move(*command);
     return options;
 }
 
@@ -45,4 +49,5 @@ void SaveOptions(const CProgramOptions& options, ISettingsStore& store)
 {
     for (const SIntegerOption& option : kIntegerOptions)
         store.WriteInt32(option.m_name, options.*option.m_member);
+    store.WriteText(kCompileCommandName, options.m_compileCommand);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class ISettingsStore;
 
@@ -24,11 +25,16 @@ public:
     int32_t m_autosaveMinutes = kDefaultAutosaveMinutes;
     // 1 keeps the previous version of a file saved over as FILE.bak.
     int32_t m_backupOnSave = kDefaultBackupOnSave;
+    // The command "Export and compile" runs on the parts file; "%f" stands for the file, which
+    // is added at the end when the command names no place for it. Empty: the desktop's
+    // program for parts files.
+    std::string m_compileCommand;
 };
 
 // Reads every option. A missing or malformed value takes its default, which is written back
 // at once so that every setting exists after the first start; a negative language or Winrail
-// version reads as 0 and stays as stored.
+// version reads as 0 and stays as stored. The compile command is text and stays empty when
+// the store holds no text under its name.
 CProgramOptions LoadOptions(ISettingsStore& store);
 // Writes every option; a store that refuses a value keeps what it had.
 void SaveOptions(const CProgramOptions& options, ISettingsStore& store);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Where the program keeps its settings between runs: named values, each a 4-byte integer or
@@ -15,4 +16,7 @@ public:
     virtual std::optional<int32_t> ReadInt32(std::string_view name) = 0;
     // Stores the value as a 4-byte integer; false when the store refuses it.
     virtual bool WriteInt32(std::string_view name, int32_t value) = 0;
+    // The value when it exists and is text (UTF-8); a store without text reads nothing.
+    virtual std::optional<std::string> ReadText(std::string_view) { return std::nullopt; }
+    virtual bool WriteText(std::string_view, std::string_view) { return false; }
 };

@@ -147,7 +147,7 @@ QWidget* CBuildingElementDlg::CreateRoofGroup()
         QRadioButton* button = AddRadio(*m_roofType, picture.roofType, QString(), picture.objectName);
         const QPixmap pixmap = RoofPicture(picture.roofType);
         button->setIcon(pixmap);
-        button->setIconSize(pixmap.size());
+        button->setIconSize(pixmap.deviceIndependentSize().toSize());
         button->setAccessibleName(tr(picture.description));
         roofTypeLayout->addWidget(button);
     }

@@ -2,6 +2,8 @@
 
 #include "model/ChoiceCodes.h"
 
+#include <QGuiApplication>
+#include <QIcon>
 #include <QString>
 
 // Resources of a static library are registered only when asked for by name.
@@ -12,12 +14,17 @@ static void RegisterBuildingResources()
 
 namespace {
 
-QPixmap LoadPicture(const char* name)
+// The pictures are drawings, rendered for the screen's pixel density so that they stay sharp.
+QPixmap LoadPicture(const char* name, QSize size)
 {
     static const bool registered = (RegisterBuildingResources(), true);
     Q_UNUSED(registered);
-    return QPixmap(QStringLiteral(":/building/") + QLatin1String(name));
+    const qreal density = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    return QIcon(QStringLiteral(":/building/") + QLatin1String(name)).pixmap(size, density);
 }
+
+constexpr QSize kRoofSize(13, 15);
+constexpr QSize kDoorSize(32, 32);
 
 } // namespace
 
@@ -25,11 +32,11 @@ QPixmap RoofPicture(int roofType)
 {
     switch (roofType) {
     case kRoofGable:
-        return LoadPicture("roof-gable.png");
+        return LoadPicture("roof-gable.svg", kRoofSize);
     case kRoofFlatTopped:
-        return LoadPicture("roof-flat-topped.png");
+        return LoadPicture("roof-flat-topped.svg", kRoofSize);
     case kRoofLeanTo:
-        return LoadPicture("roof-lean-to.png");
+        return LoadPicture("roof-lean-to.svg", kRoofSize);
     default:
         return {};
     }
@@ -39,9 +46,9 @@ QPixmap DoorIcon(int mainType)
 {
     switch (mainType) {
     case kDecorationBaseA:
-        return LoadPicture("door-square-top.png");
+        return LoadPicture("door-square-top.svg", kDoorSize);
     case kDecorationBaseB:
-        return LoadPicture("door-arched-top.png");
+        return LoadPicture("door-arched-top.svg", kDoorSize);
     default:
         return {};
     }

@@ -310,17 +310,32 @@ void CColorPopup::paintEvent(QPaintEvent*)
 
 void CColorPopup::DrawCellEdge(QPainter& painter, const QRect& rect, int cell) const
 {
-    if (cell == m_currentCell)
-        qDrawShadePanel(&painter, rect, palette(), false, 1);
-    else if (cell == m_chosenCell)
-        qDrawShadePanel(&painter, rect, palette(), true, 1);
+    // Two pixels wide, so that the hot cell (highlight colour) and the chosen one (text colour)
+    // stand out on any swatch and at any screen density.
+    if (cell != m_currentCell && cell != m_chosenCell)
+        return;
+    painter.save();
+    painter.setPen(QPen(palette().color(cell == m_currentCell ? QPalette::Highlight : QPalette::Text), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
+    painter.restore();
+}
+
+QColor CColorPopup::CellBackground(int cell) const
+{
+    if (cell == m_currentCell) {
+        QColor hot = palette().color(QPalette::Highlight);
+        hot.setAlpha(70);
+        return hot;
+    }
+    return palette().color(cell == m_chosenCell ? QPalette::Light : QPalette::Button);
 }
 
 void CColorPopup::DrawColorCell(QPainter& painter, int cell) const
 {
     const QRect rect = CellRect(cell);
-    const bool chosenOnly = cell == m_chosenCell && cell != m_currentCell;
-    painter.fillRect(rect, chosenOnly ? palette().light() : palette().button());
+    painter.fillRect(rect, palette().button());
+    painter.fillRect(rect, CellBackground(cell));
     DrawCellEdge(painter, rect, cell);
     const int inset = m_margin + 1;
     const QRect swatch = rect.adjusted(inset, inset, -inset, -inset);
@@ -333,7 +348,6 @@ void CColorPopup::DrawColorCell(QPainter& painter, int cell) const
 void CColorPopup::DrawTextBox(QPainter& painter, int cell) const
 {
     QRect rect = CellRect(cell);
-    const bool chosenOnly = cell == m_chosenCell && cell != m_currentCell;
     if (cell == kCustomCell) {
         // A two-tone separator above "More Colors...", the box itself below it.
         const int lineY = rect.top() + m_margin;
@@ -344,7 +358,7 @@ void CColorPopup::DrawTextBox(QPainter& painter, int cell) const
         rect.setTop(rect.top() + 2 * m_margin);
     }
     painter.fillRect(rect, palette().button());
-    painter.fillRect(rect.adjusted(1, 1, -1, -1), chosenOnly ? palette().light() : palette().button());
+    painter.fillRect(rect.adjusted(1, 1, -1, -1), CellBackground(cell));
     if (cell == kAutomaticCell) {
         painter.setPen(palette().color(QPalette::Dark));
         painter.setBrush(Qt::NoBrush);

@@ -64,6 +64,7 @@ private:
     bool RunColorDialog();
     void DrawColorCell(QPainter& painter, int cell) const;
     void DrawTextBox(QPainter& painter, int cell) const;
+    QColor CellBackground(int cell) const;
     void DrawCellEdge(QPainter& painter, const QRect& rect, int cell) const;
 
     int m_colorCount;

@@ -8,6 +8,8 @@
 #include <QCollator>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -75,6 +77,11 @@ CGeneralOptions::CGeneralOptions(QWidget* parent)
     m_autosaveMinutes->setSuffix(tr(" min"));
     m_autosaveMinutes->setSpecialValueText(tr("Never"));
     m_backupOnSave = Named(new QCheckBox(tr("Keep the previous version as a &backup (.bak) when saving")), "backupOnSave");
+    m_compileCommand = Named(new QLineEdit, "compileCommand");
+    m_compileCommand->setMinimumWidth(280);
+    auto* compileHint = new QLabel(tr("Run by \"Export and compile\" on the parts file; %f stands for the file. "
+                                      "Empty: the desktop's program for parts files."));
+    compileHint->setWordWrap(true);
 
     auto* form = new QFormLayout;
     form->addRow(tr("Select language"), m_language);
@@ -86,6 +93,10 @@ CGeneralOptions::CGeneralOptions(QWidget* parent)
     safety->addRow(tr("&Keep unsaved changes for recovery every"), m_autosaveMinutes);
     layout->addLayout(safety);
     layout->addWidget(m_backupOnSave);
+    auto* compileForm = new QFormLayout;
+    compileForm->addRow(tr("Compile command"), m_compileCommand);
+    compileForm->addRow(QString(), compileHint);
+    layout->addLayout(compileForm);
     layout->addStretch();
 }
 
@@ -105,6 +116,7 @@ void CGeneralOptions::Load(const CProgramOptions& options)
     m_hexahedron->setChecked(options.m_hexahedronBugfix != 0);
     m_autosaveMinutes->setValue(std::max(options.m_autosaveMinutes, 0));
     m_backupOnSave->setChecked(options.m_backupOnSave != 0);
+    m_compileCommand->setText(QString::fromStdString(options.m_compileCommand));
 }
 
 void CGeneralOptions::Store(CProgramOptions& options) const
@@ -114,4 +126,5 @@ void CGeneralOptions::Store(CProgramOptions& options) const
     options.m_hexahedronBugfix = m_hexahedron->isChecked() ? 1 : 0;
     options.m_autosaveMinutes = m_autosaveMinutes->value();
     options.m_backupOnSave = m_backupOnSave->isChecked() ? 1 : 0;
+    options.m_compileCommand = m_compileCommand->text().trimmed().toStdString();
 }

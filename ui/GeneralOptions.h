@@ -5,10 +5,12 @@
 class CProgramOptions;
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QSpinBox;
 
 // The options sheet's one page: language, Winrail version, the hexahedron keyword form, how
-// often unsaved changes are kept for recovery and whether a save keeps the previous version.
+// often unsaved changes are kept for recovery, whether a save keeps the previous version and
+// the command "Export and compile" runs.
 // A number the combo boxes do not offer shows no selection and survives OK.
 class CGeneralOptions : public QWidget {
     Q_OBJECT
@@ -27,4 +29,5 @@ private:
     QCheckBox* m_hexahedron;
     QSpinBox* m_autosaveMinutes;
     QCheckBox* m_backupOnSave;
+    QLineEdit* m_compileCommand;
 };

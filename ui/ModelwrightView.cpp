@@ -7,21 +7,28 @@
 #include "model/Platform.h"
 #include "model/PartSnapshot.h"
 #include "model/Tree.h"
+#include "settings/ProgramOptions.h"
 #include "ui/BuildingDlg.h"
 #include "ui/CatalogueSteps.h"
+#include "ui/CompileCommand.h"
 #include "ui/HeaderDlg.h"
-#include "ui/ObjectListBox.h"
 #include "ui/PlatformDlg.h"
 #include "ui/TreeDlg.h"
 
+#include <QAction>
+#include <QDir>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPrinter>
+#include <QProcess>
+#include <QSignalBlocker>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -108,31 +115,6 @@ QString PathText(const std::filesystem::path& path)
     return QString::fromStdString(PathToUtf8(path));
 }
 
-// What a catalogue row shows of every kind of part.
-struct SPartRow {
-    QString kind;
-    const std::string* catalogNo = nullptr;
-    const std::string* price = nullptr;
-    int32_t partsPerPackage = 0;
-};
-
-template <class T>
-SPartRow RowOf(const T& part, const QString& kind)
-{
-    return {kind, &part.m_catalogNo, &part.m_price, part.m_partsPerPackage};
-}
-
-std::optional<SPartRow> RowOf(const CNamedObject& part)
-{
-    if (const auto* tree = DynamicDowncast<CTree>(&part))
-        return RowOf(*tree, CModelwrightView::tr("Tree"));
-    if (const auto* building = DynamicDowncast<CBuilding>(&part))
-        return RowOf(*building, CModelwrightView::tr("Building"));
-    if (const auto* platform = DynamicDowncast<CPlatform>(&part))
-        return RowOf(*platform, CModelwrightView::tr("Platform"));
-    return std::nullopt;
-}
-
 }
 
 CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOptions& options, QWidget* parent)
@@ -151,9 +133,21 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         return button;
     };
-    m_objectList = new CObjectListBox(this);
+    m_filterEdit = new QLineEdit(this);
+    m_filterEdit->setObjectName("filter");
+    m_filterEdit->setClearButtonEnabled(true);
+    m_objectList = new CPartsTable(this);
     m_objectList->setObjectName("objectList");
-    m_objectList->setFixedWidth(128);
+    m_objectList->setMinimumWidth(240);
+    m_objectList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    auto* findAction = new QAction(this);
+    findAction->setShortcut(QKeySequence::Find);
+    findAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(findAction);
+    connect(findAction, &QAction::triggered, this, [this] {
+        m_filterEdit->setFocus(Qt::ShortcutFocusReason);
+        m_filterEdit->selectAll();
+    });
     m_editHeaderButton = makeButton("editHeader");
     m_deleteButton = makeButton("delete");
     m_newTreeButton = makeButton("newTree");
@@ -163,22 +157,25 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     m_exportAndCompileButton = makeButton("exportAndCompile");
     m_newPlatformButton = makeButton("newPlatform");
 
+    // The table grows with the form; the buttons keep their places to its right.
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(33, 45, 33, 30);
-    grid->setHorizontalSpacing(36);
+    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(12);
-    grid->addWidget(m_objectList, 0, 0, 4, 1);
-    grid->addWidget(m_editHeaderButton, 0, 1);
-    grid->addWidget(m_newTreeButton, 1, 1);
-    grid->addWidget(m_newBuildingButton, 2, 1);
-    grid->addWidget(m_newPlatformButton, 3, 1);
-    grid->addWidget(m_editButton, 0, 2);
-    grid->addWidget(m_deleteButton, 1, 2);
-    grid->addWidget(m_exportButton, 2, 2);
-    grid->addWidget(m_exportAndCompileButton, 3, 2);
-    grid->setColumnStretch(3, 1);
-    grid->setRowStretch(4, 1);
+    grid->addWidget(m_filterEdit, 0, 0);
+    grid->addWidget(m_objectList, 1, 0, 5, 1);
+    grid->addWidget(m_editHeaderButton, 1, 1);
+    grid->addWidget(m_newTreeButton, 2, 1);
+    grid->addWidget(m_newBuildingButton, 3, 1);
+    grid->addWidget(m_newPlatformButton, 4, 1);
+    grid->addWidget(m_editButton, 1, 2);
+    grid->addWidget(m_deleteButton, 2, 2);
+    grid->addWidget(m_exportButton, 3, 2);
+    grid->addWidget(m_exportAndCompileButton, 4, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(5, 1);
 
+    setTabOrder(m_filterEdit, m_objectList);
     setTabOrder(m_objectList, m_editHeaderButton);
     setTabOrder(m_editHeaderButton, m_deleteButton);
     setTabOrder(m_deleteButton, m_newTreeButton);
@@ -194,7 +191,10 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     connect(m_newTreeButton, &QPushButton::clicked, this, &CModelwrightView::OnNewTree);
     connect(m_newBuildingButton, &QPushButton::clicked, this, &CModelwrightView::OnNewBuilding);
     connect(m_deleteButton, &QPushButton::clicked, this, &CModelwrightView::OnDelete);
-    connect(m_objectList, &CObjectListBox::itemSelectionChanged, this, &CModelwrightView::OnSelChangeObjectList);
+    connect(m_objectList, &CPartsTable::selectedPartChanged, this, &CModelwrightView::OnSelChangeObjectList);
+    connect(m_objectList, &CPartsTable::editRequested, this, &CModelwrightView::OnEdit);
+    connect(m_objectList, &CPartsTable::deleteRequested, this, &CModelwrightView::OnDelete);
+    connect(m_filterEdit, &QLineEdit::textChanged, m_objectList, &CPartsTable::SetFilter);
     connect(m_exportAndCompileButton, &QPushButton::clicked, this, &CModelwrightView::OnExportAndCompile);
     connect(m_newPlatformButton, &QPushButton::clicked, this, &CModelwrightView::OnNewPlatform);
 
@@ -214,6 +214,8 @@ void CModelwrightView::retranslateUi()
     m_exportButton->setText(tr("Export ..."));
     m_exportAndCompileButton->setText(tr("Export and compile .."));
     m_newPlatformButton->setText(tr("New platform ..."));
+    m_filterEdit->setPlaceholderText(tr("Filter by name or catalogue number (%1)")
+                                         .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
 }
 
 void CModelwrightView::changeEvent(QEvent* event)
@@ -240,6 +242,7 @@ void CModelwrightView::OnInitialUpdate()
     m_objectList->ClearEntries();
     if (const CPartsManager* parts = GetPartsManager())
         m_objectList->FillFromList(*parts);
+    m_objectList->SelectIndex(-1);
     m_pSelected = nullptr;
     UpdateButtons();
     m_history->clear();
@@ -257,7 +260,13 @@ void CModelwrightView::ShowRestoredPart(CNamedObject* part)
 {
     m_objectList->ClearEntries();
     if (const CPartsManager* parts = GetPartsManager())
-        m_objectList->FillFromList(*parts, part);
+        m_objectList->FillFromList(*parts);
+    // A part put back is shown even where the filter would hide it.
+    if (part && !m_objectList->SelectObject(part)) {
+        m_objectList->SetFilter(QString());
+        m_objectList->SelectObject(part);
+        ShowTableFilter();
+    }
     m_pSelected = m_objectList->GetSelectedObject();
     UpdateButtons();
 }
@@ -273,6 +282,15 @@ void CModelwrightView::PushPartStep(const QString& text, size_t index, std::shar
     }
     m_history->push(new CPartStep(text, m_document, index, std::move(before), std::move(after),
         [this](CNamedObject* part) { ShowRestoredPart(part); }));
+}
+
+void CModelwrightView::ShowTableFilter()
+{
+    // The table drops its filter to show a part the filter would hide; the box follows.
+    if (m_filterEdit->text() != m_objectList->Model().Filter()) {
+        const QSignalBlocker blocker(m_filterEdit);
+        m_filterEdit->setText(m_objectList->Model().Filter());
+    }
 }
 
 void CModelwrightView::OnSelChangeObjectList()
@@ -294,6 +312,7 @@ void CModelwrightView::NewPart(EPartKind kind)
     part->SetDefaultName();
     CNamedObject* added = part.get();
     m_objectList->AddAndSelect(added);
+    ShowTableFilter();
     parts->Add(std::move(part));
     m_pSelected = added;
     UpdateButtons();
@@ -306,7 +325,7 @@ void CModelwrightView::OnEdit()
     CNamedObject* part = m_objectList->GetSelectedObject();
     if (!parts || !part)
         return;
-    const std::optional<EPartKind> kind = KindOf(*part);
+    const std::optional<EPartKind> kind = PartKindOf(*part);
     if (!kind)
         return;
     const std::unique_ptr<IObjectEditor> editor = CreateEditor(*kind);
@@ -324,6 +343,7 @@ void CModelwrightView::OnEdit()
     if (!accepted && *after == *before)
         return;
     m_objectList->RefreshSelected();
+    ShowTableFilter();
     m_pSelected = m_objectList->GetSelectedObject();
     UpdateButtons();
     PushPartStep(StepText(EStep::edit, *kind, part->m_name), IndexOf(*parts, part), std::move(before), std::move(after));
@@ -413,7 +433,35 @@ void CModelwrightView::OnExportAndCompile()
         return;
     }
     if (!path.isEmpty())
-        OpenWithDesktop(path);
+        StartCompiler(path);
+}
+
+void CModelwrightView::StartCompiler(const QString& path)
+{
+    const QString command = QString::fromStdString(m_options.m_compileCommand);
+    const SCompileLaunch launch = PlanCompileLaunch(command, path, FileTypeOf(path));
+    const QString file = QDir::toNativeSeparators(path);
+    switch (launch.how) {
+    case SCompileLaunch::EHow::refused:
+        ReportError(launch.refusal);
+        return;
+    case SCompileLaunch::EHow::desktop:
+        if (OpenWithDesktop(path))
+            emit statusMessage(tr("Opened %1 with the desktop's program for parts files.").arg(file));
+        else
+            ReportError(tr("No program on this desktop opens %1. Choose the program that compiles parts files "
+                           "under Options, General options.")
+                            .arg(file));
+        return;
+    case SCompileLaunch::EHow::command: {
+        QString error;
+        if (StartProgram(launch.program, launch.arguments, error))
+            emit statusMessage(tr("Started %1 on %2.").arg(launch.program, file));
+        else
+            ReportError(tr("Could not start %1: %2").arg(launch.program, error));
+        return;
+    }
+    }
 }
 
 std::unique_ptr<IObjectEditor> CModelwrightView::CreateEditor(EPartKind kind)
@@ -449,9 +497,25 @@ QString CModelwrightView::AskExportPath()
     return dialog.selectedFiles().constFirst();
 }
 
-void CModelwrightView::OpenWithDesktop(const QString& path)
+bool CModelwrightView::OpenWithDesktop(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool CModelwrightView::StartProgram(const QString& program, const QStringList& arguments, QString& error)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    if (process.startDetached())
+        return true;
+    error = process.errorString();
+    return false;
+}
+
+QMimeType CModelwrightView::FileTypeOf(const QString& path) const
+{
+    return QMimeDatabase().mimeTypeForFile(path);
 }
 
 void CModelwrightView::ReportError(const QString& message)
@@ -485,11 +549,11 @@ QString CModelwrightView::CatalogueSheetHtml() const
         html += QStringLiteral("<th align=\"left\">%1</th>").arg(title.toHtmlEscaped());
     html += QStringLiteral("</tr>");
     for (const auto& part : parts->GetList()) {
-        const std::optional<SPartRow> row = part ? RowOf(*part) : std::nullopt;
+        const std::optional<SPartFields> row = part ? PartFieldsOf(*part) : std::nullopt;
         if (!row)
             continue;
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>")
-                    .arg(Html(part->m_name), row->kind.toHtmlEscaped(), Html(*row->catalogNo), Html(*row->price),
+                    .arg(Html(part->m_name), CPartsTableModel::KindName(row->kind).toHtmlEscaped(), Html(*row->catalogNo), Html(*row->price),
                         QString::number(row->partsPerPackage));
     }
     html += QStringLiteral("</table>");

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/PartsTable.h"
+
+#include <QMimeType>
 #include <QString>
 #include <QWidget>
 
@@ -7,23 +10,24 @@
 
 class CModelwrightDoc;
 class CNamedObject;
-class CObjectListBox;
 class CPartsFileWriter;
 class CPartsManager;
 class CProgramOptions;
 class IObjectEditor;
 class CPartSnapshot;
+class QLineEdit;
 class QPrinter;
 class QPushButton;
 class QUndoCommand;
 class QUndoStack;
 
-// The main form: the catalogue's parts in a sorted list and the eight command buttons.
+// The main form: the catalogue's parts in a sorted table under a filter box, and the eight
+// command buttons.
 // Every editing command reaches the catalogue from here, and the export starts here.
 class CModelwrightView : public QWidget {
     Q_OBJECT
 public:
-    enum class EPartKind { tree, building, platform };
+    using EPartKind = ::EPartKind;
 
     // Exports follow the options as they are at the time of each export.
     CModelwrightView(CModelwrightDoc& document, const CProgramOptions& options, QWidget* parent = nullptr);
@@ -50,6 +54,11 @@ public:
     void OnExportAndCompile();
     void OnSelChangeObjectList();
 
+signals:
+    // A passing note for the status bar: what "Export and compile" started.
+    void statusMessage(const QString& message);
+
+public:
     // Prints the catalogue as a plain sheet under the document's title: the header's values,
     // then one row per part in the catalogue's order.
     void PrintCatalogue(QPrinter& printer) const;
@@ -63,7 +72,8 @@ public:
     void SetExportFolder(const QString& folder) { m_exportFolder = folder; }
 
     CNamedObject* Selected() const { return m_pSelected; }
-    CObjectListBox* ObjectList() const { return m_objectList; }
+    CPartsTable* ObjectList() const { return m_objectList; }
+    QLineEdit* FilterEdit() const { return m_filterEdit; }
     QPushButton* EditHeaderButton() const { return m_editHeaderButton; }
     QPushButton* DeleteButton() const { return m_deleteButton; }
     QPushButton* NewTreeButton() const { return m_newTreeButton; }
@@ -83,8 +93,13 @@ protected:
     virtual std::unique_ptr<IObjectEditor> CreateHeaderEditor();
     // The parts file the user chooses; empty when the user cancels.
     virtual QString AskExportPath();
-    // Hands a finished parts file to the program the desktop opens such files with.
-    virtual void OpenWithDesktop(const QString& path);
+    // Hands a finished parts file to the program the desktop opens such files with; false
+    // when the desktop has none.
+    virtual bool OpenWithDesktop(const QString& path);
+    // Starts the program apart from this one; false with the reason when it cannot start.
+    virtual bool StartProgram(const QString& program, const QStringList& arguments, QString& error);
+    // The type the desktop gives the file.
+    virtual QMimeType FileTypeOf(const QString& path) const;
     virtual void ReportError(const QString& message);
 
     void changeEvent(QEvent* event) override;
@@ -93,6 +108,7 @@ private:
     void retranslateUi();
     CPartsManager* GetPartsManager() const;
     void UpdateButtons();
+    void ShowTableFilter();
     void NewPart(EPartKind kind);
     // Writes the whole catalogue to a file the user chooses; the file's path, or nothing when
     // the user cancelled.
@@ -102,13 +118,16 @@ private:
         std::shared_ptr<const CPartSnapshot> after);
     // Shows the catalogue again after a step put the part back (null: took it out).
     void ShowRestoredPart(CNamedObject* part);
+    // Runs the compile command the options name, or the desktop's program, on the file.
+    void StartCompiler(const QString& path);
 
     CModelwrightDoc& m_document;
     const CProgramOptions& m_options;
     QPushButton* m_exportButton;
     QPushButton* m_editButton;
     QPushButton* m_deleteButton;
-    CObjectListBox* m_objectList;
+    QLineEdit* m_filterEdit;
+    CPartsTable* m_objectList;
     QPushButton* m_editHeaderButton;
     QPushButton* m_newTreeButton;
     QPushButton* m_newBuildingButton;

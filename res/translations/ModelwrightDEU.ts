@@ -712,6 +712,16 @@
       <source>French</source>
       <translation>Französisch</translation>
     </message>
+    <message>
+      <location filename="../../ui/GeneralOptions.cpp" line="112" />
+      <source>Compile command</source>
+      <translation>Kompilierbefehl</translation>
+    </message>
+    <message>
+      <location filename="../../ui/GeneralOptions.cpp" line="113" />
+      <source>Run by "Export and compile" on the parts file; %f stands for the file. Empty: the desktop's program for parts files.</source>
+      <translation>Wird von „Exportieren und kompilieren“ mit der Teiledatei gestartet; %f steht für die Datei. Leer: das Programm des Desktops für Teiledateien.</translation>
+    </message>
   </context>
   <context>
     <name>CHeaderDlg</name>
@@ -1289,17 +1299,17 @@
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="128" />
       <source>Tree</source>
-      <translation>Baum</translation>
+      <translation type="vanished">Baum</translation>
     </message>
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="130" />
       <source>Building</source>
-      <translation>Gebäude</translation>
+      <translation type="vanished">Gebäude</translation>
     </message>
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="132" />
       <source>Platform</source>
-      <translation>Bahnsteig</translation>
+      <translation type="vanished">Bahnsteig</translation>
     </message>
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="209" />
@@ -1466,6 +1476,31 @@
       <location filename="../../ui/ModelwrightView.cpp" line="460" />
       <source>Winrail Modelwright</source>
       <translation>Winrail Modelwright</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="161" />
+      <source>Filter by name or catalogue number (%1)</source>
+      <translation>Nach Name oder Katalognummer filtern (%1)</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="337" />
+      <source>Opened %1 with the desktop's program for parts files.</source>
+      <translation>%1 mit dem Programm des Desktops für Teiledateien geöffnet.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="339" />
+      <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
+      <translation>Kein Programm dieses Desktops öffnet %1. Wählen Sie unter Optionen, Allgemeine Optionen das Programm, das Teiledateien kompiliert.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="346" />
+      <source>Started %1 on %2.</source>
+      <translation>%1 für %2 gestartet.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="348" />
+      <source>Could not start %1: %2</source>
+      <translation>%1 konnte nicht gestartet werden: %2</translation>
     </message>
   </context>
   <context>
@@ -1735,6 +1770,57 @@
       <location filename="../../ui/UnitsComboBox.cpp" line="18" />
       <source>inch</source>
       <translation>Zoll</translation>
+    </message>
+  </context>
+  <context>
+    <name>CPartsTableModel</name>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="149" />
+      <source>Tree</source>
+      <translation>Baum</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="151" />
+      <source>Building</source>
+      <translation>Gebäude</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="153" />
+      <source>Platform</source>
+      <translation>Bahnsteig</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="210" />
+      <source>Description</source>
+      <translation>Beschreibung</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="212" />
+      <source>Kind</source>
+      <translation>Art</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="214" />
+      <source>Catalogue no</source>
+      <translation>Katalognr.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="216" />
+      <source>Price</source>
+      <translation>Preis</translation>
+    </message>
+  </context>
+  <context>
+    <name>CompileCommand</name>
+    <message>
+      <location filename="../../ui/CompileCommand.cpp" line="31" />
+      <source>The desktop opens %1 files as fonts. Choose the program that compiles parts files under Options, General options.</source>
+      <translation>Der Desktop öffnet %1-Dateien als Schriften. Wählen Sie unter Optionen, Allgemeine Optionen das Programm, das Teiledateien kompiliert.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/CompileCommand.cpp" line="42" />
+      <source>The compile command "%1" names no program.</source>
+      <translation>Der Kompilierbefehl „%1“ nennt kein Programm.</translation>
     </message>
   </context>
 </TS>

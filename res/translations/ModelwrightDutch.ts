@@ -712,6 +712,16 @@
       <source>French</source>
       <translation>Frans</translation>
     </message>
+    <message>
+      <location filename="../../ui/GeneralOptions.cpp" line="112" />
+      <source>Compile command</source>
+      <translation>Compileeropdracht</translation>
+    </message>
+    <message>
+      <location filename="../../ui/GeneralOptions.cpp" line="113" />
+      <source>Run by "Export and compile" on the parts file; %f stands for the file. Empty: the desktop's program for parts files.</source>
+      <translation>Wordt door "Exporteren en compileren" op het onderdelenbestand gestart; %f staat voor het bestand. Leeg: het programma van het bureaublad voor onderdelenbestanden.</translation>
+    </message>
   </context>
   <context>
     <name>CHeaderDlg</name>
@@ -1289,17 +1299,17 @@
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="128" />
       <source>Tree</source>
-      <translation>Boom</translation>
+      <translation type="vanished">Boom</translation>
     </message>
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="130" />
       <source>Building</source>
-      <translation>Gebouw</translation>
+      <translation type="vanished">Gebouw</translation>
     </message>
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="132" />
       <source>Platform</source>
-      <translation>Perron</translation>
+      <translation type="vanished">Perron</translation>
     </message>
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="209" />
@@ -1466,6 +1476,31 @@
       <location filename="../../ui/ModelwrightView.cpp" line="460" />
       <source>Winrail Modelwright</source>
       <translation>Winrail Modelwright</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="161" />
+      <source>Filter by name or catalogue number (%1)</source>
+      <translation>Filteren op naam of catalogusnummer (%1)</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="337" />
+      <source>Opened %1 with the desktop's program for parts files.</source>
+      <translation>%1 geopend met het programma van het bureaublad voor onderdelenbestanden.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="339" />
+      <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
+      <translation>Geen programma op dit bureaublad opent %1. Kies onder Opties, Algemene opties het programma dat onderdelenbestanden compileert.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="346" />
+      <source>Started %1 on %2.</source>
+      <translation>%1 gestart voor %2.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="348" />
+      <source>Could not start %1: %2</source>
+      <translation>Kon %1 niet starten: %2</translation>
     </message>
   </context>
   <context>
@@ -1735,6 +1770,57 @@
       <location filename="../../ui/UnitsComboBox.cpp" line="18" />
       <source>inch</source>
       <translation>inch</translation>
+    </message>
+  </context>
+  <context>
+    <name>CPartsTableModel</name>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="149" />
+      <source>Tree</source>
+      <translation>Boom</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="151" />
+      <source>Building</source>
+      <translation>Gebouw</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="153" />
+      <source>Platform</source>
+      <translation>Perron</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="210" />
+      <source>Description</source>
+      <translation>Omschrijving</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="212" />
+      <source>Kind</source>
+      <translation>Soort</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="214" />
+      <source>Catalogue no</source>
+      <translation>Catalogusnr.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="216" />
+      <source>Price</source>
+      <translation>Prijs</translation>
+    </message>
+  </context>
+  <context>
+    <name>CompileCommand</name>
+    <message>
+      <location filename="../../ui/CompileCommand.cpp" line="31" />
+      <source>The desktop opens %1 files as fonts. Choose the program that compiles parts files under Options, General options.</source>
+      <translation>Het bureaublad opent %1-bestanden als lettertypen. Kies onder Opties, Algemene opties het programma dat onderdelenbestanden compileert.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/CompileCommand.cpp" line="42" />
+      <source>The compile command "%1" names no program.</source>
+      <translation>De compileeropdracht "%1" noemt geen programma.</translation>
     </message>
   </context>
 </TS>

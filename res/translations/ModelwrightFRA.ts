@@ -712,6 +712,16 @@
       <source>French</source>
       <translation>Français</translation>
     </message>
+    <message>
+      <location filename="../../ui/GeneralOptions.cpp" line="112" />
+      <source>Compile command</source>
+      <translation>Commande de compilation</translation>
+    </message>
+    <message>
+      <location filename="../../ui/GeneralOptions.cpp" line="113" />
+      <source>Run by "Export and compile" on the parts file; %f stands for the file. Empty: the desktop's program for parts files.</source>
+      <translation>Lancée par « Exporter et compiler » sur le fichier de pièces ; %f représente le fichier. Vide : le programme du bureau pour les fichiers de pièces.</translation>
+    </message>
   </context>
   <context>
     <name>CHeaderDlg</name>
@@ -1289,17 +1299,17 @@
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="128" />
       <source>Tree</source>
-      <translation>Arbre</translation>
+      <translation type="vanished">Arbre</translation>
     </message>
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="130" />
       <source>Building</source>
-      <translation>Bâtiment</translation>
+      <translation type="vanished">Bâtiment</translation>
     </message>
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="132" />
       <source>Platform</source>
-      <translation>Quai</translation>
+      <translation type="vanished">Quai</translation>
     </message>
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="209" />
@@ -1466,6 +1476,31 @@
       <location filename="../../ui/ModelwrightView.cpp" line="460" />
       <source>Winrail Modelwright</source>
       <translation>Winrail Modelwright</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="161" />
+      <source>Filter by name or catalogue number (%1)</source>
+      <translation>Filtrer par nom ou numéro de catalogue (%1)</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="337" />
+      <source>Opened %1 with the desktop's program for parts files.</source>
+      <translation>%1 ouvert avec le programme du bureau pour les fichiers de pièces.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="339" />
+      <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
+      <translation>Aucun programme de ce bureau n'ouvre %1. Choisissez le programme qui compile les fichiers de pièces sous Options, Options générales.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="346" />
+      <source>Started %1 on %2.</source>
+      <translation>%1 lancé sur %2.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="348" />
+      <source>Could not start %1: %2</source>
+      <translation>Impossible de lancer %1 : %2</translation>
     </message>
   </context>
   <context>
@@ -1735,6 +1770,57 @@
       <location filename="../../ui/UnitsComboBox.cpp" line="18" />
       <source>inch</source>
       <translation>pouce</translation>
+    </message>
+  </context>
+  <context>
+    <name>CPartsTableModel</name>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="149" />
+      <source>Tree</source>
+      <translation>Arbre</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="151" />
+      <source>Building</source>
+      <translation>Bâtiment</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="153" />
+      <source>Platform</source>
+      <translation>Quai</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="210" />
+      <source>Description</source>
+      <translation>Description</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="212" />
+      <source>Kind</source>
+      <translation>Type</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="214" />
+      <source>Catalogue no</source>
+      <translation>N° de catalogue</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartsTable.cpp" line="216" />
+      <source>Price</source>
+      <translation>Prix</translation>
+    </message>
+  </context>
+  <context>
+    <name>CompileCommand</name>
+    <message>
+      <location filename="../../ui/CompileCommand.cpp" line="31" />
+      <source>The desktop opens %1 files as fonts. Choose the program that compiles parts files under Options, General options.</source>
+      <translation>Le bureau ouvre les fichiers %1 comme des polices. Choisissez le programme qui compile les fichiers de pièces sous Options, Options générales.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/CompileCommand.cpp" line="42" />
+      <source>The compile command "%1" names no program.</source>
+      <translation>La commande de compilation « %1 » ne nomme aucun programme.</translation>
     </message>
   </context>
 </TS>

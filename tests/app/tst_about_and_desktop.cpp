@@ -190,6 +190,9 @@ private slots:
         const QByteArray mimePackage = ReadFile(mimePath);
         QVERIFY(mimePackage.contains("<comment>Winrail Object Document</comment>"));
         QVERIFY(mimePackage.contains("<glob pattern=\"*.wo3\"/>"));
+        // A renamed document and a parts file are known by their first bytes.
+        QVERIFY(mimePackage.contains("value=\"\\xff\\xff\\x01\\x00\\x15\\x00CSerializationManager\""));
+        QVERIFY(mimePackage.contains("<mime-type type=\"application/x-winrail-parts\">"));
         QVERIFY(QFileInfo::exists(dataHome.path() + "/icons/hicolor/64x64/apps/modelwright.png"));
 
         const QDateTime written = QFileInfo(desktopPath).lastModified();
@@ -204,6 +207,19 @@ private slots:
         QVERIFY(CShellRegistration::UnregisterShellFileTypes(dataHome.path()));
         QVERIFY(!QFileInfo::exists(desktopPath));
         QVERIFY(!QFileInfo::exists(mimePath));
+    }
+
+    void onlyAProgramOutsideAnInstallationRegistersItself()
+    {
+        QTemporaryDir prefix;
+        QDir(prefix.path()).mkpath("bin");
+        const QString program = prefix.filePath("bin/modelwright");
+        QVERIFY(!CShellRegistration::IsInstalledProgram(program));
+        QDir(prefix.path()).mkpath("share/applications");
+        QFile entry(prefix.filePath("share/applications/modelwright.desktop"));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.close();
+        QVERIFY(CShellRegistration::IsInstalledProgram(program));
     }
 
     void execArgumentsAreQuoted_data()

@@ -8,7 +8,7 @@
 #include "model/ModelwrightDoc.h"
 #include "model/Tree.h"
 #include "ui/ModelwrightView.h"
-#include "ui/ObjectListBox.h"
+#include "ui/PartsTable.h"
 #include "ui/OptionsPropertySheet.h"
 
 #include <QAction>
@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -122,10 +123,10 @@ class TestMainFrame : public QObject {
 
     QStringList Entries() const
     {
-        const CObjectListBox& list = *m_frame->View()->ObjectList();
+        const CPartsTable& list = *m_frame->View()->ObjectList();
         QStringList texts;
         for (int row = 0; row < list.count(); ++row)
-            texts << list.item(row)->text();
+            texts << list.EntryText(row);
         return texts;
     }
 
@@ -182,6 +183,48 @@ private slots:
         QCOMPARE(menus, (QStringList {"&File", "&Edit", "&View", "&Options", "&Help"}));
         QCOMPARE(m_frame->statusBar()->currentMessage(), QString("Ready"));
         SaveScreenshot(*m_frame, "main_window");
+    }
+
+    void windowLayoutIsRememberedBetweenRuns()
+    {
+        QVERIFY(!m_frame->RestoreWindowLayout());
+        m_frame->showNormal();
+        m_frame->resize(900, 600);
+        QHeaderView* columns = m_frame->View()->ObjectList()->horizontalHeader();
+        columns->resizeSection(CPartsTableModel::description, 333);
+        columns->setSortIndicator(CPartsTableModel::price, Qt::DescendingOrder);
+        m_frame->ToolBar()->hide();
+        QVERIFY(m_frame->close());
+
+        m_doc = std::make_unique<CModelwrightDoc>();
+        MakeFrame();
+        QVERIFY(!(m_frame->windowState() & Qt::WindowMaximized));
+        QCOMPARE(m_frame->size(), QSize(900, 600));
+        QVERIFY(m_frame->ToolBar()->isHidden());
+        columns = m_frame->View()->ObjectList()->horizontalHeader();
+        QCOMPARE(columns->sectionSize(CPartsTableModel::description), 333);
+        QCOMPARE(columns->sortIndicatorSection(), int(CPartsTableModel::price));
+        QCOMPARE(columns->sortIndicatorOrder(), Qt::DescendingOrder);
+    }
+
+    // Run a second time at QT_SCALE_FACTOR=2 for the screenshot at double density.
+    void mainWindowShowsASampleCatalogue()
+    {
+        const QString example = QStringLiteral(MW_EXAMPLES_DIR "/country-station.wo3");
+        QVERIFY(m_frame->OpenDocumentFile(example));
+        QCOMPARE(Entries().size(), 7);
+        QCOMPARE(Entries().constFirst(), QString("Goods shed"));
+        m_frame->showNormal();
+        m_frame->resize(1000, 520);
+        m_frame->View()->ObjectList()->SelectIndex(4);
+        QTRY_COMPARE(m_frame->View()->ObjectList()->width() > 500, true);
+        const qreal density = m_frame->devicePixelRatio();
+        SaveScreenshot(*m_frame, density > 1 ? QStringLiteral("main_window_example_2x") : QStringLiteral("main_window_example"));
+        // Drawn pictures: every toolbar picture and the program's icon have the screen's pixels.
+        for (QAction* action : m_frame->ToolBar()->actions())
+            if (!action->isSeparator())
+                QCOMPARE(action->icon().pixmap(QSize(16, 16), 2.0).size(), QSize(32, 32));
+        QCOMPARE(QIcon(":/app/modelwright.svg").pixmap(QSize(512, 512)).size(), QSize(512, 512) * density);
     }
 
     void toolbarHoldsTheCommandsAndNeverEnablesTheClipboard()

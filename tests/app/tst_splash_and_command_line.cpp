@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QPointer>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -61,6 +62,28 @@ private slots:
                                   << int(Info::FilePrintTo) << "file.wo3";
         QTest::newRow("desktop hand-over") << QStringList{"-dde"} << false << "" << int(Info::FileDDE) << "";
         QTest::newRow("register") << QStringList{"-regserver"} << false << "" << int(Info::AppRegister) << "";
+        QTest::newRow("--help") << QStringList{"--help"} << false << "" << int(Info::ShowUsage) << "";
+        QTest::newRow("/? wins over a file") << QStringList{"file.wo3", "/?"} << false << "" << int(Info::ShowUsage)
+                                             << "file.wo3";
+        QTest::newRow("--version wins over print") << QStringList{"--version", "/p", "file.wo3"} << false << ""
+                                                   << int(Info::ShowVersion) << "file.wo3";
+    }
+
+    void helpAndVersionAnswerWithoutADisplay()
+    {
+        for (const auto& [argument, expected] : {std::pair {"--version", "modelwright " MW_VERSION "\n"},
+                 std::pair {"--help", "Usage: modelwright"}}) {
+            QProcess program;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                environment.remove(QString::fromLatin1(name));
+            program.setProcessEnvironment(environment);
+            program.start(QStringLiteral(MW_BIN_DIR "/modelwright"), {QString::fromLatin1(argument)});
+            QVERIFY(program.waitForFinished(30000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 0);
+            QVERIFY2(QString::fromLocal8Bit(program.readAllStandardOutput()).startsWith(QLatin1String(expected)), argument);
+        }
     }
 
     void parsing()

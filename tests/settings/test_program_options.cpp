@@ -106,4 +106,18 @@ TEST(ProgramOptions, AStoreThatRefusesWritesStillGivesTheDefaults)
     EXPECT_FALSE(store.m_values.contains("HexahedronBugfix"));
 }
 
+TEST(ProgramOptions, CompileCommandIsKeptAsTextAndOnlyWhenStored)
+{
+    CMemorySettingsStore store;
+    EXPECT_EQ(LoadOptions(store).m_compileCommand, "");
+    EXPECT_EQ(store.Find("CompileCommand"), nullptr);
+    CProgramOptions saved;
+    saved.m_compileCommand = "\"/opt/track planner/compile\" %f";
+    SaveOptions(saved, store);
+    EXPECT_EQ(LoadOptions(store).m_compileCommand, saved.m_compileCommand);
+    // A number stored under the name is no command.
+    store.WriteInt32("CompileCommand", 5);
+    EXPECT_EQ(LoadOptions(store).m_compileCommand, "");
+}
+
 } // namespace

@@ -27,6 +27,22 @@ public:
         return true;
     }
 
+    std::optional<std::string> ReadText(std::string_view name) override
+    {
+        const Value* value = Find(name);
+        if (!value || !std::holds_alternative<std::string>(*value))
+            return std::nullopt;
+        return std::get<std::string>(*value);
+    }
+
+    bool WriteText(std::string_view name, std::string_view text) override
+    {
+        if (m_refuseWrites)
+            return false;
+        m_values[std::string(name)] = std::string(text);
+        return true;
+    }
+
     void SetText(std::string_view name, std::string text) { m_values[std::string(name)] = std::move(text); }
 
     const Value* Find(std::string_view name) const

@@ -81,6 +81,7 @@ private slots:
     void escapeRestoresTheInitialColor();
     void clickOutsideCancels();
     void releaseOnTheBorderKeepsTheHighlight();
+    void hotAndChosenCellsCarryAFrameOfTheirOwnColour();
     void moreColorsTakesTheDialogsColor();
     void moreColorsFromAutomaticStartsFromTheDefaultColor();
     void cancellingTheColorDialogCancelsTheSelection();
@@ -279,6 +280,27 @@ void TestColorButton::releaseOnTheBorderKeepsTheHighlight()
     Hover(*popup, 5);
     QTest::mouseClick(popup, Qt::LeftButton, {}, QPoint(1, 1));
     QCOMPARE(window.button->GetColor(), kNamedColors[5].color);
+}
+
+void TestColorButton::hotAndChosenCellsCarryAFrameOfTheirOwnColour()
+{
+    SButtonWindow window;
+    window.button->SetColor(kRed);
+    CColorPopup* popup = window.Open();
+    QVERIFY(popup);
+    Hover(*popup, 5);
+    const int chosen = popup->ChosenCell();
+    QVERIFY(chosen >= 0 && chosen != 5);
+    const QImage look = popup->grab().toImage();
+    const auto frameColour = [&look, popup](int cell) {
+        const QRect cellRect = popup->CellRect(cell);
+        // One pixel inside the cell's edge, halfway down its left side.
+        return look.pixelColor(cellRect.left() + 1, cellRect.center().y());
+    };
+    QCOMPARE(frameColour(5), popup->palette().color(QPalette::Highlight));
+    QCOMPARE(frameColour(chosen), popup->palette().color(QPalette::Text));
+    QVERIFY(frameColour(6) != popup->palette().color(QPalette::Highlight));
+    SaveScreenshot(*popup, "colour_popup_hot_and_chosen");
 }
 
 void TestColorButton::moreColorsTakesTheDialogsColor()

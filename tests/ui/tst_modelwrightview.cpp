@@ -9,10 +9,13 @@
 #include "ui/HeaderDlg.h"
 #include "ui/ManufacturerDlg.h"
 #include "ui/ModelwrightView.h"
-#include "ui/ObjectListBox.h"
+#include "ui/PartsTable.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeDatabase>
+#include <QSignalSpy>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -57,6 +60,10 @@ public:
     int m_exportAsked = 0;
     QStringList m_opened;
     QStringList m_errors;
+    QList<QStringList> m_started;
+    QString m_fileType = QStringLiteral("text/plain");
+    bool m_desktopOpens = true;
+    bool m_programStarts = true;
 
 protected:
     std::unique_ptr<IObjectEditor> CreateEditor(EPartKind kind) override
@@ -69,7 +76,18 @@ protected:
         ++m_exportAsked;
         return m_exportPath;
     }
-    void OpenWithDesktop(const QString& path) override { m_opened << path; }
+    bool OpenWithDesktop(const QString& path) override
+    {
+        m_opened << path;
+        return m_desktopOpens;
+    }
+    bool StartProgram(const QString& program, const QStringList& arguments, QString& error) override
+    {
+        m_started << (QStringList {program} + arguments);
+        error = QStringLiteral("No such file or directory");
+        return m_programStarts;
+    }
+    QMimeType FileTypeOf(const QString&) const override { return QMimeDatabase().mimeTypeForName(m_fileType); }
     void ReportError(const QString& message) override { m_errors << message; }
 };
 
@@ -101,7 +119,7 @@ class TestModelwrightView : public QObject {
     {
         QStringList texts;
         for (int row = 0; row < m_view->ObjectList()->count(); ++row)
-            texts << m_view->ObjectList()->item(row)->text();
+            texts << m_view->ObjectList()->EntryText(row);
         return texts;
     }
 
@@ -120,8 +138,8 @@ class TestModelwrightView : public QObject {
     {
         const int row = m_view->ObjectList()->FindObject(part);
         QVERIFY(row >= 0);
-        QTest::mouseClick(m_view->ObjectList()->viewport(), Qt::LeftButton, {},
-            m_view->ObjectList()->visualItemRect(m_view->ObjectList()->item(row)).center());
+        CPartsTable& table = *m_view->ObjectList();
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(table.model()->index(row, 0)).center());
         QCOMPARE(m_view->Selected(), part);
     }
 
@@ -439,6 +457,96 @@ private slots:
         QVERIFY(!m_doc->IsModified());
     }
 
+    void exportAndCompileSaysWhatItStartedOrWhyNot()
+    {
+        CProgramOptions& options = m_options;
+        QSignalSpy notes(m_view.get(), &CModelwrightView::statusMessage);
+        m_view->m_exportPath = m_dir.filePath("country station.bdf");
+        const QString native = QDir::toNativeSeparators(m_view->m_exportPath);
+
+        // The desktop takes *.bdf for a bitmap font: no font viewer is started.
+        m_view->m_fileType = QStringLiteral("font/ttf");
+        m_view->OnExportAndCompile();
+        QVERIFY(m_view->m_opened.isEmpty());
+        QCOMPARE(m_view->m_errors.size(), 1);
+        QVERIFY(m_view->m_errors.takeFirst().contains("Options"));
+
+        m_view->m_fileType = QStringLiteral("text/plain");
+        m_view->m_desktopOpens = false;
+        m_view->OnExportAndCompile();
+        QCOMPARE(m_view->m_errors.size(), 1);
+        QVERIFY(m_view->m_errors.takeFirst().contains(native));
+        m_view->m_desktopOpens = true;
+        m_view->OnExportAndCompile();
+        QCOMPARE(m_view->m_opened.size(), 2);
+        QCOMPARE(notes.size(), 1);
+        QVERIFY(notes.takeFirst().constFirst().toString().contains(native));
+
+        // The user's command: quoted words keep their spaces, %f is the file, never a shell.
+        options.m_compileCommand = R"("/opt/track planner/compile" --quiet "%f" ; rm)";
+        m_view->OnExportAndCompile();
+        QCOMPARE(m_view->m_started.takeFirst(),
+            (QStringList {"/opt/track planner/compile", "--quiet", m_view->m_exportPath, ";", "rm"}));
+        QVERIFY(notes.takeFirst().constFirst().toString().contains("/opt/track planner/compile"));
+        options.m_compileCommand = "wrcompile";
+        m_view->OnExportAndCompile();
+        QCOMPARE(m_view->m_started.takeFirst(), (QStringList {"wrcompile", m_view->m_exportPath}));
+        notes.clear();
+        m_view->m_programStarts = false;
+        m_view->OnExportAndCompile();
+        QCOMPARE(m_view->m_errors, QStringList {"Could not start wrcompile: No such file or directory"});
+        QVERIFY(notes.isEmpty());
+        QVERIFY(m_view->m_errors.size() == 1 && m_view->m_opened.size() == 2);
+    }
+
+    void keysAndDoubleClickEditAndDeleteAndCtrlFFilters()
+    {
+        LoadParts({"Oak", "Pine", "Cork oak"});
+        CNamedObject* pine = Parts().GetList()[1].get();
+        Select(pine);
+        m_view->m_user = [](CNamedObject& object) { return Rename(object, "Scots pine"); };
+        QTest::keyClick(m_view->ObjectList(), Qt::Key_Return);
+        QCOMPARE(Entries(), (QStringList {"Cork oak", "Oak", "Scots pine"}));
+        QCOMPARE(m_view->Selected(), pine);
+
+        CPartsTable& table = *m_view->ObjectList();
+        m_view->m_user = [](CNamedObject& object) { return Rename(object, "Black pine"); };
+        const QPoint scotsPine = table.visualRect(table.model()->index(2, 0)).center();
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, scotsPine);
+        QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, scotsPine);
+        QCOMPARE(m_view->m_editorKinds.size(), 2);
+        QCOMPARE(Entries(), (QStringList {"Black pine", "Cork oak", "Oak"}));
+
+        QTest::keyClick(&table, Qt::Key_Delete);
+        QCOMPARE(Entries(), (QStringList {"Cork oak", "Oak"}));
+        QCOMPARE(Parts().GetCount(), size_t(2));
+        CheckNothingSelected();
+
+        QTest::keySequence(&table, QKeySequence::Find);
+        QVERIFY(m_view->FilterEdit()->hasFocus());
+        QTest::keyClicks(m_view->FilterEdit(), "CORK");
+        QCOMPARE(Entries(), QStringList {"Cork oak"});
+        // A new part the filter would hide shows, and the box no longer claims a filter.
+        m_view->m_user = [](CNamedObject& object) { return Rename(object, "Yew"); };
+        m_view->OnNewTree();
+        QCOMPARE(Entries(), (QStringList {"Cork oak", "Oak", "Yew"}));
+        QCOMPARE(m_view->FilterEdit()->text(), QString());
+        QCOMPARE(m_view->Selected(), Parts().GetList().back().get());
+    }
+
+    void tableGrowsWithTheForm()
+    {
+        LoadParts({"Oak"});
+        const QSize small = m_view->ObjectList()->size();
+        m_view->resize(1200, 800);
+        QTRY_VERIFY(m_view->ObjectList()->width() > small.width() + 500);
+        QVERIFY(m_view->ObjectList()->height() > small.height() + 300);
+        // The buttons keep their places to the table's right, in their order.
+        QVERIFY(m_view->EditHeaderButton()->x() > m_view->ObjectList()->geometry().right());
+        QVERIFY(m_view->EditButton()->x() > m_view->EditHeaderButton()->x());
+        QVERIFY(m_view->NewPlatformButton()->y() > m_view->NewBuildingButton()->y());
+    }
+
     void editHeaderMarksTheDocumentOnlyOnOk()
     {
         WhenModal([](QDialog& dialog) {
@@ -498,7 +606,7 @@ private slots:
         QTest::mouseClick(view.NewTreeButton(), Qt::LeftButton);
         QCOMPARE(Parts().GetCount(), size_t(1));
         const CNamedObject& tree = *Parts().GetList().front();
-        QCOMPARE(view.ObjectList()->item(0)->text(), QString("CTree %1").arg(tree.m_id));
+        QCOMPARE(view.ObjectList()->EntryText(0), QString("CTree %1").arg(tree.m_id));
         QCOMPARE(view.Selected(), &tree);
         QVERIFY(m_doc->IsModified());
 

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -114,12 +115,14 @@ private slots:
             Choose(Find<QComboBox>(dialog, "language"), "Dutch");
             Choose(Find<QComboBox>(dialog, "winrailVersion"), "5.x");
             QTest::mouseClick(Find<QCheckBox>(dialog, "hexahedron"), Qt::LeftButton);
+            QTest::keyClicks(Find<QLineEdit>(dialog, "compileCommand"), "  wrcompile --quiet %f ");
             ClickOk(dialog);
         });
         QVERIFY(EditOptions(options));
         QCOMPARE(options.m_language, 154);
         QCOMPARE(options.m_winrailVersion, 156);
         QCOMPARE(options.m_hexahedronBugfix, 0);
+        QCOMPARE(options.m_compileCommand, std::string("wrcompile --quiet %f"));
     }
 
     void cancelChangesNothing()
@@ -128,7 +131,10 @@ private slots:
         options.m_language = 110;
         options.m_winrailVersion = 157;
         options.m_hexahedronBugfix = 2;
+        options.m_compileCommand = "wrcompile %f";
         WhenModal([](QDialog& dialog) {
+            QCOMPARE(Find<QLineEdit>(dialog, "compileCommand")->text(), QString("wrcompile %f"));
+            Find<QLineEdit>(dialog, "compileCommand")->clear();
             Choose(Find<QComboBox>(dialog, "language"), "German");
             Choose(Find<QComboBox>(dialog, "winrailVersion"), "5.x");
             QTest::mouseClick(Find<QCheckBox>(dialog, "hexahedron"), Qt::LeftButton);
@@ -138,6 +144,7 @@ private slots:
         QCOMPARE(options.m_language, 110);
         QCOMPARE(options.m_winrailVersion, 157);
         QCOMPARE(options.m_hexahedronBugfix, 2);
+        QCOMPARE(options.m_compileCommand, std::string("wrcompile %f"));
     }
 };
 
