@@ -35,6 +35,8 @@ namespace {
 
 constexpr const char* kRecentFileArray = "Recent File List";
 constexpr const char* kRecentFileKey = "File";
+// The preview pane's width and view.
+constexpr const char* kPreviewLayoutKey = "Preview";
 
 QString PathText(const std::filesystem::path& path)
 {
@@ -69,6 +71,7 @@ CMainFrame::CMainFrame(CModelwrightDoc& document, CProgramOptions& options, QWid
         m_document.OnNewDocument();
     m_view = new CModelwrightView(m_document, m_options, this);
     setCentralWidget(m_view);
+    m_view->RestorePreviewLayout(m_pSettings->value(QString::fromLatin1(kPreviewLayoutKey)).toByteArray());
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -394,10 +397,13 @@ bool CMainFrame::SaveTo(const QString& path)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (SaveModified())
+    if (SaveModified()) {
+        m_pSettings->setValue(QString::fromLatin1(kPreviewLayoutKey), m_view->PreviewLayout());
+        m_pSettings->sync();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

@@ -9,6 +9,7 @@
 #include "ui/BuildingDlg.h"
 #include "ui/HeaderDlg.h"
 #include "ui/ObjectListBox.h"
+#include "ui/PartPreview.h"
 #include "ui/PlatformDlg.h"
 #include "ui/TreeDlg.h"
 
@@ -16,6 +17,8 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QSplitter>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
@@ -116,7 +119,22 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     m_exportAndCompileButton = makeButton("exportAndCompile");
     m_newPlatformButton = makeButton("newPlatform");
 
-    auto* grid = new QGridLayout(this);
+    // The form keeps its place on the left; the preview takes the room it leaves.
+    auto* form = new QWidget(this);
+    form->setObjectName("form");
+    m_preview = new CPartPreview(this);
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName("previewSplitter");
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(form);
+    m_splitter->addWidget(m_preview);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(0, 0, 12, 12);
+    outer->addWidget(m_splitter);
+
+    auto* grid = new QGridLayout(form);
     grid->setContentsMargins(33, 45, 33, 30);
     grid->setHorizontalSpacing(36);
     grid->setVerticalSpacing(12);
@@ -129,7 +147,6 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     grid->addWidget(m_deleteButton, 1, 2);
     grid->addWidget(m_exportButton, 2, 2);
     grid->addWidget(m_exportAndCompileButton, 3, 2);
-    grid->setColumnStretch(3, 1);
     grid->setRowStretch(4, 1);
 
     setTabOrder(m_objectList, m_editHeaderButton);
@@ -140,6 +157,7 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     setTabOrder(m_editButton, m_exportButton);
     setTabOrder(m_exportButton, m_exportAndCompileButton);
     setTabOrder(m_exportAndCompileButton, m_newPlatformButton);
+    setTabOrder(m_newPlatformButton, m_preview->Canvas());
 
     connect(m_editHeaderButton, &QPushButton::clicked, this, &CModelwrightView::OnEditHeader);
     connect(m_editButton, &QPushButton::clicked, this, &CModelwrightView::OnEdit);
@@ -185,6 +203,21 @@ void CModelwrightView::UpdateButtons()
 {
     m_editButton->setEnabled(m_pSelected != nullptr);
     m_deleteButton->setEnabled(m_pSelected != nullptr);
+    m_preview->ShowPart(m_pSelected, m_options);
+}
+
+QByteArray CModelwrightView::PreviewLayout() const
+{
+    return m_splitter->saveState() + '\n' + m_preview->ViewName().toLatin1();
+}
+
+void CModelwrightView::RestorePreviewLayout(const QByteArray& layout)
+{
+    const qsizetype end = layout.lastIndexOf('\n');
+    if (end < 0)
+        return;
+    m_splitter->restoreState(layout.left(end));
+    m_preview->SetViewName(QString::fromLatin1(layout.mid(end + 1)));
 }
 
 void CModelwrightView::OnInitialUpdate()

@@ -7,12 +7,14 @@
 class CModelwrightDoc;
 class CNamedObject;
 class CObjectListBox;
+class CPartPreview;
 class CPartsFileWriter;
 class CPartsManager;
 class CProgramOptions;
 class IObjectEditor;
 class QPrinter;
 class QPushButton;
+class QSplitter;
 
 // The main form: the catalogue's parts in a sorted list and the eight command buttons.
 // Every editing command reaches the catalogue from here, and the export starts here.
@@ -54,6 +56,10 @@ public:
     QPushButton* ExportButton() const { return m_exportButton; }
     QPushButton* ExportAndCompileButton() const { return m_exportAndCompileButton; }
     QPushButton* NewPlatformButton() const { return m_newPlatformButton; }
+    CPartPreview* Preview() const { return m_preview; }
+    // The pane's share of the window and its view, for the settings.
+    QByteArray PreviewLayout() const;
+    void RestorePreviewLayout(const QByteArray& layout);
 
 protected:
     // The edit dialog of a kind of part, and of the header.
@@ -89,4 +95,6 @@ private:
     // The view's own parts file writer, used by every export.
     std::unique_ptr<CPartsFileWriter> m_pWriter;
     CNamedObject* m_pSelected = nullptr;
+    QSplitter* m_splitter;
+    CPartPreview* m_preview;
 };
