@@ -110,9 +110,10 @@ std::string ExportToText(const CPartsManager& manager, const CProgramOptions& op
     return std::string(writer.m_pFile->GetBytes());
 }
 
-std::string ExportPartToText(const CObject& part, const CProgramOptions& options)
+std::string ExportPartToText(const CObject& part, const CProgramOptions& options, size_t sizeLimit)
 {
     CPartsFileWriter writer;
+    writer.SetSizeLimit(sizeLimit);
     writer.Begin({}, options);
     if (const auto* tree = DynamicDowncast<CTree>(&part))
         writer.WriteTree(*tree);
@@ -123,9 +124,10 @@ std::string ExportPartToText(const CObject& part, const CProgramOptions& options
     return std::string(writer.m_pFile->GetBytes());
 }
 
-std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options)
+std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options, size_t sizeLimit)
 {
     CPartsFileWriter writer;
+    writer.SetSizeLimit(sizeLimit);
     writer.Begin({}, options);
     writer.WriteUnitsLine(0);
     writer.WriteStructureLine({}, element.m_name);

@@ -2,6 +2,7 @@
 
 #include "model/Building.h"
 #include "ui/BuildingElementDlg.h"
+#include "ui/PartPreview.h"
 #include "ui/ControlIds.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
@@ -62,6 +63,15 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
         m_buttons->button(QDialogButtonBox::Cancel)});
     retranslateUi();
     UpdateControls();
+    // The elements are edited in place, so the building itself is shown, with the free text typed.
+    AttachDialogPreview(*this, m_freeTextEdit, [this](CPartPreview& preview) {
+        if (!m_pBuilding)
+            return;
+        std::string freeText = m_freeTextEdit->toPlainText().toStdString();
+        std::swap(m_pBuilding->m_freeText, freeText);
+        preview.ShowPart(m_pBuilding, CurrentExportOptions());
+        std::swap(m_pBuilding->m_freeText, freeText);
+    });
 }
 
 QGroupBox* CBuildingDlg::CreateHeaderGroup()

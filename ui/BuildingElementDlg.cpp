@@ -4,6 +4,7 @@
 #include "ui/BuildingPictures.h"
 #include "model/ChoiceCodes.h"
 #include "ui/ColorButton.h"
+#include "ui/PartPreview.h"
 #include "ui/ControlIds.h"
 #include "ui/DecorationDlg.h"
 #include "ui/DialogFields.h"
@@ -124,6 +125,16 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
         m_editButton, m_deleteButton, m_freeTextEdit, OkButton(), m_buttons->button(QDialogButtonBox::Cancel)});
     retranslateUi();
     UpdateControls();
+    // The element as the fields say, with the decorations it has.
+    AttachDialogPreview(*this, m_freeTextEdit, [this](CPartPreview& preview) {
+        if (!m_pElement)
+            return;
+        CBuildingElement shown;
+        StoreElement(shown);
+        std::swap(shown.m_decorations, m_pElement->m_decorations);
+        preview.ShowElement(shown, CurrentExportOptions());
+        std::swap(shown.m_decorations, m_pElement->m_decorations);
+    });
 }
 
 QGroupBox* CBuildingElementDlg::CreateBlockGroup()

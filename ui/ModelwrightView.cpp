@@ -171,9 +171,14 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
 
     retranslateUi();
     OnInitialUpdate();
+    SetCurrentExportOptions(&m_options);
 }
 
-CModelwrightView::~CModelwrightView() = default;
+CModelwrightView::~CModelwrightView()
+{
+    if (&CurrentExportOptions() == &m_options)
+        SetCurrentExportOptions(nullptr);
+}
 
 void CModelwrightView::retranslateUi()
 {

@@ -4,7 +4,16 @@
 #include "model/TextCodec.h"
 #include "scene/PartsReader.h"
 
+#include "settings/ProgramOptions.h"
+#include "ui/ColorButton.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDialog>
 #include <QEvent>
+#include <QGridLayout>
+#include <QLineEdit>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,6 +36,8 @@ namespace {
 constexpr int kTypingPauseMs = 200;
 constexpr double kDegreesPerPixel = 0.5;
 constexpr double kZoomStep = 1.15;
+// The most parts-file text a preview draws; a part needing more is named too large.
+constexpr size_t kPreviewTextLimit = size_t(32) << 20;
 
 struct SNamedView {
     EView view;
@@ -350,16 +361,38 @@ void CPartPreview::ShowPartsText(const std::string& text)
 
 void CPartPreview::ShowPart(const CObject* part, const CProgramOptions& options)
 {
-    const std::string text = part ? ExportPartToText(*part, options) : std::string();
+    if (!part) {
+        ShowNothing();
+        return;
+    }
+    ShowExport([&] { return ExportPartToText(*part, options, kPreviewTextLimit); });
+}
+
+void CPartPreview::ShowElement(const CBuildingElement& element, const CProgramOptions& options)
+{
+    ShowExport([&] { return ExportElementToText(element, options, kPreviewTextLimit); });
+}
+
+void CPartPreview::ShowExport(const std::function<std::string()>& exportText)
+{
+    std::string text;
+    try {
+        text = exportText();
+    } catch (const std::exception&) {
+        // A typing slip such as a thousand million poles must not hold up the dialog.
+        ShowTooLarge();
+        return;
+    }
     if (text.empty())
         ShowNothing();
     else
         ShowPartsText(text);
 }
 
-void CPartPreview::ShowElement(const CBuildingElement& element, const CProgramOptions& options)
+void CPartPreview::ShowTooLarge()
 {
-    ShowPartsText(ExportElementToText(element, options));
+    m_showsHint = false;
+    m_canvas->SetHint(tr("This part is too large to show."));
 }
 
 void CPartPreview::ShowNothing()
@@ -436,4 +469,82 @@ void CPartPreview::SetViewName(const QString& name)
     for (const SNamedView& named : kViewNames)
         if (name == QLatin1String(named.name))
             m_canvas->ShowView(named.view);
+}
+
+namespace {
+
+// Moves the items of a box layout into an inner box and sets the preview beside it.
+void PlaceBeside(QBoxLayout& top, QWidget& preview)
+{
+    auto* inner = new QBoxLayout(top.direction());
+    inner->setSpacing(top.spacing());
+    while (top.count() > 0) {
+        const int stretch = top.stretch(0);
+        inner->addItem(top.takeAt(0));
+        inner->setStretch(inner->count() - 1, stretch);
+    }
+    top.setDirection(QBoxLayout::LeftToRight);
+    top.addLayout(inner, 0);
+    top.addWidget(&preview, 1);
+}
+
+// Runs the preview's update when the dialog is shown or active again.
+class CDialogWatcher : public QObject {
+public:
+    CDialogWatcher(QDialog& dialog, CPartPreview& preview) : QObject(&preview), m_preview(preview)
+    {
+        dialog.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+            m_preview.UpdateNow();
+        return false;
+    }
+
+private:
+    CPartPreview& m_preview;
+};
+
+} // namespace
+
+namespace {
+const CProgramOptions* s_pExportOptions = nullptr;
+}
+
+const CProgramOptions& CurrentExportOptions()
+{
+    static const CProgramOptions defaults;
+    return s_pExportOptions ? *s_pExportOptions : defaults;
+}
+
+void SetCurrentExportOptions(const CProgramOptions* options)
+{
+    s_pExportOptions = options;
+}
+
+CPartPreview* AttachDialogPreview(QDialog& dialog, QPlainTextEdit* freeText, std::function<void(CPartPreview&)> update)
+{
+    auto* preview = new CPartPreview(&dialog);
+    preview->setMinimumWidth(280);
+    if (auto* box = qobject_cast<QBoxLayout*>(dialog.layout()))
+        PlaceBeside(*box, *preview);
+    else if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
+    const auto schedule = [preview, update] { preview->ScheduleUpdate([preview, update] { update(*preview); }); };
+    preview->ScheduleUpdate([preview, update] { update(*preview); });
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+        QObject::connect(edit, &QLineEdit::textChanged, preview, schedule);
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        QObject::connect(button, &QAbstractButton::toggled, preview, schedule);
+    for (QComboBox* combo : dialog.findChildren<QComboBox*>())
+        QObject::connect(combo, &QComboBox::currentIndexChanged, preview, schedule);
+    for (CColorButton* button : dialog.findChildren<CColorButton*>())
+        QObject::connect(button, &CColorButton::SelChange, preview, schedule);
+    if (freeText)
+        preview->AttachFreeTextBox(freeText);
+    new CDialogWatcher(dialog, *preview);
+    return preview;
 }

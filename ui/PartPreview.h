@@ -10,6 +10,7 @@
 class CBuildingElement;
 class CObject;
 class CProgramOptions;
+class QDialog;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -93,6 +94,8 @@ protected:
 
 private:
     void retranslateUi();
+    void ShowExport(const std::function<std::string()>& exportText);
+    void ShowTooLarge();
     void CheckFreeText();
     void OnDiagnosticClicked(QListWidgetItem* item);
     void UpdateViewButtons();
@@ -110,6 +113,16 @@ private:
     std::function<void()> m_pendingUpdate;
     bool m_showsHint = true;
 };
+
+// Puts a preview beside the dialog's own controls. update draws the part as the controls say
+// now; it runs when the dialog is shown and a moment after any field, choice, colour or the
+// free text changes, and again when the dialog comes back from a dialog of its own.
+CPartPreview* AttachDialogPreview(QDialog& dialog, QPlainTextEdit* freeText, std::function<void(CPartPreview&)> update);
+
+// The options the dialogs' previews export with: those the main form was given, the defaults
+// without one.
+const CProgramOptions& CurrentExportOptions();
+void SetCurrentExportOptions(const CProgramOptions* options);
 
 // A fault of a parts-file line in the user's language.
 QString DiagnosticText(const SDiagnostic& diagnostic);

@@ -7,6 +7,7 @@
 #include "ui/CoverPictures.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
+#include "ui/PartPreview.h"
 #include "ui/UnitsComboBox.h"
 
 #include <QButtonGroup>
@@ -89,6 +90,15 @@ CPlatformDlg::CPlatformDlg(QWidget* parent)
     // Only the sizes the OK rule looks at update the button as they are typed.
     for (CNumericEdit* edit : {m_length, m_width, m_height, m_poleHeight, m_poleDiameter})
         connect(edit, &QLineEdit::textChanged, this, &CPlatformDlg::UpdateOkButton);
+    AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
+        if (!m_pPlatform)
+            return;
+        CPlatform shown;
+        CPlatform* const edited = std::exchange(m_pPlatform, &shown);
+        StorePlatform();
+        m_pPlatform = edited;
+        preview.ShowPart(&shown, CurrentExportOptions());
+    });
 }
 
 QWidget* CPlatformDlg::CreateHeaderGroup()

@@ -6,6 +6,7 @@
 #include "ui/ControlIds.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
+#include "ui/PartPreview.h"
 #include "ui/UnitsComboBox.h"
 
 #include <QButtonGroup>
@@ -64,6 +65,16 @@ CTreeDlg::CTreeDlg(QWidget* parent)
     layout->addWidget(freeTextLabel);
     layout->addWidget(m_freeText, 1);
     layout->addWidget(buttons);
+    AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
+        if (!m_pTree)
+            return;
+        CTree shown;
+        shown.m_treeType = m_pTree->m_treeType;
+        CTree* const edited = std::exchange(m_pTree, &shown);
+        StoreTree();
+        m_pTree = edited;
+        preview.ShowPart(&shown, CurrentExportOptions());
+    });
 }
 
 QWidget* CTreeDlg::CreateGeneralGroup()

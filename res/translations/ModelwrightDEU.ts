@@ -1330,6 +1330,10 @@
         <translation>Das ganze Teil zeigen (Pos1 oder Doppelklick auf das Bild)</translation>
     </message>
     <message>
+        <source>This part is too large to show.</source>
+        <translation>Dieses Teil ist zu groß, um es zu zeigen.</translation>
+    </message>
+    <message>
         <source>Select a part to see it here.</source>
         <translation>Wählen Sie ein Teil, um es hier zu sehen.</translation>
     </message>

@@ -1330,6 +1330,10 @@
         <translation>Het hele onderdeel tonen (Home, of dubbelklik op de afbeelding)</translation>
     </message>
     <message>
+        <source>This part is too large to show.</source>
+        <translation>Dit onderdeel is te groot om te tonen.</translation>
+    </message>
+    <message>
         <source>Select a part to see it here.</source>
         <translation>Kies een onderdeel om het hier te zien.</translation>
     </message>

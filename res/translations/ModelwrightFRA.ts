@@ -1330,6 +1330,10 @@
         <translation>Montrer la pièce entière (Début, ou double-clic sur l&apos;image)</translation>
     </message>
     <message>
+        <source>This part is too large to show.</source>
+        <translation>Cette pièce est trop grande pour être montrée.</translation>
+    </message>
+    <message>
         <source>Select a part to see it here.</source>
         <translation>Choisissez une pièce pour la voir ici.</translation>
     </message>

@@ -1,4 +1,11 @@
+#include "ModalDialogDriver.h"
+
 #include "settings/ProgramOptions.h"
+#include "model/Platform.h"
+#include "ui/BuildingDlg.h"
+#include "ui/BuildingElementDlg.h"
+#include "ui/PlatformDlg.h"
+#include "ui/TreeDlg.h"
 #include "model/Building.h"
 #include "model/BuildingElement.h"
 #include "model/ChoiceCodes.h"
@@ -12,6 +19,7 @@
 #include "ui/PartPreview.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -53,10 +61,19 @@ CBuilding& AddStation(CPartsManager& parts)
     return station;
 }
 
-void SaveScreenshot(QWidget& widget, const QString& name)
+// The preview of the dialog that is open: its part's name once the picture is up to date.
+std::string ShownName(QDialog& dialog)
 {
-    QDir().mkpath(MW_SCREENSHOT_DIR);
-    QVERIFY(widget.grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/") + name));
+    auto* preview = dialog.findChild<CPartPreview*>();
+    if (!preview)
+        return "(no preview)";
+    preview->UpdateNow();
+    return preview->Canvas()->HasPart() ? preview->Canvas()->Scene().m_name : std::string("(nothing)");
+}
+
+size_t ShownTriangles(QDialog& dialog)
+{
+    return BuildMesh(dialog.findChild<CPartPreview*>()->Canvas()->Scene()).m_triangles.size();
 }
 
 } // namespace
@@ -69,6 +86,8 @@ private slots:
     void viewsZoomAndFit();
     void freeTextFaultsSelectTheirLine();
     void layoutSurvivesSavingAndRestoring();
+    void dialogsShowWhatIsTyped();
+    void tooLargeAPartIsNamedSo();
 };
 
 void TestPartPreview::mainFormShowsTheSelectedPart()
@@ -87,7 +106,7 @@ void TestPartPreview::mainFormShowsTheSelectedPart()
 
     CPreviewCanvas* canvas = view.Preview()->Canvas();
     QVERIFY(!canvas->HasPart());
-    SaveScreenshot(view, "preview_main_nothing_selected.png");
+    SaveScreenshot(view, "preview_main_nothing_selected");
 
     view.ObjectList()->SelectIndex(0);
     view.OnSelChangeObjectList();
@@ -103,7 +122,7 @@ void TestPartPreview::mainFormShowsTheSelectedPart()
     for (int x = 0; x < picture.width(); x += 4)
         drawn += picture.pixelColor(x, picture.height() / 2) != QColor(0xF4, 0xF5, 0xF7) ? 1 : 0;
     QVERIFY(drawn > picture.width() / 16);
-    SaveScreenshot(view, "preview_main.png");
+    SaveScreenshot(view, "preview_main");
 
     view.OnDelete();
     QVERIFY(!canvas->HasPart());
@@ -196,6 +215,83 @@ void TestPartPreview::layoutSurvivesSavingAndRestoring()
     view.RestorePreviewLayout("garbage");
     view.RestorePreviewLayout(QByteArray());
     QCOMPARE(view.Preview()->ViewName(), QStringLiteral("top"));
+}
+
+void TestPartPreview::dialogsShowWhatIsTyped()
+{
+    CModelwrightDoc document;
+    document.OnNewDocument();
+    CPartsManager& parts = *document.m_pPartsManager;
+
+    CTree tree;
+    tree.m_name = "Oak";
+    CTreeDlg treeDialog;
+    WhenModal([](QDialog& dialog) {
+        QCOMPARE(ShownName(dialog), std::string("Oak"));
+        Retype(dialog.findChild<QLineEdit*>("description"), "Birch");
+        QCOMPARE(ShownName(dialog), std::string("Birch"));
+        QTest::keyClicks(dialog.findChild<QPlainTextEdit*>("freeText"), "Lien 1 2 3 4");
+        QTRY_COMPARE(dialog.findChild<QListWidget*>("previewDiagnostics")->count(), 1);
+        dialog.resize(900, dialog.height());
+        QVERIFY(SaveScreenshot(dialog, "preview_tree_dialog"));
+    });
+    QVERIFY(!treeDialog.Edit(tree, parts));
+    QCOMPARE(tree.m_name, std::string("Oak")); // the preview leaves the part alone
+
+    CPlatform platform;
+    platform.m_name = "Quay";
+    platform.m_length = 300;
+    platform.m_width = 40;
+    platform.m_height = 5;
+    platform.m_coverType = kCoverPitched;
+    platform.m_poleStyle = kPoleRound;
+    platform.m_poleDiameter = 4;
+    platform.m_poleHeight = 40;
+    platform.m_roofHeight = 10;
+    CPlatformDlg platformDialog;
+    WhenModal([](QDialog& dialog) {
+        QCOMPARE(ShownName(dialog), std::string("Quay"));
+        const size_t before = ShownTriangles(dialog);
+        Retype(dialog.findChild<QLineEdit*>("polesPerSide"), "5");
+        QCOMPARE(ShownName(dialog), std::string("Quay"));
+        QVERIFY(ShownTriangles(dialog) > before);
+        QVERIFY(SaveScreenshot(dialog, "preview_platform_dialog"));
+    });
+    QVERIFY(!platformDialog.Edit(platform, parts));
+    QCOMPARE(platform.m_polesPerSide, 2);
+
+    CBuilding& station = AddStation(parts);
+    CBuildingDlg buildingDialog;
+    WhenModal([](QDialog& dialog) {
+        QCOMPARE(ShownName(dialog), std::string("Station"));
+        QVERIFY(SaveScreenshot(dialog, "preview_building_dialog"));
+    });
+    QVERIFY(!buildingDialog.Edit(station, parts));
+
+    CBuildingElement& hall = static_cast<CBuildingElement&>(*station.GetList().front());
+    CBuildingElementDlg elementDialog;
+    WhenModal([](QDialog& dialog) {
+        QCOMPARE(ShownName(dialog), std::string("Hall"));
+        const size_t withDoor = ShownTriangles(dialog);
+        QVERIFY(withDoor > 12);
+        QVERIFY(SaveScreenshot(dialog, "preview_element_dialog"));
+    });
+    QVERIFY(!elementDialog.Edit(hall, station));
+    QVERIFY(hall.m_decorations && hall.m_decorations->GetList().size() == 1); // they stay with the element
+}
+
+void TestPartPreview::tooLargeAPartIsNamedSo()
+{
+    CPlatform platform;
+    platform.m_length = 100;
+    platform.m_width = 10;
+    platform.m_height = 5;
+    platform.m_coverType = kCoverPitched;
+    platform.m_poleStyle = kPoleSquare;
+    platform.m_polesPerSide = 2000000000;
+    CPartPreview preview;
+    preview.ShowPart(&platform, CProgramOptions());
+    QVERIFY(!preview.Canvas()->HasPart());
 }
 
 QTEST_MAIN(TestPartPreview)
