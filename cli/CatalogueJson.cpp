@@ -28,7 +28,7 @@ namespace {
 // value (integer, colour, text) follows from the member's type.
 template <class T>
 struct Field {
-    const char* name;
+    std::string_view name;
     std::variant<int32_t T::*, COLORREF T::*, std::string T::*> member;
 };
 
@@ -610,22 +610,283 @@ public:
         Names& names = m_open[m_depth - 1];
         if (!names.many.empty())
             return names.many.insert(name).second;
-        if (std::find(names.few.begin(), names.few.end(), name) != names.few.end())
-            return false;
-        names.few.push_back(name);
-        if (names.few.size() > kFew) // a search through a long list would grow with its square
-            names.many.insert(names.few.begin(), names.few.end());
+        // Names are told apart by a hash first, so most checks compare no text.
+        const uint64_t hash = Hash(name);
+        for (const auto& [knownHash, known] : names.few)
+            if (knownHash == hash && known == name)
+                return false;
+        names.few.emplace_back(hash, name);
+        if (names.few.size() > kFew) { // a search through a long list would grow with its square
+            for (const auto& [knownHash, known] : names.few)
+                names.many.insert(known);
+        }
         return true;
     }
 
 private:
     static constexpr size_t kFew = 32;
+
+    static uint64_t Hash(std::string_view name)
+    {
+        uint64_t hash = 0xCBF29CE484222325u;
+        for (const char c : name)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3u;
+        return hash;
+    }
+
     struct Names {
-        std::vector<std::string> few;
+        std::vector<std::pair<uint64_t, std::string>> few;
         std::unordered_set<std::string> many;
     };
     std::vector<Names> m_open;
     size_t m_depth = 0;
+};
+
+// A quicker way through JSON text of the common kind: it takes only text whose every value the
+// JSON library would read alike (whole numbers of up to 18 digits, strings of valid UTF-8
+// without escaped surrogates, no byte-order mark, no NUL) and hands the reader the same events.
+// Run first without a reader it tells whether the text is of that kind; anything else, every
+// fault of syntax among it, goes through the library, whose messages are the ones told.
+class CPlainJson {
+public:
+    explicit CPlainJson(std::string_view text)
+        : m_text(text)
+    {
+    }
+
+    bool IsPlain()
+    {
+        NoEvents none;
+        return m_text.find('\0') == std::string_view::npos && Walk(none);
+    }
+
+    template <class Sax>
+    void Send(Sax& sax)
+    {
+        Walk(sax);
+    }
+
+private:
+    struct NoEvents {
+        bool null() { return true; }
+        bool boolean(bool) { return true; }
+        bool number_integer(int64_t) { return true; }
+        bool number_unsigned(uint64_t) { return true; }
+        bool string(std::string&) { return true; }
+        bool key(std::string&) { return true; }
+        bool start_object(size_t) { return true; }
+        bool end_object() { return true; }
+        bool start_array(size_t) { return true; }
+        bool end_array() { return true; }
+    };
+
+    static constexpr size_t kUnknownSize = static_cast<size_t>(-1);
+    static constexpr size_t kMaxDigits = 18;
+
+    template <class Sax>
+    bool Walk(Sax& sax)
+    {
+        m_pos = 0;
+        m_open.clear();
+        if (m_text.empty() || static_cast<unsigned char>(m_text[0]) == 0xEF)
+            return false;
+        for (;;) {
+            // A value.
+            SkipSpace();
+            if (AtEnd())
+                return false;
+            const char c = m_text[m_pos];
+            if (c == '{' || c == '[') {
+                ++m_pos;
+                SkipSpace();
+                if (c == '{')
+                    sax.start_object(kUnknownSize);
+                else
+                    sax.start_array(kUnknownSize);
+                if (!AtEnd() && m_text[m_pos] == (c == '{' ? '}' : ']')) {
+                    ++m_pos;
+                    if (c == '{')
+                        sax.end_object();
+                    else
+                        sax.end_array();
+                } else {
+                    m_open.push_back(c);
+                    if (c == '{' && !Key(sax))
+                        return false;
+                    continue;
+                }
+            } else if (c == '"') {
+                if (!String())
+                    return false;
+                sax.string(m_string);
+            } else if (c == '-' || (c >= '0' && c <= '9')) {
+                if (!Number(sax))
+                    return false;
+            } else if (Literal("true")) {
+                sax.boolean(true);
+            } else if (Literal("false")) {
+                sax.boolean(false);
+            } else if (Literal("null")) {
+                sax.null();
+            } else {
+                return false;
+            }
+            // What follows a value: the next member or item, or the end of its containers.
+            for (;;) {
+                SkipSpace();
+                if (m_open.empty())
+                    return AtEnd();
+                if (AtEnd())
+                    return false;
+                const char next = m_text[m_pos++];
+                const bool inObject = m_open.back() == '{';
+                if (next == ',') {
+                    if (inObject && !Key(sax))
+                        return false;
+                    break;
+                }
+                if (next != (inObject ? '}' : ']'))
+                    return false;
+                m_open.pop_back();
+                if (inObject)
+                    sax.end_object();
+                else
+                    sax.end_array();
+            }
+        }
+    }
+
+    bool AtEnd() const { return m_pos >= m_text.size(); }
+
+    void SkipSpace()
+    {
+        while (!AtEnd() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\n' || m_text[m_pos] == '\r' || m_text[m_pos] == '\t'))
+            ++m_pos;
+    }
+
+    bool Literal(std::string_view word)
+    {
+        if (m_text.substr(m_pos, word.size()) != word)
+            return false;
+        m_pos += word.size();
+        return true;
+    }
+
+    // A member name and its colon.
+    template <class Sax>
+    bool Key(Sax& sax)
+    {
+        SkipSpace();
+        if (AtEnd() || m_text[m_pos] != '"' || !String())
+            return false;
+        sax.key(m_string);
+        SkipSpace();
+        if (AtEnd() || m_text[m_pos] != ':')
+            return false;
+        ++m_pos;
+        return true;
+    }
+
+    bool String()
+    {
+        m_string.clear();
+        ++m_pos; // the opening quote
+        for (;;) {
+            // A run of bytes that stand for themselves.
+            const size_t start = m_pos;
+            while (!AtEnd()) {
+                const auto byte = static_cast<unsigned char>(m_text[m_pos]);
+                if (byte < 0x20 || byte == '"' || byte == '\\' || byte >= 0x80)
+                    break;
+                ++m_pos;
+            }
+            m_string.append(m_text.substr(start, m_pos - start));
+            if (AtEnd())
+                return false;
+            const auto byte = static_cast<unsigned char>(m_text[m_pos]);
+            if (byte == '"') {
+                ++m_pos;
+                return true;
+            }
+            if (byte < 0x20)
+                return false;
+            if (byte >= 0x80) {
+                const size_t first = m_pos;
+                if (DecodeUtf8(m_text, m_pos) < 0)
+                    return false;
+                m_string.append(m_text.substr(first, m_pos - first));
+                continue;
+            }
+            if (!Escape())
+                return false;
+        }
+    }
+
+    bool Escape()
+    {
+        if (m_pos + 1 >= m_text.size())
+            return false;
+        const char kind = m_text[m_pos + 1];
+        m_pos += 2;
+        switch (kind) {
+        case '"': m_string += '"'; return true;
+        case '\\': m_string += '\\'; return true;
+        case '/': m_string += '/'; return true;
+        case 'b': m_string += '\b'; return true;
+        case 'f': m_string += '\f'; return true;
+        case 'n': m_string += '\n'; return true;
+        case 'r': m_string += '\r'; return true;
+        case 't': m_string += '\t'; return true;
+        case 'u': break;
+        default: return false;
+        }
+        if (m_pos + 4 > m_text.size())
+            return false;
+        char32_t code = 0;
+        for (int i = 0; i < 4; ++i) {
+            const char digit = m_text[m_pos++];
+            code <<= 4;
+            if (digit >= '0' && digit <= '9')
+                code |= static_cast<char32_t>(digit - '0');
+            else if (digit >= 'a' && digit <= 'f')
+                code |= static_cast<char32_t>(digit - 'a' + 10);
+            else if (digit >= 'A' && digit <= 'F')
+                code |= static_cast<char32_t>(digit - 'A' + 10);
+            else
+                return false;
+        }
+        if (code >= 0xD800 && code <= 0xDFFF)
+            return false; // pairs and their faults are left to the library
+        AppendUtf8(code, m_string);
+        return true;
+    }
+
+    template <class Sax>
+    bool Number(Sax& sax)
+    {
+        const bool negative = m_text[m_pos] == '-';
+        if (negative)
+            ++m_pos;
+        const size_t start = m_pos;
+        uint64_t value = 0;
+        while (!AtEnd() && m_text[m_pos] >= '0' && m_text[m_pos] <= '9')
+            value = value * 10 + static_cast<uint64_t>(m_text[m_pos++] - '0');
+        const size_t digits = m_pos - start;
+        if (digits == 0 || digits > kMaxDigits || (digits > 1 && m_text[start] == '0'))
+            return false;
+        if (!AtEnd() && (m_text[m_pos] == '.' || m_text[m_pos] == 'e' || m_text[m_pos] == 'E'))
+            return false; // a number with a fraction or an exponent
+        if (negative)
+            sax.number_integer(-static_cast<int64_t>(value));
+        else
+            sax.number_unsigned(value);
+        return true;
+    }
+
+    std::string_view m_text;
+    size_t m_pos = 0;
+    std::string m_open;
+    std::string m_string;
 };
 
 // Reads a catalogue while the parser goes through its text: the header and each part are
@@ -889,8 +1150,14 @@ static void RefuseTrailingContent(std::string_view text)
 void CatalogueFromJsonText(std::string_view text, CPartsManager& parts)
 {
     CCatalogueReader reader(parts);
+    CPlainJson plain(text);
+    bool isPlain = false;
     try {
-        json::sax_parse(text.begin(), text.end(), &reader);
+        isPlain = plain.IsPlain();
+        if (isPlain)
+            plain.Send(reader);
+        else
+            json::sax_parse(text.begin(), text.end(), &reader);
     } catch (const json::exception& error) {
         // Bad syntax or a number too large for a double; the parser's code in brackets is dropped.
         std::string message = error.what();
@@ -899,6 +1166,7 @@ void CatalogueFromJsonText(std::string_view text, CPartsManager& parts)
             message.erase(0, codeEnd + 2);
         throw CJsonCatalogueError("Invalid JSON: " + message);
     }
-    RefuseTrailingContent(text);
+    if (!isPlain) // plain text has no NUL
+        RefuseTrailingContent(text);
     reader.Finish();
 }

@@ -75,7 +75,8 @@ void LoadDocumentFile(const std::string& path, CModelwrightDoc& document)
 void LoadJsonCatalogue(const std::string& path, CModelwrightDoc& document)
 {
     RunStep(path, kFailedToOpenDocument, [&] {
-        const std::vector<uint8_t> bytes = ReadWholeFile(PathFromUtf8(path));
+        const CFileBytes file(PathFromUtf8(path));
+        const std::span<const uint8_t> bytes = file.Bytes();
         document.OnNewDocument();
         CatalogueFromJsonText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
             document.Parts());

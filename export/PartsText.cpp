@@ -60,9 +60,17 @@ void CPartsText::PutSingleLineText(std::string_view utf8)
         PutOnOneLine(utf8);
         return;
     }
-    std::string bytes;
-    AppendCp1252Lossy(utf8, bytes);
-    PutOnOneLine(bytes);
+    PutOnOneLine(Cp1252Of(utf8));
+}
+
+std::string_view CPartsText::Cp1252Of(std::string_view utf8)
+{
+    if (utf8 != m_convertedText) {
+        m_convertedText.assign(utf8);
+        m_convertedBytes.clear();
+        AppendCp1252Lossy(utf8, m_convertedBytes);
+    }
+    return m_convertedBytes;
 }
 
 void CPartsText::PutOnOneLine(std::string_view bytes)
@@ -79,9 +87,7 @@ void CPartsText::PutMultiLineText(std::string_view utf8)
         PutLines(utf8);
         return;
     }
-    std::string bytes;
-    AppendCp1252Lossy(utf8, bytes);
-    PutLines(bytes);
+    PutLines(Cp1252Of(utf8));
 }
 
 void CPartsText::PutLines(std::string_view bytes)

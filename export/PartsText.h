@@ -151,6 +151,9 @@ private:
     void PutOnOneLine(std::string_view bytes);
     // Bytes of the file's code page, with CR LF pairs and lone LFs as line ends.
     void PutLines(std::string_view bytes);
+    // The code page bytes of a text beyond ASCII. The last one is kept: a part's name stands
+    // on several lines in a row and is converted once.
+    std::string_view Cp1252Of(std::string_view utf8);
 
     std::filesystem::path m_path;
     std::unique_ptr<CFileReplacement> m_pFile;
@@ -162,4 +165,6 @@ private:
     size_t m_sizeLimit = kDefaultSizeLimit;
     // What already went on to the file.
     size_t m_handedOn = 0;
+    std::string m_convertedText;
+    std::string m_convertedBytes;
 };

@@ -14,6 +14,8 @@ constexpr uint16_t kClassTag = 0x8000;
 constexpr uint32_t kBigClassTag = 0x80000000;
 constexpr uint16_t kUnicodeMarker = 0xFFFE;
 constexpr size_t kMaxClassNameLength = 63;
+// How far loading goes between telling what it has read past.
+constexpr size_t kReadPastStep = size_t(4) << 20;
 // The length prefix value that stands for the 16-bit string form.
 constexpr size_t kUnicodeLength = static_cast<size_t>(-1);
 
@@ -135,10 +137,15 @@ void CArchive::WriteObject(const CObject* object)
     const_cast<CObject*>(object)->Serialize(*this);
 }
 
+void CArchive::FailAtEnd()
+{
+    Fail(CArchiveException::endOfFile);
+}
+
 const uint8_t* CArchive::ReadBytes(size_t size)
 {
     if (size > BytesLeft())
-        Fail(CArchiveException::endOfFile);
+        FailAtEnd();
     const uint8_t* start = m_in.data() + m_pos;
     m_pos += size;
     return start;
@@ -153,18 +160,6 @@ uint16_t CArchive::ReadUInt16()
 {
     const uint8_t* b = ReadBytes(2);
     return static_cast<uint16_t>(b[0] | (b[1] << 8));
-}
-
-uint32_t CArchive::ReadUInt32()
-{
-    const uint8_t* b = ReadBytes(4);
-    return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) | (static_cast<uint32_t>(b[2]) << 16)
-        | (static_cast<uint32_t>(b[3]) << 24);
-}
-
-int32_t CArchive::ReadInt32()
-{
-    return static_cast<int32_t>(ReadUInt32());
 }
 
 size_t CArchive::ReadLengthPrefix()
@@ -185,17 +180,12 @@ std::string CArchive::ReadString()
     size_t length = ReadLengthPrefix();
     if (length != kUnicodeLength) {
         const auto* bytes = reinterpret_cast<const char*>(ReadBytes(length));
-        const std::string_view text(bytes, length);
-        return IsAscii(text) ? std::string(text) : Utf8FromCp1252(text);
+        return Utf8FromCp1252(std::string_view(bytes, length));
     }
     length = ReadLengthPrefix();
     if (length == kUnicodeLength || length > BytesLeft() / 2)
         Fail(CArchiveException::endOfFile);
-    const uint8_t* bytes = ReadBytes(length * 2);
-    std::u16string wide(length, u'\0');
-    for (size_t i = 0; i < length; ++i)
-        wide[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-    return Utf8FromUtf16(wide);
+    return Utf8FromUtf16Le(ReadBytes(length * 2), length);
 }
 
 uint32_t CArchive::TakeLoadIndex()
@@ -255,6 +245,10 @@ std::unique_ptr<CObject> CArchive::ReadOwnedObject(std::span<const CRuntimeClass
     m_pendingSchema = storedSchema;
     object->Serialize(*this);
     m_pendingSchema = enclosingSchema;
+    if (m_readPast && m_pos - m_toldReadPast >= kReadPastStep) {
+        m_toldReadPast = m_pos;
+        m_readPast(m_pos);
+    }
     return object;
 }
 

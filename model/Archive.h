@@ -3,6 +3,7 @@
 #include "model/Object.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,8 +37,17 @@ public:
     // Every object has one owner, so no object is ever written twice.
     void WriteObject(const CObject* object);
 
-    int32_t ReadInt32();
-    uint32_t ReadUInt32();
+    int32_t ReadInt32() { return static_cast<int32_t>(ReadUInt32()); }
+    uint32_t ReadUInt32()
+    {
+        // Every field passes here: the common case stays inline.
+        if (BytesLeft() < 4)
+            FailAtEnd();
+        const uint8_t* b = m_in.data() + m_pos;
+        m_pos += 4;
+        return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) | (static_cast<uint32_t>(b[2]) << 16)
+            | (static_cast<uint32_t>(b[3]) << 24);
+    }
     std::string ReadString();
     // Reads an object reference that must bring a new object of one of the accepted
     // classes (or a class derived from one); a null or a back-reference is refused.
@@ -56,6 +66,10 @@ public:
     // How many bytes have been read.
     size_t Position() const { return m_pos; }
 
+    // While loading, told now and then how many bytes have been read; those are not looked at
+    // again, so their memory may be given back.
+    void SetReadPast(std::function<void(size_t)> readPast) { m_readPast = std::move(readPast); }
+
     static constexpr uint32_t kMaxMapCount = 0x3FFFFFFE;
 
 private:
@@ -65,6 +79,7 @@ private:
     void WriteClassReference(const CRuntimeClass* cls);
     uint32_t TakeStoreIndex();
 
+    [[noreturn]] static void FailAtEnd();
     uint8_t ReadUInt8();
     uint16_t ReadUInt16();
     const uint8_t* ReadBytes(size_t size);
@@ -86,4 +101,6 @@ private:
         uint32_t schema;
     };
     std::unordered_map<uint32_t, LoadedClass> m_loadedClasses;
+    std::function<void(size_t)> m_readPast;
+    size_t m_toldReadPast = 0;
 };

@@ -10,6 +10,10 @@ CBuildingElement::CBuildingElement()
 {
 }
 
+CBuildingElement::CBuildingElement(ToBeLoaded)
+{
+}
+
 bool CBuildingElement::AttachToOwner(CObjectManager& owner)
 {
     m_decorations->SetDocument(owner.GetDocument());
@@ -46,6 +50,11 @@ void CBuildingElement::Serialize(CArchive& archive)
     m_roofColor = archive.ReadUInt32();
     for (int32_t* value : {&m_roofHeight, &m_roofType, &m_roofOrientation})
         *value = archive.ReadInt32();
-    if (schema == 2)
+    if (schema == 2) {
+        // The number a list made with the element would have taken, so that later objects keep theirs.
+        TakeNextId();
         m_decorations = archive.ReadOwned<CDecorationManager>();
+    } else {
+        m_decorations = std::make_unique<CDecorationManager>();
+    }
 }

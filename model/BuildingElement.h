@@ -12,6 +12,8 @@ class CBuildingElement : public CNamedObject {
     DECLARE_SERIAL(CBuildingElement)
 public:
     CBuildingElement();
+    // Without a decoration list: loading brings the element's own.
+    explicit CBuildingElement(ToBeLoaded);
 
     void Serialize(CArchive& archive) override;
     // Lets the decorations mark the owner's document modified.

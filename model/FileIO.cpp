@@ -2,6 +2,7 @@
 
 #include "model/Exceptions.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -21,6 +22,7 @@
 #else
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -318,7 +320,11 @@ fs::path TemporaryPathBeside(const fs::path& target)
     return folder / PathFromUtf8(TemporaryPrefix(target) + Hex(generator()));
 }
 
-std::vector<uint8_t> ReadWholeFile(const fs::path& path, uint64_t sizeLimit)
+namespace {
+
+// Opens a regular file for reading and tells its size; anything else (a folder, a device, a
+// pipe) and a file larger than sizeLimit are refused before a byte is read.
+FilePtr OpenRegularFile(const fs::path& path, uint64_t sizeLimit, uint64_t& size)
 {
     std::error_code error;
     if (fs::is_directory(path, error))
@@ -331,7 +337,7 @@ std::vector<uint8_t> ReadWholeFile(const fs::path& path, uint64_t sizeLimit)
     FilePtr file(_wfopen(path.c_str(), L"rb"));
     if (!file)
         throw CFileException(CFileException::CauseFromErrno(errno), path);
-    const uint64_t size = fs::file_size(path, error);
+    size = fs::file_size(path, error);
 #else
     // Opened without waiting, so a pipe or a device is refused instead of blocking.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
@@ -348,33 +354,95 @@ std::vector<uint8_t> ReadWholeFile(const fs::path& path, uint64_t sizeLimit)
         ::close(fd);
         throw CFileException(CFileException::generic, path);
     }
-    const uint64_t size = static_cast<uint64_t>(status.st_size);
+    size = static_cast<uint64_t>(status.st_size);
 #endif
     if (size > sizeLimit)
         throw CFileException(CFileException::tooLarge, path);
-    std::vector<uint8_t> bytes;
-    try {
-        bytes.reserve(static_cast<size_t>(size));
-    } catch (const std::exception&) {
-        throw CFileException(CFileException::tooLarge, path);
-    }
-    uint8_t buffer[1 << 16];
-    for (;;) {
-        const size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        if (got > sizeLimit - bytes.size())
-            throw CFileException(CFileException::tooLarge, path); // it grew while being read
-        try {
-            bytes.insert(bytes.end(), buffer, buffer + got);
-        } catch (const std::bad_alloc&) {
-            throw CFileException(CFileException::tooLarge, path);
-        }
-        if (got < sizeof buffer) {
-            if (std::ferror(file.get()))
+    return file;
+}
+
+// Reads into buffer from offset until it is full or the file ends; returns the end.
+size_t ReadInto(FILE* file, uint8_t* buffer, size_t offset, size_t capacity, const fs::path& path)
+{
+    while (offset < capacity) {
+        const size_t got = std::fread(buffer + offset, 1, capacity - offset, file);
+        offset += got;
+        if (got == 0) {
+            if (std::ferror(file))
                 throw CFileException(CFileException::generic, path);
             break;
         }
     }
+    return offset;
+}
+
+// Reads the whole file into a buffer that Grow(capacity) makes larger, keeping what it holds:
+// one read for the size the file has, and one byte more to see that it ends there. A file that
+// grows meanwhile is read to its end, within the limit. Returns the size read.
+template <class Grow>
+size_t ReadWhole(FILE* file, uint64_t size, uint64_t sizeLimit, const fs::path& path, uint8_t*& buffer, Grow grow)
+{
+    size_t capacity = static_cast<size_t>(std::min(size, sizeLimit)) + 1;
+    size_t end = 0;
+    for (;;) {
+        try {
+            buffer = grow(capacity);
+        } catch (const std::bad_alloc&) {
+            throw CFileException(CFileException::tooLarge, path);
+        }
+        end = ReadInto(file, buffer, end, capacity, path);
+        if (end < capacity)
+            return end;
+        if (end > sizeLimit)
+            throw CFileException(CFileException::tooLarge, path); // it grew while being read
+        capacity = static_cast<size_t>(std::min<uint64_t>(uint64_t(capacity) * 2, sizeLimit + 1));
+    }
+}
+
+} // namespace
+
+std::vector<uint8_t> ReadWholeFile(const fs::path& path, uint64_t sizeLimit)
+{
+    uint64_t size = 0;
+    const FilePtr file = OpenRegularFile(path, sizeLimit, size);
+    std::vector<uint8_t> bytes;
+    uint8_t* buffer = nullptr;
+    const size_t end = ReadWhole(file.get(), size, sizeLimit, path, buffer, [&](size_t capacity) {
+        bytes.resize(capacity);
+        return bytes.data();
+    });
+    bytes.resize(end);
     return bytes;
+}
+
+CFileBytes::CFileBytes(const fs::path& path, uint64_t sizeLimit)
+{
+    uint64_t size = 0;
+    const FilePtr file = OpenRegularFile(path, sizeLimit, size);
+    uint8_t* buffer = nullptr;
+    size_t held = 0; // a buffer is replaced only when the file filled it
+    m_size = ReadWhole(file.get(), size, sizeLimit, path, buffer, [&](size_t capacity) {
+        auto larger = std::make_unique_for_overwrite<uint8_t[]>(capacity);
+        std::copy(m_data.get(), m_data.get() + held, larger.get());
+        m_data = std::move(larger);
+        held = capacity;
+        return m_data.get();
+    });
+}
+
+void CFileBytes::ReleaseBefore(size_t offset)
+{
+#ifdef __linux__
+    // Whole pages only, inside the buffer.
+    const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<uintptr_t>(m_data.get());
+    const uintptr_t from = (start + m_released + page - 1) / page * page;
+    const uintptr_t to = (start + std::min(offset, m_size)) / page * page;
+    if (to > from && ::madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED) == 0)
+        m_released = to - start;
+#else
+    (void)offset;
+#endif
 }
 
 void WriteFileAtomically(const fs::path& path, std::span<const uint8_t> bytes)

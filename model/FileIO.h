@@ -17,6 +17,25 @@
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path,
     uint64_t sizeLimit = std::numeric_limits<uint64_t>::max());
 
+// The bytes of a whole file, read in one go into memory that is not cleared first. A reader
+// that goes through them once can give back what it has passed, so that a file and what is
+// made from it need not be held whole at the same time.
+class CFileBytes {
+public:
+    // Refuses what ReadWholeFile refuses.
+    explicit CFileBytes(const std::filesystem::path& path, uint64_t sizeLimit = std::numeric_limits<uint64_t>::max());
+
+    std::span<const uint8_t> Bytes() const { return {m_data.get(), m_size}; }
+    // The memory of the bytes before offset goes back to the system where it can; they must
+    // not be read again.
+    void ReleaseBefore(size_t offset);
+
+private:
+    std::unique_ptr<uint8_t[]> m_data;
+    size_t m_size = 0;
+    size_t m_released = 0;
+};
+
 // Writes the bytes to a temporary file beside the target, flushes and syncs it, then renames
 // it over the target: a failure leaves an existing target exactly as it was.
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);

@@ -4,6 +4,8 @@
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
 
+#include <optional>
+
 CModelwrightDoc::CModelwrightDoc() = default;
 
 CModelwrightDoc::~CModelwrightDoc()
@@ -53,6 +55,11 @@ std::vector<uint8_t> CModelwrightDoc::SaveToBytes()
 void CModelwrightDoc::LoadFromBytes(std::span<const uint8_t> bytes)
 {
     CArchive archive(CArchive::load, bytes, this);
+    Load(archive);
+}
+
+void CModelwrightDoc::Load(CArchive& archive)
+{
     try {
         Serialize(archive);
     } catch (CArchiveException& error) {
@@ -63,15 +70,15 @@ void CModelwrightDoc::LoadFromBytes(std::span<const uint8_t> bytes)
 
 void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
 {
-    std::vector<uint8_t> bytes;
+    std::optional<CFileBytes> file;
     try {
-        bytes = ReadWholeFile(path, kLargestDocument);
+        file.emplace(path, kLargestDocument);
     } catch (const CFileException&) {
         if (IsModified())
             OnNewDocument();
         throw;
     }
-    if (bytes.empty()) {
+    if (file->Bytes().empty()) {
         // Keeping the previous catalogue would show it, and later save it, as this file's.
         OnNewDocument();
         SetPathName(path);
@@ -79,7 +86,11 @@ void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
     }
     SetModifiedFlag(true);
     try {
-        LoadFromBytes(bytes);
+        // What has been read is not needed again: the catalogue and the whole file are never
+        // held at the same time.
+        CArchive archive(CArchive::load, file->Bytes(), this);
+        archive.SetReadPast([&](size_t offset) { file->ReleaseBefore(offset); });
+        Load(archive);
     } catch (const CArchiveException&) {
         OnNewDocument();
         throw;

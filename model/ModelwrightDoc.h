@@ -52,4 +52,6 @@ public:
 
 private:
     void ReleaseCatalogue();
+    // Loads through the archive; a failure tells where in the file it was met.
+    void Load(CArchive& archive);
 };

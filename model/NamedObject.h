@@ -30,6 +30,6 @@ public:
     std::string m_name;
     int32_t m_id;
 
-private:
+protected:
     static int32_t TakeNextId();
 };

@@ -4,6 +4,7 @@
 #include <memory>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 class CArchive;
 class CObject;
@@ -42,6 +43,19 @@ public:
     bool IsKindOf(const CRuntimeClass* cls) const { return GetRuntimeClass()->IsDerivedFrom(cls); }
 };
 
+// Passed to the constructor of a class that has one for an object the document file is about to
+// fill, so that it makes nothing the file replaces at once.
+struct ToBeLoaded {};
+
+template <class T>
+std::unique_ptr<CObject> MakeToBeLoaded()
+{
+    if constexpr (std::is_constructible_v<T, ToBeLoaded>)
+        return std::make_unique<T>(ToBeLoaded{});
+    else
+        return std::make_unique<T>();
+}
+
 #define RUNTIME_CLASS(cls) (&cls::class##cls)
 
 #define DECLARE_SERIAL(cls)                                                                        \
@@ -52,7 +66,7 @@ public:                                                                         
 
 #define IMPLEMENT_SERIAL_CLASS(cls, base, schema, versionable)                                     \
     const CRuntimeClass cls::class##cls = {#cls, &base::class##base, schema, versionable,          \
-        []() -> std::unique_ptr<CObject> { return std::make_unique<cls>(); }};                     \
+        &MakeToBeLoaded<cls>};                     \
     const CRuntimeClass* cls::GetRuntimeClass() const { return &class##cls; }
 
 // A class whose stored schema must match exactly.

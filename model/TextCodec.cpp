@@ -1,6 +1,8 @@
 #include "model/TextCodec.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -12,14 +14,38 @@ constexpr std::array<char16_t, 32> kHighControlRange = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// The bytes 0x80..0x9F by their characters, which all lie below U+0300 or from U+2000 to
+// U+2122: two small tables made from the one above, instead of a search per character.
+struct HighControlBytes {
+    static constexpr char32_t kLowEnd = 0x300;
+    static constexpr char32_t kHighStart = 0x2000;
+    static constexpr char32_t kHighEnd = 0x2123;
+    std::array<uint8_t, kLowEnd> low {};
+    std::array<uint8_t, kHighEnd - kHighStart> high {};
+};
+
+constexpr HighControlBytes kHighControlBytes = [] {
+    HighControlBytes bytes;
+    for (size_t i = 0; i < kHighControlRange.size(); ++i) {
+        const char32_t code = kHighControlRange[i];
+        if (code < HighControlBytes::kLowEnd)
+            bytes.low[code] = static_cast<uint8_t>(0x80 + i);
+        else
+            bytes.high[code - HighControlBytes::kHighStart] = static_cast<uint8_t>(0x80 + i);
+    }
+    return bytes;
+}();
+
 int Cp1252ByteOf(char32_t code)
 {
     if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
         return static_cast<int>(code);
-    for (size_t i = 0; i < kHighControlRange.size(); ++i)
-        if (kHighControlRange[i] == code)
-            return static_cast<int>(0x80 + i);
-    return -1;
+    uint8_t byte = 0;
+    if (code < HighControlBytes::kLowEnd)
+        byte = kHighControlBytes.low[code];
+    else if (code >= HighControlBytes::kHighStart && code < HighControlBytes::kHighEnd)
+        byte = kHighControlBytes.high[code - HighControlBytes::kHighStart];
+    return byte ? byte : -1;
 }
 
 } // namespace
@@ -90,18 +116,69 @@ long DecodeUtf8(std::string_view utf8, size_t& pos)
     return static_cast<long>(code);
 }
 
+namespace {
+
+// The UTF-8 form of each byte from 0x80: its length and its bytes.
+struct Utf8OfByte {
+    uint8_t length;
+    char bytes[3];
+};
+
+constexpr std::array<Utf8OfByte, 128> MakeUtf8OfHighBytes()
+{
+    std::array<Utf8OfByte, 128> table {};
+    for (size_t i = 0; i < table.size(); ++i) {
+        const char32_t code = i < 0x20 ? kHighControlRange[i] : static_cast<char32_t>(0x80 + i);
+        if (code < 0x800)
+            table[i] = {2, {static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F)), 0}};
+        else
+            table[i] = {3, {static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
+                               static_cast<char>(0x80 | (code & 0x3F))}};
+    }
+    return table;
+}
+
+constexpr std::array<Utf8OfByte, 128> kUtf8OfHighByte = MakeUtf8OfHighBytes();
+
+// The length of the ASCII run at the start of text, eight bytes at a time.
+size_t AsciiPrefix(std::string_view text)
+{
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & 0x8080808080808080u)
+            break;
+    }
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
+        ++i;
+    return i;
+}
+
+} // namespace
+
 std::string Utf8FromCp1252(std::string_view bytes)
 {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80)
-            out.push_back(c);
-        else if (byte < 0xA0)
-            AppendUtf8(kHighControlRange[byte - 0x80], out);
-        else
-            AppendUtf8(byte, out);
+    size_t ascii = AsciiPrefix(bytes);
+    if (ascii == bytes.size())
+        return std::string(bytes);
+    size_t size = ascii;
+    for (size_t i = ascii; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        size += byte < 0x80 ? 1 : kUtf8OfHighByte[byte - 0x80].length;
+    }
+    std::string out(size, '\0');
+    char* next = out.data();
+    for (size_t i = 0; i < bytes.size();) {
+        std::memcpy(next, bytes.data() + i, ascii);
+        next += ascii;
+        i += ascii;
+        for (; i < bytes.size() && static_cast<unsigned char>(bytes[i]) >= 0x80; ++i) {
+            const Utf8OfByte& utf8 = kUtf8OfHighByte[static_cast<unsigned char>(bytes[i]) - 0x80];
+            std::memcpy(next, utf8.bytes, 3); // the string's own terminator leaves room
+            next += utf8.length;
+        }
+        ascii = AsciiPrefix(bytes.substr(i));
     }
     return out;
 }
@@ -131,14 +208,22 @@ void AppendCp1252Lossy(std::string_view utf8, std::string& out)
     }
 }
 
-std::string Utf8FromUtf16(std::u16string_view text)
+namespace {
+
+// UTF-8 of UTF-16 units, each read by unitAt(i).
+template <class UnitAt>
+std::string Utf8FromUnits(size_t count, UnitAt unitAt)
 {
     std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t code = text[i];
-        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+    out.reserve(count * 3);
+    for (size_t i = 0; i < count; ++i) {
+        char32_t code = unitAt(i);
+        if (code < 0x80) {
+            out.push_back(static_cast<char>(code));
+            continue;
+        }
+        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < count && unitAt(i + 1) >= 0xDC00 && unitAt(i + 1) <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00);
             ++i;
         } else if (code >= 0xD800 && code <= 0xDFFF) {
             code = 0xFFFD; // a lone surrogate is no character
@@ -146,6 +231,18 @@ std::string Utf8FromUtf16(std::u16string_view text)
         AppendUtf8(code, out);
     }
     return out;
+}
+
+} // namespace
+
+std::string Utf8FromUtf16(std::u16string_view text)
+{
+    return Utf8FromUnits(text.size(), [&](size_t i) { return static_cast<char32_t>(text[i]); });
+}
+
+std::string Utf8FromUtf16Le(const uint8_t* bytes, size_t units)
+{
+    return Utf8FromUnits(units, [&](size_t i) { return static_cast<char32_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8)); });
 }
 
 std::u16string Utf16FromUtf8(std::string_view utf8)

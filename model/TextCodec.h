@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -17,6 +19,8 @@ bool TryCp1252FromUtf8(std::string_view utf8, std::string& out);
 void AppendCp1252Lossy(std::string_view utf8, std::string& out);
 
 std::string Utf8FromUtf16(std::u16string_view text);
+// The same for units stored little-endian, two bytes each.
+std::string Utf8FromUtf16Le(const uint8_t* bytes, size_t units);
 std::u16string Utf16FromUtf8(std::string_view utf8);
 
 // Decodes one UTF-8 character at pos, advancing pos; returns -1 for an invalid sequence
@@ -26,8 +30,16 @@ void AppendUtf8(char32_t code, std::string& out);
 
 inline bool IsAscii(std::string_view text)
 {
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
+    // Eight bytes at a time: most text is ASCII, and every exported line is checked.
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & 0x8080808080808080u)
+            return false;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80)
             return false;
     return true;
 }

@@ -155,6 +155,21 @@ TEST(CatalogueJsonRead, NumbersAndNamesAreTakenAsGivenButABuildingsNumberIsNot)
     EXPECT_EQ(parts.GetList()[0]->m_name, "Shed");
 }
 
+TEST(CatalogueJsonRead, EscapesAndSpacingReadAsTheirCharacters)
+{
+    CModelwrightDoc document;
+    document.OnNewDocument();
+    CatalogueFromJsonText("\t{ \"parts\" :\r\n[ {\"class\":\"CTree\", \"name\":\"a\\u00e9\\u20AC\\n\\\"\\/\\\\\\b\\f\\r\\t\",\n"
+                          "\"catalogNo\":\"\\ud83d\\ude82 \xC3\xA9\", \"topHeight\":-0,"
+                          " \"price\":\"\"} ] }  ",
+        document.Parts());
+    const auto& tree = ElementAs<CTree>(document.Parts().GetList()[0]);
+    EXPECT_EQ(tree.m_name, "a\u00e9\u20ac\n\"/\\\b\f\r\t");
+    EXPECT_EQ(tree.m_catalogNo, "\U0001F682 \u00e9");
+    EXPECT_EQ(tree.m_topHeight, 0);
+    EXPECT_EQ(tree.m_price, "");
+}
+
 TEST(CatalogueJsonRead, BoundsOfTheNumberRangesAreAccepted)
 {
     CModelwrightDoc document;

@@ -4,6 +4,7 @@
 #include "model/Exceptions.h"
 #include "model/Building.h"
 #include "model/ModelwrightDoc.h"
+#include "model/TextCodec.h"
 #include "model/Platform.h"
 #include "model/Tree.h"
 
@@ -110,6 +111,34 @@ TEST(Archive, TextOutsideWindows1252IsStoredInTheSixteenBitForm)
     const std::vector<uint8_t> expected = {0xFF, 0xFE, 0xFF, 5, 'W', 0, 'i', 0, 'e', 0, 0x7C, 0x01, 'a', 0};
     EXPECT_NE(std::search(bytes.begin(), bytes.end(), expected.begin(), expected.end()), bytes.end());
     EXPECT_EQ(Load<CTree>(bytes)->m_name, "Wieża");
+}
+
+TEST(Archive, EveryEightBitByteReadsAsItsCharacterAnywhereInLongText)
+{
+    // Each byte after ASCII runs of several lengths (the reader takes ASCII eight bytes at a
+    // time), at the end and followed by more text, must come back as the same byte.
+    for (int value = 0x01; value <= 0xFF; ++value) {
+        for (const size_t run : {0, 7, 8, 9, 17}) {
+            for (const char* after : {"", "x", "\xE9 tail of text"}) {
+                CTree tree;
+                const std::string fileText = std::string(run, 'a') + static_cast<char>(value) + after;
+                tree.m_name = Utf8FromCp1252(fileText);
+                std::string back;
+                ASSERT_TRUE(TryCp1252FromUtf8(tree.m_name, back)) << value;
+                ASSERT_EQ(back, fileText) << value;
+                ASSERT_EQ(Load<CTree>(Store(tree))->m_name, tree.m_name) << value;
+            }
+        }
+    }
+    EXPECT_EQ(Utf8FromCp1252("\x80\x9F\xA0\xFF"), "\u20AC\u0178\u00A0\u00FF");
+}
+
+TEST(Archive, SixteenBitTextWithPairsAndLoneSurrogatesReads)
+{
+    ByteBuilder b;
+    b.NewClass("CTree", 1).Int32(1).Int32(3).Bytes({0xFF, 0xFE, 0xFF, 5, 'A', 0, 0x3D, 0xD8, 0x82, 0xDE, 0x00, 0xD8, 0xE9, 0});
+    b.String("").String("").Int32(1).String("").Int32(0).Int32(1).Int32(2).Int32(1035).Int32(0).Int32(3).Int32(4).Int32(0);
+    EXPECT_EQ(Load<CTree>(b.Get())->m_name, "A\U0001F682\uFFFD\u00E9");
 }
 
 TEST(Archive, SchemaIsHandedToEachObjectAroundNestedOnes)
