@@ -14,15 +14,20 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <cstdio>
+#include <utility>
 
 // The toolbar's pictures live in the library; a program linking it must pull them in. The
 // resource macro declares a function, so this stays outside any namespace.
@@ -35,6 +40,7 @@ namespace {
 
 constexpr const char* kRecentFileArray = "Recent File List";
 constexpr const char* kRecentFileKey = "File";
+constexpr const char* kExportFolderKey = "Export Folder";
 // The preview pane's width and view.
 constexpr const char* kPreviewLayoutKey = "Preview";
 
@@ -46,6 +52,11 @@ QString PathText(const std::filesystem::path& path)
 std::filesystem::path PathOf(const QString& path)
 {
     return PathFromUtf8(path.toStdString());
+}
+
+bool IsLockKey(int key)
+{
+    return key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock;
 }
 
 QAction* MakeAction(QObject* parent, const char* name, const QString& iconPath = {})
@@ -77,12 +88,19 @@ CMainFrame::CMainFrame(CModelwrightDoc& document, CProgramOptions& options, QWid
     CreateToolBar();
     CreateStatusBar();
     LoadRecentFiles();
+    m_view->SetExportFolder(m_pSettings->value(QString::fromLatin1(kExportFolderKey)).toString());
+    connect(m_view, &CModelwrightView::partsFileExported, this, &CMainFrame::OnPartsFileExported);
     retranslateUi();
     ConnectDocument();
     UpdateTitle();
     setAcceptDrops(true);
     // F1 in a modal dialog, where the window's own shortcuts do not reach, and context help.
     qApp->installEventFilter(this);
+    // The lock keys may have changed while another program had the keyboard.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            UpdateLockPanes();
+    });
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -217,6 +235,38 @@ void CMainFrame::CreateToolBar()
 void CMainFrame::CreateStatusBar()
 {
     connect(statusBar(), &QStatusBar::messageChanged, this, &CMainFrame::OnStatusMessageChanged);
+    for (QLabel*& pane : m_lockPanes) {
+        pane = new QLabel(statusBar());
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusBar()->addPermanentWidget(pane);
+    }
+    m_lockPanes[0]->setObjectName("capsLockPane");
+    m_lockPanes[1]->setObjectName("numLockPane");
+    m_lockPanes[2]->setObjectName("scrollLockPane");
+}
+
+std::optional<SKeyboardLocks> CMainFrame::LockStates() const
+{
+    return ReadKeyboardLocks();
+}
+
+void CMainFrame::UpdateLockPanes()
+{
+    const std::optional<SKeyboardLocks> locks = LockStates();
+    const std::array<std::pair<QString, bool>, 3> panes = {{
+        {tr("CAP", "Caps Lock is on"), locks && locks->capsLock},
+        {tr("NUM", "Num Lock is on"), locks && locks->numLock},
+        {tr("SCRL", "Scroll Lock is on"), locks && locks->scrollLock},
+    }};
+    for (size_t index = 0; index < panes.size(); ++index) {
+        QLabel* pane = m_lockPanes[index];
+        const auto& [text, on] = panes[index];
+        // A pane keeps its width when its key goes off, so the others do not move.
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(text) + 2 * pane->fontMetrics().averageCharWidth());
+        pane->setText(on ? text : QString());
+        pane->setVisible(locks.has_value());
+    }
 }
 
 QAction* CMainFrame::ToolbarAction() const
@@ -259,6 +309,7 @@ void CMainFrame::retranslateUi()
     UpdateRecentFileActions();
     UpdateTitle();
     OnStatusMessageChanged(statusBar()->currentMessage());
+    UpdateLockPanes();
 }
 
 void CMainFrame::changeEvent(QEvent* event)
@@ -272,6 +323,15 @@ void CMainFrame::OnStatusMessageChanged(const QString& message)
 {
     if (message.isEmpty())
         statusBar()->showMessage(tr("Ready"));
+}
+
+void CMainFrame::OnPartsFileExported(const QString& path, int partCount)
+{
+    const QString where = QDir::toNativeSeparators(path);
+    statusBar()->showMessage(partCount == 1 ? tr("Exported one part to %1").arg(where)
+                                            : tr("Exported %n parts to %1", nullptr, partCount).arg(where));
+    m_pSettings->setValue(QString::fromLatin1(kExportFolderKey), QFileInfo(path).absolutePath());
+    m_pSettings->sync();
 }
 
 void CMainFrame::UpdateTitle()
@@ -308,9 +368,14 @@ void CMainFrame::ReportError(const QString& message)
     QMessageBox::warning(this, tr("Winrail Modelwright"), message);
 }
 
+bool CMainFrame::DialogOpen()
+{
+    return QApplication::activeModalWidget() != nullptr;
+}
+
 void CMainFrame::NewDocument()
 {
-    if (!SaveModified())
+    if (DialogOpen() || !SaveModified())
         return;
     m_document.OnNewDocument();
     UpdateTitle();
@@ -318,7 +383,7 @@ void CMainFrame::NewDocument()
 
 void CMainFrame::OnFileOpen()
 {
-    if (!SaveModified())
+    if (DialogOpen() || !SaveModified())
         return;
     const QString path = AskOpenPath();
     if (!path.isEmpty())
@@ -327,7 +392,53 @@ void CMainFrame::OnFileOpen()
 
 bool CMainFrame::OpenDocumentFile(const QString& path)
 {
-    return SaveModified() && LoadDocument(path);
+    return !DialogOpen() && SaveModified() && LoadDocument(path);
+}
+
+void CMainFrame::OpenDocumentFileWhenFree(const QString& path)
+{
+    m_pendingPath = path;
+    PostPendingFileCheck();
+}
+
+void CMainFrame::PostPendingFileCheck()
+{
+    if (std::exchange(m_pendingCheckPosted, true))
+        return;
+    QMetaObject::invokeMethod(this, &CMainFrame::OpenPendingFile, Qt::QueuedConnection);
+}
+
+void CMainFrame::OpenPendingFile()
+{
+    m_pendingCheckPosted = false;
+    if (m_pendingPath.isEmpty())
+        return;
+    // A popup menu may hold a command on a part as well.
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog)
+        dialog = QApplication::activePopupWidget();
+    if (dialog) {
+        AwaitDialog(dialog);
+        return;
+    }
+    // A check posted while a dialog closes may run in that dialog's own event loop, before
+    // the code that opened it is done with the part; the next turn runs after that code.
+    if (++m_quietTurns < 2) {
+        PostPendingFileCheck();
+        return;
+    }
+    m_quietTurns = 0;
+    OpenDocumentFile(std::exchange(m_pendingPath, QString()));
+}
+
+void CMainFrame::AwaitDialog(QWidget* dialog)
+{
+    m_quietTurns = 0;
+    if (m_pAwaitedDialog == dialog)
+        return;
+    m_pAwaitedDialog = dialog;
+    // Hiding is caught by the event filter; a dialog may also be destroyed without it.
+    connect(dialog, &QObject::destroyed, this, &CMainFrame::PostPendingFileCheck, Qt::UniqueConnection);
 }
 
 bool CMainFrame::LoadDocument(const QString& path)
@@ -419,7 +530,7 @@ void CMainFrame::dropEvent(QDropEvent* event)
         return;
     event->acceptProposedAction();
     activateWindow();
-    OpenDocumentFile(urls.constFirst().toLocalFile());
+    OpenDocumentFileWhenFree(urls.constFirst().toLocalFile());
 }
 
 void CMainFrame::LoadRecentFiles()
@@ -505,12 +616,44 @@ void CMainFrame::OnFilePrintSetup()
     dialog.exec();
 }
 
-bool CMainFrame::PrintDocumentFile(const QString& path)
+QString CMainFrame::PrinterProblem(const QString& path, const QString& printerName) const
 {
+    const QString file = QDir::toNativeSeparators(path);
+    const QStringList printers = QPrinterInfo::availablePrinterNames();
+    if (!printerName.isEmpty() && !printers.contains(printerName))
+        return tr("%1 cannot be printed: the printer \"%2\" is not available.").arg(file, printerName);
+    if (printers.isEmpty())
+        return tr("%1 cannot be printed: no printer is available.").arg(file);
+    if (printerName.isEmpty() && QPrinterInfo::defaultPrinterName().isEmpty())
+        return tr("%1 cannot be printed: no printer is chosen as the default.").arg(file);
+    return {};
+}
+
+bool CMainFrame::PrintDocumentFile(const QString& path, const QString& printerName)
+{
+    // Printing into a file needs no device.
+    if (m_printer.outputFileName().isEmpty()) {
+        if (const QString problem = PrinterProblem(path, printerName); !problem.isEmpty()) {
+            ReportPrintFailure(problem);
+            return false;
+        }
+        m_printer.setPrinterName(printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : printerName);
+    }
     if (!OpenDocumentFile(path))
         return false;
     m_view->PrintCatalogue(m_printer);
     return true;
+}
+
+void CMainFrame::ReportPrintFailure(const QString& message)
+{
+    // Printing from the command line without a screen: nobody would see a message box.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+        return;
+    }
+    ReportError(message);
 }
 
 QString CMainFrame::MailerProgram()
@@ -581,6 +724,13 @@ void CMainFrame::EndContextHelp()
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Hide && watched == m_pAwaitedDialog) {
+        m_pAwaitedDialog = nullptr;
+        PostPendingFileCheck();
+    }
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && watched->isWidgetType()
+        && IsLockKey(static_cast<QKeyEvent*>(event)->key()))
+        UpdateLockPanes();
     if (event->type() == QEvent::KeyPress && QApplication::activeModalWidget() && watched->isWidgetType()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "app/KeyboardLocks.h"
+
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrinter>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class CModelwrightDoc;
 class CProgramOptions;
 class CModelwrightView;
 class QAction;
+class QLabel;
 class QMenu;
 class QSettings;
 class QToolBar;
@@ -35,12 +40,17 @@ public:
     // File Open of a known file, after asking about unsaved changes; false when the user
     // kept the open catalogue or the file could not be read (the error was shown).
     bool OpenDocumentFile(const QString& path);
+    // Opens a file handed over by another start of the program or dropped on the window as
+    // OpenDocumentFile does, but only once no dialog is open: the catalogue never changes
+    // beneath a dialog that edits one of its parts. A later file replaces one still waiting.
+    void OpenDocumentFileWhenFree(const QString& path);
     // File Save and File Save As; false when cancelled or failed (the error was shown).
     bool SaveDocument();
     bool SaveDocumentAs();
-    // Opens the file and prints it on the current printer without asking; false when the
-    // file could not be opened.
-    bool PrintDocumentFile(const QString& path);
+    // Opens the file and prints it without asking, on the named printer or else the default
+    // one; false when that printer is not there (said in a message, or on standard error
+    // without a screen) or the file could not be opened.
+    bool PrintDocumentFile(const QString& path, const QString& printerName = QString());
 
     // The recently used files, the latest first.
     QStringList RecentFiles() const { return m_recentFiles; }
@@ -67,6 +77,13 @@ public:
     QAction* ContextHelpAction() const { return m_contextHelpAction; }
     QAction* AboutAction() const { return m_aboutAction; }
     QToolBar* ToolBar() const { return m_toolBar; }
+    // The status bar's CAP, NUM and SCRL panes, hidden where the platform cannot tell the
+    // lock keys' states.
+    QLabel* CapsLockPane() const { return m_lockPanes[0]; }
+    QLabel* NumLockPane() const { return m_lockPanes[1]; }
+    QLabel* ScrollLockPane() const { return m_lockPanes[2]; }
+    // Shows the lock keys' states as they are now.
+    void UpdateLockPanes();
 
 signals:
     // Help on a topic: the object name of the window the user asked about; empty for the
@@ -82,6 +99,12 @@ protected:
     virtual QString AskSavePath();
     virtual QMessageBox::StandardButton AskSaveChanges();
     virtual void ReportError(const QString& message);
+    // The lock keys' states, or nothing where the platform cannot tell them.
+    virtual std::optional<SKeyboardLocks> LockStates() const;
+    void ReportPrintFailure(const QString& message);
+    // Why the file cannot be printed on that printer (the default one when unnamed); empty
+    // when it can.
+    QString PrinterProblem(const QString& path, const QString& printerName) const;
     // Hands a mail with the attachment to the desktop; false when it could not be started.
     virtual bool StartMailer(const QString& attachment);
     static QString MailerProgram();
@@ -101,6 +124,11 @@ private:
     void ConnectDocument();
 
     void UpdateTitle();
+    // A modal dialog is open: the catalogue must stay as it is.
+    static bool DialogOpen();
+    void PostPendingFileCheck();
+    void OpenPendingFile();
+    void AwaitDialog(QWidget* dialog);
     // Asks about unsaved changes; false when the user cancelled or saving failed.
     bool SaveModified();
     bool LoadDocument(const QString& path);
@@ -123,6 +151,7 @@ private:
     void OnContextHelp();
     void EndContextHelp();
     void OnStatusMessageChanged(const QString& message);
+    void OnPartsFileExported(const QString& path, int partCount);
     static QString HelpTopicOf(const QWidget* widget);
 
     CModelwrightDoc& m_document;
@@ -133,6 +162,12 @@ private:
     QStringList m_recentFiles;
     QPrinter m_printer;
     bool m_contextHelpMode = false;
+    // The file waiting for the dialogs to close, the dialog it waits for, and the turns of the
+    // event loop seen with no dialog open.
+    QString m_pendingPath;
+    QPointer<QWidget> m_pAwaitedDialog;
+    bool m_pendingCheckPosted = false;
+    int m_quietTurns = 0;
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
@@ -158,4 +193,5 @@ private:
     QAction* m_helpAction = nullptr;
     QAction* m_contextHelpAction = nullptr;
     QAction* m_aboutAction = nullptr;
+    std::array<QLabel*, 3> m_lockPanes {};
 };

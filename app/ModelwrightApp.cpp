@@ -11,7 +11,6 @@
 #include "model/ModelwrightDoc.h"
 
 #include <QApplication>
-#include <QPrinter>
 #include <QScreen>
 
 namespace {
@@ -137,11 +136,9 @@ bool CModelwrightApp::ProcessShellCommand(const COptionCommandLineInfo& commandL
             return true;
         m_exitCode = 1;
         return false;
-    case COptionCommandLineInfo::FilePrintTo:
-        m_pMainFrame->Printer().setPrinterName(commandLine.m_strPrinterName);
-        [[fallthrough]];
     case COptionCommandLineInfo::FilePrint:
-        m_exitCode = m_pMainFrame->PrintDocumentFile(commandLine.m_strFileName) ? 0 : 1;
+    case COptionCommandLineInfo::FilePrintTo:
+        m_exitCode = m_pMainFrame->PrintDocumentFile(commandLine.m_strFileName, commandLine.m_strPrinterName) ? 0 : 1;
         return false;
     case COptionCommandLineInfo::AppRegister:
         return false;
@@ -196,12 +193,12 @@ void CModelwrightApp::OnAppAbout()
     dialog.exec();
 }
 
-bool CModelwrightApp::OpenHandedOverFile(const QString& path)
+void CModelwrightApp::OpenHandedOverFile(const QString& path)
 {
     if (!m_pMainFrame)
-        return false;
+        return;
     m_pMainFrame->showMaximized();
     m_pMainFrame->raise();
     m_pMainFrame->activateWindow();
-    return m_pMainFrame->OpenDocumentFile(path);
+    m_pMainFrame->OpenDocumentFileWhenFree(path);
 }

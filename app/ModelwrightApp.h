@@ -60,8 +60,9 @@ public:
     // Help at a topic (the object name of the window asked about; empty for the contents).
     void WinHelp(const QString& topic);
     void OnAppAbout();
-    // A file another start of the program handed over, opened as File Open would.
-    bool OpenHandedOverFile(const QString& path);
+    // A file another start of the program handed over, opened as File Open would once no
+    // dialog is open.
+    void OpenHandedOverFile(const QString& path);
 
     int CurrentLanguage() const { return m_languages.CurrentLanguage(); }
     const CHelpBooks& HelpBooks() const { return m_help.Books(); }

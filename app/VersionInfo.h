@@ -3,7 +3,7 @@
 #include <QString>
 
 // The version data the build stamps into the program: product version, company name, legal
-// line and the maker's contact addresses, read by name as from a version resource.
+// line and the maker's contact addresses, each read by its name.
 class CVersionInfo {
 public:
     // The only translation the program's version data carries (US English, Unicode).
@@ -13,7 +13,7 @@ public:
 
     void SetTranslation(const QString& translation);
     // Returns 1 and the value when the name is known in the translation, else 0 and an
-    // empty value. Names are matched ignoring case, as version resources do.
+    // empty value. Names are matched ignoring case.
     int GetStringValue(const QString& name, QString& value) const;
 
 private:

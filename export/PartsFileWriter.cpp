@@ -20,10 +20,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 } // namespace
 
-CPartsFileWriter::CPartsFileWriter()
-{
-    SelectColumn(CProgramOptions());
-}
+CPartsFileWriter::CPartsFileWriter() = default;
 
 CPartsFileWriter::~CPartsFileWriter() = default;
 
@@ -34,39 +31,14 @@ void CPartsFileWriter::Serialize(CArchive& archive)
         throw CArchiveException(CArchiveException::badSchema);
 }
 
-int CPartsFileWriter::OpenFile(const std::filesystem::path& path)
+void CPartsFileWriter::Open(const std::filesystem::path& path, const CProgramOptions& options)
 {
-    if (m_pFile)
-        return 0;
-    m_path = path;
+    m_dialect = DialectOf(options);
     m_pFile = std::make_unique<CPartsText>(path, m_sizeLimit);
-    return 1;
 }
 
-void CPartsFileWriter::Begin(const std::filesystem::path& path, const CProgramOptions& options)
+void CPartsFileWriter::WriteAll(const CPartsManager& manager)
 {
-    m_path = path;
-    m_pFile = std::make_unique<CPartsText>(path, m_sizeLimit);
-    SelectColumn(options);
-}
-
-int CPartsFileWriter::SelectColumn(const CProgramOptions& options)
-{
-    RefreshHexahedronKeyword(options.m_hexahedronBugfix);
-    m_versionBase = options.m_winrailVersion == kWinrail5 ? kColumnEnglish5 : kColumnEnglish6;
-    int32_t languageOffset = 0;
-    if (options.m_language == kLanguageGerman)
-        languageOffset = kColumnGerman5 - kColumnEnglish5;
-    else if (options.m_language == kLanguageDutch)
-        languageOffset = kColumnDutch5 - kColumnEnglish5;
-    m_column = m_versionBase + languageOffset;
-    return 1;
-}
-
-int CPartsFileWriter::WriteAll(const CPartsManager& manager)
-{
-    if (!m_pFile)
-        return 0;
     try {
         // Poles are the one part of a catalogue that can grow the file beyond any size from a
         // few bytes of the document, so their size is known before anything is written.
@@ -89,32 +61,27 @@ int CPartsFileWriter::WriteAll(const CPartsManager& manager)
         m_pFile.reset();
         throw;
     }
-    return 1;
 }
 
-int CPartsFileWriter::CloseFile()
+void CPartsFileWriter::Close()
 {
-    if (!m_pFile)
-        return 0;
-    // The writer is closed whatever happens, so a new export can start after a failure.
     const std::unique_ptr<CPartsText> file = std::move(m_pFile);
     file->Commit();
-    return 1;
 }
 
 std::string ExportToText(const CPartsManager& manager, const CProgramOptions& options)
 {
-    CPartsFileWriter writer;
-    writer.Begin({}, options);
+    CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
+    writer.Open({}, options);
     writer.WriteAll(manager);
     return std::string(writer.m_pFile->GetBytes());
 }
 
 std::string ExportPartToText(const CObject& part, const CProgramOptions& options, size_t sizeLimit)
 {
-    CPartsFileWriter writer;
+    CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
     writer.SetSizeLimit(sizeLimit);
-    writer.Begin({}, options);
+    writer.Open({}, options);
     if (const auto* tree = DynamicDowncast<CTree>(&part))
         writer.WriteTree(*tree);
     if (const auto* building = DynamicDowncast<CBuilding>(&part))
@@ -126,9 +93,9 @@ std::string ExportPartToText(const CObject& part, const CProgramOptions& options
 
 std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options, size_t sizeLimit)
 {
-    CPartsFileWriter writer;
+    CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
     writer.SetSizeLimit(sizeLimit);
-    writer.Begin({}, options);
+    writer.Open({}, options);
     writer.WriteUnitsLine(0);
     writer.WriteStructureLine({}, element.m_name);
     writer.WriteElementPlan(element);
@@ -142,15 +109,21 @@ std::string ExportElementToText(const CBuildingElement& element, const CProgramO
 
 void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, const std::filesystem::path& path)
 {
-    CPartsFileWriter writer;
-    writer.Begin(path, options);
+    CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
+    ExportToFile(writer, manager, options, path);
+}
+
+void ExportToFile(CPartsFileWriter& writer, const CPartsManager& manager, const CProgramOptions& options,
+    const std::filesystem::path& path)
+{
+    writer.Open(path, options);
     writer.WriteAll(manager);
-    writer.CloseFile();
+    writer.Close();
 }
 
 char* CPartsFileWriter::BeginRecord(EKeyword role, size_t room)
 {
-    const std::string& keyword = Keyword(role);
+    const std::string_view keyword = Keyword(role);
     char* out = Out().BeginPiece(keyword.size() + room);
     return CPartsText::Copy(out, keyword);
 }
@@ -314,10 +287,8 @@ void CPartsFileWriter::WriteEndStructure()
     WriteNewLine();
 }
 
-int CPartsFileWriter::WriteHeader(const CHeader* header)
+void CPartsFileWriter::WriteHeader(const CHeader* header)
 {
-    if (!m_pFile)
-        return 0;
     Out().Put(Keyword(kwHeader));
     WriteNewLine();
     WriteKeyValue(kwName, header ? std::string_view(header->m_name) : std::string_view());
@@ -327,16 +298,13 @@ int CPartsFileWriter::WriteHeader(const CHeader* header)
     WriteKeyValue(kwAuthor, header ? std::string_view(header->m_author) : std::string_view());
     WriteKeyValueInt(kwVersion, header ? header->m_version : 0);
     // The closing line says "EndHeader" in every dialect, also where End is spelt otherwise.
-    Out().Put(PartsKeywordTable[kwEnd][kColumnEnglish5]);
+    Out().Put(kPartsKeywords[kwEnd][kColumnEnglish5]);
     Out().Put(Keyword(kwHeader));
     WriteBlankLine();
-    return 1;
 }
 
-int CPartsFileWriter::WriteAddress(const CManufacturer* address, int32_t kindWhenMissing)
+void CPartsFileWriter::WriteAddress(const CManufacturer* address, int32_t kindWhenMissing)
 {
-    if (!m_pFile)
-        return 0;
     const int32_t kind = address ? address->m_kind : kindWhenMissing;
     const EKeyword opening = kind == CManufacturer::kManufacturer ? kwManufacturer : kwLocalSupplier;
     Out().Put(Keyword(opening));
@@ -355,13 +323,10 @@ int CPartsFileWriter::WriteAddress(const CManufacturer* address, int32_t kindWhe
     Out().Put(Keyword(kwEnd));
     Out().Put(Keyword(opening));
     WriteBlankLine();
-    return 1;
 }
 
-int CPartsFileWriter::WriteTree(const CTree& tree)
+void CPartsFileWriter::WriteTree(const CTree& tree)
 {
-    if (!m_pFile)
-        return 0;
     WriteUnitsLine(tree.m_units);
     WriteStructureLine(tree.m_catalogNo, tree.m_name);
     WritePriceLine(tree.m_price);
@@ -402,13 +367,10 @@ int CPartsFileWriter::WriteTree(const CTree& tree)
     }
     WriteFreeText(tree.m_freeText);
     WriteEndStructure();
-    return 1;
 }
 
-int CPartsFileWriter::WritePlatform(const CPlatform& platform)
+void CPartsFileWriter::WritePlatform(const CPlatform& platform)
 {
-    if (!m_pFile)
-        return 0;
     Out().ExpectMore(PolesSize(platform));
     WriteUnitsLine(platform.m_units);
     WriteStructureLine(platform.m_catalogNo, platform.m_name);
@@ -423,7 +385,6 @@ int CPartsFileWriter::WritePlatform(const CPlatform& platform)
     WriteFreeText(platform.m_freeText);
     WriteEndStructure();
     WriteNewLine();
-    return 1;
 }
 
 void CPartsFileWriter::WritePlatformPlan(const CPlatform& platform)

@@ -23,12 +23,13 @@ class CProgramOptions;
 class CTree;
 
 // Writes a catalogue as a Winrail parts file: a header block, then one structure block per
-// part, in the keyword column the program options choose.
+// part, in the dialect the program options choose. Exports go through ExportToText and
+// ExportToFile below.
 //
-// An export runs OpenFile, SelectColumn, WriteAll, CloseFile. The text goes in large pieces to
-// a temporary file that CloseFile puts in the file's place; a file error on the way (in
-// WriteAll or CloseFile) leaves an existing file untouched, closes the writer and propagates
-// as CFileException.
+// The writer is a named object like the parts, and a writer made with the public constructor
+// takes its number from the same running counter. The form view makes one for its whole life;
+// the export functions make theirs without a number, so the numbers of new parts never depend
+// on how often the user exports or previews.
 class CPartsFileWriter : public CNamedObject {
     DECLARE_SERIAL(CPartsFileWriter)
 public:
@@ -37,30 +38,8 @@ public:
 
     void Serialize(CArchive& archive) override;
 
-    // 0 when an export is already under way, otherwise starts one for the path and returns 1.
-    int OpenFile(const std::filesystem::path& path);
-    // Chooses the keyword column and the hexahedron spelling from the options.
-    int SelectColumn(const CProgramOptions& options);
-    // The header block, then every tree, building and platform in list order.
-    int WriteAll(const CPartsManager& manager);
-    // Writes the composed text to the file and ends the export; 0 when none was under way.
-    // The writer is closed also when the write fails and throws.
-    int CloseFile();
-
-    const std::filesystem::path& GetPath() const { return m_path; }
-    bool IsOpen() const { return m_pFile != nullptr; }
     // The largest parts file an export may produce (tests lower it).
     void SetSizeLimit(size_t bytes) { m_sizeLimit = bytes; }
-    int32_t GetColumn() const { return m_column; }
-
-    // The block writers below add to the export under way and return 0 when there is none.
-    // A missing header or address record is written with empty values, so the file keeps
-    // its structure.
-    int WriteHeader(const CHeader* header);
-    int WriteAddress(const CManufacturer* address, int32_t kindWhenMissing);
-    int WriteTree(const CTree& tree);
-    int WriteBuilding(const CBuilding& building);
-    int WritePlatform(const CPlatform& platform);
 
     // The horizontal insets of a roof's two sides and whether it has a roof at all.
     struct RoofInsets {
@@ -83,23 +62,43 @@ public:
     uint64_t PolesSize(const CPlatform& platform);
 
 private:
+    // The writers the export functions make for one export take no number.
+    explicit CPartsFileWriter(SUnnumbered unnumbered) : CNamedObject(unnumbered) {}
+
     friend std::string ExportToText(const CPartsManager&, const CProgramOptions&);
     friend void ExportToFile(const CPartsManager&, const CProgramOptions&, const std::filesystem::path&);
+    friend void ExportToFile(CPartsFileWriter&, const CPartsManager&, const CProgramOptions&, const std::filesystem::path&);
     friend std::string ExportPartToText(const CObject&, const CProgramOptions&, size_t);
     friend std::string ExportElementToText(const CBuildingElement&, const CProgramOptions&, size_t);
 
-    void Begin(const std::filesystem::path& path, const CProgramOptions& options);
+    // An export composes the whole text in m_pFile, which hands full pieces on to a temporary
+    // file when there is a path; a failure on the way closes the writer and propagates, and
+    // leaves an existing file untouched.
+    void Open(const std::filesystem::path& path, const CProgramOptions& options);
+    void WriteAll(const CPartsManager& manager);
+    // Writes the rest of the text and puts the file in place; the writer is closed also when
+    // that fails and throws.
+    void Close();
 
-    const std::string& Keyword(EKeyword role) const { return PartsKeywordTable[role][m_column]; }
+    // A missing header or address record is written with empty values, so the file keeps
+    // its structure.
+    void WriteHeader(const CHeader* header);
+    void WriteAddress(const CManufacturer* address, int32_t kindWhenMissing);
+    void WriteTree(const CTree& tree);
+    void WriteBuilding(const CBuilding& building);
+    void WritePlatform(const CPlatform& platform);
+
+    std::string_view Keyword(EKeyword role) const { return m_dialect.Keyword(role); }
     CPartsText& Out() { return *m_pFile; }
 
     void WriteNewLine() { Out().PutLineEnd(); }
     void WriteBlankLine() { Out().PutLineEnd(); Out().PutLineEnd(); }
     void WriteElementPlan(const CBuildingElement& element);
     void WriteElementBlock(const CBuildingElement& element);
+    class CRoofFrame;
     void WriteRoof(const CBuildingElement& element);
-    void WriteRoofAlongWidth(Coord p, Coord q, const CBuildingElement& element);
-    void WriteRoofAlongDepth(Coord p, Coord q, const CBuildingElement& element);
+    // Gables, cover and ridge lines of a roof whose sides stand p and q in from the eaves.
+    void WriteRoofFaces(const CRoofFrame& frame, Coord p, Coord q, const CBuildingElement& element);
     void WriteDecorations(const CDecorationManager& decorations, const CBuildingElement& element);
     void WriteDecoration(const CDecoration& decoration, const CBuildingElement& element);
     void WritePlatformPlan(const CPlatform& platform);
@@ -171,11 +170,9 @@ private:
     void WritePartsPerPackageLine(int32_t partsPerPackage);
     void WriteEndStructure();
 
-    int32_t m_column = 0;
-    int32_t m_versionBase = 3;
+    SKeywordDialect m_dialect;
     std::unique_ptr<CPartsText> m_pFile;
     size_t m_sizeLimit = CPartsText::kDefaultSizeLimit;
-    std::filesystem::path m_path;
 };
 
 // The exact bytes of the parts file of a catalogue with the given options.
@@ -188,5 +185,9 @@ std::string ExportPartToText(const CObject& part, const CProgramOptions& options
 std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options,
     size_t sizeLimit = CPartsText::kDefaultSizeLimit);
 // Writes the parts file of a catalogue with the given options; an existing file is replaced
-// only when the new one is complete. Throws CFileException.
+// only when the new one is complete. Throws CFileException, or CException when the file would
+// grow beyond the size limit.
 void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, const std::filesystem::path& path);
+// The same through a writer the caller keeps.
+void ExportToFile(CPartsFileWriter& writer, const CPartsManager& manager, const CProgramOptions& options,
+    const std::filesystem::path& path);

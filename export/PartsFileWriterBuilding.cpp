@@ -67,10 +67,33 @@ private:
 
 } // namespace
 
-int CPartsFileWriter::WriteBuilding(const CBuilding& building)
+// A roof seen from its gable: s runs across the slopes from the element's lower left corner,
+// l along the ridge. A roof along the width slopes in x, one along the depth in y.
+class CPartsFileWriter::CRoofFrame {
+public:
+    enum EDirection { alongWidth, alongDepth };
+
+    CRoofFrame(EDirection direction, const CBuildingElement& element)
+        : m_alongWidth(direction == alongWidth)
+        , m_x(element.m_positionX)
+        , m_y(element.m_positionY)
+        , m_span(m_alongWidth ? element.m_blockWidth : element.m_blockDepth)
+        , m_length(m_alongWidth ? element.m_blockDepth : element.m_blockWidth)
+    {
+    }
+
+    Coord Span() const { return m_span; }
+    Coord Length() const { return m_length; }
+    Coord X(Coord s, Coord l) const { return m_x + (m_alongWidth ? s : l); }
+    Coord Y(Coord s, Coord l) const { return m_y + (m_alongWidth ? l : s); }
+
+private:
+    bool m_alongWidth;
+    Coord m_x, m_y, m_span, m_length;
+};
+
+void CPartsFileWriter::WriteBuilding(const CBuilding& building)
 {
-    if (!m_pFile)
-        return 0;
     WriteUnitsLine(building.m_units);
     if (building.m_units != kUnitsMillimetres)
         WriteNewLine();
@@ -92,7 +115,6 @@ int CPartsFileWriter::WriteBuilding(const CBuilding& building)
     WriteFreeText(building.m_freeText);
     WriteEndStructure();
     WriteNewLine();
-    return 1;
 }
 
 void CPartsFileWriter::WriteElementPlan(const CBuildingElement& element)
@@ -217,40 +239,44 @@ void CPartsFileWriter::WriteRoof(const CBuildingElement& element)
     switch (element.m_roofOrientation) {
     case kRoofOrientation0:
     case kRoofOrientation180:
-        WriteRoofAlongWidth(insets.m_p, insets.m_q, element);
+        WriteRoofFaces(CRoofFrame(CRoofFrame::alongWidth, element), insets.m_p, insets.m_q, element);
         break;
     case kRoofOrientation90:
     case kRoofOrientation270:
-        WriteRoofAlongDepth(insets.m_p, insets.m_q, element);
+        WriteRoofFaces(CRoofFrame(CRoofFrame::alongDepth, element), insets.m_p, insets.m_q, element);
         break;
     default:
         break;
     }
 }
 
-void CPartsFileWriter::WriteRoofAlongWidth(Coord p, Coord q, const CBuildingElement& element)
+void CPartsFileWriter::WriteRoofFaces(const CRoofFrame& frame, Coord p, Coord q, const CBuildingElement& element)
 {
-    const Coord X = element.m_positionX;
-    const Coord Y = element.m_positionY;
-    const Coord W = element.m_blockWidth;
-    const Coord D = element.m_blockDepth;
+    const Coord S = frame.Span();
+    const Coord L = frame.Length();
     const Coord E = Coord(element.m_positionZ) + element.m_blockHeight;
     const Coord T = E + element.m_roofHeight;
-    const bool hasFlatTop = W - p * 2 > 0;
+    const bool hasFlatTop = S - p * 2 > 0;
+    const auto point = [&](Coord s, Coord l, Coord z, COLORREF color) {
+        WriteColoredPoint(frame.X(s, l), frame.Y(s, l), z, color);
+    };
+    const auto segment = [&](Coord s1, Coord l1, Coord z1, Coord s2, Coord l2, Coord z2) {
+        WriteSegment(frame.X(s1, l1), frame.Y(s1, l1), z1, frame.X(s2, l2), frame.Y(s2, l2), z2, kBlack);
+    };
 
     const COLORREF wall = element.m_blockColor;
     WriteGroupHeader(kw3DQuads, 1, 1);
-    for (const Coord y : {Y, Y + D}) {
-        WriteColoredPoint(X, y, E, wall);
-        WriteColoredPoint(X + W, y, E, wall);
-        WriteColoredPoint(X + W - p, y, T, wall);
-        WriteColoredPoint(X + q, y, T, wall);
+    for (const Coord l : {Coord(0), L}) {
+        point(0, l, E, wall);
+        point(S, l, E, wall);
+        point(S - p, l, T, wall);
+        point(q, l, T, wall);
     }
     if (IsLeanTo(element)) {
-        WriteColoredPoint(X + q, Y, E, wall);
-        WriteColoredPoint(X + q, Y + D, E, wall);
-        WriteColoredPoint(X + q, Y + D, T, wall);
-        WriteColoredPoint(X + q, Y, T, wall);
+        point(q, 0, E, wall);
+        point(q, L, E, wall);
+        point(q, L, T, wall);
+        point(q, 0, T, wall);
     }
     WriteEnd3D();
 
@@ -258,97 +284,35 @@ void CPartsFileWriter::WriteRoofAlongWidth(Coord p, Coord q, const CBuildingElem
     WriteSectionComment("Roof cover");
     WriteGroupHeader(kw3DQuads, 1, 1);
     if (q > 0) {
-        WriteColoredPoint(X, Y, E, roof);
-        WriteColoredPoint(X + q, Y, T, roof);
-        WriteColoredPoint(X + q, Y + D, T, roof);
-        WriteColoredPoint(X, Y + D, E, roof);
+        point(0, 0, E, roof);
+        point(q, 0, T, roof);
+        point(q, L, T, roof);
+        point(0, L, E, roof);
     }
     if (hasFlatTop) {
-        WriteColoredPoint(X + q, Y, T, roof);
-        WriteColoredPoint(X + W - p, Y, T, roof);
-        WriteColoredPoint(X + W - p, Y + D, T, roof);
-        WriteColoredPoint(X + q, Y + D, T, roof);
+        point(q, 0, T, roof);
+        point(S - p, 0, T, roof);
+        point(S - p, L, T, roof);
+        point(q, L, T, roof);
     }
     if (p > 0) {
-        WriteColoredPoint(X + W - p, Y, T, roof);
-        WriteColoredPoint(X + W, Y, E, roof);
-        WriteColoredPoint(X + W, Y + D, E, roof);
-        WriteColoredPoint(X + W - p, Y + D, T, roof);
+        point(S - p, 0, T, roof);
+        point(S, 0, E, roof);
+        point(S, L, E, roof);
+        point(S - p, L, T, roof);
     }
     WriteEnd3D();
 
     WriteSectionComment("Roof accentuation lines");
     WriteGroupHeader(kw3DLines, 2, 2);
-    WriteSegment(X, Y, E, X + q, Y, T, kBlack);
-    WriteSegment(X, Y + D, E, X + q, Y + D, T, kBlack);
+    segment(0, 0, E, q, 0, T);
+    segment(0, L, E, q, L, T);
     if (hasFlatTop) {
-        WriteSegment(X + q, Y, T, X + W - p, Y, T, kBlack);
-        WriteSegment(X + W - p, Y + D, T, X + q, Y + D, T, kBlack);
+        segment(q, 0, T, S - p, 0, T);
+        segment(S - p, L, T, q, L, T);
     }
-    WriteSegment(X + W - p, Y, T, X + W, Y, E, kBlack);
-    WriteSegment(X + W - p, Y + D, T, X + W, Y + D, E, kBlack);
-    WriteEnd3D();
-}
-
-void CPartsFileWriter::WriteRoofAlongDepth(Coord p, Coord q, const CBuildingElement& element)
-{
-    const Coord X = element.m_positionX;
-    const Coord Y = element.m_positionY;
-    const Coord W = element.m_blockWidth;
-    const Coord D = element.m_blockDepth;
-    const Coord E = Coord(element.m_positionZ) + element.m_blockHeight;
-    const Coord T = E + element.m_roofHeight;
-    const bool hasFlatTop = D - p * 2 > 0;
-
-    const COLORREF wall = element.m_blockColor;
-    WriteGroupHeader(kw3DQuads, 1, 1);
-    for (const Coord x : {X, X + W}) {
-        WriteColoredPoint(x, Y, E, wall);
-        WriteColoredPoint(x, Y + D, E, wall);
-        WriteColoredPoint(x, Y + D - p, T, wall);
-        WriteColoredPoint(x, Y + q, T, wall);
-    }
-    if (IsLeanTo(element)) {
-        WriteColoredPoint(X, Y + q, E, wall);
-        WriteColoredPoint(X + W, Y + q, E, wall);
-        WriteColoredPoint(X + W, Y + q, T, wall);
-        WriteColoredPoint(X, Y + q, T, wall);
-    }
-    WriteEnd3D();
-
-    const COLORREF roof = element.m_roofColor;
-    WriteSectionComment("Roof cover");
-    WriteGroupHeader(kw3DQuads, 1, 1);
-    if (q > 0) {
-        WriteColoredPoint(X, Y, E, roof);
-        WriteColoredPoint(X, Y + q, T, roof);
-        WriteColoredPoint(X + W, Y + q, T, roof);
-        WriteColoredPoint(X + W, Y, E, roof);
-    }
-    if (hasFlatTop) {
-        WriteColoredPoint(X, Y + q, T, roof);
-        WriteColoredPoint(X, Y + D - p, T, roof);
-        WriteColoredPoint(X + W, Y + D - p, T, roof);
-        WriteColoredPoint(X + W, Y + q, T, roof);
-    }
-    if (p > 0) {
-        WriteColoredPoint(X, Y + D - p, T, roof);
-        WriteColoredPoint(X, Y + D, E, roof);
-        WriteColoredPoint(X + W, Y + D, E, roof);
-        WriteColoredPoint(X + W, Y + D - p, T, roof);
-    }
-    WriteEnd3D();
-
-    WriteSectionComment("Roof accentuation lines");
-    WriteGroupHeader(kw3DLines, 2, 2);
-    WriteSegment(X, Y, E, X, Y + q, T, kBlack);
-    WriteSegment(X + W, Y, E, X + W, Y + q, T, kBlack);
-    if (hasFlatTop) {
-        WriteSegment(X, Y + q, T, X, Y + D - p, T, kBlack);
-        WriteSegment(X + W, Y + D - p, T, X + W, Y + q, T, kBlack);
-    }
-    WriteSegment(X, Y + D - p, T, X, Y + D, E, kBlack);
-    WriteSegment(X + W, Y + D - p, T, X + W, Y + D, E, kBlack);
+    segment(S - p, 0, T, S, 0, E);
+    segment(S - p, L, T, S, L, E);
     WriteEnd3D();
 }
 

@@ -31,5 +31,10 @@ public:
     int32_t m_id;
 
 protected:
+    // For an object that is never stored: it takes no number, so the parts made after it are
+    // numbered as they would be without it.
+    struct SUnnumbered {};
+    explicit CNamedObject(SUnnumbered) : m_id(0) {}
+
     static int32_t TakeNextId();
 };

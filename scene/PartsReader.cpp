@@ -21,15 +21,14 @@ public:
     {
         for (int role = 0; role < kKeywordRoles; ++role)
             for (int column = 0; column < kKeywordColumns; ++column)
-                Add(PartsKeywordTable[role][column], static_cast<EKeyword>(role));
-        // Both spellings of the English 6.x hexahedron keyword, whatever the options say now.
-        Add("3DHexahedron", kw3DHexahedron);
-        Add("3DHexaedron", kw3DHexahedron);
+                Add(std::string(kPartsKeywords[role][column]), static_cast<EKeyword>(role));
+        // The table has the English 6.x hexahedron's correct spelling; the older one means the same.
+        Add(std::string(kHexahedronOldSpelling), kw3DHexahedron);
         for (const EKeyword end : {kwEnd})
             for (int column = 0; column < kKeywordColumns; ++column)
                 for (const EKeyword opened : {kwStructure, kwHeader, kwManufacturer, kwLocalSupplier})
                     for (int other = 0; other < kKeywordColumns; ++other)
-                        AddEnd(PartsKeywordTable[end][column] + PartsKeywordTable[opened][other], opened);
+                        AddEnd(std::string(kPartsKeywords[end][column]) + std::string(kPartsKeywords[opened][other]), opened);
     }
 
     // The role of a word, or kKeywordRoles when it is none.

@@ -111,12 +111,16 @@ void CHeaderDlg::changeEvent(QEvent* event)
 bool CHeaderDlg::Edit(CNamedObject& object, CObjectManager&)
 {
     auto* header = dynamic_cast<CHeader*>(&object);
-    return header && EditHeader(*header);
+    if (!header)
+        return false;
+    const bool accepted = EditHeader(*header);
+    return accepted || m_addressChanged;
 }
 
 bool CHeaderDlg::EditHeader(CHeader& header)
 {
     m_pHeader = &header;
+    m_addressChanged = false;
     LoadHeader(header);
     const bool accepted = exec() == QDialog::Accepted;
     if (accepted)
@@ -160,7 +164,8 @@ void CHeaderDlg::EditAddress(CManufacturer* address, QPlainTextEdit* summary)
     if (!address)
         return;
     CManufacturerDlg dialog(this);
-    dialog.EditAddress(*address);
+    if (dialog.EditAddress(*address))
+        m_addressChanged = true;
     ShowSummary(address, summary);
 }
 

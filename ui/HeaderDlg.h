@@ -21,9 +21,13 @@ class CHeaderDlg : public QDialog, public IObjectEditor {
 public:
     explicit CHeaderDlg(QWidget* parent = nullptr);
 
-    // Runs the dialog on a CHeader; false for Cancel or another kind of object.
+    // Runs the dialog on a CHeader; true when the header changed: OK, or Cancel after an
+    // address was changed with the address dialog's own OK (that change stays).
     bool Edit(CNamedObject& object, CObjectManager& owner) override;
+    // Runs the dialog; true for OK.
     bool EditHeader(CHeader& header);
+    // An address was changed with its own OK during the last run.
+    bool AddressChanged() const { return m_addressChanged; }
 
     QLineEdit* DescriptionEdit() const { return m_descriptionEdit; }
     QLineEdit* AuthorEdit() const { return m_authorEdit; }
@@ -47,6 +51,7 @@ private:
     static void ShowSummary(const CManufacturer* address, QPlainTextEdit* summary);
 
     CHeader* m_pHeader = nullptr;
+    bool m_addressChanged = false;
     QLabel* m_descriptionLabel;
     QLabel* m_authorLabel;
     QLabel* m_versionLabel;

@@ -14,21 +14,24 @@
 #include "ui/TreeDlg.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QUrl>
 
 namespace {
 
-// The form's buttons are at least as large as its dialog template has them, and wider when
-// their text needs it; the buttons of a column share one width.
+// The form's buttons are large targets of one size, wider where a translation's text needs
+// it; the buttons of a column share one width.
 constexpr QSize kButtonSize(125, 46);
 
 std::unique_ptr<CNamedObject> MakePart(CModelwrightView::EPartKind kind)
@@ -307,16 +310,30 @@ void CModelwrightView::OnEditHeader()
         parts->EditHeader(*editor);
 }
 
-bool CModelwrightView::ExportPartsFile()
+QString CModelwrightView::ExportPartsFile()
 {
+    const CPartsManager* parts = GetPartsManager();
+    if (!parts)
+        return QString();
     const QString path = AskExportPath();
-    if (path.isEmpty() || !m_pWriter->OpenFile(PathFromUtf8(path.toStdString())))
-        return false;
-    m_pWriter->SelectColumn(m_options);
-    if (const CPartsManager* parts = GetPartsManager())
-        m_pWriter->WriteAll(*parts);
-    m_pWriter->CloseFile();
-    return true;
+    if (path.isEmpty())
+        return QString();
+    ExportToFile(*m_pWriter, *parts, m_options, PathFromUtf8(path.toStdString()));
+    m_exportFolder = QFileInfo(path).absolutePath();
+    emit partsFileExported(path, static_cast<int>(parts->GetCount()));
+    return path;
+}
+
+QString CModelwrightView::ExportProposal() const
+{
+    const std::filesystem::path& catalogue = m_document.GetPathName();
+    QString folder = m_exportFolder;
+    if (folder.isEmpty() && !catalogue.empty())
+        folder = QFileInfo(PathText(catalogue)).absolutePath();
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = catalogue.empty() ? tr("Untitled") : QFileInfo(PathText(catalogue)).completeBaseName();
+    return QDir(folder).filePath(name + QStringLiteral(".bdf"));
 }
 
 void CModelwrightView::OnExport()
@@ -330,14 +347,15 @@ void CModelwrightView::OnExport()
 
 void CModelwrightView::OnExportAndCompile()
 {
+    QString path;
     try {
-        if (!ExportPartsFile())
-            return;
+        path = ExportPartsFile();
     } catch (const CException& error) {
         ReportError(QString::fromStdString(error.what()));
         return;
     }
-    OpenWithDesktop(PathText(m_pWriter->GetPath()));
+    if (!path.isEmpty())
+        OpenWithDesktop(path);
 }
 
 std::unique_ptr<IObjectEditor> CModelwrightView::CreateEditor(EPartKind kind)
@@ -365,7 +383,9 @@ QString CModelwrightView::AskExportPath()
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(tr("Winrail parts Files (*.bdf)"));
     dialog.setDefaultSuffix(QStringLiteral("bdf"));
-    dialog.selectFile(tr("Untitled"));
+    const QFileInfo proposal(ExportProposal());
+    dialog.setDirectory(proposal.absolutePath());
+    dialog.selectFile(proposal.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

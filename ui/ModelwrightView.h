@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -46,6 +47,13 @@ public:
     void PrintCatalogue(QPrinter& printer) const;
     QString CatalogueSheetHtml() const;
 
+    // Where the export dialog opens and the name it proposes: the folder of the last export,
+    // else the catalogue's own folder (the documents folder for a catalogue never saved), and
+    // the catalogue's name with ".bdf".
+    QString ExportProposal() const;
+    QString ExportFolder() const { return m_exportFolder; }
+    void SetExportFolder(const QString& folder) { m_exportFolder = folder; }
+
     CNamedObject* Selected() const { return m_pSelected; }
     CObjectListBox* ObjectList() const { return m_objectList; }
     QPushButton* EditHeaderButton() const { return m_editHeaderButton; }
@@ -60,6 +68,10 @@ public:
     // The pane's share of the window and its view, for the settings.
     QByteArray PreviewLayout() const;
     void RestorePreviewLayout(const QByteArray& layout);
+
+signals:
+    // A parts file was written whole: where it went and how many parts it holds.
+    void partsFileExported(const QString& path, int partCount);
 
 protected:
     // The edit dialog of a kind of part, and of the header.
@@ -78,8 +90,9 @@ private:
     CPartsManager* GetPartsManager() const;
     void UpdateButtons();
     void NewPart(EPartKind kind);
-    // Writes the whole catalogue to a file the user chooses; false when the user cancelled.
-    bool ExportPartsFile();
+    // Writes the whole catalogue to a file the user chooses; the file's path, or nothing when
+    // the user cancelled.
+    QString ExportPartsFile();
 
     CModelwrightDoc& m_document;
     const CProgramOptions& m_options;
@@ -95,6 +108,7 @@ private:
     // The view's own parts file writer, used by every export.
     std::unique_ptr<CPartsFileWriter> m_pWriter;
     CNamedObject* m_pSelected = nullptr;
+    QString m_exportFolder;
     QSplitter* m_splitter;
     CPartPreview* m_preview;
 };

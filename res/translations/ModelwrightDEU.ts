@@ -649,6 +649,21 @@
 <context>
     <name>CMainFrame</name>
     <message>
+        <source>CAP</source>
+        <comment>Caps Lock is on</comment>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <comment>Num Lock is on</comment>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <comment>Scroll Lock is on</comment>
+        <translation>RF</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -829,6 +844,17 @@
         <translation>Bereit</translation>
     </message>
     <message>
+        <source>Exported one part to %1</source>
+        <translation>Ein Teil nach %1 exportiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n parts to %1</source>
+        <translation>
+            <numerusform>%n Teil nach %1 exportiert</numerusform>
+            <numerusform>%n Teile nach %1 exportiert</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>%1[*] - %2</source>
         <translation>%1[*] - %2</translation>
     </message>
@@ -859,6 +885,18 @@
     <message>
         <source>Open this catalogue</source>
         <translation>Diesen Katalog öffnen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be printed: the printer "%2" is not available.</source>
+        <translation>%1 kann nicht gedruckt werden: Der Drucker „%2“ ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be printed: no printer is available.</source>
+        <translation>%1 kann nicht gedruckt werden: Es ist kein Drucker verfügbar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be printed: no printer is chosen as the default.</source>
+        <translation>%1 kann nicht gedruckt werden: Es ist kein Standarddrucker festgelegt.</translation>
     </message>
     <message>
         <source>Failed to send mail.</source>

@@ -649,6 +649,21 @@
 <context>
     <name>CMainFrame</name>
     <message>
+        <source>CAP</source>
+        <comment>Caps Lock is on</comment>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <comment>Num Lock is on</comment>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <comment>Scroll Lock is on</comment>
+        <translation>SCRL</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Bestand</translation>
     </message>
@@ -829,6 +844,17 @@
         <translation>Gereed</translation>
     </message>
     <message>
+        <source>Exported one part to %1</source>
+        <translation>Eén onderdeel geëxporteerd naar %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n parts to %1</source>
+        <translation>
+            <numerusform>%n onderdeel geëxporteerd naar %1</numerusform>
+            <numerusform>%n onderdelen geëxporteerd naar %1</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>%1[*] - %2</source>
         <translation>%1[*] - %2</translation>
     </message>
@@ -859,6 +885,18 @@
     <message>
         <source>Open this catalogue</source>
         <translation>Deze catalogus openen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be printed: the printer "%2" is not available.</source>
+        <translation>%1 kan niet worden afgedrukt: de printer "%2" is niet beschikbaar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be printed: no printer is available.</source>
+        <translation>%1 kan niet worden afgedrukt: er is geen printer beschikbaar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be printed: no printer is chosen as the default.</source>
+        <translation>%1 kan niet worden afgedrukt: er is geen standaardprinter gekozen.</translation>
     </message>
     <message>
         <source>Failed to send mail.</source>

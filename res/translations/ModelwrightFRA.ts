@@ -649,6 +649,21 @@
 <context>
     <name>CMainFrame</name>
     <message>
+        <source>CAP</source>
+        <comment>Caps Lock is on</comment>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <comment>Num Lock is on</comment>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <comment>Scroll Lock is on</comment>
+        <translation>DEFIL</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -829,6 +844,17 @@
         <translation>Prêt</translation>
     </message>
     <message>
+        <source>Exported one part to %1</source>
+        <translation>Une pièce exportée vers %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n parts to %1</source>
+        <translation>
+            <numerusform>%n pièce exportée vers %1</numerusform>
+            <numerusform>%n pièces exportées vers %1</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>%1[*] - %2</source>
         <translation>%1[*] - %2</translation>
     </message>
@@ -859,6 +885,18 @@
     <message>
         <source>Open this catalogue</source>
         <translation>Ouvrir ce catalogue</translation>
+    </message>
+    <message>
+        <source>%1 cannot be printed: the printer "%2" is not available.</source>
+        <translation>Impossible d'imprimer %1 : l'imprimante « %2 » n'est pas disponible.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be printed: no printer is available.</source>
+        <translation>Impossible d'imprimer %1 : aucune imprimante n'est disponible.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be printed: no printer is chosen as the default.</source>
+        <translation>Impossible d'imprimer %1 : aucune imprimante par défaut n'est choisie.</translation>
     </message>
     <message>
         <source>Failed to send mail.</source>

@@ -9,10 +9,18 @@
 #include "model/ChoiceCodes.h"
 #include "model/ModelwrightDoc.h"
 #include "model/Tree.h"
+#include "ui/ModelwrightView.h"
+#include "ui/ObjectListBox.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -187,6 +195,103 @@ private slots:
         QVERIFY(handedOver.get());
         QTRY_COMPARE(OpenedPath(*run.pApp), path);
         QVERIFY(Splashes().isEmpty());
+    }
+
+    void fileArrivingDuringADialogWaitsForIt_data()
+    {
+        QTest::addColumn<bool>("dropped");
+        QTest::newRow("handed over by a second start") << false;
+        QTest::newRow("dropped on the window") << true;
+    }
+
+    // The part being edited stays alive under its dialog; after OK the unsaved change is
+    // asked about, then the new file opens.
+    void fileArrivingDuringADialogWaitsForIt()
+    {
+        QFETCH(bool, dropped);
+        QTemporaryDir firstFolder;
+        QTemporaryDir secondFolder;
+        const QString first = WriteCatalogue(firstFolder, "Birch");
+        const QString second = WriteCatalogue(secondFolder, "Oak");
+        SAppRun run;
+        QVERIFY(run.pApp->InitInstance({"-nologo", first}));
+        const QString channel = QStringLiteral("modelwright-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(SAppRun::s_runs);
+        CMainFrame& frame = *run.pApp->MainFrame();
+        frame.View()->ObjectList()->SelectIndex(0);
+
+        QString openDuringDialog;
+        AnswerNextModal([&](QWidget& dialog) {
+            if (dropped) {
+                QMimeData files;
+                files.setUrls({QUrl::fromLocalFile(second)});
+                QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(&frame, &enter);
+                QVERIFY(enter.isAccepted());
+                QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(&frame, &drop);
+                QVERIFY(drop.isAccepted());
+            } else {
+                auto handedOver = std::async(std::launch::async, [&] { return CInstanceChannel(channel).HandOver(second); });
+                QTRY_VERIFY(handedOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+                QVERIFY(handedOver.get());
+            }
+            for (int turn = 0; turn < 3; ++turn)
+                QCoreApplication::processEvents();
+            // Nor does a command reaching the window replace the catalogue.
+            frame.NewAction()->trigger();
+            openDuringDialog = OpenedPath(*run.pApp);
+            static_cast<QDialog&>(dialog).accept();
+        });
+        frame.View()->OnEdit();
+        QCOMPARE(openDuringDialog, first);
+        QVERIFY(frame.Document().IsModified());
+
+        QString question;
+        AnswerNextModal([&question](QWidget& modal) {
+            auto& box = static_cast<QMessageBox&>(modal);
+            question = box.text();
+            box.button(QMessageBox::No)->click();
+        });
+        QTRY_COMPARE(OpenedPath(*run.pApp), second);
+        QVERIFY(question.startsWith(QStringLiteral("Save changes to")));
+        QCOMPARE(frame.Document().Parts().GetCount(), size_t(1));
+        QCOMPARE(frame.View()->ObjectList()->count(), 1);
+    }
+
+    void printingWithoutThePrinterSaysWhyAndFails_data()
+    {
+        QTest::addColumn<QStringList>("printSwitches");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("printer that does not exist") << QStringList {"-pt", "No printer of this name"}
+                                                   << "the printer \"No printer of this name\" is not available.";
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            QTest::newRow("no printer at all") << QStringList {"-p"} << "no printer is available.";
+    }
+
+    // The real program, on a screen nobody sees: the reason goes to standard error.
+    void printingWithoutThePrinterSaysWhyAndFails()
+    {
+        QFETCH(QStringList, printSwitches);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString path = WriteCatalogue(folder, "Birch");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("HOME", folder.path());
+        environment.insert("XDG_CONFIG_HOME", folder.filePath("config"));
+        environment.insert("XDG_DATA_HOME", folder.filePath("data"));
+        environment.insert("XDG_RUNTIME_DIR", folder.path());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        QStringList arguments {"-nologo", printSwitches.value(0), path};
+        arguments += printSwitches.mid(1);
+        program.start(QStringLiteral(MW_BIN_DIR "/modelwright"), arguments);
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QStringList errorLines = QString::fromUtf8(program.readAllStandardError()).split('\n');
+        QVERIFY2(errorLines.contains(QString("%1 cannot be printed: %2").arg(QDir::toNativeSeparators(path), reason)),
+            qPrintable(errorLines.join('\n')));
     }
 
     void helpRequestsOpenTheBookAtTheTopic()

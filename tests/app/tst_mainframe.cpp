@@ -13,7 +13,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -35,8 +38,10 @@ public:
     int m_saveChangesAsked = 0;
     QStringList m_errors;
     QStringList m_mailed;
+    std::optional<SKeyboardLocks> m_locks;
 
 protected:
+    std::optional<SKeyboardLocks> LockStates() const override { return m_locks; }
     QString AskOpenPath() override { return m_openPaths.isEmpty() ? QString() : m_openPaths.takeFirst(); }
     QString AskSavePath() override { return m_savePaths.isEmpty() ? QString() : m_savePaths.takeFirst(); }
     QMessageBox::StandardButton AskSaveChanges() override
@@ -396,6 +401,60 @@ private slots:
         QVERIFY(m_frame->PrintDocumentFile(path));
         QVERIFY(FileBytes(pdf).startsWith("%PDF"));
         QVERIFY(!m_frame->PrintDocumentFile(FilePath("absent.wo3")));
+    }
+
+    void exportOpensBesideTheCatalogueThenWhereTheLastExportWent()
+    {
+        QVERIFY(WriteBytes(FilePath("spring.wo3"), CatalogueBytes({"Oak", "Elm"})));
+        QVERIFY(m_frame->OpenDocumentFile(FilePath("spring.wo3")));
+        QVERIFY(QDir(m_dir->path()).mkdir("exports"));
+        const auto exportAs = [this](const QString& path, QString& proposed) {
+            WhenModal([path, &proposed](QDialog& dialog) {
+                auto& files = static_cast<QFileDialog&>(dialog);
+                proposed = files.selectedFiles().value(0);
+                SaveScreenshot(dialog, "export_dialog");
+                files.selectFile(path);
+                dialog.accept();
+            });
+            m_frame->View()->ExportButton()->click();
+        };
+        QString proposed;
+        exportAs(FilePath("exports/spring parts.bdf"), proposed);
+        QCOMPARE(proposed, FilePath("spring.bdf"));
+        QVERIFY(QFile::exists(FilePath("exports/spring parts.bdf")));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+            QString("Exported 2 parts to %1").arg(QDir::toNativeSeparators(FilePath("exports/spring parts.bdf"))));
+
+        // The next run of the program starts where the last export went.
+        m_frame.reset();
+        m_doc = std::make_unique<CModelwrightDoc>();
+        MakeFrame();
+        AddPart("Birch");
+        exportAs(FilePath("exports/one.bdf"), proposed);
+        QCOMPARE(proposed, FilePath("exports/Untitled.bdf"));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+            QString("Exported one part to %1").arg(QDir::toNativeSeparators(FilePath("exports/one.bdf"))));
+    }
+
+    void lockPanesShowTheLockKeysWhereThePlatformTellsThem()
+    {
+        // The test's screen cannot tell the lock keys' states.
+        QVERIFY(!m_frame->CapsLockPane()->isVisible());
+        QVERIFY(!m_frame->ScrollLockPane()->isVisible());
+
+        m_frame->m_locks = SKeyboardLocks {true, false, true};
+        QTest::keyClick(m_frame.get(), Qt::Key_CapsLock);
+        QCOMPARE(m_frame->CapsLockPane()->text(), QString("CAP"));
+        QCOMPARE(m_frame->NumLockPane()->text(), QString());
+        QCOMPARE(m_frame->ScrollLockPane()->text(), QString("SCRL"));
+        for (QLabel* pane : {m_frame->CapsLockPane(), m_frame->NumLockPane(), m_frame->ScrollLockPane()})
+            QVERIFY(pane->isVisible() && pane->width() >= pane->fontMetrics().horizontalAdvance("CAP"));
+        SaveScreenshot(*m_frame, "main_window_lock_keys");
+
+        m_frame->m_locks = SKeyboardLocks {false, true, false};
+        QTest::keyClick(m_frame.get(), Qt::Key_NumLock);
+        QCOMPARE(m_frame->CapsLockPane()->text(), QString());
+        QCOMPARE(m_frame->NumLockPane()->text(), QString("NUM"));
     }
 
     void printPreviewShowsTheSheet()

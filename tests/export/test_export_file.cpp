@@ -43,91 +43,61 @@ protected:
             files += entry.is_regular_file() ? 1 : 0;
         return files;
     }
-    // Exports as the window program does.
-    void Export(CPartsFileWriter& writer, const fs::path& path, const CProgramOptions& options = {})
-    {
-        ASSERT_EQ(writer.OpenFile(path), 1);
-        writer.SelectColumn(options);
-        writer.WriteAll(m_parts);
-        writer.CloseFile();
-    }
-
     fs::path m_folder;
     CPartsManager m_parts;
 };
 
-TEST_F(ExportFile, WriterWritesTheTextAsOneFile)
+TEST_F(ExportFile, AKeptWriterFollowsTheOptionsOfEachExport)
 {
     const fs::path path = m_folder / "catalogue.bdf";
+    m_parts.Add(MakePlatform("Quay"));
     CPartsFileWriter writer;
-    Export(writer, path);
-    EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, CProgramOptions()));
-    EXPECT_EQ(writer.GetPath(), path);
-    EXPECT_FALSE(writer.IsOpen());
-    EXPECT_EQ(FilesInFolder(), 1u);
+    for (const CProgramOptions& options :
+        {CProgramOptions(), Options(kLanguageEnglish, kWinrail6, 0), Options(kLanguageGerman, kWinrail5, 1)}) {
+        ExportToFile(writer, m_parts, options, path);
+        EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, options));
+        EXPECT_EQ(FilesInFolder(), 1u);
+    }
+    EXPECT_NE(ExportToText(m_parts, Options(kLanguageEnglish, kWinrail6, 0)).find("\r\n3DHexaedron  1 1\r\n"),
+        std::string::npos);
 
     const fs::path other = m_folder / "other.bdf";
     ExportToFile(m_parts, Options(kLanguageDutch), other);
     EXPECT_EQ(ReadBytes(other), ExportToText(m_parts, Options(kLanguageDutch)));
 }
 
-TEST_F(ExportFile, OnlyOneExportAtATime)
+TEST_F(ExportFile, OnlyAWriterThatIsKeptTakesANumber)
 {
-    CPartsFileWriter writer;
-    const fs::path first = m_folder / "first.bdf";
-    EXPECT_EQ(writer.CloseFile(), 0);
-    EXPECT_EQ(writer.WriteAll(m_parts), 0);
-    EXPECT_EQ(writer.OpenFile(first), 1);
-    EXPECT_EQ(writer.OpenFile(m_folder / "second.bdf"), 0);
-    EXPECT_EQ(writer.GetPath(), first);
-    writer.WriteAll(m_parts);
-    EXPECT_EQ(writer.CloseFile(), 1);
-    EXPECT_TRUE(fs::exists(first));
-    EXPECT_FALSE(fs::exists(m_folder / "second.bdf"));
+    const int32_t next = CNamedObject::PeekNextId();
+    ExportToText(m_parts, CProgramOptions());
+    ExportPartToText(*m_parts.GetList()[0], CProgramOptions());
+    ExportToFile(m_parts, CProgramOptions(), m_folder / "catalogue.bdf");
+    EXPECT_EQ(CNamedObject::PeekNextId(), next);
+
+    const CPartsFileWriter kept;
+    EXPECT_EQ(kept.m_id, next);
+    EXPECT_EQ(CNamedObject::PeekNextId(), next + 1);
 }
 
-TEST_F(ExportFile, WriterFollowsTheProgramOptions)
-{
-    const fs::path path = m_folder / "catalogue.bdf";
-    auto platform = MakePlatform("Quay");
-    m_parts.Add(std::move(platform));
-    CPartsFileWriter writer;
-    Export(writer, path);
-    EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, CProgramOptions()));
-
-    CProgramOptions options = Options(kLanguageEnglish, kWinrail6, 0);
-    Export(writer, path, options);
-    EXPECT_NE(ReadBytes(path).find("\r\n3DHexaedron  1 1\r\n"), std::string::npos);
-
-    options = Options(kLanguageGerman, kWinrail5, 1);
-    Export(writer, path, options);
-    EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, options));
-    EXPECT_EQ(writer.GetColumn(), kColumnGerman5);
-}
-
-TEST_F(ExportFile, FailedExportReportsTheErrorAndClosesTheWriter)
+TEST_F(ExportFile, AFailedExportReportsTheErrorAndTheWriterExportsAgain)
 {
     CPartsFileWriter writer;
     const fs::path nowhere = m_folder / "no such folder" / "catalogue.bdf";
-    ASSERT_EQ(writer.OpenFile(nowhere), 1);
-    writer.WriteAll(m_parts);
     try {
-        writer.CloseFile();
+        ExportToFile(writer, m_parts, CProgramOptions(), nowhere);
         FAIL() << "exported into a missing folder";
     } catch (const CFileException& error) {
         EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
         EXPECT_EQ(error.m_path, nowhere);
     }
-    EXPECT_FALSE(writer.IsOpen());
 
     const fs::path folderInTheWay = m_folder / "in the way.bdf";
     fs::create_directory(folderInTheWay);
-    ASSERT_EQ(writer.OpenFile(folderInTheWay), 1);
-    EXPECT_THROW(writer.CloseFile(), CFileException);
+    EXPECT_THROW(ExportToFile(writer, m_parts, CProgramOptions(), folderInTheWay), CFileException);
     EXPECT_TRUE(fs::is_directory(folderInTheWay));
 
     const fs::path path = m_folder / "catalogue.bdf";
-    Export(writer, path);
+    ExportToFile(writer, m_parts, CProgramOptions(), path);
     EXPECT_EQ(ReadBytes(path), ExportToText(m_parts, CProgramOptions()));
 }
 
@@ -135,7 +105,7 @@ TEST_F(ExportFile, AnOversizedExportEndsWithAMessageAndWritesNothing)
 {
     const fs::path path = m_folder / "catalogue.bdf";
     CPartsFileWriter writer;
-    Export(writer, path);
+    ExportToFile(writer, m_parts, CProgramOptions(), path);
     const std::string before = ReadBytes(path);
 
     auto platform = std::make_unique<CPlatform>();
@@ -146,14 +116,12 @@ TEST_F(ExportFile, AnOversizedExportEndsWithAMessageAndWritesNothing)
     // Refused before the first byte, so even the largest limit costs no time.
     for (const size_t limit : {size_t(1) << 20, CPartsText::kDefaultSizeLimit}) {
         writer.SetSizeLimit(limit);
-        ASSERT_EQ(writer.OpenFile(path), 1);
         try {
-            writer.WriteAll(m_parts);
+            ExportToFile(writer, m_parts, CProgramOptions(), path);
             FAIL() << "two thousand million poles were written";
         } catch (const CException& error) {
             EXPECT_STREQ(error.what(), kPartsFileTooLarge);
         }
-        EXPECT_FALSE(writer.IsOpen());
         EXPECT_EQ(ReadBytes(path), before);
         EXPECT_EQ(FilesInFolder(), 1u);
     }
@@ -188,7 +156,7 @@ TEST_F(ExportFile, FailedExportLeavesTheOldFileAsItWas)
 
 namespace {
 
-// Sizes at the ends of the 32-bit range wrap around like the 32-bit program's arithmetic.
+// Sizes at the ends of the 32-bit range wrap around: the geometry computes in 32-bit integers.
 TEST(ExportExtremes, EveryPartKindExportsAtTheEndsOfTheRange)
 {
     for (const int32_t extreme : {2147483647, -2147483647 - 1}) {
@@ -288,16 +256,12 @@ TEST_F(ExportInPieces, TheSizeLimitCountsThePiecesAlreadyInTheFile)
 
     CPartsFileWriter writer;
     writer.SetSizeLimit(before.size() - 1);
-    ASSERT_EQ(writer.OpenFile(path), 1);
-    EXPECT_THROW(writer.WriteAll(m_parts), CException);
-    EXPECT_FALSE(writer.IsOpen());
+    EXPECT_THROW(ExportToFile(writer, m_parts, CProgramOptions(), path), CException);
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(FilesInFolder(), 1u);
 
     writer.SetSizeLimit(before.size());
-    ASSERT_EQ(writer.OpenFile(path), 1);
-    writer.WriteAll(m_parts);
-    writer.CloseFile();
+    ExportToFile(writer, m_parts, CProgramOptions(), path);
     EXPECT_EQ(ReadBytes(path), before);
 }
 
@@ -315,9 +279,11 @@ TEST_F(ExportInPieces, AnAbandonedExportLeavesOnlyTheOldFile)
     ExportToFile(m_parts, CProgramOptions(), path);
     const std::string before = ReadBytes(path);
     {
-        CPartsFileWriter writer;
-        ASSERT_EQ(writer.OpenFile(path), 1);
-        writer.WriteAll(m_parts);
+        // Text of several pieces went on to the temporary file, but the export never ends.
+        CPartsText text(path);
+        const std::string bytes = ExportToText(m_parts, CProgramOptions());
+        for (size_t at = 0; at < bytes.size(); at += 4096)
+            text.Put(std::string_view(bytes).substr(at, 4096));
     }
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(FilesInFolder(), 1u);

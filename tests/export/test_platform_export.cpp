@@ -260,7 +260,6 @@ TEST(PlatformExport, PoleRowCountAndSpacing)
 TEST(PlatformExport, ThePolesSizeIsKnownBeforeTheyAreWritten)
 {
     CPartsFileWriter writer;
-    writer.SelectColumn(CProgramOptions());
     for (const int32_t style : {static_cast<int>(kPoleRound), static_cast<int>(kPoleSquare)}) {
         for (const int32_t cover : {kCoverPitched, kCoverVShaped, kCoverSinglePitch}) {
             for (const int32_t count : {2, 3, 1001}) {

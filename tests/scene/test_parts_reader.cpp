@@ -19,15 +19,10 @@
 
 namespace {
 
-std::string Keyword(EKeyword role, int column)
+// One part using every record the reader knows, in the keywords of one dialect.
+std::string EveryRecordIn(SKeywordDialect dialect)
 {
-    return PartsKeywordTable[role][column];
-}
-
-// One part using every record the reader knows, in the keywords of one column.
-std::string EveryRecordIn(int column)
-{
-    const auto k = [column](EKeyword role) { return Keyword(role, column); };
+    const auto k = [dialect](EKeyword role) { return std::string(dialect.Keyword(role)); };
     std::string text;
     text += k(kwHeader) + "\r\n" + k(kwName) + "=Catalogue\r\n" + k(kwManufacturer) + "\r\n" + k(kwCity) + "=Town\r\n"
         + k(kwEnd) + k(kwManufacturer) + "\r\n" + "EndHeader\r\n\r\n";
@@ -68,9 +63,8 @@ TEST(PartsReader, ReadsEveryRecordInEveryKeywordColumn)
 {
     for (int column = 0; column < kKeywordColumns; ++column) {
         for (const int32_t bugfix : {0, 1}) {
-            RefreshHexahedronKeyword(bugfix);
             SCOPED_TRACE("column " + std::to_string(column) + " hexahedron " + std::to_string(bugfix));
-            const SPartsFile file = ReadPartsText(EveryRecordIn(column));
+            const SPartsFile file = ReadPartsText(EveryRecordIn({column, bugfix == 1}));
             EXPECT_TRUE(file.m_diagnostics.empty()) << Describe(file);
             ASSERT_EQ(file.m_scenes.size(), 1u);
             const SScene& scene = file.m_scenes[0];
@@ -98,7 +92,6 @@ TEST(PartsReader, ReadsEveryRecordInEveryKeywordColumn)
             EXPECT_EQ(file.m_header.size(), 2u);
         }
     }
-    RefreshHexahedronKeyword(1);
 }
 
 TEST(PartsReader, ColoursAreBlueGreenRed)
@@ -356,7 +349,6 @@ TEST(PartsReader, ReadsBackEveryPartOfARandomCatalogueAsWritten)
             EXPECT_EQ(vertices, pointLines);
         }
     }
-    RefreshHexahedronKeyword(1);
 }
 
 TEST(PartsReader, ReadsOnePartAndOneElementExportedAlone)
