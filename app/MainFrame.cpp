@@ -47,6 +47,8 @@ constexpr const char* kExportFolderKey = "Export Folder";
 constexpr const char* kWindowGeometryKey = "Window/Geometry";
 constexpr const char* kWindowStateKey = "Window/State";
 constexpr const char* kPartsColumnsKey = "Window/PartsColumns";
+// The preview pane's width and view.
+constexpr const char* kPreviewLayoutKey = "Preview";
 
 QString PathText(const std::filesystem::path& path)
 {
@@ -86,6 +88,7 @@ CMainFrame::CMainFrame(CModelwrightDoc& document, CProgramOptions& options, QWid
         m_document.OnNewDocument();
     m_view = new CModelwrightView(m_document, m_options, this);
     setCentralWidget(m_view);
+    m_view->RestorePreviewLayout(m_pSettings->value(QString::fromLatin1(kPreviewLayoutKey)).toByteArray());
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -120,6 +123,8 @@ void CMainFrame::SaveWindowLayout()
     m_pSettings->setValue(kWindowGeometryKey, saveGeometry());
     m_pSettings->setValue(kWindowStateKey, saveState());
     m_pSettings->setValue(kPartsColumnsKey, m_view->ObjectList()->horizontalHeader()->saveState());
+    m_pSettings->setValue(QString::fromLatin1(kPreviewLayoutKey), m_view->PreviewLayout());
+    m_pSettings->sync();
 }
 
 CMainFrame::~CMainFrame()
@@ -623,8 +628,9 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     if (SaveModified()) {
         SaveWindowLayout();
         event->accept();
-    } else
+    } else {
         event->ignore();
+    }
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

@@ -77,9 +77,10 @@ std::string ExportToText(const CPartsManager& manager, const CProgramOptions& op
     return std::string(writer.m_pFile->GetBytes());
 }
 
-std::string ExportPartToText(const CObject& part, const CProgramOptions& options)
+std::string ExportPartToText(const CObject& part, const CProgramOptions& options, size_t sizeLimit)
 {
     CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
+    writer.SetSizeLimit(sizeLimit);
     writer.Open({}, options);
     if (const auto* tree = DynamicDowncast<CTree>(&part))
         writer.WriteTree(*tree);
@@ -90,9 +91,10 @@ std::string ExportPartToText(const CObject& part, const CProgramOptions& options
     return std::string(writer.m_pFile->GetBytes());
 }
 
-std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options)
+std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options, size_t sizeLimit)
 {
     CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
+    writer.SetSizeLimit(sizeLimit);
     writer.Open({}, options);
     writer.WriteUnitsLine(0);
     writer.WriteStructureLine({}, element.m_name);

@@ -68,8 +68,8 @@ private:
     friend std::string ExportToText(const CPartsManager&, const CProgramOptions&);
     friend void ExportToFile(const CPartsManager&, const CProgramOptions&, const std::filesystem::path&);
     friend void ExportToFile(CPartsFileWriter&, const CPartsManager&, const CProgramOptions&, const std::filesystem::path&);
-    friend std::string ExportPartToText(const CObject&, const CProgramOptions&);
-    friend std::string ExportElementToText(const CBuildingElement&, const CProgramOptions&);
+    friend std::string ExportPartToText(const CObject&, const CProgramOptions&, size_t);
+    friend std::string ExportElementToText(const CBuildingElement&, const CProgramOptions&, size_t);
 
     // An export composes the whole text in m_pFile, which hands full pieces on to a temporary
     // file when there is a path; a failure on the way closes the writer and propagates, and
@@ -178,10 +178,12 @@ private:
 // The exact bytes of the parts file of a catalogue with the given options.
 std::string ExportToText(const CPartsManager& manager, const CProgramOptions& options);
 // The structure block of one tree, building or platform, without the header block; empty for
-// any other object.
-std::string ExportPartToText(const CObject& part, const CProgramOptions& options);
+// any other object. A text that would grow beyond the limit ends with CFileException.
+std::string ExportPartToText(const CObject& part, const CProgramOptions& options,
+    size_t sizeLimit = CPartsText::kDefaultSizeLimit);
 // One building element with its decorations, as a structure block of its own named after it.
-std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options);
+std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options,
+    size_t sizeLimit = CPartsText::kDefaultSizeLimit);
 // Writes the parts file of a catalogue with the given options; an existing file is replaced
 // only when the new one is complete. Throws CFileException, or CException when the file would
 // grow beyond the size limit.

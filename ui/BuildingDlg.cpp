@@ -2,6 +2,7 @@
 
 #include "model/Building.h"
 #include "ui/BuildingElementDlg.h"
+#include "ui/PartPreview.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
 #include "ui/ObjectListBox.h"
@@ -54,6 +55,15 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
         m_editElement, m_deleteElement, m_freeText, buttons->button(QDialogButtonBox::Ok),
         buttons->button(QDialogButtonBox::Cancel)});
     UpdateControls();
+    // The elements are edited in place, so the building itself is shown, with the free text typed.
+    AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
+        if (!m_pBuilding)
+            return;
+        std::string freeText = m_freeText->toPlainText().toStdString();
+        std::swap(m_pBuilding->m_freeText, freeText);
+        preview.ShowPart(m_pBuilding, CurrentExportOptions());
+        std::swap(m_pBuilding->m_freeText, freeText);
+    });
 }
 
 QWidget* CBuildingDlg::CreateHeaderGroup()

@@ -4,6 +4,7 @@
 #include "model/ChoiceCodes.h"
 #include "ui/BuildingPictures.h"
 #include "ui/ColorButton.h"
+#include "ui/PartPreview.h"
 #include "ui/DecorationDlg.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
@@ -21,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -112,6 +115,18 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
     TabToCheckedButton(*m_roofOrientation);
     ConnectListKeys(*m_decorations, [this] { OnEditDecoration(); }, [this] { OnDeleteDecoration(); });
     UpdateControls();
+    // The element as the fields say, with the decorations it has.
+    AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
+        if (!m_pElement)
+            return;
+        CBuildingElement shown;
+        CBuildingElement* const edited = std::exchange(m_pElement, &shown);
+        StoreElement();
+        m_pElement = edited;
+        std::swap(shown.m_decorations, m_pElement->m_decorations);
+        preview.ShowElement(shown, CurrentExportOptions());
+        std::swap(shown.m_decorations, m_pElement->m_decorations);
+    });
 }
 
 QWidget* CBuildingElementDlg::CreateBlockGroup()

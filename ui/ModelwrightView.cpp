@@ -12,6 +12,7 @@
 #include "ui/CatalogueSteps.h"
 #include "ui/CompileCommand.h"
 #include "ui/HeaderDlg.h"
+#include "ui/PartPreview.h"
 #include "ui/PlatformDlg.h"
 #include "ui/TreeDlg.h"
 
@@ -23,7 +24,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QSplitter>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPrinter>
@@ -157,8 +160,23 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     m_exportAndCompileButton = makeButton("exportAndCompile");
     m_newPlatformButton = makeButton("newPlatform");
 
-    // The table grows with the form; the buttons keep their places to its right.
-    auto* grid = new QGridLayout(this);
+    // The form and the preview share the window's width; the table grows with the form, the
+    // buttons keep their places to its right.
+    auto* form = new QWidget(this);
+    form->setObjectName("form");
+    m_preview = new CPartPreview(this);
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName("previewSplitter");
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(form);
+    m_splitter->addWidget(m_preview);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 1);
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(0, 0, 12, 12);
+    outer->addWidget(m_splitter);
+
+    auto* grid = new QGridLayout(form);
     grid->setContentsMargins(12, 12, 12, 12);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(12);
@@ -184,6 +202,7 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     setTabOrder(m_editButton, m_exportButton);
     setTabOrder(m_exportButton, m_exportAndCompileButton);
     setTabOrder(m_exportAndCompileButton, m_newPlatformButton);
+    setTabOrder(m_newPlatformButton, m_preview->Canvas());
 
     connect(m_editHeaderButton, &QPushButton::clicked, this, &CModelwrightView::OnEditHeader);
     connect(m_editButton, &QPushButton::clicked, this, &CModelwrightView::OnEdit);
@@ -200,9 +219,14 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
 
     retranslateUi();
     OnInitialUpdate();
+    SetCurrentExportOptions(&m_options);
 }
 
-CModelwrightView::~CModelwrightView() = default;
+CModelwrightView::~CModelwrightView()
+{
+    if (&CurrentExportOptions() == &m_options)
+        SetCurrentExportOptions(nullptr);
+}
 
 void CModelwrightView::retranslateUi()
 {
@@ -234,6 +258,21 @@ void CModelwrightView::UpdateButtons()
 {
     m_editButton->setEnabled(m_pSelected != nullptr);
     m_deleteButton->setEnabled(m_pSelected != nullptr);
+    m_preview->ShowPart(m_pSelected, m_options);
+}
+
+QByteArray CModelwrightView::PreviewLayout() const
+{
+    return m_splitter->saveState() + '\n' + m_preview->ViewName().toLatin1();
+}
+
+void CModelwrightView::RestorePreviewLayout(const QByteArray& layout)
+{
+    const qsizetype end = layout.lastIndexOf('\n');
+    if (end < 0)
+        return;
+    m_splitter->restoreState(layout.left(end));
+    m_preview->SetViewName(QString::fromLatin1(layout.mid(end + 1)));
 }
 
 void CModelwrightView::OnInitialUpdate()

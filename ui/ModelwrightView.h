@@ -10,6 +10,8 @@
 
 class CModelwrightDoc;
 class CNamedObject;
+class CObjectListBox;
+class CPartPreview;
 class CPartsFileWriter;
 class CPartsManager;
 class CProgramOptions;
@@ -20,6 +22,7 @@ class QPrinter;
 class QPushButton;
 class QUndoCommand;
 class QUndoStack;
+class QSplitter;
 
 // The main form: the catalogue's parts in a sorted table under a filter box, and the eight
 // command buttons.
@@ -82,6 +85,10 @@ public:
     QPushButton* ExportButton() const { return m_exportButton; }
     QPushButton* ExportAndCompileButton() const { return m_exportAndCompileButton; }
     QPushButton* NewPlatformButton() const { return m_newPlatformButton; }
+    CPartPreview* Preview() const { return m_preview; }
+    // The pane's share of the window and its view, for the settings.
+    QByteArray PreviewLayout() const;
+    void RestorePreviewLayout(const QByteArray& layout);
 
 signals:
     // A parts file was written whole: where it went and how many parts it holds.
@@ -138,4 +145,6 @@ private:
     CNamedObject* m_pSelected = nullptr;
     QString m_exportFolder;
     QUndoStack* m_history;
+    QSplitter* m_splitter;
+    CPartPreview* m_preview;
 };

@@ -6,6 +6,7 @@
 #include "ui/CoverPictures.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
+#include "ui/PartPreview.h"
 #include "ui/UnitsComboBox.h"
 
 #include <QButtonGroup>
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 #include <array>
 
@@ -77,6 +80,15 @@ CPlatformDlg::CPlatformDlg(QWidget* parent)
         connect(edit, &QLineEdit::textChanged, this, &CPlatformDlg::UpdateOkButton);
     TabToCheckedButton(*m_coverTypeButtons);
     TabToCheckedButton(*m_poleStyleButtons);
+    AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
+        if (!m_pPlatform)
+            return;
+        CPlatform shown;
+        CPlatform* const edited = std::exchange(m_pPlatform, &shown);
+        StorePlatform();
+        m_pPlatform = edited;
+        preview.ShowPart(&shown, CurrentExportOptions());
+    });
 }
 
 QWidget* CPlatformDlg::CreateHeaderGroup()

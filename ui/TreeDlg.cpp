@@ -5,6 +5,7 @@
 #include "ui/ColorButton.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
+#include "ui/PartPreview.h"
 #include "ui/UnitsComboBox.h"
 
 #include <QButtonGroup>
@@ -16,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 CTreeDlg::CTreeDlg(QWidget* parent)
     : QDialog(parent)
@@ -54,6 +57,16 @@ CTreeDlg::CTreeDlg(QWidget* parent)
     layout->addWidget(m_freeText, 1);
     layout->addWidget(buttons);
     TabToCheckedButton(*m_treeType);
+    AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
+        if (!m_pTree)
+            return;
+        CTree shown;
+        shown.m_treeType = m_pTree->m_treeType;
+        CTree* const edited = std::exchange(m_pTree, &shown);
+        StoreTree();
+        m_pTree = edited;
+        preview.ShowPart(&shown, CurrentExportOptions());
+    });
 }
 
 QWidget* CTreeDlg::CreateGeneralGroup()

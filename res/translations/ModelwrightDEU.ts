@@ -1823,4 +1823,127 @@
       <translation>Der Kompilierbefehl „%1“ nennt kein Programm.</translation>
     </message>
   </context>
+  <context>
+    <name>CPartPreview</name>
+    <message>
+      <source>Unknown keyword "%1".</source>
+      <translation>Unbekanntes Schlüsselwort „%1“.</translation>
+    </message>
+    <message>
+      <source>Numbers are missing on this line.</source>
+      <translation>In dieser Zeile fehlen Zahlen.</translation>
+    </message>
+    <message>
+      <source>Text after the last number is ignored.</source>
+      <translation>Text nach der letzten Zahl wird übergangen.</translation>
+    </message>
+    <message>
+      <source>"%1" is not a whole number.</source>
+      <translation>„%1“ ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+      <source>The number %1 is too large.</source>
+      <translation>Die Zahl %1 ist zu groß.</translation>
+    </message>
+    <message>
+      <source>"%1" is not a colour ($ and six hexadecimal digits).</source>
+      <translation>„%1“ ist keine Farbe ($ und sechs Hexadezimalziffern).</translation>
+    </message>
+    <message>
+      <source>The 3D group has no End3D line.</source>
+      <translation>Der 3D-Gruppe fehlt die Zeile End3D.</translation>
+    </message>
+    <message>
+      <source>The group's points do not make whole shapes.</source>
+      <translation>Die Punkte der Gruppe ergeben keine ganzen Formen.</translation>
+    </message>
+    <message>
+      <source>The solid has no Center line and is not drawn.</source>
+      <translation>Dem Körper fehlt die Center-Zeile; er wird nicht gezeichnet.</translation>
+    </message>
+    <message>
+      <source>This line does not belong here.</source>
+      <translation>Diese Zeile gehört nicht hierher.</translation>
+    </message>
+    <message>
+      <source>The part's line needs its number and name in double quotes.</source>
+      <translation>Die Zeile des Teils braucht Nummer und Namen in doppelten Anführungszeichen.</translation>
+    </message>
+    <message>
+      <source>The part has no End line.</source>
+      <translation>Dem Teil fehlt die End-Zeile.</translation>
+    </message>
+    <message>
+      <source>Text stands outside a part.</source>
+      <translation>Text steht außerhalb eines Teils.</translation>
+    </message>
+    <message>
+      <source>The header has no End line.</source>
+      <translation>Dem Kopf fehlt die End-Zeile.</translation>
+    </message>
+    <message>
+      <source>3D</source>
+      <translation>3D</translation>
+    </message>
+    <message>
+      <source>Three-dimensional view; drag to turn it (3)</source>
+      <translation>Räumliche Ansicht; zum Drehen ziehen (3)</translation>
+    </message>
+    <message>
+      <source>Plan</source>
+      <translation>Plan</translation>
+    </message>
+    <message>
+      <source>The part as the track plan shows it (P)</source>
+      <translation>Das Teil, wie der Gleisplan es zeigt (P)</translation>
+    </message>
+    <message>
+      <source>Front</source>
+      <translation>Vorne</translation>
+    </message>
+    <message>
+      <source>Seen from the front (F)</source>
+      <translation>Von vorne gesehen (F)</translation>
+    </message>
+    <message>
+      <source>Side</source>
+      <translation>Seite</translation>
+    </message>
+    <message>
+      <source>Seen from the right side (S)</source>
+      <translation>Von rechts gesehen (S)</translation>
+    </message>
+    <message>
+      <source>Top</source>
+      <translation>Oben</translation>
+    </message>
+    <message>
+      <source>Seen from above (T)</source>
+      <translation>Von oben gesehen (T)</translation>
+    </message>
+    <message>
+      <source>Fit</source>
+      <translation>Einpassen</translation>
+    </message>
+    <message>
+      <source>Show the whole part (Home, or double-click the picture)</source>
+      <translation>Das ganze Teil zeigen (Pos1 oder Doppelklick auf das Bild)</translation>
+    </message>
+    <message>
+      <source>This part is too large to show.</source>
+      <translation>Dieses Teil ist zu groß, um es zu zeigen.</translation>
+    </message>
+    <message>
+      <source>Select a part to see it here.</source>
+      <translation>Wählen Sie ein Teil, um es hier zu sehen.</translation>
+    </message>
+    <message>
+      <source>Line %1: %2</source>
+      <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+      <source>Free text, line %1: %2</source>
+      <translation>Freier Text, Zeile %1: %2</translation>
+    </message>
+  </context>
 </TS>

@@ -1823,4 +1823,127 @@
       <translation>De compileeropdracht "%1" noemt geen programma.</translation>
     </message>
   </context>
+  <context>
+    <name>CPartPreview</name>
+    <message>
+      <source>Unknown keyword "%1".</source>
+      <translation>Onbekend sleutelwoord "%1".</translation>
+    </message>
+    <message>
+      <source>Numbers are missing on this line.</source>
+      <translation>Op deze regel ontbreken getallen.</translation>
+    </message>
+    <message>
+      <source>Text after the last number is ignored.</source>
+      <translation>Tekst na het laatste getal wordt genegeerd.</translation>
+    </message>
+    <message>
+      <source>"%1" is not a whole number.</source>
+      <translation>"%1" is geen geheel getal.</translation>
+    </message>
+    <message>
+      <source>The number %1 is too large.</source>
+      <translation>Het getal %1 is te groot.</translation>
+    </message>
+    <message>
+      <source>"%1" is not a colour ($ and six hexadecimal digits).</source>
+      <translation>"%1" is geen kleur ($ en zes hexadecimale cijfers).</translation>
+    </message>
+    <message>
+      <source>The 3D group has no End3D line.</source>
+      <translation>De 3D-groep heeft geen regel End3D.</translation>
+    </message>
+    <message>
+      <source>The group's points do not make whole shapes.</source>
+      <translation>De punten van de groep vormen geen hele vormen.</translation>
+    </message>
+    <message>
+      <source>The solid has no Center line and is not drawn.</source>
+      <translation>Het lichaam heeft geen Center-regel en wordt niet getekend.</translation>
+    </message>
+    <message>
+      <source>This line does not belong here.</source>
+      <translation>Deze regel hoort hier niet.</translation>
+    </message>
+    <message>
+      <source>The part's line needs its number and name in double quotes.</source>
+      <translation>De regel van het onderdeel heeft nummer en naam tussen dubbele aanhalingstekens nodig.</translation>
+    </message>
+    <message>
+      <source>The part has no End line.</source>
+      <translation>Het onderdeel heeft geen End-regel.</translation>
+    </message>
+    <message>
+      <source>Text stands outside a part.</source>
+      <translation>Er staat tekst buiten een onderdeel.</translation>
+    </message>
+    <message>
+      <source>The header has no End line.</source>
+      <translation>De kop heeft geen End-regel.</translation>
+    </message>
+    <message>
+      <source>3D</source>
+      <translation>3D</translation>
+    </message>
+    <message>
+      <source>Three-dimensional view; drag to turn it (3)</source>
+      <translation>Driedimensionaal aanzicht; slepen om te draaien (3)</translation>
+    </message>
+    <message>
+      <source>Plan</source>
+      <translation>Plattegrond</translation>
+    </message>
+    <message>
+      <source>The part as the track plan shows it (P)</source>
+      <translation>Het onderdeel zoals het spoorplan het toont (P)</translation>
+    </message>
+    <message>
+      <source>Front</source>
+      <translation>Voor</translation>
+    </message>
+    <message>
+      <source>Seen from the front (F)</source>
+      <translation>Van voren gezien (F)</translation>
+    </message>
+    <message>
+      <source>Side</source>
+      <translation>Zij</translation>
+    </message>
+    <message>
+      <source>Seen from the right side (S)</source>
+      <translation>Van rechts gezien (S)</translation>
+    </message>
+    <message>
+      <source>Top</source>
+      <translation>Boven</translation>
+    </message>
+    <message>
+      <source>Seen from above (T)</source>
+      <translation>Van boven gezien (T)</translation>
+    </message>
+    <message>
+      <source>Fit</source>
+      <translation>Passend</translation>
+    </message>
+    <message>
+      <source>Show the whole part (Home, or double-click the picture)</source>
+      <translation>Het hele onderdeel tonen (Home, of dubbelklik op de afbeelding)</translation>
+    </message>
+    <message>
+      <source>This part is too large to show.</source>
+      <translation>Dit onderdeel is te groot om te tonen.</translation>
+    </message>
+    <message>
+      <source>Select a part to see it here.</source>
+      <translation>Kies een onderdeel om het hier te zien.</translation>
+    </message>
+    <message>
+      <source>Line %1: %2</source>
+      <translation>Regel %1: %2</translation>
+    </message>
+    <message>
+      <source>Free text, line %1: %2</source>
+      <translation>Vrije tekst, regel %1: %2</translation>
+    </message>
+  </context>
 </TS>

@@ -1823,4 +1823,127 @@
       <translation>La commande de compilation « %1 » ne nomme aucun programme.</translation>
     </message>
   </context>
+  <context>
+    <name>CPartPreview</name>
+    <message>
+      <source>Unknown keyword "%1".</source>
+      <translation>Mot-clé inconnu « %1 ».</translation>
+    </message>
+    <message>
+      <source>Numbers are missing on this line.</source>
+      <translation>Des nombres manquent sur cette ligne.</translation>
+    </message>
+    <message>
+      <source>Text after the last number is ignored.</source>
+      <translation>Le texte après le dernier nombre est ignoré.</translation>
+    </message>
+    <message>
+      <source>"%1" is not a whole number.</source>
+      <translation>« %1 » n'est pas un nombre entier.</translation>
+    </message>
+    <message>
+      <source>The number %1 is too large.</source>
+      <translation>Le nombre %1 est trop grand.</translation>
+    </message>
+    <message>
+      <source>"%1" is not a colour ($ and six hexadecimal digits).</source>
+      <translation>« %1 » n'est pas une couleur ($ et six chiffres hexadécimaux).</translation>
+    </message>
+    <message>
+      <source>The 3D group has no End3D line.</source>
+      <translation>Il manque la ligne End3D au groupe 3D.</translation>
+    </message>
+    <message>
+      <source>The group's points do not make whole shapes.</source>
+      <translation>Les points du groupe ne forment pas des formes entières.</translation>
+    </message>
+    <message>
+      <source>The solid has no Center line and is not drawn.</source>
+      <translation>Il manque la ligne Center au solide ; il n'est pas dessiné.</translation>
+    </message>
+    <message>
+      <source>This line does not belong here.</source>
+      <translation>Cette ligne n'a pas sa place ici.</translation>
+    </message>
+    <message>
+      <source>The part's line needs its number and name in double quotes.</source>
+      <translation>La ligne de la pièce demande son numéro et son nom entre guillemets doubles.</translation>
+    </message>
+    <message>
+      <source>The part has no End line.</source>
+      <translation>Il manque la ligne End à la pièce.</translation>
+    </message>
+    <message>
+      <source>Text stands outside a part.</source>
+      <translation>Du texte se trouve hors d'une pièce.</translation>
+    </message>
+    <message>
+      <source>The header has no End line.</source>
+      <translation>Il manque la ligne End à l'en-tête.</translation>
+    </message>
+    <message>
+      <source>3D</source>
+      <translation>3D</translation>
+    </message>
+    <message>
+      <source>Three-dimensional view; drag to turn it (3)</source>
+      <translation>Vue en trois dimensions ; faites glisser pour la tourner (3)</translation>
+    </message>
+    <message>
+      <source>Plan</source>
+      <translation>Plan</translation>
+    </message>
+    <message>
+      <source>The part as the track plan shows it (P)</source>
+      <translation>La pièce telle que le plan de voies la montre (P)</translation>
+    </message>
+    <message>
+      <source>Front</source>
+      <translation>Face</translation>
+    </message>
+    <message>
+      <source>Seen from the front (F)</source>
+      <translation>Vue de face (F)</translation>
+    </message>
+    <message>
+      <source>Side</source>
+      <translation>Côté</translation>
+    </message>
+    <message>
+      <source>Seen from the right side (S)</source>
+      <translation>Vue du côté droit (S)</translation>
+    </message>
+    <message>
+      <source>Top</source>
+      <translation>Dessus</translation>
+    </message>
+    <message>
+      <source>Seen from above (T)</source>
+      <translation>Vue de dessus (T)</translation>
+    </message>
+    <message>
+      <source>Fit</source>
+      <translation>Ajuster</translation>
+    </message>
+    <message>
+      <source>Show the whole part (Home, or double-click the picture)</source>
+      <translation>Montrer la pièce entière (Début, ou double-clic sur l'image)</translation>
+    </message>
+    <message>
+      <source>This part is too large to show.</source>
+      <translation>Cette pièce est trop grande pour être montrée.</translation>
+    </message>
+    <message>
+      <source>Select a part to see it here.</source>
+      <translation>Choisissez une pièce pour la voir ici.</translation>
+    </message>
+    <message>
+      <source>Line %1: %2</source>
+      <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+      <source>Free text, line %1: %2</source>
+      <translation>Texte libre, ligne %1 : %2</translation>
+    </message>
+  </context>
 </TS>

@@ -215,9 +215,9 @@ private slots:
         QCOMPARE(Entries().size(), 7);
         QCOMPARE(Entries().constFirst(), QString("Goods shed"));
         m_frame->showNormal();
-        m_frame->resize(1000, 520);
-        m_frame->View()->ObjectList()->SelectIndex(4);
-        QTRY_COMPARE(m_frame->View()->ObjectList()->width() > 500, true);
+        m_frame->resize(1400, 620);
+        m_frame->View()->ObjectList()->SelectIndex(6);
+        QTRY_COMPARE(m_frame->View()->ObjectList()->width() > 350, true);
         const qreal density = m_frame->devicePixelRatio();
         SaveScreenshot(*m_frame, density > 1 ? QStringLiteral("main_window_example_2x") : QStringLiteral("main_window_example"));
         // Drawn pictures: every toolbar picture and the program's icon have the screen's pixels.

@@ -1,0 +1,550 @@
+#include "ui/PartPreview.h"
+
+#include "export/PartsFileWriter.h"
+#include "model/TextCodec.h"
+#include "scene/PartsReader.h"
+
+#include "settings/ProgramOptions.h"
+#include "ui/ColorButton.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDialog>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Long enough to let a typist finish a number, short enough to feel live.
+constexpr int kTypingPauseMs = 200;
+constexpr double kDegreesPerPixel = 0.5;
+constexpr double kZoomStep = 1.15;
+// The most parts-file text a preview draws; a part needing more is named too large.
+constexpr size_t kPreviewTextLimit = size_t(32) << 20;
+
+struct SNamedView {
+    EView view;
+    const char* name;
+};
+
+constexpr SNamedView kViewNames[] = {
+    {EView::Iso, "iso"}, {EView::Front, "front"}, {EView::Side, "side"}, {EView::Top, "top"}, {EView::Plan, "plan"}};
+
+} // namespace
+
+QString DiagnosticText(const SDiagnostic& diagnostic)
+{
+    const QString detail = QString::fromStdString(diagnostic.m_detail);
+    switch (diagnostic.m_kind) {
+    case EDiagnostic::UnknownKeyword:
+        return CPartPreview::tr("Unknown keyword \"%1\".").arg(detail);
+    case EDiagnostic::MissingNumbers:
+        return CPartPreview::tr("Numbers are missing on this line.");
+    case EDiagnostic::ExtraNumbers:
+        return CPartPreview::tr("Text after the last number is ignored.");
+    case EDiagnostic::NotANumber:
+        return CPartPreview::tr("\"%1\" is not a whole number.").arg(detail);
+    case EDiagnostic::NumberOutOfRange:
+        return CPartPreview::tr("The number %1 is too large.").arg(detail);
+    case EDiagnostic::BadColor:
+        return CPartPreview::tr("\"%1\" is not a colour ($ and six hexadecimal digits).").arg(detail);
+    case EDiagnostic::GroupWithoutEnd3D:
+        return CPartPreview::tr("The 3D group has no End3D line.");
+    case EDiagnostic::IncompleteGroup:
+        return CPartPreview::tr("The group's points do not make whole shapes.");
+    case EDiagnostic::SolidWithoutCenter:
+        return CPartPreview::tr("The solid has no Center line and is not drawn.");
+    case EDiagnostic::Misplaced:
+        return CPartPreview::tr("This line does not belong here.");
+    case EDiagnostic::BadStructureLine:
+        return CPartPreview::tr("The part's line needs its number and name in double quotes.");
+    case EDiagnostic::StructureWithoutEnd:
+        return CPartPreview::tr("The part has no End line.");
+    case EDiagnostic::TextOutsideStructure:
+        return CPartPreview::tr("Text stands outside a part.");
+    case EDiagnostic::HeaderWithoutEnd:
+        return CPartPreview::tr("The header has no End line.");
+    }
+    return QString::fromStdString(diagnostic.m_message);
+}
+
+CPreviewCanvas::CPreviewCanvas(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName("previewCanvas");
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(120, 90);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void CPreviewCanvas::SetScene(SScene scene)
+{
+    m_scene = std::move(scene);
+    m_mesh = BuildMesh(m_scene);
+    m_hasPart = true;
+    update();
+}
+
+void CPreviewCanvas::SetHint(const QString& hint)
+{
+    m_hint = hint;
+    m_hasPart = false;
+    m_scene = {};
+    m_mesh = {};
+    update();
+}
+
+void CPreviewCanvas::SetCamera(const SCamera& camera)
+{
+    m_camera = camera;
+    m_camera.m_pitch = std::clamp(m_camera.m_pitch, -90.0, 90.0);
+    m_camera.m_zoom = std::clamp(m_camera.m_zoom, 0.05, 50.0);
+    update();
+    emit CameraChanged();
+}
+
+void CPreviewCanvas::ShowView(EView view)
+{
+    SetCamera(SCamera::Standard(view));
+}
+
+void CPreviewCanvas::Fit()
+{
+    SCamera camera = m_camera;
+    camera.m_zoom = 1;
+    SetCamera(camera);
+}
+
+void CPreviewCanvas::Orbit(double yaw, double pitch)
+{
+    SCamera camera = m_camera;
+    if (camera.m_view == EView::Plan)
+        return;
+    camera.m_view = EView::Iso;
+    camera.m_yaw = std::fmod(camera.m_yaw + yaw, 360.0);
+    camera.m_pitch += pitch;
+    SetCamera(camera);
+}
+
+QImage CPreviewCanvas::Picture() const
+{
+    const qreal ratio = devicePixelRatioF();
+    const int width = std::max(1, static_cast<int>(this->width() * ratio));
+    const int height = std::max(1, static_cast<int>(this->height() * ratio));
+    const SImage image = RenderMesh(m_mesh, m_scene, m_camera, width, height);
+    QImage picture(reinterpret_cast<const uchar*>(image.m_pixels.data()), image.m_width, image.m_height,
+        image.m_width * 4, QImage::Format_RGBA8888);
+    QImage owned = picture.copy();
+    owned.setDevicePixelRatio(ratio);
+    return owned;
+}
+
+void CPreviewCanvas::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!m_hasPart) {
+        painter.fillRect(rect(), QColor(0xF4, 0xF5, 0xF7));
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap, m_hint);
+        return;
+    }
+    painter.drawImage(QPoint(0, 0), Picture());
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void CPreviewCanvas::mousePressEvent(QMouseEvent* event)
+{
+    m_dragStart = event->position().toPoint();
+    setFocus(Qt::MouseFocusReason);
+}
+
+void CPreviewCanvas::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    const QPoint now = event->position().toPoint();
+    const QPoint moved = now - m_dragStart;
+    m_dragStart = now;
+    Orbit(-moved.x() * kDegreesPerPixel, moved.y() * kDegreesPerPixel);
+}
+
+void CPreviewCanvas::mouseDoubleClickEvent(QMouseEvent*)
+{
+    Fit();
+}
+
+void CPreviewCanvas::wheelEvent(QWheelEvent* event)
+{
+    const double steps = event->angleDelta().y() / 120.0;
+    SCamera camera = m_camera;
+    camera.m_zoom *= std::pow(kZoomStep, steps);
+    SetCamera(camera);
+    event->accept();
+}
+
+void CPreviewCanvas::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_3:
+        ShowView(EView::Iso);
+        break;
+    case Qt::Key_P:
+        ShowView(EView::Plan);
+        break;
+    case Qt::Key_F:
+        ShowView(EView::Front);
+        break;
+    case Qt::Key_S:
+        ShowView(EView::Side);
+        break;
+    case Qt::Key_T:
+        ShowView(EView::Top);
+        break;
+    case Qt::Key_Home:
+        Fit();
+        break;
+    case Qt::Key_Left:
+        Orbit(15, 0);
+        break;
+    case Qt::Key_Right:
+        Orbit(-15, 0);
+        break;
+    case Qt::Key_Up:
+        Orbit(0, 10);
+        break;
+    case Qt::Key_Down:
+        Orbit(0, -10);
+        break;
+    case Qt::Key_Plus:
+        SetCamera({m_camera.m_view, m_camera.m_yaw, m_camera.m_pitch, m_camera.m_zoom * kZoomStep});
+        break;
+    case Qt::Key_Minus:
+        SetCamera({m_camera.m_view, m_camera.m_yaw, m_camera.m_pitch, m_camera.m_zoom / kZoomStep});
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+CPartPreview::CPartPreview(QWidget* parent)
+    : QWidget(parent)
+    , m_canvas(new CPreviewCanvas(this))
+    , m_diagnostics(new QListWidget(this))
+    , m_timer(new QTimer(this))
+{
+    setObjectName("partPreview");
+    const auto makeButton = [this](const char* name, EView view) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(name);
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::TabFocus);
+        connect(button, &QToolButton::clicked, this, [this, view] { m_canvas->ShowView(view); });
+        return button;
+    };
+    m_isoButton = makeButton("previewIso", EView::Iso);
+    m_planButton = makeButton("previewPlan", EView::Plan);
+    m_frontButton = makeButton("previewFront", EView::Front);
+    m_sideButton = makeButton("previewSide", EView::Side);
+    m_topButton = makeButton("previewTop", EView::Top);
+    m_fitButton = new QToolButton(this);
+    m_fitButton->setObjectName("previewFit");
+    m_fitButton->setAutoRaise(true);
+    m_fitButton->setFocusPolicy(Qt::TabFocus);
+    connect(m_fitButton, &QToolButton::clicked, m_canvas, &CPreviewCanvas::Fit);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
+    for (QToolButton* button : {m_isoButton, m_planButton, m_frontButton, m_sideButton, m_topButton})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(m_fitButton);
+
+    m_diagnostics->setObjectName("previewDiagnostics");
+    m_diagnostics->setMaximumHeight(fontMetrics().lineSpacing() * 5 + 8);
+    m_diagnostics->setVisible(false);
+    connect(m_diagnostics, &QListWidget::itemClicked, this, &CPartPreview::OnDiagnosticClicked);
+    connect(m_diagnostics, &QListWidget::itemActivated, this, &CPartPreview::OnDiagnosticClicked);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addLayout(buttons);
+    layout->addWidget(m_canvas, 1);
+    layout->addWidget(m_diagnostics);
+
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(kTypingPauseMs);
+    connect(m_timer, &QTimer::timeout, this, &CPartPreview::UpdateNow);
+    connect(m_canvas, &CPreviewCanvas::CameraChanged, this, &CPartPreview::UpdateViewButtons);
+
+    retranslateUi();
+    ShowNothing();
+    UpdateViewButtons();
+}
+
+CPartPreview::~CPartPreview() = default;
+
+void CPartPreview::retranslateUi()
+{
+    m_isoButton->setText(tr("3D"));
+    m_isoButton->setToolTip(tr("Three-dimensional view; drag to turn it (3)"));
+    m_planButton->setText(tr("Plan"));
+    m_planButton->setToolTip(tr("The part as the track plan shows it (P)"));
+    m_frontButton->setText(tr("Front"));
+    m_frontButton->setToolTip(tr("Seen from the front (F)"));
+    m_sideButton->setText(tr("Side"));
+    m_sideButton->setToolTip(tr("Seen from the right side (S)"));
+    m_topButton->setText(tr("Top"));
+    m_topButton->setToolTip(tr("Seen from above (T)"));
+    m_fitButton->setText(tr("Fit"));
+    m_fitButton->setToolTip(tr("Show the whole part (Home, or double-click the picture)"));
+    if (m_showsHint)
+        m_canvas->SetHint(tr("Select a part to see it here."));
+}
+
+void CPartPreview::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void CPartPreview::UpdateViewButtons()
+{
+    const EView view = m_canvas->Camera().m_view;
+    m_isoButton->setChecked(view == EView::Iso);
+    m_planButton->setChecked(view == EView::Plan);
+    m_frontButton->setChecked(view == EView::Front);
+    m_sideButton->setChecked(view == EView::Side);
+    m_topButton->setChecked(view == EView::Top);
+}
+
+void CPartPreview::ShowPartsText(const std::string& text)
+{
+    SPartsFile file = ReadPartsText(text);
+    if (file.m_scenes.empty()) {
+        ShowNothing();
+        return;
+    }
+    m_showsHint = false;
+    m_canvas->SetScene(std::move(file.m_scenes.front()));
+    if (!m_freeTextBox) {
+        m_diagnostics->clear();
+        for (const SDiagnostic& diagnostic : file.m_diagnostics)
+            m_diagnostics->addItem(tr("Line %1: %2").arg(diagnostic.m_line).arg(DiagnosticText(diagnostic)));
+        m_diagnostics->setVisible(m_diagnostics->count() > 0);
+    }
+}
+
+void CPartPreview::ShowPart(const CObject* part, const CProgramOptions& options)
+{
+    if (!part) {
+        ShowNothing();
+        return;
+    }
+    ShowExport([&] { return ExportPartToText(*part, options, kPreviewTextLimit); });
+}
+
+void CPartPreview::ShowElement(const CBuildingElement& element, const CProgramOptions& options)
+{
+    ShowExport([&] { return ExportElementToText(element, options, kPreviewTextLimit); });
+}
+
+void CPartPreview::ShowExport(const std::function<std::string()>& exportText)
+{
+    std::string text;
+    try {
+        text = exportText();
+    } catch (const std::exception&) {
+        // A typing slip such as a thousand million poles must not hold up the dialog.
+        ShowTooLarge();
+        return;
+    }
+    if (text.empty())
+        ShowNothing();
+    else
+        ShowPartsText(text);
+}
+
+void CPartPreview::ShowTooLarge()
+{
+    m_showsHint = false;
+    m_canvas->SetHint(tr("This part is too large to show."));
+}
+
+void CPartPreview::ShowNothing()
+{
+    m_showsHint = true;
+    m_canvas->SetHint(tr("Select a part to see it here."));
+    if (!m_freeTextBox) {
+        m_diagnostics->clear();
+        m_diagnostics->setVisible(false);
+    }
+}
+
+void CPartPreview::AttachFreeTextBox(QPlainTextEdit* box)
+{
+    m_freeTextBox = box;
+    connect(box, &QPlainTextEdit::textChanged, this, [this] { m_timer->start(); });
+    CheckFreeText();
+}
+
+void CPartPreview::CheckFreeText()
+{
+    if (!m_freeTextBox)
+        return;
+    std::string bytes;
+    AppendCp1252Lossy(m_freeTextBox->toPlainText().toStdString(), bytes);
+    const SPartsFile file = ReadStructureBody(bytes);
+    m_diagnostics->clear();
+    for (const SDiagnostic& diagnostic : file.m_diagnostics) {
+        auto* item = new QListWidgetItem(tr("Free text, line %1: %2").arg(diagnostic.m_line).arg(DiagnosticText(diagnostic)));
+        item->setData(Qt::UserRole, diagnostic.m_line);
+        item->setForeground(diagnostic.m_severity == ESeverity::Error ? QColor(0xB0, 0x00, 0x20) : QColor(0x80, 0x60, 0x00));
+        m_diagnostics->addItem(item);
+    }
+    m_diagnostics->setVisible(m_diagnostics->count() > 0);
+}
+
+void CPartPreview::OnDiagnosticClicked(QListWidgetItem* item)
+{
+    if (!m_freeTextBox || !item)
+        return;
+    const QTextBlock block = m_freeTextBox->document()->findBlockByNumber(item->data(Qt::UserRole).toInt() - 1);
+    if (!block.isValid())
+        return;
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    m_freeTextBox->setTextCursor(cursor);
+    m_freeTextBox->setFocus(Qt::OtherFocusReason);
+}
+
+void CPartPreview::ScheduleUpdate(std::function<void()> update)
+{
+    m_pendingUpdate = std::move(update);
+    m_timer->start();
+}
+
+void CPartPreview::UpdateNow()
+{
+    m_timer->stop();
+    if (m_pendingUpdate)
+        m_pendingUpdate();
+    CheckFreeText();
+}
+
+QString CPartPreview::ViewName() const
+{
+    for (const SNamedView& named : kViewNames)
+        if (named.view == m_canvas->Camera().m_view)
+            return QString::fromLatin1(named.name);
+    return QStringLiteral("iso");
+}
+
+void CPartPreview::SetViewName(const QString& name)
+{
+    for (const SNamedView& named : kViewNames)
+        if (name == QLatin1String(named.name))
+            m_canvas->ShowView(named.view);
+}
+
+namespace {
+
+// Moves the items of a box layout into an inner box and sets the preview beside it.
+void PlaceBeside(QBoxLayout& top, QWidget& preview)
+{
+    auto* inner = new QBoxLayout(top.direction());
+    inner->setSpacing(top.spacing());
+    while (top.count() > 0) {
+        const int stretch = top.stretch(0);
+        inner->addItem(top.takeAt(0));
+        inner->setStretch(inner->count() - 1, stretch);
+    }
+    top.setDirection(QBoxLayout::LeftToRight);
+    top.addLayout(inner, 0);
+    top.addWidget(&preview, 1);
+}
+
+// Runs the preview's update when the dialog is shown or active again.
+class CDialogWatcher : public QObject {
+public:
+    CDialogWatcher(QDialog& dialog, CPartPreview& preview) : QObject(&preview), m_preview(preview)
+    {
+        dialog.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+            m_preview.UpdateNow();
+        return false;
+    }
+
+private:
+    CPartPreview& m_preview;
+};
+
+} // namespace
+
+namespace {
+const CProgramOptions* s_pExportOptions = nullptr;
+}
+
+const CProgramOptions& CurrentExportOptions()
+{
+    static const CProgramOptions defaults;
+    return s_pExportOptions ? *s_pExportOptions : defaults;
+}
+
+void SetCurrentExportOptions(const CProgramOptions* options)
+{
+    s_pExportOptions = options;
+}
+
+CPartPreview* AttachDialogPreview(QDialog& dialog, QPlainTextEdit* freeText, std::function<void(CPartPreview&)> update)
+{
+    auto* preview = new CPartPreview(&dialog);
+    preview->setMinimumWidth(280);
+    if (auto* box = qobject_cast<QBoxLayout*>(dialog.layout()))
+        PlaceBeside(*box, *preview);
+    else if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
+    const auto schedule = [preview, update] { preview->ScheduleUpdate([preview, update] { update(*preview); }); };
+    preview->ScheduleUpdate([preview, update] { update(*preview); });
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+        QObject::connect(edit, &QLineEdit::textChanged, preview, schedule);
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        QObject::connect(button, &QAbstractButton::toggled, preview, schedule);
+    for (QComboBox* combo : dialog.findChildren<QComboBox*>())
+        QObject::connect(combo, &QComboBox::currentIndexChanged, preview, schedule);
+    for (CColorButton* button : dialog.findChildren<CColorButton*>())
+        QObject::connect(button, &CColorButton::SelChange, preview, schedule);
+    if (freeText)
+        preview->AttachFreeTextBox(freeText);
+    new CDialogWatcher(dialog, *preview);
+    return preview;
+}
