@@ -1,10 +1,8 @@
 #include "cli/CatalogueJson.h"
 
-#include "model/Building.h"
+#include "model/PartKind.h"
 #include "model/PartsManager.h"
-#include "model/Platform.h"
 #include "model/TextCodec.h"
-#include "model/Tree.h"
 
 #include <algorithm>
 #include <charconv>
@@ -327,19 +325,21 @@ void WriteBuilding(CJsonWriter& out, const CBuilding& building)
     out.EndObject();
 }
 
+template <class T>
+void WriteSimplePart(CJsonWriter& out, const T& part, std::span<const Field<T>> fields)
+{
+    BeginObject(out, part, true, true);
+    WriteFields<T>(out, part, fields);
+    out.EndObject();
+}
+
 void WritePart(CJsonWriter& out, const CNamedObject& part)
 {
-    if (const auto* tree = DynamicDowncast<CTree>(&part)) {
-        BeginObject(out, *tree, true, true);
-        WriteFields<CTree>(out, *tree, kTreeFields);
-        out.EndObject();
-    } else if (const auto* platform = DynamicDowncast<CPlatform>(&part)) {
-        BeginObject(out, *platform, true, true);
-        WriteFields<CPlatform>(out, *platform, kPlatformFields);
-        out.EndObject();
-    } else {
-        WriteBuilding(out, static_cast<const CBuilding&>(part));
-    }
+    VisitPart(part, Overloaded {
+                        [&](const CTree& tree) { WriteSimplePart<CTree>(out, tree, kTreeFields); },
+                        [&](const CBuilding& building) { WriteBuilding(out, building); },
+                        [&](const CPlatform& platform) { WriteSimplePart<CPlatform>(out, platform, kPlatformFields); },
+                    });
 }
 
 void WriteCatalogue(CJsonWriter& out, const CPartsManager& parts)
@@ -579,13 +579,18 @@ std::unique_ptr<CNamedObject> ReadPart(const json& value, const std::string& pat
         Refuse(path, "missing member \"class\"");
     const MemberPlace classPlace{path, "class"};
     const std::string& className = ReadString(*found, classPlace);
-    if (className == CTree::ThisClass()->m_className)
+    const std::optional<EPartKind> kind = PartKindNamed(className);
+    if (!kind)
+        Refuse(classPlace, "unknown class \"" + className + "\"");
+    switch (*kind) {
+    case EPartKind::tree:
         return ReadSimplePart<CTree>(value, path, kTreeFields);
-    if (className == CPlatform::ThisClass()->m_className)
-        return ReadSimplePart<CPlatform>(value, path, kPlatformFields);
-    if (className == CBuilding::ThisClass()->m_className)
+    case EPartKind::building:
         return ReadBuilding(value, path);
-    Refuse(classPlace, "unknown class \"" + className + "\"");
+    case EPartKind::platform:
+        break;
+    }
+    return ReadSimplePart<CPlatform>(value, path, kPlatformFields);
 }
 
 // The member names of every open object, to refuse an object that names one member twice

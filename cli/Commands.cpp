@@ -6,7 +6,7 @@
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
 #include "model/ModelwrightDoc.h"
-#include "model/NamedObject.h"
+#include "model/PartKind.h"
 #include "model/PartsManager.h"
 #include "scene/PartsReader.h"
 #include "scene/Renderer.h"
@@ -178,17 +178,15 @@ SScene ScenePartOfCatalogue(const CCliRequest& request)
     CModelwrightDoc document;
     LoadCatalogue(request.m_input, document);
     size_t position = 0;
-    for (const auto& object : document.Parts().GetList()) {
-        const std::string text = ExportPartToText(*object, request.m_options);
-        if (text.empty())
+    for (const auto& part : document.Parts().GetList()) {
+        if (!PartKindOf(*part))
             continue;
         ++position;
-        const auto* named = dynamic_cast<const CNamedObject*>(object.get());
         const bool chosen = request.m_partName.empty() ? position == static_cast<size_t>(std::max(request.m_partIndex, 1))
-                                                       : named && named->m_name == request.m_partName;
+                                                       : part->m_name == request.m_partName;
         if (!chosen)
             continue;
-        SPartsFile file = ReadPartsText(text);
+        SPartsFile file = ReadPartsText(ExportPartToText(*part, request.m_options));
         if (file.m_scenes.empty())
             break;
         return std::move(file.m_scenes.front());

@@ -5,9 +5,8 @@
 #include "model/ChoiceCodes.h"
 #include "model/Exceptions.h"
 #include "model/Header.h"
+#include "model/PartKind.h"
 #include "model/PartsManager.h"
-#include "model/Platform.h"
-#include "model/Tree.h"
 #include "settings/ProgramOptions.h"
 
 #include <algorithm>
@@ -44,18 +43,16 @@ void CPartsFileWriter::WriteAll(const CPartsManager& manager)
         // few bytes of the document, so their size is known before anything is written.
         uint64_t polesSize = 0;
         for (const auto& object : manager.GetList())
-            if (const auto* platform = DynamicDowncast<CPlatform>(object.get()))
-                polesSize = std::min<uint64_t>(polesSize + PolesSize(*platform), uint64_t(1) << 62);
+            VisitPart(*object, Overloaded {
+                                   [&](const CPlatform& platform) {
+                                       polesSize = std::min<uint64_t>(polesSize + PolesSize(platform), uint64_t(1) << 62);
+                                   },
+                                   [](const CNamedObject&) {},
+                               });
         Out().ExpectMore(polesSize);
         WriteHeader(manager.m_pHeader.get());
-        for (const auto& object : manager.GetList()) {
-            if (const auto* tree = DynamicDowncast<CTree>(object.get()))
-                WriteTree(*tree);
-            if (const auto* building = DynamicDowncast<CBuilding>(object.get()))
-                WriteBuilding(*building);
-            if (const auto* platform = DynamicDowncast<CPlatform>(object.get()))
-                WritePlatform(*platform);
-        }
+        for (const auto& object : manager.GetList())
+            WritePart(*object);
     } catch (...) {
         // A failed export leaves the writer closed, ready for the next one.
         m_pFile.reset();
@@ -82,12 +79,7 @@ std::string ExportPartToText(const CObject& part, const CProgramOptions& options
     CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
     writer.SetSizeLimit(sizeLimit);
     writer.Open({}, options);
-    if (const auto* tree = DynamicDowncast<CTree>(&part))
-        writer.WriteTree(*tree);
-    if (const auto* building = DynamicDowncast<CBuilding>(&part))
-        writer.WriteBuilding(*building);
-    if (const auto* platform = DynamicDowncast<CPlatform>(&part))
-        writer.WritePlatform(*platform);
+    writer.WritePart(part);
     return std::string(writer.m_pFile->GetBytes());
 }
 
@@ -323,6 +315,15 @@ void CPartsFileWriter::WriteAddress(const CManufacturer* address, int32_t kindWh
     Out().Put(Keyword(kwEnd));
     Out().Put(Keyword(opening));
     WriteBlankLine();
+}
+
+void CPartsFileWriter::WritePart(const CObject& part)
+{
+    VisitPart(part, Overloaded {
+                        [this](const CTree& tree) { WriteTree(tree); },
+                        [this](const CBuilding& building) { WriteBuilding(building); },
+                        [this](const CPlatform& platform) { WritePlatform(platform); },
+                    });
 }
 
 void CPartsFileWriter::WriteTree(const CTree& tree)

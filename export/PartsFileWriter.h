@@ -84,6 +84,8 @@ private:
     // its structure.
     void WriteHeader(const CHeader* header);
     void WriteAddress(const CManufacturer* address, int32_t kindWhenMissing);
+    // A tree's, a building's or a platform's structure block; nothing for another object.
+    void WritePart(const CObject& part);
     void WriteTree(const CTree& tree);
     void WriteBuilding(const CBuilding& building);
     void WritePlatform(const CPlatform& platform);

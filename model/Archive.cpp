@@ -26,15 +26,13 @@ constexpr size_t kUnicodeLength = static_cast<size_t>(-1);
 
 } // namespace
 
-CArchive::CArchive(StoreMode, std::vector<uint8_t>& out, CDocument* document)
+CArchive::CArchive(StoreMode, std::vector<uint8_t>& out)
     : m_out(&out)
-    , m_pDocument(document)
 {
 }
 
-CArchive::CArchive(LoadMode, std::span<const uint8_t> bytes, CDocument* document)
+CArchive::CArchive(LoadMode, std::span<const uint8_t> bytes)
     : m_in(bytes)
-    , m_pDocument(document)
 {
 }
 

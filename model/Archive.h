@@ -10,8 +10,6 @@
 #include <unordered_map>
 #include <vector>
 
-class CDocument;
-
 // The document file's archive stream over memory: little-endian integers, length-prefixed
 // strings and object references with class records, one index counter for classes and
 // objects, and the escape tag for large indices. Reading checks every length against the
@@ -22,13 +20,12 @@ public:
     enum LoadMode { load };
 
     // Stores into out (appending).
-    CArchive(StoreMode, std::vector<uint8_t>& out, CDocument* document = nullptr);
+    CArchive(StoreMode, std::vector<uint8_t>& out);
     // Loads from bytes, which must outlive the archive.
-    CArchive(LoadMode, std::span<const uint8_t> bytes, CDocument* document = nullptr);
+    CArchive(LoadMode, std::span<const uint8_t> bytes);
 
     bool IsStoring() const { return m_out != nullptr; }
     bool IsLoading() const { return m_out == nullptr; }
-    CDocument* GetDocument() const { return m_pDocument; }
 
     void WriteInt32(int32_t value);
     void WriteUInt32(uint32_t value);
@@ -90,7 +87,6 @@ private:
     std::vector<uint8_t>* m_out = nullptr;
     std::span<const uint8_t> m_in;
     size_t m_pos = 0;
-    CDocument* m_pDocument;
     uint32_t m_mapCount = 1;
     uint32_t m_pendingSchema = 0xFFFFFFFF;
     // Classes met so far: the writer's indices by class, the reader's classes by index

@@ -54,4 +54,3 @@ inline constexpr int32_t kWinrail6 = 157;
 // Numbers of texts the program stores or shows by number.
 inline constexpr int32_t kTextInch = 102;
 inline constexpr int32_t kTextMm = 103;
-inline constexpr int32_t kTextOptions = 104;

@@ -19,17 +19,15 @@ void CModelwrightDoc::ReleaseCatalogue()
     m_pSerializationManager.reset();
 }
 
-bool CModelwrightDoc::OnNewDocument()
+void CModelwrightDoc::OnNewDocument()
 {
     ClearPathName();
     SetModifiedFlag(false);
     ReleaseCatalogue();
-    m_pSerializationManager = std::make_unique<CSerializationManager>();
-    m_pSerializationManager->m_pDocument = this;
     m_pPartsManager = std::make_unique<CPartsManager>();
     m_pPartsManager->Init(CPartsManager::kName);
+    m_pSerializationManager = std::make_unique<CSerializationManager>(*m_pPartsManager);
     UpdateAllViews();
-    return true;
 }
 
 void CModelwrightDoc::Serialize(CArchive& archive)
@@ -38,23 +36,23 @@ void CModelwrightDoc::Serialize(CArchive& archive)
         archive.WriteObject(m_pSerializationManager.get());
         return;
     }
-    // The root's loader puts the parts list in place only once all of it has been read.
+    // The parts list is put in place only once all of it has been read.
     auto root = archive.ReadOwned<CSerializationManager>();
-    root->m_pDocument = this;
+    m_pPartsManager = root->TakeParts();
     m_pSerializationManager = std::move(root);
 }
 
 std::vector<uint8_t> CModelwrightDoc::SaveToBytes()
 {
     std::vector<uint8_t> bytes;
-    CArchive archive(CArchive::store, bytes, this);
+    CArchive archive(CArchive::store, bytes);
     Serialize(archive);
     return bytes;
 }
 
 void CModelwrightDoc::LoadFromBytes(std::span<const uint8_t> bytes)
 {
-    CArchive archive(CArchive::load, bytes, this);
+    CArchive archive(CArchive::load, bytes);
     Load(archive);
 }
 
@@ -88,7 +86,7 @@ void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
     try {
         // What has been read is not needed again: the catalogue and the whole file are never
         // held at the same time.
-        CArchive archive(CArchive::load, file->Bytes(), this);
+        CArchive archive(CArchive::load, file->Bytes());
         archive.SetReadPast([&](size_t offset) { file->ReleaseBefore(offset); });
         Load(archive);
     } catch (const CArchiveException&) {

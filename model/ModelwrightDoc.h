@@ -28,7 +28,7 @@ public:
     ~CModelwrightDoc() override;
 
     // A new, empty catalogue titled "Untitled".
-    bool OnNewDocument();
+    void OnNewDocument();
     void Serialize(CArchive& archive);
 
     // The document file's bytes, and a catalogue read from them. Loading replaces the

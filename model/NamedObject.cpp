@@ -43,34 +43,10 @@ void CNamedObject::Serialize(CArchive& archive)
         SetDefaultName();
 }
 
-bool CNamedObject::ListHook(CObjectManager&)
-{
-    return true;
-}
-
-bool CNamedObject::WriteName(std::string& out) const
-{
-    out += m_name;
-    out += '\n';
-    return true;
-}
-
 bool CNamedObject::SetDefaultName()
 {
     if (!m_name.empty())
         return false;
     m_name = std::string(GetRuntimeClass()->m_className) + ' ' + std::to_string(m_id);
-    return true;
-}
-
-bool CNamedObject::AttachToOwner(CObjectManager&)
-{
-    return true;
-}
-
-bool CNamedObject::CopyFrom(const CNamedObject& other)
-{
-    m_id = other.m_id;
-    m_name = other.m_name;
     return true;
 }

@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string>
 
-class CObjectManager;
-
 // Base of every thing the user defines: a name shown in lists ("Description" in the
 // dialogs) and a number from a process-wide running counter.
 class CNamedObject : public CObject {
@@ -16,13 +14,8 @@ public:
 
     void Serialize(CArchive& archive) override;
 
-    virtual bool ListHook(CObjectManager& owner);
-    // Appends the name and a line feed to out.
-    virtual bool WriteName(std::string& out) const;
     // Gives a nameless object the name "<class> <number>"; true when it did.
     virtual bool SetDefaultName();
-    virtual bool AttachToOwner(CObjectManager& owner);
-    virtual bool CopyFrom(const CNamedObject& other);
 
     // The number the next object will take; the counter is never reset.
     static int32_t PeekNextId();

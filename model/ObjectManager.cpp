@@ -44,20 +44,6 @@ void CObjectManager::Serialize(CArchive& archive)
     }
 }
 
-bool CObjectManager::ForEachListHook()
-{
-    for (const auto& element : m_list)
-        element->ListHook(*this);
-    return true;
-}
-
-bool CObjectManager::WriteNames(std::string& out) const
-{
-    for (const auto& element : m_list)
-        element->WriteName(out);
-    return true;
-}
-
 bool CObjectManager::Add(std::unique_ptr<CNamedObject> object)
 {
     if (!object)
@@ -66,17 +52,9 @@ bool CObjectManager::Add(std::unique_ptr<CNamedObject> object)
     return true;
 }
 
-bool CObjectManager::AttachAll()
-{
-    for (const auto& element : m_list)
-        element->AttachToOwner(*this);
-    return true;
-}
-
 void CObjectManager::Init(const std::string& name)
 {
     m_name = name;
-    m_initialized = 1;
 }
 
 bool CObjectManager::Delete(const CNamedObject* object)
@@ -87,14 +65,6 @@ bool CObjectManager::Delete(const CNamedObject* object)
         return false;
     m_list.erase(found);
     return true;
-}
-
-CNamedObject* CObjectManager::FindById(int32_t id) const
-{
-    for (const auto& element : m_list)
-        if (element->m_id == id)
-            return element.get();
-    return nullptr;
 }
 
 bool CObjectManager::EditObject(CNamedObject& object, IObjectEditor& editor)
@@ -109,11 +79,6 @@ bool CObjectManager::NewObject(std::unique_ptr<CNamedObject>& object, IObjectEdi
     object->SetDefaultName();
     m_list.push_back(std::move(object));
     return true;
-}
-
-void CObjectManager::DeleteAll()
-{
-    m_list.clear();
 }
 
 std::unique_ptr<CNamedObject> CObjectManager::TakeAt(size_t index)

@@ -18,22 +18,18 @@ public:
 
     void Serialize(CArchive& archive) override;
 
-    virtual bool ForEachListHook();
-    virtual bool WriteNames(std::string& out) const;
     // Appends the object; false for none. Callers set the modified flag.
     virtual bool Add(std::unique_ptr<CNamedObject> object);
-    virtual bool AttachAll();
-    virtual void Init(const std::string& name);
+    // Gives the list its name.
+    void Init(const std::string& name);
     // Removes and destroys the object (found by identity).
     virtual bool Delete(const CNamedObject* object);
-    virtual CNamedObject* FindById(int32_t id) const;
     // Runs the editor on the object in place; true for OK.
     virtual bool EditObject(CNamedObject& object, IObjectEditor& editor);
     // Runs the editor on a new object; on OK the object gets its default name and the list
     // takes it (object is then null). Otherwise the caller keeps it.
     virtual bool NewObject(std::unique_ptr<CNamedObject>& object, IObjectEditor& editor);
 
-    void DeleteAll();
     // The object at index taken out of the list, and an object put in at index: what a history
     // step does to bring a list back to an earlier state.
     std::unique_ptr<CNamedObject> TakeAt(size_t index);
@@ -43,11 +39,9 @@ public:
 
     const List& GetList() const { return m_list; }
     size_t GetCount() const { return m_list.size(); }
-    bool IsInitialized() const { return m_initialized != 0; }
 
 protected:
     List m_list;
-    int32_t m_initialized = 0;
 };
 
 // The elements of a list that holds one kind, as that kind.

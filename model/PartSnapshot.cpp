@@ -1,18 +1,20 @@
 #include "model/PartSnapshot.h"
 
 #include "model/Archive.h"
-#include "model/Building.h"
-#include "model/Platform.h"
+#include "model/PartKind.h"
 
 namespace {
 
+// The text a part has that its document bytes do not hold: a building's or a platform's free
+// text (a tree keeps its own).
 std::string* UnkeptText(CNamedObject& object)
 {
-    if (auto* building = DynamicDowncast<CBuilding>(&object))
-        return &building->m_freeText;
-    if (auto* platform = DynamicDowncast<CPlatform>(&object))
-        return &platform->m_freeText;
-    return nullptr;
+    return VisitPart(object, Overloaded {
+                                 [](CTree&) -> std::string* { return nullptr; },
+                                 [](CBuilding& building) { return &building.m_freeText; },
+                                 [](CPlatform& platform) { return &platform.m_freeText; },
+                             })
+        .value_or(nullptr);
 }
 
 }

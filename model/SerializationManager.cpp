@@ -2,20 +2,26 @@
 
 #include "model/Archive.h"
 #include "model/Exceptions.h"
-#include "model/ModelwrightDoc.h"
+#include "model/PartsManager.h"
 
 IMPLEMENT_SERIAL_VERSIONABLE(CSerializationManager, CObject, 1)
 
+CSerializationManager::~CSerializationManager() = default;
+
 void CSerializationManager::Serialize(CArchive& archive)
 {
-    auto* document = static_cast<CModelwrightDoc*>(archive.GetDocument());
     if (archive.IsStoring()) {
-        archive.WriteObject(document->m_pPartsManager.get());
+        archive.WriteObject(m_pParts);
         return;
     }
     if (archive.GetObjectSchema() != 1)
         throw CArchiveException(CArchiveException::badSchema);
-    document->m_pPartsManager = archive.ReadOwned<CPartsManager>();
-    document->m_pPartsManager->Init(CPartsManager::kName);
-    document->m_pPartsManager->AttachAll();
+    m_pReadParts = archive.ReadOwned<CPartsManager>();
+    m_pReadParts->Init(CPartsManager::kName);
+    m_pParts = m_pReadParts.get();
+}
+
+std::unique_ptr<CPartsManager> CSerializationManager::TakeParts()
+{
+    return std::move(m_pReadParts);
 }

@@ -104,7 +104,7 @@ QWidget* CBuildingDlg::CreateElementsGroup()
 
 bool CBuildingDlg::Edit(CNamedObject& object, CObjectManager&)
 {
-    auto* building = dynamic_cast<CBuilding*>(&object);
+    auto* building = DynamicDowncast<CBuilding>(&object);
     return building && EditBuilding(*building);
 }
 

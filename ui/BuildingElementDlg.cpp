@@ -212,7 +212,7 @@ QWidget* CBuildingElementDlg::CreateDecorationsGroup()
 
 bool CBuildingElementDlg::Edit(CNamedObject& object, CObjectManager&)
 {
-    auto* element = dynamic_cast<CBuildingElement*>(&object);
+    auto* element = DynamicDowncast<CBuildingElement>(&object);
     return element && EditElement(*element);
 }
 

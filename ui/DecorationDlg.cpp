@@ -216,7 +216,7 @@ QWidget* CDecorationDlg::CreateTypesFrame()
 
 bool CDecorationDlg::Edit(CNamedObject& object, CObjectManager&)
 {
-    auto* decoration = dynamic_cast<CDecoration*>(&object);
+    auto* decoration = DynamicDowncast<CDecoration>(&object);
     return decoration && EditDecoration(*decoration);
 }
 

@@ -83,7 +83,7 @@ CHeaderDlg::CHeaderDlg(QWidget* parent)
 
 bool CHeaderDlg::Edit(CNamedObject& object, CObjectManager&)
 {
-    auto* header = dynamic_cast<CHeader*>(&object);
+    auto* header = DynamicDowncast<CHeader>(&object);
     return header && EditHeader(*header);
 }
 

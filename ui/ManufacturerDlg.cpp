@@ -41,7 +41,7 @@ CManufacturerDlg::CManufacturerDlg(QWidget* parent)
 
 bool CManufacturerDlg::Edit(CNamedObject& object, CObjectManager&)
 {
-    auto* address = dynamic_cast<CManufacturer*>(&object);
+    auto* address = DynamicDowncast<CManufacturer>(&object);
     return address && EditAddress(*address);
 }
 

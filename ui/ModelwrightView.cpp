@@ -1,12 +1,10 @@
 #include "ui/ModelwrightView.h"
 
 #include "export/PartsFileWriter.h"
-#include "model/Building.h"
 #include "model/Exceptions.h"
 #include "model/ModelwrightDoc.h"
-#include "model/Platform.h"
+#include "model/PartKind.h"
 #include "model/PartSnapshot.h"
-#include "model/Tree.h"
 #include "settings/ProgramOptions.h"
 #include "ui/BuildingDlg.h"
 #include "ui/CatalogueSteps.h"
@@ -45,31 +43,6 @@ namespace {
 // The form's buttons are large targets of one size, wider where a translation's text needs
 // it; the buttons of a column share one width.
 constexpr QSize kButtonSize(125, 46);
-
-std::unique_ptr<CNamedObject> MakePart(CModelwrightView::EPartKind kind)
-{
-    switch (kind) {
-    case CModelwrightView::EPartKind::tree:
-        return std::make_unique<CTree>();
-    case CModelwrightView::EPartKind::building:
-        return std::make_unique<CBuilding>();
-    case CModelwrightView::EPartKind::platform:
-        return std::make_unique<CPlatform>();
-    }
-    return nullptr;
-}
-
-// The kind of a part by its class, trees tested first; nothing for another class.
-std::optional<CModelwrightView::EPartKind> KindOf(const CNamedObject& part)
-{
-    if (part.IsKindOf(RUNTIME_CLASS(CTree)))
-        return CModelwrightView::EPartKind::tree;
-    if (part.IsKindOf(RUNTIME_CLASS(CBuilding)))
-        return CModelwrightView::EPartKind::building;
-    if (part.IsKindOf(RUNTIME_CLASS(CPlatform)))
-        return CModelwrightView::EPartKind::platform;
-    return std::nullopt;
-}
 
 std::shared_ptr<const CPartSnapshot> SnapshotOf(CNamedObject& object)
 {
@@ -394,7 +367,7 @@ void CModelwrightView::OnDelete()
     CNamedObject* part = m_objectList->GetSelectedObject();
     if (!parts || !part)
         return;
-    const std::optional<EPartKind> kind = KindOf(*part);
+    const std::optional<EPartKind> kind = PartKindOf(*part);
     const QString text = StepText(EStep::remove, kind.value_or(EPartKind::tree), part->m_name);
     const size_t index = IndexOf(*parts, part);
     std::shared_ptr<const CPartSnapshot> before = SnapshotOf(*part);

@@ -184,7 +184,7 @@ CObjectListBox::CObjectListBox(QWidget* parent)
 {
 }
 
-bool CObjectListBox::FillFromList(const CObjectManager& list, const CNamedObject* select)
+void CObjectListBox::FillFromList(const CObjectManager& list, const CNamedObject* select)
 {
     ClearEntries();
     SelectIndex(-1);
@@ -196,7 +196,6 @@ bool CObjectListBox::FillFromList(const CObjectManager& list, const CNamedObject
     }
     if (select)
         SelectObject(select);
-    return true;
 }
 
 bool CObjectListBox::RefreshSelected()

@@ -53,7 +53,7 @@ public:
 
     // Shows every object of the list and selects the entry of select (none when null or
     // not in the list).
-    virtual bool FillFromList(const CObjectManager& list, const CNamedObject* select = nullptr);
+    void FillFromList(const CObjectManager& list, const CNamedObject* select = nullptr);
     // Re-inserts the selected entry under its object's current name, keeping it selected;
     // false when nothing is selected.
     virtual bool RefreshSelected();

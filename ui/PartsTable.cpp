@@ -1,9 +1,6 @@
 #include "ui/PartsTable.h"
 
-#include "model/Building.h"
 #include "model/ObjectManager.h"
-#include "model/Platform.h"
-#include "model/Tree.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -12,12 +9,6 @@
 #include <functional>
 
 namespace {
-
-template <class T>
-SPartFields FieldsOf(const T& part, EPartKind kind)
-{
-    return {kind, &part.m_catalogNo, &part.m_price, part.m_partsPerPackage};
-}
 
 QString Text(const std::string* text)
 {
@@ -68,26 +59,11 @@ QString NumbersWidened(const QString& text)
 
 } // namespace
 
-std::optional<EPartKind> PartKindOf(const CNamedObject& part)
-{
-    if (part.IsKindOf(RUNTIME_CLASS(CTree)))
-        return EPartKind::tree;
-    if (part.IsKindOf(RUNTIME_CLASS(CBuilding)))
-        return EPartKind::building;
-    if (part.IsKindOf(RUNTIME_CLASS(CPlatform)))
-        return EPartKind::platform;
-    return std::nullopt;
-}
-
 std::optional<SPartFields> PartFieldsOf(const CNamedObject& part)
 {
-    if (const auto* tree = DynamicDowncast<CTree>(&part))
-        return FieldsOf(*tree, EPartKind::tree);
-    if (const auto* building = DynamicDowncast<CBuilding>(&part))
-        return FieldsOf(*building, EPartKind::building);
-    if (const auto* platform = DynamicDowncast<CPlatform>(&part))
-        return FieldsOf(*platform, EPartKind::platform);
-    return std::nullopt;
+    return VisitPart(part, [&part](const auto& kindOfPart) {
+        return SPartFields {*PartKindOf(part), &kindOfPart.m_catalogNo, &kindOfPart.m_price, kindOfPart.m_partsPerPackage};
+    });
 }
 
 // A text's place in the order: the collator's key in a real locale; in the C locale, where

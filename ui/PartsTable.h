@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/PartKind.h"
+
 #include <QAbstractTableModel>
 #include <QCollator>
 #include <QIcon>
@@ -12,11 +14,6 @@
 class CNamedObject;
 class CObjectManager;
 class QLineEdit;
-
-enum class EPartKind { tree, building, platform };
-
-// The kind of a part by its class, trees tested first; nothing for another class.
-std::optional<EPartKind> PartKindOf(const CNamedObject& part);
 
 // What a catalogue row shows of every kind of part.
 struct SPartFields {

@@ -213,7 +213,7 @@ QWidget* CPlatformDlg::CreatePoleStyleGroup()
 
 bool CPlatformDlg::Edit(CNamedObject& object, CObjectManager&)
 {
-    m_pPlatform = dynamic_cast<CPlatform*>(&object);
+    m_pPlatform = DynamicDowncast<CPlatform>(&object);
     if (!m_pPlatform)
         return false;
     LoadPlatform();

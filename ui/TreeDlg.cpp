@@ -130,7 +130,7 @@ QWidget* CTreeDlg::CreateTopGroup()
 
 bool CTreeDlg::Edit(CNamedObject& object, CObjectManager&)
 {
-    m_pTree = dynamic_cast<CTree*>(&object);
+    m_pTree = DynamicDowncast<CTree>(&object);
     if (!m_pTree)
         return false;
     LoadTree();

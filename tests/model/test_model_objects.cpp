@@ -4,8 +4,7 @@
 #include "model/Building.h"
 #include "model/ModelwrightDoc.h"
 #include "model/ObjectEditor.h"
-#include "model/Platform.h"
-#include "model/Tree.h"
+#include "model/PartKind.h"
 
 #include <gtest/gtest.h>
 
@@ -240,6 +239,33 @@ TEST(Buildings, AnUnknownSchemaLeavesTheCatalogueFieldsAtTheirDefaults)
     EXPECT_EQ(building->m_name, "Shed");
     EXPECT_EQ(building->m_partsPerPackage, 1);
     EXPECT_EQ(building->m_catalogNo, "");
+}
+
+TEST(PartKinds, EachKindReachesItsOwnHandlerAndNothingElseIsAPart)
+{
+    const auto handlerOf = [](const CObject& object) {
+        return VisitPart(object, Overloaded {
+                                     [](const CTree&) { return 't'; },
+                                     [](const CBuilding&) { return 'b'; },
+                                     [](const CPlatform&) { return 'p'; },
+                                 });
+    };
+    for (const EPartKind kind : {EPartKind::tree, EPartKind::building, EPartKind::platform}) {
+        const std::unique_ptr<CNamedObject> part = MakePart(kind);
+        EXPECT_EQ(PartKindOf(*part), kind);
+        EXPECT_EQ(PartKindNamed(part->GetRuntimeClass()->m_className), kind);
+        EXPECT_EQ(handlerOf(*part), "tbp"[int(kind)]);
+    }
+    const CHeader header;
+    const CBuildingElement element;
+    const CPartsManager parts;
+    for (const CNamedObject* other : std::initializer_list<const CNamedObject*> {&header, &element, &parts}) {
+        EXPECT_EQ(PartKindOf(*other), std::nullopt);
+        EXPECT_EQ(handlerOf(*other), std::nullopt);
+        EXPECT_FALSE(VisitPart(*other, [](const auto&) {}));
+    }
+    EXPECT_EQ(PartKindNamed("CHeader"), std::nullopt);
+    EXPECT_EQ(PartKindNamed("ctree"), std::nullopt);
 }
 
 class ObjectLists : public ::testing::Test {
