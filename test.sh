@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the whole program, then the core
-# once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once more under AddressSanitizer and UndefinedBehaviorSanitizer. A warning in the project's own
+# code fails every build here.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -12,18 +13,19 @@ export XDG_RUNTIME_DIR=$(mktemp -d)
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 echo "== Build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMW_BUILD_GUI=ON -DMW_BUILD_TESTS=ON -DMW_BUILD_BENCH=ON >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMW_BUILD_GUI=ON -DMW_BUILD_TESTS=ON -DMW_BUILD_BENCH=ON \
+    -DMW_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== Core under sanitizers"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-    -DMW_SANITIZE=ON -DMW_BUILD_GUI=OFF -DMW_BUILD_BENCH=OFF -DMW_BUILD_FUZZ=ON >/dev/null
+    -DMW_SANITIZE=ON -DMW_BUILD_GUI=OFF -DMW_BUILD_BENCH=OFF -DMW_BUILD_FUZZ=ON -DMW_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 if [ -x scripts/test-windows.sh ]; then
     echo "== Windows build under wine"
-    scripts/test-windows.sh
+    MW_WARNINGS_AS_ERRORS=ON scripts/test-windows.sh
 fi

@@ -15,7 +15,7 @@ trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX" "$work"' EXIT
 wineboot --init >/dev/null 2>&1 || true
 
 cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+    -DCMAKE_BUILD_TYPE=Release -DMW_WARNINGS_AS_ERRORS="${MW_WARNINGS_AS_ERRORS:-OFF}" >/dev/null
 cmake --build build-win -j "$jobs"
 ctest --test-dir build-win --output-on-failure -j "$jobs"
 

@@ -179,7 +179,6 @@ private slots:
     void listKeysEditAndDeleteTheSelectedEntry();
     void tabEntersARadioGroupOnItsCheckedButton();
 
-    void screenshots();
 };
 
 void TestBuildingDialogs::initTestCase()
@@ -831,54 +830,6 @@ void TestBuildingDialogs::tabEntersARadioGroupOnItsCheckedButton()
         QCOMPARE(modal.focusWidget(), RoofButton(modal, kRoofOrientation270));
     });
     dialog.Edit(element, fixture.building);
-}
-
-void TestBuildingDialogs::screenshots()
-{
-    SBuildingInDocument fixture;
-    fixture.building.m_name = "Country station";
-    fixture.building.m_catalogNo = "ST-12";
-    fixture.building.m_price = "45";
-    fixture.building.m_freeText = "Platform side faces the track.";
-    CBuildingElement& hall = fixture.AddElement("Main hall");
-    hall.m_roofType = kRoofGable;
-    hall.m_roofOrientation = kRoofOrientation90;
-    hall.m_blockColor = RGB(210, 180, 140);
-    hall.m_freeText = "Waiting room and ticket office";
-    fixture.AddElement("Goods shed").m_roofType = kRoofLeanTo;
-    fixture.AddElement("annex").m_roofType = kRoofNone;
-    CDecoration& door = AddDecoration(hall, "Entrance");
-    door.m_wall = kWallFront;
-    door.m_mainType = kDecorationBaseB;
-    door.m_subtype = kDecorationDoorWithWindow;
-    door.m_windowCount = 6;
-    door.m_width = 12;
-    door.m_height = 24;
-    door.m_positionX = 40;
-    door.m_mainColor = RGB(165, 42, 0);
-    door.m_innerColor = RGB(175, 238, 238);
-    AddDecoration(hall, "Ticket window");
-    AddDecoration(hall, "Back door");
-
-    CBuildingDlg dialog;
-    WhenModal([&](QDialog& modal) {
-        auto& building = As<CBuildingDlg>(modal);
-        ClickEntry(Find<CObjectListBox>(building, "elements"), Find<CObjectListBox>(building, "elements")->FindObject(&hall));
-        QVERIFY(SaveScreenshot(building, "building-dialog"));
-        WhenModal([&](QDialog& modal) {
-            auto& element = As<CBuildingElementDlg>(modal);
-            ClickEntry(Find<CObjectListBox>(element, "decorations"), Find<CObjectListBox>(element, "decorations")->FindObject(&door));
-            QVERIFY(SaveScreenshot(element, "building-element-dialog"));
-            WhenModal([](QDialog& modal) {
-                auto& decoration = As<CDecorationDlg>(modal);
-                QVERIFY(DialogButton(decoration, QDialogButtonBox::Ok)->isEnabled());
-                QVERIFY(SaveScreenshot(decoration, "decoration-dialog"));
-            });
-            Click(Find<QPushButton>(element, "editDecoration"));
-        });
-        Click(Find<QPushButton>(building, "editElement"));
-    });
-    dialog.Edit(fixture.building, fixture.parts);
 }
 
 QTEST_MAIN(TestBuildingDialogs)

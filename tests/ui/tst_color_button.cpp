@@ -88,7 +88,6 @@ private slots:
     void deactivatingTheApplicationCancels();
     void popupStaysOnTheScreen();
     void cellsShowTheirNamesAsToolTips();
-    void screenshots();
 };
 
 void TestColorButton::init()
@@ -396,19 +395,6 @@ void TestColorButton::cellsShowTheirNamesAsToolTips()
     QTRY_COMPARE(QToolTip::text(), QStringLiteral("Brown"));
     Hover(*popup, 39);
     QTRY_COMPARE(QToolTip::text(), QStringLiteral("White"));
-    QTest::keyClick(popup, Qt::Key_Escape);
-}
-
-void TestColorButton::screenshots()
-{
-    SButtonWindow window;
-    window.button->SetColor(kNamedColors[25].color);
-    QVERIFY(SaveScreenshot(window.window, QStringLiteral("color_button")));
-    CColorPopup* popup = window.Open();
-    QVERIFY(popup);
-    Hover(*popup, 12);
-    QVERIFY(SaveScreenshot(window.window, QStringLiteral("color_button_open")));
-    QVERIFY(SaveScreenshot(*popup, QStringLiteral("color_popup")));
     QTest::keyClick(popup, Qt::Key_Escape);
 }
 

@@ -77,7 +77,6 @@ private slots:
     void loadedPlatformRoundTrips();
     void okStoresWhatWasTyped();
     void cancelTouchesNothing();
-    void screenshot();
 
 private:
     CPartsManager m_owner;
@@ -270,18 +269,6 @@ void TestPlatformDialog::cancelTouchesNothing()
     });
     QVERIFY(!dialog.Edit(platform, m_owner));
     QVERIFY(SameFields(platform, original));
-}
-
-void TestPlatformDialog::screenshot()
-{
-    CPlatform platform;
-    FillSample(platform);
-    CPlatformDlg dialog;
-    WhenModal([](QDialog& shown) {
-        QVERIFY(QTest::qWaitForWindowExposed(&shown));
-        QVERIFY(SaveScreenshot(shown, QStringLiteral("platform_dialog")));
-    });
-    dialog.Edit(platform, m_owner);
 }
 
 QTEST_MAIN(TestPlatformDialog)

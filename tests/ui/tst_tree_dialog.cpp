@@ -65,7 +65,6 @@ private slots:
     void unknownTreeTypeIsKept();
     void notATreeIsRefused();
     void tabFollowsTheControlOrder();
-    void screenshot();
 
 private:
     CPartsManager m_owner;
@@ -240,19 +239,6 @@ void TestTreeDialog::tabFollowsTheControlOrder()
     QCOMPARE(visited, (QStringList{"description", "catalogNo", "price", "partsPerPackage", "units", "deciduous",
                           "trunkHeight", "trunkRadius", "trunkColor", "topHeight", "topRadius", "topColor", "freeText"}
                           << QString()));
-}
-
-void TestTreeDialog::screenshot()
-{
-    CTree tree;
-    FillSample(tree);
-    tree.m_topColor = kAutomaticColor;
-    CTreeDlg dialog;
-    WhenModal([](QDialog& shown) {
-        QVERIFY(QTest::qWaitForWindowExposed(&shown));
-        QVERIFY(SaveScreenshot(shown, QStringLiteral("tree_dialog")));
-    });
-    dialog.Edit(tree, m_owner);
 }
 
 QTEST_MAIN(TestTreeDialog)
