@@ -1,6 +1,7 @@
 #include "model/Building.h"
 #include "model/ObjectEditor.h"
 #include "model/ModelwrightDoc.h"
+#include "model/PartKind.h"
 #include "model/PartSnapshot.h"
 #include "model/Platform.h"
 #include "model/Tree.h"
@@ -60,15 +61,6 @@ void Fill(CNamedObject& part, int32_t seed)
         platform->m_length = seed;
         platform->m_freeText = "platform text " + std::to_string(seed);
     }
-}
-
-std::unique_ptr<CNamedObject> MakePart(EPartKind kind)
-{
-    if (kind == EPartKind::tree)
-        return std::make_unique<CTree>();
-    if (kind == EPartKind::building)
-        return std::make_unique<CBuilding>();
-    return std::make_unique<CPlatform>();
 }
 
 // The change made directly on a catalogue, without any history.
