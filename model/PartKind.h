@@ -25,6 +25,8 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // Calls the visitor with the part as a CTree, a CBuilding or a CPlatform (const when the
 // object is). The visitor must take all three, so a kind it forgets fails to compile; for an
