@@ -59,7 +59,7 @@
     <message>
       <location filename="../../ui/BuildingDlg.cpp" line="86" />
       <source>C&amp;atalog no</source>
-      <translation>&amp;Katalognr.</translation>
+      <translation>&amp;Katalognummer</translation>
     </message>
     <message>
       <location filename="../../ui/BuildingDlg.cpp" line="87" />
@@ -1889,7 +1889,7 @@
     <message>
       <location filename="../../ui/TreeDlg.cpp" line="84" />
       <source>Catalog &amp;no</source>
-      <translation>&amp;Katalognr.</translation>
+      <translation>&amp;Katalognummer</translation>
     </message>
     <message>
       <location filename="../../ui/TreeDlg.cpp" line="85" />

@@ -1473,7 +1473,7 @@
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="587" />
       <source>Parts per package</source>
-      <translation>Pièces par emballage</translation>
+      <translation>Pièces par paquet</translation>
     </message>
     <message>
       <location filename="../../ui/ModelwrightView.cpp" line="562" />
