@@ -19,6 +19,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -124,9 +125,21 @@ QStringList Clashes(const QString& scope, const KeyTexts& keys)
     return clashes;
 }
 
-// A window's clashes and its controls without a key.
-QStringList WindowFaults(const QWidget& window)
+// Shows the window as the language has it, for the eye: build/screenshots/keys_LANGUAGE_WINDOW.png
+// (with @2x at double density).
+void SaveScreenshot(QWidget& window)
 {
+    window.show();
+    const QString density = window.devicePixelRatio() > 1 ? QStringLiteral("@%1x").arg(window.devicePixelRatio()) : QString();
+    QDir().mkpath(QStringLiteral(MW_SCREENSHOT_DIR));
+    window.grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/keys_%1_%2%3.png")
+                           .arg(QString::fromLatin1(QTest::currentDataTag()), window.objectName(), density));
+}
+
+// A window's clashes and its controls without a key.
+QStringList WindowFaults(QWidget& window)
+{
+    SaveScreenshot(window);
     KeyTexts keys;
     QStringList faults;
     CollectWindow(keys, faults, window);
@@ -174,6 +187,8 @@ private slots:
             faults << Clashes(menu->text(), menuKeys);
         }
         faults << Clashes(frame.objectName(), frameKeys);
+        frame.resize(1280, 720);
+        SaveScreenshot(frame);
 
         const std::unique_ptr<QWidget> windows[] = {std::make_unique<CTreeDlg>(), std::make_unique<CPlatformDlg>(),
             std::make_unique<CBuildingDlg>(), std::make_unique<CBuildingElementDlg>(),
@@ -182,7 +197,8 @@ private slots:
         for (const auto& window : windows)
             faults << WindowFaults(*window);
         CVersionInfo versionInfo(QString::fromLatin1(CVersionInfo::kEnglishUnicode));
-        faults << WindowFaults(CAboutDlg(versionInfo));
+        CAboutDlg about(versionInfo);
+        faults << WindowFaults(about);
         for (const QString& fault : std::as_const(faults))
             qWarning().noquote() << fault;
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults, listed above").arg(faults.size())));
