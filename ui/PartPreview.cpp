@@ -406,9 +406,8 @@ void CPartPreview::ListFaults(const std::vector<SFreeTextFault>& faults)
         const QString text = fault.m_elementName.empty()
             ? tr("Free text, line %1: %2").arg(fault.m_diagnostic.m_line).arg(DiagnosticText(fault.m_diagnostic))
             : tr("Element %1, line %2: %3")
-                  .arg(QString::fromStdString(fault.m_elementName))
-                  .arg(fault.m_diagnostic.m_line)
-                  .arg(DiagnosticText(fault.m_diagnostic));
+                  .arg(QString::fromStdString(fault.m_elementName), QString::number(fault.m_diagnostic.m_line),
+                      DiagnosticText(fault.m_diagnostic));
         AddFault(*m_diagnostics, text, fault.m_diagnostic.m_severity);
     }
     m_diagnostics->setVisible(m_diagnostics->count() > 0);
@@ -480,12 +479,12 @@ void CPartPreview::ShowExportFaults(const std::vector<SFreeTextFault>& faults, c
     for (size_t i = 0; i < faults.size() && i < partIds.size(); ++i) {
         const SFreeTextFault& fault = faults[i];
         const QString part = QString::fromStdString(fault.m_partName);
+        // One arg() for all, so that a name holding "%2" stays as it is.
+        const QString line = QString::number(fault.m_diagnostic.m_line);
         const QString text = fault.m_elementName.empty()
-            ? tr("%1, line %2: %3").arg(part).arg(fault.m_diagnostic.m_line).arg(DiagnosticText(fault.m_diagnostic))
+            ? tr("%1, line %2: %3").arg(part, line, DiagnosticText(fault.m_diagnostic))
             : tr("%1, element %2, line %3: %4")
-                  .arg(part, QString::fromStdString(fault.m_elementName))
-                  .arg(fault.m_diagnostic.m_line)
-                  .arg(DiagnosticText(fault.m_diagnostic));
+                  .arg(part, QString::fromStdString(fault.m_elementName), line, DiagnosticText(fault.m_diagnostic));
         AddFault(*m_exportFaults, text, fault.m_diagnostic.m_severity).setData(Qt::UserRole, partIds[i]);
     }
     const bool any = m_exportFaults->count() > 0;

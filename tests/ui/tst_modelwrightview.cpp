@@ -442,7 +442,7 @@ private slots:
         auto building = std::make_unique<CBuilding>();
         building->m_name = "Station";
         auto hall = std::make_unique<CBuildingElement>();
-        hall->m_name = "Hall";
+        hall->m_name = "Hall %2";
         hall->m_freeText = "Circle 1 2 3 $12345g";
         building->Add(std::move(hall));
         const CNamedObject* station = building.get();
@@ -461,7 +461,7 @@ private slots:
         QListWidget* faults = m_view->Preview()->ExportFaults();
         QCOMPARE(faults->count(), 2);
         QVERIFY(faults->item(0)->text().startsWith("Oak, line 2:"));
-        QVERIFY(faults->item(1)->text().startsWith("Station, element Hall, line 1:"));
+        QVERIFY(faults->item(1)->text().startsWith("Station, element Hall %2, line 1:"));
 
         // They stay while the user goes through the parts.
         emit faults->itemClicked(faults->item(1));
