@@ -299,7 +299,6 @@ CPartPreview::CPartPreview(QWidget* parent)
     connect(m_diagnostics, &QListWidget::itemActivated, this, &CPartPreview::OnDiagnosticClicked);
 
     m_exportFaultsTitle->setObjectName("exportFaultsTitle");
-    m_exportFaultsTitle->setBuddy(m_exportFaults);
     m_exportFaultsTitle->setVisible(false);
     m_exportFaults->setObjectName("exportFaults");
     m_exportFaults->setMaximumHeight(fontMetrics().lineSpacing() * 6 + 8);
