@@ -24,8 +24,11 @@ void CPartsText::Grow(size_t n)
         throw CException(kPartsFileTooLarge);
     if (!m_path.empty() && m_size > 0)
         HandOnToFile();
+    else if (m_allocated >= kFilePieceSize && m_size > 0)
+        HandOnToPieces();
     if (m_allocated - m_size <= n) {
-        const size_t wanted = m_path.empty() ? std::max(m_allocated * 2, size_t(1) << 16) : kFilePieceSize;
+        // A text in memory starts small: most are one part's.
+        const size_t wanted = m_path.empty() ? std::clamp(m_allocated * 2, size_t(1) << 16, kFilePieceSize) : kFilePieceSize;
         const size_t allocated = std::min(std::max(wanted, m_size + n + 1), m_sizeLimit + 1);
         // realloc moves large blocks by remapping pages instead of copying them.
         char* grown = static_cast<char*>(std::realloc(m_pBuffer.get(), allocated));
@@ -52,6 +55,29 @@ void CPartsText::HandOnToFile()
     m_pFile->Write(GetBytes());
     m_handedOn += m_size;
     m_size = 0;
+}
+
+void CPartsText::HandOnToPieces()
+{
+    m_pieces.push_back({std::move(m_pBuffer), m_size});
+    m_handedOn += m_size;
+    m_size = 0;
+    m_allocated = 0;
+}
+
+std::string CPartsText::TakeText()
+{
+    std::string text;
+    text.reserve(m_handedOn + m_size);
+    for (Piece& piece : m_pieces) {
+        text.append(piece.bytes.get(), piece.size);
+        piece.bytes.reset();
+    }
+    m_pieces.clear();
+    text.append(GetBytes());
+    m_handedOn = 0;
+    m_size = 0;
+    return text;
 }
 
 void CPartsText::PutSingleLineText(std::string_view utf8)
