@@ -118,21 +118,22 @@ void CPartsText::PutMultiLineText(std::string_view utf8)
 
 void CPartsText::PutLines(std::string_view bytes)
 {
+    if (bytes.empty())
+        return; // an empty view may have no data to copy from
     // Exactly the room the lines take, so a text near the size limit still fits.
     size_t size = bytes.size();
-    for (size_t i = 0; i < bytes.size(); ++i)
-        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+    for (size_t i = bytes.find('\n'); i != std::string_view::npos; i = bytes.find('\n', i + 1))
+        if (i == 0 || bytes[i - 1] != '\r')
             ++size; // a lone LF becomes a CR LF pair
     char* out = Room(size);
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            continue; // the LF that follows ends the line
-        if (bytes[i] == '\n')
-            out = FormatLineEnd(out);
-        else
-            *out++ = bytes[i];
+    size_t start = 0;
+    for (size_t i = bytes.find('\n'); i != std::string_view::npos; i = bytes.find('\n', start)) {
+        // The CR of a CR LF pair goes with the LF that ends the line.
+        const size_t end = i > start && bytes[i - 1] == '\r' ? i - 1 : i;
+        out = FormatLineEnd(Copy(out, bytes.substr(start, end - start)));
+        start = i + 1;
     }
-    EndPiece(out);
+    EndPiece(Copy(out, bytes.substr(start)));
 }
 
 void CPartsText::Commit()

@@ -148,7 +148,10 @@ size_t AsciiPrefix(std::string_view text)
     for (; i + 8 <= text.size(); i += 8) {
         uint64_t word;
         std::memcpy(&word, text.data() + i, 8);
-        if (word & 0x8080808080808080u)
+        const uint64_t high = word & 0x8080808080808080u;
+        if (high && std::endian::native == std::endian::little)
+            return i + static_cast<size_t>(std::countr_zero(high)) / 8;
+        if (high)
             break;
     }
     while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
@@ -194,6 +197,24 @@ std::string Utf8FromCp1252(std::string_view bytes)
     size_t ascii = AsciiPrefix(bytes);
     if (ascii == bytes.size())
         return std::string(bytes);
+    // Names and numbers are short: converted in one pass on the stack, each byte taking at most three.
+    constexpr size_t kShortText = 64;
+    if (bytes.size() <= kShortText) {
+        char buffer[3 * kShortText];
+        std::memcpy(buffer, bytes.data(), ascii);
+        char* next = buffer + ascii;
+        for (size_t i = ascii; i < bytes.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(bytes[i]);
+            if (byte < 0x80) {
+                *next++ = static_cast<char>(byte);
+                continue;
+            }
+            const Utf8OfByte& utf8 = kUtf8OfHighByte[byte - 0x80];
+            std::memcpy(next, utf8.bytes, 3);
+            next += utf8.length;
+        }
+        return std::string(buffer, next);
+    }
     std::string out(Utf8Size(bytes, ascii), '\0');
     char* next = out.data();
     for (size_t i = 0; i < bytes.size();) {
