@@ -81,6 +81,14 @@ size_t IndexOf(const CObjectManager& list, const CNamedObject* object)
     return static_cast<size_t>(found - elements.begin());
 }
 
+const CNamedObject* PartNumbered(const CObjectManager& list, int32_t id)
+{
+    const auto& elements = list.GetList();
+    const auto found
+        = std::find_if(elements.begin(), elements.end(), [id](const auto& element) { return element->m_id == id; });
+    return found == elements.end() ? nullptr : found->get();
+}
+
 QString Html(const std::string& text)
 {
     return QString::fromStdString(text).toHtmlEscaped();
@@ -310,7 +318,7 @@ void CModelwrightView::ShowTableFilter()
 void CModelwrightView::SelectPart(int32_t partId)
 {
     const CPartsManager* parts = GetPartsManager();
-    const CNamedObject* part = parts ? parts->FindById(partId) : nullptr;
+    const CNamedObject* part = parts ? PartNumbered(*parts, partId) : nullptr;
     // A part deleted since the export, or hidden by the filter, is not there to select.
     if (!part || m_objectList->FindObject(part) < 0)
         return;
