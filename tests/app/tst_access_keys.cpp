@@ -17,7 +17,9 @@
 #include "ui/TreeDlg.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
@@ -28,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -111,6 +114,16 @@ void CollectWindow(KeyTexts& keys, QStringList& keyless, const QWidget& window)
         }
     for (const QGroupBox* group : window.findChildren<QGroupBox*>())
         Collect(keys, group->title());
+    // A dialog's list or text box is reached through its label or through the title of the
+    // group it stands alone in.
+    if (qobject_cast<const QDialog*>(&window))
+        for (const QAbstractScrollArea* box : window.findChildren<QAbstractScrollArea*>()) {
+            if (box->window() != &window || !box->isEnabled() || box->focusPolicy() == Qt::NoFocus || InPreview(*box))
+                continue;
+            const auto* group = qobject_cast<const QGroupBox*>(box->parentWidget());
+            if (!std::ranges::any_of(window.findChildren<QLabel*>(), [box](const QLabel* label) { return label->buddy() == box; }))
+                needsKey(group ? group->title() : QString(), *box);
+        }
     for (const QTabWidget* tabs : window.findChildren<QTabWidget*>())
         for (int index = 0; index < tabs->count(); ++index)
             Collect(keys, tabs->tabText(index));
