@@ -85,6 +85,7 @@ void AnswerRecoveryQuestion(const QString& button, QString& question)
         QStringList buttons;
         for (QAbstractButton* each : box->buttons())
             buttons << each->text();
+        buttons.sort();
         question += " [" + buttons.join('|') + "]";
         box->grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/recovery_question.png"));
         for (QAbstractButton* each : box->buttons())
@@ -170,7 +171,7 @@ private slots:
         CModelwrightApp app(SetupIn(m_dataHome->path()));
         QVERIFY(app.InitInstance({"-nologo"}));
         QVERIFY2(question.startsWith("Recover the unsaved changes of " + QDir::toNativeSeparators(m_catalogue) + " from "), qPrintable(question));
-        QVERIFY2(question.endsWith("? [&Recover|&Discard|&Later]"), qPrintable(question));
+        QVERIFY2(question.endsWith("? [&Discard|&Later|&Recover]"), qPrintable(question));
 
         CModelwrightDoc& doc = app.MainFrame()->Document();
         QCOMPARE(QString::fromStdString(doc.GetPathName().string()), m_catalogue);
