@@ -9,6 +9,7 @@
 #include <QLoggingCategory>
 
 #include <algorithm>
+#include <system_error>
 
 namespace {
 
@@ -72,7 +73,13 @@ void CAutosaver::AutosaveNow()
     const QDateTime now = QDateTime::currentDateTimeUtc();
     m_cancelled = false;
     m_busy = true;
-    m_worker = std::thread([this, documentPath, now] { Write(documentPath, now); });
+    try {
+        m_worker = std::thread([this, documentPath, now] { Write(documentPath, now); });
+    } catch (const std::system_error&) {
+        // No thread to be had now: the next turn tries again.
+        m_busy = false;
+        ++m_failed;
+    }
     NoteStall(stall.nsecsElapsed() / 1000);
 }
 
