@@ -98,7 +98,7 @@ void RunDump(const CCliRequest& request, std::ostream& out)
     WriteCatalogueJson(document.Parts(), out);
     out.flush();
     if (!out)
-        throw CRunFailure{"Failed to write the JSON text to standard output."};
+        throw CRunFailure{"Failed to write the JSON text to standard output.", {}};
 }
 
 // Writing a file over the one being read would lose the input whenever the run fails.
@@ -169,7 +169,7 @@ SScene ScenePartOfPartsFile(const CCliRequest& request)
         if (chosen)
             return std::move(file.m_scenes[i]);
     }
-    throw CRunFailure{PartNotFound(request, file.m_scenes.size())};
+    throw CRunFailure{PartNotFound(request, file.m_scenes.size()), {}};
 }
 
 // The chosen part of a catalogue, exported alone and read back, as the window program shows it.
@@ -193,7 +193,7 @@ SScene ScenePartOfCatalogue(const CCliRequest& request)
             break;
         return std::move(file.m_scenes.front());
     }
-    throw CRunFailure{PartNotFound(request, position)};
+    throw CRunFailure{PartNotFound(request, position), {}};
 }
 
 EView ViewNamed(const std::string& name)

@@ -74,7 +74,7 @@ std::string ExportToText(const CPartsManager& manager, const CProgramOptions& op
     CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
     writer.Open({}, options);
     writer.WriteAll(manager);
-    return std::string(writer.m_pFile->GetBytes());
+    return writer.m_pFile->TakeText();
 }
 
 std::string ExportPartToText(const CObject& part, const CProgramOptions& options, size_t sizeLimit)
@@ -88,7 +88,7 @@ std::string ExportPartToText(const CObject& part, const CProgramOptions& options
         writer.WriteBuilding(*building);
     if (const auto* platform = DynamicDowncast<CPlatform>(&part))
         writer.WritePlatform(*platform);
-    return std::string(writer.m_pFile->GetBytes());
+    return writer.m_pFile->TakeText();
 }
 
 std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options, size_t sizeLimit)
@@ -104,7 +104,7 @@ std::string ExportElementToText(const CBuildingElement& element, const CProgramO
         writer.WriteDecorations(*element.m_decorations, element);
     writer.WriteEndStructure();
     writer.WriteNewLine();
-    return std::string(writer.m_pFile->GetBytes());
+    return writer.m_pFile->TakeText();
 }
 
 void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, const std::filesystem::path& path)
@@ -532,7 +532,7 @@ uint64_t CPartsFileWriter::PolesSize(const CPlatform& platform)
     std::swap(m_pFile, measure);
     WritePolesAt(platform, row, 0);
     std::swap(m_pFile, measure);
-    const uint64_t sameAtEveryPlace = measure->GetBytes().size() - PositionChars(platform, row, 0);
+    const uint64_t sameAtEveryPlace = measure->TakeText().size() - PositionChars(platform, row, 0);
     const uint64_t places = static_cast<uint64_t>(row.m_count);
     const uint64_t fewestPositionChars = platform.m_poleStyle == kPoleRound ? 1 : 2;
     if (places * (sameAtEveryPlace + fewestPositionChars) > m_sizeLimit)

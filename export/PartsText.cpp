@@ -24,8 +24,11 @@ void CPartsText::Grow(size_t n)
         throw CException(kPartsFileTooLarge);
     if (!m_path.empty() && m_size > 0)
         HandOnToFile();
+    else if (m_allocated >= kFilePieceSize && m_size > 0)
+        HandOnToPieces();
     if (m_allocated - m_size <= n) {
-        const size_t wanted = m_path.empty() ? std::max(m_allocated * 2, size_t(1) << 16) : kFilePieceSize;
+        // A text in memory starts small: most are one part's.
+        const size_t wanted = m_path.empty() ? std::clamp(m_allocated * 2, size_t(1) << 16, kFilePieceSize) : kFilePieceSize;
         const size_t allocated = std::min(std::max(wanted, m_size + n + 1), m_sizeLimit + 1);
         // realloc moves large blocks by remapping pages instead of copying them.
         char* grown = static_cast<char*>(std::realloc(m_pBuffer.get(), allocated));
@@ -52,6 +55,29 @@ void CPartsText::HandOnToFile()
     m_pFile->Write(GetBytes());
     m_handedOn += m_size;
     m_size = 0;
+}
+
+void CPartsText::HandOnToPieces()
+{
+    m_pieces.push_back({std::move(m_pBuffer), m_size});
+    m_handedOn += m_size;
+    m_size = 0;
+    m_allocated = 0;
+}
+
+std::string CPartsText::TakeText()
+{
+    std::string text;
+    text.reserve(m_handedOn + m_size);
+    for (Piece& piece : m_pieces) {
+        text.append(piece.bytes.get(), piece.size);
+        piece.bytes.reset();
+    }
+    m_pieces.clear();
+    text.append(GetBytes());
+    m_handedOn = 0;
+    m_size = 0;
+    return text;
 }
 
 void CPartsText::PutSingleLineText(std::string_view utf8)
@@ -92,21 +118,22 @@ void CPartsText::PutMultiLineText(std::string_view utf8)
 
 void CPartsText::PutLines(std::string_view bytes)
 {
+    if (bytes.empty())
+        return; // an empty view may have no data to copy from
     // Exactly the room the lines take, so a text near the size limit still fits.
     size_t size = bytes.size();
-    for (size_t i = 0; i < bytes.size(); ++i)
-        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+    for (size_t i = bytes.find('\n'); i != std::string_view::npos; i = bytes.find('\n', i + 1))
+        if (i == 0 || bytes[i - 1] != '\r')
             ++size; // a lone LF becomes a CR LF pair
     char* out = Room(size);
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            continue; // the LF that follows ends the line
-        if (bytes[i] == '\n')
-            out = FormatLineEnd(out);
-        else
-            *out++ = bytes[i];
+    size_t start = 0;
+    for (size_t i = bytes.find('\n'); i != std::string_view::npos; i = bytes.find('\n', start)) {
+        // The CR of a CR LF pair goes with the LF that ends the line.
+        const size_t end = i > start && bytes[i - 1] == '\r' ? i - 1 : i;
+        out = FormatLineEnd(Copy(out, bytes.substr(start, end - start)));
+        start = i + 1;
     }
-    EndPiece(out);
+    EndPiece(Copy(out, bytes.substr(start)));
 }
 
 void CPartsText::Commit()

@@ -11,13 +11,15 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CFileReplacement;
 
 // A parts file being written, composed exactly as the file will hold it (Windows-1252, CR LF
-// line ends). Without a path the whole text stays in memory. With one, each full piece of text
-// goes on to a temporary file that replaces the file only on Commit, so a failed export never
-// leaves a half-written file, and catalogues of hundreds of megabytes need no such memory.
+// line ends). Without a path the whole text stays in memory, in pieces that TakeText joins
+// (so the text is never copied while it grows, nor held twice). With one, each full piece of
+// text goes on to a temporary file that replaces the file only on Commit, so a failed export
+// never leaves a half-written file, and catalogues of hundreds of megabytes need no such memory.
 class CPartsText {
 public:
     static constexpr size_t kMaxIntChars = 11;
@@ -106,8 +108,8 @@ public:
     }
 
     const std::filesystem::path& GetPath() const { return m_path; }
-    // The text not yet handed to the file: all of it when there is no path.
-    std::string_view GetBytes() const { return {m_pBuffer.get(), m_size}; }
+    // Without a path: the whole text, which this then no longer holds.
+    std::string TakeText();
 
     // Refuses at once, before any of it is written, a text that would grow beyond the size
     // limit by this many bytes.
@@ -146,7 +148,10 @@ private:
         return m_pBuffer.get() + m_size;
     }
     void Grow(size_t n);
+    // The text not yet handed on.
+    std::string_view GetBytes() const { return {m_pBuffer.get(), m_size}; }
     void HandOnToFile();
+    void HandOnToPieces();
     // Bytes of the file's code page, with every CR and LF made a blank.
     void PutOnOneLine(std::string_view bytes);
     // Bytes of the file's code page, with CR LF pairs and lone LFs as line ends.
@@ -163,8 +168,13 @@ private:
     size_t m_capacity = 0;
     size_t m_allocated = 0;
     size_t m_sizeLimit = kDefaultSizeLimit;
-    // What already went on to the file.
+    // What already went on to the file, or to the pieces.
     size_t m_handedOn = 0;
+    struct Piece {
+        std::unique_ptr<char, FreeBuffer> bytes;
+        size_t size;
+    };
+    std::vector<Piece> m_pieces;
     std::string m_convertedText;
     std::string m_convertedBytes;
 };

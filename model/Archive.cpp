@@ -3,6 +3,7 @@
 #include "model/Exceptions.h"
 #include "model/TextCodec.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -109,13 +110,14 @@ uint32_t CArchive::TakeStoreIndex()
 
 void CArchive::WriteClassReference(const CRuntimeClass* cls)
 {
-    const auto known = m_storedClasses.find(cls);
+    const auto known = std::find_if(m_storedClasses.begin(), m_storedClasses.end(),
+        [cls](const StoredClass& stored) { return stored.cls == cls; });
     if (known != m_storedClasses.end()) {
-        if (known->second < kBigObjectTag) {
-            WriteUInt16(static_cast<uint16_t>(kClassTag | known->second));
+        if (known->index < kBigObjectTag) {
+            WriteUInt16(static_cast<uint16_t>(kClassTag | known->index));
         } else {
             WriteUInt16(kBigObjectTag);
-            WriteUInt32(kBigClassTag | known->second);
+            WriteUInt32(kBigClassTag | known->index);
         }
         return;
     }
@@ -124,7 +126,7 @@ void CArchive::WriteClassReference(const CRuntimeClass* cls)
     const size_t nameLength = std::strlen(cls->m_className);
     WriteUInt16(static_cast<uint16_t>(nameLength));
     WriteBytes(cls->m_className, nameLength);
-    m_storedClasses.emplace(cls, TakeStoreIndex());
+    m_storedClasses.push_back({cls, TakeStoreIndex()});
 }
 
 void CArchive::WriteObject(const CObject* object)
@@ -219,8 +221,15 @@ const CRuntimeClass* CArchive::ReadClassRecord(uint32_t& storedSchema)
         Fail(CArchiveException::badClass);
     if (!cls->m_versionable && storedSchema != cls->m_schema)
         Fail(CArchiveException::badSchema);
-    m_loadedClasses.emplace(TakeLoadIndex(), LoadedClass{cls, storedSchema});
+    m_loadedClasses.push_back({TakeLoadIndex(), cls, storedSchema});
     return cls;
+}
+
+const CArchive::LoadedClass* CArchive::FindLoadedClass(uint32_t index) const
+{
+    const auto found = std::lower_bound(m_loadedClasses.begin(), m_loadedClasses.end(), index,
+        [](const LoadedClass& loaded, uint32_t wanted) { return loaded.index < wanted; });
+    return found != m_loadedClasses.end() && found->index == index ? &*found : nullptr;
 }
 
 std::unique_ptr<CObject> CArchive::ReadOwnedObject(std::span<const CRuntimeClass* const> accepted)
@@ -238,11 +247,11 @@ std::unique_ptr<CObject> CArchive::ReadOwnedObject(std::span<const CRuntimeClass
                 Fail(CArchiveException::badIndex);
             Fail(CArchiveException::badClass);
         }
-        const auto known = m_loadedClasses.find(value & ~kBigClassTag);
-        if (known == m_loadedClasses.end())
+        const LoadedClass* known = FindLoadedClass(value & ~kBigClassTag);
+        if (!known)
             Fail(CArchiveException::badIndex);
-        cls = known->second.cls;
-        storedSchema = known->second.schema;
+        cls = known->cls;
+        storedSchema = known->schema;
     }
 
     bool isAccepted = false;

@@ -7,7 +7,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class CDocument;
@@ -99,14 +98,21 @@ private:
     CDocument* m_pDocument;
     uint32_t m_mapCount = 1;
     uint32_t m_pendingSchema = 0xFFFFFFFF;
-    // Classes met so far: the writer's indices by class, the reader's classes by index
-    // (with the schema stored for each).
-    std::unordered_map<const CRuntimeClass*, uint32_t> m_storedClasses;
+    // Classes met so far: the writer's indices by class (a program has few classes), the
+    // reader's classes by index (with the schema stored for each), in the rising order the
+    // indices are taken, so that a search needs no hashing per object.
+    struct StoredClass {
+        const CRuntimeClass* cls;
+        uint32_t index;
+    };
+    std::vector<StoredClass> m_storedClasses;
     struct LoadedClass {
+        uint32_t index;
         const CRuntimeClass* cls;
         uint32_t schema;
     };
-    std::unordered_map<uint32_t, LoadedClass> m_loadedClasses;
+    std::vector<LoadedClass> m_loadedClasses;
+    const LoadedClass* FindLoadedClass(uint32_t index) const;
     std::function<void(size_t)> m_readPast;
     size_t m_toldReadPast = 0;
     std::function<void(std::span<const uint8_t>)> m_passOn;

@@ -1,6 +1,7 @@
 #include "model/TextCodec.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -147,12 +148,46 @@ size_t AsciiPrefix(std::string_view text)
     for (; i + 8 <= text.size(); i += 8) {
         uint64_t word;
         std::memcpy(&word, text.data() + i, 8);
-        if (word & 0x8080808080808080u)
+        const uint64_t high = word & 0x8080808080808080u;
+        if (high && std::endian::native == std::endian::little)
+            return i + static_cast<size_t>(std::countr_zero(high)) / 8;
+        if (high)
             break;
     }
     while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
         ++i;
     return i;
+}
+
+// The length of the UTF-8 form of bytes whose first `ascii` bytes are ASCII, eight bytes at a
+// time: each byte from 0x80 takes one more, and those of 0x80..0x9F that stand for a character
+// beyond U+07FF one more again.
+size_t Utf8Size(std::string_view bytes, size_t ascii)
+{
+    constexpr uint64_t kHighBits = 0x8080808080808080u;
+    size_t size = bytes.size();
+    size_t i = ascii;
+    const auto addByte = [&](unsigned char byte) {
+        if (byte >= 0x80)
+            size += kUtf8OfHighByte[byte - 0x80].length - 1u;
+    };
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        const uint64_t high = word & kHighBits;
+        if (!high)
+            continue;
+        // Bytes 0x80..0x9F: the top bit set, the two below it clear.
+        if (high & ~(word << 1) & ~(word << 2)) {
+            for (size_t k = 0; k < 8; ++k)
+                addByte(static_cast<unsigned char>(bytes[i + k]));
+        } else {
+            size += static_cast<size_t>(std::popcount(high));
+        }
+    }
+    for (; i < bytes.size(); ++i)
+        addByte(static_cast<unsigned char>(bytes[i]));
+    return size;
 }
 
 } // namespace
@@ -162,12 +197,25 @@ std::string Utf8FromCp1252(std::string_view bytes)
     size_t ascii = AsciiPrefix(bytes);
     if (ascii == bytes.size())
         return std::string(bytes);
-    size_t size = ascii;
-    for (size_t i = ascii; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        size += byte < 0x80 ? 1 : kUtf8OfHighByte[byte - 0x80].length;
+    // Names and numbers are short: converted in one pass on the stack, each byte taking at most three.
+    constexpr size_t kShortText = 64;
+    if (bytes.size() <= kShortText) {
+        char buffer[3 * kShortText];
+        std::memcpy(buffer, bytes.data(), ascii);
+        char* next = buffer + ascii;
+        for (size_t i = ascii; i < bytes.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(bytes[i]);
+            if (byte < 0x80) {
+                *next++ = static_cast<char>(byte);
+                continue;
+            }
+            const Utf8OfByte& utf8 = kUtf8OfHighByte[byte - 0x80];
+            std::memcpy(next, utf8.bytes, 3);
+            next += utf8.length;
+        }
+        return std::string(buffer, next);
     }
-    std::string out(size, '\0');
+    std::string out(Utf8Size(bytes, ascii), '\0');
     char* next = out.data();
     for (size_t i = 0; i < bytes.size();) {
         std::memcpy(next, bytes.data() + i, ascii);
@@ -197,15 +245,23 @@ bool TryCp1252FromUtf8(std::string_view utf8, std::string& out)
 
 void AppendCp1252Lossy(std::string_view utf8, std::string& out)
 {
-    if (IsAscii(utf8)) {
-        out.append(utf8);
-        return;
-    }
+    // Every character and every invalid byte gives one byte, so the text never grows; runs of
+    // ASCII are copied as they are.
+    const size_t start = out.size();
+    out.resize(start + utf8.size());
+    char* next = out.data() + start;
     for (size_t pos = 0; pos < utf8.size();) {
+        const size_t ascii = AsciiPrefix(utf8.substr(pos));
+        std::memcpy(next, utf8.data() + pos, ascii);
+        next += ascii;
+        pos += ascii;
+        if (pos == utf8.size())
+            break;
         const long code = DecodeUtf8(utf8, pos);
         const int byte = code < 0 ? -1 : Cp1252ByteOf(static_cast<char32_t>(code));
-        out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
+        *next++ = byte < 0 ? '?' : static_cast<char>(byte);
     }
+    out.resize(static_cast<size_t>(next - out.data()));
 }
 
 namespace {

@@ -82,11 +82,11 @@ QWidget* CBuildingDlg::CreateHeaderGroup()
         grid->addWidget(label, row, column);
         grid->addWidget(field, row, column + 1, 1, span);
     };
-    addField(tr("Description"), m_description, 0, 0, 4);
-    addField(tr("Catalog no"), m_catalogNo, 1, 0);
-    addField(tr("Price"), m_price, 1, 3);
-    addField(tr("Units"), m_units, 2, 0);
-    addField(tr("Parts per package"), m_partsPerPackage, 2, 3);
+    addField(tr("&Description"), m_description, 0, 0, 4);
+    addField(tr("C&atalog no"), m_catalogNo, 1, 0);
+    addField(tr("P&rice"), m_price, 1, 3);
+    addField(tr("&Units"), m_units, 2, 0);
+    addField(tr("&Parts per package"), m_partsPerPackage, 2, 3);
     grid->setColumnStretch(2, 1);
     return group;
 }
@@ -95,9 +95,9 @@ QWidget* CBuildingDlg::CreateElementsGroup()
 {
     auto* group = new QGroupBox(tr("Building elements"));
     m_elements = Named(new CObjectListBox, "elements");
-    m_newElement = NewListButton(tr("New ..."), "newElement");
-    m_editElement = NewListButton(tr("Edit ..."), "editElement");
-    m_deleteElement = NewListButton(tr("Delete"), "deleteElement");
+    m_newElement = NewListButton(tr("&New ..."), "newElement");
+    m_editElement = NewListButton(tr("&Edit ..."), "editElement");
+    m_deleteElement = NewListButton(tr("De&lete"), "deleteElement");
     LayOutListWithButtons(*group, *m_elements, {m_newElement, m_editElement, m_deleteElement});
     return group;
 }

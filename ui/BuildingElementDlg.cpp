@@ -44,10 +44,10 @@ struct SOrientationButton {
     const char* label;
 };
 constexpr SOrientationButton kOrientationButtons[] = {
-    {kRoofOrientation0, "orientation0", QT_TRANSLATE_NOOP("CBuildingElementDlg", "0 degr")},
-    {kRoofOrientation90, "orientation90", QT_TRANSLATE_NOOP("CBuildingElementDlg", "90 degr")},
-    {kRoofOrientation180, "orientation180", QT_TRANSLATE_NOOP("CBuildingElementDlg", "180 degr")},
-    {kRoofOrientation270, "orientation270", QT_TRANSLATE_NOOP("CBuildingElementDlg", "270 degr")},
+    {kRoofOrientation0, "orientation0", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&0 degr")},
+    {kRoofOrientation90, "orientation90", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&90 degr")},
+    {kRoofOrientation180, "orientation180", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&180 degr")},
+    {kRoofOrientation270, "orientation270", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&270 degr")},
 };
 
 QRadioButton* AddRadio(QButtonGroup& group, int code, const QString& text, const char* name)
@@ -67,7 +67,7 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
     setWindowModality(Qt::WindowModal);
 
     m_description = Named(new QLineEdit, "description");
-    auto* descriptionLabel = new QLabel(tr("Description"));
+    auto* descriptionLabel = new QLabel(tr("&Description"));
     descriptionLabel->setBuddy(m_description);
 
     auto* freeTextGroup = new QGroupBox(tr("Free additional text"));
@@ -137,10 +137,10 @@ QWidget* CBuildingElementDlg::CreateBlockGroup()
     m_blockDepth = NewDigitsEdit("blockDepth");
     m_blockColor = Named(new CColorButton, "blockColor");
     auto* form = new QFormLayout(group);
-    form->addRow(tr("Height"), m_blockHeight);
-    form->addRow(tr("Width"), m_blockWidth);
-    form->addRow(tr("Depth"), m_blockDepth);
-    form->addRow(tr("Block color"), m_blockColor);
+    form->addRow(tr("&Height"), m_blockHeight);
+    form->addRow(tr("&Width"), m_blockWidth);
+    form->addRow(tr("De&pth"), m_blockDepth);
+    form->addRow(tr("&Block color"), m_blockColor);
     return group;
 }
 
@@ -151,9 +151,9 @@ QWidget* CBuildingElementDlg::CreateRoofGroup()
     m_roofAngle = NewDigitsEdit("roofAngle");
     m_roofColor = Named(new CColorButton, "roofColor");
     auto* sizes = new QFormLayout;
-    sizes->addRow(tr("Height"), m_roofHeight);
-    sizes->addRow(tr("Angle"), m_roofAngle);
-    sizes->addRow(tr("Roof color"), m_roofColor);
+    sizes->addRow(tr("He&ight"), m_roofHeight);
+    sizes->addRow(tr("&Angle"), m_roofAngle);
+    sizes->addRow(tr("&Roof color"), m_roofColor);
 
     auto* roofTypeBox = new QGroupBox(tr("Rooftype"));
     m_roofType = Named(new QButtonGroup(this), "roofType");
@@ -166,7 +166,7 @@ QWidget* CBuildingElementDlg::CreateRoofGroup()
         button->setAccessibleName(tr(picture.description));
         roofTypeLayout->addWidget(button);
     }
-    roofTypeLayout->addWidget(AddRadio(*m_roofType, kRoofNone, tr("No roof"), "roofNone"));
+    roofTypeLayout->addWidget(AddRadio(*m_roofType, kRoofNone, tr("No roo&f"), "roofNone"));
 
     auto* orientationBox = new QGroupBox(tr("Roof orientation"));
     m_roofOrientation = Named(new QButtonGroup(this), "roofOrientation");
@@ -192,9 +192,9 @@ QWidget* CBuildingElementDlg::CreatePositionGroup()
     m_z = NewDigitsEdit("z");
     auto* form = new QFormLayout(group);
     form->addRow(positionText);
-    form->addRow(tr("X"), m_x);
-    form->addRow(tr("Y"), m_y);
-    form->addRow(tr("Z:"), m_z);
+    form->addRow(tr("&X"), m_x);
+    form->addRow(tr("&Y"), m_y);
+    form->addRow(tr("&Z:"), m_z);
     return group;
 }
 
@@ -203,9 +203,9 @@ QWidget* CBuildingElementDlg::CreateDecorationsGroup()
     auto* group = new QGroupBox(tr("Decorations"));
     m_decorations = Named(new CObjectListBox, "decorations");
     m_decorations->setMinimumWidth(m_decorations->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12);
-    m_newDecoration = NewListButton(tr("New ..."), "newDecoration");
-    m_editDecoration = NewListButton(tr("Edit  ..."), "editDecoration");
-    m_deleteDecoration = NewListButton(tr("Delete"), "deleteDecoration");
+    m_newDecoration = NewListButton(tr("&New ..."), "newDecoration");
+    m_editDecoration = NewListButton(tr("&Edit  ..."), "editDecoration");
+    m_deleteDecoration = NewListButton(tr("De&lete"), "deleteDecoration");
     LayOutListWithButtons(*group, *m_decorations, {m_newDecoration, m_editDecoration, m_deleteDecoration});
     return group;
 }

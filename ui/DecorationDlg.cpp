@@ -28,23 +28,23 @@ struct SChoiceButton {
     const char* label;
 };
 constexpr SChoiceButton kWallButtons[] = {
-    {kWallFront, "wallFront", QT_TRANSLATE_NOOP("CDecorationDlg", "Front")},
-    {kWallRear, "wallRear", QT_TRANSLATE_NOOP("CDecorationDlg", "Rear")},
-    {kWallLeft, "wallLeft", QT_TRANSLATE_NOOP("CDecorationDlg", "Left side")},
-    {kWallRight, "wallRight", QT_TRANSLATE_NOOP("CDecorationDlg", "Right side")},
+    {kWallFront, "wallFront", QT_TRANSLATE_NOOP("CDecorationDlg", "&Front")},
+    {kWallRear, "wallRear", QT_TRANSLATE_NOOP("CDecorationDlg", "&Rear")},
+    {kWallLeft, "wallLeft", QT_TRANSLATE_NOOP("CDecorationDlg", "&Left side")},
+    {kWallRight, "wallRight", QT_TRANSLATE_NOOP("CDecorationDlg", "Right &side")},
 };
 constexpr SChoiceButton kSubtypeButtons[] = {
-    {kDecorationDoor, "door", QT_TRANSLATE_NOOP("CDecorationDlg", "Door")},
-    {kDecorationDoorWithWindow, "doorWithWindow", QT_TRANSLATE_NOOP("CDecorationDlg", "Door with window")},
-    {kDecorationWindow, "window", QT_TRANSLATE_NOOP("CDecorationDlg", "Window")},
+    {kDecorationDoor, "door", QT_TRANSLATE_NOOP("CDecorationDlg", "&Door")},
+    {kDecorationDoorWithWindow, "doorWithWindow", QT_TRANSLATE_NOOP("CDecorationDlg", "Door with wi&ndow")},
+    {kDecorationWindow, "window", QT_TRANSLATE_NOOP("CDecorationDlg", "&Window")},
 };
 // The group's ids are the pane counts themselves.
 constexpr SChoiceButton kWindowCountButtons[] = {
-    {1, "windows1", QT_TRANSLATE_NOOP("CDecorationDlg", "1 window")},
-    {2, "windows2", QT_TRANSLATE_NOOP("CDecorationDlg", "2 windows")},
-    {4, "windows4", QT_TRANSLATE_NOOP("CDecorationDlg", "4 windows")},
-    {6, "windows6", QT_TRANSLATE_NOOP("CDecorationDlg", "6 windows")},
-    {8, "windows8", QT_TRANSLATE_NOOP("CDecorationDlg", "8 windows")},
+    {1, "windows1", QT_TRANSLATE_NOOP("CDecorationDlg", "&1 window")},
+    {2, "windows2", QT_TRANSLATE_NOOP("CDecorationDlg", "&2 windows")},
+    {4, "windows4", QT_TRANSLATE_NOOP("CDecorationDlg", "&4 windows")},
+    {6, "windows6", QT_TRANSLATE_NOOP("CDecorationDlg", "&6 windows")},
+    {8, "windows8", QT_TRANSLATE_NOOP("CDecorationDlg", "&8 windows")},
 };
 constexpr int kDefaultWindowCount = 1;
 
@@ -78,7 +78,7 @@ CDecorationDlg::CDecorationDlg(QWidget* parent)
     setWindowModality(Qt::WindowModal);
 
     m_description = Named(new QLineEdit, "description");
-    auto* descriptionLabel = new QLabel(tr("Description"));
+    auto* descriptionLabel = new QLabel(tr("D&escription"));
     descriptionLabel->setBuddy(m_description);
 
     auto* previewLabel = new QLabel(tr("Preview"));
@@ -145,8 +145,8 @@ QWidget* CDecorationDlg::CreatePositionGroup()
     m_z = NewDigitsEdit("z");
     auto* form = new QFormLayout(group);
     form->addRow(positionText);
-    form->addRow(tr("X:"), m_x);
-    form->addRow(tr("Z:"), m_z);
+    form->addRow(tr("&X:"), m_x);
+    form->addRow(tr("&Z:"), m_z);
     return group;
 }
 
@@ -156,8 +156,8 @@ QWidget* CDecorationDlg::CreateSizeGroup()
     m_width = NewDigitsEdit("width");
     m_height = NewDigitsEdit("height");
     auto* form = new QFormLayout(group);
-    form->addRow(tr("Width"), m_width);
-    form->addRow(tr("Height"), m_height);
+    form->addRow(tr("Wid&th"), m_width);
+    form->addRow(tr("&Height"), m_height);
     return group;
 }
 
@@ -177,8 +177,8 @@ QWidget* CDecorationDlg::CreateColorsGroup()
     m_mainColor = Named(new CColorButton, "mainColor");
     m_innerColor = Named(new CColorButton, "innerColor");
     auto* form = new QFormLayout(group);
-    form->addRow(tr("Main color"), m_mainColor);
-    form->addRow(tr("Inner color"), m_innerColor);
+    form->addRow(tr("&Main color"), m_mainColor);
+    form->addRow(tr("&Inner color"), m_innerColor);
     return group;
 }
 
@@ -189,9 +189,9 @@ QWidget* CDecorationDlg::CreateTypesFrame()
     auto* mainTypeBox = new QGroupBox(tr("Main type"));
     m_mainType = Named(new QButtonGroup(this), "mainType");
     auto* mainTypeLayout = new QGridLayout(mainTypeBox);
-    mainTypeLayout->addWidget(AddRadio(*m_mainType, {kDecorationBaseA, "baseA", QT_TR_NOOP("Base A")}), 0, 0);
+    mainTypeLayout->addWidget(AddRadio(*m_mainType, {kDecorationBaseA, "baseA", QT_TR_NOOP("&Base A")}), 0, 0);
     mainTypeLayout->addWidget(NewDoorPicture(kDecorationBaseA, "squareTopPicture"), 0, 1);
-    mainTypeLayout->addWidget(AddRadio(*m_mainType, {kDecorationBaseB, "baseB", QT_TR_NOOP("Base B")}), 1, 0);
+    mainTypeLayout->addWidget(AddRadio(*m_mainType, {kDecorationBaseB, "baseB", QT_TR_NOOP("B&ase B")}), 1, 0);
     mainTypeLayout->addWidget(NewDoorPicture(kDecorationBaseB, "archedTopPicture"), 1, 1);
 
     auto* subtypeBox = new QGroupBox(tr("Subtype"));

@@ -71,7 +71,7 @@ CGeneralOptions::CGeneralOptions(QWidget* parent)
     setWindowTitle(Caption());
     m_language = Named(new QComboBox, "language");
     m_winrailVersion = Named(new QComboBox, "winrailVersion");
-    m_hexahedron = Named(new QCheckBox(tr("Use hexahedron in stead of Hexaedron (bug fix)")), "hexahedron");
+    m_hexahedron = Named(new QCheckBox(tr("&Use hexahedron instead of Hexaedron (bug fix)")), "hexahedron");
     m_autosaveMinutes = Named(new QSpinBox, "autosaveMinutes");
     m_autosaveMinutes->setRange(0, 999);
     m_autosaveMinutes->setSuffix(tr(" min"));
@@ -84,8 +84,8 @@ CGeneralOptions::CGeneralOptions(QWidget* parent)
     compileHint->setWordWrap(true);
 
     auto* form = new QFormLayout;
-    form->addRow(tr("Select language"), m_language);
-    form->addRow(tr("Winrail version "), m_winrailVersion);
+    form->addRow(tr("&Select language"), m_language);
+    form->addRow(tr("&Winrail version "), m_winrailVersion);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_hexahedron);
@@ -94,7 +94,7 @@ CGeneralOptions::CGeneralOptions(QWidget* parent)
     layout->addLayout(safety);
     layout->addWidget(m_backupOnSave);
     auto* compileForm = new QFormLayout;
-    compileForm->addRow(tr("Compile command"), m_compileCommand);
+    compileForm->addRow(tr("Co&mpile command"), m_compileCommand);
     compileForm->addRow(QString(), compileHint);
     layout->addLayout(compileForm);
     layout->addStretch();

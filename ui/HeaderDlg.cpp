@@ -43,8 +43,8 @@ CHeaderDlg::CHeaderDlg(QWidget* parent)
     m_currency = Named(new QLineEdit, "currency");
     SetDigitsOnly(*m_version);
 
-    auto* editManufacturer = Named(new QPushButton(tr("Edit manufacturer ...")), "editManufacturer");
-    auto* editRepresentative = Named(new QPushButton(tr("Edit representative ...")), "editRepresentative");
+    auto* editManufacturer = Named(new QPushButton(tr("Edit &manufacturer ...")), "editManufacturer");
+    auto* editRepresentative = Named(new QPushButton(tr("Edit &representative ...")), "editRepresentative");
     m_manufacturerSummary = Named(new QPlainTextEdit, "manufacturerSummary");
     m_representativeSummary = Named(new QPlainTextEdit, "representativeSummary");
     for (QPlainTextEdit* summary : {m_manufacturerSummary, m_representativeSummary}) {
@@ -66,10 +66,10 @@ CHeaderDlg::CHeaderDlg(QWidget* parent)
         grid->addWidget(label, row, column);
         grid->addWidget(field, row, column + 1, 1, span);
     };
-    addField(tr("Description"), m_description, 0, 0, 3);
-    addField(tr("Author"), m_author, 1, 0, 3);
-    addField(tr("Version"), m_version, 2, 0, 1);
-    addField(tr("Currency"), m_currency, 2, 2, 1);
+    addField(tr("&Description"), m_description, 0, 0, 3);
+    addField(tr("&Author"), m_author, 1, 0, 3);
+    addField(tr("&Version"), m_version, 2, 0, 1);
+    addField(tr("C&urrency"), m_currency, 2, 2, 1);
     grid->addWidget(editManufacturer, 3, 0, 1, 2);
     grid->addWidget(editRepresentative, 3, 2, 1, 2);
     grid->addWidget(m_manufacturerSummary, 4, 0, 1, 2);

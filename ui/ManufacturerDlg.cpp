@@ -20,14 +20,14 @@ CManufacturerDlg::CManufacturerDlg(QWidget* parent)
         form->addRow(label, edit);
         return edit;
     };
-    m_companyName = addField(tr("Name"), "companyName");
-    m_street = addField(tr("Street+nr"), "street");
-    m_zipCode = addField(tr("ZIP code"), "zipCode");
-    m_town = addField(tr("Town"), "town");
-    m_country = addField(tr("Country"), "country");
-    m_phone = addField(tr("Phone"), "phone");
-    m_fax = addField(tr("Fax"), "fax");
-    m_mail = addField(tr("Mail"), "mail");
+    m_companyName = addField(tr("&Name"), "companyName");
+    m_street = addField(tr("&Street+nr"), "street");
+    m_zipCode = addField(tr("&ZIP code"), "zipCode");
+    m_town = addField(tr("&Town"), "town");
+    m_country = addField(tr("Co&untry"), "country");
+    m_phone = addField(tr("&Phone"), "phone");
+    m_fax = addField(tr("&Fax"), "fax");
+    m_mail = addField(tr("&Mail"), "mail");
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -230,14 +230,14 @@ CModelwrightView::~CModelwrightView()
 
 void CModelwrightView::retranslateUi()
 {
-    m_editHeaderButton->setText(tr("Edit header ..."));
-    m_deleteButton->setText(tr("Delete ..."));
-    m_newTreeButton->setText(tr("New tree ..."));
-    m_newBuildingButton->setText(tr("New building ..."));
-    m_editButton->setText(tr("Edit ..."));
-    m_exportButton->setText(tr("Export ..."));
-    m_exportAndCompileButton->setText(tr("Export and compile .."));
-    m_newPlatformButton->setText(tr("New platform ..."));
+    m_editHeaderButton->setText(tr("Edi&t header ..."));
+    m_deleteButton->setText(tr("&Delete ..."));
+    m_newTreeButton->setText(tr("&New tree ..."));
+    m_newBuildingButton->setText(tr("New &building ..."));
+    m_editButton->setText(tr("Ed&it ..."));
+    m_exportButton->setText(tr("E&xport ..."));
+    m_exportAndCompileButton->setText(tr("Export and &compile .."));
+    m_newPlatformButton->setText(tr("New &platform ..."));
     m_filterEdit->setPlaceholderText(tr("Filter by name or catalogue number (%1)")
                                          .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
 }

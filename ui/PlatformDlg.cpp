@@ -61,7 +61,7 @@ CPlatformDlg::CPlatformDlg(QWidget* parent)
     // A few lines to start with; the text grows with the dialog.
     m_freeText->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     m_freeText->setMinimumHeight(fontMetrics().lineSpacing() * 4);
-    auto* freeTextLabel = new QLabel(tr("Additional free text"));
+    auto* freeTextLabel = new QLabel(tr("Additional free te&xt"));
     freeTextLabel->setBuddy(m_freeText);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -102,11 +102,11 @@ QWidget* CPlatformDlg::CreateHeaderGroup()
     SetDigitsOnly(*m_price);
     m_price->setAlignment(Qt::AlignRight);
     m_partsPerPackage = DigitsOnlyEdit("partsPerPackage");
-    form->addRow(tr("Description"), m_description);
-    form->addRow(tr("Catalog no"), m_catalogNo);
-    form->addRow(tr("Units"), m_units);
-    form->addRow(tr("Price"), m_price);
-    form->addRow(tr("Parts per package"), m_partsPerPackage);
+    form->addRow(tr("&Description"), m_description);
+    form->addRow(tr("C&atalog no"), m_catalogNo);
+    form->addRow(tr("&Units"), m_units);
+    form->addRow(tr("Pr&ice"), m_price);
+    form->addRow(tr("Parts per pac&kage"), m_partsPerPackage);
     return group;
 }
 
@@ -119,11 +119,11 @@ QWidget* CPlatformDlg::CreateFloorGroup()
     m_height = DigitsOnlyEdit("height");
     m_topColor = Named(new CColorButton, "topColor");
     m_sideColor = Named(new CColorButton, "sideColor");
-    form->addRow(tr("Length"), m_length);
-    form->addRow(tr("Width"), m_width);
-    form->addRow(tr("Height"), m_height);
-    form->addRow(tr("Top color"), m_topColor);
-    form->addRow(tr("Side color"), m_sideColor);
+    form->addRow(tr("&Length"), m_length);
+    form->addRow(tr("&Width"), m_width);
+    form->addRow(tr("&Height"), m_height);
+    form->addRow(tr("&Top color"), m_topColor);
+    form->addRow(tr("&Side color"), m_sideColor);
     return group;
 }
 
@@ -144,7 +144,7 @@ QWidget* CPlatformDlg::CreateCoverTypeGroup()
     auto* group = new QGroupBox(tr("Cover type"));
     auto* grid = new QGridLayout(group);
     m_coverTypeButtons = new QButtonGroup(this);
-    auto* noCover = Named(new QRadioButton(tr("No cover")), "coverNone");
+    auto* noCover = Named(new QRadioButton(tr("No co&ver")), "coverNone");
     m_coverTypeButtons->addButton(noCover, kCoverNone);
     grid->addWidget(noCover, 0, 0, 1, 2, Qt::AlignLeft);
     const QSize pictureSize(64, 40);
@@ -176,11 +176,11 @@ QWidget* CPlatformDlg::CreateCoverPropertiesGroup()
     m_edgeDistance = DigitsOnlyEdit("edgeDistance");
     m_polesPerSide = DigitsOnlyEdit("polesPerSide");
     m_roofColor = Named(new CColorButton, "roofColor");
-    form->addRow(tr("Pole height"), m_poleHeight);
-    form->addRow(tr("Roof height"), m_roofHeight);
-    form->addRow(tr("Edge distance"), m_edgeDistance);
-    form->addRow(tr("No of poles (one side)"), m_polesPerSide);
-    form->addRow(tr("Roof color"), m_roofColor);
+    form->addRow(tr("Pole hei&ght"), m_poleHeight);
+    form->addRow(tr("&Roof height"), m_roofHeight);
+    form->addRow(tr("&Edge distance"), m_edgeDistance);
+    form->addRow(tr("Num&ber of poles (one side)"), m_polesPerSide);
+    form->addRow(tr("Roo&f color"), m_roofColor);
     return group;
 }
 
@@ -189,8 +189,8 @@ QWidget* CPlatformDlg::CreatePoleStyleGroup()
     auto* group = new QGroupBox(tr("Pole style"));
     auto* form = new QFormLayout(group);
     m_poleStyleButtons = new QButtonGroup(this);
-    auto* round = Named(new QRadioButton(tr("Round pole")), "poleRound");
-    auto* square = Named(new QRadioButton(tr("Square pole")), "poleSquare");
+    auto* round = Named(new QRadioButton(tr("Rou&nd pole")), "poleRound");
+    auto* square = Named(new QRadioButton(tr("S&quare pole")), "poleSquare");
     m_poleStyleButtons->addButton(round, kPoleRound);
     m_poleStyleButtons->addButton(square, kPoleSquare);
     auto* styles = new QHBoxLayout;
@@ -200,8 +200,8 @@ QWidget* CPlatformDlg::CreatePoleStyleGroup()
     m_poleColor = Named(new CColorButton, "poleColor");
     m_poleDiameter = DigitsOnlyEdit("poleDiameter");
     form->addRow(styles);
-    form->addRow(tr("Pole color"), m_poleColor);
-    form->addRow(tr("Pole diameter"), m_poleDiameter);
+    form->addRow(tr("&Pole color"), m_poleColor);
+    form->addRow(tr("Pole dia&meter"), m_poleDiameter);
     connect(m_poleStyleButtons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) {
             m_poleStyle = id;

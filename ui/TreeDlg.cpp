@@ -44,7 +44,7 @@ CTreeDlg::CTreeDlg(QWidget* parent)
     // A few lines to start with; the text grows with the dialog.
     m_freeText->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     m_freeText->setMinimumHeight(fontMetrics().lineSpacing() * 4);
-    auto* freeTextLabel = new QLabel(tr("Addtional free text"));
+    auto* freeTextLabel = new QLabel(tr("Additional &free text"));
     freeTextLabel->setBuddy(m_freeText);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -80,11 +80,11 @@ QWidget* CTreeDlg::CreateGeneralGroup()
     m_partsPerPackage = Named(new CNumericEdit, "partsPerPackage");
     SetDigitsOnly(*m_partsPerPackage);
     m_units = Named(new CUnitsComboBox, "units");
-    form->addRow(tr("Description"), m_description);
-    form->addRow(tr("Catalog no"), m_catalogNo);
-    form->addRow(tr("Price"), m_price);
-    form->addRow(tr("Parts per package"), m_partsPerPackage);
-    form->addRow(tr("Units"), m_units);
+    form->addRow(tr("&Description"), m_description);
+    form->addRow(tr("Catalog &no"), m_catalogNo);
+    form->addRow(tr("Pr&ice"), m_price);
+    form->addRow(tr("&Parts per package"), m_partsPerPackage);
+    form->addRow(tr("&Units"), m_units);
     return group;
 }
 
@@ -93,8 +93,8 @@ QWidget* CTreeDlg::CreateTreeTypeGroup()
     auto* group = new QGroupBox(tr("Tree type"));
     auto* column = new QVBoxLayout(group);
     m_treeType = new QButtonGroup(this);
-    auto* needleLeaved = Named(new QRadioButton(tr("Needle leaved tree")), "needleLeaved");
-    auto* deciduous = Named(new QRadioButton(tr("Deciduous tree")), "deciduous");
+    auto* needleLeaved = Named(new QRadioButton(tr("Needle &leaved tree")), "needleLeaved");
+    auto* deciduous = Named(new QRadioButton(tr("D&eciduous tree")), "deciduous");
     m_treeType->addButton(needleLeaved, kTreeNeedleLeaved);
     m_treeType->addButton(deciduous, kTreeDeciduous);
     column->addWidget(needleLeaved);
@@ -109,9 +109,9 @@ QWidget* CTreeDlg::CreateTrunkGroup()
     m_trunkHeight = Named(new CNumericEdit, "trunkHeight");
     m_trunkRadius = Named(new CNumericEdit, "trunkRadius");
     m_trunkColor = Named(new CColorButton, "trunkColor");
-    form->addRow(tr("Height"), m_trunkHeight);
-    form->addRow(tr("Radius"), m_trunkRadius);
-    form->addRow(tr("Trunk color"), m_trunkColor);
+    form->addRow(tr("&Height"), m_trunkHeight);
+    form->addRow(tr("&Radius"), m_trunkRadius);
+    form->addRow(tr("Trun&k color"), m_trunkColor);
     return group;
 }
 
@@ -122,9 +122,9 @@ QWidget* CTreeDlg::CreateTopGroup()
     m_topHeight = Named(new CNumericEdit, "topHeight");
     m_topRadius = Named(new CNumericEdit, "topRadius");
     m_topColor = Named(new CColorButton, "topColor");
-    form->addRow(tr("Height"), m_topHeight);
-    form->addRow(tr("Radius"), m_topRadius);
-    form->addRow(tr("Top color"), m_topColor);
+    form->addRow(tr("Hei&ght"), m_topHeight);
+    form->addRow(tr("R&adius"), m_topRadius);
+    form->addRow(tr("&Top color"), m_topColor);
     return group;
 }
 

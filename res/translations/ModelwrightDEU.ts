@@ -42,62 +42,62 @@
   <context>
     <name>CBuildingDlg</name>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="118" />
+      <location filename="../../ui/BuildingDlg.cpp" line="25" />
       <source>Building edit dialog</source>
       <translation>Gebäude bearbeiten</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="119" />
+      <location filename="../../ui/BuildingDlg.cpp" line="71" />
       <source>Header information</source>
       <translation>Kopfdaten</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="120" />
-      <source>Description</source>
-      <translation>Beschreibung</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="85" />
+      <source>&amp;Description</source>
+      <translation>&amp;Beschreibung</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="121" />
-      <source>Catalog no</source>
-      <translation>Katalognr.</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="86" />
+      <source>C&amp;atalog no</source>
+      <translation>&amp;Katalognummer</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="122" />
-      <source>Price</source>
-      <translation>Preis</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="87" />
+      <source>P&amp;rice</source>
+      <translation>&amp;Preis</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="123" />
-      <source>Parts per package</source>
-      <translation>Teile pro Packung</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="89" />
+      <source>&amp;Parts per package</source>
+      <translation>&amp;Teile pro Packung</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="124" />
-      <source>Units</source>
-      <translation>Einheiten</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="88" />
+      <source>&amp;Units</source>
+      <translation>&amp;Einheiten</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="125" />
+      <location filename="../../ui/BuildingDlg.cpp" line="96" />
       <source>Building elements</source>
       <translation>Gebäudeteile</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="126" />
-      <source>New ...</source>
-      <translation>Neu ...</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="98" />
+      <source>&amp;New ...</source>
+      <translation>&amp;Neu ...</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="127" />
-      <source>Edit ...</source>
-      <translation>Bearbeiten ...</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="99" />
+      <source>&amp;Edit ...</source>
+      <translation>Bea&amp;rbeiten ...</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="128" />
-      <source>Delete</source>
-      <translation>Löschen</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="100" />
+      <source>De&amp;lete</source>
+      <translation>&amp;Löschen</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="129" />
+      <location filename="../../ui/BuildingDlg.cpp" line="28" />
       <source>Free text after last element</source>
       <translation>Freier Text nach dem letzten Teil</translation>
     </message>
@@ -105,153 +105,157 @@
   <context>
     <name>CBuildingElementDlg</name>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="49" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="36" />
       <source>Ridge roof</source>
       <translation>Satteldach</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="50" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="37" />
       <source>Roof with sloping sides and a flat top</source>
       <translation>Walmdach mit flacher Oberseite</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="51" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="38" />
       <source>Single-slope roof</source>
       <translation>Pultdach</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="59" />
-      <source>0 degr</source>
-      <translation>0 Grad</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="47" />
+      <source>&amp;0 degr</source>
+      <translation>&amp;0 Grad</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="60" />
-      <source>90 degr</source>
-      <translation>90 Grad</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="48" />
+      <source>&amp;90 degr</source>
+      <translation>&amp;90 Grad</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="61" />
-      <source>180 degr</source>
-      <translation>180 Grad</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="49" />
+      <source>&amp;180 degr</source>
+      <translation>&amp;180 Grad</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="62" />
-      <source>270 degr</source>
-      <translation>270 Grad</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="50" />
+      <source>&amp;270 degr</source>
+      <translation>&amp;270 Grad</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="233" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="66" />
       <source>Building element</source>
       <translation>Gebäudeteil</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="234" />
-      <source>Description</source>
-      <translation>Beschreibung</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="70" />
+      <source>&amp;Description</source>
+      <translation>Be&amp;schreibung</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="235" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="134" />
       <source>Block</source>
       <translation>Block</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="236" />
-      <location filename="../../ui/BuildingElementDlg.cpp" line="241" />
-      <source>Height</source>
-      <translation>Höhe</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="140" />
+      <source>&amp;Height</source>
+      <translation>&amp;Höhe</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="237" />
-      <source>Width</source>
-      <translation>Breite</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="154" />
+      <source>He&amp;ight</source>
+      <translation>Höh&amp;e</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="238" />
-      <source>Depth</source>
-      <translation>Tiefe</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="141" />
+      <source>&amp;Width</source>
+      <translation>&amp;Breite</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="239" />
-      <source>Block color</source>
-      <translation>Blockfarbe</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="142" />
+      <source>De&amp;pth</source>
+      <translation>&amp;Tiefe</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="240" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="143" />
+      <source>&amp;Block color</source>
+      <translation>Blo&amp;ckfarbe</translation>
+    </message>
+    <message>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="149" />
       <source>Roof</source>
       <translation>Dach</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="242" />
-      <source>Angle</source>
-      <translation>Winkel</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="155" />
+      <source>&amp;Angle</source>
+      <translation>&amp;Winkel</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="243" />
-      <source>Roof color</source>
-      <translation>Dachfarbe</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="156" />
+      <source>&amp;Roof color</source>
+      <translation>&amp;Dachfarbe</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="244" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="158" />
       <source>Rooftype</source>
       <translation>Dachform</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="247" />
-      <source>No roof</source>
-      <translation>Kein Dach</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="169" />
+      <source>No roo&amp;f</source>
+      <translation>&amp;Kein Dach</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="248" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="171" />
       <source>Roof orientation</source>
       <translation>Dachausrichtung</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="251" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="187" />
       <source>Element position</source>
       <translation>Position des Teils</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="252" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="188" />
       <source>Lower left corner of block:</source>
       <translation>Linke untere Ecke des Blocks:</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="253" />
-      <source>X</source>
-      <translation>X</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="195" />
+      <source>&amp;X</source>
+      <translation>&amp;X</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="254" />
-      <source>Y</source>
-      <translation>Y</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="196" />
+      <source>&amp;Y</source>
+      <translation>&amp;Y</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="255" />
-      <source>Z:</source>
-      <translation>Z:</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="197" />
+      <source>&amp;Z:</source>
+      <translation>&amp;Z:</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="256" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="203" />
       <source>Decorations</source>
       <translation>Türen und Fenster</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="257" />
-      <source>New ...</source>
-      <translation>Neu ...</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="206" />
+      <source>&amp;New ...</source>
+      <translation>&amp;Neu ...</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="258" />
-      <source>Edit  ...</source>
-      <translation>Bearbeiten ...</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="207" />
+      <source>&amp;Edit  ...</source>
+      <translation>Bea&amp;rbeiten ...</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="259" />
-      <source>Delete</source>
-      <translation>Löschen</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="208" />
+      <source>De&amp;lete</source>
+      <translation>&amp;Löschen</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="260" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="73" />
       <source>Free additional text</source>
       <translation>Freier zusätzlicher Text</translation>
     </message>
@@ -476,161 +480,161 @@
     <name>CDecorationDlg</name>
     <message>
       <location filename="../../ui/DecorationDlg.cpp" line="43" />
-      <source>1 window</source>
-      <translation>1 Fenster</translation>
+      <source>&amp;1 window</source>
+      <translation>&amp;1 Fenster</translation>
     </message>
     <message>
       <location filename="../../ui/DecorationDlg.cpp" line="44" />
-      <source>2 windows</source>
-      <translation>2 Fenster</translation>
+      <source>&amp;2 windows</source>
+      <translation>&amp;2 Fenster</translation>
     </message>
     <message>
       <location filename="../../ui/DecorationDlg.cpp" line="45" />
-      <source>4 windows</source>
-      <translation>4 Fenster</translation>
+      <source>&amp;4 windows</source>
+      <translation>&amp;4 Fenster</translation>
     </message>
     <message>
       <location filename="../../ui/DecorationDlg.cpp" line="46" />
-      <source>6 windows</source>
-      <translation>6 Fenster</translation>
+      <source>&amp;6 windows</source>
+      <translation>&amp;6 Fenster</translation>
     </message>
     <message>
       <location filename="../../ui/DecorationDlg.cpp" line="47" />
-      <source>8 windows</source>
-      <translation>8 Fenster</translation>
+      <source>&amp;8 windows</source>
+      <translation>&amp;8 Fenster</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="233" />
+      <location filename="../../ui/DecorationDlg.cpp" line="77" />
       <source>Decorations edit dialog</source>
       <translation>Türen und Fenster bearbeiten</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="234" />
-      <source>Description</source>
-      <translation>Beschreibung</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="81" />
+      <source>D&amp;escription</source>
+      <translation>Bes&amp;chreibung</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="235" />
+      <location filename="../../ui/DecorationDlg.cpp" line="141" />
       <source>Position</source>
       <translation>Position</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="236" />
+      <location filename="../../ui/DecorationDlg.cpp" line="142" />
       <source>Position relative to lower left corner of the wall</source>
       <translation>Position relativ zur linken unteren Ecke der Wand</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="237" />
-      <source>X:</source>
-      <translation>X:</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="148" />
+      <source>&amp;X:</source>
+      <translation>&amp;X:</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="238" />
-      <source>Z:</source>
-      <translation>Z:</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="149" />
+      <source>&amp;Z:</source>
+      <translation>&amp;Z:</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="239" />
+      <location filename="../../ui/DecorationDlg.cpp" line="155" />
       <source>Size</source>
       <translation>Größe</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="240" />
-      <source>Width</source>
-      <translation>Breite</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="159" />
+      <source>Wid&amp;th</source>
+      <translation>&amp;Breite</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="241" />
-      <source>Height</source>
-      <translation>Höhe</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="160" />
+      <source>&amp;Height</source>
+      <translation>&amp;Höhe</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="242" />
+      <location filename="../../ui/DecorationDlg.cpp" line="166" />
       <source>Which wall?</source>
       <translation>Welche Wand?</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="243" />
-      <source>Front</source>
-      <translation>Vorne</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="31" />
+      <source>&amp;Front</source>
+      <translation>&amp;Vorne</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="244" />
-      <source>Rear</source>
-      <translation>Hinten</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="32" />
+      <source>&amp;Rear</source>
+      <translation>Hi&amp;nten</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="245" />
-      <source>Left side</source>
-      <translation>Linke Seite</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="33" />
+      <source>&amp;Left side</source>
+      <translation>&amp;Linke Seite</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="246" />
-      <source>Right side</source>
-      <translation>Rechte Seite</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="34" />
+      <source>Right &amp;side</source>
+      <translation>Rechte &amp;Seite</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="247" />
+      <location filename="../../ui/DecorationDlg.cpp" line="176" />
       <source>Colors</source>
       <translation>Farben</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="248" />
-      <source>Main color</source>
-      <translation>Hauptfarbe</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="180" />
+      <source>&amp;Main color</source>
+      <translation>Ha&amp;uptfarbe</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="249" />
-      <source>Inner color</source>
-      <translation>Innenfarbe</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="181" />
+      <source>&amp;Inner color</source>
+      <translation>&amp;Innenfarbe</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="250" />
+      <location filename="../../ui/DecorationDlg.cpp" line="187" />
       <source>Types</source>
       <translation>Typen</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="251" />
+      <location filename="../../ui/DecorationDlg.cpp" line="189" />
       <source>Main type</source>
       <translation>Grundform</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="252" />
-      <source>Base A</source>
-      <translation>Form A</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="192" />
+      <source>&amp;Base A</source>
+      <translation>&amp;Form A</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="253" />
-      <source>Base B</source>
-      <translation>Form B</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="194" />
+      <source>B&amp;ase B</source>
+      <translation>For&amp;m B</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="254" />
+      <location filename="../../ui/DecorationDlg.cpp" line="197" />
       <source>Subtype</source>
       <translation>Untertyp</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="255" />
-      <source>Door</source>
-      <translation>Tür</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="37" />
+      <source>&amp;Door</source>
+      <translation>&amp;Tür</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="256" />
-      <source>Door with window</source>
-      <translation>Tür mit Fenster</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="38" />
+      <source>Door with wi&amp;ndow</source>
+      <translation>Tü&amp;r mit Fenster</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="257" />
-      <source>Window</source>
-      <translation>Fenster</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="39" />
+      <source>&amp;Window</source>
+      <translation>F&amp;enster</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="258" />
+      <location filename="../../ui/DecorationDlg.cpp" line="203" />
       <source>Window count</source>
       <translation>Anzahl Fenster</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="261" />
+      <location filename="../../ui/DecorationDlg.cpp" line="84" />
       <source>Preview</source>
       <translation>Vorschau</translation>
     </message>
@@ -638,87 +642,87 @@
   <context>
     <name>CGeneralOptions</name>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="27" />
+      <location filename="../../ui/GeneralOptions.cpp" line="31" />
       <source>Default</source>
       <translation>Standard</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="28" />
+      <location filename="../../ui/GeneralOptions.cpp" line="32" />
       <source>English</source>
       <translation>Englisch</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="29" />
+      <location filename="../../ui/GeneralOptions.cpp" line="33" />
       <source>German</source>
       <translation>Deutsch</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="30" />
+      <location filename="../../ui/GeneralOptions.cpp" line="34" />
       <source>Dutch</source>
       <translation>Niederländisch</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="34" />
+      <location filename="../../ui/GeneralOptions.cpp" line="38" />
       <source>5.x</source>
       <translation>5.x</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="35" />
+      <location filename="../../ui/GeneralOptions.cpp" line="39" />
       <source>6.x</source>
       <translation>6.x</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="104" />
+      <location filename="../../ui/GeneralOptions.cpp" line="105" />
       <source>General options</source>
       <translation>Allgemeine Optionen</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="110" />
-      <source>Select language</source>
-      <translation>Sprache wählen</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="87" />
+      <source>&amp;Select language</source>
+      <translation>Sprache wä&amp;hlen</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="111" />
-      <source>Winrail version </source>
-      <translation>Winrail-Version </translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="88" />
+      <source>&amp;Winrail version </source>
+      <translation>Winrail-&amp;Version </translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="112" />
-      <source>Use hexahedron in stead of Hexaedron (bug fix)</source>
-      <translation>Hexahedron statt Hexaedron verwenden (Fehlerbehebung)</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="74" />
+      <source>&amp;Use hexahedron instead of Hexaedron (bug fix)</source>
+      <translation>Hexahedron statt Hexaedron verwenden (&amp;Fehlerbehebung)</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="113" />
+      <location filename="../../ui/GeneralOptions.cpp" line="93" />
       <source>&amp;Keep unsaved changes for recovery every</source>
       <translation>Ungespeicherte Änderungen zur &amp;Wiederherstellung sichern alle</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="114" />
+      <location filename="../../ui/GeneralOptions.cpp" line="77" />
       <source> min</source>
       <translation> Min.</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="115" />
+      <location filename="../../ui/GeneralOptions.cpp" line="78" />
       <source>Never</source>
       <translation>Nie</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="116" />
+      <location filename="../../ui/GeneralOptions.cpp" line="79" />
       <source>Keep the previous version as a &amp;backup (.bak) when saving</source>
       <translation>Beim Speichern die vorige Fassung als &amp;Sicherung (.bak) behalten</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="91" />
+      <location filename="../../ui/GeneralOptions.cpp" line="113" />
       <source>French</source>
       <translation>Französisch</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="112" />
-      <source>Compile command</source>
-      <translation>Kompilierbefehl</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="97" />
+      <source>Co&amp;mpile command</source>
+      <translation>&amp;Kompilierbefehl</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="113" />
+      <location filename="../../ui/GeneralOptions.cpp" line="82" />
       <source>Run by "Export and compile" on the parts file; %f stands for the file. Empty: the desktop's program for parts files.</source>
       <translation>Wird von „Exportieren und kompilieren“ mit der Teiledatei gestartet; %f steht für die Datei. Leer: das Programm des Desktops für Teiledateien.</translation>
     </message>
@@ -766,50 +770,50 @@
       <translation>E-Mail</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="91" />
+      <location filename="../../ui/HeaderDlg.cpp" line="38" />
       <source>Edit header</source>
       <translation>Kopfdaten bearbeiten</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="92" />
-      <source>Description</source>
-      <translation>Beschreibung</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="69" />
+      <source>&amp;Description</source>
+      <translation>&amp;Beschreibung</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="93" />
-      <source>Author</source>
-      <translation>Autor</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="70" />
+      <source>&amp;Author</source>
+      <translation>A&amp;utor</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="94" />
-      <source>Version</source>
-      <translation>Version</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="71" />
+      <source>&amp;Version</source>
+      <translation>&amp;Version</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="95" />
-      <source>Currency</source>
-      <translation>Währung</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="72" />
+      <source>C&amp;urrency</source>
+      <translation>&amp;Währung</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="96" />
-      <source>Edit manufacturer ...</source>
-      <translation>Hersteller bearbeiten ...</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="46" />
+      <source>Edit &amp;manufacturer ...</source>
+      <translation>&amp;Hersteller bearbeiten ...</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="97" />
-      <source>Edit representative ...</source>
-      <translation>Vertretung bearbeiten ...</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="47" />
+      <source>Edit &amp;representative ...</source>
+      <translation>V&amp;ertretung bearbeiten ...</translation>
     </message>
   </context>
   <context>
     <name>CHelpSystem</name>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="138" />
+      <location filename="../../app/HelpWindow.cpp" line="185" />
       <source>Modelwright</source>
       <translation>Modelwright</translation>
     </message>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="138" />
+      <location filename="../../app/HelpWindow.cpp" line="185" />
       <source>Cannot find the help file. Please reinstall.</source>
       <translation>Die Hilfedatei wurde nicht gefunden. Bitte installieren Sie das Programm neu.</translation>
     </message>
@@ -817,22 +821,22 @@
   <context>
     <name>CHelpWindow</name>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="83" />
+      <location filename="../../app/HelpWindow.cpp" line="142" />
       <source>&amp;Contents</source>
       <translation>&amp;Inhalt</translation>
     </message>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="84" />
+      <location filename="../../app/HelpWindow.cpp" line="143" />
       <source>&amp;Back</source>
       <translation>&amp;Zurück</translation>
     </message>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="85" />
+      <location filename="../../app/HelpWindow.cpp" line="144" />
       <source>&amp;Forward</source>
       <translation>&amp;Vorwärts</translation>
     </message>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="87" />
+      <location filename="../../app/HelpWindow.cpp" line="141" />
       <source>Modelwright Help</source>
       <translation>Modelwright-Hilfe</translation>
     </message>
@@ -840,291 +844,291 @@
   <context>
     <name>CMainFrame</name>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="289" />
+      <location filename="../../app/MainFrame.cpp" line="316" />
       <source>CAP</source>
       <comment>Caps Lock is on</comment>
       <translation>UF</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="290" />
+      <location filename="../../app/MainFrame.cpp" line="317" />
       <source>NUM</source>
       <comment>Num Lock is on</comment>
       <translation>NUM</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="291" />
+      <location filename="../../app/MainFrame.cpp" line="318" />
       <source>SCRL</source>
       <comment>Scroll Lock is on</comment>
       <translation>RF</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="315" />
+      <location filename="../../app/MainFrame.cpp" line="342" />
       <source>&amp;File</source>
       <translation>&amp;Datei</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="316" />
+      <location filename="../../app/MainFrame.cpp" line="343" />
       <source>&amp;New</source>
       <translation>&amp;Neu</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="316" />
+      <location filename="../../app/MainFrame.cpp" line="343" />
       <source>Start a new catalogue</source>
       <translation>Einen neuen Katalog beginnen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="317" />
+      <location filename="../../app/MainFrame.cpp" line="344" />
       <source>&amp;Open...</source>
       <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="317" />
+      <location filename="../../app/MainFrame.cpp" line="344" />
       <source>Open a catalogue file</source>
       <translation>Eine Katalogdatei öffnen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="318" />
+      <location filename="../../app/MainFrame.cpp" line="345" />
       <source>&amp;Save</source>
       <translation>&amp;Speichern</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="318" />
+      <location filename="../../app/MainFrame.cpp" line="345" />
       <source>Save the catalogue</source>
       <translation>Den Katalog speichern</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="319" />
+      <location filename="../../app/MainFrame.cpp" line="346" />
       <source>Save &amp;As...</source>
       <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="319" />
+      <location filename="../../app/MainFrame.cpp" line="346" />
       <source>Save the catalogue under a new name</source>
       <translation>Den Katalog unter einem neuen Namen speichern</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="320" />
+      <location filename="../../app/MainFrame.cpp" line="347" />
       <source>&amp;Print...</source>
       <translation>Druc&amp;ken...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="320" />
+      <location filename="../../app/MainFrame.cpp" line="347" />
       <source>Print the catalogue</source>
       <translation>Den Katalog drucken</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="321" />
+      <location filename="../../app/MainFrame.cpp" line="348" />
       <source>Print Pre&amp;view</source>
       <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="321" />
+      <location filename="../../app/MainFrame.cpp" line="348" />
       <source>Show the printed pages</source>
       <translation>Die gedruckten Seiten zeigen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="322" />
+      <location filename="../../app/MainFrame.cpp" line="349" />
       <source>P&amp;rint Setup...</source>
       <translation>Drucker&amp;einrichtung...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="322" />
+      <location filename="../../app/MainFrame.cpp" line="349" />
       <source>Choose the printer and the page</source>
       <translation>Drucker und Seite wählen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="323" />
+      <location filename="../../app/MainFrame.cpp" line="350" />
       <source>Sen&amp;d...</source>
       <translation>Sen&amp;den...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="323" />
+      <location filename="../../app/MainFrame.cpp" line="350" />
       <source>Send the catalogue file by mail</source>
       <translation>Die Katalogdatei per E-Mail senden</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="324" />
+      <location filename="../../app/MainFrame.cpp" line="351" />
       <source>Recent File</source>
       <translation>Zuletzt geöffnete Datei</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="324" />
+      <location filename="../../app/MainFrame.cpp" line="351" />
       <source>Open a recently used catalogue</source>
       <translation>Einen zuletzt benutzten Katalog öffnen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="325" />
+      <location filename="../../app/MainFrame.cpp" line="352" />
       <source>E&amp;xit</source>
       <translation>&amp;Beenden</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="325" />
+      <location filename="../../app/MainFrame.cpp" line="352" />
       <source>Quit the program; asks to save changes</source>
       <translation>Das Programm beenden; fragt nach dem Speichern von Änderungen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="326" />
+      <location filename="../../app/MainFrame.cpp" line="353" />
       <source>&amp;Edit</source>
       <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="328" />
+      <location filename="../../app/MainFrame.cpp" line="355" />
       <source>Cu&amp;t</source>
       <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="328" />
+      <location filename="../../app/MainFrame.cpp" line="355" />
       <source>Cut the selection to the clipboard</source>
       <translation>Die Auswahl in die Zwischenablage verschieben</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="329" />
+      <location filename="../../app/MainFrame.cpp" line="356" />
       <source>&amp;Copy</source>
       <translation>&amp;Kopieren</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="329" />
+      <location filename="../../app/MainFrame.cpp" line="356" />
       <source>Copy the selection to the clipboard</source>
       <translation>Die Auswahl in die Zwischenablage kopieren</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="330" />
+      <location filename="../../app/MainFrame.cpp" line="357" />
       <source>&amp;Paste</source>
       <translation>&amp;Einfügen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="330" />
+      <location filename="../../app/MainFrame.cpp" line="357" />
       <source>Insert the clipboard's contents</source>
       <translation>Den Inhalt der Zwischenablage einfügen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="331" />
+      <location filename="../../app/MainFrame.cpp" line="358" />
       <source>&amp;View</source>
       <translation>&amp;Ansicht</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="332" />
+      <location filename="../../app/MainFrame.cpp" line="359" />
       <source>Toolbar</source>
       <translation>Symbolleiste</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="333" />
+      <location filename="../../app/MainFrame.cpp" line="360" />
       <source>&amp;Toolbar</source>
       <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="333" />
+      <location filename="../../app/MainFrame.cpp" line="360" />
       <source>Show or hide the toolbar</source>
       <translation>Die Symbolleiste zeigen oder verbergen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="334" />
+      <location filename="../../app/MainFrame.cpp" line="361" />
       <source>&amp;Status Bar</source>
       <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="334" />
+      <location filename="../../app/MainFrame.cpp" line="361" />
       <source>Show or hide the status bar</source>
       <translation>Die Statusleiste zeigen oder verbergen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="335" />
-      <location filename="../../app/MainFrame.cpp" line="336" />
+      <location filename="../../app/MainFrame.cpp" line="362" />
+      <location filename="../../app/MainFrame.cpp" line="363" />
       <source>&amp;Options</source>
       <translation>&amp;Optionen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="336" />
+      <location filename="../../app/MainFrame.cpp" line="363" />
       <source>Choose the language, the Winrail version and the hexahedron keyword</source>
       <translation>Sprache, Winrail-Version und Hexaeder-Schlüsselwort wählen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="337" />
+      <location filename="../../app/MainFrame.cpp" line="364" />
       <source>&amp;Help</source>
       <translation>&amp;Hilfe</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="338" />
+      <location filename="../../app/MainFrame.cpp" line="365" />
       <source>&amp;Help Topics</source>
       <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="338" />
+      <location filename="../../app/MainFrame.cpp" line="365" />
       <source>Show the contents of the help</source>
       <translation>Das Inhaltsverzeichnis der Hilfe zeigen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="339" />
+      <location filename="../../app/MainFrame.cpp" line="366" />
       <source>Help</source>
       <translation>Hilfe</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="339" />
+      <location filename="../../app/MainFrame.cpp" line="366" />
       <source>Show the help on the active window</source>
       <translation>Die Hilfe zum aktiven Fenster zeigen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="340" />
+      <location filename="../../app/MainFrame.cpp" line="367" />
       <source>Context help</source>
       <translation>Kontexthilfe</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="340" />
+      <location filename="../../app/MainFrame.cpp" line="367" />
       <source>Show the help on the next window clicked</source>
       <translation>Die Hilfe zum nächsten angeklickten Fenster zeigen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="341" />
+      <location filename="../../app/MainFrame.cpp" line="368" />
       <source>&amp;About Modelwright...</source>
       <translation>&amp;Über Modelwright...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="341" />
+      <location filename="../../app/MainFrame.cpp" line="368" />
       <source>Show the program's version and copyright</source>
       <translation>Version und Copyright des Programms zeigen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="358" />
+      <location filename="../../app/MainFrame.cpp" line="387" />
       <source>&amp;Undo</source>
       <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="358" />
+      <location filename="../../app/MainFrame.cpp" line="387" />
       <source>&amp;Undo %1</source>
       <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="358" />
+      <location filename="../../app/MainFrame.cpp" line="387" />
       <source>Take back the last change</source>
       <translation>Die letzte Änderung zurücknehmen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="359" />
+      <location filename="../../app/MainFrame.cpp" line="388" />
       <source>&amp;Redo</source>
       <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="359" />
+      <location filename="../../app/MainFrame.cpp" line="388" />
       <source>&amp;Redo %1</source>
       <translation>&amp;Wiederherstellen: %1</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="359" />
+      <location filename="../../app/MainFrame.cpp" line="388" />
       <source>Make the change taken back again</source>
       <translation>Die zurückgenommene Änderung wieder ausführen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="372" />
+      <location filename="../../app/MainFrame.cpp" line="407" />
       <source>Ready</source>
       <translation>Bereit</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="378" />
+      <location filename="../../app/MainFrame.cpp" line="413" />
       <source>Exported one part to %1</source>
       <translation>Ein Teil nach %1 exportiert</translation>
     </message>
     <message numerus="yes">
-      <location filename="../../app/MainFrame.cpp" line="379" />
+      <location filename="../../app/MainFrame.cpp" line="414" />
       <source>Exported %n parts to %1</source>
       <translation>
         <numerusform>%n Teil nach %1 exportiert</numerusform>
@@ -1132,82 +1136,84 @@
       </translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="386" />
+      <location filename="../../app/MainFrame.cpp" line="421" />
       <source>%1[*] - %2</source>
       <translation>%1[*] - %2</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="386" />
-      <location filename="../../app/MainFrame.cpp" line="409" />
-      <location filename="../../app/MainFrame.cpp" line="415" />
+      <location filename="../../app/MainFrame.cpp" line="421" />
+      <location filename="../../app/MainFrame.cpp" line="444" />
+      <location filename="../../app/MainFrame.cpp" line="450" />
+      <location filename="../../app/MainFrame.cpp" line="458" />
       <source>Winrail Modelwright</source>
       <translation>Winrail Modelwright</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="409" />
+      <location filename="../../app/MainFrame.cpp" line="444" />
       <source>Save changes to %1?</source>
       <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
+      <location filename="../../app/MainFrame.cpp" line="451" />
       <source>Save the catalogue under another name?</source>
       <translation>Den Katalog unter einem anderen Namen speichern?</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="508" />
+      <location filename="../../app/MainFrame.cpp" line="552" />
       <source>Open</source>
       <translation>Öffnen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="509" />
-      <location filename="../../app/MainFrame.cpp" line="530" />
+      <location filename="../../app/MainFrame.cpp" line="553" />
+      <location filename="../../app/MainFrame.cpp" line="574" />
       <source>Winrail Object Files (*.wo3)</source>
       <translation>Winrail-Objektdateien (*.wo3)</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="509" />
-      <location filename="../../app/MainFrame.cpp" line="530" />
+      <location filename="../../app/MainFrame.cpp" line="553" />
+      <location filename="../../app/MainFrame.cpp" line="574" />
       <source>All Files (*)</source>
       <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="527" />
+      <location filename="../../app/MainFrame.cpp" line="571" />
       <source>Save As</source>
       <translation>Speichern unter</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="562" />
+      <location filename="../../app/MainFrame.cpp" line="611" />
       <source>The catalogue was saved, but its previous version could not be kept as %1.
 %2</source>
       <translation>Der Katalog wurde gespeichert, aber seine vorige Fassung konnte nicht als %1 aufbewahrt werden.
 %2</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="654" />
+      <location filename="../../app/MainFrame.cpp" line="705" />
       <source>Open this catalogue</source>
       <translation>Diesen Katalog öffnen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="689" />
+      <location filename="../../app/MainFrame.cpp" line="740" />
       <source>%1 cannot be printed: the printer "%2" is not available.</source>
       <translation>%1 kann nicht gedruckt werden: Der Drucker „%2“ ist nicht verfügbar.</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="691" />
+      <location filename="../../app/MainFrame.cpp" line="742" />
       <source>%1 cannot be printed: no printer is available.</source>
       <translation>%1 kann nicht gedruckt werden: Es ist kein Drucker verfügbar.</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="693" />
+      <location filename="../../app/MainFrame.cpp" line="744" />
       <source>%1 cannot be printed: no printer is chosen as the default.</source>
       <translation>%1 kann nicht gedruckt werden: Es ist kein Standarddrucker festgelegt.</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="745" />
+      <location filename="../../app/MainFrame.cpp" line="796" />
       <source>Failed to send mail.</source>
       <translation>Die E-Mail konnte nicht gesendet werden.</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="317" />
+      <location filename="../../app/MainFrame.cpp" line="394" />
       <source>Untitled</source>
       <translation>Unbenannt</translation>
     </message>
@@ -1215,81 +1221,81 @@
   <context>
     <name>CManufacturerDlg</name>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="46" />
+      <location filename="../../ui/ManufacturerDlg.cpp" line="15" />
       <source>Edit manufacturer</source>
       <translation>Hersteller bearbeiten</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="47" />
-      <source>Name</source>
-      <translation>Name</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="23" />
+      <source>&amp;Name</source>
+      <translation>&amp;Name</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="48" />
-      <source>Street+nr</source>
-      <translation>Straße+Nr.</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="24" />
+      <source>&amp;Street+nr</source>
+      <translation>&amp;Straße+Nr.</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="49" />
-      <source>ZIP code</source>
-      <translation>Postleitzahl</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="25" />
+      <source>&amp;ZIP code</source>
+      <translation>&amp;Postleitzahl</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="50" />
-      <source>Town</source>
-      <translation>Ort</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="26" />
+      <source>&amp;Town</source>
+      <translation>O&amp;rt</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="51" />
-      <source>Country</source>
-      <translation>Land</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="27" />
+      <source>Co&amp;untry</source>
+      <translation>&amp;Land</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="52" />
-      <source>Phone</source>
-      <translation>Telefon</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="28" />
+      <source>&amp;Phone</source>
+      <translation>&amp;Telefon</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="53" />
-      <source>Fax</source>
-      <translation>Fax</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="29" />
+      <source>&amp;Fax</source>
+      <translation>&amp;Fax</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="54" />
-      <source>Mail</source>
-      <translation>E-Mail</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="30" />
+      <source>&amp;Mail</source>
+      <translation>&amp;E-Mail</translation>
     </message>
   </context>
   <context>
     <name>CModelwrightApp</name>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="188" />
+      <location filename="../../app/ModelwrightApp.cpp" line="198" />
       <source>Untitled</source>
       <translation>Unbenannt</translation>
     </message>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="195" />
-      <location filename="../../app/ModelwrightApp.cpp" line="215" />
+      <location filename="../../app/ModelwrightApp.cpp" line="205" />
+      <location filename="../../app/ModelwrightApp.cpp" line="225" />
       <source>Winrail Modelwright</source>
       <translation>Winrail Modelwright</translation>
     </message>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="216" />
+      <location filename="../../app/ModelwrightApp.cpp" line="226" />
       <source>Recover the unsaved changes of %1 from %2?</source>
       <translation>Die ungespeicherten Änderungen an %1 vom %2 wiederherstellen?</translation>
     </message>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="219" />
+      <location filename="../../app/ModelwrightApp.cpp" line="229" />
       <source>&amp;Recover</source>
       <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="220" />
+      <location filename="../../app/ModelwrightApp.cpp" line="230" />
       <source>&amp;Discard</source>
       <translation>&amp;Verwerfen</translation>
     </message>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="221" />
+      <location filename="../../app/ModelwrightApp.cpp" line="231" />
       <source>&amp;Later</source>
       <translation>&amp;Später</translation>
     </message>
@@ -1297,208 +1303,205 @@
   <context>
     <name>CModelwrightView</name>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="128" />
       <source>Tree</source>
       <translation type="vanished">Baum</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="130" />
       <source>Building</source>
       <translation type="vanished">Gebäude</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="132" />
       <source>Platform</source>
       <translation type="vanished">Bahnsteig</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="209" />
-      <source>Edit header ...</source>
-      <translation>Kopfdaten bearbeiten ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="233" />
+      <source>Edi&amp;t header ...</source>
+      <translation>&amp;Kopfdaten bearbeiten ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="210" />
-      <source>Delete ...</source>
-      <translation>Löschen ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="234" />
+      <source>&amp;Delete ...</source>
+      <translation>&amp;Löschen ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="211" />
-      <source>New tree ...</source>
-      <translation>Neuer Baum ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="235" />
+      <source>&amp;New tree ...</source>
+      <translation>&amp;Neuer Baum ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="212" />
-      <source>New building ...</source>
-      <translation>Neues Gebäude ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="236" />
+      <source>New &amp;building ...</source>
+      <translation>Neues &amp;Gebäude ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="213" />
-      <source>Edit ...</source>
-      <translation>Bearbeiten ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="237" />
+      <source>Ed&amp;it ...</source>
+      <translation>Bea&amp;rbeiten ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="214" />
-      <source>Export ...</source>
-      <translation>Exportieren ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="238" />
+      <source>E&amp;xport ...</source>
+      <translation>E&amp;xportieren ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="215" />
-      <source>Export and compile ..</source>
-      <translation>Exportieren und kompilieren ..</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="239" />
+      <source>Export and &amp;compile ..</source>
+      <translation>&amp;Exportieren und kompilieren ..</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="216" />
-      <source>New platform ...</source>
-      <translation>Neuer Bahnsteig ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="240" />
+      <source>New &amp;platform ...</source>
+      <translation>Ne&amp;uer Bahnsteig ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="440" />
+      <location filename="../../ui/ModelwrightView.cpp" line="526" />
       <source>Export partsfile</source>
       <translation>Teiledatei exportieren</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="443" />
+      <location filename="../../ui/ModelwrightView.cpp" line="529" />
       <source>Winrail parts Files (*.bdf)</source>
       <translation>Winrail-Teiledateien (*.bdf)</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="395" />
+      <location filename="../../ui/ModelwrightView.cpp" line="452" />
       <source>Untitled</source>
       <translation>Unbenannt</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="78" />
+      <location filename="../../ui/ModelwrightView.cpp" line="88" />
       <source>New tree "%1"</source>
       <translation>Neuer Baum „%1“</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="79" />
+      <location filename="../../ui/ModelwrightView.cpp" line="89" />
       <source>New building "%1"</source>
       <translation>Neues Gebäude „%1“</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="80" />
+      <location filename="../../ui/ModelwrightView.cpp" line="90" />
       <source>New platform "%1"</source>
       <translation>Neuer Bahnsteig „%1“</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="82" />
+      <location filename="../../ui/ModelwrightView.cpp" line="92" />
       <source>Edit tree "%1"</source>
       <translation>Baum „%1“ bearbeiten</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="83" />
+      <location filename="../../ui/ModelwrightView.cpp" line="93" />
       <source>Edit building "%1"</source>
       <translation>Gebäude „%1“ bearbeiten</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="84" />
+      <location filename="../../ui/ModelwrightView.cpp" line="94" />
       <source>Edit platform "%1"</source>
       <translation>Bahnsteig „%1“ bearbeiten</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="86" />
+      <location filename="../../ui/ModelwrightView.cpp" line="96" />
       <source>Delete tree "%1"</source>
       <translation>Baum „%1“ löschen</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="87" />
+      <location filename="../../ui/ModelwrightView.cpp" line="97" />
       <source>Delete building "%1"</source>
       <translation>Gebäude „%1“ löschen</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="88" />
+      <location filename="../../ui/ModelwrightView.cpp" line="98" />
       <source>Delete platform "%1"</source>
       <translation>Bahnsteig „%1“ löschen</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="364" />
+      <location filename="../../ui/ModelwrightView.cpp" line="423" />
       <source>Edit address</source>
       <translation>Adresse bearbeiten</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="368" />
+      <location filename="../../ui/ModelwrightView.cpp" line="427" />
       <source>Edit header</source>
       <translation>Kopfdaten bearbeiten</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="478" />
-      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <location filename="../../ui/ModelwrightView.cpp" line="580" />
+      <location filename="../../ui/ModelwrightView.cpp" line="587" />
       <source>Description</source>
       <translation>Beschreibung</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="479" />
+      <location filename="../../ui/ModelwrightView.cpp" line="581" />
       <source>Author</source>
       <translation>Autor</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="480" />
+      <location filename="../../ui/ModelwrightView.cpp" line="582" />
       <source>Version</source>
       <translation>Version</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="481" />
+      <location filename="../../ui/ModelwrightView.cpp" line="583" />
       <source>Currency</source>
       <translation>Währung</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="482" />
+      <location filename="../../ui/ModelwrightView.cpp" line="584" />
       <source>Manufacturer</source>
       <translation>Hersteller</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="483" />
+      <location filename="../../ui/ModelwrightView.cpp" line="585" />
       <source>Representative</source>
       <translation>Vertretung</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <location filename="../../ui/ModelwrightView.cpp" line="587" />
       <source>Kind</source>
       <translation>Art</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <location filename="../../ui/ModelwrightView.cpp" line="587" />
       <source>Catalogue number</source>
       <translation>Katalognummer</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <location filename="../../ui/ModelwrightView.cpp" line="587" />
       <source>Price</source>
       <translation>Preis</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <location filename="../../ui/ModelwrightView.cpp" line="587" />
       <source>Parts per package</source>
       <translation>Teile pro Packung</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="460" />
+      <location filename="../../ui/ModelwrightView.cpp" line="562" />
       <source>Winrail Modelwright</source>
       <translation>Winrail Modelwright</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="161" />
+      <location filename="../../ui/ModelwrightView.cpp" line="241" />
       <source>Filter by name or catalogue number (%1)</source>
       <translation>Nach Name oder Katalognummer filtern (%1)</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="337" />
+      <location filename="../../ui/ModelwrightView.cpp" line="489" />
       <source>Opened %1 with the desktop's program for parts files.</source>
       <translation>%1 mit dem Programm des Desktops für Teiledateien geöffnet.</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="339" />
+      <location filename="../../ui/ModelwrightView.cpp" line="491" />
       <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
       <translation>Kein Programm dieses Desktops öffnet %1. Wählen Sie unter Optionen, Allgemeine Optionen das Programm, das Teiledateien kompiliert.</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="346" />
+      <location filename="../../ui/ModelwrightView.cpp" line="498" />
       <source>Started %1 on %2.</source>
       <translation>%1 für %2 gestartet.</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="348" />
+      <location filename="../../ui/ModelwrightView.cpp" line="500" />
       <source>Could not start %1: %2</source>
       <translation>%1 konnte nicht gestartet werden: %2</translation>
     </message>
@@ -1506,270 +1509,163 @@
   <context>
     <name>COptionsPropertySheet</name>
     <message>
-      <location filename="../../ui/OptionsPropertySheet.cpp" line="28" />
+      <location filename="../../ui/OptionsPropertySheet.cpp" line="14" />
       <source>Options</source>
       <translation>Optionen</translation>
     </message>
   </context>
   <context>
-    <name>CPlatformDlg</name>
+    <name>CPartPreview</name>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="55" />
-      <source>Platform edit dialog</source>
-      <translation>Bahnsteig bearbeiten</translation>
+      <location filename="../../ui/PartPreview.cpp" line="57" />
+      <source>Unknown keyword "%1".</source>
+      <translation>Unbekanntes Schlüsselwort „%1“.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="75" />
-      <source>Additional free text</source>
-      <translation>Zusätzlicher freier Text</translation>
+      <location filename="../../ui/PartPreview.cpp" line="59" />
+      <source>Numbers are missing on this line.</source>
+      <translation>In dieser Zeile fehlen Zahlen.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="96" />
-      <source>Header information</source>
-      <translation>Kopfdaten</translation>
+      <location filename="../../ui/PartPreview.cpp" line="61" />
+      <source>Text after the last number is ignored.</source>
+      <translation>Text nach der letzten Zahl wird übergangen.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="105" />
-      <source>Description</source>
-      <translation>Beschreibung</translation>
+      <location filename="../../ui/PartPreview.cpp" line="63" />
+      <source>"%1" is not a whole number.</source>
+      <translation>„%1“ ist keine ganze Zahl.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="106" />
-      <source>Catalog no</source>
-      <translation>Katalognr.</translation>
+      <location filename="../../ui/PartPreview.cpp" line="65" />
+      <source>The number %1 is too large.</source>
+      <translation>Die Zahl %1 ist zu groß.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="107" />
-      <source>Units</source>
-      <translation>Einheiten</translation>
+      <location filename="../../ui/PartPreview.cpp" line="67" />
+      <source>"%1" is not a colour ($ and six hexadecimal digits).</source>
+      <translation>„%1“ ist keine Farbe ($ und sechs Hexadezimalziffern).</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="108" />
-      <source>Price</source>
-      <translation>Preis</translation>
+      <location filename="../../ui/PartPreview.cpp" line="69" />
+      <source>The 3D group has no End3D line.</source>
+      <translation>Der 3D-Gruppe fehlt die Zeile End3D.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="109" />
-      <source>Parts per package</source>
-      <translation>Teile pro Packung</translation>
+      <location filename="../../ui/PartPreview.cpp" line="71" />
+      <source>The group's points do not make whole shapes.</source>
+      <translation>Die Punkte der Gruppe ergeben keine ganzen Formen.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="115" />
-      <source>Floor part</source>
-      <translation>Boden</translation>
+      <location filename="../../ui/PartPreview.cpp" line="73" />
+      <source>The solid has no Center line and is not drawn.</source>
+      <translation>Dem Körper fehlt die Center-Zeile; er wird nicht gezeichnet.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="122" />
-      <source>Length</source>
-      <translation>Länge</translation>
+      <location filename="../../ui/PartPreview.cpp" line="75" />
+      <source>This line does not belong here.</source>
+      <translation>Diese Zeile gehört nicht hierher.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="123" />
-      <source>Width</source>
-      <translation>Breite</translation>
+      <location filename="../../ui/PartPreview.cpp" line="77" />
+      <source>The part's line needs its number and name in double quotes.</source>
+      <translation>Die Zeile des Teils braucht Nummer und Namen in doppelten Anführungszeichen.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="124" />
-      <source>Height</source>
-      <translation>Höhe</translation>
+      <location filename="../../ui/PartPreview.cpp" line="79" />
+      <source>The part has no End line.</source>
+      <translation>Dem Teil fehlt die End-Zeile.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="125" />
-      <source>Top color</source>
-      <translation>Farbe der Oberseite</translation>
+      <location filename="../../ui/PartPreview.cpp" line="81" />
+      <source>Text stands outside a part.</source>
+      <translation>Text steht außerhalb eines Teils.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="126" />
-      <source>Side color</source>
-      <translation>Seitenfarbe</translation>
+      <location filename="../../ui/PartPreview.cpp" line="83" />
+      <source>The header has no End line.</source>
+      <translation>Dem Kopf fehlt die End-Zeile.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="138" />
-      <source>Pitched roof on poles along both edges</source>
-      <translation>Satteldach auf Stützen an beiden Kanten</translation>
+      <location filename="../../ui/PartPreview.cpp" line="312" />
+      <source>3D</source>
+      <translation>3D</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="139" />
-      <source>V-shaped roof on one middle row of poles</source>
-      <translation>V-Dach auf einer mittleren Stützenreihe</translation>
+      <location filename="../../ui/PartPreview.cpp" line="313" />
+      <source>Three-dimensional view; drag to turn it (3)</source>
+      <translation>Räumliche Ansicht; zum Drehen ziehen (3)</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="140" />
-      <source>Arched roof on poles along both edges</source>
-      <translation>Bogendach auf Stützen an beiden Kanten</translation>
+      <location filename="../../ui/PartPreview.cpp" line="314" />
+      <source>Plan</source>
+      <translation>Plan</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="141" />
-      <source>Single-pitch roof on poles along both edges</source>
-      <translation>Pultdach auf Stützen an beiden Kanten</translation>
+      <location filename="../../ui/PartPreview.cpp" line="315" />
+      <source>The part as the track plan shows it (P)</source>
+      <translation>Das Teil, wie der Gleisplan es zeigt (P)</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="144" />
-      <source>Cover type</source>
-      <translation>Überdachung</translation>
+      <location filename="../../ui/PartPreview.cpp" line="316" />
+      <source>Front</source>
+      <translation>Vorne</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="147" />
-      <source>No cover</source>
-      <translation>Keine Überdachung</translation>
+      <location filename="../../ui/PartPreview.cpp" line="317" />
+      <source>Seen from the front (F)</source>
+      <translation>Von vorne gesehen (F)</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="172" />
-      <source>Cover properties</source>
-      <translation>Eigenschaften der Überdachung</translation>
+      <location filename="../../ui/PartPreview.cpp" line="318" />
+      <source>Side</source>
+      <translation>Seite</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="179" />
-      <source>Pole height</source>
-      <translation>Stützenhöhe</translation>
+      <location filename="../../ui/PartPreview.cpp" line="319" />
+      <source>Seen from the right side (S)</source>
+      <translation>Von rechts gesehen (S)</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="180" />
-      <source>Roof height</source>
-      <translation>Dachhöhe</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="181" />
-      <source>Edge distance</source>
-      <translation>Randabstand</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="182" />
-      <source>No of poles (one side)</source>
-      <translation>Anzahl Stützen (eine Seite)</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="183" />
-      <source>Roof color</source>
-      <translation>Dachfarbe</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="189" />
-      <source>Pole style</source>
-      <translation>Stützenform</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="192" />
-      <source>Round pole</source>
-      <translation>Runde Stütze</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="193" />
-      <source>Square pole</source>
-      <translation>Eckige Stütze</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="203" />
-      <source>Pole color</source>
-      <translation>Stützenfarbe</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="204" />
-      <source>Pole diameter</source>
-      <translation>Stützendurchmesser</translation>
-    </message>
-  </context>
-  <context>
-    <name>CTreeDlg</name>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="36" />
-      <source>Edit tree</source>
-      <translation>Baum bearbeiten</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="55" />
-      <source>Addtional free text</source>
-      <translation>Zusätzlicher freier Text</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="71" />
-      <source>General</source>
-      <translation>Allgemein</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="80" />
-      <source>Description</source>
-      <translation>Beschreibung</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="81" />
-      <source>Catalog no</source>
-      <translation>Katalognr.</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="82" />
-      <source>Price</source>
-      <translation>Preis</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="83" />
-      <source>Parts per package</source>
-      <translation>Teile pro Packung</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="84" />
-      <source>Units</source>
-      <translation>Einheiten</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="90" />
-      <source>Tree type</source>
-      <translation>Baumart</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="93" />
-      <source>Needle leaved tree</source>
-      <translation>Nadelbaum</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="94" />
-      <source>Deciduous tree</source>
-      <translation>Laubbaum</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="104" />
-      <source>Trunk</source>
-      <translation>Stamm</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="109" />
-      <location filename="../../ui/TreeDlg.cpp" line="122" />
-      <source>Height</source>
-      <translation>Höhe</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="110" />
-      <location filename="../../ui/TreeDlg.cpp" line="123" />
-      <source>Radius</source>
-      <translation>Radius</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="111" />
-      <source>Trunk color</source>
-      <translation>Stammfarbe</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="117" />
+      <location filename="../../ui/PartPreview.cpp" line="320" />
       <source>Top</source>
-      <translation>Krone</translation>
+      <translation>Oben</translation>
     </message>
     <message>
-      <location filename="../../ui/TreeDlg.cpp" line="124" />
-      <source>Top color</source>
-      <translation>Kronenfarbe</translation>
-    </message>
-  </context>
-  <context>
-    <name>CUnitsComboBox</name>
-    <message>
-      <location filename="../../ui/UnitsComboBox.cpp" line="17" />
-      <source>mm</source>
-      <translation>mm</translation>
+      <location filename="../../ui/PartPreview.cpp" line="321" />
+      <source>Seen from above (T)</source>
+      <translation>Von oben gesehen (T)</translation>
     </message>
     <message>
-      <location filename="../../ui/UnitsComboBox.cpp" line="18" />
-      <source>inch</source>
-      <translation>Zoll</translation>
+      <location filename="../../ui/PartPreview.cpp" line="322" />
+      <source>Fit</source>
+      <translation>Einpassen</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="323" />
+      <source>Show the whole part (Home, or double-click the picture)</source>
+      <translation>Das ganze Teil zeigen (Pos1 oder Doppelklick auf das Bild)</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="395" />
+      <source>This part is too large to show.</source>
+      <translation>Dieses Teil ist zu groß, um es zu zeigen.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="325" />
+      <location filename="../../ui/PartPreview.cpp" line="401" />
+      <source>Select a part to see it here.</source>
+      <translation>Wählen Sie ein Teil, um es hier zu sehen.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="357" />
+      <source>Line %1: %2</source>
+      <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="424" />
+      <source>Free text, line %1: %2</source>
+      <translation>Freier Text, Zeile %1: %2</translation>
     </message>
   </context>
   <context>
@@ -1811,6 +1707,275 @@
     </message>
   </context>
   <context>
+    <name>CPlatformDlg</name>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="43" />
+      <source>Platform edit dialog</source>
+      <translation>Bahnsteig bearbeiten</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="64" />
+      <source>Additional free te&amp;xt</source>
+      <translation>&amp;Weiterer freier Text</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="96" />
+      <source>Header information</source>
+      <translation>Kopfdaten</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="105" />
+      <source>&amp;Description</source>
+      <translation>&amp;Beschreibung</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="106" />
+      <source>C&amp;atalog no</source>
+      <translation>Katalo&amp;gnummer</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="107" />
+      <source>&amp;Units</source>
+      <translation>&amp;Einheiten</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="108" />
+      <source>Pr&amp;ice</source>
+      <translation>&amp;Preis</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="109" />
+      <source>Parts per pac&amp;kage</source>
+      <translation>&amp;Teile pro Packung</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="115" />
+      <source>Floor part</source>
+      <translation>Boden</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="122" />
+      <source>&amp;Length</source>
+      <translation>&amp;Länge</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="123" />
+      <source>&amp;Width</source>
+      <translation>Bre&amp;ite</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="124" />
+      <source>&amp;Height</source>
+      <translation>&amp;Höhe</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="125" />
+      <source>&amp;Top color</source>
+      <translation>&amp;Farbe der Oberseite</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="126" />
+      <source>&amp;Side color</source>
+      <translation>&amp;Seitenfarbe</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="138" />
+      <source>Pitched roof on poles along both edges</source>
+      <translation>Satteldach auf Stützen an beiden Kanten</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="139" />
+      <source>V-shaped roof on one middle row of poles</source>
+      <translation>V-Dach auf einer mittleren Stützenreihe</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="140" />
+      <source>Arched roof on poles along both edges</source>
+      <translation>Bogendach auf Stützen an beiden Kanten</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="141" />
+      <source>Single-pitch roof on poles along both edges</source>
+      <translation>Pultdach auf Stützen an beiden Kanten</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="144" />
+      <source>Cover type</source>
+      <translation>Überdachung</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="147" />
+      <source>No co&amp;ver</source>
+      <translation>&amp;Keine Überdachung</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="172" />
+      <source>Cover properties</source>
+      <translation>Eigenschaften der Überdachung</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="179" />
+      <source>Pole hei&amp;ght</source>
+      <translation>Stüt&amp;zenhöhe</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="180" />
+      <source>&amp;Roof height</source>
+      <translation>&amp;Dachhöhe</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="181" />
+      <source>&amp;Edge distance</source>
+      <translation>&amp;Randabstand</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="182" />
+      <source>Num&amp;ber of poles (one side)</source>
+      <translation>Anzahl der Stützen &amp;je Seite</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="183" />
+      <source>Roo&amp;f color</source>
+      <translation>Da&amp;chfarbe</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="189" />
+      <source>Pole style</source>
+      <translation>Stützenform</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="192" />
+      <source>Rou&amp;nd pole</source>
+      <translation>R&amp;unde Stütze</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="193" />
+      <source>S&amp;quare pole</source>
+      <translation>&amp;Vierkantige Stütze</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="203" />
+      <source>&amp;Pole color</source>
+      <translation>Stütze&amp;nfarbe</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="204" />
+      <source>Pole dia&amp;meter</source>
+      <translation>Stützendurch&amp;messer</translation>
+    </message>
+  </context>
+  <context>
+    <name>CTreeDlg</name>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="27" />
+      <source>Edit tree</source>
+      <translation>Baum bearbeiten</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="47" />
+      <source>Additional &amp;free text</source>
+      <translation>&amp;Zusätzlicher freier Text</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="74" />
+      <source>General</source>
+      <translation>Allgemein</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="83" />
+      <source>&amp;Description</source>
+      <translation>&amp;Beschreibung</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="84" />
+      <source>Catalog &amp;no</source>
+      <translation>&amp;Katalognummer</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="85" />
+      <source>Pr&amp;ice</source>
+      <translation>&amp;Preis</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="86" />
+      <source>&amp;Parts per package</source>
+      <translation>&amp;Teile pro Packung</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="87" />
+      <source>&amp;Units</source>
+      <translation>E&amp;inheiten</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="93" />
+      <source>Tree type</source>
+      <translation>Baumart</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="96" />
+      <source>Needle &amp;leaved tree</source>
+      <translation>&amp;Nadelbaum</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="97" />
+      <source>D&amp;eciduous tree</source>
+      <translation>&amp;Laubbaum</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="107" />
+      <source>Trunk</source>
+      <translation>Stamm</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="112" />
+      <source>&amp;Height</source>
+      <translation>&amp;Höhe</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="125" />
+      <source>Hei&amp;ght</source>
+      <translation>Höh&amp;e</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="113" />
+      <source>&amp;Radius</source>
+      <translation>&amp;Radius</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="126" />
+      <source>R&amp;adius</source>
+      <translation>Ra&amp;dius</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="114" />
+      <source>Trun&amp;k color</source>
+      <translation>&amp;Stammfarbe</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="120" />
+      <source>Top</source>
+      <translation>Krone</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="127" />
+      <source>&amp;Top color</source>
+      <translation>Kronen&amp;farbe</translation>
+    </message>
+  </context>
+  <context>
+    <name>CUnitsComboBox</name>
+    <message>
+      <location filename="../../ui/UnitsComboBox.cpp" line="17" />
+      <source>mm</source>
+      <translation>mm</translation>
+    </message>
+    <message>
+      <location filename="../../ui/UnitsComboBox.cpp" line="18" />
+      <source>inch</source>
+      <translation>Zoll</translation>
+    </message>
+  </context>
+  <context>
     <name>CompileCommand</name>
     <message>
       <location filename="../../ui/CompileCommand.cpp" line="31" />
@@ -1821,129 +1986,6 @@
       <location filename="../../ui/CompileCommand.cpp" line="42" />
       <source>The compile command "%1" names no program.</source>
       <translation>Der Kompilierbefehl „%1“ nennt kein Programm.</translation>
-    </message>
-  </context>
-  <context>
-    <name>CPartPreview</name>
-    <message>
-      <source>Unknown keyword "%1".</source>
-      <translation>Unbekanntes Schlüsselwort „%1“.</translation>
-    </message>
-    <message>
-      <source>Numbers are missing on this line.</source>
-      <translation>In dieser Zeile fehlen Zahlen.</translation>
-    </message>
-    <message>
-      <source>Text after the last number is ignored.</source>
-      <translation>Text nach der letzten Zahl wird übergangen.</translation>
-    </message>
-    <message>
-      <source>"%1" is not a whole number.</source>
-      <translation>„%1“ ist keine ganze Zahl.</translation>
-    </message>
-    <message>
-      <source>The number %1 is too large.</source>
-      <translation>Die Zahl %1 ist zu groß.</translation>
-    </message>
-    <message>
-      <source>"%1" is not a colour ($ and six hexadecimal digits).</source>
-      <translation>„%1“ ist keine Farbe ($ und sechs Hexadezimalziffern).</translation>
-    </message>
-    <message>
-      <source>The 3D group has no End3D line.</source>
-      <translation>Der 3D-Gruppe fehlt die Zeile End3D.</translation>
-    </message>
-    <message>
-      <source>The group's points do not make whole shapes.</source>
-      <translation>Die Punkte der Gruppe ergeben keine ganzen Formen.</translation>
-    </message>
-    <message>
-      <source>The solid has no Center line and is not drawn.</source>
-      <translation>Dem Körper fehlt die Center-Zeile; er wird nicht gezeichnet.</translation>
-    </message>
-    <message>
-      <source>This line does not belong here.</source>
-      <translation>Diese Zeile gehört nicht hierher.</translation>
-    </message>
-    <message>
-      <source>The part's line needs its number and name in double quotes.</source>
-      <translation>Die Zeile des Teils braucht Nummer und Namen in doppelten Anführungszeichen.</translation>
-    </message>
-    <message>
-      <source>The part has no End line.</source>
-      <translation>Dem Teil fehlt die End-Zeile.</translation>
-    </message>
-    <message>
-      <source>Text stands outside a part.</source>
-      <translation>Text steht außerhalb eines Teils.</translation>
-    </message>
-    <message>
-      <source>The header has no End line.</source>
-      <translation>Dem Kopf fehlt die End-Zeile.</translation>
-    </message>
-    <message>
-      <source>3D</source>
-      <translation>3D</translation>
-    </message>
-    <message>
-      <source>Three-dimensional view; drag to turn it (3)</source>
-      <translation>Räumliche Ansicht; zum Drehen ziehen (3)</translation>
-    </message>
-    <message>
-      <source>Plan</source>
-      <translation>Plan</translation>
-    </message>
-    <message>
-      <source>The part as the track plan shows it (P)</source>
-      <translation>Das Teil, wie der Gleisplan es zeigt (P)</translation>
-    </message>
-    <message>
-      <source>Front</source>
-      <translation>Vorne</translation>
-    </message>
-    <message>
-      <source>Seen from the front (F)</source>
-      <translation>Von vorne gesehen (F)</translation>
-    </message>
-    <message>
-      <source>Side</source>
-      <translation>Seite</translation>
-    </message>
-    <message>
-      <source>Seen from the right side (S)</source>
-      <translation>Von rechts gesehen (S)</translation>
-    </message>
-    <message>
-      <source>Top</source>
-      <translation>Oben</translation>
-    </message>
-    <message>
-      <source>Seen from above (T)</source>
-      <translation>Von oben gesehen (T)</translation>
-    </message>
-    <message>
-      <source>Fit</source>
-      <translation>Einpassen</translation>
-    </message>
-    <message>
-      <source>Show the whole part (Home, or double-click the picture)</source>
-      <translation>Das ganze Teil zeigen (Pos1 oder Doppelklick auf das Bild)</translation>
-    </message>
-    <message>
-      <source>This part is too large to show.</source>
-      <translation>Dieses Teil ist zu groß, um es zu zeigen.</translation>
-    </message>
-    <message>
-      <source>Select a part to see it here.</source>
-      <translation>Wählen Sie ein Teil, um es hier zu sehen.</translation>
-    </message>
-    <message>
-      <source>Line %1: %2</source>
-      <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-      <source>Free text, line %1: %2</source>
-      <translation>Freier Text, Zeile %1: %2</translation>
     </message>
   </context>
 </TS>

@@ -42,62 +42,62 @@
   <context>
     <name>CBuildingDlg</name>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="118" />
+      <location filename="../../ui/BuildingDlg.cpp" line="25" />
       <source>Building edit dialog</source>
       <translation>Gebouw bewerken</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="119" />
+      <location filename="../../ui/BuildingDlg.cpp" line="71" />
       <source>Header information</source>
       <translation>Kopgegevens</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="120" />
-      <source>Description</source>
-      <translation>Omschrijving</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="85" />
+      <source>&amp;Description</source>
+      <translation>O&amp;mschrijving</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="121" />
-      <source>Catalog no</source>
-      <translation>Catalogusnr.</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="86" />
+      <source>C&amp;atalog no</source>
+      <translation>&amp;Catalogusnr.</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="122" />
-      <source>Price</source>
-      <translation>Prijs</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="87" />
+      <source>P&amp;rice</source>
+      <translation>&amp;Prijs</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="123" />
-      <source>Parts per package</source>
-      <translation>Onderdelen per verpakking</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="89" />
+      <source>&amp;Parts per package</source>
+      <translation>On&amp;derdelen per verpakking</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="124" />
-      <source>Units</source>
-      <translation>Eenheden</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="88" />
+      <source>&amp;Units</source>
+      <translation>&amp;Eenheden</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="125" />
+      <location filename="../../ui/BuildingDlg.cpp" line="96" />
       <source>Building elements</source>
       <translation>Gebouwdelen</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="126" />
-      <source>New ...</source>
-      <translation>Nieuw ...</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="98" />
+      <source>&amp;New ...</source>
+      <translation>&amp;Nieuw ...</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="127" />
-      <source>Edit ...</source>
-      <translation>Bewerken ...</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="99" />
+      <source>&amp;Edit ...</source>
+      <translation>&amp;Bewerken ...</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="128" />
-      <source>Delete</source>
-      <translation>Verwijderen</translation>
+      <location filename="../../ui/BuildingDlg.cpp" line="100" />
+      <source>De&amp;lete</source>
+      <translation>&amp;Verwijderen</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingDlg.cpp" line="129" />
+      <location filename="../../ui/BuildingDlg.cpp" line="28" />
       <source>Free text after last element</source>
       <translation>Vrije tekst na het laatste deel</translation>
     </message>
@@ -105,153 +105,157 @@
   <context>
     <name>CBuildingElementDlg</name>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="49" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="36" />
       <source>Ridge roof</source>
       <translation>Zadeldak</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="50" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="37" />
       <source>Roof with sloping sides and a flat top</source>
       <translation>Dak met schuine zijden en een plat bovenvlak</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="51" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="38" />
       <source>Single-slope roof</source>
       <translation>Lessenaarsdak</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="59" />
-      <source>0 degr</source>
-      <translation>0 gr</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="47" />
+      <source>&amp;0 degr</source>
+      <translation>&amp;0 gr</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="60" />
-      <source>90 degr</source>
-      <translation>90 gr</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="48" />
+      <source>&amp;90 degr</source>
+      <translation>&amp;90 gr</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="61" />
-      <source>180 degr</source>
-      <translation>180 gr</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="49" />
+      <source>&amp;180 degr</source>
+      <translation>&amp;180 gr</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="62" />
-      <source>270 degr</source>
-      <translation>270 gr</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="50" />
+      <source>&amp;270 degr</source>
+      <translation>&amp;270 gr</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="233" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="66" />
       <source>Building element</source>
       <translation>Gebouwdeel</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="234" />
-      <source>Description</source>
-      <translation>Omschrijving</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="70" />
+      <source>&amp;Description</source>
+      <translation>O&amp;mschrijving</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="235" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="134" />
       <source>Block</source>
       <translation>Blok</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="236" />
-      <location filename="../../ui/BuildingElementDlg.cpp" line="241" />
-      <source>Height</source>
-      <translation>Hoogte</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="140" />
+      <source>&amp;Height</source>
+      <translation>&amp;Hoogte</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="237" />
-      <source>Width</source>
-      <translation>Breedte</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="154" />
+      <source>He&amp;ight</source>
+      <translation>Hoog&amp;te</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="238" />
-      <source>Depth</source>
-      <translation>Diepte</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="141" />
+      <source>&amp;Width</source>
+      <translation>&amp;Breedte</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="239" />
-      <source>Block color</source>
-      <translation>Blokkleur</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="142" />
+      <source>De&amp;pth</source>
+      <translation>D&amp;iepte</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="240" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="143" />
+      <source>&amp;Block color</source>
+      <translation>B&amp;lokkleur</translation>
+    </message>
+    <message>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="149" />
       <source>Roof</source>
       <translation>Dak</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="242" />
-      <source>Angle</source>
-      <translation>Hoek</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="155" />
+      <source>&amp;Angle</source>
+      <translation>Ho&amp;ek</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="243" />
-      <source>Roof color</source>
-      <translation>Dakkleur</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="156" />
+      <source>&amp;Roof color</source>
+      <translation>&amp;Dakkleur</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="244" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="158" />
       <source>Rooftype</source>
       <translation>Daktype</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="247" />
-      <source>No roof</source>
-      <translation>Geen dak</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="169" />
+      <source>No roo&amp;f</source>
+      <translation>&amp;Geen dak</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="248" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="171" />
       <source>Roof orientation</source>
       <translation>Dakrichting</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="251" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="187" />
       <source>Element position</source>
       <translation>Positie van het deel</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="252" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="188" />
       <source>Lower left corner of block:</source>
       <translation>Linkeronderhoek van het blok:</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="253" />
-      <source>X</source>
-      <translation>X</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="195" />
+      <source>&amp;X</source>
+      <translation>&amp;X</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="254" />
-      <source>Y</source>
-      <translation>Y</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="196" />
+      <source>&amp;Y</source>
+      <translation>&amp;Y</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="255" />
-      <source>Z:</source>
-      <translation>Z:</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="197" />
+      <source>&amp;Z:</source>
+      <translation>&amp;Z:</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="256" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="203" />
       <source>Decorations</source>
       <translation>Deuren en ramen</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="257" />
-      <source>New ...</source>
-      <translation>Nieuw ...</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="206" />
+      <source>&amp;New ...</source>
+      <translation>&amp;Nieuw ...</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="258" />
-      <source>Edit  ...</source>
-      <translation>Bewerken ...</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="207" />
+      <source>&amp;Edit  ...</source>
+      <translation>Be&amp;werken ...</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="259" />
-      <source>Delete</source>
-      <translation>Verwijderen</translation>
+      <location filename="../../ui/BuildingElementDlg.cpp" line="208" />
+      <source>De&amp;lete</source>
+      <translation>&amp;Verwijderen</translation>
     </message>
     <message>
-      <location filename="../../ui/BuildingElementDlg.cpp" line="260" />
+      <location filename="../../ui/BuildingElementDlg.cpp" line="73" />
       <source>Free additional text</source>
       <translation>Vrije aanvullende tekst</translation>
     </message>
@@ -476,161 +480,161 @@
     <name>CDecorationDlg</name>
     <message>
       <location filename="../../ui/DecorationDlg.cpp" line="43" />
-      <source>1 window</source>
-      <translation>1 ruit</translation>
+      <source>&amp;1 window</source>
+      <translation>&amp;1 ruit</translation>
     </message>
     <message>
       <location filename="../../ui/DecorationDlg.cpp" line="44" />
-      <source>2 windows</source>
-      <translation>2 ruiten</translation>
+      <source>&amp;2 windows</source>
+      <translation>&amp;2 ruiten</translation>
     </message>
     <message>
       <location filename="../../ui/DecorationDlg.cpp" line="45" />
-      <source>4 windows</source>
-      <translation>4 ruiten</translation>
+      <source>&amp;4 windows</source>
+      <translation>&amp;4 ruiten</translation>
     </message>
     <message>
       <location filename="../../ui/DecorationDlg.cpp" line="46" />
-      <source>6 windows</source>
-      <translation>6 ruiten</translation>
+      <source>&amp;6 windows</source>
+      <translation>&amp;6 ruiten</translation>
     </message>
     <message>
       <location filename="../../ui/DecorationDlg.cpp" line="47" />
-      <source>8 windows</source>
-      <translation>8 ruiten</translation>
+      <source>&amp;8 windows</source>
+      <translation>&amp;8 ruiten</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="233" />
+      <location filename="../../ui/DecorationDlg.cpp" line="77" />
       <source>Decorations edit dialog</source>
       <translation>Deuren en ramen bewerken</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="234" />
-      <source>Description</source>
-      <translation>Omschrijving</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="81" />
+      <source>D&amp;escription</source>
+      <translation>O&amp;mschrijving</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="235" />
+      <location filename="../../ui/DecorationDlg.cpp" line="141" />
       <source>Position</source>
       <translation>Positie</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="236" />
+      <location filename="../../ui/DecorationDlg.cpp" line="142" />
       <source>Position relative to lower left corner of the wall</source>
       <translation>Positie ten opzichte van de linkeronderhoek van de wand</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="237" />
-      <source>X:</source>
-      <translation>X:</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="148" />
+      <source>&amp;X:</source>
+      <translation>&amp;X:</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="238" />
-      <source>Z:</source>
-      <translation>Z:</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="149" />
+      <source>&amp;Z:</source>
+      <translation>&amp;Z:</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="239" />
+      <location filename="../../ui/DecorationDlg.cpp" line="155" />
       <source>Size</source>
       <translation>Grootte</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="240" />
-      <source>Width</source>
-      <translation>Breedte</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="159" />
+      <source>Wid&amp;th</source>
+      <translation>&amp;Breedte</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="241" />
-      <source>Height</source>
-      <translation>Hoogte</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="160" />
+      <source>&amp;Height</source>
+      <translation>&amp;Hoogte</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="242" />
+      <location filename="../../ui/DecorationDlg.cpp" line="166" />
       <source>Which wall?</source>
       <translation>Welke wand?</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="243" />
-      <source>Front</source>
-      <translation>Voorkant</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="31" />
+      <source>&amp;Front</source>
+      <translation>&amp;Voorkant</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="244" />
-      <source>Rear</source>
-      <translation>Achterkant</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="32" />
+      <source>&amp;Rear</source>
+      <translation>A&amp;chterkant</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="245" />
-      <source>Left side</source>
-      <translation>Linkerzijde</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="33" />
+      <source>&amp;Left side</source>
+      <translation>&amp;Linkerzijde</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="246" />
-      <source>Right side</source>
-      <translation>Rechterzijde</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="34" />
+      <source>Right &amp;side</source>
+      <translation>R&amp;echterzijde</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="247" />
+      <location filename="../../ui/DecorationDlg.cpp" line="176" />
       <source>Colors</source>
       <translation>Kleuren</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="248" />
-      <source>Main color</source>
-      <translation>Hoofdkleur</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="180" />
+      <source>&amp;Main color</source>
+      <translation>Hoo&amp;fdkleur</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="249" />
-      <source>Inner color</source>
-      <translation>Binnenkleur</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="181" />
+      <source>&amp;Inner color</source>
+      <translation>Bi&amp;nnenkleur</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="250" />
+      <location filename="../../ui/DecorationDlg.cpp" line="187" />
       <source>Types</source>
       <translation>Typen</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="251" />
+      <location filename="../../ui/DecorationDlg.cpp" line="189" />
       <source>Main type</source>
       <translation>Hoofdtype</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="252" />
-      <source>Base A</source>
-      <translation>Basis A</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="192" />
+      <source>&amp;Base A</source>
+      <translation>Ba&amp;sis A</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="253" />
-      <source>Base B</source>
-      <translation>Basis B</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="194" />
+      <source>B&amp;ase B</source>
+      <translation>Bas&amp;is B</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="254" />
+      <location filename="../../ui/DecorationDlg.cpp" line="197" />
       <source>Subtype</source>
       <translation>Subtype</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="255" />
-      <source>Door</source>
-      <translation>Deur</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="37" />
+      <source>&amp;Door</source>
+      <translation>De&amp;ur</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="256" />
-      <source>Door with window</source>
-      <translation>Deur met raam</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="38" />
+      <source>Door with wi&amp;ndow</source>
+      <translation>&amp;Deur met raam</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="257" />
-      <source>Window</source>
-      <translation>Raam</translation>
+      <location filename="../../ui/DecorationDlg.cpp" line="39" />
+      <source>&amp;Window</source>
+      <translation>&amp;Raam</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="258" />
+      <location filename="../../ui/DecorationDlg.cpp" line="203" />
       <source>Window count</source>
       <translation>Aantal ruiten</translation>
     </message>
     <message>
-      <location filename="../../ui/DecorationDlg.cpp" line="261" />
+      <location filename="../../ui/DecorationDlg.cpp" line="84" />
       <source>Preview</source>
       <translation>Voorbeeld</translation>
     </message>
@@ -638,87 +642,87 @@
   <context>
     <name>CGeneralOptions</name>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="27" />
+      <location filename="../../ui/GeneralOptions.cpp" line="31" />
       <source>Default</source>
       <translation>Standaard</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="28" />
+      <location filename="../../ui/GeneralOptions.cpp" line="32" />
       <source>English</source>
       <translation>Engels</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="29" />
+      <location filename="../../ui/GeneralOptions.cpp" line="33" />
       <source>German</source>
       <translation>Duits</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="30" />
+      <location filename="../../ui/GeneralOptions.cpp" line="34" />
       <source>Dutch</source>
       <translation>Nederlands</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="34" />
+      <location filename="../../ui/GeneralOptions.cpp" line="38" />
       <source>5.x</source>
       <translation>5.x</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="35" />
+      <location filename="../../ui/GeneralOptions.cpp" line="39" />
       <source>6.x</source>
       <translation>6.x</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="104" />
+      <location filename="../../ui/GeneralOptions.cpp" line="105" />
       <source>General options</source>
       <translation>Algemene opties</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="110" />
-      <source>Select language</source>
-      <translation>Taal kiezen</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="87" />
+      <source>&amp;Select language</source>
+      <translation>&amp;Taal kiezen</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="111" />
-      <source>Winrail version </source>
-      <translation>Winrail-versie </translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="88" />
+      <source>&amp;Winrail version </source>
+      <translation>&amp;Winrail-versie </translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="112" />
-      <source>Use hexahedron in stead of Hexaedron (bug fix)</source>
-      <translation>Hexahedron gebruiken in plaats van Hexaedron (correctie)</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="74" />
+      <source>&amp;Use hexahedron instead of Hexaedron (bug fix)</source>
+      <translation>&amp;Hexahedron gebruiken in plaats van Hexaedron (correctie)</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="113" />
+      <location filename="../../ui/GeneralOptions.cpp" line="93" />
       <source>&amp;Keep unsaved changes for recovery every</source>
       <translation>Niet-opgeslagen wijzigingen &amp;bewaren voor herstel elke</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="114" />
+      <location filename="../../ui/GeneralOptions.cpp" line="77" />
       <source> min</source>
       <translation> min</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="115" />
+      <location filename="../../ui/GeneralOptions.cpp" line="78" />
       <source>Never</source>
       <translation>Nooit</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="116" />
+      <location filename="../../ui/GeneralOptions.cpp" line="79" />
       <source>Keep the previous version as a &amp;backup (.bak) when saving</source>
       <translation>Bij opslaan de vorige versie als &amp;reservekopie (.bak) bewaren</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="91" />
+      <location filename="../../ui/GeneralOptions.cpp" line="113" />
       <source>French</source>
       <translation>Frans</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="112" />
-      <source>Compile command</source>
-      <translation>Compileeropdracht</translation>
+      <location filename="../../ui/GeneralOptions.cpp" line="97" />
+      <source>Co&amp;mpile command</source>
+      <translation>&amp;Compileeropdracht</translation>
     </message>
     <message>
-      <location filename="../../ui/GeneralOptions.cpp" line="113" />
+      <location filename="../../ui/GeneralOptions.cpp" line="82" />
       <source>Run by "Export and compile" on the parts file; %f stands for the file. Empty: the desktop's program for parts files.</source>
       <translation>Wordt door "Exporteren en compileren" op het onderdelenbestand gestart; %f staat voor het bestand. Leeg: het programma van het bureaublad voor onderdelenbestanden.</translation>
     </message>
@@ -766,50 +770,50 @@
       <translation>E-mail</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="91" />
+      <location filename="../../ui/HeaderDlg.cpp" line="38" />
       <source>Edit header</source>
       <translation>Kop bewerken</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="92" />
-      <source>Description</source>
-      <translation>Omschrijving</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="69" />
+      <source>&amp;Description</source>
+      <translation>Om&amp;schrijving</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="93" />
-      <source>Author</source>
-      <translation>Auteur</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="70" />
+      <source>&amp;Author</source>
+      <translation>A&amp;uteur</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="94" />
-      <source>Version</source>
-      <translation>Versie</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="71" />
+      <source>&amp;Version</source>
+      <translation>&amp;Versie</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="95" />
-      <source>Currency</source>
-      <translation>Munteenheid</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="72" />
+      <source>C&amp;urrency</source>
+      <translation>&amp;Munteenheid</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="96" />
-      <source>Edit manufacturer ...</source>
-      <translation>Fabrikant bewerken ...</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="46" />
+      <source>Edit &amp;manufacturer ...</source>
+      <translation>&amp;Fabrikant bewerken ...</translation>
     </message>
     <message>
-      <location filename="../../ui/HeaderDlg.cpp" line="97" />
-      <source>Edit representative ...</source>
-      <translation>Vertegenwoordiger bewerken ...</translation>
+      <location filename="../../ui/HeaderDlg.cpp" line="47" />
+      <source>Edit &amp;representative ...</source>
+      <translation>Vertegenwoordiger &amp;bewerken ...</translation>
     </message>
   </context>
   <context>
     <name>CHelpSystem</name>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="138" />
+      <location filename="../../app/HelpWindow.cpp" line="185" />
       <source>Modelwright</source>
       <translation>Modelwright</translation>
     </message>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="138" />
+      <location filename="../../app/HelpWindow.cpp" line="185" />
       <source>Cannot find the help file. Please reinstall.</source>
       <translation>Het helpbestand is niet gevonden. Installeer het programma opnieuw.</translation>
     </message>
@@ -817,22 +821,22 @@
   <context>
     <name>CHelpWindow</name>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="83" />
+      <location filename="../../app/HelpWindow.cpp" line="142" />
       <source>&amp;Contents</source>
       <translation>&amp;Inhoud</translation>
     </message>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="84" />
+      <location filename="../../app/HelpWindow.cpp" line="143" />
       <source>&amp;Back</source>
       <translation>&amp;Terug</translation>
     </message>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="85" />
+      <location filename="../../app/HelpWindow.cpp" line="144" />
       <source>&amp;Forward</source>
       <translation>&amp;Vooruit</translation>
     </message>
     <message>
-      <location filename="../../app/HelpWindow.cpp" line="87" />
+      <location filename="../../app/HelpWindow.cpp" line="141" />
       <source>Modelwright Help</source>
       <translation>Modelwright Help</translation>
     </message>
@@ -840,291 +844,291 @@
   <context>
     <name>CMainFrame</name>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="289" />
+      <location filename="../../app/MainFrame.cpp" line="316" />
       <source>CAP</source>
       <comment>Caps Lock is on</comment>
       <translation>CAP</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="290" />
+      <location filename="../../app/MainFrame.cpp" line="317" />
       <source>NUM</source>
       <comment>Num Lock is on</comment>
       <translation>NUM</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="291" />
+      <location filename="../../app/MainFrame.cpp" line="318" />
       <source>SCRL</source>
       <comment>Scroll Lock is on</comment>
       <translation>SCRL</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="315" />
+      <location filename="../../app/MainFrame.cpp" line="342" />
       <source>&amp;File</source>
       <translation>&amp;Bestand</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="316" />
+      <location filename="../../app/MainFrame.cpp" line="343" />
       <source>&amp;New</source>
       <translation>&amp;Nieuw</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="316" />
+      <location filename="../../app/MainFrame.cpp" line="343" />
       <source>Start a new catalogue</source>
       <translation>Een nieuwe catalogus beginnen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="317" />
+      <location filename="../../app/MainFrame.cpp" line="344" />
       <source>&amp;Open...</source>
       <translation>&amp;Openen...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="317" />
+      <location filename="../../app/MainFrame.cpp" line="344" />
       <source>Open a catalogue file</source>
       <translation>Een catalogusbestand openen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="318" />
+      <location filename="../../app/MainFrame.cpp" line="345" />
       <source>&amp;Save</source>
       <translation>Op&amp;slaan</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="318" />
+      <location filename="../../app/MainFrame.cpp" line="345" />
       <source>Save the catalogue</source>
       <translation>De catalogus opslaan</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="319" />
+      <location filename="../../app/MainFrame.cpp" line="346" />
       <source>Save &amp;As...</source>
       <translation>Opslaan &amp;als...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="319" />
+      <location filename="../../app/MainFrame.cpp" line="346" />
       <source>Save the catalogue under a new name</source>
       <translation>De catalogus onder een nieuwe naam opslaan</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="320" />
+      <location filename="../../app/MainFrame.cpp" line="347" />
       <source>&amp;Print...</source>
       <translation>Af&amp;drukken...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="320" />
+      <location filename="../../app/MainFrame.cpp" line="347" />
       <source>Print the catalogue</source>
       <translation>De catalogus afdrukken</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="321" />
+      <location filename="../../app/MainFrame.cpp" line="348" />
       <source>Print Pre&amp;view</source>
       <translation>Afdruk&amp;voorbeeld</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="321" />
+      <location filename="../../app/MainFrame.cpp" line="348" />
       <source>Show the printed pages</source>
       <translation>De afgedrukte pagina's tonen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="322" />
+      <location filename="../../app/MainFrame.cpp" line="349" />
       <source>P&amp;rint Setup...</source>
       <translation>Afdruk&amp;instellingen...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="322" />
+      <location filename="../../app/MainFrame.cpp" line="349" />
       <source>Choose the printer and the page</source>
       <translation>Printer en pagina kiezen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="323" />
+      <location filename="../../app/MainFrame.cpp" line="350" />
       <source>Sen&amp;d...</source>
       <translation>Ver&amp;zenden...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="323" />
+      <location filename="../../app/MainFrame.cpp" line="350" />
       <source>Send the catalogue file by mail</source>
       <translation>Het catalogusbestand per e-mail verzenden</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="324" />
+      <location filename="../../app/MainFrame.cpp" line="351" />
       <source>Recent File</source>
       <translation>Recent bestand</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="324" />
+      <location filename="../../app/MainFrame.cpp" line="351" />
       <source>Open a recently used catalogue</source>
       <translation>Een recent gebruikte catalogus openen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="325" />
+      <location filename="../../app/MainFrame.cpp" line="352" />
       <source>E&amp;xit</source>
       <translation>Afsl&amp;uiten</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="325" />
+      <location filename="../../app/MainFrame.cpp" line="352" />
       <source>Quit the program; asks to save changes</source>
       <translation>Het programma afsluiten; vraagt om wijzigingen op te slaan</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="326" />
+      <location filename="../../app/MainFrame.cpp" line="353" />
       <source>&amp;Edit</source>
       <translation>Be&amp;werken</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="328" />
+      <location filename="../../app/MainFrame.cpp" line="355" />
       <source>Cu&amp;t</source>
       <translation>K&amp;nippen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="328" />
+      <location filename="../../app/MainFrame.cpp" line="355" />
       <source>Cut the selection to the clipboard</source>
       <translation>De selectie naar het klembord knippen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="329" />
+      <location filename="../../app/MainFrame.cpp" line="356" />
       <source>&amp;Copy</source>
       <translation>&amp;Kopiëren</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="329" />
+      <location filename="../../app/MainFrame.cpp" line="356" />
       <source>Copy the selection to the clipboard</source>
       <translation>De selectie naar het klembord kopiëren</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="330" />
+      <location filename="../../app/MainFrame.cpp" line="357" />
       <source>&amp;Paste</source>
       <translation>&amp;Plakken</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="330" />
+      <location filename="../../app/MainFrame.cpp" line="357" />
       <source>Insert the clipboard's contents</source>
       <translation>De inhoud van het klembord invoegen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="331" />
+      <location filename="../../app/MainFrame.cpp" line="358" />
       <source>&amp;View</source>
       <translation>Beel&amp;d</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="332" />
+      <location filename="../../app/MainFrame.cpp" line="359" />
       <source>Toolbar</source>
       <translation>Werkbalk</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="333" />
+      <location filename="../../app/MainFrame.cpp" line="360" />
       <source>&amp;Toolbar</source>
       <translation>&amp;Werkbalk</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="333" />
+      <location filename="../../app/MainFrame.cpp" line="360" />
       <source>Show or hide the toolbar</source>
       <translation>De werkbalk tonen of verbergen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="334" />
+      <location filename="../../app/MainFrame.cpp" line="361" />
       <source>&amp;Status Bar</source>
       <translation>&amp;Statusbalk</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="334" />
+      <location filename="../../app/MainFrame.cpp" line="361" />
       <source>Show or hide the status bar</source>
       <translation>De statusbalk tonen of verbergen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="335" />
-      <location filename="../../app/MainFrame.cpp" line="336" />
+      <location filename="../../app/MainFrame.cpp" line="362" />
+      <location filename="../../app/MainFrame.cpp" line="363" />
       <source>&amp;Options</source>
       <translation>&amp;Opties</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="336" />
+      <location filename="../../app/MainFrame.cpp" line="363" />
       <source>Choose the language, the Winrail version and the hexahedron keyword</source>
       <translation>Taal, Winrail-versie en hexaëder-sleutelwoord kiezen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="337" />
+      <location filename="../../app/MainFrame.cpp" line="364" />
       <source>&amp;Help</source>
       <translation>&amp;Help</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="338" />
+      <location filename="../../app/MainFrame.cpp" line="365" />
       <source>&amp;Help Topics</source>
       <translation>&amp;Helponderwerpen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="338" />
+      <location filename="../../app/MainFrame.cpp" line="365" />
       <source>Show the contents of the help</source>
       <translation>De inhoud van de help tonen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="339" />
+      <location filename="../../app/MainFrame.cpp" line="366" />
       <source>Help</source>
       <translation>Help</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="339" />
+      <location filename="../../app/MainFrame.cpp" line="366" />
       <source>Show the help on the active window</source>
       <translation>De help bij het actieve venster tonen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="340" />
+      <location filename="../../app/MainFrame.cpp" line="367" />
       <source>Context help</source>
       <translation>Contexthulp</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="340" />
+      <location filename="../../app/MainFrame.cpp" line="367" />
       <source>Show the help on the next window clicked</source>
       <translation>De help bij het volgende aangeklikte venster tonen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="341" />
+      <location filename="../../app/MainFrame.cpp" line="368" />
       <source>&amp;About Modelwright...</source>
       <translation>&amp;Over Modelwright...</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="341" />
+      <location filename="../../app/MainFrame.cpp" line="368" />
       <source>Show the program's version and copyright</source>
       <translation>Versie en copyright van het programma tonen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="358" />
+      <location filename="../../app/MainFrame.cpp" line="387" />
       <source>&amp;Undo</source>
       <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="358" />
+      <location filename="../../app/MainFrame.cpp" line="387" />
       <source>&amp;Undo %1</source>
       <translation>&amp;Ongedaan maken: %1</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="358" />
+      <location filename="../../app/MainFrame.cpp" line="387" />
       <source>Take back the last change</source>
       <translation>De laatste wijziging ongedaan maken</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="359" />
+      <location filename="../../app/MainFrame.cpp" line="388" />
       <source>&amp;Redo</source>
       <translation>O&amp;pnieuw</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="359" />
+      <location filename="../../app/MainFrame.cpp" line="388" />
       <source>&amp;Redo %1</source>
       <translation>O&amp;pnieuw: %1</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="359" />
+      <location filename="../../app/MainFrame.cpp" line="388" />
       <source>Make the change taken back again</source>
       <translation>De ongedaan gemaakte wijziging opnieuw uitvoeren</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="372" />
+      <location filename="../../app/MainFrame.cpp" line="407" />
       <source>Ready</source>
       <translation>Gereed</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="378" />
+      <location filename="../../app/MainFrame.cpp" line="413" />
       <source>Exported one part to %1</source>
       <translation>Eén onderdeel geëxporteerd naar %1</translation>
     </message>
     <message numerus="yes">
-      <location filename="../../app/MainFrame.cpp" line="379" />
+      <location filename="../../app/MainFrame.cpp" line="414" />
       <source>Exported %n parts to %1</source>
       <translation>
         <numerusform>%n onderdeel geëxporteerd naar %1</numerusform>
@@ -1132,82 +1136,84 @@
       </translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="386" />
+      <location filename="../../app/MainFrame.cpp" line="421" />
       <source>%1[*] - %2</source>
       <translation>%1[*] - %2</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="386" />
-      <location filename="../../app/MainFrame.cpp" line="409" />
-      <location filename="../../app/MainFrame.cpp" line="415" />
+      <location filename="../../app/MainFrame.cpp" line="421" />
+      <location filename="../../app/MainFrame.cpp" line="444" />
+      <location filename="../../app/MainFrame.cpp" line="450" />
+      <location filename="../../app/MainFrame.cpp" line="458" />
       <source>Winrail Modelwright</source>
       <translation>Winrail Modelwright</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="409" />
+      <location filename="../../app/MainFrame.cpp" line="444" />
       <source>Save changes to %1?</source>
       <translation>Wijzigingen in %1 opslaan?</translation>
     </message>
     <message>
+      <location filename="../../app/MainFrame.cpp" line="451" />
       <source>Save the catalogue under another name?</source>
       <translation>De catalogus onder een andere naam opslaan?</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="508" />
+      <location filename="../../app/MainFrame.cpp" line="552" />
       <source>Open</source>
       <translation>Openen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="509" />
-      <location filename="../../app/MainFrame.cpp" line="530" />
+      <location filename="../../app/MainFrame.cpp" line="553" />
+      <location filename="../../app/MainFrame.cpp" line="574" />
       <source>Winrail Object Files (*.wo3)</source>
       <translation>Winrail-objectbestanden (*.wo3)</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="509" />
-      <location filename="../../app/MainFrame.cpp" line="530" />
+      <location filename="../../app/MainFrame.cpp" line="553" />
+      <location filename="../../app/MainFrame.cpp" line="574" />
       <source>All Files (*)</source>
       <translation>Alle bestanden (*)</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="527" />
+      <location filename="../../app/MainFrame.cpp" line="571" />
       <source>Save As</source>
       <translation>Opslaan als</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="562" />
+      <location filename="../../app/MainFrame.cpp" line="611" />
       <source>The catalogue was saved, but its previous version could not be kept as %1.
 %2</source>
       <translation>De catalogus is opgeslagen, maar de vorige versie kon niet als %1 bewaard worden.
 %2</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="654" />
+      <location filename="../../app/MainFrame.cpp" line="705" />
       <source>Open this catalogue</source>
       <translation>Deze catalogus openen</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="689" />
+      <location filename="../../app/MainFrame.cpp" line="740" />
       <source>%1 cannot be printed: the printer "%2" is not available.</source>
       <translation>%1 kan niet worden afgedrukt: de printer "%2" is niet beschikbaar.</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="691" />
+      <location filename="../../app/MainFrame.cpp" line="742" />
       <source>%1 cannot be printed: no printer is available.</source>
       <translation>%1 kan niet worden afgedrukt: er is geen printer beschikbaar.</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="693" />
+      <location filename="../../app/MainFrame.cpp" line="744" />
       <source>%1 cannot be printed: no printer is chosen as the default.</source>
       <translation>%1 kan niet worden afgedrukt: er is geen standaardprinter gekozen.</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="745" />
+      <location filename="../../app/MainFrame.cpp" line="796" />
       <source>Failed to send mail.</source>
       <translation>De e-mail kon niet worden verzonden.</translation>
     </message>
     <message>
-      <location filename="../../app/MainFrame.cpp" line="317" />
+      <location filename="../../app/MainFrame.cpp" line="394" />
       <source>Untitled</source>
       <translation>Naamloos</translation>
     </message>
@@ -1215,81 +1221,81 @@
   <context>
     <name>CManufacturerDlg</name>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="46" />
+      <location filename="../../ui/ManufacturerDlg.cpp" line="15" />
       <source>Edit manufacturer</source>
       <translation>Fabrikant bewerken</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="47" />
-      <source>Name</source>
-      <translation>Naam</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="23" />
+      <source>&amp;Name</source>
+      <translation>&amp;Naam</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="48" />
-      <source>Street+nr</source>
-      <translation>Straat+nr</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="24" />
+      <source>&amp;Street+nr</source>
+      <translation>&amp;Straat+nr</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="49" />
-      <source>ZIP code</source>
-      <translation>Postcode</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="25" />
+      <source>&amp;ZIP code</source>
+      <translation>Post&amp;code</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="50" />
-      <source>Town</source>
-      <translation>Plaats</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="26" />
+      <source>&amp;Town</source>
+      <translation>&amp;Plaats</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="51" />
-      <source>Country</source>
-      <translation>Land</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="27" />
+      <source>Co&amp;untry</source>
+      <translation>&amp;Land</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="52" />
-      <source>Phone</source>
-      <translation>Telefoon</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="28" />
+      <source>&amp;Phone</source>
+      <translation>&amp;Telefoon</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="53" />
-      <source>Fax</source>
-      <translation>Fax</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="29" />
+      <source>&amp;Fax</source>
+      <translation>&amp;Fax</translation>
     </message>
     <message>
-      <location filename="../../ui/ManufacturerDlg.cpp" line="54" />
-      <source>Mail</source>
-      <translation>E-mail</translation>
+      <location filename="../../ui/ManufacturerDlg.cpp" line="30" />
+      <source>&amp;Mail</source>
+      <translation>&amp;E-mail</translation>
     </message>
   </context>
   <context>
     <name>CModelwrightApp</name>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="188" />
+      <location filename="../../app/ModelwrightApp.cpp" line="198" />
       <source>Untitled</source>
       <translation>Naamloos</translation>
     </message>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="195" />
-      <location filename="../../app/ModelwrightApp.cpp" line="215" />
+      <location filename="../../app/ModelwrightApp.cpp" line="205" />
+      <location filename="../../app/ModelwrightApp.cpp" line="225" />
       <source>Winrail Modelwright</source>
       <translation>Winrail Modelwright</translation>
     </message>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="216" />
+      <location filename="../../app/ModelwrightApp.cpp" line="226" />
       <source>Recover the unsaved changes of %1 from %2?</source>
       <translation>De niet-opgeslagen wijzigingen van %1 van %2 herstellen?</translation>
     </message>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="219" />
+      <location filename="../../app/ModelwrightApp.cpp" line="229" />
       <source>&amp;Recover</source>
       <translation>&amp;Herstellen</translation>
     </message>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="220" />
+      <location filename="../../app/ModelwrightApp.cpp" line="230" />
       <source>&amp;Discard</source>
       <translation>&amp;Verwerpen</translation>
     </message>
     <message>
-      <location filename="../../app/ModelwrightApp.cpp" line="221" />
+      <location filename="../../app/ModelwrightApp.cpp" line="231" />
       <source>&amp;Later</source>
       <translation>&amp;Later</translation>
     </message>
@@ -1297,208 +1303,205 @@
   <context>
     <name>CModelwrightView</name>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="128" />
       <source>Tree</source>
       <translation type="vanished">Boom</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="130" />
       <source>Building</source>
       <translation type="vanished">Gebouw</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="132" />
       <source>Platform</source>
       <translation type="vanished">Perron</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="209" />
-      <source>Edit header ...</source>
-      <translation>Kop bewerken ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="233" />
+      <source>Edi&amp;t header ...</source>
+      <translation>&amp;Kop bewerken ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="210" />
-      <source>Delete ...</source>
-      <translation>Verwijderen ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="234" />
+      <source>&amp;Delete ...</source>
+      <translation>&amp;Verwijderen ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="211" />
-      <source>New tree ...</source>
-      <translation>Nieuwe boom ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="235" />
+      <source>&amp;New tree ...</source>
+      <translation>&amp;Nieuwe boom ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="212" />
-      <source>New building ...</source>
-      <translation>Nieuw gebouw ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="236" />
+      <source>New &amp;building ...</source>
+      <translation>Nieuw &amp;gebouw ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="213" />
-      <source>Edit ...</source>
-      <translation>Bewerken ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="237" />
+      <source>Ed&amp;it ...</source>
+      <translation>Bewe&amp;rken ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="214" />
-      <source>Export ...</source>
-      <translation>Exporteren ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="238" />
+      <source>E&amp;xport ...</source>
+      <translation>&amp;Exporteren ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="215" />
-      <source>Export and compile ..</source>
-      <translation>Exporteren en compileren ..</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="239" />
+      <source>Export and &amp;compile ..</source>
+      <translation>Exporteren en &amp;compileren ..</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="216" />
-      <source>New platform ...</source>
-      <translation>Nieuw perron ...</translation>
+      <location filename="../../ui/ModelwrightView.cpp" line="240" />
+      <source>New &amp;platform ...</source>
+      <translation>Nieuw &amp;perron ...</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="440" />
+      <location filename="../../ui/ModelwrightView.cpp" line="526" />
       <source>Export partsfile</source>
       <translation>Onderdelenbestand exporteren</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="443" />
+      <location filename="../../ui/ModelwrightView.cpp" line="529" />
       <source>Winrail parts Files (*.bdf)</source>
       <translation>Winrail-onderdelenbestanden (*.bdf)</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="395" />
+      <location filename="../../ui/ModelwrightView.cpp" line="452" />
       <source>Untitled</source>
       <translation>Naamloos</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="78" />
+      <location filename="../../ui/ModelwrightView.cpp" line="88" />
       <source>New tree "%1"</source>
       <translation>Nieuwe boom "%1"</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="79" />
+      <location filename="../../ui/ModelwrightView.cpp" line="89" />
       <source>New building "%1"</source>
       <translation>Nieuw gebouw "%1"</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="80" />
+      <location filename="../../ui/ModelwrightView.cpp" line="90" />
       <source>New platform "%1"</source>
       <translation>Nieuw perron "%1"</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="82" />
+      <location filename="../../ui/ModelwrightView.cpp" line="92" />
       <source>Edit tree "%1"</source>
       <translation>Boom "%1" bewerken</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="83" />
+      <location filename="../../ui/ModelwrightView.cpp" line="93" />
       <source>Edit building "%1"</source>
       <translation>Gebouw "%1" bewerken</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="84" />
+      <location filename="../../ui/ModelwrightView.cpp" line="94" />
       <source>Edit platform "%1"</source>
       <translation>Perron "%1" bewerken</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="86" />
+      <location filename="../../ui/ModelwrightView.cpp" line="96" />
       <source>Delete tree "%1"</source>
       <translation>Boom "%1" verwijderen</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="87" />
+      <location filename="../../ui/ModelwrightView.cpp" line="97" />
       <source>Delete building "%1"</source>
       <translation>Gebouw "%1" verwijderen</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="88" />
+      <location filename="../../ui/ModelwrightView.cpp" line="98" />
       <source>Delete platform "%1"</source>
       <translation>Perron "%1" verwijderen</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="364" />
+      <location filename="../../ui/ModelwrightView.cpp" line="423" />
       <source>Edit address</source>
       <translation>Adres bewerken</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="368" />
+      <location filename="../../ui/ModelwrightView.cpp" line="427" />
       <source>Edit header</source>
       <translation>Kop bewerken</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="478" />
-      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <location filename="../../ui/ModelwrightView.cpp" line="580" />
+      <location filename="../../ui/ModelwrightView.cpp" line="587" />
       <source>Description</source>
       <translation>Omschrijving</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="479" />
+      <location filename="../../ui/ModelwrightView.cpp" line="581" />
       <source>Author</source>
       <translation>Auteur</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="480" />
+      <location filename="../../ui/ModelwrightView.cpp" line="582" />
       <source>Version</source>
       <translation>Versie</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="481" />
+      <location filename="../../ui/ModelwrightView.cpp" line="583" />
       <source>Currency</source>
       <translation>Munteenheid</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="482" />
+      <location filename="../../ui/ModelwrightView.cpp" line="584" />
       <source>Manufacturer</source>
       <translation>Fabrikant</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="483" />
+      <location filename="../../ui/ModelwrightView.cpp" line="585" />
       <source>Representative</source>
       <translation>Vertegenwoordiger</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <location filename="../../ui/ModelwrightView.cpp" line="587" />
       <source>Kind</source>
       <translation>Soort</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <location filename="../../ui/ModelwrightView.cpp" line="587" />
       <source>Catalogue number</source>
       <translation>Catalogusnummer</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <location filename="../../ui/ModelwrightView.cpp" line="587" />
       <source>Price</source>
       <translation>Prijs</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="485" />
+      <location filename="../../ui/ModelwrightView.cpp" line="587" />
       <source>Parts per package</source>
       <translation>Onderdelen per verpakking</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="460" />
+      <location filename="../../ui/ModelwrightView.cpp" line="562" />
       <source>Winrail Modelwright</source>
       <translation>Winrail Modelwright</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="161" />
+      <location filename="../../ui/ModelwrightView.cpp" line="241" />
       <source>Filter by name or catalogue number (%1)</source>
       <translation>Filteren op naam of catalogusnummer (%1)</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="337" />
+      <location filename="../../ui/ModelwrightView.cpp" line="489" />
       <source>Opened %1 with the desktop's program for parts files.</source>
       <translation>%1 geopend met het programma van het bureaublad voor onderdelenbestanden.</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="339" />
+      <location filename="../../ui/ModelwrightView.cpp" line="491" />
       <source>No program on this desktop opens %1. Choose the program that compiles parts files under Options, General options.</source>
       <translation>Geen programma op dit bureaublad opent %1. Kies onder Opties, Algemene opties het programma dat onderdelenbestanden compileert.</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="346" />
+      <location filename="../../ui/ModelwrightView.cpp" line="498" />
       <source>Started %1 on %2.</source>
       <translation>%1 gestart voor %2.</translation>
     </message>
     <message>
-      <location filename="../../ui/ModelwrightView.cpp" line="348" />
+      <location filename="../../ui/ModelwrightView.cpp" line="500" />
       <source>Could not start %1: %2</source>
       <translation>Kon %1 niet starten: %2</translation>
     </message>
@@ -1506,270 +1509,163 @@
   <context>
     <name>COptionsPropertySheet</name>
     <message>
-      <location filename="../../ui/OptionsPropertySheet.cpp" line="28" />
+      <location filename="../../ui/OptionsPropertySheet.cpp" line="14" />
       <source>Options</source>
       <translation>Opties</translation>
     </message>
   </context>
   <context>
-    <name>CPlatformDlg</name>
+    <name>CPartPreview</name>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="55" />
-      <source>Platform edit dialog</source>
-      <translation>Perron bewerken</translation>
+      <location filename="../../ui/PartPreview.cpp" line="57" />
+      <source>Unknown keyword "%1".</source>
+      <translation>Onbekend sleutelwoord "%1".</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="75" />
-      <source>Additional free text</source>
-      <translation>Aanvullende vrije tekst</translation>
+      <location filename="../../ui/PartPreview.cpp" line="59" />
+      <source>Numbers are missing on this line.</source>
+      <translation>Op deze regel ontbreken getallen.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="96" />
-      <source>Header information</source>
-      <translation>Kopgegevens</translation>
+      <location filename="../../ui/PartPreview.cpp" line="61" />
+      <source>Text after the last number is ignored.</source>
+      <translation>Tekst na het laatste getal wordt genegeerd.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="105" />
-      <source>Description</source>
-      <translation>Omschrijving</translation>
+      <location filename="../../ui/PartPreview.cpp" line="63" />
+      <source>"%1" is not a whole number.</source>
+      <translation>"%1" is geen geheel getal.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="106" />
-      <source>Catalog no</source>
-      <translation>Catalogusnr.</translation>
+      <location filename="../../ui/PartPreview.cpp" line="65" />
+      <source>The number %1 is too large.</source>
+      <translation>Het getal %1 is te groot.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="107" />
-      <source>Units</source>
-      <translation>Eenheden</translation>
+      <location filename="../../ui/PartPreview.cpp" line="67" />
+      <source>"%1" is not a colour ($ and six hexadecimal digits).</source>
+      <translation>"%1" is geen kleur ($ en zes hexadecimale cijfers).</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="108" />
-      <source>Price</source>
-      <translation>Prijs</translation>
+      <location filename="../../ui/PartPreview.cpp" line="69" />
+      <source>The 3D group has no End3D line.</source>
+      <translation>De 3D-groep heeft geen regel End3D.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="109" />
-      <source>Parts per package</source>
-      <translation>Onderdelen per verpakking</translation>
+      <location filename="../../ui/PartPreview.cpp" line="71" />
+      <source>The group's points do not make whole shapes.</source>
+      <translation>De punten van de groep vormen geen hele vormen.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="115" />
-      <source>Floor part</source>
-      <translation>Vloer</translation>
+      <location filename="../../ui/PartPreview.cpp" line="73" />
+      <source>The solid has no Center line and is not drawn.</source>
+      <translation>Het lichaam heeft geen Center-regel en wordt niet getekend.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="122" />
-      <source>Length</source>
-      <translation>Lengte</translation>
+      <location filename="../../ui/PartPreview.cpp" line="75" />
+      <source>This line does not belong here.</source>
+      <translation>Deze regel hoort hier niet.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="123" />
-      <source>Width</source>
-      <translation>Breedte</translation>
+      <location filename="../../ui/PartPreview.cpp" line="77" />
+      <source>The part's line needs its number and name in double quotes.</source>
+      <translation>De regel van het onderdeel heeft nummer en naam tussen dubbele aanhalingstekens nodig.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="124" />
-      <source>Height</source>
-      <translation>Hoogte</translation>
+      <location filename="../../ui/PartPreview.cpp" line="79" />
+      <source>The part has no End line.</source>
+      <translation>Het onderdeel heeft geen End-regel.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="125" />
-      <source>Top color</source>
-      <translation>Kleur van de bovenkant</translation>
+      <location filename="../../ui/PartPreview.cpp" line="81" />
+      <source>Text stands outside a part.</source>
+      <translation>Er staat tekst buiten een onderdeel.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="126" />
-      <source>Side color</source>
-      <translation>Zijkleur</translation>
+      <location filename="../../ui/PartPreview.cpp" line="83" />
+      <source>The header has no End line.</source>
+      <translation>De kop heeft geen End-regel.</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="138" />
-      <source>Pitched roof on poles along both edges</source>
-      <translation>Zadeldak op palen langs beide randen</translation>
+      <location filename="../../ui/PartPreview.cpp" line="312" />
+      <source>3D</source>
+      <translation>3D</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="139" />
-      <source>V-shaped roof on one middle row of poles</source>
-      <translation>V-vormig dak op één middelste rij palen</translation>
+      <location filename="../../ui/PartPreview.cpp" line="313" />
+      <source>Three-dimensional view; drag to turn it (3)</source>
+      <translation>Driedimensionaal aanzicht; slepen om te draaien (3)</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="140" />
-      <source>Arched roof on poles along both edges</source>
-      <translation>Gebogen dak op palen langs beide randen</translation>
+      <location filename="../../ui/PartPreview.cpp" line="314" />
+      <source>Plan</source>
+      <translation>Plattegrond</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="141" />
-      <source>Single-pitch roof on poles along both edges</source>
-      <translation>Lessenaarsdak op palen langs beide randen</translation>
+      <location filename="../../ui/PartPreview.cpp" line="315" />
+      <source>The part as the track plan shows it (P)</source>
+      <translation>Het onderdeel zoals het spoorplan het toont (P)</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="144" />
-      <source>Cover type</source>
-      <translation>Overkapping</translation>
+      <location filename="../../ui/PartPreview.cpp" line="316" />
+      <source>Front</source>
+      <translation>Voor</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="147" />
-      <source>No cover</source>
-      <translation>Geen overkapping</translation>
+      <location filename="../../ui/PartPreview.cpp" line="317" />
+      <source>Seen from the front (F)</source>
+      <translation>Van voren gezien (F)</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="172" />
-      <source>Cover properties</source>
-      <translation>Eigenschappen van de overkapping</translation>
+      <location filename="../../ui/PartPreview.cpp" line="318" />
+      <source>Side</source>
+      <translation>Zij</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="179" />
-      <source>Pole height</source>
-      <translation>Paalhoogte</translation>
+      <location filename="../../ui/PartPreview.cpp" line="319" />
+      <source>Seen from the right side (S)</source>
+      <translation>Van rechts gezien (S)</translation>
     </message>
     <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="180" />
-      <source>Roof height</source>
-      <translation>Dakhoogte</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="181" />
-      <source>Edge distance</source>
-      <translation>Afstand tot de rand</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="182" />
-      <source>No of poles (one side)</source>
-      <translation>Aantal palen (één zijde)</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="183" />
-      <source>Roof color</source>
-      <translation>Dakkleur</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="189" />
-      <source>Pole style</source>
-      <translation>Paalvorm</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="192" />
-      <source>Round pole</source>
-      <translation>Ronde paal</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="193" />
-      <source>Square pole</source>
-      <translation>Vierkante paal</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="203" />
-      <source>Pole color</source>
-      <translation>Paalkleur</translation>
-    </message>
-    <message>
-      <location filename="../../ui/PlatformDlg.cpp" line="204" />
-      <source>Pole diameter</source>
-      <translation>Paaldiameter</translation>
-    </message>
-  </context>
-  <context>
-    <name>CTreeDlg</name>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="36" />
-      <source>Edit tree</source>
-      <translation>Boom bewerken</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="55" />
-      <source>Addtional free text</source>
-      <translation>Aanvullende vrije tekst</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="71" />
-      <source>General</source>
-      <translation>Algemeen</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="80" />
-      <source>Description</source>
-      <translation>Omschrijving</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="81" />
-      <source>Catalog no</source>
-      <translation>Catalogusnr.</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="82" />
-      <source>Price</source>
-      <translation>Prijs</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="83" />
-      <source>Parts per package</source>
-      <translation>Onderdelen per verpakking</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="84" />
-      <source>Units</source>
-      <translation>Eenheden</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="90" />
-      <source>Tree type</source>
-      <translation>Boomsoort</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="93" />
-      <source>Needle leaved tree</source>
-      <translation>Naaldboom</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="94" />
-      <source>Deciduous tree</source>
-      <translation>Loofboom</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="104" />
-      <source>Trunk</source>
-      <translation>Stam</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="109" />
-      <location filename="../../ui/TreeDlg.cpp" line="122" />
-      <source>Height</source>
-      <translation>Hoogte</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="110" />
-      <location filename="../../ui/TreeDlg.cpp" line="123" />
-      <source>Radius</source>
-      <translation>Straal</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="111" />
-      <source>Trunk color</source>
-      <translation>Stamkleur</translation>
-    </message>
-    <message>
-      <location filename="../../ui/TreeDlg.cpp" line="117" />
+      <location filename="../../ui/PartPreview.cpp" line="320" />
       <source>Top</source>
-      <translation>Kruin</translation>
+      <translation>Boven</translation>
     </message>
     <message>
-      <location filename="../../ui/TreeDlg.cpp" line="124" />
-      <source>Top color</source>
-      <translation>Kruinkleur</translation>
-    </message>
-  </context>
-  <context>
-    <name>CUnitsComboBox</name>
-    <message>
-      <location filename="../../ui/UnitsComboBox.cpp" line="17" />
-      <source>mm</source>
-      <translation>mm</translation>
+      <location filename="../../ui/PartPreview.cpp" line="321" />
+      <source>Seen from above (T)</source>
+      <translation>Van boven gezien (T)</translation>
     </message>
     <message>
-      <location filename="../../ui/UnitsComboBox.cpp" line="18" />
-      <source>inch</source>
-      <translation>inch</translation>
+      <location filename="../../ui/PartPreview.cpp" line="322" />
+      <source>Fit</source>
+      <translation>Passend</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="323" />
+      <source>Show the whole part (Home, or double-click the picture)</source>
+      <translation>Het hele onderdeel tonen (Home, of dubbelklik op de afbeelding)</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="395" />
+      <source>This part is too large to show.</source>
+      <translation>Dit onderdeel is te groot om te tonen.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="325" />
+      <location filename="../../ui/PartPreview.cpp" line="401" />
+      <source>Select a part to see it here.</source>
+      <translation>Kies een onderdeel om het hier te zien.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="357" />
+      <source>Line %1: %2</source>
+      <translation>Regel %1: %2</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="424" />
+      <source>Free text, line %1: %2</source>
+      <translation>Vrije tekst, regel %1: %2</translation>
     </message>
   </context>
   <context>
@@ -1811,6 +1707,275 @@
     </message>
   </context>
   <context>
+    <name>CPlatformDlg</name>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="43" />
+      <source>Platform edit dialog</source>
+      <translation>Perron bewerken</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="64" />
+      <source>Additional free te&amp;xt</source>
+      <translation>E&amp;xtra vrije tekst</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="96" />
+      <source>Header information</source>
+      <translation>Kopgegevens</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="105" />
+      <source>&amp;Description</source>
+      <translation>Om&amp;schrijving</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="106" />
+      <source>C&amp;atalog no</source>
+      <translation>&amp;Catalogusnr.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="107" />
+      <source>&amp;Units</source>
+      <translation>&amp;Eenheden</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="108" />
+      <source>Pr&amp;ice</source>
+      <translation>Pri&amp;js</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="109" />
+      <source>Parts per pac&amp;kage</source>
+      <translation>Onderdelen per &amp;verpakking</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="115" />
+      <source>Floor part</source>
+      <translation>Vloer</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="122" />
+      <source>&amp;Length</source>
+      <translation>&amp;Lengte</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="123" />
+      <source>&amp;Width</source>
+      <translation>&amp;Breedte</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="124" />
+      <source>&amp;Height</source>
+      <translation>&amp;Hoogte</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="125" />
+      <source>&amp;Top color</source>
+      <translation>&amp;Kleur van de bovenkant</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="126" />
+      <source>&amp;Side color</source>
+      <translation>&amp;Zijkleur</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="138" />
+      <source>Pitched roof on poles along both edges</source>
+      <translation>Zadeldak op palen langs beide randen</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="139" />
+      <source>V-shaped roof on one middle row of poles</source>
+      <translation>V-vormig dak op één middelste rij palen</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="140" />
+      <source>Arched roof on poles along both edges</source>
+      <translation>Gebogen dak op palen langs beide randen</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="141" />
+      <source>Single-pitch roof on poles along both edges</source>
+      <translation>Lessenaarsdak op palen langs beide randen</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="144" />
+      <source>Cover type</source>
+      <translation>Overkapping</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="147" />
+      <source>No co&amp;ver</source>
+      <translation>&amp;Geen overkapping</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="172" />
+      <source>Cover properties</source>
+      <translation>Eigenschappen van de overkapping</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="179" />
+      <source>Pole hei&amp;ght</source>
+      <translation>&amp;Paalhoogte</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="180" />
+      <source>&amp;Roof height</source>
+      <translation>Dakhoog&amp;te</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="181" />
+      <source>&amp;Edge distance</source>
+      <translation>A&amp;fstand tot de rand</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="182" />
+      <source>Num&amp;ber of poles (one side)</source>
+      <translation>Aantal palen (éé&amp;n zijde)</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="183" />
+      <source>Roo&amp;f color</source>
+      <translation>&amp;Dakkleur</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="189" />
+      <source>Pole style</source>
+      <translation>Paalvorm</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="192" />
+      <source>Rou&amp;nd pole</source>
+      <translation>&amp;Ronde paal</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="193" />
+      <source>S&amp;quare pole</source>
+      <translation>V&amp;ierkante paal</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="203" />
+      <source>&amp;Pole color</source>
+      <translation>Paalkle&amp;ur</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PlatformDlg.cpp" line="204" />
+      <source>Pole dia&amp;meter</source>
+      <translation>Paaldia&amp;meter</translation>
+    </message>
+  </context>
+  <context>
+    <name>CTreeDlg</name>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="27" />
+      <source>Edit tree</source>
+      <translation>Boom bewerken</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="47" />
+      <source>Additional &amp;free text</source>
+      <translation>Aanvullende vrije &amp;tekst</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="74" />
+      <source>General</source>
+      <translation>Algemeen</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="83" />
+      <source>&amp;Description</source>
+      <translation>O&amp;mschrijving</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="84" />
+      <source>Catalog &amp;no</source>
+      <translation>&amp;Catalogusnr.</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="85" />
+      <source>Pr&amp;ice</source>
+      <translation>&amp;Prijs</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="86" />
+      <source>&amp;Parts per package</source>
+      <translation>Onderdelen per &amp;verpakking</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="87" />
+      <source>&amp;Units</source>
+      <translation>&amp;Eenheden</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="93" />
+      <source>Tree type</source>
+      <translation>Boomsoort</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="96" />
+      <source>Needle &amp;leaved tree</source>
+      <translation>&amp;Naaldboom</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="97" />
+      <source>D&amp;eciduous tree</source>
+      <translation>&amp;Loofboom</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="107" />
+      <source>Trunk</source>
+      <translation>Stam</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="112" />
+      <source>&amp;Height</source>
+      <translation>&amp;Hoogte</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="125" />
+      <source>Hei&amp;ght</source>
+      <translation>Hoo&amp;gte</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="113" />
+      <source>&amp;Radius</source>
+      <translation>&amp;Straal</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="126" />
+      <source>R&amp;adius</source>
+      <translation>St&amp;raal</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="114" />
+      <source>Trun&amp;k color</source>
+      <translation>Stamkle&amp;ur</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="120" />
+      <source>Top</source>
+      <translation>Kruin</translation>
+    </message>
+    <message>
+      <location filename="../../ui/TreeDlg.cpp" line="127" />
+      <source>&amp;Top color</source>
+      <translation>&amp;Kruinkleur</translation>
+    </message>
+  </context>
+  <context>
+    <name>CUnitsComboBox</name>
+    <message>
+      <location filename="../../ui/UnitsComboBox.cpp" line="17" />
+      <source>mm</source>
+      <translation>mm</translation>
+    </message>
+    <message>
+      <location filename="../../ui/UnitsComboBox.cpp" line="18" />
+      <source>inch</source>
+      <translation>inch</translation>
+    </message>
+  </context>
+  <context>
     <name>CompileCommand</name>
     <message>
       <location filename="../../ui/CompileCommand.cpp" line="31" />
@@ -1821,129 +1986,6 @@
       <location filename="../../ui/CompileCommand.cpp" line="42" />
       <source>The compile command "%1" names no program.</source>
       <translation>De compileeropdracht "%1" noemt geen programma.</translation>
-    </message>
-  </context>
-  <context>
-    <name>CPartPreview</name>
-    <message>
-      <source>Unknown keyword "%1".</source>
-      <translation>Onbekend sleutelwoord "%1".</translation>
-    </message>
-    <message>
-      <source>Numbers are missing on this line.</source>
-      <translation>Op deze regel ontbreken getallen.</translation>
-    </message>
-    <message>
-      <source>Text after the last number is ignored.</source>
-      <translation>Tekst na het laatste getal wordt genegeerd.</translation>
-    </message>
-    <message>
-      <source>"%1" is not a whole number.</source>
-      <translation>"%1" is geen geheel getal.</translation>
-    </message>
-    <message>
-      <source>The number %1 is too large.</source>
-      <translation>Het getal %1 is te groot.</translation>
-    </message>
-    <message>
-      <source>"%1" is not a colour ($ and six hexadecimal digits).</source>
-      <translation>"%1" is geen kleur ($ en zes hexadecimale cijfers).</translation>
-    </message>
-    <message>
-      <source>The 3D group has no End3D line.</source>
-      <translation>De 3D-groep heeft geen regel End3D.</translation>
-    </message>
-    <message>
-      <source>The group's points do not make whole shapes.</source>
-      <translation>De punten van de groep vormen geen hele vormen.</translation>
-    </message>
-    <message>
-      <source>The solid has no Center line and is not drawn.</source>
-      <translation>Het lichaam heeft geen Center-regel en wordt niet getekend.</translation>
-    </message>
-    <message>
-      <source>This line does not belong here.</source>
-      <translation>Deze regel hoort hier niet.</translation>
-    </message>
-    <message>
-      <source>The part's line needs its number and name in double quotes.</source>
-      <translation>De regel van het onderdeel heeft nummer en naam tussen dubbele aanhalingstekens nodig.</translation>
-    </message>
-    <message>
-      <source>The part has no End line.</source>
-      <translation>Het onderdeel heeft geen End-regel.</translation>
-    </message>
-    <message>
-      <source>Text stands outside a part.</source>
-      <translation>Er staat tekst buiten een onderdeel.</translation>
-    </message>
-    <message>
-      <source>The header has no End line.</source>
-      <translation>De kop heeft geen End-regel.</translation>
-    </message>
-    <message>
-      <source>3D</source>
-      <translation>3D</translation>
-    </message>
-    <message>
-      <source>Three-dimensional view; drag to turn it (3)</source>
-      <translation>Driedimensionaal aanzicht; slepen om te draaien (3)</translation>
-    </message>
-    <message>
-      <source>Plan</source>
-      <translation>Plattegrond</translation>
-    </message>
-    <message>
-      <source>The part as the track plan shows it (P)</source>
-      <translation>Het onderdeel zoals het spoorplan het toont (P)</translation>
-    </message>
-    <message>
-      <source>Front</source>
-      <translation>Voor</translation>
-    </message>
-    <message>
-      <source>Seen from the front (F)</source>
-      <translation>Van voren gezien (F)</translation>
-    </message>
-    <message>
-      <source>Side</source>
-      <translation>Zij</translation>
-    </message>
-    <message>
-      <source>Seen from the right side (S)</source>
-      <translation>Van rechts gezien (S)</translation>
-    </message>
-    <message>
-      <source>Top</source>
-      <translation>Boven</translation>
-    </message>
-    <message>
-      <source>Seen from above (T)</source>
-      <translation>Van boven gezien (T)</translation>
-    </message>
-    <message>
-      <source>Fit</source>
-      <translation>Passend</translation>
-    </message>
-    <message>
-      <source>Show the whole part (Home, or double-click the picture)</source>
-      <translation>Het hele onderdeel tonen (Home, of dubbelklik op de afbeelding)</translation>
-    </message>
-    <message>
-      <source>This part is too large to show.</source>
-      <translation>Dit onderdeel is te groot om te tonen.</translation>
-    </message>
-    <message>
-      <source>Select a part to see it here.</source>
-      <translation>Kies een onderdeel om het hier te zien.</translation>
-    </message>
-    <message>
-      <source>Line %1: %2</source>
-      <translation>Regel %1: %2</translation>
-    </message>
-    <message>
-      <source>Free text, line %1: %2</source>
-      <translation>Vrije tekst, regel %1: %2</translation>
     </message>
   </context>
 </TS>

@@ -12,10 +12,14 @@
 #include "ui/HeaderDlg.h"
 #include "ui/ManufacturerDlg.h"
 #include "ui/OptionsPropertySheet.h"
+#include "ui/PartPreview.h"
 #include "ui/PlatformDlg.h"
 #include "ui/TreeDlg.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -52,14 +56,59 @@ void Collect(KeyTexts& keys, const QString& text)
         keys[key] << text;
 }
 
-// The keys that Alt reaches in a window: its buttons, labels, group boxes and tabs.
-void CollectWindow(KeyTexts& keys, const QWidget& window)
+// The text a desktop theme gives a standard button: the GNOME and KDE themes add an access
+// key ("&OK", "&Cancel"), which the window's own keys must leave free.
+QString ThemeText(const QDialogButtonBox& box, QAbstractButton* button)
 {
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+    switch (box.standardButton(button)) {
+    case QDialogButtonBox::Ok:
+        return QCoreApplication::translate("QGnomeTheme", "&OK");
+    case QDialogButtonBox::Cancel:
+        return QCoreApplication::translate("QGnomeTheme", "&Cancel");
+    default:
+        return button->text();
+    }
+}
+
+bool IsStandardButton(const QAbstractButton& button)
+{
+    const auto* box = qobject_cast<const QDialogButtonBox*>(button.parentWidget());
+    return box && box->standardButton(const_cast<QAbstractButton*>(&button)) != QDialogButtonBox::NoButton;
+}
+
+// The preview's view buttons answer to their own keys on the picture (3, P, F, S, T, Home);
+// letters of their own would take six of every dialog's.
+bool InPreview(const QWidget& widget)
+{
+    for (const QWidget* parent = widget.parentWidget(); parent; parent = parent->parentWidget())
+        if (qobject_cast<const CPartPreview*>(parent))
+            return true;
+    return false;
+}
+
+// The keys that Alt reaches in a window: its buttons, labels, group boxes and tabs; and the
+// controls the keyboard reaches that have none.
+void CollectWindow(KeyTexts& keys, QStringList& keyless, const QWidget& window)
+{
+    const auto needsKey = [&keyless, &window](const QString& text, const QWidget& control) {
+        if (AccessKey(text).isNull())
+            keyless << QStringLiteral("%1: %2 \"%3\"").arg(window.objectName(), control.objectName(), text);
+    };
+    for (const QDialogButtonBox* box : window.findChildren<QDialogButtonBox*>())
+        for (QAbstractButton* button : box->buttons())
+            Collect(keys, ThemeText(*box, button));
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (IsStandardButton(*button) || button->text().isEmpty())
+            continue;
         Collect(keys, button->text());
+        if (button->focusPolicy() != Qt::NoFocus && !InPreview(*button))
+            needsKey(button->text(), *button);
+    }
     for (const QLabel* label : window.findChildren<QLabel*>())
-        if (label->buddy())
+        if (label->buddy()) {
             Collect(keys, label->text());
+            needsKey(label->text(), *label->buddy());
+        }
     for (const QGroupBox* group : window.findChildren<QGroupBox*>())
         Collect(keys, group->title());
     for (const QTabWidget* tabs : window.findChildren<QTabWidget*>())
@@ -76,11 +125,25 @@ QStringList Clashes(const QString& scope, const KeyTexts& keys)
     return clashes;
 }
 
-QStringList WindowClashes(const QWidget& window)
+// Shows the window as the language has it, for the eye: build/screenshots/keys_LANGUAGE_WINDOW.png
+// (with @2x at double density).
+void SaveScreenshot(QWidget& window)
 {
+    window.show();
+    const QString density = window.devicePixelRatio() > 1 ? QStringLiteral("@%1x").arg(window.devicePixelRatio()) : QString();
+    QDir().mkpath(QStringLiteral(MW_SCREENSHOT_DIR));
+    window.grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/keys_%1_%2%3.png")
+                           .arg(QString::fromLatin1(QTest::currentDataTag()), window.objectName(), density));
+}
+
+// A window's clashes and its controls without a key.
+QStringList WindowFaults(QWidget& window)
+{
+    SaveScreenshot(window);
     KeyTexts keys;
-    CollectWindow(keys, window);
-    return Clashes(window.objectName(), keys);
+    QStringList faults;
+    CollectWindow(keys, faults, window);
+    return faults << Clashes(window.objectName(), keys);
 }
 
 } // namespace
@@ -93,7 +156,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", m_configDir.path().toUtf8());
     }
 
-    void noWindowRepeatsAnAccessKey_data()
+    void everyControlHasAnAccessKeyOfItsOwn_data()
     {
         QTest::addColumn<int>("language");
         QTest::newRow("English") << int(kLanguageEnglish);
@@ -102,38 +165,43 @@ private slots:
         QTest::newRow("Dutch") << int(kLanguageDutch);
     }
 
-    void noWindowRepeatsAnAccessKey()
+    void everyControlHasAnAccessKeyOfItsOwn()
     {
         QFETCH(int, language);
         CLanguageResources languages(QStringList{QStringLiteral(MW_BIN_DIR)});
         QCOMPARE(languages.LoadLanguageDll(language), language == kLanguageEnglish ? 0 : 1);
-        QStringList clashes;
+        QStringList faults;
 
         CModelwrightDoc document;
         CProgramOptions options;
         CMainFrame frame(document, options);
         // The menu bar shares Alt with the form; each open menu is a scope of its own.
         KeyTexts frameKeys;
-        CollectWindow(frameKeys, *frame.centralWidget());
+        CollectWindow(frameKeys, faults, *frame.centralWidget());
         for (const QAction* menu : frame.menuBar()->actions()) {
             Collect(frameKeys, menu->text());
             KeyTexts menuKeys;
             if (menu->menu())
                 for (const QAction* item : menu->menu()->actions())
                     Collect(menuKeys, item->text());
-            clashes << Clashes(menu->text(), menuKeys);
+            faults << Clashes(menu->text(), menuKeys);
         }
-        clashes << Clashes(frame.objectName(), frameKeys);
+        faults << Clashes(frame.objectName(), frameKeys);
+        frame.resize(1280, 720);
+        SaveScreenshot(frame);
 
         const std::unique_ptr<QWidget> windows[] = {std::make_unique<CTreeDlg>(), std::make_unique<CPlatformDlg>(),
             std::make_unique<CBuildingDlg>(), std::make_unique<CBuildingElementDlg>(),
             std::make_unique<CDecorationDlg>(), std::make_unique<CHeaderDlg>(), std::make_unique<CManufacturerDlg>(),
             std::make_unique<COptionsPropertySheet>(), std::make_unique<CHelpWindow>()};
         for (const auto& window : windows)
-            clashes << WindowClashes(*window);
+            faults << WindowFaults(*window);
         CVersionInfo versionInfo(QString::fromLatin1(CVersionInfo::kEnglishUnicode));
-        clashes << WindowClashes(CAboutDlg(versionInfo));
-        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
+        CAboutDlg about(versionInfo);
+        faults << WindowFaults(about);
+        for (const QString& fault : std::as_const(faults))
+            qWarning().noquote() << fault;
+        QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults, listed above").arg(faults.size())));
         languages.LoadLanguageDll(kLanguageEnglish);
     }
 

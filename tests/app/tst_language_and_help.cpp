@@ -3,10 +3,14 @@
 #include "app/AboutDlg.h"
 #include "app/HelpWindow.h"
 #include "app/LanguageResources.h"
+#include "app/MainFrame.h"
 #include "app/VersionInfo.h"
 #include "model/ChoiceCodes.h"
+#include "model/ModelwrightDoc.h"
 #include "model/PartsManager.h"
 #include "model/Tree.h"
+#include "settings/ProgramOptions.h"
+#include "ui/PlatformDlg.h"
 #include "ui/TreeDlg.h"
 
 #include <QApplication>
@@ -16,6 +20,7 @@
 #include <QTimer>
 #include <QFile>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +38,15 @@ void WriteBook(const QString& folder, const QString& name, const QString& body)
     QFile book(folder + '/' + name + ".html");
     QVERIFY(book.open(QIODevice::WriteOnly));
     book.write(("<html><body>" + body + "</body></html>").toUtf8());
+}
+
+// The text of the label that names a dialog's control.
+QString LabelOf(const QWidget& dialog, const char* control)
+{
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->buddy() && label->buddy()->objectName() == QLatin1String(control))
+            return label->text();
+    return {};
 }
 
 QString AboutVersionLine()
@@ -222,6 +236,35 @@ private slots:
             shown->reject();
         });
         dialog.Edit(tree, parts);
+    }
+
+    void mainWindowTextsFollowTheLanguage()
+    {
+        CModelwrightDoc document;
+        CProgramOptions options;
+        CMainFrame frame(document, options);
+        CLanguageResources languages(QStringList{QStringLiteral(MW_BIN_DIR)});
+        QCOMPARE(languages.LoadLanguageDll(kLanguageGerman), 1);
+        QTRY_VERIFY(frame.windowTitle().startsWith(QStringLiteral("Unbenannt")));
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Bereit"));
+        languages.LoadLanguageDll(kLanguageEnglish);
+        QTRY_VERIFY(frame.windowTitle().startsWith(QStringLiteral("Untitled")));
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Ready"));
+    }
+
+    // "Top color" is a tree's crown and a platform's upper face: each language says which.
+    void sharedTextsKeepTheirMeaningInEachDialog()
+    {
+        CLanguageResources languages(QStringList{QStringLiteral(MW_BIN_DIR)});
+        for (const int language : {kLanguageGerman, kLanguageFrench, kLanguageDutch}) {
+            QCOMPARE(languages.LoadLanguageDll(language), 1);
+            CTreeDlg tree;
+            CPlatformDlg platform;
+            QVERIFY(!LabelOf(tree, "topColor").isEmpty());
+            QVERIFY2(LabelOf(tree, "topColor").remove(u'&') != LabelOf(platform, "topColor").remove(u'&'),
+                qPrintable(LabelOf(tree, "topColor")));
+        }
+        languages.LoadLanguageDll(kLanguageEnglish);
     }
 
     void openHelpFollowsTheLanguage()

@@ -265,6 +265,34 @@ TEST_F(ExportInPieces, TheSizeLimitCountsThePiecesAlreadyInTheFile)
     EXPECT_EQ(ReadBytes(path), before);
 }
 
+TEST_F(ExportInPieces, APartInMemoryOfManyPiecesKeepsItsTextAndTheSizeLimit)
+{
+    auto building = MakeBuilding("Works");
+    for (int i = 0; i < 9000; ++i) {
+        CBuildingElement& element = AddElement(*building, "Hall " + std::to_string(i));
+        AddDecoration(element, "Tür");
+        AddDecoration(element, "Fenêtre");
+    }
+    const std::string text = ExportPartToText(*building, CProgramOptions());
+    ASSERT_GT(text.size(), 4 * CPartsText::kFilePieceSize);
+    // The same blocks as in the whole catalogue's file, which goes to the file piece by piece.
+    CPartsManager parts;
+    parts.Add(std::move(building));
+    const fs::path path = m_folder / "works.bdf";
+    ExportToFile(parts, CProgramOptions(), path);
+    EXPECT_TRUE(ReadBytes(path).ends_with(text));
+
+    const CObject& part = *parts.GetList().front();
+    try {
+        ExportPartToText(part, CProgramOptions(), text.size() - 1);
+        FAIL() << "the text grew beyond its limit";
+    } catch (const CException& error) {
+        EXPECT_STREQ(error.what(), kPartsFileTooLarge);
+    }
+    // A record asks for the room its longest numbers would take.
+    EXPECT_EQ(ExportPartToText(part, CProgramOptions(), text.size() + 100), text);
+}
+
 TEST_F(ExportInPieces, AMissingFolderEndsTheExportAndLeavesNoFile)
 {
     const fs::path nowhere = m_folder / "no such folder" / "catalogue.bdf";

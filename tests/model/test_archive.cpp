@@ -116,9 +116,10 @@ TEST(Archive, TextOutsideWindows1252IsStoredInTheSixteenBitForm)
 TEST(Archive, EveryEightBitByteReadsAsItsCharacterAnywhereInLongText)
 {
     // Each byte after ASCII runs of several lengths (the reader takes ASCII eight bytes at a
-    // time), at the end and followed by more text, must come back as the same byte.
+    // time, and short text in one pass), at the end and followed by more text, must come back
+    // as the same byte.
     for (int value = 0x01; value <= 0xFF; ++value) {
-        for (const size_t run : {0, 7, 8, 9, 17}) {
+        for (const size_t run : {0, 7, 8, 9, 17, 63, 64, 70}) {
             for (const char* after : {"", "x", "\xE9 tail of text"}) {
                 CTree tree;
                 const std::string fileText = std::string(run, 'a') + static_cast<char>(value) + after;

@@ -195,9 +195,9 @@ void TestBuildingDialogs::titlesAndButtonTexts()
     QCOMPARE(building.windowTitle(), "Building edit dialog");
     QCOMPARE(element.windowTitle(), "Building element");
     QCOMPARE(decoration.windowTitle(), "Decorations edit dialog");
-    QCOMPARE(Find<QPushButton>(element, "editDecoration")->text(), "Edit  ...");
-    QCOMPARE(WindowCountButton(decoration, 1)->text(), "1 window");
-    QCOMPARE(WindowCountButton(decoration, 6)->text(), "6 windows");
+    QCOMPARE(Find<QPushButton>(element, "editDecoration")->text(), "&Edit  ...");
+    QCOMPARE(WindowCountButton(decoration, 1)->text(), "&1 window");
+    QCOMPARE(WindowCountButton(decoration, 6)->text(), "&6 windows");
 }
 
 void TestBuildingDialogs::roofAndDoorPicturesAreShown()

@@ -102,7 +102,7 @@ private slots:
             QCOMPARE(Find<QTabWidget>(dialog, "pages")->tabText(0), QString("General options"));
             QCOMPARE(Items(*Find<QComboBox>(dialog, "language")), (QStringList {"Default", "Dutch", "English", "German"}));
             QCOMPARE(Items(*Find<QComboBox>(dialog, "winrailVersion")), (QStringList {"5.x", "6.x"}));
-            QCOMPARE(Find<QCheckBox>(dialog, "hexahedron")->text(), QString("Use hexahedron in stead of Hexaedron (bug fix)"));
+            QCOMPARE(Find<QCheckBox>(dialog, "hexahedron")->text(), QString("&Use hexahedron instead of Hexaedron (bug fix)"));
             SaveScreenshot(dialog, "options_sheet");
         });
         EditOptions(options);
