@@ -407,11 +407,15 @@ void CMainFrame::OnStatusMessageChanged(const QString& message)
         statusBar()->showMessage(tr("Ready"));
 }
 
-void CMainFrame::OnPartsFileExported(const QString& path, int partCount)
+void CMainFrame::OnPartsFileExported(const QString& path, int partCount, int freeTextFaults)
 {
     const QString where = QDir::toNativeSeparators(path);
-    statusBar()->showMessage(partCount == 1 ? tr("Exported one part to %1").arg(where)
-                                            : tr("Exported %n parts to %1", nullptr, partCount).arg(where));
+    QString message = partCount == 1 ? tr("Exported one part to %1").arg(where)
+                                     : tr("Exported %n parts to %1", nullptr, partCount).arg(where);
+    if (freeTextFaults > 0)
+        message += QStringLiteral(". ")
+            + tr("The free texts have %n fault(s), listed under the preview.", nullptr, freeTextFaults);
+    statusBar()->showMessage(message);
     m_pSettings->setValue(QString::fromLatin1(kExportFolderKey), QFileInfo(path).absolutePath());
     m_pSettings->sync();
 }

@@ -170,7 +170,7 @@ private:
     void OnContextHelp();
     void EndContextHelp();
     void OnStatusMessageChanged(const QString& message);
-    void OnPartsFileExported(const QString& path, int partCount);
+    void OnPartsFileExported(const QString& path, int partCount, int freeTextFaults);
     static QString HelpTopicOf(const QWidget* widget);
 
     CModelwrightDoc& m_document;

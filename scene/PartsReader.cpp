@@ -68,9 +68,20 @@ private:
         return *m_words.back();
     }
 
+    // Keywords are short words; a plain multiplicative hash is quicker than the library's.
+    struct SWordHash {
+        size_t operator()(std::string_view word) const
+        {
+            size_t hash = word.size();
+            for (const char c : word)
+                hash = hash * 31 + static_cast<unsigned char>(c);
+            return hash;
+        }
+    };
+
     std::vector<std::unique_ptr<std::string>> m_words;
-    std::unordered_map<std::string_view, EKeyword> m_roles;
-    std::unordered_map<std::string_view, EKeyword> m_ends;
+    std::unordered_map<std::string_view, EKeyword, SWordHash> m_roles;
+    std::unordered_map<std::string_view, EKeyword, SWordHash> m_ends;
 };
 
 const CKeywordLookup& Keywords()
@@ -179,6 +190,13 @@ private:
 
     void ReadLine(std::string_view line)
     {
+        size_t first = 0;
+        while (first < line.size() && IsBlank(line[first]))
+            ++first;
+        if (first == line.size() || line[first] == ';')
+            return;
+        if (m_state == EState::Group && ReadPlainVertex(line.substr(first)))
+            return;
         const CTokens tokens(line);
         if (tokens.Stored() == 0 || tokens[0].m_text[0] == ';')
             return;
@@ -507,10 +525,62 @@ private:
         ReadNumbers(tokens, 1, numbers, 2);
         group.m_first = numbers[0];
         group.m_second = numbers[1];
+        // A box's eight corners, or two of its faces, without growing the list point by point.
+        group.m_vertices.reserve(8);
         Scene().m_groups.push_back(std::move(group));
         m_state = EState::Group;
         m_hasGroupColor = false;
         m_groupColor = 0;
+    }
+
+    // Most lines of a parts file are points "x y z" or "x y z $bbggrr"; they are read here
+    // without splitting them into words. Anything else goes the long way, with its diagnostics.
+    bool ReadPlainVertex(std::string_view line)
+    {
+        const char* p = line.data();
+        const char* const end = p + line.size();
+        int32_t numbers[3];
+        for (int32_t& number : numbers) {
+            while (p < end && IsBlank(*p))
+                ++p;
+            const bool negative = p < end && *p == '-';
+            if (negative)
+                ++p;
+            const char* const digits = p;
+            int64_t value = 0;
+            while (p < end && IsDigit(*p) && p - digits < 10)
+                value = value * 10 + (*p++ - '0');
+            if (p == digits || (p < end && !IsBlank(*p)))
+                return false;
+            value = negative ? -value : value;
+            if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+                return false;
+            number = static_cast<int32_t>(value);
+        }
+        while (p < end && IsBlank(*p))
+            ++p;
+        COLORREF color = m_groupColor;
+        if (p < end) {
+            if (*p != '$' || end - p < 7)
+                return false;
+            uint32_t value = 0;
+            for (int i = 1; i < 7; ++i) {
+                const int digit = HexDigit(p[i]);
+                if (digit < 0)
+                    return false;
+                value = value * 16 + static_cast<uint32_t>(digit);
+            }
+            for (p += 7; p < end && IsBlank(*p);)
+                ++p;
+            if (p != end)
+                return false;
+            color = RGB(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16));
+            m_groupColor = color;
+            m_hasGroupColor = true;
+        }
+        Scene().m_groups.back().m_vertices.push_back(
+            {{double(numbers[0]), double(numbers[1]), double(numbers[2])}, color, m_lineNumber});
+        return true;
     }
 
     void ReadVertex(const CTokens& tokens)

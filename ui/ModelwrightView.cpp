@@ -216,6 +216,7 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     connect(m_filterEdit, &QLineEdit::textChanged, m_objectList, &CPartsTable::SetFilter);
     connect(m_exportAndCompileButton, &QPushButton::clicked, this, &CModelwrightView::OnExportAndCompile);
     connect(m_newPlatformButton, &QPushButton::clicked, this, &CModelwrightView::OnNewPlatform);
+    connect(m_preview, &CPartPreview::partRequested, this, &CModelwrightView::SelectPart);
 
     retranslateUi();
     OnInitialUpdate();
@@ -284,6 +285,7 @@ void CModelwrightView::OnInitialUpdate()
     m_objectList->SelectIndex(-1);
     m_pSelected = nullptr;
     UpdateButtons();
+    m_preview->ShowExportFaults({}, {});
     m_history->clear();
 }
 
@@ -330,6 +332,17 @@ void CModelwrightView::ShowTableFilter()
         const QSignalBlocker blocker(m_filterEdit);
         m_filterEdit->setText(m_objectList->Model().Filter());
     }
+}
+
+void CModelwrightView::SelectPart(int32_t partId)
+{
+    const CPartsManager* parts = GetPartsManager();
+    const CNamedObject* part = parts ? parts->FindById(partId) : nullptr;
+    // A part deleted since the export, or hidden by the filter, is not there to select.
+    if (!part || m_objectList->FindObject(part) < 0)
+        return;
+    m_objectList->SelectObject(part);
+    OnSelChangeObjectList();
 }
 
 void CModelwrightView::OnSelChangeObjectList()
@@ -442,7 +455,13 @@ QString CModelwrightView::ExportPartsFile()
         return QString();
     ExportToFile(*m_pWriter, *parts, m_options, PathFromUtf8(path.toStdString()));
     m_exportFolder = QFileInfo(path).absolutePath();
-    emit partsFileExported(path, static_cast<int>(parts->GetCount()));
+    // The file is written as the parts say; faults of the user's own lines are shown, not refused.
+    const std::vector<SFreeTextFault> faults = CheckFreeTexts(*parts);
+    std::vector<int32_t> partIds;
+    for (const SFreeTextFault& fault : faults)
+        partIds.push_back(parts->GetList()[fault.m_part]->m_id);
+    m_preview->ShowExportFaults(faults, partIds);
+    emit partsFileExported(path, static_cast<int>(parts->GetCount()), static_cast<int>(faults.size()));
     return path;
 }
 

@@ -56,6 +56,8 @@ public:
     void OnExport();
     void OnExportAndCompile();
     void OnSelChangeObjectList();
+    // Selects the part with this id, when the list shows it.
+    void SelectPart(int32_t partId);
 
 signals:
     // A passing note for the status bar: what "Export and compile" started.
@@ -92,7 +94,7 @@ public:
 
 signals:
     // A parts file was written whole: where it went and how many parts it holds.
-    void partsFileExported(const QString& path, int partCount);
+    void partsFileExported(const QString& path, int partCount, int freeTextFaults);
 
 protected:
     // The edit dialog of a kind of part, and of the header.

@@ -47,6 +47,14 @@ struct SNamedView {
 constexpr SNamedView kViewNames[] = {
     {EView::Iso, "iso"}, {EView::Front, "front"}, {EView::Side, "side"}, {EView::Top, "top"}, {EView::Plan, "plan"}};
 
+// Errors in red, warnings in brown.
+QListWidgetItem& AddFault(QListWidget& list, const QString& text, ESeverity severity)
+{
+    auto* item = new QListWidgetItem(text, &list);
+    item->setForeground(severity == ESeverity::Error ? QColor(0xB0, 0x00, 0x20) : QColor(0x80, 0x60, 0x00));
+    return *item;
+}
+
 } // namespace
 
 QString DiagnosticText(const SDiagnostic& diagnostic)
@@ -252,6 +260,8 @@ CPartPreview::CPartPreview(QWidget* parent)
     : QWidget(parent)
     , m_canvas(new CPreviewCanvas(this))
     , m_diagnostics(new QListWidget(this))
+    , m_exportFaultsTitle(new QLabel(this))
+    , m_exportFaults(new QListWidget(this))
     , m_timer(new QTimer(this))
 {
     setObjectName("partPreview");
@@ -288,12 +298,26 @@ CPartPreview::CPartPreview(QWidget* parent)
     connect(m_diagnostics, &QListWidget::itemClicked, this, &CPartPreview::OnDiagnosticClicked);
     connect(m_diagnostics, &QListWidget::itemActivated, this, &CPartPreview::OnDiagnosticClicked);
 
+    m_exportFaultsTitle->setObjectName("exportFaultsTitle");
+    m_exportFaultsTitle->setVisible(false);
+    m_exportFaults->setObjectName("exportFaults");
+    m_exportFaults->setMaximumHeight(fontMetrics().lineSpacing() * 6 + 8);
+    m_exportFaults->setVisible(false);
+    const auto requestPart = [this](QListWidgetItem* item) {
+        if (item)
+            emit partRequested(item->data(Qt::UserRole).toInt());
+    };
+    connect(m_exportFaults, &QListWidget::itemClicked, this, requestPart);
+    connect(m_exportFaults, &QListWidget::itemActivated, this, requestPart);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     layout->addLayout(buttons);
     layout->addWidget(m_canvas, 1);
     layout->addWidget(m_diagnostics);
+    layout->addWidget(m_exportFaultsTitle);
+    layout->addWidget(m_exportFaults);
 
     m_timer->setSingleShot(true);
     m_timer->setInterval(kTypingPauseMs);
@@ -321,6 +345,8 @@ void CPartPreview::retranslateUi()
     m_topButton->setToolTip(tr("Seen from above (T)"));
     m_fitButton->setText(tr("Fit"));
     m_fitButton->setToolTip(tr("Show the whole part (Home, or double-click the picture)"));
+    m_exportFaultsTitle->setText(tr("Faults in the free texts, found by the last export:"));
+    m_exportFaults->setToolTip(tr("Click a fault to select its part"));
     if (m_showsHint)
         m_canvas->SetHint(tr("Select a part to see it here."));
 }
@@ -366,6 +392,24 @@ void CPartPreview::ShowPart(const CObject* part, const CProgramOptions& options)
         return;
     }
     ShowExport([&] { return ExportPartToText(*part, options, kPreviewTextLimit); });
+    // The lines of the part's text are the program's own but for the free texts, so their
+    // faults are named by the free text's line, as its box in the dialog counts them.
+    if (!m_freeTextBox)
+        ListFaults(m_canvas->HasPart() ? CheckFreeTextsOf(*part) : std::vector<SFreeTextFault>());
+}
+
+void CPartPreview::ListFaults(const std::vector<SFreeTextFault>& faults)
+{
+    m_diagnostics->clear();
+    for (const SFreeTextFault& fault : faults) {
+        const QString text = fault.m_elementName.empty()
+            ? tr("Free text, line %1: %2").arg(fault.m_diagnostic.m_line).arg(DiagnosticText(fault.m_diagnostic))
+            : tr("Element %1, line %2: %3")
+                  .arg(QString::fromStdString(fault.m_elementName), QString::number(fault.m_diagnostic.m_line),
+                      DiagnosticText(fault.m_diagnostic));
+        AddFault(*m_diagnostics, text, fault.m_diagnostic.m_severity);
+    }
+    m_diagnostics->setVisible(m_diagnostics->count() > 0);
 }
 
 void CPartPreview::ShowElement(const CBuildingElement& element, const CProgramOptions& options)
@@ -421,12 +465,30 @@ void CPartPreview::CheckFreeText()
     const SPartsFile file = ReadStructureBody(bytes);
     m_diagnostics->clear();
     for (const SDiagnostic& diagnostic : file.m_diagnostics) {
-        auto* item = new QListWidgetItem(tr("Free text, line %1: %2").arg(diagnostic.m_line).arg(DiagnosticText(diagnostic)));
-        item->setData(Qt::UserRole, diagnostic.m_line);
-        item->setForeground(diagnostic.m_severity == ESeverity::Error ? QColor(0xB0, 0x00, 0x20) : QColor(0x80, 0x60, 0x00));
-        m_diagnostics->addItem(item);
+        QListWidgetItem& item = AddFault(*m_diagnostics,
+            tr("Free text, line %1: %2").arg(diagnostic.m_line).arg(DiagnosticText(diagnostic)), diagnostic.m_severity);
+        item.setData(Qt::UserRole, diagnostic.m_line);
     }
     m_diagnostics->setVisible(m_diagnostics->count() > 0);
+}
+
+void CPartPreview::ShowExportFaults(const std::vector<SFreeTextFault>& faults, const std::vector<int32_t>& partIds)
+{
+    m_exportFaults->clear();
+    for (size_t i = 0; i < faults.size() && i < partIds.size(); ++i) {
+        const SFreeTextFault& fault = faults[i];
+        const QString part = QString::fromStdString(fault.m_partName);
+        // One arg() for all, so that a name holding "%2" stays as it is.
+        const QString line = QString::number(fault.m_diagnostic.m_line);
+        const QString text = fault.m_elementName.empty()
+            ? tr("%1, line %2: %3").arg(part, line, DiagnosticText(fault.m_diagnostic))
+            : tr("%1, element %2, line %3: %4")
+                  .arg(part, QString::fromStdString(fault.m_elementName), line, DiagnosticText(fault.m_diagnostic));
+        AddFault(*m_exportFaults, text, fault.m_diagnostic.m_severity).setData(Qt::UserRole, partIds[i]);
+    }
+    const bool any = m_exportFaults->count() > 0;
+    m_exportFaultsTitle->setVisible(any);
+    m_exportFaults->setVisible(any);
 }
 
 void CPartPreview::OnDiagnosticClicked(QListWidgetItem* item)

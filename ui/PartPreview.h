@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scene/FreeTextCheck.h"
 #include "scene/Renderer.h"
 
 #include <QWidget>
@@ -89,6 +90,15 @@ public:
     CPreviewCanvas* Canvas() const { return m_canvas; }
     QListWidget* Diagnostics() const { return m_diagnostics; }
 
+    // The faults an export found in the free texts of the whole catalogue, kept under the
+    // picture until the next export; partIds holds each fault's part's id. None hides the list.
+    void ShowExportFaults(const std::vector<SFreeTextFault>& faults, const std::vector<int32_t>& partIds);
+    QListWidget* ExportFaults() const { return m_exportFaults; }
+
+signals:
+    // A click on an export fault asks for its part.
+    void partRequested(int32_t partId);
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -97,11 +107,14 @@ private:
     void ShowExport(const std::function<std::string()>& exportText);
     void ShowTooLarge();
     void CheckFreeText();
+    void ListFaults(const std::vector<SFreeTextFault>& faults);
     void OnDiagnosticClicked(QListWidgetItem* item);
     void UpdateViewButtons();
 
     CPreviewCanvas* m_canvas;
     QListWidget* m_diagnostics;
+    QLabel* m_exportFaultsTitle;
+    QListWidget* m_exportFaults;
     QToolButton* m_isoButton;
     QToolButton* m_planButton;
     QToolButton* m_frontButton;

@@ -1217,6 +1217,14 @@
       <source>Untitled</source>
       <translation>Unbenannt</translation>
     </message>
+    <message numerus="yes">
+      <location filename="../../app/MainFrame.cpp" line="417" />
+      <source>The free texts have %n fault(s), listed under the preview.</source>
+      <translation>
+        <numerusform>Die freien Texte haben %n Fehler, unter der Vorschau aufgeführt.</numerusform>
+        <numerusform>Die freien Texte haben %n Fehler, unter der Vorschau aufgeführt.</numerusform>
+      </translation>
+    </message>
   </context>
   <context>
     <name>CManufacturerDlg</name>
@@ -1666,6 +1674,31 @@
       <location filename="../../ui/PartPreview.cpp" line="424" />
       <source>Free text, line %1: %2</source>
       <translation>Freier Text, Zeile %1: %2</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="349" />
+      <source>Faults in the free texts, found by the last export:</source>
+      <translation>Fehler in den freien Texten, beim letzten Export gefunden:</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="350" />
+      <source>Click a fault to select its part</source>
+      <translation>Klicken Sie auf einen Fehler, um sein Teil zu wählen</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="408" />
+      <source>Element %1, line %2: %3</source>
+      <translation>Element %1, Zeile %2: %3</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="484" />
+      <source>%1, line %2: %3</source>
+      <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="485" />
+      <source>%1, element %2, line %3: %4</source>
+      <translation>%1, Element %2, Zeile %3: %4</translation>
     </message>
   </context>
   <context>

@@ -1217,6 +1217,14 @@
       <source>Untitled</source>
       <translation>Sans titre</translation>
     </message>
+    <message numerus="yes">
+      <location filename="../../app/MainFrame.cpp" line="417" />
+      <source>The free texts have %n fault(s), listed under the preview.</source>
+      <translation>
+        <numerusform>Les textes libres ont %n erreur, listée sous l’aperçu.</numerusform>
+        <numerusform>Les textes libres ont %n erreurs, listées sous l’aperçu.</numerusform>
+      </translation>
+    </message>
   </context>
   <context>
     <name>CManufacturerDlg</name>
@@ -1666,6 +1674,31 @@
       <location filename="../../ui/PartPreview.cpp" line="424" />
       <source>Free text, line %1: %2</source>
       <translation>Texte libre, ligne %1 : %2</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="349" />
+      <source>Faults in the free texts, found by the last export:</source>
+      <translation>Erreurs dans les textes libres, trouvées par le dernier export :</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="350" />
+      <source>Click a fault to select its part</source>
+      <translation>Cliquez sur une erreur pour sélectionner sa pièce</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="408" />
+      <source>Element %1, line %2: %3</source>
+      <translation>Élément %1, ligne %2 : %3</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="484" />
+      <source>%1, line %2: %3</source>
+      <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+      <location filename="../../ui/PartPreview.cpp" line="485" />
+      <source>%1, element %2, line %3: %4</source>
+      <translation>%1, élément %2, ligne %3 : %4</translation>
     </message>
   </context>
   <context>

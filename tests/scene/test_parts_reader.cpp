@@ -19,13 +19,22 @@
 
 namespace {
 
-// One part using every record the reader knows, in the keywords of one dialect.
+constexpr EKeyword kAddressKeys[] = {kwName, kwStreet, kwCity, kwZip, kwCountry, kwPhone, kwFax, kwEMail};
+
+// Two parts using every record the reader knows, in the keywords of one dialect.
 std::string EveryRecordIn(SKeywordDialect dialect)
 {
     const auto k = [dialect](EKeyword role) { return std::string(dialect.Keyword(role)); };
     std::string text;
-    text += k(kwHeader) + "\r\n" + k(kwName) + "=Catalogue\r\n" + k(kwManufacturer) + "\r\n" + k(kwCity) + "=Town\r\n"
-        + k(kwEnd) + k(kwManufacturer) + "\r\n" + "EndHeader\r\n\r\n";
+    text += k(kwHeader) + "\r\n" + k(kwName) + "=Catalogue\r\n";
+    for (const EKeyword block : {kwManufacturer, kwLocalSupplier}) {
+        text += k(block) + "\r\n";
+        for (const EKeyword key : kAddressKeys)
+            text += k(key) + "=M\xfcller\r\n";
+        text += k(kwEnd) + k(block) + "\r\n";
+    }
+    text += k(kwCurrency) + "=EUR\r\n" + k(kwAuthor) + "=Me\r\n" + k(kwVersion) + "=1\r\n";
+    text += k(kwEnd) + k(kwHeader) + "\r\n\r\n";
     text += k(kwInchUnits) + "\r\n";
     text += k(kwStructure) + " \"A1\" \"Shed\"\r\n" + k(kwPrice) + " 12,50\r\n" + k(kwPartsPerPackage) + " 3\r\n";
     text += ";comment\r\n";
@@ -48,6 +57,7 @@ std::string EveryRecordIn(SKeywordDialect dialect)
     text += k(kw3DEllipsoid) + " 40 40 10 12 10 1 1\r\n" + k(kwCenter) + " 0 0 20 $505000\r\n" + k(kwEnd3D) + "\r\n";
     text += k(kw3DEllipse) + " 20 5 0 12 1 1\r\n" + k(kwCenter) + " 20 -1 70 $0000ff\r\n" + k(kwRotation) + " 90 0 90\r\n" + k(kwEnd3D) + "\r\n";
     text += k(kwEnd) + k(kwStructure) + "\r\n\r\n";
+    text += k(kwMetricUnits) + "\r\n" + k(kwStructure) + " \"A2\" \"Hut\"\r\n" + k(kwEnd) + k(kwStructure) + "\r\n";
     return text;
 }
 
@@ -66,7 +76,8 @@ TEST(PartsReader, ReadsEveryRecordInEveryKeywordColumn)
             SCOPED_TRACE("column " + std::to_string(column) + " hexahedron " + std::to_string(bugfix));
             const SPartsFile file = ReadPartsText(EveryRecordIn({column, bugfix == 1}));
             EXPECT_TRUE(file.m_diagnostics.empty()) << Describe(file);
-            ASSERT_EQ(file.m_scenes.size(), 1u);
+            ASSERT_EQ(file.m_scenes.size(), 2u);
+            EXPECT_FALSE(file.m_scenes[1].m_inches);
             const SScene& scene = file.m_scenes[0];
             EXPECT_EQ(scene.m_catalogNo, "A1");
             EXPECT_EQ(scene.m_name, "Shed");
@@ -89,7 +100,8 @@ TEST(PartsReader, ReadsEveryRecordInEveryKeywordColumn)
             EXPECT_EQ(scene.m_solids[2].m_color, RGB(0, 0x50, 0x50));
             EXPECT_EQ(scene.m_solids[3].m_kind, ESolidKind::Ellipse);
             EXPECT_EQ(scene.m_solids[3].m_numbers, (std::vector<int32_t> {20, 5, 0, 12, 1, 1}));
-            EXPECT_EQ(file.m_header.size(), 2u);
+            ASSERT_EQ(file.m_header.size(), 20u);
+            EXPECT_EQ(file.m_header[1].second, "M\xc3\xbcller");
         }
     }
 }

@@ -9,11 +9,13 @@
 #include "ui/HeaderDlg.h"
 #include "ui/ManufacturerDlg.h"
 #include "ui/ModelwrightView.h"
+#include "ui/PartPreview.h"
 #include "ui/PartsTable.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeDatabase>
 #include <QSignalSpy>
 #include <QPrinter>
@@ -430,6 +432,49 @@ private slots:
         QVERIFY(!m_doc->IsModified());
         QVERIFY(m_view->m_opened.isEmpty());
         QVERIFY(m_view->m_errors.isEmpty());
+    }
+
+    void exportWritesFaultyFreeTextsAndListsTheirFaults()
+    {
+        auto tree = std::make_unique<CTree>();
+        tree->m_name = "Oak";
+        tree->m_freeText = "Line 0 0 1 1\nLien 0 0 1 1";
+        Parts().Add(std::move(tree));
+        auto building = std::make_unique<CBuilding>();
+        building->m_name = "Station";
+        auto hall = std::make_unique<CBuildingElement>();
+        hall->m_name = "Hall %2";
+        hall->m_freeText = "Circle 1 2 3 $12345g";
+        building->Add(std::move(hall));
+        const CNamedObject* station = building.get();
+        Parts().Add(std::move(building));
+        Parts().Add(std::make_unique<CPlatform>());
+        m_view->OnInitialUpdate();
+        m_view->m_exportPath = m_dir.filePath("faults.bdf");
+        QSignalSpy exported(m_view.get(), &CModelwrightView::partsFileExported);
+        m_view->OnExport();
+
+        // The user's own lines go into the file as they are.
+        QVERIFY(m_view->m_errors.isEmpty());
+        QCOMPARE(FileBytes(m_view->m_exportPath).toStdString(), ExportToText(Parts(), CProgramOptions()));
+        QCOMPARE(exported.size(), 1);
+        QCOMPARE(exported.front().at(2).toInt(), 2);
+        QListWidget* faults = m_view->Preview()->ExportFaults();
+        QCOMPARE(faults->count(), 2);
+        QVERIFY(faults->item(0)->text().startsWith("Oak, line 2:"));
+        QVERIFY(faults->item(1)->text().startsWith("Station, element Hall %2, line 1:"));
+
+        // They stay while the user goes through the parts.
+        emit faults->itemClicked(faults->item(1));
+        QCOMPARE(m_view->ObjectList()->GetSelectedObject(), station);
+        QCOMPARE(faults->count(), 2);
+
+        static_cast<CTree&>(*Parts().GetList().front()).m_freeText = "Line 0 0 1 1";
+        ElementAs<CBuildingElement>(static_cast<const CBuilding&>(*station).GetList().front()).m_freeText.clear();
+        m_view->OnExport();
+        QCOMPARE(exported.back().at(2).toInt(), 0);
+        QCOMPARE(faults->count(), 0);
+        QVERIFY(faults->isHidden());
     }
 
     void exportAndCompileHandsOverOnlyAFinishedFile()

@@ -97,6 +97,7 @@ void TestPartPreview::mainFormShowsTheSelectedPart()
     AddStation(*document.m_pPartsManager);
     auto tree = std::make_unique<CTree>();
     tree->m_name = "Oak";
+    tree->m_freeText = "Line 0 0 1 1\nLien 0 0 1 1";
     document.m_pPartsManager->Add(std::move(tree));
     CProgramOptions options;
     CModelwrightView view(document, options);
@@ -112,9 +113,14 @@ void TestPartPreview::mainFormShowsTheSelectedPart()
     view.OnSelChangeObjectList();
     QVERIFY(canvas->HasPart());
     QCOMPARE(QString::fromStdString(canvas->Scene().m_name), QStringLiteral("Oak"));
+    // Faults are named by the line of the free text, not of the whole part's text.
+    QListWidget* faults = view.Preview()->Diagnostics();
+    QCOMPARE(faults->count(), 1);
+    QVERIFY(faults->item(0)->text().startsWith("Free text, line 2:"));
     view.ObjectList()->SelectIndex(1);
     view.OnSelChangeObjectList();
     QCOMPARE(QString::fromStdString(canvas->Scene().m_name), QStringLiteral("Station"));
+    QVERIFY(faults->isHidden());
     QVERIFY(canvas->width() > 400);
     // Something other than the background fills the middle of the picture.
     const QImage picture = canvas->Picture();
