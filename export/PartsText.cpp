@@ -24,11 +24,11 @@ void CPartsText::Grow(size_t n)
         throw CException(kPartsFileTooLarge);
     if (!m_path.empty() && m_size > 0)
         HandOnToFile();
-    else if (m_allocated >= kFilePieceSize && m_size > 0)
+    else if (m_allocated >= m_pieceSize && m_size > 0)
         HandOnToPieces();
     if (m_allocated - m_size <= n) {
         // A text in memory starts small: most are one part's.
-        const size_t wanted = m_path.empty() ? std::clamp(m_allocated * 2, size_t(1) << 16, kFilePieceSize) : kFilePieceSize;
+        const size_t wanted = m_path.empty() ? std::max(std::min(m_allocated * 2, m_pieceSize), size_t(1) << 16) : kFilePieceSize;
         const size_t allocated = std::min(std::max(wanted, m_size + n + 1), m_sizeLimit + 1);
         // realloc moves large blocks by remapping pages instead of copying them.
         char* grown = static_cast<char*>(std::realloc(m_pBuffer.get(), allocated));

@@ -30,6 +30,9 @@ public:
 
     // The text a file receives at a time: small enough to stay in the processor's cache.
     static constexpr size_t kFilePieceSize = size_t(1) << 19;
+    // The pieces of a text kept in memory: large enough that the system takes back the memory
+    // of each as soon as it is joined to the whole (smaller blocks stay with the program).
+    static constexpr size_t kMemoryPieceSize = size_t(64) << 20;
 
     CPartsText();
     explicit CPartsText(std::filesystem::path path, size_t sizeLimit = kDefaultSizeLimit);
@@ -107,6 +110,9 @@ public:
         return out + kColorChars;
     }
 
+    // Without a path: how large the pieces of the text grow (tests lower it).
+    void SetPieceSize(size_t bytes) { m_pieceSize = bytes; }
+
     const std::filesystem::path& GetPath() const { return m_path; }
     // Without a path: the whole text, which this then no longer holds.
     std::string TakeText();
@@ -175,6 +181,7 @@ private:
         size_t size;
     };
     std::vector<Piece> m_pieces;
+    size_t m_pieceSize = kMemoryPieceSize;
     std::string m_convertedText;
     std::string m_convertedBytes;
 };

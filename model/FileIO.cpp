@@ -418,24 +418,6 @@ std::vector<uint8_t> ReadWholeFile(const fs::path& path, uint64_t sizeLimit)
     return bytes;
 }
 
-namespace {
-
-// Asks for the buffer of a large file to be backed by large pages where the system offers them
-// on request: filling it then takes a fault per 2 MiB instead of one per page.
-void AdviseLargePages([[maybe_unused]] uint8_t* buffer, [[maybe_unused]] size_t size)
-{
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    constexpr uintptr_t kLargePage = uintptr_t(2) << 20;
-    const auto start = reinterpret_cast<uintptr_t>(buffer);
-    const uintptr_t from = (start + kLargePage - 1) / kLargePage * kLargePage;
-    const uintptr_t to = (start + size) / kLargePage * kLargePage;
-    if (to > from)
-        ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
-#endif
-}
-
-} // namespace
-
 CFileBytes::CFileBytes(const fs::path& path, uint64_t sizeLimit)
 {
     uint64_t size = 0;
@@ -444,7 +426,6 @@ CFileBytes::CFileBytes(const fs::path& path, uint64_t sizeLimit)
     size_t held = 0; // a buffer is replaced only when the file filled it
     m_size = ReadWhole(file.get(), size, sizeLimit, path, buffer, [&](size_t capacity) {
         auto larger = std::make_unique_for_overwrite<uint8_t[]>(capacity);
-        AdviseLargePages(larger.get(), capacity);
         std::copy(m_data.get(), m_data.get() + held, larger.get());
         m_data = std::move(larger);
         held = capacity;

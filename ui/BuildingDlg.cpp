@@ -25,7 +25,7 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
     setWindowTitle(tr("Building edit dialog"));
     setWindowModality(Qt::WindowModal);
 
-    auto* freeTextGroup = new QGroupBox(tr("Free text after last element"));
+    auto* freeTextGroup = new QGroupBox(tr("&Free text after last element"));
     m_freeText = Named(new QPlainTextEdit, "freeText");
     m_freeText->setTabChangesFocus(true);
     auto* freeTextLayout = new QVBoxLayout(freeTextGroup);
@@ -93,7 +93,7 @@ QWidget* CBuildingDlg::CreateHeaderGroup()
 
 QWidget* CBuildingDlg::CreateElementsGroup()
 {
-    auto* group = new QGroupBox(tr("Building elements"));
+    auto* group = new QGroupBox(tr("&Building elements"));
     m_elements = Named(new CObjectListBox, "elements");
     m_newElement = NewListButton(tr("&New ..."), "newElement");
     m_editElement = NewListButton(tr("&Edit ..."), "editElement");

@@ -70,7 +70,7 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
     auto* descriptionLabel = new QLabel(tr("&Description"));
     descriptionLabel->setBuddy(m_description);
 
-    auto* freeTextGroup = new QGroupBox(tr("Free additional text"));
+    auto* freeTextGroup = new QGroupBox(tr("Free additional &text"));
     m_freeText = Named(new QPlainTextEdit, "freeText");
     m_freeText->setTabChangesFocus(true);
     auto* freeTextLayout = new QVBoxLayout(freeTextGroup);
@@ -200,7 +200,7 @@ QWidget* CBuildingElementDlg::CreatePositionGroup()
 
 QWidget* CBuildingElementDlg::CreateDecorationsGroup()
 {
-    auto* group = new QGroupBox(tr("Decorations"));
+    auto* group = new QGroupBox(tr("Decoration&s"));
     m_decorations = Named(new CObjectListBox, "decorations");
     m_decorations->setMinimumWidth(m_decorations->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12);
     m_newDecoration = NewListButton(tr("&New ..."), "newDecoration");

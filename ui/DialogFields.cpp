@@ -94,10 +94,19 @@ int CheckedIdOrZero(const QButtonGroup& group)
 void SetTabChain(std::initializer_list<QWidget*> controls)
 {
     QWidget* previous = nullptr;
-    for (QWidget* control : controls) {
+    const auto follow = [&previous](QWidget* next) {
         if (previous)
-            QWidget::setTabOrder(previous, control);
-        previous = control;
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    QList<QGroupBox*> groupsEntered;
+    for (QWidget* control : controls) {
+        // A group's title key leads to the group's first control in the chain.
+        if (auto* group = qobject_cast<QGroupBox*>(control->parentWidget()); group && !groupsEntered.contains(group)) {
+            groupsEntered << group;
+            follow(group);
+        }
+        follow(control);
     }
 }
 

@@ -45,5 +45,6 @@ void TabToCheckedButton(QButtonGroup& group);
 // Lays out a group as a list with a column of buttons to its right.
 void LayOutListWithButtons(QGroupBox& group, QWidget& list, std::initializer_list<QPushButton*> buttons);
 
-// Makes the keyboard focus move through the controls in the given order.
+// Makes the keyboard focus move through the controls in the given order; the key of a group's
+// title leads to the first of them in the group.
 void SetTabChain(std::initializer_list<QWidget*> controls);

@@ -78,8 +78,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingDlg.cpp" line="96" />
-      <source>Building elements</source>
-      <translation>Gebäudeteile</translation>
+      <source>&amp;Building elements</source>
+      <translation>&amp;Gebäudeteile</translation>
     </message>
     <message>
       <location filename="../../ui/BuildingDlg.cpp" line="98" />
@@ -98,8 +98,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingDlg.cpp" line="28" />
-      <source>Free text after last element</source>
-      <translation>Freier Text nach dem letzten Teil</translation>
+      <source>&amp;Free text after last element</source>
+      <translation>&amp;Freier Text nach dem letzten Teil</translation>
     </message>
   </context>
   <context>
@@ -236,8 +236,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingElementDlg.cpp" line="203" />
-      <source>Decorations</source>
-      <translation>Türen und Fenster</translation>
+      <source>Decoration&amp;s</source>
+      <translation>Türen &amp;und Fenster</translation>
     </message>
     <message>
       <location filename="../../ui/BuildingElementDlg.cpp" line="206" />
@@ -256,8 +256,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingElementDlg.cpp" line="73" />
-      <source>Free additional text</source>
-      <translation>Freier zusätzlicher Text</translation>
+      <source>Free additional &amp;text</source>
+      <translation>&amp;Freier zusätzlicher Text</translation>
     </message>
   </context>
   <context>

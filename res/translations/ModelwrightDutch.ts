@@ -78,8 +78,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingDlg.cpp" line="96" />
-      <source>Building elements</source>
-      <translation>Gebouwdelen</translation>
+      <source>&amp;Building elements</source>
+      <translation>&amp;Gebouwdelen</translation>
     </message>
     <message>
       <location filename="../../ui/BuildingDlg.cpp" line="98" />
@@ -98,8 +98,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingDlg.cpp" line="28" />
-      <source>Free text after last element</source>
-      <translation>Vrije tekst na het laatste deel</translation>
+      <source>&amp;Free text after last element</source>
+      <translation>Vrije &amp;tekst na het laatste deel</translation>
     </message>
   </context>
   <context>
@@ -236,8 +236,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingElementDlg.cpp" line="203" />
-      <source>Decorations</source>
-      <translation>Deuren en ramen</translation>
+      <source>Decoration&amp;s</source>
+      <translation>Deuren en &amp;ramen</translation>
     </message>
     <message>
       <location filename="../../ui/BuildingElementDlg.cpp" line="206" />
@@ -256,8 +256,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingElementDlg.cpp" line="73" />
-      <source>Free additional text</source>
-      <translation>Vrije aanvullende tekst</translation>
+      <source>Free additional &amp;text</source>
+      <translation>Vri&amp;je aanvullende tekst</translation>
     </message>
   </context>
   <context>

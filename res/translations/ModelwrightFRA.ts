@@ -78,8 +78,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingDlg.cpp" line="96" />
-      <source>Building elements</source>
-      <translation>Éléments du bâtiment</translation>
+      <source>&amp;Building elements</source>
+      <translation>É&amp;léments du bâtiment</translation>
     </message>
     <message>
       <location filename="../../ui/BuildingDlg.cpp" line="98" />
@@ -98,8 +98,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingDlg.cpp" line="28" />
-      <source>Free text after last element</source>
-      <translation>Texte libre après le dernier élément</translation>
+      <source>&amp;Free text after last element</source>
+      <translation>&amp;Texte libre après le dernier élément</translation>
     </message>
   </context>
   <context>
@@ -236,8 +236,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingElementDlg.cpp" line="203" />
-      <source>Decorations</source>
-      <translation>Portes et fenêtres</translation>
+      <source>Decoration&amp;s</source>
+      <translation>Portes et &amp;fenêtres</translation>
     </message>
     <message>
       <location filename="../../ui/BuildingElementDlg.cpp" line="206" />
@@ -256,8 +256,8 @@
     </message>
     <message>
       <location filename="../../ui/BuildingElementDlg.cpp" line="73" />
-      <source>Free additional text</source>
-      <translation>Texte libre supplémentaire</translation>
+      <source>Free additional &amp;text</source>
+      <translation>T&amp;exte libre supplémentaire</translation>
     </message>
   </context>
   <context>

@@ -17,7 +17,10 @@
 #include "ui/TreeDlg.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
@@ -28,9 +31,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -111,6 +117,16 @@ void CollectWindow(KeyTexts& keys, QStringList& keyless, const QWidget& window)
         }
     for (const QGroupBox* group : window.findChildren<QGroupBox*>())
         Collect(keys, group->title());
+    // A dialog's list or text box is reached through its label or through the title of the
+    // group it stands alone in.
+    if (qobject_cast<const QDialog*>(&window))
+        for (const QAbstractScrollArea* box : window.findChildren<QAbstractScrollArea*>()) {
+            if (box->window() != &window || !box->isEnabled() || box->focusPolicy() == Qt::NoFocus || InPreview(*box))
+                continue;
+            const auto* group = qobject_cast<const QGroupBox*>(box->parentWidget());
+            if (!std::ranges::any_of(window.findChildren<QLabel*>(), [box](const QLabel* label) { return label->buddy() == box; }))
+                needsKey(group ? group->title() : QString(), *box);
+        }
     for (const QTabWidget* tabs : window.findChildren<QTabWidget*>())
         for (int index = 0; index < tabs->count(); ++index)
             Collect(keys, tabs->tabText(index));
@@ -144,6 +160,16 @@ QStringList WindowFaults(QWidget& window)
     QStringList faults;
     CollectWindow(keys, faults, window);
     return faults << Clashes(window.objectName(), keys);
+}
+
+// The key of the label that names the control, or of the title of the group it stands in.
+QChar KeyReaching(const QWidget& window, const QWidget& control)
+{
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy() == &control)
+            return AccessKey(label->text());
+    const auto* group = qobject_cast<const QGroupBox*>(control.parentWidget());
+    return group ? AccessKey(group->title()) : QChar();
 }
 
 } // namespace
@@ -202,6 +228,33 @@ private slots:
         for (const QString& fault : std::as_const(faults))
             qWarning().noquote() << fault;
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults, listed above").arg(faults.size())));
+        languages.LoadLanguageDll(kLanguageEnglish);
+    }
+
+    // Alt with a key moves the focus where the label or group title says, in every language.
+    void anAccessKeyReachesItsControl()
+    {
+        CLanguageResources languages(QStringList{QStringLiteral(MW_BIN_DIR)});
+        for (const int language : {kLanguageEnglish, kLanguageGerman, kLanguageFrench, kLanguageDutch}) {
+            languages.LoadLanguageDll(language);
+            CBuildingDlg building;
+            CBuildingElementDlg element;
+            const std::pair<QDialog*, std::vector<const char*>> dialogs[] = {
+                {&building, {"partsPerPackage", "elements", "freeText", "description"}},
+                {&element, {"decorations", "freeText", "roofColor", "description"}}};
+            for (const auto& [dialog, controls] : dialogs) {
+                dialog->show();
+                QApplication::setActiveWindow(dialog);
+                QVERIFY(QTest::qWaitForWindowActive(dialog));
+                for (const char* control : controls) {
+                    auto* target = dialog->findChild<QWidget*>(QLatin1String(control));
+                    QVERIFY(target);
+                    QTest::keyClick(dialog, KeyReaching(*dialog, *target).toLatin1(), Qt::AltModifier);
+                    QVERIFY2(target->hasFocus(), qPrintable(dialog->objectName() + ": " + control));
+                }
+                dialog->hide();
+            }
+        }
         languages.LoadLanguageDll(kLanguageEnglish);
     }
 

@@ -265,7 +265,22 @@ TEST_F(ExportInPieces, TheSizeLimitCountsThePiecesAlreadyInTheFile)
     EXPECT_EQ(ReadBytes(path), before);
 }
 
-TEST_F(ExportInPieces, APartInMemoryOfManyPiecesKeepsItsTextAndTheSizeLimit)
+TEST_F(ExportInPieces, ATextInMemoryOfManyPiecesIsJoinedInOrder)
+{
+    CPartsText text;
+    text.SetPieceSize(1);
+    std::string expected;
+    for (int32_t i = 0; i < 60000; ++i) {
+        const std::string line = "3DLines 2 2\r\n";
+        text.Put(line);
+        text.PutInt(i);
+        expected += line + std::to_string(i);
+    }
+    EXPECT_EQ(text.TakeText(), expected);
+    EXPECT_EQ(text.TakeText(), "");
+}
+
+TEST_F(ExportInPieces, APartInMemoryKeepsItsTextAndTheSizeLimit)
 {
     auto building = MakeBuilding("Works");
     for (int i = 0; i < 9000; ++i) {
