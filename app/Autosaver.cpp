@@ -8,13 +8,19 @@
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 
-#include <memory>
+#include <algorithm>
+#include <system_error>
 
 namespace {
 
 Q_LOGGING_CATEGORY(lcAutosave, "modelwright.autosave")
 
 constexpr int kMillisecondsPerMinute = 60 * 1000;
+// How soon a held or given-up autosave is tried again.
+constexpr int kRetryMs = 2000;
+
+// Ends a write whose catalogue is about to change.
+struct SCancelled {};
 
 }
 
@@ -23,12 +29,16 @@ CAutosaver::CAutosaver(CModelwrightDoc& document, CRecoveryFiles& files, QObject
     , m_document(document)
     , m_files(files)
 {
-    m_worker.setMaxThreadCount(1);
     connect(&m_timer, &QTimer::timeout, this, &CAutosaver::AutosaveNow);
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &CAutosaver::AutosaveNow);
+    m_document.m_onAboutToChange = [this] { Cancel(); };
 }
 
 CAutosaver::~CAutosaver()
 {
+    m_document.m_onAboutToChange = nullptr;
+    Cancel();
     WaitForWrite();
 }
 
@@ -37,8 +47,10 @@ void CAutosaver::SetInterval(int minutes)
     bool forTests = false;
     const int testInterval = qEnvironmentVariableIntValue("MODELWRIGHT_AUTOSAVE_MS", &forTests);
     const int interval = forTests && testInterval > 0 ? testInterval : minutes > 0 ? minutes * kMillisecondsPerMinute : 0;
+    m_retry.setInterval(std::min(interval, kRetryMs));
     if (interval <= 0) {
         m_timer.stop();
+        m_retry.stop();
         return;
     }
     if (!m_timer.isActive() || m_timer.interval() != interval)
@@ -47,44 +59,92 @@ void CAutosaver::SetInterval(int minutes)
 
 void CAutosaver::AutosaveNow()
 {
-    // One write at a time; the next turn of the timer keeps what this one would have.
-    if (!m_document.IsModified() || m_worker.activeThreadCount() > 0)
+    if (!m_document.IsModified())
+        return;
+    // One write at a time, never while a dialog changes parts in place.
+    if (m_busy.load() || (m_held && m_held())) {
+        TryAgainSoon();
+        return;
+    }
+    QElapsedTimer stall;
+    stall.start();
+    WaitForWrite();
+    const QString documentPath = QString::fromStdString(PathToUtf8(m_document.GetPathName()));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    m_cancelled = false;
+    m_busy = true;
+    try {
+        m_worker = std::thread([this, documentPath, now] { Write(documentPath, now); });
+    } catch (const std::system_error&) {
+        // No thread to be had now: the next turn tries again.
+        m_busy = false;
+        ++m_failed;
+    }
+    NoteStall(stall.nsecsElapsed() / 1000);
+}
+
+void CAutosaver::Write(const QString& documentPath, const QDateTime& time)
+{
+    try {
+        m_files.Write(documentPath, time, [this](const CRecoveryFiles::PieceWriter& writePiece) {
+            std::unique_lock reading(m_reading);
+            if (m_cancelled)
+                throw SCancelled();
+            m_document.SaveInPieces([&](std::span<const uint8_t> piece) {
+                reading.unlock();
+                writePiece(piece);
+                if (m_pieceWritten)
+                    m_pieceWritten();
+                reading.lock();
+                if (m_cancelled)
+                    throw SCancelled();
+            });
+        });
+        ++m_written;
+    } catch (const SCancelled&) {
+        ++m_cancelledCount;
+    } catch (const std::exception& error) {
+        ++m_failed;
+        qCInfo(lcAutosave) << "Keeping the unsaved changes failed:" << error.what();
+    }
+    m_busy = false;
+}
+
+void CAutosaver::Cancel()
+{
+    if (!m_busy.load())
         return;
     QElapsedTimer stall;
     stall.start();
-    std::shared_ptr<std::vector<uint8_t>> bytes;
-    try {
-        bytes = std::make_shared<std::vector<uint8_t>>(m_document.SaveToBytes());
-    } catch (const std::exception&) {
-        ++m_failed;
-        return;
-    }
-    const QString documentPath = QString::fromStdString(PathToUtf8(m_document.GetPathName()));
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    CRecoveryFiles& files = m_files;
-    m_worker.start([this, &files, bytes, documentPath, now] {
-        bool ok = true;
-        try {
-            files.Write(*bytes, documentPath, now);
-            ++m_written;
-        } catch (const std::exception& error) {
-            ok = false;
-            ++m_failed;
-            qCInfo(lcAutosave) << "Keeping the unsaved changes failed:" << error.what();
-        }
-        QMetaObject::invokeMethod(this, [this, ok] { emit written(ok); }, Qt::QueuedConnection);
-    });
-    m_lastStallMs = stall.elapsed();
-    qCInfo(lcAutosave) << "Autosave held the window for" << m_lastStallMs << "ms";
+    m_cancelled = true;
+    // The worker reads the catalogue only while it holds this; once it is ours the worker has
+    // let go and will see the flag before it reads again.
+    { const std::lock_guard reading(m_reading); }
+    NoteStall(stall.nsecsElapsed() / 1000);
+    TryAgainSoon();
 }
 
 void CAutosaver::WaitForWrite()
 {
-    m_worker.waitForDone();
+    if (m_worker.joinable())
+        m_worker.join();
 }
 
 void CAutosaver::DocumentSaved()
 {
+    Cancel();
+    m_retry.stop();
     WaitForWrite();
     m_files.Remove();
+}
+
+void CAutosaver::TryAgainSoon()
+{
+    if (m_timer.isActive() && !m_retry.isActive())
+        m_retry.start();
+}
+
+void CAutosaver::NoteStall(qint64 microseconds)
+{
+    m_longestStallUs = std::max(m_longestStallUs, microseconds);
 }

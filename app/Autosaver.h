@@ -1,18 +1,24 @@
 #pragma once
 
 #include <QObject>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
+#include <mutex>
+#include <thread>
 
 class CModelwrightDoc;
 class CRecoveryFiles;
 
-// Keeps the document's unsaved changes in this copy's recovery file every few minutes. The
-// document's bytes are made on the window's thread; the file is written on a worker thread,
-// so a slow disk never holds the window. A failed write leaves the previous recovery file as
-// it was and says nothing: the user hears of a failing disk when saving.
+// Keeps the document's unsaved changes in this copy's recovery file every few minutes. A
+// worker thread reads the catalogue and writes the file piece by piece while the window goes
+// on; whoever is about to change the catalogue tells the document first, which stops the
+// worker from reading any further (its unfinished file is given up) and waits only for the
+// piece it is reading. No autosave starts while the catalogue is held (a dialog changes parts
+// in place); a held or given-up autosave is tried again shortly. A failed write leaves the
+// previous recovery file as it was and says nothing: the user hears of a failing disk when
+// saving.
 class CAutosaver : public QObject {
     Q_OBJECT
 public:
@@ -22,28 +28,45 @@ public:
     // Every minutes minutes; 0 or less: never. The environment variable
     // MODELWRIGHT_AUTOSAVE_MS sets the interval in milliseconds instead (for tests).
     void SetInterval(int minutes);
+    // Told whether the catalogue is held, so that no autosave may start now.
+    void SetHeld(std::function<bool()> held) { m_held = std::move(held); }
     // Keeps the changes now, when there are any; the write goes on in the background.
     void AutosaveNow();
-    // Waits for a write under way.
+    // Waits for a write under way to end.
     void WaitForWrite();
+    // Stops a write under way from reading the catalogue; returns once it no longer does.
+    void Cancel();
     // The document has no unsaved changes any more: its recovery file goes.
     void DocumentSaved();
 
-    // How long the last autosave held the window's thread, in milliseconds.
-    qint64 LastStallMs() const { return m_lastStallMs; }
+    // The longest time an autosave held the window's thread (starting one, or stopping one
+    // for a change), in microseconds.
+    qint64 LongestStallUs() const { return m_longestStallUs; }
     int WrittenCount() const { return m_written.load(); }
     int FailedCount() const { return m_failed.load(); }
-
-signals:
-    // A write ended (on the window's thread); ok is false when it failed.
-    void written(bool ok);
+    int CancelledCount() const { return m_cancelledCount.load(); }
+    // For tests: called on the worker after each piece is written, while it reads nothing.
+    void SetPieceWritten(std::function<void()> pieceWritten) { m_pieceWritten = std::move(pieceWritten); }
 
 private:
+    // On the worker thread.
+    void Write(const QString& documentPath, const QDateTime& time);
+    void TryAgainSoon();
+    void NoteStall(qint64 microseconds);
+
     CModelwrightDoc& m_document;
     CRecoveryFiles& m_files;
     QTimer m_timer;
-    QThreadPool m_worker;
-    qint64 m_lastStallMs = 0;
+    QTimer m_retry;
+    std::function<bool()> m_held;
+    std::function<void()> m_pieceWritten;
+    std::thread m_worker;
+    // Held by the worker while it reads the catalogue.
+    std::mutex m_reading;
+    std::atomic<bool> m_busy {false};
+    std::atomic<bool> m_cancelled {false};
+    qint64 m_longestStallUs = 0;
     std::atomic<int> m_written {0};
     std::atomic<int> m_failed {0};
+    std::atomic<int> m_cancelledCount {0};
 };

@@ -181,6 +181,8 @@ void CModelwrightApp::StartAutosave()
         folder = m_setup.dataHome.isEmpty() ? CRecoveryFiles::DefaultFolder() : m_setup.dataHome + QStringLiteral("/modelwright/recovery");
     m_pRecovery = std::make_unique<CRecoveryFiles>(folder);
     m_pAutosaver = std::make_unique<CAutosaver>(*m_pDocument, *m_pRecovery);
+    // A dialog changes parts in place until it ends.
+    m_pAutosaver->SetHeld([] { return QApplication::activeModalWidget() != nullptr; });
     m_pAutosaver->SetInterval(m_pOptions->m_autosaveMinutes);
     connect(m_pMainFrame.get(), &CMainFrame::optionsChanged, m_pAutosaver.get(),
         [this] { m_pAutosaver->SetInterval(m_pOptions->m_autosaveMinutes); });

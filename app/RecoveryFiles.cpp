@@ -60,12 +60,13 @@ QString CRecoveryFiles::DefaultFolder()
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("recovery"));
 }
 
-void CRecoveryFiles::Write(std::span<const uint8_t> documentBytes, const QString& documentPath, const QDateTime& written) const
+void CRecoveryFiles::Write(const QString& documentPath, const QDateTime& written,
+    const std::function<void(const PieceWriter&)>& writeDocument) const
 {
     const QByteArray header = HeaderOf(documentPath, written);
     CFileReplacement file(PathOf(m_ownFile));
     file.Write(std::string_view(header.constData(), static_cast<size_t>(header.size())));
-    file.Write(documentBytes);
+    writeDocument([&file](std::span<const uint8_t> piece) { file.Write(piece); });
     file.Commit();
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -33,9 +34,14 @@ public:
     // The user's folder for recovery files.
     static QString DefaultFolder();
 
-    // Replaces this copy's file with the document's bytes, atomically; throws CException (the
-    // old file stays as it was). Safe to call from a worker thread, one write at a time.
-    void Write(std::span<const uint8_t> documentBytes, const QString& documentPath, const QDateTime& written) const;
+    // Hands on a piece of the document's bytes.
+    using PieceWriter = std::function<void(std::span<const uint8_t> piece)>;
+    // Replaces this copy's file, atomically, with the document's bytes that writeDocument hands
+    // to the piece writer it is given; throws CException, or what writeDocument throws (the old
+    // file stays as it was and nothing of the new one is left). Safe to call from a worker
+    // thread, one write at a time.
+    void Write(const QString& documentPath, const QDateTime& written,
+        const std::function<void(const PieceWriter&)>& writeDocument) const;
     // Removes this copy's file (saved, or no changes left to keep).
     void Remove() const;
     const QString& OwnFilePath() const { return m_ownFile; }

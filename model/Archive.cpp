@@ -17,6 +17,8 @@ constexpr uint16_t kUnicodeMarker = 0xFFFE;
 constexpr size_t kMaxClassNameLength = 63;
 // How far loading goes between telling what it has read past.
 constexpr size_t kReadPastStep = size_t(4) << 20;
+// How much storing gathers before handing it on.
+constexpr size_t kPassOnStep = size_t(1) << 20;
 // The length prefix value that stands for the 16-bit string form.
 constexpr size_t kUnicodeLength = static_cast<size_t>(-1);
 
@@ -131,10 +133,20 @@ void CArchive::WriteObject(const CObject* object)
         WriteUInt16(kNullTag);
         return;
     }
+    if (m_passOn && m_out->size() >= kPassOnStep)
+        PassOnRest();
     WriteClassReference(object->GetRuntimeClass());
     TakeStoreIndex();
     // Serialize is not const in the archive's model: storing only reads the object.
     const_cast<CObject*>(object)->Serialize(*this);
+}
+
+void CArchive::PassOnRest()
+{
+    if (!m_passOn || m_out->empty())
+        return;
+    m_passOn(*m_out);
+    m_out->clear();
 }
 
 void CArchive::FailAtEnd()

@@ -65,6 +65,12 @@ public:
     // While loading, told now and then how many bytes have been read; those are not looked at
     // again, so their memory may be given back.
     void SetReadPast(std::function<void(size_t)> readPast) { m_readPast = std::move(readPast); }
+    // While storing, hands on what has been written whenever it has grown past a step, between
+    // two objects; the archive then starts its buffer afresh. The callback may throw to end the
+    // store.
+    void SetPassOn(std::function<void(std::span<const uint8_t>)> passOn) { m_passOn = std::move(passOn); }
+    // Hands on what is still in the buffer.
+    void PassOnRest();
 
     static constexpr uint32_t kMaxMapCount = 0x3FFFFFFE;
 
@@ -105,4 +111,5 @@ private:
     const LoadedClass* FindLoadedClass(uint32_t index) const;
     std::function<void(size_t)> m_readPast;
     size_t m_toldReadPast = 0;
+    std::function<void(std::span<const uint8_t>)> m_passOn;
 };

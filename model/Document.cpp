@@ -27,3 +27,9 @@ void CDocument::UpdateAllViews()
     if (m_onUpdateAllViews)
         m_onUpdateAllViews();
 }
+
+void CDocument::AboutToChange()
+{
+    if (m_onAboutToChange)
+        m_onAboutToChange();
+}

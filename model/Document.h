@@ -20,8 +20,13 @@ public:
     // The file's name, or "Untitled" for a document never saved.
     const std::string& GetTitle() const { return m_title; }
 
+    // Everyone who changes the catalogue says so first, so that a reader on another thread
+    // can stop before it does.
+    void AboutToChange();
+
     std::function<void(bool)> m_onModifiedChanged;
     std::function<void()> m_onUpdateAllViews;
+    std::function<void()> m_onAboutToChange;
 
 protected:
     void UpdateAllViews();

@@ -10,6 +10,7 @@ CModelwrightDoc::CModelwrightDoc() = default;
 
 CModelwrightDoc::~CModelwrightDoc()
 {
+    AboutToChange();
     ReleaseCatalogue();
 }
 
@@ -21,6 +22,7 @@ void CModelwrightDoc::ReleaseCatalogue()
 
 void CModelwrightDoc::OnNewDocument()
 {
+    AboutToChange();
     ClearPathName();
     SetModifiedFlag(false);
     ReleaseCatalogue();
@@ -50,6 +52,15 @@ std::vector<uint8_t> CModelwrightDoc::SaveToBytes()
     return bytes;
 }
 
+void CModelwrightDoc::SaveInPieces(const std::function<void(std::span<const uint8_t>)>& passOn)
+{
+    std::vector<uint8_t> piece;
+    CArchive archive(CArchive::store, piece, this);
+    archive.SetPassOn(passOn);
+    Serialize(archive);
+    archive.PassOnRest();
+}
+
 void CModelwrightDoc::LoadFromBytes(std::span<const uint8_t> bytes)
 {
     CArchive archive(CArchive::load, bytes);
@@ -58,6 +69,7 @@ void CModelwrightDoc::LoadFromBytes(std::span<const uint8_t> bytes)
 
 void CModelwrightDoc::Load(CArchive& archive)
 {
+    AboutToChange();
     try {
         Serialize(archive);
     } catch (CArchiveException& error) {

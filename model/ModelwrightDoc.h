@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -34,6 +35,9 @@ public:
     // The document file's bytes, and a catalogue read from them. Loading replaces the
     // catalogue only when the whole file was read; otherwise it throws and changes nothing.
     std::vector<uint8_t> SaveToBytes();
+    // The same bytes handed on in pieces of about a megabyte as they are made; only reads the
+    // catalogue. passOn may throw to end the store.
+    void SaveInPieces(const std::function<void(std::span<const uint8_t>)>& passOn);
     void LoadFromBytes(std::span<const uint8_t> bytes);
 
     // File Open as the user sees it. A file that cannot be read leaves the catalogue as it

@@ -23,6 +23,7 @@ void CPartStep::redo()
 
 void CPartStep::Put(const SharedSnapshot& present, const SharedSnapshot& wanted)
 {
+    m_document.AboutToChange();
     CObjectManager& parts = m_document.Parts();
     // Made first, so the list is never left half changed.
     std::unique_ptr<CNamedObject> part = wanted ? wanted->Restore(parts.ElementClasses()) : nullptr;
@@ -52,5 +53,6 @@ void CHeaderStep::redo()
 
 void CHeaderStep::Put(const CPartSnapshot& wanted)
 {
+    m_document.AboutToChange();
     m_document.Parts().m_pHeader = wanted.Restore<CHeader>();
 }

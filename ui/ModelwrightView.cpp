@@ -340,6 +340,8 @@ void CModelwrightView::NewPart(EPartKind kind)
     std::unique_ptr<CNamedObject> part = MakePart(kind);
     // A building given up with Cancel takes what its element commands did with it.
     const std::unique_ptr<IObjectEditor> editor = CreateEditor(kind);
+    // The dialog works in the catalogue until it ends.
+    m_document.AboutToChange();
     if (!editor || !editor->Edit(*part, *parts))
         return;
     part->SetDefaultName();
@@ -369,6 +371,7 @@ void CModelwrightView::OnEdit()
     // it; the whole dialog session is one step.
     bool changed = false;
     editor->OnChanged([&changed] { changed = true; });
+    m_document.AboutToChange();
     const bool accepted = editor->Edit(*part, *parts);
     if (!accepted && !changed)
         return;
@@ -392,6 +395,7 @@ void CModelwrightView::OnDelete()
     const QString text = StepText(EStep::remove, kind.value_or(EPartKind::tree), part->m_name);
     const size_t index = IndexOf(*parts, part);
     std::shared_ptr<const CPartSnapshot> before = SnapshotOf(*part);
+    m_document.AboutToChange();
     // The entry goes first, so that the list never holds a destroyed part.
     m_objectList->DeleteSelected();
     parts->Delete(part);
@@ -417,6 +421,7 @@ void CModelwrightView::OnEditHeader()
         m_history->push(new CHeaderStep(tr("Edit address"), m_document, before, after));
         before = std::move(after);
     });
+    m_document.AboutToChange();
     if (parts->EditHeader(*editor))
         m_history->push(new CHeaderStep(tr("Edit header"), m_document, before, SnapshotOf(*parts->m_pHeader)));
 }

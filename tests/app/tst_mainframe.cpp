@@ -196,6 +196,8 @@ private slots:
         m_frame->ToolBar()->hide();
         QVERIFY(m_frame->close());
 
+        // The window goes before its document, as in the program.
+        m_frame.reset();
         m_doc = std::make_unique<CModelwrightDoc>();
         MakeFrame();
         QVERIFY(!(m_frame->windowState() & Qt::WindowMaximized));

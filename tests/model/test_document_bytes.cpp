@@ -95,4 +95,35 @@ TEST(DocumentBytes, StringLengthPrefixes)
     }
 }
 
+// A catalogue stored piece by piece gives the bytes it gives at once, in pieces of about a
+// megabyte; a piece refused ends the store.
+TEST(DocumentBytes, PiecesMakeTheSameBytes)
+{
+    CModelwrightDoc doc;
+    doc.OnNewDocument();
+    for (int i = 0; i < 3000; ++i) {
+        auto tree = std::make_unique<CTree>();
+        tree->m_name = "Tree " + std::to_string(i);
+        tree->m_freeText = std::string(size_t(i % 7) * 300, 'f');
+        doc.Parts().Add(std::move(tree));
+    }
+    std::vector<uint8_t> joined;
+    size_t pieces = 0;
+    doc.SaveInPieces([&](std::span<const uint8_t> piece) {
+        ++pieces;
+        joined.insert(joined.end(), piece.begin(), piece.end());
+    });
+    EXPECT_EQ(joined, doc.SaveToBytes());
+    EXPECT_GT(pieces, 1u);
+
+    pieces = 0;
+    struct SRefused {};
+    EXPECT_THROW(doc.SaveInPieces([&](std::span<const uint8_t>) {
+        ++pieces;
+        throw SRefused();
+    }),
+        SRefused);
+    EXPECT_EQ(pieces, 1u);
+}
+
 } // namespace

@@ -14,6 +14,7 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <optional>
 #include <random>
 
 namespace {
@@ -200,6 +201,7 @@ private slots:
     void cleanup()
     {
         m_doc->m_onModifiedChanged = nullptr;
+        m_doc->m_onAboutToChange = nullptr;
         m_doc->m_onUpdateAllViews = nullptr;
         m_view.reset();
         m_doc.reset();
@@ -222,7 +224,15 @@ private slots:
         int32_t nextSeed = 100000 * static_cast<int32_t>(seed);
         // The header and its address records keep their numbers through every step.
         const CPartSnapshot firstHeader = CPartSnapshot::Take(*Parts().m_pHeader);
+        // Every change says so before it touches the catalogue (an autosave may be reading it).
+        std::optional<std::vector<uint8_t>> toldBefore;
+        m_doc->m_onAboutToChange = [&] {
+            if (!toldBefore)
+                toldBefore = m_doc->SaveToBytes();
+        };
         for (int round = 0; round < 120; ++round) {
+            const std::vector<uint8_t> before = m_doc->SaveToBytes();
+            toldBefore.reset();
             const size_t choice = below(10);
             if (choice == 0 && History().canUndo()) {
                 History().undo();
@@ -252,6 +262,10 @@ private slots:
                     made.resize(static_cast<size_t>(index));
                     made.push_back(change);
                 }
+            }
+            if (m_doc->SaveToBytes() != before) {
+                QVERIFY(toldBefore);
+                QCOMPARE(*toldBefore, before);
             }
             CModelwrightDoc direct;
             direct.OnNewDocument();

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 #include <functional>
 
@@ -577,6 +578,49 @@ private slots:
         QCOMPARE(Entries(), (QStringList {"Cork oak", "Oak", "Yew"}));
         QCOMPARE(m_view->FilterEdit()->text(), QString());
         QCOMPARE(m_view->Selected(), Parts().GetList().back().get());
+    }
+
+    // Undo and redo show the part they put back selected in the table, dropping a filter only
+    // when it would hide that part; a step that takes a part away leaves nothing selected.
+    void undoAndRedoSelectTheirPartEvenBehindAFilter()
+    {
+        LoadParts({"Oak", "Pine", "Cork oak"});
+        QUndoStack& history = *m_view->History();
+        const auto check = [this](const char* name, const QString& filter, const QStringList& entries) {
+            QCOMPARE(m_view->FilterEdit()->text(), filter);
+            QCOMPARE(m_view->ObjectList()->Model().Filter(), filter);
+            QCOMPARE(Entries(), entries);
+            QVERIFY(m_view->Selected());
+            QCOMPARE(QString::fromStdString(m_view->Selected()->m_name), QString(name));
+            QCOMPARE(m_view->ObjectList()->GetSelectedObject(), m_view->Selected());
+            QVERIFY(m_view->EditButton()->isEnabled());
+        };
+        Select(Parts().GetList()[1].get());
+        m_view->m_user = [](CNamedObject& object) { return Rename(object, "Scots pine"); };
+        m_view->OnEdit();
+
+        m_view->FilterEdit()->setText("oak");
+        history.undo();
+        check("Pine", "", {"Cork oak", "Oak", "Pine"});
+        m_view->FilterEdit()->setText("pine");
+        history.redo();
+        check("Scots pine", "pine", {"Scots pine"});
+
+        m_view->OnDelete();
+        m_view->FilterEdit()->setText("cork");
+        history.undo();
+        check("Scots pine", "", {"Cork oak", "Oak", "Scots pine"});
+        history.redo();
+        QCOMPARE(Entries(), (QStringList {"Cork oak", "Oak"}));
+        CheckNothingSelected();
+
+        m_view->FilterEdit()->setText("oak");
+        history.undo();
+        check("Scots pine", "", {"Cork oak", "Oak", "Scots pine"});
+        // Back to the start: the first part is the one put back.
+        history.undo();
+        check("Pine", "", {"Cork oak", "Oak", "Pine"});
+        QCOMPARE(Parts().GetList()[1]->m_name, std::string("Pine"));
     }
 
     void tableGrowsWithTheForm()
