@@ -55,7 +55,7 @@ std::vector<uint8_t> CModelwrightDoc::SaveToBytes()
 void CModelwrightDoc::SaveInPieces(const std::function<void(std::span<const uint8_t>)>& passOn)
 {
     std::vector<uint8_t> piece;
-    CArchive archive(CArchive::store, piece, this);
+    CArchive archive(CArchive::store, piece);
     archive.SetPassOn(passOn);
     Serialize(archive);
     archive.PassOnRest();
