@@ -285,7 +285,7 @@ CPartPreview::CPartPreview(QWidget* parent)
     m_fitButton->setFocusPolicy(Qt::TabFocus);
     connect(m_fitButton, &QToolButton::clicked, m_canvas, &CPreviewCanvas::Fit);
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = m_buttonRow = new QHBoxLayout;
     buttons->setSpacing(2);
     for (QToolButton* button : {m_isoButton, m_planButton, m_frontButton, m_sideButton, m_topButton})
         buttons->addWidget(button);
@@ -330,6 +330,12 @@ CPartPreview::CPartPreview(QWidget* parent)
 }
 
 CPartPreview::~CPartPreview() = default;
+
+int CPartPreview::ButtonRowWidth() const
+{
+    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
+    return m_buttonRow->sizeHint().width() + margins.left() + margins.right();
+}
 
 void CPartPreview::retranslateUi()
 {
@@ -590,7 +596,8 @@ void SetCurrentExportOptions(const CProgramOptions* options)
 CPartPreview* AttachDialogPreview(QDialog& dialog, QPlainTextEdit* freeText, std::function<void(CPartPreview&)> update)
 {
     auto* preview = new CPartPreview(&dialog);
-    preview->setMinimumWidth(280);
+    // The view buttons keep their whole texts in every language.
+    preview->setMinimumWidth(std::max(280, preview->ButtonRowWidth()));
     if (auto* box = qobject_cast<QBoxLayout*>(dialog.layout()))
         PlaceBeside(*box, *preview);
     else if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))

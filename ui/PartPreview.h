@@ -17,6 +17,7 @@ class QListWidget;
 class QListWidgetItem;
 class QPlainTextEdit;
 class QTimer;
+class QHBoxLayout;
 class QToolButton;
 
 // The picture of one part, drawn from its parts-file text. Drag turns it, the wheel zooms,
@@ -88,6 +89,8 @@ public:
     void SetViewName(const QString& name);
 
     CPreviewCanvas* Canvas() const { return m_canvas; }
+    // The width the row of view buttons needs in the current language.
+    int ButtonRowWidth() const;
     QListWidget* Diagnostics() const { return m_diagnostics; }
 
     // The faults an export found in the free texts of the whole catalogue, kept under the
@@ -121,6 +124,7 @@ private:
     QToolButton* m_sideButton;
     QToolButton* m_topButton;
     QToolButton* m_fitButton;
+    QHBoxLayout* m_buttonRow;
     QPlainTextEdit* m_freeTextBox = nullptr;
     QTimer* m_timer;
     std::function<void()> m_pendingUpdate;
