@@ -284,9 +284,8 @@ void CModelwrightView::ShowRestoredPart(CNamedObject* part)
     if (const CPartsManager* parts = GetPartsManager())
         m_objectList->FillFromList(*parts);
     // A part put back is shown even where the filter would hide it.
-    if (part && !m_objectList->SelectObject(part)) {
-        m_objectList->SetFilter(QString());
-        m_objectList->SelectObject(part);
+    if (part) {
+        m_objectList->Reveal(part);
         ShowTableFilter();
     }
     m_pSelected = m_objectList->GetSelectedObject();

@@ -472,13 +472,8 @@ bool CPartsTable::AddAndSelect(CNamedObject* part)
 {
     if (!part)
         return false;
-    int row = m_model->Add(part);
-    if (row < 0) {
-        // A new part the filter would hide: the user sees what was made.
-        m_model->SetFilter(QString());
-        row = m_model->RowOf(part);
-    }
-    SelectIndex(row);
+    // A new part the filter would hide: the user sees what was made.
+    SelectRevealing(part, m_model->Add(part));
     return true;
 }
 
@@ -487,13 +482,22 @@ bool CPartsTable::RefreshSelected()
     CNamedObject* part = GetSelectedObject();
     if (!part)
         return false;
-    int row = m_model->Refresh(part);
+    SelectRevealing(part, m_model->Refresh(part));
+    return true;
+}
+
+void CPartsTable::Reveal(const CNamedObject* part)
+{
+    SelectRevealing(part, FindObject(part));
+}
+
+void CPartsTable::SelectRevealing(const CNamedObject* part, int row)
+{
     if (row < 0) {
         m_model->SetFilter(QString());
         row = m_model->RowOf(part);
     }
     SelectIndex(row);
-    return true;
 }
 
 bool CPartsTable::DeleteSelected()

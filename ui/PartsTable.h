@@ -117,6 +117,8 @@ public:
     void SelectIndex(int row);
     int FindObject(const CNamedObject* part) const { return m_model->RowOf(part); }
     bool SelectObject(const CNamedObject* part);
+    // Selects the part, clearing a filter that would hide it.
+    void Reveal(const CNamedObject* part);
     // Shows only the parts whose name or catalogue number contains the text; the selected
     // part stays selected while it is shown.
     void SetFilter(const QString& text);
@@ -130,5 +132,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Selects the row, or the part's row after clearing the filter when row is -1.
+    void SelectRevealing(const CNamedObject* part, int row);
+
     CPartsTableModel* m_model;
 };
