@@ -147,7 +147,7 @@ public:
     {
         if (insideStructure) {
             m_state = EState::Structure;
-            m_result.m_scenes.emplace_back();
+            OpenScene();
             m_result.m_scenes.back().m_firstLine = 1;
         }
         size_t pos = 0;
@@ -187,6 +187,33 @@ private:
     }
 
     SScene& Scene() { return m_result.m_scenes.back(); }
+
+    // The open part's primitives gather in lists that keep their room from part to part, and
+    // move to the part at their exact size when it closes.
+    void CloseScene()
+    {
+        if (!m_sceneOpen)
+            return;
+        SScene& scene = Scene();
+        MoveExactly(m_open.m_plan, scene.m_plan);
+        MoveExactly(m_open.m_groups, scene.m_groups);
+        MoveExactly(m_open.m_solids, scene.m_solids);
+        MoveExactly(m_open.m_planPoints, scene.m_planPoints);
+        MoveExactly(m_open.m_vertices, scene.m_vertices);
+        m_sceneOpen = false;
+    }
+    template <typename T>
+    static void MoveExactly(std::vector<T>& from, std::vector<T>& to)
+    {
+        to.assign(from.begin(), from.end());
+        from.clear();
+    }
+    void OpenScene()
+    {
+        CloseScene();
+        m_result.m_scenes.emplace_back();
+        m_sceneOpen = true;
+    }
 
     void ReadLine(std::string_view line)
     {
@@ -471,15 +498,14 @@ private:
                 return;
             primitive.m_hasColor = true;
         }
-        if (kind == EPlanKind::Circle) {
-            primitive.m_points = {{numbers[0], numbers[1]}};
+        primitive.m_firstPoint = static_cast<uint32_t>(m_open.m_planPoints.size());
+        m_open.m_planPoints.emplace_back(numbers[0], numbers[1]);
+        if (kind == EPlanKind::Circle)
             primitive.m_radius = numbers[2];
-        } else if (kind == EPlanKind::Fillpoint) {
-            primitive.m_points = {{numbers[0], numbers[1]}};
-        } else {
-            primitive.m_points = {{numbers[0], numbers[1]}, {numbers[2], numbers[3]}};
-        }
-        Scene().m_plan.push_back(std::move(primitive));
+        else if (kind != EPlanKind::Fillpoint)
+            m_open.m_planPoints.emplace_back(numbers[2], numbers[3]);
+        primitive.m_pointCount = static_cast<uint32_t>(m_open.m_planPoints.size()) - primitive.m_firstPoint;
+        m_open.m_plan.push_back(primitive);
     }
 
     void ReportMissingColor(const CTokens& tokens)
@@ -506,14 +532,18 @@ private:
             ReportMissing(tokens, end, end < 5 ? 5 - end : 1);
             return;
         }
+        primitive.m_firstPoint = static_cast<uint32_t>(m_open.m_planPoints.size());
         for (size_t i = 1; i + 1 < end; i += 2) {
             int32_t x = 0;
             int32_t y = 0;
-            if (!ReadNumber(tokens[i], x) || !ReadNumber(tokens[i + 1], y))
+            if (!ReadNumber(tokens[i], x) || !ReadNumber(tokens[i + 1], y)) {
+                m_open.m_planPoints.resize(primitive.m_firstPoint);
                 return;
-            primitive.m_points.emplace_back(x, y);
+            }
+            m_open.m_planPoints.emplace_back(x, y);
         }
-        Scene().m_plan.push_back(std::move(primitive));
+        primitive.m_pointCount = static_cast<uint32_t>(m_open.m_planPoints.size()) - primitive.m_firstPoint;
+        m_open.m_plan.push_back(primitive);
     }
 
     void BeginGroup(EGroupKind kind, const CTokens& tokens)
@@ -525,9 +555,8 @@ private:
         ReadNumbers(tokens, 1, numbers, 2);
         group.m_first = numbers[0];
         group.m_second = numbers[1];
-        // A box's eight corners, or two of its faces, without growing the list point by point.
-        group.m_vertices.reserve(8);
-        Scene().m_groups.push_back(std::move(group));
+        group.m_firstVertex = static_cast<uint32_t>(m_open.m_vertices.size());
+        m_open.m_groups.push_back(group);
         m_state = EState::Group;
         m_hasGroupColor = false;
         m_groupColor = 0;
@@ -578,8 +607,7 @@ private:
             m_groupColor = color;
             m_hasGroupColor = true;
         }
-        Scene().m_groups.back().m_vertices.push_back(
-            {{double(numbers[0]), double(numbers[1]), double(numbers[2])}, color, m_lineNumber});
+        AddVertex({{double(numbers[0]), double(numbers[1]), double(numbers[2])}, color, m_lineNumber});
         return true;
     }
 
@@ -608,7 +636,13 @@ private:
         } else {
             CheckExtra(tokens, 3);
         }
-        Scene().m_groups.back().m_vertices.push_back(vertex);
+        AddVertex(vertex);
+    }
+
+    void AddVertex(const SVertex& vertex)
+    {
+        m_open.m_vertices.push_back(vertex);
+        ++m_open.m_groups.back().m_vertexCount;
     }
 
     void BeginSolid(ESolidKind kind, const CTokens& tokens, size_t count)
@@ -616,14 +650,15 @@ private:
         SSolid solid;
         solid.m_kind = kind;
         solid.m_line = m_lineNumber;
-        int32_t numbers[7] {};
+        int32_t numbers[SSolid::kMaxNumbers] {};
         if (!ReadNumbers(tokens, 1, numbers, count)) {
             m_state = EState::Solid;
             m_solidValid = false;
             return;
         }
-        solid.m_numbers.assign(numbers, numbers + count);
-        Scene().m_solids.push_back(std::move(solid));
+        std::copy(numbers, numbers + count, solid.m_numbers.begin());
+        solid.m_numberCount = static_cast<uint32_t>(count);
+        m_open.m_solids.push_back(solid);
         m_state = EState::Solid;
         m_solidValid = true;
         m_solidHasCenter = false;
@@ -645,7 +680,7 @@ private:
         }
         if (!ReadColor(tokens[4], color) || !m_solidValid)
             return;
-        SSolid& solid = Scene().m_solids.back();
+        SSolid& solid = m_open.m_solids.back();
         solid.m_center = {double(numbers[0]), double(numbers[1]), double(numbers[2])};
         solid.m_color = color;
         m_solidHasCenter = true;
@@ -660,7 +695,7 @@ private:
         int32_t numbers[3] {};
         if (!ReadNumbers(tokens, 1, numbers, 3) || !m_solidValid)
             return;
-        SSolid& solid = Scene().m_solids.back();
+        SSolid& solid = m_open.m_solids.back();
         for (int i = 0; i < 3; ++i)
             solid.m_rotation[i] = numbers[i];
     }
@@ -692,9 +727,9 @@ private:
 
     void CheckGroupComplete()
     {
-        SVertexGroup& group = Scene().m_groups.back();
+        const SVertexGroup& group = m_open.m_groups.back();
         const size_t per = VerticesPerShape(group.m_kind);
-        if (group.m_vertices.size() % per != 0 || group.m_vertices.empty())
+        if (group.m_vertexCount % per != 0 || group.m_vertexCount == 0)
             Report(group.m_line, 1, ESeverity::Warning, EDiagnostic::IncompleteGroup,
                 "The group's points do not make whole shapes of " + std::to_string(per) + " points; the rest is not drawn.");
     }
@@ -702,8 +737,8 @@ private:
     void CheckSolidComplete(int line)
     {
         if (m_solidValid && !m_solidHasCenter) {
-            const int solidLine = Scene().m_solids.back().m_line;
-            Scene().m_solids.pop_back();
+            const int solidLine = m_open.m_solids.back().m_line;
+            m_open.m_solids.pop_back();
             Report(solidLine, 1, ESeverity::Error, EDiagnostic::SolidWithoutCenter,
                 "The solid has no Center line and is not drawn.");
         }
@@ -715,8 +750,8 @@ private:
     {
         if (m_state != EState::Group && m_state != EState::Solid)
             return;
-        const int groupLine = m_state == EState::Group ? Scene().m_groups.back().m_line
-                                                       : (m_solidValid ? Scene().m_solids.back().m_line : m_lineNumber);
+        const int groupLine = m_state == EState::Group ? m_open.m_groups.back().m_line
+                                                       : (m_solidValid ? m_open.m_solids.back().m_line : m_lineNumber);
         if (m_state == EState::Group)
             CheckGroupComplete();
         else
@@ -732,7 +767,7 @@ private:
             ReportUnclosedStructure();
         if (m_state == EState::Header)
             ReportUnclosedHeader();
-        m_result.m_scenes.emplace_back();
+        OpenScene();
         SScene& scene = Scene();
         scene.m_firstLine = m_lineNumber;
         scene.m_inches = m_pendingInches;
@@ -760,6 +795,7 @@ private:
             return;
         }
         Scene().m_lastLine = m_lineNumber;
+        CloseScene();
         ExpectNumbers(tokens, 0);
         m_state = EState::Outside;
         m_pendingInches = false;
@@ -823,6 +859,7 @@ private:
             if (!insideStructure)
                 ReportUnclosedStructure();
         }
+        CloseScene();
     }
 
     static constexpr size_t kMaxDiagnostics = 1000;
@@ -837,6 +874,8 @@ private:
     bool m_hasGroupColor = false;
     bool m_solidValid = false;
     bool m_solidHasCenter = false;
+    bool m_sceneOpen = false;
+    SScene m_open;
 };
 
 } // namespace

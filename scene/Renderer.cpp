@@ -67,9 +67,8 @@ public:
     }
     void Segment(SPoint3 a, SPoint3 b, COLORREF color) { m_mesh.m_segments.push_back({a, b, color}); }
 
-    void Group(const SVertexGroup& group)
+    void Group(const SVertexGroup& group, std::span<const SVertex> v)
     {
-        const std::vector<SVertex>& v = group.m_vertices;
         switch (group.m_kind) {
         case EGroupKind::Hexahedron:
             for (size_t i = 0; i + 8 <= v.size(); i += 8)
@@ -120,7 +119,7 @@ public:
     void Solid(const SSolid& solid)
     {
         const CPlacement place(solid);
-        const std::vector<int32_t>& n = solid.m_numbers;
+        const auto& n = solid.m_numbers;
         switch (solid.m_kind) {
         case ESolidKind::Cylinder:
             Cylinder(place, n[0], n[1], n[2], SegmentCount(n[3]), solid.m_color);
@@ -411,7 +410,7 @@ void DrawPlan(CCanvas& canvas, const SScene& scene, const SCamera& camera)
 {
     double minX = std::numeric_limits<double>::infinity(), maxX = -minX, minY = minX, maxY = maxX;
     for (const SPlanPrimitive& primitive : scene.m_plan)
-        for (const auto& [x, y] : primitive.m_points) {
+        for (const auto& [x, y] : scene.Points(primitive)) {
             const double r = primitive.m_kind == EPlanKind::Circle ? std::abs(primitive.m_radius) : 0;
             minX = std::min(minX, x - r), maxX = std::max(maxX, x + r);
             minY = std::min(minY, y - r), maxY = std::max(maxY, y + r);
@@ -423,7 +422,7 @@ void DrawPlan(CCanvas& canvas, const SScene& scene, const SCamera& camera)
     const uint32_t outline = SImage::Pack(0x30, 0x30, 0x30);
     for (const SPlanPrimitive& p : scene.m_plan) {
         layer -= 1;
-        const auto& points = p.m_points;
+        const std::span<const SPlanPoint> points = scene.Points(p);
         switch (p.m_kind) {
         case EPlanKind::Rectangle: {
             const SScreenPoint a = at(points[0].first, points[0].second), c = at(points[1].first, points[1].second);
@@ -484,7 +483,7 @@ SMesh BuildMesh(const SScene& scene)
     SMesh mesh;
     CMeshBuilder builder(mesh);
     for (const SVertexGroup& group : scene.m_groups)
-        builder.Group(group);
+        builder.Group(group, scene.Vertices(group));
     for (const SSolid& solid : scene.m_solids)
         builder.Solid(solid);
     return mesh;

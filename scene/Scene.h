@@ -2,7 +2,9 @@
 
 #include "model/Color.h"
 
+#include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,11 +21,15 @@ struct SPoint3 {
 
 enum class EPlanKind { Line, Rectangle, Circle, Polygon, Curveline, Fillpoint };
 
+using SPlanPoint = std::pair<double, double>;
+
 // A record of the part's plan view: its points in plan coordinates (two corners for a
 // rectangle, the centre for a circle), the radius of a circle and the colour when it has one.
+// The points stand in the scene's list of plan points (SScene::Points).
 struct SPlanPrimitive {
     EPlanKind m_kind = EPlanKind::Line;
-    std::vector<std::pair<double, double>> m_points;
+    uint32_t m_firstPoint = 0;
+    uint32_t m_pointCount = 0;
     double m_radius = 0;
     COLORREF m_color = 0;
     bool m_hasColor = false;
@@ -39,11 +45,13 @@ struct SVertex {
     int m_line = 0;
 };
 
+// The group's points stand in the scene's list of points (SScene::Vertices).
 struct SVertexGroup {
     EGroupKind m_kind = EGroupKind::Quads;
     int32_t m_first = 0;
     int32_t m_second = 0;
-    std::vector<SVertex> m_vertices;
+    uint32_t m_firstVertex = 0;
+    uint32_t m_vertexCount = 0;
     int m_line = 0;
 };
 
@@ -52,12 +60,17 @@ enum class ESolidKind { Cylinder, Disk, Ellipsoid, Ellipse };
 // A solid: its numbers as written, placed by its Center line and turned by its Rotation line
 // (degrees about x, then y, then z).
 struct SSolid {
+    static constexpr size_t kMaxNumbers = 7;
+
     ESolidKind m_kind = ESolidKind::Cylinder;
-    std::vector<int32_t> m_numbers;
+    std::array<int32_t, kMaxNumbers> m_numbers {};
+    uint32_t m_numberCount = 0;
     SPoint3 m_center;
     COLORREF m_color = 0;
     double m_rotation[3] = {0, 0, 0};
     int m_line = 0;
+
+    std::span<const int32_t> Numbers() const { return {m_numbers.data(), m_numberCount}; }
 };
 
 struct SScene {
@@ -71,8 +84,21 @@ struct SScene {
     std::vector<SPlanPrimitive> m_plan;
     std::vector<SVertexGroup> m_groups;
     std::vector<SSolid> m_solids;
+    // The points of all plan records and of all groups, each record's or group's in one run:
+    // a large file holds hundreds of thousands of groups, and one list per group made reading
+    // it mostly a matter of allocating.
+    std::vector<SPlanPoint> m_planPoints;
+    std::vector<SVertex> m_vertices;
 
     bool IsEmpty() const { return m_plan.empty() && m_groups.empty() && m_solids.empty(); }
+    std::span<const SPlanPoint> Points(const SPlanPrimitive& primitive) const
+    {
+        return {m_planPoints.data() + primitive.m_firstPoint, primitive.m_pointCount};
+    }
+    std::span<const SVertex> Vertices(const SVertexGroup& group) const
+    {
+        return {m_vertices.data() + group.m_firstVertex, group.m_vertexCount};
+    }
 };
 
 enum class ESeverity { Warning, Error };

@@ -87,9 +87,9 @@ TEST(PartsReader, ReadsEveryRecordInEveryKeywordColumn)
             EXPECT_EQ(scene.m_plan.size(), column < 3 ? 6u : 5u);
             ASSERT_EQ(scene.m_groups.size(), 4u);
             EXPECT_EQ(scene.m_groups[0].m_kind, EGroupKind::Hexahedron);
-            EXPECT_EQ(scene.m_groups[0].m_vertices.size(), 8u);
+            EXPECT_EQ(scene.Vertices(scene.m_groups[0]).size(), 8u);
             EXPECT_EQ(scene.m_groups[1].m_kind, EGroupKind::Quads);
-            EXPECT_EQ(scene.m_groups[1].m_vertices[3].m_color, RGB(0, 0xff, 0)) << "a plain point keeps the colour";
+            EXPECT_EQ(scene.Vertices(scene.m_groups[1])[3].m_color, RGB(0, 0xff, 0)) << "a plain point keeps the colour";
             EXPECT_EQ(scene.m_groups[2].m_kind, EGroupKind::Lines);
             EXPECT_EQ(scene.m_groups[3].m_kind, EGroupKind::Square);
             ASSERT_EQ(scene.m_solids.size(), 4u);
@@ -99,7 +99,8 @@ TEST(PartsReader, ReadsEveryRecordInEveryKeywordColumn)
             EXPECT_EQ(scene.m_solids[2].m_center.z, 20);
             EXPECT_EQ(scene.m_solids[2].m_color, RGB(0, 0x50, 0x50));
             EXPECT_EQ(scene.m_solids[3].m_kind, ESolidKind::Ellipse);
-            EXPECT_EQ(scene.m_solids[3].m_numbers, (std::vector<int32_t> {20, 5, 0, 12, 1, 1}));
+            EXPECT_EQ(std::vector<int32_t>(scene.m_solids[3].Numbers().begin(), scene.m_solids[3].Numbers().end()),
+                (std::vector<int32_t> {20, 5, 0, 12, 1, 1}));
             ASSERT_EQ(file.m_header.size(), 20u);
             EXPECT_EQ(file.m_header[1].second, "M\xc3\xbcller");
         }
@@ -174,7 +175,38 @@ TEST(PartsReader, ReadingGoesOnAfterAFault)
     EXPECT_EQ(file.m_diagnostics[1].m_line, 3);
     ASSERT_EQ(file.m_scenes.size(), 1u);
     EXPECT_EQ(file.m_scenes[0].m_groups.size(), 2u);
-    EXPECT_EQ(file.m_scenes[0].m_groups[0].m_vertices.size(), 4u);
+    EXPECT_EQ(file.m_scenes[0].Vertices(file.m_scenes[0].m_groups[0]).size(), 4u);
+}
+
+// Points of all groups and plan records share one list per part; each must still get its own.
+TEST(PartsReader, EveryGroupAndPlanRecordKeepsItsOwnPoints)
+{
+    const SPartsFile file = ReadPartsText("Structure \"\" \"a\"\n3DLines 1 1\n1 1 1 $000000\n2 2 2\nEnd3D\n"
+                                          "Polygon 0 0 5 x 9 9 $00ff00\nPolygon 1 1 2 2 3 3\n"
+                                          "3DQuads 1 1\n3 0 0 $0000ff\n4 0 0\n4 4 0\n3 4 0\nEnd3D\nLine 7 7 8 8\nEndStructure\n"
+                                          "Structure \"\" \"b\"\n3DSquare 1 1\n5 5 5 $ffffff\n6 6 6\nEnd3D\nEndStructure\n");
+    ASSERT_EQ(file.m_scenes.size(), 2u);
+    const SScene& first = file.m_scenes[0];
+    ASSERT_EQ(first.m_groups.size(), 2u);
+    const auto lines = first.Vertices(first.m_groups[0]);
+    const auto quads = first.Vertices(first.m_groups[1]);
+    ASSERT_EQ(lines.size(), 2u);
+    ASSERT_EQ(quads.size(), 4u);
+    EXPECT_EQ(lines[1].m_position.x, 2);
+    EXPECT_EQ(quads[0].m_position.x, 3);
+    EXPECT_EQ(quads[3].m_position.y, 4);
+    ASSERT_EQ(first.m_plan.size(), 2u) << "the polygon with a bad number is left out";
+    const auto polygon = first.Points(first.m_plan[0]);
+    ASSERT_EQ(polygon.size(), 3u);
+    EXPECT_EQ(polygon[0], std::make_pair(1.0, 1.0));
+    EXPECT_EQ(polygon[2], std::make_pair(3.0, 3.0));
+    EXPECT_EQ(first.Points(first.m_plan[1])[0], std::make_pair(7.0, 7.0));
+    EXPECT_EQ(first.m_planPoints.size(), 5u);
+    const SScene& second = file.m_scenes[1];
+    ASSERT_EQ(second.m_groups.size(), 1u);
+    ASSERT_EQ(second.Vertices(second.m_groups[0]).size(), 2u);
+    EXPECT_EQ(second.Vertices(second.m_groups[0])[0].m_position.z, 5);
+    EXPECT_EQ(second.m_vertices.size(), 2u);
 }
 
 TEST(PartsReader, FreeTextLinesCountFromTheirFirstLine)
@@ -338,8 +370,9 @@ TEST(PartsReader, ReadsBackEveryPartOfARandomCatalogueAsWritten)
                 const SScene& scene = file.m_scenes[index++];
                 EXPECT_EQ(scene.m_name, static_cast<const CNamedObject&>(*object).m_name);
                 for (const SVertexGroup& group : scene.m_groups)
-                    for (const SVertex& vertex : group.m_vertices) {
+                    for (const SVertex& vertex : scene.Vertices(group)) {
                         ++vertices;
+                        EXPECT_GT(vertex.m_line, group.m_line) << "a point belongs to the group above it";
                         long x = 0, y = 0, z = 0;
                         ASSERT_EQ(std::sscanf(lines[vertex.m_line - 1].c_str(), "%ld %ld %ld", &x, &y, &z), 3);
                         EXPECT_EQ(vertex.m_position.x, x);
@@ -349,7 +382,7 @@ TEST(PartsReader, ReadsBackEveryPartOfARandomCatalogueAsWritten)
                 if (const auto* platform = dynamic_cast<const CPlatform*>(object.get())) {
                     ASSERT_FALSE(scene.m_plan.empty());
                     EXPECT_EQ(scene.m_plan[0].m_kind, EPlanKind::Rectangle);
-                    EXPECT_EQ(scene.m_plan[0].m_points[1], std::make_pair(double(platform->m_length), double(platform->m_width)));
+                    EXPECT_EQ(scene.Points(scene.m_plan[0])[1], std::make_pair(double(platform->m_length), double(platform->m_width)));
                 }
                 if (const auto* tree = dynamic_cast<const CTree*>(object.get())) {
                     ASSERT_EQ(scene.m_solids.size(), 3u);
