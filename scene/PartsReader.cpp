@@ -9,7 +9,7 @@
 #include <limits>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <cstring>
 
 namespace {
 
@@ -32,17 +32,9 @@ public:
     }
 
     // The role of a word, or kKeywordRoles when it is none.
-    EKeyword Find(std::string_view word) const
-    {
-        const auto found = m_roles.find(word);
-        return found == m_roles.end() ? kKeywordRoles : found->second;
-    }
+    EKeyword Find(std::string_view word) const { return m_roles.Find(word); }
     // What an End line closes (End followed directly by the opening keyword), or kKeywordRoles.
-    EKeyword FindEnd(std::string_view word) const
-    {
-        const auto found = m_ends.find(word);
-        return found == m_ends.end() ? kKeywordRoles : found->second;
-    }
+    EKeyword FindEnd(std::string_view word) const { return m_ends.Find(word); }
 
 private:
     static std::string Trimmed(std::string text)
@@ -55,12 +47,12 @@ private:
     {
         const std::string word = Trimmed(keyword);
         if (!word.empty())
-            m_roles.emplace(Keep(word), role);
+            m_roles.Add(Keep(word), role);
     }
     void AddEnd(const std::string& keyword, EKeyword opened)
     {
         const std::string word = Trimmed(keyword);
-        m_ends.emplace(Keep(word), opened);
+        m_ends.Add(Keep(word), opened);
     }
     std::string_view Keep(const std::string& word)
     {
@@ -68,20 +60,52 @@ private:
         return *m_words.back();
     }
 
-    // Keywords are short words; a plain multiplicative hash is quicker than the library's.
-    struct SWordHash {
-        size_t operator()(std::string_view word) const
+    // Every line of a file asks for its first word, so the table is an open-addressed array
+    // hashed on the word's length and three of its letters: one or two probes, no allocation.
+    class CWordTable {
+    public:
+        // The first role given to a word wins.
+        void Add(std::string_view word, EKeyword role)
         {
-            size_t hash = word.size();
-            for (const char c : word)
-                hash = hash * 31 + static_cast<unsigned char>(c);
-            return hash;
+            size_t slot = Slot(word);
+            while (m_entries[slot].m_role != kKeywordRoles) {
+                if (m_entries[slot].m_word == word)
+                    return;
+                slot = (slot + 1) % kSlots;
+            }
+            m_entries[slot] = {word, role};
         }
+        EKeyword Find(std::string_view word) const
+        {
+            if (word.empty())
+                return kKeywordRoles;
+            for (size_t slot = Slot(word);; slot = (slot + 1) % kSlots) {
+                const SEntry& entry = m_entries[slot];
+                if (entry.m_role == kKeywordRoles || entry.m_word == word)
+                    return entry.m_role;
+            }
+        }
+
+    private:
+        // Room for every keyword of every column several times over, so a probe ends soon.
+        static constexpr size_t kSlots = 2048;
+        static_assert(kSlots >= 4 * kKeywordRoles * kKeywordColumns, "the table must stay sparse");
+        struct SEntry {
+            std::string_view m_word;
+            EKeyword m_role = kKeywordRoles;
+        };
+        static size_t Slot(std::string_view word)
+        {
+            const auto letter = [word](size_t i) { return static_cast<size_t>(static_cast<unsigned char>(word[i])); };
+            const size_t last = word.size() - 1;
+            return (word.size() * 0x9e5 + letter(0) * 0x3b + letter(last / 2) * 0x1f1 + letter(last) * 0x65) % kSlots;
+        }
+        std::array<SEntry, kSlots> m_entries {};
     };
 
     std::vector<std::unique_ptr<std::string>> m_words;
-    std::unordered_map<std::string_view, EKeyword, SWordHash> m_roles;
-    std::unordered_map<std::string_view, EKeyword, SWordHash> m_ends;
+    CWordTable m_roles;
+    CWordTable m_ends;
 };
 
 const CKeywordLookup& Keywords()
@@ -139,6 +163,135 @@ bool StartsLikeNumber(std::string_view word)
     return word.size() == 1 || IsDigit(word[1]) || word[1] == '-' || word[1] == '+';
 }
 
+// What a record of a part draws and how many numbers it takes, and whether a colour follows
+// them. Polygon and Curveline take any number of points and are read apart.
+struct SRecordShape {
+    enum EPrimitive { None, Plan, Group, Solid } m_primitive = None;
+    EPlanKind m_plan = EPlanKind::Line;
+    EGroupKind m_group = EGroupKind::Quads;
+    ESolidKind m_solid = ESolidKind::Cylinder;
+    size_t m_count = 0;
+    bool m_colored = false;
+};
+
+SRecordShape ShapeOf(EKeyword role)
+{
+    const auto plan = [](EPlanKind kind, size_t count, bool colored) {
+        return SRecordShape {SRecordShape::Plan, kind, {}, {}, count, colored};
+    };
+    const auto group = [](EGroupKind kind) { return SRecordShape {SRecordShape::Group, {}, kind, {}, 2, false}; };
+    const auto solid = [](ESolidKind kind, size_t count) { return SRecordShape {SRecordShape::Solid, {}, {}, kind, count, false}; };
+    switch (role) {
+    case kwLine:
+        return plan(EPlanKind::Line, 4, false);
+    case kwRectangle:
+        return plan(EPlanKind::Rectangle, 4, true);
+    case kwCircle:
+        return plan(EPlanKind::Circle, 3, true);
+    case kwFillpoint:
+        return plan(EPlanKind::Fillpoint, 2, true);
+    case kw3DHexahedron:
+        return group(EGroupKind::Hexahedron);
+    case kw3DQuads:
+        return group(EGroupKind::Quads);
+    case kw3DLines:
+        return group(EGroupKind::Lines);
+    case kw3DSquare:
+        return group(EGroupKind::Square);
+    case kw3DCylinder:
+        return solid(ESolidKind::Cylinder, 7);
+    case kw3DEllipsoid:
+        return solid(ESolidKind::Ellipsoid, 7);
+    case kw3DDisk:
+        return solid(ESolidKind::Disk, 5);
+    case kw3DEllipse:
+        return solid(ESolidKind::Ellipse, 6);
+    default:
+        return {};
+    }
+}
+
+// The numbers of a plainly written line and the colour that may close it.
+struct SPlainNumbers {
+    static constexpr size_t kMax = 8;
+    int32_t m_numbers[kMax];
+    size_t m_count = 0;
+    COLORREF m_color = 0;
+    bool m_hasColor = false;
+};
+
+// Colours mix digits and letters at random, so a table beats comparisons the processor
+// cannot guess.
+constexpr std::array<int8_t, 256> kHexDigits = [] {
+    std::array<int8_t, 256> digits {};
+    digits.fill(-1);
+    for (int i = 0; i < 10; ++i)
+        digits['0' + i] = static_cast<int8_t>(i);
+    for (int i = 0; i < 6; ++i)
+        digits['a' + i] = digits['A' + i] = static_cast<int8_t>(10 + i);
+    return digits;
+}();
+
+int HexDigit(char c) { return kHexDigits[static_cast<unsigned char>(c)]; }
+
+bool EndsWord(const char* p, const char* end) { return p == end || IsBlank(*p) || *p == '\n'; }
+
+// A whole number of one to nine digits with an optional minus, ending at a blank or the line's
+// end. (Reading eight digits at a time without branches was slower: each number's end then
+// waits for the sum before the next can start, where a loop lets the processor guess ahead.)
+bool ScanPlainInteger(const char*& p, const char* const end, int32_t& out)
+{
+    const char* q = p;
+    const bool negative = q < end && *q == '-';
+    q += negative ? 1 : 0;
+    int32_t value = 0;
+    const char* const first = q;
+    while (q < end && IsDigit(*q) && q - first < 9)
+        value = value * 10 + (*q++ - '0');
+    if (q == first)
+        return false;
+    if (!EndsWord(q, end))
+        return false;
+    out = negative ? -value : value;
+    p = q;
+    return true;
+}
+
+// The rest of a line from p: whole numbers, then "$bbggrr" or nothing, then the line's end.
+// Returns where the next line starts, or null when the rest is anything else.
+const char* ScanPlainNumbers(const char* p, const char* const end, SPlainNumbers& record)
+{
+    for (;;) {
+        while (p < end && IsBlank(*p))
+            ++p;
+        if (p == end)
+            return end;
+        if (*p == '\n')
+            return p + 1;
+        if (*p == '$')
+            break;
+        if (record.m_count == SPlainNumbers::kMax || !ScanPlainInteger(p, end, record.m_numbers[record.m_count]))
+            return nullptr;
+        ++record.m_count;
+    }
+    if (end - p < 7)
+        return nullptr;
+    uint32_t value = 0;
+    for (int i = 1; i < 7; ++i) {
+        const int digit = HexDigit(p[i]);
+        if (digit < 0)
+            return nullptr;
+        value = value * 16 + static_cast<uint32_t>(digit);
+    }
+    record.m_color = RGB(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16));
+    record.m_hasColor = true;
+    for (p += 7; p < end && IsBlank(*p);)
+        ++p;
+    if (p == end)
+        return end;
+    return *p == '\n' ? p + 1 : nullptr;
+}
+
 class CReader {
 public:
     explicit CReader(SPartsFile& result) : m_result(result) { }
@@ -150,17 +303,10 @@ public:
             OpenScene();
             m_result.m_scenes.back().m_firstLine = 1;
         }
-        size_t pos = 0;
-        while (pos < bytes.size()) {
-            size_t end = bytes.find('\n', pos);
-            if (end == std::string_view::npos)
-                end = bytes.size();
+        const char* const end = bytes.data() + bytes.size();
+        for (const char* p = bytes.data(); p < end;) {
             ++m_lineNumber;
-            std::string_view line = bytes.substr(pos, end - pos);
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);
-            ReadLine(line);
-            pos = end + 1;
+            p = ReadLineAt(p, end);
         }
         Finish(insideStructure);
         std::stable_sort(m_result.m_diagnostics.begin(), m_result.m_diagnostics.end(),
@@ -215,15 +361,108 @@ private:
         m_sceneOpen = true;
     }
 
+    // Reads the line that starts at p and returns where the next one starts. Blank lines,
+    // comments and plain points, most of a file, are read in one pass as they are found;
+    // the other lines are split into words.
+    const char* ReadLineAt(const char* const start, const char* const end)
+    {
+        const char* p = start;
+        while (p < end && IsBlank(*p))
+            ++p;
+        if (p == end)
+            return end;
+        if (*p == '\n')
+            return p + 1;
+        if (m_state != EState::Outside && m_state != EState::Header && *p != ';') {
+            if (const char* next = ReadPlainLine(p, end))
+                return next;
+        }
+        const char* lineEnd = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        const char* const next = lineEnd ? lineEnd + 1 : end;
+        if (*p == ';')
+            return next;
+        if (!lineEnd)
+            lineEnd = end;
+        std::string_view line(start, static_cast<size_t>(lineEnd - start));
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        ReadLine(line);
+        return next;
+    }
+
+    // A record written plainly, as this program writes them: a keyword, whole numbers of at
+    // most nine digits, a colour where the record has one, nothing else. Such a line cannot
+    // hold a fault, so it is read in one pass and handed to the same steps as the long way.
+    // Returns where the next line starts, or null when the line needs the long way.
+    const char* ReadPlainLine(const char* p, const char* const end)
+    {
+        SPlainNumbers record;
+        // Inside a group a line that starts with a digit or a minus is a point, or a fault.
+        if (m_state == EState::Group && (IsDigit(*p) || *p == '-')) {
+            const char* const next = ScanPlainNumbers(p, end, record);
+            if (next == nullptr || record.m_count != 3)
+                return nullptr;
+            if (record.m_hasColor) {
+                m_groupColor = record.m_color;
+                m_hasGroupColor = true;
+            }
+            AddVertex({record.m_numbers[0], record.m_numbers[1], record.m_numbers[2], m_groupColor, m_lineNumber});
+            return next;
+        }
+        const char* const word = p;
+        while (p < end && !IsBlank(*p) && *p != '\n')
+            ++p;
+        const EKeyword role = Keywords().Find({word, static_cast<size_t>(p - word)});
+        const char* const next = ScanPlainNumbers(p, end, record);
+        if (next == nullptr || role == kKeywordRoles || !ApplyPlainRecord(role, record))
+            return nullptr;
+        return next;
+    }
+
+    // Whether the record was taken: false for any record, state or count of numbers that the
+    // long way would answer with a diagnostic or handle otherwise.
+    bool ApplyPlainRecord(EKeyword role, const SPlainNumbers& record)
+    {
+        const auto plain = [&record](size_t count, bool colored) {
+            return record.m_count == count && record.m_hasColor == colored;
+        };
+        const int32_t* const n = record.m_numbers;
+        if (m_state == EState::Solid || m_state == EState::Group) {
+            if (role == kwEnd3D && plain(0, false)) {
+                CloseGroup();
+                return true;
+            }
+            if (m_state == EState::Group || !m_solidValid)
+                return false;
+            if (role == kwCenter && plain(3, true))
+                PlaceSolid(n, record.m_color);
+            else if (role == kwRotation && plain(3, false))
+                TurnSolid(n);
+            else
+                return false;
+            return true;
+        }
+        const SRecordShape shape = ShapeOf(role);
+        if (shape.m_primitive == SRecordShape::None || !plain(shape.m_count, shape.m_colored))
+            return false;
+        switch (shape.m_primitive) {
+        case SRecordShape::Plan:
+            AddPlanRecord(shape.m_plan, n, record.m_color, shape.m_colored);
+            break;
+        case SRecordShape::Group:
+            OpenGroup(shape.m_group, n);
+            break;
+        case SRecordShape::Solid:
+            OpenSolid(shape.m_solid, n, shape.m_count);
+            break;
+        case SRecordShape::None:
+            break;
+        }
+        return true;
+    }
+
     void ReadLine(std::string_view line)
     {
-        size_t first = 0;
-        while (first < line.size() && IsBlank(line[first]))
-            ++first;
-        if (first == line.size() || line[first] == ';')
-            return;
-        if (m_state == EState::Group && ReadPlainVertex(line.substr(first)))
-            return;
         const CTokens tokens(line);
         if (tokens.Stored() == 0 || tokens[0].m_text[0] == ';')
             return;
@@ -327,49 +566,27 @@ private:
                 Scene().m_partsPerPackage = numbers[0];
             return;
         }
-        case kwLine:
-            ReadPlanRecord(EPlanKind::Line, tokens, 4, false);
-            return;
-        case kwRectangle:
-            ReadPlanRecord(EPlanKind::Rectangle, tokens, 4, true);
-            return;
-        case kwCircle:
-            ReadPlanRecord(EPlanKind::Circle, tokens, 3, true);
-            return;
-        case kwFillpoint:
-            ReadPlanRecord(EPlanKind::Fillpoint, tokens, 2, true);
-            return;
         case kwPolygon:
             ReadPolyline(EPlanKind::Polygon, tokens);
             return;
         case kwCurveline:
             ReadPolyline(EPlanKind::Curveline, tokens);
             return;
-        case kw3DHexahedron:
-            BeginGroup(EGroupKind::Hexahedron, tokens);
-            return;
-        case kw3DQuads:
-            BeginGroup(EGroupKind::Quads, tokens);
-            return;
-        case kw3DLines:
-            BeginGroup(EGroupKind::Lines, tokens);
-            return;
-        case kw3DSquare:
-            BeginGroup(EGroupKind::Square, tokens);
-            return;
-        case kw3DCylinder:
-            BeginSolid(ESolidKind::Cylinder, tokens, 7);
-            return;
-        case kw3DEllipsoid:
-            BeginSolid(ESolidKind::Ellipsoid, tokens, 7);
-            return;
-        case kw3DDisk:
-            BeginSolid(ESolidKind::Disk, tokens, 5);
-            return;
-        case kw3DEllipse:
-            BeginSolid(ESolidKind::Ellipse, tokens, 6);
-            return;
         default:
+            break;
+        }
+        const SRecordShape shape = ShapeOf(role);
+        switch (shape.m_primitive) {
+        case SRecordShape::Plan:
+            ReadPlanRecord(shape.m_plan, tokens, shape.m_count, shape.m_colored);
+            return;
+        case SRecordShape::Group:
+            BeginGroup(shape.m_group, tokens);
+            return;
+        case SRecordShape::Solid:
+            BeginSolid(shape.m_solid, tokens, shape.m_count);
+            return;
+        case SRecordShape::None:
             ReportMisplaced(tokens[0]);
             return;
         }
@@ -450,17 +667,6 @@ private:
         return true;
     }
 
-    static int HexDigit(char c)
-    {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
-    }
-
     // "$bbggrr": blue, green, red.
     bool ReadColor(const SToken& token, COLORREF& out)
     {
@@ -486,18 +692,26 @@ private:
         int32_t numbers[4] {};
         if (!ReadNumbers(tokens, 1, numbers, count, colored ? 1 : 0))
             return;
-        SPlanPrimitive primitive;
-        primitive.m_kind = kind;
-        primitive.m_line = m_lineNumber;
+        COLORREF color = 0;
         if (colored) {
             if (tokens.Stored() <= 1 + count) {
                 ReportMissingColor(tokens);
                 return;
             }
-            if (!ReadColor(tokens[1 + count], primitive.m_color))
+            if (!ReadColor(tokens[1 + count], color))
                 return;
-            primitive.m_hasColor = true;
         }
+        AddPlanRecord(kind, numbers, color, colored);
+    }
+
+    // Line, Rectangle and Fillpoint: x y (x y); Circle: x y radius.
+    void AddPlanRecord(EPlanKind kind, const int32_t* numbers, COLORREF color, bool hasColor)
+    {
+        SPlanPrimitive primitive;
+        primitive.m_kind = kind;
+        primitive.m_line = m_lineNumber;
+        primitive.m_color = color;
+        primitive.m_hasColor = hasColor;
         primitive.m_firstPoint = static_cast<uint32_t>(m_open.m_planPoints.size());
         m_open.m_planPoints.emplace_back(numbers[0], numbers[1]);
         if (kind == EPlanKind::Circle)
@@ -548,11 +762,16 @@ private:
 
     void BeginGroup(EGroupKind kind, const CTokens& tokens)
     {
+        int32_t numbers[2] {};
+        ReadNumbers(tokens, 1, numbers, 2);
+        OpenGroup(kind, numbers);
+    }
+
+    void OpenGroup(EGroupKind kind, const int32_t* numbers)
+    {
         SVertexGroup group;
         group.m_kind = kind;
         group.m_line = m_lineNumber;
-        int32_t numbers[2] {};
-        ReadNumbers(tokens, 1, numbers, 2);
         group.m_first = numbers[0];
         group.m_second = numbers[1];
         group.m_firstVertex = static_cast<uint32_t>(m_open.m_vertices.size());
@@ -560,55 +779,6 @@ private:
         m_state = EState::Group;
         m_hasGroupColor = false;
         m_groupColor = 0;
-    }
-
-    // Most lines of a parts file are points "x y z" or "x y z $bbggrr"; they are read here
-    // without splitting them into words. Anything else goes the long way, with its diagnostics.
-    bool ReadPlainVertex(std::string_view line)
-    {
-        const char* p = line.data();
-        const char* const end = p + line.size();
-        int32_t numbers[3];
-        for (int32_t& number : numbers) {
-            while (p < end && IsBlank(*p))
-                ++p;
-            const bool negative = p < end && *p == '-';
-            if (negative)
-                ++p;
-            const char* const digits = p;
-            int64_t value = 0;
-            while (p < end && IsDigit(*p) && p - digits < 10)
-                value = value * 10 + (*p++ - '0');
-            if (p == digits || (p < end && !IsBlank(*p)))
-                return false;
-            value = negative ? -value : value;
-            if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
-                return false;
-            number = static_cast<int32_t>(value);
-        }
-        while (p < end && IsBlank(*p))
-            ++p;
-        COLORREF color = m_groupColor;
-        if (p < end) {
-            if (*p != '$' || end - p < 7)
-                return false;
-            uint32_t value = 0;
-            for (int i = 1; i < 7; ++i) {
-                const int digit = HexDigit(p[i]);
-                if (digit < 0)
-                    return false;
-                value = value * 16 + static_cast<uint32_t>(digit);
-            }
-            for (p += 7; p < end && IsBlank(*p);)
-                ++p;
-            if (p != end)
-                return false;
-            color = RGB(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16));
-            m_groupColor = color;
-            m_hasGroupColor = true;
-        }
-        AddVertex({{double(numbers[0]), double(numbers[1]), double(numbers[2])}, color, m_lineNumber});
-        return true;
     }
 
     void ReadVertex(const CTokens& tokens)
@@ -626,7 +796,7 @@ private:
         }
         if (!good)
             return;
-        SVertex vertex {{double(numbers[0]), double(numbers[1]), double(numbers[2])}, m_groupColor, m_lineNumber};
+        SVertex vertex {numbers[0], numbers[1], numbers[2], m_groupColor, m_lineNumber};
         if (tokens.Stored() > 3 && tokens[3].m_text[0] == '$') {
             if (ReadColor(tokens[3], vertex.m_color)) {
                 m_groupColor = vertex.m_color;
@@ -639,23 +809,24 @@ private:
         AddVertex(vertex);
     }
 
-    void AddVertex(const SVertex& vertex)
-    {
-        m_open.m_vertices.push_back(vertex);
-        ++m_open.m_groups.back().m_vertexCount;
-    }
+    void AddVertex(const SVertex& vertex) { m_open.m_vertices.push_back(vertex); }
 
     void BeginSolid(ESolidKind kind, const CTokens& tokens, size_t count)
     {
-        SSolid solid;
-        solid.m_kind = kind;
-        solid.m_line = m_lineNumber;
         int32_t numbers[SSolid::kMaxNumbers] {};
         if (!ReadNumbers(tokens, 1, numbers, count)) {
             m_state = EState::Solid;
             m_solidValid = false;
             return;
         }
+        OpenSolid(kind, numbers, count);
+    }
+
+    void OpenSolid(ESolidKind kind, const int32_t* numbers, size_t count)
+    {
+        SSolid solid;
+        solid.m_kind = kind;
+        solid.m_line = m_lineNumber;
         std::copy(numbers, numbers + count, solid.m_numbers.begin());
         solid.m_numberCount = static_cast<uint32_t>(count);
         m_open.m_solids.push_back(solid);
@@ -680,6 +851,11 @@ private:
         }
         if (!ReadColor(tokens[4], color) || !m_solidValid)
             return;
+        PlaceSolid(numbers, color);
+    }
+
+    void PlaceSolid(const int32_t* numbers, COLORREF color)
+    {
         SSolid& solid = m_open.m_solids.back();
         solid.m_center = {double(numbers[0]), double(numbers[1]), double(numbers[2])};
         solid.m_color = color;
@@ -695,6 +871,11 @@ private:
         int32_t numbers[3] {};
         if (!ReadNumbers(tokens, 1, numbers, 3) || !m_solidValid)
             return;
+        TurnSolid(numbers);
+    }
+
+    void TurnSolid(const int32_t* numbers)
+    {
         SSolid& solid = m_open.m_solids.back();
         for (int i = 0; i < 3; ++i)
             solid.m_rotation[i] = numbers[i];
@@ -702,15 +883,19 @@ private:
 
     void EndGroup(const SToken& token)
     {
-        if (m_state == EState::Group) {
-            CheckGroupComplete();
-            m_state = EState::Structure;
-        } else if (m_state == EState::Solid) {
-            CheckSolidComplete(m_lineNumber);
-            m_state = EState::Structure;
-        } else {
+        if (m_state == EState::Group || m_state == EState::Solid)
+            CloseGroup();
+        else
             ReportMisplaced(token);
-        }
+    }
+
+    void CloseGroup()
+    {
+        if (m_state == EState::Group)
+            CheckGroupComplete();
+        else
+            CheckSolidComplete(m_lineNumber);
+        m_state = EState::Structure;
     }
 
     static size_t VerticesPerShape(EGroupKind kind)
@@ -725,9 +910,11 @@ private:
         }
     }
 
+    // Every way a group ends comes here: its points are those read since it began.
     void CheckGroupComplete()
     {
-        const SVertexGroup& group = m_open.m_groups.back();
+        SVertexGroup& group = m_open.m_groups.back();
+        group.m_vertexCount = static_cast<uint32_t>(m_open.m_vertices.size()) - group.m_firstVertex;
         const size_t per = VerticesPerShape(group.m_kind);
         if (group.m_vertexCount % per != 0 || group.m_vertexCount == 0)
             Report(group.m_line, 1, ESeverity::Warning, EDiagnostic::IncompleteGroup,

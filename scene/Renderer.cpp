@@ -76,15 +76,15 @@ public:
             break;
         case EGroupKind::Quads:
             for (size_t i = 0; i + 4 <= v.size(); i += 4)
-                Quad(v[i].m_position, v[i + 1].m_position, v[i + 2].m_position, v[i + 3].m_position, v[i].m_color);
+                Quad(v[i].Position(), v[i + 1].Position(), v[i + 2].Position(), v[i + 3].Position(), v[i].m_color);
             break;
         case EGroupKind::Lines:
             for (size_t i = 0; i + 2 <= v.size(); i += 2)
-                Segment(v[i].m_position, v[i + 1].m_position, v[i].m_color);
+                Segment(v[i].Position(), v[i + 1].Position(), v[i].m_color);
             break;
         case EGroupKind::Square:
             for (size_t i = 0; i + 2 <= v.size(); i += 2)
-                Box(v[i].m_position, v[i + 1].m_position, v[i].m_color);
+                Box(v[i], v[i + 1]);
             break;
         }
     }
@@ -93,7 +93,7 @@ public:
     void Hexahedron(const SVertex* v)
     {
         const auto face = [&](int a, int b, int c, int d) {
-            Quad(v[a].m_position, v[b].m_position, v[c].m_position, v[d].m_position, v[a].m_color);
+            Quad(v[a].Position(), v[b].Position(), v[c].Position(), v[d].Position(), v[a].m_color);
         };
         face(0, 1, 2, 3);
         face(4, 5, 6, 7);
@@ -103,11 +103,13 @@ public:
         face(3, 0, 4, 7);
     }
 
-    void Box(SPoint3 p, SPoint3 q, COLORREF color)
+    // Two opposite corners; the box takes the first corner's colour.
+    void Box(const SVertex& p, const SVertex& q)
     {
-        const SVertex corners[8] = {{{p.x, p.y, p.z}, color}, {{q.x, p.y, p.z}, color}, {{q.x, q.y, p.z}, color},
-            {{p.x, q.y, p.z}, color}, {{p.x, p.y, q.z}, color}, {{q.x, p.y, q.z}, color}, {{q.x, q.y, q.z}, color},
-            {{p.x, q.y, q.z}, color}};
+        const COLORREF color = p.m_color;
+        const SVertex corners[8] = {{p.m_x, p.m_y, p.m_z, color}, {q.m_x, p.m_y, p.m_z, color}, {q.m_x, q.m_y, p.m_z, color},
+            {p.m_x, q.m_y, p.m_z, color}, {p.m_x, p.m_y, q.m_z, color}, {q.m_x, p.m_y, q.m_z, color},
+            {q.m_x, q.m_y, q.m_z, color}, {p.m_x, q.m_y, q.m_z, color}};
         Hexahedron(corners);
     }
 

@@ -38,11 +38,16 @@ struct SPlanPrimitive {
 
 enum class EGroupKind { Hexahedron, Quads, Lines, Square };
 
-// A vertex of a 3D group. A plain point takes the colour of the last coloured point before it.
+// A vertex of a 3D group, as written. A plain point takes the colour of the last coloured
+// point before it. Large files hold millions of these, so they keep the file's integers.
 struct SVertex {
-    SPoint3 m_position;
+    int32_t m_x = 0;
+    int32_t m_y = 0;
+    int32_t m_z = 0;
     COLORREF m_color = 0;
     int m_line = 0;
+
+    SPoint3 Position() const { return {double(m_x), double(m_y), double(m_z)}; }
 };
 
 // The group's points stand in the scene's list of points (SScene::Vertices).

@@ -14,7 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <random>
+#include <regex>
 #include <sstream>
 
 namespace {
@@ -192,9 +194,9 @@ TEST(PartsReader, EveryGroupAndPlanRecordKeepsItsOwnPoints)
     const auto quads = first.Vertices(first.m_groups[1]);
     ASSERT_EQ(lines.size(), 2u);
     ASSERT_EQ(quads.size(), 4u);
-    EXPECT_EQ(lines[1].m_position.x, 2);
-    EXPECT_EQ(quads[0].m_position.x, 3);
-    EXPECT_EQ(quads[3].m_position.y, 4);
+    EXPECT_EQ(lines[1].m_x, 2);
+    EXPECT_EQ(quads[0].m_x, 3);
+    EXPECT_EQ(quads[3].m_y, 4);
     ASSERT_EQ(first.m_plan.size(), 2u) << "the polygon with a bad number is left out";
     const auto polygon = first.Points(first.m_plan[0]);
     ASSERT_EQ(polygon.size(), 3u);
@@ -205,8 +207,104 @@ TEST(PartsReader, EveryGroupAndPlanRecordKeepsItsOwnPoints)
     const SScene& second = file.m_scenes[1];
     ASSERT_EQ(second.m_groups.size(), 1u);
     ASSERT_EQ(second.Vertices(second.m_groups[0]).size(), 2u);
-    EXPECT_EQ(second.Vertices(second.m_groups[0])[0].m_position.z, 5);
+    EXPECT_EQ(second.Vertices(second.m_groups[0])[0].m_z, 5);
     EXPECT_EQ(second.m_vertices.size(), 2u);
+}
+
+// What a reading holds, a line per diagnostic and primitive, so that two readings compare whole.
+std::string Contents(const SPartsFile& file)
+{
+    std::ostringstream out;
+    out << Describe(file);
+    for (const SScene& scene : file.m_scenes) {
+        for (const SPlanPrimitive& p : scene.m_plan) {
+            out << "plan " << int(p.m_kind) << ' ' << p.m_radius << ' ' << p.m_color << ' ' << p.m_hasColor;
+            for (const auto& [x, y] : scene.Points(p))
+                out << ' ' << x << ',' << y;
+            out << '\n';
+        }
+        for (const SVertexGroup& g : scene.m_groups) {
+            out << "group " << int(g.m_kind) << ' ' << g.m_first << ' ' << g.m_second;
+            for (const SVertex& v : scene.Vertices(g))
+                out << ' ' << v.m_x << ',' << v.m_y << ',' << v.m_z << '/' << v.m_color << '@' << v.m_line;
+            out << '\n';
+        }
+        for (const SSolid& solid : scene.m_solids) {
+            out << "solid " << int(solid.m_kind) << ' ' << solid.m_color << ' ' << solid.m_center.x << ',' << solid.m_center.y
+                << ',' << solid.m_center.z << ' ' << solid.m_rotation[0] << ',' << solid.m_rotation[1] << ',' << solid.m_rotation[2];
+            for (const int32_t n : solid.Numbers())
+                out << ' ' << n;
+            out << '\n';
+        }
+    }
+    return out.str();
+}
+
+// Every word of every line but the first that is a whole number, written anew.
+std::string Respelled(const std::string& text, const std::function<std::string(const std::string&)>& respell)
+{
+    std::istringstream lines(text);
+    std::string result;
+    std::string line;
+    for (bool first = true; std::getline(lines, line); first = false) {
+        if (first) {
+            result += line + "\n";
+            continue;
+        }
+        std::istringstream words(line);
+        std::string word;
+        std::string respelled;
+        while (words >> word) {
+            const bool number = word.find_first_not_of("-0123456789") == std::string::npos && word != "-";
+            respelled += (respelled.empty() ? "" : " ") + (number ? respell(word) : word);
+        }
+        result += respelled + "\n";
+    }
+    return result;
+}
+
+// Plainly written lines are read in one quick pass and anything else the long way; a record
+// must mean the same however it is spelled.
+TEST(PartsReader, PlainAndUnusualSpellingsReadAlike)
+{
+    std::string text = "Structure \"\" \"a\"\nLine 1 -2 3 4\nRectangle 0 0 10 20 $a0B0c0\nCircle 5 5 3 $0000ff\n"
+                       "Fillpoint 1 2 $000000\n3DQuads 1 1\n0 0 30 $2040a0\n10 0 30\n-10 10 30\n0 10 30 $FFFFFF\nEnd3D\n"
+                       "3DHexahedron 1 1\n";
+    for (int i = 0; i < 8; ++i)
+        text += std::to_string(i & 1 ? 10 : 0) + " " + std::to_string(i & 2 ? 20 : 0) + " " + std::to_string(i & 4 ? -300000000 : 7) + "\n";
+    text += "End3D\n3DCylinder 1 1 20 8 1 0 1\nCenter 5 -5 0 $303030\nRotation 0 0 45\nEnd3D\n"
+            "3DEllipse 20 5 0 12 1 1\nCenter 0 0 0 $005050\nEnd3D\n3DLines 2 2\n1 2 3 $000000\n4 5 6\nEnd3D\n"
+            "3DSquare 1 1\n0 0 0 $808080\n2 2 40\nEnd3D\n3DEllipsoid 40 40 10 12 10 1 1\nCenter 0 0 20 $505000\nEnd3D\n"
+            "EndStructure\n";
+    const SPartsFile reading = ReadPartsText(text);
+    ASSERT_TRUE(reading.m_diagnostics.empty()) << Describe(reading);
+    ASSERT_EQ(reading.m_scenes.size(), 1u);
+    EXPECT_EQ(reading.m_scenes[0].m_plan.size(), 4u);
+    EXPECT_EQ(reading.m_scenes[0].m_groups.size(), 4u);
+    EXPECT_EQ(reading.m_scenes[0].m_solids.size(), 3u);
+    const std::string expected = Contents(reading);
+
+    const auto padded = [](const std::string& number) {
+        const bool negative = number[0] == '-';
+        const std::string digits = number.substr(negative ? 1 : 0);
+        return (negative ? "-" : "") + std::string(10 - digits.size(), '0') + digits;
+    };
+    const std::pair<const char*, std::string> spellings[] = {
+        {"plus signs", Respelled(text, [](const std::string& n) { return n[0] == '-' ? n : "+" + n; })},
+        {"ten digits", Respelled(text, padded)},
+        {"tabs", Respelled(text, [](const std::string& n) { return "\t" + n + " \t"; })},
+        {"CR LF", std::regex_replace(text, std::regex("\n"), "  \r\n")},
+        {"blank lines and comments", std::regex_replace(text, std::regex("\n"), "\n\n ; a remark 1 2 3\n\t\n")},
+    };
+    for (const auto& [what, spelled] : spellings) {
+        SCOPED_TRACE(what);
+        const SPartsFile respelled = ReadPartsText(spelled);
+        if (std::string(what) == "blank lines and comments")
+            EXPECT_EQ(std::regex_replace(Contents(respelled), std::regex("@[0-9]+"), ""),
+                std::regex_replace(expected, std::regex("@[0-9]+"), ""));
+        else
+            EXPECT_EQ(Contents(respelled), expected);
+    }
 }
 
 TEST(PartsReader, FreeTextLinesCountFromTheirFirstLine)
@@ -375,9 +473,9 @@ TEST(PartsReader, ReadsBackEveryPartOfARandomCatalogueAsWritten)
                         EXPECT_GT(vertex.m_line, group.m_line) << "a point belongs to the group above it";
                         long x = 0, y = 0, z = 0;
                         ASSERT_EQ(std::sscanf(lines[vertex.m_line - 1].c_str(), "%ld %ld %ld", &x, &y, &z), 3);
-                        EXPECT_EQ(vertex.m_position.x, x);
-                        EXPECT_EQ(vertex.m_position.y, y);
-                        EXPECT_EQ(vertex.m_position.z, z);
+                        EXPECT_EQ(vertex.m_x, x);
+                        EXPECT_EQ(vertex.m_y, y);
+                        EXPECT_EQ(vertex.m_z, z);
                     }
                 if (const auto* platform = dynamic_cast<const CPlatform*>(object.get())) {
                     ASSERT_FALSE(scene.m_plan.empty());
