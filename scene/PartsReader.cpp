@@ -119,7 +119,18 @@ struct SToken {
     int m_column = 0;
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+// What the quick reading needs to know of a byte, looked up rather than compared.
+enum ECharClass : uint8_t { kBlankChar = 1, kNewlineChar = 2 };
+constexpr std::array<uint8_t, 256> kCharClasses = [] {
+    std::array<uint8_t, 256> classes {};
+    classes[' '] = classes['\t'] = classes['\r'] = kBlankChar;
+    classes['\n'] = kNewlineChar;
+    return classes;
+}();
+
+uint8_t ClassOf(char c) { return kCharClasses[static_cast<unsigned char>(c)]; }
+bool IsBlank(char c) { return ClassOf(c) == kBlankChar; }
+
 
 // A line's words; more than fit are dropped, as no record has that many.
 class CTokens {
@@ -234,62 +245,50 @@ constexpr std::array<int8_t, 256> kHexDigits = [] {
 
 int HexDigit(char c) { return kHexDigits[static_cast<unsigned char>(c)]; }
 
-bool EndsWord(const char* p, const char* end) { return p == end || IsBlank(*p) || *p == '\n'; }
+unsigned DigitValue(char c) { return static_cast<unsigned>(static_cast<unsigned char>(c)) - '0'; }
 
-// A whole number of one to nine digits with an optional minus, ending at a blank or the line's
-// end. (Reading eight digits at a time without branches was slower: each number's end then
-// waits for the sum before the next can start, where a loop lets the processor guess ahead.)
-bool ScanPlainInteger(const char*& p, const char* const end, int32_t& out)
-{
-    const char* q = p;
-    const bool negative = q < end && *q == '-';
-    q += negative ? 1 : 0;
-    int32_t value = 0;
-    const char* const first = q;
-    while (q < end && IsDigit(*q) && q - first < 9)
-        value = value * 10 + (*q++ - '0');
-    if (q == first)
-        return false;
-    if (!EndsWord(q, end))
-        return false;
-    out = negative ? -value : value;
-    p = q;
-    return true;
-}
-
-// The rest of a line from p: whole numbers, then "$bbggrr" or nothing, then the line's end.
-// Returns where the next line starts, or null when the rest is anything else.
+// The rest of a line from p: whole numbers of one to nine digits with an optional minus, then
+// "$bbggrr" or nothing, then the line's end. Returns where the next line starts, or null when
+// the rest is anything else.
 const char* ScanPlainNumbers(const char* p, const char* const end, SPlainNumbers& record)
 {
+    size_t count = 0;
     for (;;) {
         while (p < end && IsBlank(*p))
             ++p;
-        if (p == end)
-            return end;
-        if (*p == '\n')
-            return p + 1;
-        if (*p == '$')
+        if (p == end || *p == '\n')
             break;
-        if (record.m_count == SPlainNumbers::kMax || !ScanPlainInteger(p, end, record.m_numbers[record.m_count]))
+        if (*p == '$') {
+            if (end - p < 7)
+                return nullptr;
+            uint32_t value = 0;
+            for (int i = 1; i < 7; ++i) {
+                const int digit = HexDigit(p[i]);
+                if (digit < 0)
+                    return nullptr;
+                value = value * 16 + static_cast<uint32_t>(digit);
+            }
+            record.m_color = RGB(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16));
+            record.m_hasColor = true;
+            for (p += 7; p < end && IsBlank(*p);)
+                ++p;
+            if (p < end && *p != '\n')
+                return nullptr;
+            break;
+        }
+        const bool negative = *p == '-';
+        p += negative ? 1 : 0;
+        if (p == end || DigitValue(*p) > 9 || count == SPlainNumbers::kMax)
             return nullptr;
-        ++record.m_count;
-    }
-    if (end - p < 7)
-        return nullptr;
-    uint32_t value = 0;
-    for (int i = 1; i < 7; ++i) {
-        const int digit = HexDigit(p[i]);
-        if (digit < 0)
+        int32_t value = static_cast<int32_t>(DigitValue(*p++));
+        for (const char* const last = std::min(end, p + 8); p < last && DigitValue(*p) <= 9;)
+            value = value * 10 + static_cast<int32_t>(DigitValue(*p++));
+        if (p < end && ClassOf(*p) == 0)
             return nullptr;
-        value = value * 16 + static_cast<uint32_t>(digit);
+        record.m_numbers[count++] = negative ? -value : value;
     }
-    record.m_color = RGB(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16));
-    record.m_hasColor = true;
-    for (p += 7; p < end && IsBlank(*p);)
-        ++p;
-    if (p == end)
-        return end;
-    return *p == '\n' ? p + 1 : nullptr;
+    record.m_count = count;
+    return p == end ? end : p + 1;
 }
 
 class CReader {
@@ -410,9 +409,9 @@ private:
             return next;
         }
         const char* const word = p;
-        while (p < end && !IsBlank(*p) && *p != '\n')
+        while (p < end && ClassOf(*p) == 0)
             ++p;
-        const EKeyword role = Keywords().Find({word, static_cast<size_t>(p - word)});
+        const EKeyword role = m_keywords.Find({word, static_cast<size_t>(p - word)});
         const char* const next = ScanPlainNumbers(p, end, record);
         if (next == nullptr || role == kKeywordRoles || !ApplyPlainRecord(role, record))
             return nullptr;
@@ -480,9 +479,9 @@ private:
             break;
         }
         const std::string_view word = tokens[0].m_text;
-        const EKeyword role = Keywords().Find(word);
+        const EKeyword role = m_keywords.Find(word);
         if (role == kKeywordRoles) {
-            const EKeyword closed = Keywords().FindEnd(word);
+            const EKeyword closed = m_keywords.FindEnd(word);
             if (closed == kwStructure) {
                 EndStructure(tokens);
                 return;
@@ -1005,17 +1004,17 @@ private:
             std::string_view key = line.substr(0, equals);
             while (!key.empty() && IsBlank(key.front()))
                 key.remove_prefix(1);
-            if (Keywords().Find(key) == kKeywordRoles)
+            if (m_keywords.Find(key) == kKeywordRoles)
                 Report(tokens[0].m_column, ESeverity::Warning, EDiagnostic::UnknownKeyword, key,
                     "Unknown keyword \"" + Utf8FromCp1252(key) + "\".");
             m_result.m_header.emplace_back(Utf8FromCp1252(key), Utf8FromCp1252(line.substr(equals + 1)));
             return;
         }
         const std::string_view word = tokens[0].m_text;
-        const EKeyword role = Keywords().Find(word);
+        const EKeyword role = m_keywords.Find(word);
         if (role == kwManufacturer || role == kwLocalSupplier)
             return;
-        const EKeyword closed = Keywords().FindEnd(word);
+        const EKeyword closed = m_keywords.FindEnd(word);
         if (closed == kwManufacturer || closed == kwLocalSupplier)
             return;
         if (closed == kwHeader) {
@@ -1052,6 +1051,7 @@ private:
     static constexpr size_t kMaxDiagnostics = 1000;
 
     SPartsFile& m_result;
+    const CKeywordLookup& m_keywords = Keywords();
     EState m_state = EState::Outside;
     int m_lineNumber = 0;
     int m_headerLine = 0;
