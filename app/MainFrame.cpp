@@ -114,7 +114,7 @@ CMainFrame::CMainFrame(CModelwrightDoc& document, CProgramOptions& options, QWid
 bool CMainFrame::RestoreWindowLayout()
 {
     restoreState(m_pSettings->value(kWindowStateKey).toByteArray());
-    m_view->ObjectList()->horizontalHeader()->restoreState(m_pSettings->value(kPartsColumnsKey).toByteArray());
+    m_view->ObjectList()->RestoreColumns(m_pSettings->value(kPartsColumnsKey).toByteArray());
     return restoreGeometry(m_pSettings->value(kWindowGeometryKey).toByteArray());
 }
 

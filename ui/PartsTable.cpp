@@ -443,11 +443,11 @@ CPartsTable::CPartsTable(QWidget* parent)
     QHeaderView* header = horizontalHeader();
     header->setSectionsMovable(false);
     header->setHighlightSections(false);
-    header->setStretchLastSection(true);
     header->setSortIndicator(CPartsTableModel::description, Qt::AscendingOrder);
-    header->resizeSection(CPartsTableModel::description, 300);
-    header->resizeSection(CPartsTableModel::kind, 110);
+    header->resizeSection(CPartsTableModel::kind, 100);
     header->resizeSection(CPartsTableModel::catalogNo, 120);
+    header->resizeSection(CPartsTableModel::price, 80);
+    SetColumnModes();
     setSortingEnabled(true);
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CPartsTable::selectedPartChanged);
@@ -455,6 +455,22 @@ CPartsTable::CPartsTable(QWidget* parent)
         if (index.isValid())
             emit editRequested();
     });
+}
+
+// The name takes the width the other columns leave, so a narrow table still shows every
+// column; the others keep the widths they are given.
+void CPartsTable::SetColumnModes()
+{
+    QHeaderView* header = horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionResizeMode(CPartsTableModel::description, QHeaderView::Stretch);
+}
+
+void CPartsTable::RestoreColumns(const QByteArray& state)
+{
+    horizontalHeader()->restoreState(state);
+    SetColumnModes();
 }
 
 void CPartsTable::FillFromList(const CObjectManager& list)

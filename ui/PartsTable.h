@@ -122,6 +122,8 @@ public:
     // Shows only the parts whose name or catalogue number contains the text; the selected
     // part stays selected while it is shown.
     void SetFilter(const QString& text);
+    // Column widths and sorting as saved by the header; the name column keeps stretching.
+    void RestoreColumns(const QByteArray& state);
 
 signals:
     void selectedPartChanged();
@@ -132,6 +134,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void SetColumnModes();
     // Selects the row, or the part's row after clearing the filter when row is -1.
     void SelectRevealing(const CNamedObject* part, int row);
 

@@ -191,7 +191,7 @@ private slots:
         m_frame->showNormal();
         m_frame->resize(900, 600);
         QHeaderView* columns = m_frame->View()->ObjectList()->horizontalHeader();
-        columns->resizeSection(CPartsTableModel::description, 333);
+        columns->resizeSection(CPartsTableModel::catalogNo, 133);
         columns->setSortIndicator(CPartsTableModel::price, Qt::DescendingOrder);
         m_frame->ToolBar()->hide();
         QVERIFY(m_frame->close());
@@ -204,7 +204,8 @@ private slots:
         QCOMPARE(m_frame->size(), QSize(900, 600));
         QVERIFY(m_frame->ToolBar()->isHidden());
         columns = m_frame->View()->ObjectList()->horizontalHeader();
-        QCOMPARE(columns->sectionSize(CPartsTableModel::description), 333);
+        QCOMPARE(columns->sectionSize(CPartsTableModel::catalogNo), 133);
+        QCOMPARE(columns->sectionResizeMode(CPartsTableModel::description), QHeaderView::Stretch);
         QCOMPARE(columns->sortIndicatorSection(), int(CPartsTableModel::price));
         QCOMPARE(columns->sortIndicatorOrder(), Qt::DescendingOrder);
     }

@@ -85,6 +85,31 @@ private slots:
         QCOMPARE(m_table->GetSelectedObject(), nullptr);
     }
 
+    // However narrow the table and however long the names, Price is never pushed out of sight.
+    void everyColumnFitsAndTheNameTakesTheRest()
+    {
+        AddPart<CBuilding>(*m_parts, std::string(200, 'W').c_str(), "B-100", "24.95");
+        m_table->FillFromList(*m_parts);
+        const QHeaderView* header = m_table->horizontalHeader();
+        for (const int width : {420, 600, 1400}) {
+            m_table->resize(width, 300);
+            QCoreApplication::processEvents();
+            QVERIFY2(header->length() <= m_table->viewport()->width(), qPrintable(QString::number(width)));
+            QCOMPARE(header->sectionSize(CPartsTableModel::price), 80);
+        }
+        const int wide = header->sectionSize(CPartsTableModel::description);
+        QVERIFY(wide > 1000);
+
+        // Widths saved by an earlier layout come back, and the name still takes the rest.
+        const QByteArray saved = header->saveState();
+        CPartsTable other;
+        other.resize(1400, 300);
+        other.horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+        other.RestoreColumns(saved);
+        QCOMPARE(other.horizontalHeader()->sectionResizeMode(CPartsTableModel::description), QHeaderView::Stretch);
+        QCOMPARE(other.horizontalHeader()->sectionSize(CPartsTableModel::price), 80);
+    }
+
     void headerClicksSortAndKeepTheSelectedPart()
     {
         AddPart<CTree>(*m_parts, "pine", "T-10", "12.00");
