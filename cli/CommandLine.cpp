@@ -19,6 +19,7 @@ constexpr const char* kUsage =
     "      --language    106 (default), 108 (de), 110 (fr), 112 (en), 154 (nl); default 112\n"
     "      --winrail     156 (5.x) or 157 (6.x); default 157\n"
     "      --hexahedron  any whole number; default 1\n"
+    "      Faults in the parts' free texts are listed on standard error; they do not stop it.\n"
     "  modelwright-cli render INPUT -o FILE.png [--part NAME | --index N] [--view VIEW]\n"
     "                  [--size WxH] [--yaw DEGREES] [--pitch DEGREES]\n"
     "      Draws one part of a document file, a JSON catalogue or a parts file (.bdf) as a PNG\n"

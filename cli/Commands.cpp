@@ -8,6 +8,7 @@
 #include "model/ModelwrightDoc.h"
 #include "model/PartKind.h"
 #include "model/PartsManager.h"
+#include "scene/FreeTextCheck.h"
 #include "scene/PartsReader.h"
 #include "scene/Renderer.h"
 #include "cli/PngFile.h"
@@ -124,13 +125,26 @@ void RunBuild(const CCliRequest& request)
     RunStep(request.m_output, kFailedToSaveDocument, [&] { document.SaveDocumentFile(PathFromUtf8(request.m_output)); });
 }
 
-void RunExport(const CCliRequest& request)
+// Free texts go into the parts file as typed; what is wrong in them is said, as the window
+// program says it after an export, without refusing the export.
+void ReportFreeTextFaults(const CCliRequest& request, const CPartsManager& parts, std::ostream& err)
+{
+    for (const SFreeTextFault& fault : CheckFreeTexts(parts)) {
+        err << request.m_input << ": \"" << OneLine(fault.m_partName) << "\"";
+        if (!fault.m_elementName.empty())
+            err << ", element \"" << OneLine(fault.m_elementName) << "\"";
+        err << ", free text " << OneLine(FormatDiagnostic(fault.m_diagnostic)) << "\n";
+    }
+}
+
+void RunExport(const CCliRequest& request, std::ostream& err)
 {
     RefuseOutputOverInput(request);
     CModelwrightDoc document;
     LoadCatalogue(request.m_input, document);
     RunStep(request.m_output, kFailedToSaveDocument,
         [&] { ExportToFile(document.Parts(), request.m_options, PathFromUtf8(request.m_output)); });
+    ReportFreeTextFaults(request, document.Parts(), err);
 }
 
 std::string ReadTextFile(const std::string& path)
@@ -260,7 +274,7 @@ int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std
             RunBuild(request);
             break;
         case CCliRequest::Command::exportParts:
-            RunExport(request);
+            RunExport(request, err);
             break;
         case CCliRequest::Command::render:
             RunRender(request);

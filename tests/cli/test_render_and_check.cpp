@@ -71,6 +71,22 @@ TEST(ModelwrightCli, CheckListsWhatIsWrongWithAPartsFile)
     EXPECT_EQ(RunTool({"check", (folder / "none.bdf").string()}, folder).exitCode, 1);
 }
 
+TEST(ModelwrightCli, ExportNamesTheFaultsOfFreeTextsAndStillExports)
+{
+    TempFolder folder;
+    WriteText(folder / "in.json", R"({"header":{"name":"Test"},"parts":[
+        {"class":"CTree","name":"Oak","freeText":"; mine\r\nLien 0 0 1 1\r\n"},
+        {"class":"CBuilding","name":"Station","elements":[
+            {"class":"CBuildingElement","name":"Hall","freeText":"Circle 1 2\r\n"}]},
+        {"class":"CTree","name":"Pine","freeText":"Line 0 0 5 5\r\n"}]})");
+    const ToolRun run = RunTool({"export", (folder / "in.json").string(), "-o", (folder / "out.bdf").string()}, folder);
+    EXPECT_EQ(run.exitCode, 0);
+    const std::string input = (folder / "in.json").string();
+    EXPECT_EQ(run.err, input + ": \"Oak\", free text 2:1: error: Unknown keyword \"Lien\".\n" + input
+            + ": \"Station\", element \"Hall\", free text 1:11: error: 1 number is missing after \"Circle\".\n");
+    EXPECT_NE(ReadText(folder / "out.bdf").find("Lien 0 0 1 1"), std::string::npos) << "the text goes in as typed";
+}
+
 TEST(CommandLine, RenderAndCheckRefuseWrongArguments)
 {
     const std::vector<std::vector<std::string>> wrong = {
