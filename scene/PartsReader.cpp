@@ -131,7 +131,6 @@ constexpr std::array<uint8_t, 256> kCharClasses = [] {
 uint8_t ClassOf(char c) { return kCharClasses[static_cast<unsigned char>(c)]; }
 bool IsBlank(char c) { return ClassOf(c) == kBlankChar; }
 
-
 // A line's words; more than fit are dropped, as no record has that many.
 class CTokens {
 public:
@@ -245,6 +244,20 @@ constexpr std::array<int8_t, 256> kHexDigits = [] {
 
 int HexDigit(char c) { return kHexDigits[static_cast<unsigned char>(c)]; }
 
+// The six hexadecimal digits of "$bbggrr": blue, green, red.
+bool ReadHexColor(const char* digits, COLORREF& out)
+{
+    uint32_t value = 0;
+    for (int i = 0; i < 6; ++i) {
+        const int digit = HexDigit(digits[i]);
+        if (digit < 0)
+            return false;
+        value = value * 16 + static_cast<uint32_t>(digit);
+    }
+    out = RGB(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16));
+    return true;
+}
+
 unsigned DigitValue(char c) { return static_cast<unsigned>(static_cast<unsigned char>(c)) - '0'; }
 
 // The rest of a line from p: whole numbers of one to nine digits with an optional minus, then
@@ -259,16 +272,8 @@ const char* ScanPlainNumbers(const char* p, const char* const end, SPlainNumbers
         if (p == end || *p == '\n')
             break;
         if (*p == '$') {
-            if (end - p < 7)
+            if (end - p < 7 || !ReadHexColor(p + 1, record.m_color))
                 return nullptr;
-            uint32_t value = 0;
-            for (int i = 1; i < 7; ++i) {
-                const int digit = HexDigit(p[i]);
-                if (digit < 0)
-                    return nullptr;
-                value = value * 16 + static_cast<uint32_t>(digit);
-            }
-            record.m_color = RGB(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16));
             record.m_hasColor = true;
             for (p += 7; p < end && IsBlank(*p);)
                 ++p;
@@ -666,24 +671,14 @@ private:
         return true;
     }
 
-    // "$bbggrr": blue, green, red.
     bool ReadColor(const SToken& token, COLORREF& out)
     {
         const std::string_view text = token.m_text;
-        bool good = text.size() == 7 && text[0] == '$';
-        uint32_t value = 0;
-        for (size_t i = 1; good && i < 7; ++i) {
-            const int digit = HexDigit(text[i]);
-            good = digit >= 0;
-            value = value * 16 + static_cast<uint32_t>(digit < 0 ? 0 : digit);
-        }
-        if (!good) {
-            Report(token.m_column, ESeverity::Error, EDiagnostic::BadColor, text,
-                "\"" + Utf8FromCp1252(text) + "\" is not a colour ($ and six hexadecimal digits).");
-            return false;
-        }
-        out = RGB(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16));
-        return true;
+        if (text.size() == 7 && text[0] == '$' && ReadHexColor(text.data() + 1, out))
+            return true;
+        Report(token.m_column, ESeverity::Error, EDiagnostic::BadColor, text,
+            "\"" + Utf8FromCp1252(text) + "\" is not a colour ($ and six hexadecimal digits).");
+        return false;
     }
 
     void ReadPlanRecord(EPlanKind kind, const CTokens& tokens, size_t count, bool colored)
