@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <string>
-#include <cstring>
 
 namespace {
 
@@ -406,10 +406,8 @@ private:
             const char* const next = ScanPlainNumbers(p, end, record);
             if (next == nullptr || record.m_count != 3)
                 return nullptr;
-            if (record.m_hasColor) {
+            if (record.m_hasColor)
                 m_groupColor = record.m_color;
-                m_hasGroupColor = true;
-            }
             AddVertex({record.m_numbers[0], record.m_numbers[1], record.m_numbers[2], m_groupColor, m_lineNumber});
             return next;
         }
@@ -525,7 +523,7 @@ private:
         default:
             break;
         }
-        CloseOpenGroup(tokens[0]);
+        CloseOpenGroup();
         switch (role) {
         case kwHeader:
             if (m_state == EState::Structure)
@@ -771,7 +769,6 @@ private:
         group.m_firstVertex = static_cast<uint32_t>(m_open.m_vertices.size());
         m_open.m_groups.push_back(group);
         m_state = EState::Group;
-        m_hasGroupColor = false;
         m_groupColor = 0;
     }
 
@@ -792,10 +789,8 @@ private:
             return;
         SVertex vertex {numbers[0], numbers[1], numbers[2], m_groupColor, m_lineNumber};
         if (tokens.Stored() > 3 && tokens[3].m_text[0] == '$') {
-            if (ReadColor(tokens[3], vertex.m_color)) {
+            if (ReadColor(tokens[3], vertex.m_color))
                 m_groupColor = vertex.m_color;
-                m_hasGroupColor = true;
-            }
             CheckExtra(tokens, 4);
         } else {
             CheckExtra(tokens, 3);
@@ -888,7 +883,7 @@ private:
         if (m_state == EState::Group)
             CheckGroupComplete();
         else
-            CheckSolidComplete(m_lineNumber);
+            CheckSolidComplete();
         m_state = EState::Structure;
     }
 
@@ -915,7 +910,7 @@ private:
                 "The group's points do not make whole shapes of " + std::to_string(per) + " points; the rest is not drawn.");
     }
 
-    void CheckSolidComplete(int line)
+    void CheckSolidComplete()
     {
         if (m_solidValid && !m_solidHasCenter) {
             const int solidLine = m_open.m_solids.back().m_line;
@@ -923,23 +918,17 @@ private:
             Report(solidLine, 1, ESeverity::Error, EDiagnostic::SolidWithoutCenter,
                 "The solid has no Center line and is not drawn.");
         }
-        (void)line;
     }
 
     // A keyword that starts something new also ends a group left open.
-    void CloseOpenGroup(const SToken& token)
+    void CloseOpenGroup()
     {
         if (m_state != EState::Group && m_state != EState::Solid)
             return;
         const int groupLine = m_state == EState::Group ? m_open.m_groups.back().m_line
                                                        : (m_solidValid ? m_open.m_solids.back().m_line : m_lineNumber);
-        if (m_state == EState::Group)
-            CheckGroupComplete();
-        else
-            CheckSolidComplete(m_lineNumber);
-        m_state = EState::Structure;
+        CloseGroup();
         Report(groupLine, 1, ESeverity::Error, EDiagnostic::GroupWithoutEnd3D, "The 3D group has no End3D line.");
-        (void)token;
     }
 
     void BeginStructure(std::string_view line, const CTokens& tokens)
@@ -970,7 +959,7 @@ private:
 
     void EndStructure(const CTokens& tokens)
     {
-        CloseOpenGroup(tokens[0]);
+        CloseOpenGroup();
         if (m_state != EState::Structure) {
             ReportMisplaced(tokens[0]);
             return;
@@ -1030,7 +1019,7 @@ private:
     {
         if (m_state == EState::Group || m_state == EState::Solid) {
             ++m_lineNumber;
-            CloseOpenGroup({});
+            CloseOpenGroup();
             --m_lineNumber;
         }
         if (m_state == EState::Header)
@@ -1053,7 +1042,6 @@ private:
     int m_endedStructures = 0;
     bool m_pendingInches = false;
     COLORREF m_groupColor = 0;
-    bool m_hasGroupColor = false;
     bool m_solidValid = false;
     bool m_solidHasCenter = false;
     bool m_sceneOpen = false;

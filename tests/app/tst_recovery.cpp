@@ -36,17 +36,28 @@ void AddTree(CModelwrightDoc& doc, const std::string& name, const std::string& f
     doc.SetModifiedFlag(true);
 }
 
+// A new catalogue of one tree, kept once for recovery in the folder.
+struct SKeptCatalogue {
+    SKeptCatalogue(const QString& folder, const std::string& tree, const std::string& path = {})
+        : files(folder)
+    {
+        doc.OnNewDocument();
+        if (!path.empty())
+            doc.SetPathName(path);
+        AddTree(doc, tree);
+        autosaver.AutosaveNow();
+        autosaver.WaitForWrite();
+    }
+
+    CModelwrightDoc doc;
+    CRecoveryFiles files;
+    CAutosaver autosaver {doc, files};
+};
+
 int RunChild(const QString& mode)
 {
-    CModelwrightDoc doc;
-    doc.OnNewDocument();
-    doc.SetPathName(kDocumentPath);
-    AddTree(doc, "Oak kept for recovery");
-    CRecoveryFiles files(qEnvironmentVariable(kChildFolder));
-    CAutosaver autosaver(doc, files);
-    autosaver.AutosaveNow();
-    autosaver.WaitForWrite();
-    QTextStream(stdout) << (autosaver.WrittenCount() == 1 ? "kept" : "failed") << Qt::endl;
+    SKeptCatalogue kept(qEnvironmentVariable(kChildFolder), "Oak kept for recovery", kDocumentPath);
+    QTextStream(stdout) << (kept.autosaver.WrittenCount() == 1 ? "kept" : "failed") << Qt::endl;
     if (mode == QLatin1String("crash"))
         QThread::sleep(60);
     return 0;
@@ -147,13 +158,8 @@ private slots:
 
     void aSavedDocumentLeavesNoRecoveryFile()
     {
-        CModelwrightDoc doc;
-        doc.OnNewDocument();
-        AddTree(doc, "Pine");
-        CRecoveryFiles files(Folder());
-        CAutosaver autosaver(doc, files);
-        autosaver.AutosaveNow();
-        autosaver.WaitForWrite();
+        SKeptCatalogue kept(Folder(), "Pine");
+        auto& [doc, files, autosaver] = kept;
         QVERIFY(QFile::exists(files.OwnFilePath()));
         doc.SetModifiedFlag(false);
         autosaver.DocumentSaved();
@@ -166,13 +172,8 @@ private slots:
 
     void aFailingDiskKeepsTheOldRecoveryFileAndSaysNothing()
     {
-        CModelwrightDoc doc;
-        doc.OnNewDocument();
-        AddTree(doc, "Small");
-        CRecoveryFiles files(Folder());
-        CAutosaver autosaver(doc, files);
-        autosaver.AutosaveNow();
-        autosaver.WaitForWrite();
+        SKeptCatalogue small(Folder(), "Small");
+        auto& [doc, files, autosaver] = small;
         QFile kept(files.OwnFilePath());
         QVERIFY(kept.open(QIODevice::ReadOnly));
         const QByteArray old = kept.readAll();
