@@ -112,9 +112,12 @@ CPartsTableModel::~CPartsTableModel() = default;
 
 QIcon CPartsTableModel::KindIcon(EPartKind kind)
 {
-    Q_INIT_RESOURCE(parts);
-    static const std::array<QIcon, 3> icons {QIcon(QStringLiteral(":/parts/tree.svg")),
-        QIcon(QStringLiteral(":/parts/building.svg")), QIcon(QStringLiteral(":/parts/platform.svg"))};
+    // Registered once, with the icons: every painted row asks for its icon.
+    static const std::array<QIcon, 3> icons = [] {
+        Q_INIT_RESOURCE(parts);
+        return std::array<QIcon, 3> {QIcon(QStringLiteral(":/parts/tree.svg")),
+            QIcon(QStringLiteral(":/parts/building.svg")), QIcon(QStringLiteral(":/parts/platform.svg"))};
+    }();
     return icons[size_t(kind)];
 }
 
