@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 
 #include "model/ChoiceCodes.h"
+#include "model/Exceptions.h"
+#include "scene/MeshWriter.h"
 
 #include <charconv>
 #include <optional>
@@ -26,6 +28,13 @@ constexpr const char* kUsage =
     "      picture. --part chooses the part by name, --index the n-th part counted from 1\n"
     "      (default: the first). VIEW is iso (default), front, side, top or plan; --size\n"
     "      defaults to 800x600 (at most 8192x8192); --yaw and --pitch turn the view.\n"
+    "  modelwright-cli mesh INPUT -o FILE.glb|FILE.obj [--part NAME | --index N | --all]\n"
+    "                  [--scale 1:N]\n"
+    "      Writes parts of a document file, a JSON catalogue or a parts file as a 3D model:\n"
+    "      glTF binary (.glb) or Wavefront OBJ (.obj, with its .mtl beside it), in metres\n"
+    "      with +Y up, one object per part and one material per colour. --part and --index\n"
+    "      choose one part as for render, --all takes every part, side by side in a row.\n"
+    "      --scale 1:87 turns a model of that scale into its real size (default 1:1).\n"
     "  modelwright-cli check FILE.bdf\n"
     "      Reads a parts file and prints what is wrong with it, one line each, as\n"
     "      FILE:LINE:COLUMN: error|warning: message. Exit status 0 when there are no errors.\n"
@@ -106,6 +115,8 @@ CCliRequest::Command CommandNamed(std::string_view name)
         return CCliRequest::Command::exportParts;
     if (name == "render")
         return CCliRequest::Command::render;
+    if (name == "mesh")
+        return CCliRequest::Command::mesh;
     if (name == "check")
         return CCliRequest::Command::check;
     throw CUsageError("unknown command \"" + std::string(name) + "\"");
@@ -136,6 +147,8 @@ public:
             throw CUsageError("no input file given");
         if (NeedsOutput() && m_request.m_output.empty())
             throw CUsageError("no output file given (-o FILE)");
+        if (m_request.m_command == CCliRequest::Command::mesh && !IsMeshFileName(PathFromUtf8(m_request.m_output)))
+            throw CUsageError("mesh writes a .glb or an .obj file, not \"" + m_request.m_output + "\"");
     }
 
 private:
@@ -144,6 +157,8 @@ private:
         return m_request.m_command != CCliRequest::Command::dump && m_request.m_command != CCliRequest::Command::check;
     }
     bool TakesRenderOptions() const { return m_request.m_command == CCliRequest::Command::render; }
+    bool TakesMeshOptions() const { return m_request.m_command == CCliRequest::Command::mesh; }
+    bool TakesPartChoice() const { return TakesRenderOptions() || TakesMeshOptions(); }
     bool TakesExportOptions() const { return m_request.m_command == CCliRequest::Command::exportParts; }
 
     void TakeFileName(const std::string& arg)
@@ -178,23 +193,59 @@ private:
         } else if (TakesExportOptions() && name == "--hexahedron") {
             TakeOnce(m_hexahedronGiven, name);
             m_request.m_options.m_hexahedronBugfix = ParseHexahedronSwitch(Value(name, inlineValue));
-        } else if (!(TakesRenderOptions() && TakeRenderOption(name, inlineValue))) {
+        } else if (!(TakesPartChoice() && TakePartChoice(name, inlineValue))
+            && !(TakesRenderOptions() && TakeRenderOption(name, inlineValue))
+            && !(TakesMeshOptions() && TakeMeshOption(name, inlineValue))) {
             throw CUsageError("unknown option \"" + arg + "\"");
         }
     }
 
-    bool TakeRenderOption(const std::string& name, const std::optional<std::string>& inlineValue)
+    bool TakePartChoice(const std::string& name, const std::optional<std::string>& inlineValue)
     {
+        const char* choices = TakesMeshOptions() ? "--part, --index or --all" : "--part or --index";
         if (name == "--part") {
-            TakeOnce(m_partGiven, "--part or --index");
+            TakeOnce(m_partGiven, choices);
             m_request.m_partName = Value(name, inlineValue);
         } else if (name == "--index") {
-            TakeOnce(m_partGiven, "--part or --index");
+            TakeOnce(m_partGiven, choices);
             const auto index = ParseInt32(Value(name, inlineValue));
             if (!index || *index < 1)
                 throw CUsageError("--index takes a whole number from 1 on");
             m_request.m_partIndex = *index;
-        } else if (name == "--view") {
+        } else if (TakesMeshOptions() && name == "--all") {
+            if (inlineValue)
+                throw CUsageError("--all takes no value");
+            TakeOnce(m_partGiven, choices);
+            m_request.m_allParts = true;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    bool TakeMeshOption(const std::string& name, const std::optional<std::string>& inlineValue)
+    {
+        if (name != "--scale")
+            return false;
+        TakeOnce(m_scaleGiven, name);
+        m_request.m_scale = ParseScale(Value(name, inlineValue));
+        return true;
+    }
+
+    // "1:87": one unit of the model stands for 87 of the real thing.
+    static double ParseScale(const std::string& text)
+    {
+        const size_t colon = text.find(':');
+        const auto model = colon == std::string::npos ? std::nullopt : ParseInt32(std::string_view(text).substr(0, colon));
+        const auto real = colon == std::string::npos ? std::nullopt : ParseInt32(std::string_view(text).substr(colon + 1));
+        if (!model || !real || *model < 1 || *real < 1)
+            throw CUsageError("--scale takes MODEL:REAL in whole numbers such as 1:87, not \"" + text + "\"");
+        return static_cast<double>(*real) / *model;
+    }
+
+    bool TakeRenderOption(const std::string& name, const std::optional<std::string>& inlineValue)
+    {
+        if (name == "--view") {
             TakeOnce(m_viewGiven, name);
             m_request.m_view = Value(name, inlineValue);
             if (m_request.m_view != "iso" && m_request.m_view != "front" && m_request.m_view != "side"
@@ -263,6 +314,7 @@ private:
     bool m_sizeGiven = false;
     bool m_yawGiven = false;
     bool m_pitchGiven = false;
+    bool m_scaleGiven = false;
 };
 
 } // namespace

@@ -9,7 +9,7 @@
 
 // What one run of the command-line tool is asked to do.
 struct CCliRequest {
-    enum class Command { help, version, dump, build, exportParts, render, check };
+    enum class Command { help, version, dump, build, exportParts, render, mesh, check };
 
     Command m_command = Command::help;
     std::string m_input;  // UTF-8
@@ -17,9 +17,12 @@ struct CCliRequest {
     // The tool never reads the window program's settings: options not given keep the defaults.
     CProgramOptions m_options;
 
-    // render: which part (by name, or the n-th from 1; the first when neither) and how.
+    // render and mesh: which part (by name, or the n-th from 1; the first when neither) and how.
     std::string m_partName;
     int32_t m_partIndex = 0;
+    // mesh: every part instead of one, and the real size per model size (87 for 1:87).
+    bool m_allParts = false;
+    double m_scale = 1;
     std::string m_view = "iso";
     int32_t m_width = 800;
     int32_t m_height = 600;

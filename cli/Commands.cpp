@@ -9,6 +9,7 @@
 #include "model/PartKind.h"
 #include "model/PartsManager.h"
 #include "scene/FreeTextCheck.h"
+#include "scene/MeshWriter.h"
 #include "scene/PartsReader.h"
 #include "scene/Renderer.h"
 #include "cli/PngFile.h"
@@ -234,6 +235,38 @@ void RunRender(const CCliRequest& request)
         [&] { WriteFileAtomically(PathFromUtf8(request.m_output), EncodePng(image)); });
 }
 
+// The parts of a 3D model: the one chosen as for render, or with --all every part of the file.
+std::vector<SScene> ChosenScenes(const CCliRequest& request)
+{
+    const bool partsFile = HasPartsFileExtension(request.m_input);
+    if (!request.m_allParts) {
+        std::vector<SScene> one;
+        one.push_back(partsFile ? ScenePartOfPartsFile(request) : ScenePartOfCatalogue(request));
+        return one;
+    }
+    SPartsFile file;
+    if (partsFile) {
+        file = ReadPartsText(ReadTextFile(request.m_input));
+    } else {
+        CModelwrightDoc document;
+        LoadCatalogue(request.m_input, document);
+        file = ReadPartsText(ExportToText(document.Parts(), request.m_options));
+    }
+    if (file.m_scenes.empty())
+        throw CRunFailure{request.m_input + ": the file holds no parts.", {}};
+    return std::move(file.m_scenes);
+}
+
+void RunMesh(const CCliRequest& request)
+{
+    RefuseOutputOverInput(request);
+    std::vector<SMeshPart> parts;
+    for (const SScene& scene : ChosenScenes(request))
+        parts.push_back(MeshPartOf(scene, request.m_scale));
+    RunStep(request.m_output, "Failed to write the 3D model.",
+        [&] { WriteMeshFile(parts, PathFromUtf8(request.m_output)); });
+}
+
 int RunCheck(const CCliRequest& request, std::ostream& out)
 {
     const SPartsFile file = ReadPartsText(ReadTextFile(request.m_input));
@@ -278,6 +311,9 @@ int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std
             break;
         case CCliRequest::Command::render:
             RunRender(request);
+            break;
+        case CCliRequest::Command::mesh:
+            RunMesh(request);
             break;
         case CCliRequest::Command::check:
             return RunCheck(request, out);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene/Scene.h"
+#include "scene/Tessellation.h"
 
 #include <cstdint>
 #include <vector>
@@ -33,24 +34,6 @@ struct SImage {
     static uint8_t Green(uint32_t pixel) { return static_cast<uint8_t>(pixel >> 8); }
     static uint8_t Blue(uint32_t pixel) { return static_cast<uint8_t>(pixel >> 16); }
 };
-
-// The part as triangles and lines in its own coordinates.
-struct SMesh {
-    struct STriangle {
-        SPoint3 a, b, c;
-        COLORREF color;
-    };
-    struct SSegment {
-        SPoint3 a, b;
-        COLORREF color;
-    };
-    std::vector<STriangle> m_triangles;
-    std::vector<SSegment> m_segments;
-
-    bool IsEmpty() const { return m_triangles.empty() && m_segments.empty(); }
-};
-
-SMesh BuildMesh(const SScene& scene);
 
 inline constexpr uint32_t kBackground = SImage::Pack(0xF4, 0xF5, 0xF7);
 

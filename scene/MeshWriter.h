@@ -1,0 +1,40 @@
+#pragma once
+
+#include "scene/Tessellation.h"
+
+#include <filesystem>
+#include <span>
+#include <string>
+
+// One part as it goes into a 3D model file: its name and triangles, and the length of its
+// unit in metres (a millimetre or an inch, times the scale).
+struct SMeshPart {
+    std::string m_name; // UTF-8
+    SMesh m_mesh;
+    double m_metresPerUnit = 0.001;
+};
+
+// The part a parts-file structure describes, at its real size when scale is the model's
+// scale number (87 for 1:87; 1 keeps the model's size).
+SMeshPart MeshPartOf(const SScene& scene, double scale = 1);
+
+// Both formats hold metres with +Y up (the parts file's z), one object per part and one
+// material per colour; several parts stand side by side along x, their fronts towards +Z,
+// with a gap between them.
+
+// glTF 2.0 binary: one node and one mesh per part, flat normals, lines as LINES primitives.
+std::string EncodeGlb(std::span<const SMeshPart> parts);
+
+struct SObjFiles {
+    std::string m_obj;
+    std::string m_mtl;
+};
+// Wavefront OBJ text naming its material library by mtlFileName (UTF-8), and that library.
+SObjFiles EncodeObj(std::span<const SMeshPart> parts, const std::string& mtlFileName);
+
+// Writes a .glb, or a .obj with its .mtl beside it, by the path's extension; each file is
+// replaced only when complete. Throws CException (also for any other extension).
+void WriteMeshFile(std::span<const SMeshPart> parts, const std::filesystem::path& path);
+
+// True for the extensions WriteMeshFile takes, in any case.
+bool IsMeshFileName(const std::filesystem::path& path);

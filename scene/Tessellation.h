@@ -1,0 +1,38 @@
+#pragma once
+
+#include "scene/Scene.h"
+
+#include <cmath>
+#include <vector>
+
+inline SPoint3 operator+(SPoint3 a, SPoint3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+inline SPoint3 operator-(SPoint3 a, SPoint3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+inline SPoint3 operator*(SPoint3 a, double f) { return {a.x * f, a.y * f, a.z * f}; }
+inline double Dot(SPoint3 a, SPoint3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline SPoint3 Cross(SPoint3 a, SPoint3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+inline SPoint3 Normalized(SPoint3 a)
+{
+    const double length = std::sqrt(Dot(a, a));
+    return length > 0 ? a * (1 / length) : SPoint3 {0, 0, 0};
+}
+
+// The part as triangles and lines in its own coordinates: what the preview draws and what the
+// 3D model files hold. Closed solids (hexahedra, squares, cylinders, ellipsoids) turn their
+// triangles counter-clockwise seen from outside; quads keep the order their points are
+// written in. A triangle without area shows nothing anywhere and is left out.
+struct SMesh {
+    struct STriangle {
+        SPoint3 a, b, c;
+        COLORREF color;
+    };
+    struct SSegment {
+        SPoint3 a, b;
+        COLORREF color;
+    };
+    std::vector<STriangle> m_triangles;
+    std::vector<SSegment> m_segments;
+
+    bool IsEmpty() const { return m_triangles.empty() && m_segments.empty(); }
+};
+
+SMesh BuildMesh(const SScene& scene);
