@@ -20,8 +20,9 @@ constexpr double kMetresPerMillimetre = 0.001;
 constexpr double kMetresPerInch = 0.0254;
 // Parts side by side stand a quarter of the widest one's width apart.
 constexpr double kGapPerWidth = 0.25;
-// Flat faces share a point only with the triangles just before them (the other half of a quad).
-constexpr size_t kSharingWindow = 8;
+// Flat faces share a point only with the triangles just before them (the other half of a
+// quad, the neighbours in a fan).
+constexpr size_t kSharingWindow = 16;
 constexpr float kSameNormal = 1 - 1e-6f;
 
 struct SFloat3 {
@@ -283,8 +284,15 @@ class CGlbBuilder {
 public:
     explicit CGlbBuilder(std::span<const SPreparedPart> parts) : m_parts(parts), m_colours(ColoursOf(parts)) { }
 
-    std::string Encode()
+    // Hands the file's bytes to the sink piece by piece.
+    template <class Sink>
+    void Emit(Sink&& sink)
     {
+        size_t indexBytes = 0;
+        for (const SPreparedPart& part : m_parts)
+            for (const SColourRun& run : part.m_triangles)
+                indexBytes += run.m_indices.size() * 4;
+        m_indexBytes.reserve(indexBytes);
         for (const SPreparedPart& part : m_parts)
             AddMesh(part);
         std::string json = R"({"asset":{"version":"2.0","generator":"Modelwright"},"scene":0,"scenes":[{)";
@@ -308,11 +316,11 @@ public:
             json += "],\"accessors\":[" + m_accessors + "],\"bufferViews\":[";
             AppendBufferViews(json);
             json += "],\"buffers\":[{\"byteLength\":";
-            AppendNumber(json, m_vertexBytes.size() + m_indexBytes.size());
+            AppendNumber(json, m_vertexLength + m_indexBytes.size());
             json += "}]";
         }
         json += '}';
-        return Container(json);
+        Container(json, sink);
     }
 
 private:
@@ -365,8 +373,9 @@ private:
 
     size_t AddPoints(const std::vector<SFloat3>& points, const SBounds* bounds)
     {
-        const size_t offset = m_vertexBytes.size();
-        AppendRaw(m_vertexBytes, points.data(), points.size() * sizeof(SFloat3));
+        const size_t offset = m_vertexLength;
+        m_vertexRuns.push_back(&points);
+        m_vertexLength += points.size() * sizeof(SFloat3);
         StartAccessor(0, offset, kFloat, points.size(), "VEC3");
         if (bounds) {
             const auto triple = [&](SFloat3 p) {
@@ -466,11 +475,11 @@ private:
     void AppendBufferViews(std::string& json) const
     {
         json += "{\"buffer\":0,\"byteLength\":";
-        AppendNumber(json, m_vertexBytes.size());
+        AppendNumber(json, m_vertexLength);
         json += ",\"byteStride\":12,\"target\":";
         AppendNumber(json, size_t(kArrayBuffer));
         json += "},{\"buffer\":0,\"byteOffset\":";
-        AppendNumber(json, m_vertexBytes.size());
+        AppendNumber(json, m_vertexLength);
         json += ",\"byteLength\":";
         AppendNumber(json, m_indexBytes.size());
         json += ",\"target\":";
@@ -480,29 +489,32 @@ private:
 
     // The binary container: a 12-byte header, the JSON chunk padded with blanks, the binary
     // chunk padded with zeros.
-    std::string Container(std::string& json) const
+    template <class Sink>
+    void Container(std::string& json, Sink& sink) const
     {
         PadTo4(json, ' ');
-        const size_t binary = m_vertexBytes.size() + m_indexBytes.size();
+        const size_t binary = m_vertexLength + m_indexBytes.size();
         const size_t total = 12 + 8 + json.size() + (binary ? 8 + binary : 0);
         if (total > std::numeric_limits<uint32_t>::max())
             throw CException("The 3D model is larger than the 4 GB a glTF binary file can hold.");
-        std::string bytes;
-        bytes.reserve(total);
-        const auto word = [&](uint32_t value) { AppendRaw(bytes, &value, 4); };
+        std::string head;
+        const auto word = [&](uint32_t value) { AppendRaw(head, &value, 4); };
         word(0x46546C67); // "glTF"
         word(2);
         word(static_cast<uint32_t>(total));
         word(static_cast<uint32_t>(json.size()));
         word(0x4E4F534A); // "JSON"
-        bytes += json;
-        if (binary) {
-            word(static_cast<uint32_t>(binary));
-            word(0x004E4942); // "BIN"
-            bytes += m_vertexBytes;
-            bytes += m_indexBytes;
-        }
-        return bytes;
+        sink(std::string_view(head));
+        sink(std::string_view(json));
+        if (!binary)
+            return;
+        head.clear();
+        word(static_cast<uint32_t>(binary));
+        word(0x004E4942); // "BIN"
+        sink(std::string_view(head));
+        for (const std::vector<SFloat3>* run : m_vertexRuns)
+            sink(std::string_view(reinterpret_cast<const char*>(run->data()), run->size() * sizeof(SFloat3)));
+        sink(std::string_view(m_indexBytes));
     }
 
     std::span<const SPreparedPart> m_parts;
@@ -512,7 +524,9 @@ private:
     size_t m_accessorCount = 0;
     std::string m_meshes;
     std::string m_accessors;
-    std::string m_vertexBytes;
+    // The points go out straight from the prepared parts, in the order of their accessors.
+    std::vector<const std::vector<SFloat3>*> m_vertexRuns;
+    size_t m_vertexLength = 0;
     std::string m_indexBytes;
 };
 
@@ -553,7 +567,9 @@ SMeshPart MeshPartOf(const SScene& scene, double scale)
 std::string EncodeGlb(std::span<const SMeshPart> parts)
 {
     const std::vector<SPreparedPart> prepared = PrepareAll(parts);
-    return CGlbBuilder(prepared).Encode();
+    std::string bytes;
+    CGlbBuilder(prepared).Emit([&](std::string_view piece) { bytes += piece; });
+    return bytes;
 }
 
 SObjFiles EncodeObj(std::span<const SMeshPart> parts, const std::string& mtlFileName)
@@ -623,7 +639,11 @@ void WriteMeshFile(std::span<const SMeshPart> parts, const std::filesystem::path
 {
     const std::string extension = LowerExtension(path);
     if (extension == ".glb") {
-        WriteFileAtomically(path, EncodeGlb(parts));
+        // Large models go to the file as they are, without another copy in memory.
+        const std::vector<SPreparedPart> prepared = PrepareAll(parts);
+        CFileReplacement file(path);
+        CGlbBuilder(prepared).Emit([&](std::string_view piece) { file.Write(piece); });
+        file.Commit();
     } else if (extension == ".obj") {
         std::filesystem::path library = path;
         library.replace_extension(".mtl");
