@@ -5,6 +5,8 @@
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
 #include "model/ModelwrightDoc.h"
+#include "model/PartsManager.h"
+#include "scene/MeshWriter.h"
 #include "ui/ModelwrightView.h"
 #include "ui/OptionsPropertySheet.h"
 
@@ -22,6 +24,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -162,6 +166,8 @@ void CMainFrame::CreateActions()
     connect(m_saveAction, &QAction::triggered, this, &CMainFrame::SaveDocument);
     m_saveAsAction = MakeAction(this, "fileSaveAs");
     connect(m_saveAsAction, &QAction::triggered, this, &CMainFrame::SaveDocumentAs);
+    m_exportMeshAction = MakeAction(this, "fileExportMesh");
+    connect(m_exportMeshAction, &QAction::triggered, this, &CMainFrame::OnExportMesh);
     m_printAction = MakeAction(this, "filePrint", QStringLiteral(":/app/toolbar/print.svg"));
     m_printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(m_printAction, &QAction::triggered, this, &CMainFrame::OnFilePrint);
@@ -243,6 +249,8 @@ void CMainFrame::CreateMenus()
 {
     m_fileMenu = menuBar()->addMenu(QString());
     m_fileMenu->addActions({m_newAction, m_openAction, m_saveAction, m_saveAsAction});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_exportMeshAction);
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({m_printAction, m_printPreviewAction, m_printSetupAction});
     m_fileMenu->addSeparator();
@@ -344,6 +352,8 @@ void CMainFrame::retranslateUi()
     set(m_openAction, tr("&Open..."), tr("Open a catalogue file"));
     set(m_saveAction, tr("&Save"), tr("Save the catalogue"));
     set(m_saveAsAction, tr("Save &As..."), tr("Save the catalogue under a new name"));
+    set(m_exportMeshAction, tr("Export 3D &model..."),
+        tr("Write the selected part or all parts as a 3D model for other programs (glTF or OBJ)"));
     set(m_printAction, tr("&Print..."), tr("Print the catalogue"));
     set(m_printPreviewAction, tr("Print Pre&view"), tr("Show the printed pages"));
     set(m_printSetupAction, tr("P&rint Setup..."), tr("Choose the printer and the page"));
@@ -568,6 +578,75 @@ bool CMainFrame::SaveDocumentAs()
 {
     const QString path = AskSavePath();
     return !path.isEmpty() && SaveTo(path);
+}
+
+std::optional<bool> CMainFrame::AskMeshOfAllParts()
+{
+    const CNamedObject* selected = m_view->Selected();
+    const size_t count = m_document.Parts().GetCount();
+    if (!selected || count < 2)
+        return true;
+    QMessageBox question(QMessageBox::Question, tr("Export 3D model"),
+        tr("Export the selected part \"%1\" or all %2 parts of the catalogue?")
+            .arg(QString::fromStdString(selected->m_name))
+            .arg(count),
+        QMessageBox::Cancel, this);
+    question.setObjectName("meshScopeQuestion");
+    QPushButton* one = question.addButton(tr("&Selected part"), QMessageBox::AcceptRole);
+    QPushButton* all = question.addButton(tr("&All parts"), QMessageBox::AcceptRole);
+    question.setDefaultButton(one);
+    question.exec();
+    if (question.clickedButton() == all)
+        return true;
+    if (question.clickedButton() == one)
+        return false;
+    return std::nullopt;
+}
+
+QString CMainFrame::AskMeshPath(const QString& proposedName)
+{
+    QFileDialog dialog(this, tr("Export 3D model"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({tr("glTF binary (*.glb)"), tr("Wavefront OBJ (*.obj)")});
+    dialog.setDefaultSuffix(QStringLiteral("glb"));
+    const QFileInfo proposal(m_view->ExportProposal());
+    dialog.setDirectory(proposal.absolutePath());
+    dialog.selectFile(proposedName);
+    // The suffix added to a bare name follows the format chosen.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.contains(QLatin1String("*.obj")) ? QStringLiteral("obj") : QStringLiteral("glb"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void CMainFrame::OnExportMesh()
+{
+    const CPartsManager& parts = m_document.Parts();
+    if (parts.GetCount() == 0) {
+        ReportError(tr("The catalogue has no parts to export."));
+        return;
+    }
+    const std::optional<bool> allParts = AskMeshOfAllParts();
+    if (!allParts)
+        return;
+    const CNamedObject* only = *allParts ? nullptr : m_view->Selected();
+    // A part's name may hold characters no file name can.
+    QString name = only ? QString::fromStdString(only->m_name) : QFileInfo(m_view->ExportProposal()).completeBaseName();
+    name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
+    const QString path = AskMeshPath(name + QStringLiteral(".glb"));
+    if (path.isEmpty())
+        return;
+    try {
+        WriteMeshFile(MeshPartsOfCatalogue(parts, m_options, only), PathOf(path));
+    } catch (const CException& error) {
+        ReportError(QString::fromStdString(error.what()));
+        return;
+    }
+    m_view->SetExportFolder(QFileInfo(path).absolutePath());
+    OnPartsFileExported(path, only ? 1 : static_cast<int>(parts.GetCount()), 0);
 }
 
 QString CMainFrame::AskSavePath()

@@ -69,6 +69,7 @@ public:
     QAction* OpenAction() const { return m_openAction; }
     QAction* SaveAction() const { return m_saveAction; }
     QAction* SaveAsAction() const { return m_saveAsAction; }
+    QAction* ExportMeshAction() const { return m_exportMeshAction; }
     QAction* PrintAction() const { return m_printAction; }
     QAction* PrintPreviewAction() const { return m_printPreviewAction; }
     QAction* PrintSetupAction() const { return m_printSetupAction; }
@@ -161,6 +162,11 @@ private:
     void OnOpenRecentFile(int index);
 
     void OnFileOpen();
+    // File Export 3D model: the selected part or all parts, the format by the file's extension.
+    void OnExportMesh();
+    // True for all parts, false for the selected one; nothing when the user cancelled.
+    std::optional<bool> AskMeshOfAllParts();
+    QString AskMeshPath(const QString& proposedName);
     void OnFilePrint();
     void OnFilePrintPreview();
     void OnFilePrintSetup();
@@ -197,6 +203,7 @@ private:
     QAction* m_openAction = nullptr;
     QAction* m_saveAction = nullptr;
     QAction* m_saveAsAction = nullptr;
+    QAction* m_exportMeshAction = nullptr;
     QAction* m_printAction = nullptr;
     QAction* m_printPreviewAction = nullptr;
     QAction* m_printSetupAction = nullptr;

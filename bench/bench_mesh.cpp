@@ -6,7 +6,6 @@
 #include "model/FileIO.h"
 #include "model/PartsManager.h"
 #include "scene/MeshWriter.h"
-#include "scene/PartsReader.h"
 #include "settings/ProgramOptions.h"
 
 #include <benchmark/benchmark.h>
@@ -48,12 +47,7 @@ fs::path OutputPath(const char* extension)
 // turned into triangles and written.
 void WriteGlbOfCatalogue(const fs::path& path)
 {
-    const SPartsFile file = ReadPartsText(ExportToText(Catalogue(), CProgramOptions()));
-    std::vector<SMeshPart> parts;
-    parts.reserve(file.m_scenes.size());
-    for (const SScene& scene : file.m_scenes)
-        parts.push_back(MeshPartOf(scene));
-    WriteMeshFile(parts, path);
+    WriteMeshFile(MeshPartsOfCatalogue(Catalogue(), CProgramOptions()), path);
 }
 
 void BM_ExportPartsFile(benchmark::State& state)

@@ -236,33 +236,29 @@ void RunRender(const CCliRequest& request)
 }
 
 // The parts of a 3D model: the one chosen as for render, or with --all every part of the file.
-std::vector<SScene> ChosenScenes(const CCliRequest& request)
+std::vector<SMeshPart> ChosenMeshParts(const CCliRequest& request)
 {
     const bool partsFile = HasPartsFileExtension(request.m_input);
+    std::vector<SMeshPart> parts;
     if (!request.m_allParts) {
-        std::vector<SScene> one;
-        one.push_back(partsFile ? ScenePartOfPartsFile(request) : ScenePartOfCatalogue(request));
-        return one;
-    }
-    SPartsFile file;
-    if (partsFile) {
-        file = ReadPartsText(ReadTextFile(request.m_input));
+        parts.push_back(MeshPartOf(partsFile ? ScenePartOfPartsFile(request) : ScenePartOfCatalogue(request), request.m_scale));
+    } else if (partsFile) {
+        for (const SScene& scene : ReadPartsText(ReadTextFile(request.m_input)).m_scenes)
+            parts.push_back(MeshPartOf(scene, request.m_scale));
     } else {
         CModelwrightDoc document;
         LoadCatalogue(request.m_input, document);
-        file = ReadPartsText(ExportToText(document.Parts(), request.m_options));
+        parts = MeshPartsOfCatalogue(document.Parts(), request.m_options, nullptr, request.m_scale);
     }
-    if (file.m_scenes.empty())
+    if (parts.empty())
         throw CRunFailure{request.m_input + ": the file holds no parts.", {}};
-    return std::move(file.m_scenes);
+    return parts;
 }
 
 void RunMesh(const CCliRequest& request)
 {
     RefuseOutputOverInput(request);
-    std::vector<SMeshPart> parts;
-    for (const SScene& scene : ChosenScenes(request))
-        parts.push_back(MeshPartOf(scene, request.m_scale));
+    const std::vector<SMeshPart> parts = ChosenMeshParts(request);
     RunStep(request.m_output, "Failed to write the 3D model.",
         [&] { WriteMeshFile(parts, PathFromUtf8(request.m_output)); });
 }

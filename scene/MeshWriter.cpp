@@ -1,8 +1,10 @@
 #include "scene/MeshWriter.h"
 
+#include "export/PartsFileWriter.h"
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
 #include "model/TextCodec.h"
+#include "scene/PartsReader.h"
 
 #include <algorithm>
 #include <bit>
@@ -562,6 +564,17 @@ std::string LowerExtension(const std::filesystem::path& path)
 SMeshPart MeshPartOf(const SScene& scene, double scale)
 {
     return {scene.m_name, BuildMesh(scene), (scene.m_inches ? kMetresPerInch : kMetresPerMillimetre) * scale};
+}
+
+std::vector<SMeshPart> MeshPartsOfCatalogue(
+    const CPartsManager& parts, const CProgramOptions& options, const CObject* only, double scale)
+{
+    const SPartsFile file = ReadPartsText(only ? ExportPartToText(*only, options) : ExportToText(parts, options));
+    std::vector<SMeshPart> meshes;
+    meshes.reserve(file.m_scenes.size());
+    for (const SScene& scene : file.m_scenes)
+        meshes.push_back(MeshPartOf(scene, scale));
+    return meshes;
 }
 
 std::string EncodeGlb(std::span<const SMeshPart> parts)

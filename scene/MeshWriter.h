@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 // One part as it goes into a 3D model file: its name and triangles, and the length of its
 // unit in metres (a millimetre or an inch, times the scale).
@@ -17,6 +18,14 @@ struct SMeshPart {
 // The part a parts-file structure describes, at its real size when scale is the model's
 // scale number (87 for 1:87; 1 keeps the model's size).
 SMeshPart MeshPartOf(const SScene& scene, double scale = 1);
+
+class CObject;
+class CPartsManager;
+class CProgramOptions;
+
+// The parts of a catalogue as its parts file says them: every part, or only the one given.
+std::vector<SMeshPart> MeshPartsOfCatalogue(
+    const CPartsManager& parts, const CProgramOptions& options, const CObject* only = nullptr, double scale = 1);
 
 // Both formats hold metres with +Y up (the parts file's z), one object per part and one
 // material per colour; several parts stand side by side along x, their fronts towards +Z,

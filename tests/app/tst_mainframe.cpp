@@ -600,6 +600,59 @@ private slots:
             QString("Exported one part to %1").arg(QDir::toNativeSeparators(FilePath("exports/one.bdf"))));
     }
 
+    void exportMeshWritesTheSelectedPartOrAllParts()
+    {
+        QVERIFY(WriteBytes(FilePath("spring.wo3"), CatalogueBytes({"Oak", "Elm"})));
+        QVERIFY(m_frame->OpenDocumentFile(FilePath("spring.wo3")));
+        QString proposed;
+        const auto saveAs = [&proposed](const QString& path) {
+            WhenModal([path, &proposed](QDialog& dialog) {
+                auto& files = static_cast<QFileDialog&>(dialog);
+                proposed = files.selectedFiles().value(0);
+                files.selectFile(path);
+                dialog.accept();
+            });
+        };
+        // Nothing selected: every part, without a question.
+        saveAs(FilePath("all"));
+        m_frame->ExportMeshAction()->trigger();
+        QCOMPARE(proposed, FilePath("spring.glb"));
+        const QByteArray glb = FileBytes(FilePath("all.glb"));
+        QVERIFY(glb.startsWith("glTF"));
+        QVERIFY(glb.contains(R"({"name":"Oak","mesh":0)") && glb.contains(R"("name":"Elm")"));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+            QString("Exported 2 parts to %1").arg(QDir::toNativeSeparators(FilePath("all.glb"))));
+
+        // With a part selected the user chooses; the format follows the extension.
+        m_frame->View()->SelectPart(m_doc->Parts().GetList()[1]->m_id);
+        QString question;
+        const auto exportSelected = [&](const QString& path) {
+            WhenModal([&question, &saveAs, path](QDialog& dialog) {
+                auto& box = static_cast<QMessageBox&>(dialog);
+                question = box.text();
+                SaveScreenshot(dialog, "export_3d_model_question");
+                saveAs(path);
+                for (QAbstractButton* button : box.buttons())
+                    if (button->text() == "&Selected part")
+                        button->click();
+            });
+            m_frame->ExportMeshAction()->trigger();
+        };
+        exportSelected(FilePath("elm.obj"));
+        QCOMPARE(question, QString("Export the selected part \"Elm\" or all 2 parts of the catalogue?"));
+        QCOMPARE(proposed, FilePath("Elm.glb"));
+        const QByteArray obj = FileBytes(FilePath("elm.obj"));
+        QVERIFY(obj.contains("\no Elm\n") && !obj.contains("\no Oak\n"));
+        QVERIFY(FileBytes(FilePath("elm.mtl")).startsWith("newmtl "));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+            QString("Exported one part to %1").arg(QDir::toNativeSeparators(FilePath("elm.obj"))));
+
+        // A file that cannot be written is said, and nothing is left behind.
+        exportSelected(FilePath("absent/elm.glb"));
+        QCOMPARE(m_frame->m_errors.size(), 1);
+        QVERIFY(m_frame->m_errors.constFirst().contains("absent"));
+    }
+
     void lockPanesShowTheLockKeysWhereThePlatformTellsThem()
     {
         // The test's screen cannot tell the lock keys' states.

@@ -12,7 +12,6 @@
 #include "model/Platform.h"
 #include "model/Tree.h"
 #include "scene/MeshWriter.h"
-#include "scene/PartsReader.h"
 #include "settings/ProgramOptions.h"
 
 #include <cstdio>
@@ -127,14 +126,6 @@ void Write(const std::vector<SMeshPart>& parts, const fs::path& path)
     std::printf("%s\n", path.string().c_str());
 }
 
-std::vector<SMeshPart> MeshPartsOf(const CPartsManager& parts)
-{
-    std::vector<SMeshPart> meshes;
-    for (const SScene& scene : ReadPartsText(ExportToText(parts, CProgramOptions())).m_scenes)
-        meshes.push_back(MeshPartOf(scene));
-    return meshes;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -149,7 +140,7 @@ int main(int argc, char** argv)
     for (const char* name : {"country-station", "town-park-trees", "goods-yard"}) {
         CModelwrightDoc document;
         document.OpenDocumentFile(examples / (std::string(name) + ".wo3"));
-        const std::vector<SMeshPart> parts = MeshPartsOf(document.Parts());
+        const std::vector<SMeshPart> parts = MeshPartsOfCatalogue(document.Parts(), CProgramOptions());
         for (size_t i = 0; i < parts.size(); ++i)
             Write({parts[i]}, output / (std::string(name) + "-" + std::to_string(i + 1) + ".glb"));
         Write(parts, output / (std::string(name) + ".glb"));
@@ -157,7 +148,7 @@ int main(int argc, char** argv)
     for (int seed = 1; seed <= kRandomCatalogues; ++seed) {
         CPartsManager parts;
         CRandomParts(seed).Fill(parts);
-        std::vector<SMeshPart> meshes = MeshPartsOf(parts);
+        std::vector<SMeshPart> meshes = MeshPartsOfCatalogue(parts, CProgramOptions());
         for (SMeshPart& mesh : meshes)
             mesh.m_metresPerUnit *= seed % 3 == 0 ? 87 : 1;
         Write(meshes, output / ("random-" + std::to_string(seed) + ".glb"));
