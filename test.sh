@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 ensure_packages "${MW_CORE_PACKAGES[@]}" "${MW_GUI_PACKAGES[@]}" "${MW_CHECK_PACKAGES[@]}" "${MW_PACKAGE_PACKAGES[@]}"
+ensure_node
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen

@@ -23,6 +23,14 @@ ensure_packages() {
     fi
 }
 
+# The tests run the glTF validator under Node, installed from the npm registry into the build
+# tree. A Node that brings its own npm (as other distributions of Node do) is kept as it is:
+# Debian's npm package would conflict with it.
+ensure_node() {
+    command -v node >/dev/null && command -v npm >/dev/null && return 0
+    ensure_packages nodejs npm
+}
+
 MW_CORE_PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libstb-dev)
 # What the installed window program needs besides its libraries: Qt's own texts in the
 # interface languages (standard buttons), a font, and the desktop's mail and file openers.
