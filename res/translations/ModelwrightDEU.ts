@@ -1225,6 +1225,52 @@
         <numerusform>Die freien Texte haben %n Fehler, unter der Vorschau aufgeführt.</numerusform>
       </translation>
     </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="355" />
+      <source>Export 3D &amp;model...</source>
+      <translation>3D-&amp;Modell exportieren...</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="356" />
+      <source>Write the selected part or all parts as a 3D model for other programs (glTF or OBJ)</source>
+      <translation>Das gewählte Teil oder alle Teile als 3D-Modell für andere Programme schreiben (glTF oder OBJ)</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="589" />
+      <location filename="../../app/MainFrame.cpp" line="608" />
+      <source>Export 3D model</source>
+      <translation>3D-Modell exportieren</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="590" />
+      <source>Export the selected part &quot;%1&quot; or all %2 parts of the catalogue?</source>
+      <translation>Das gewählte Teil „%1“ oder alle %2 Teile des Katalogs exportieren?</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="595" />
+      <source>&amp;Selected part</source>
+      <translation>&amp;Gewähltes Teil</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="596" />
+      <source>&amp;All parts</source>
+      <translation>A&amp;lle Teile</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="611" />
+      <source>glTF binary (*.glb)</source>
+      <translation>glTF binär (*.glb)</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="611" />
+      <source>Wavefront OBJ (*.obj)</source>
+      <translation>Wavefront OBJ (*.obj)</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="629" />
+      <source>The catalogue has no parts to export.</source>
+      <translation>Der Katalog hat keine Teile zum Exportieren.</translation>
+    </message>
   </context>
   <context>
     <name>CManufacturerDlg</name>

@@ -1225,6 +1225,52 @@
         <numerusform>De vrije teksten hebben %n fouten, vermeld onder de voorvertoning.</numerusform>
       </translation>
     </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="355" />
+      <source>Export 3D &amp;model...</source>
+      <translation>3D-&amp;model exporteren...</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="356" />
+      <source>Write the selected part or all parts as a 3D model for other programs (glTF or OBJ)</source>
+      <translation>Het gekozen onderdeel of alle onderdelen als 3D-model voor andere programma's schrijven (glTF of OBJ)</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="589" />
+      <location filename="../../app/MainFrame.cpp" line="608" />
+      <source>Export 3D model</source>
+      <translation>3D-model exporteren</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="590" />
+      <source>Export the selected part &quot;%1&quot; or all %2 parts of the catalogue?</source>
+      <translation>Het gekozen onderdeel „%1” of alle %2 onderdelen van de catalogus exporteren?</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="595" />
+      <source>&amp;Selected part</source>
+      <translation>&amp;Gekozen onderdeel</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="596" />
+      <source>&amp;All parts</source>
+      <translation>A&amp;lle onderdelen</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="611" />
+      <source>glTF binary (*.glb)</source>
+      <translation>glTF binair (*.glb)</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="611" />
+      <source>Wavefront OBJ (*.obj)</source>
+      <translation>Wavefront OBJ (*.obj)</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="629" />
+      <source>The catalogue has no parts to export.</source>
+      <translation>De catalogus heeft geen onderdelen om te exporteren.</translation>
+    </message>
   </context>
   <context>
     <name>CManufacturerDlg</name>

@@ -1225,6 +1225,52 @@
         <numerusform>Les textes libres ont %n erreurs, listées sous l’aperçu.</numerusform>
       </translation>
     </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="355" />
+      <source>Export 3D &amp;model...</source>
+      <translation>Exporter en &amp;modèle 3D...</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="356" />
+      <source>Write the selected part or all parts as a 3D model for other programs (glTF or OBJ)</source>
+      <translation>Écrire la pièce choisie ou toutes les pièces comme modèle 3D pour d’autres programmes (glTF ou OBJ)</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="589" />
+      <location filename="../../app/MainFrame.cpp" line="608" />
+      <source>Export 3D model</source>
+      <translation>Exporter en modèle 3D</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="590" />
+      <source>Export the selected part &quot;%1&quot; or all %2 parts of the catalogue?</source>
+      <translation>Exporter la pièce choisie « %1 » ou les %2 pièces du catalogue ?</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="595" />
+      <source>&amp;Selected part</source>
+      <translation>&amp;Pièce choisie</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="596" />
+      <source>&amp;All parts</source>
+      <translation>&amp;Toutes les pièces</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="611" />
+      <source>glTF binary (*.glb)</source>
+      <translation>glTF binaire (*.glb)</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="611" />
+      <source>Wavefront OBJ (*.obj)</source>
+      <translation>Wavefront OBJ (*.obj)</translation>
+    </message>
+    <message>
+      <location filename="../../app/MainFrame.cpp" line="629" />
+      <source>The catalogue has no parts to export.</source>
+      <translation>Le catalogue n’a aucune pièce à exporter.</translation>
+    </message>
   </context>
   <context>
     <name>CManufacturerDlg</name>
