@@ -19,6 +19,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -613,6 +614,13 @@ private slots:
                 dialog.accept();
             });
         };
+        QMenu* fileMenu = m_frame->menuBar()->actions().constFirst()->menu();
+        QVERIFY(fileMenu->actions().contains(m_frame->ExportMeshAction()));
+        fileMenu->popup(m_frame->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
+        SaveScreenshot(*fileMenu, "file_menu");
+        fileMenu->hide();
+
         // Nothing selected: every part, without a question.
         saveAs(FilePath("all"));
         m_frame->ExportMeshAction()->trigger();
