@@ -24,12 +24,13 @@ constexpr double kMetresPerInch = 0.0254;
 constexpr double kGapPerWidth = 0.25;
 // Flat faces share a point only with the triangles just before them (the other half of a
 // quad, the neighbours in a fan).
-constexpr size_t kSharingWindow = 16;
+constexpr size_t kSharingWindow = 8;
 constexpr float kSameNormal = 1 - 1e-6f;
 
 struct SFloat3 {
     float x = 0, y = 0, z = 0;
-    bool operator==(const SFloat3&) const = default;
+    // Bit for bit: no point holds -0 or NaN, and this is the comparison every point goes through.
+    bool operator==(const SFloat3& other) const { return std::memcmp(this, &other, sizeof(SFloat3)) == 0; }
 };
 
 // The parts file's z is up and its y runs away from the viewer; +0 instead of -0 keeps the

@@ -162,15 +162,16 @@ private:
         const SPoint3 bottomCentre = place({0, 0, 0});
         const SPoint3 topCentre = place({0, 0, height});
         const CClosedSolid closed(*this, place({0, 0, height / 2}));
-        for (int i = 0; i < segments; ++i) {
-            const SPoint3 b0 = place(OnCircle(bottom, bottom, 0, i, segments));
-            const SPoint3 b1 = place(OnCircle(bottom, bottom, 0, i + 1, segments));
-            const SPoint3 t0 = place(OnCircle(top, top, height, i, segments));
-            const SPoint3 t1 = place(OnCircle(top, top, height, i + 1, segments));
-            Quad(b0, b1, t1, t0, color);
-            Triangle(bottomCentre, b1, b0, color);
-            Triangle(topCentre, t0, t1, color);
-        }
+        // The side all around, then each cap as a fan, so neighbours follow each other.
+        for (int i = 0; i < segments; ++i)
+            Quad(place(OnCircle(bottom, bottom, 0, i, segments)), place(OnCircle(bottom, bottom, 0, i + 1, segments)),
+                place(OnCircle(top, top, height, i + 1, segments)), place(OnCircle(top, top, height, i, segments)), color);
+        for (int i = 0; i < segments; ++i)
+            Triangle(bottomCentre, place(OnCircle(bottom, bottom, 0, i + 1, segments)),
+                place(OnCircle(bottom, bottom, 0, i, segments)), color);
+        for (int i = 0; i < segments; ++i)
+            Triangle(topCentre, place(OnCircle(top, top, height, i, segments)),
+                place(OnCircle(top, top, height, i + 1, segments)), color);
     }
 
     void Ellipsoid(const CPlacement& place, double rx, double ry, double rz, int segments, int rings, COLORREF color)
@@ -203,6 +204,8 @@ private:
 SMesh BuildMesh(const SScene& scene)
 {
     SMesh mesh;
+    // Quads give two triangles for four points, a solid a few dozen: growing the list costs more.
+    mesh.m_triangles.reserve(scene.m_vertices.size() + scene.m_solids.size() * 4 * kDefaultSegments);
     CMeshBuilder builder(mesh);
     for (const SVertexGroup& group : scene.m_groups)
         builder.Group(group, scene.Vertices(group));
