@@ -258,6 +258,10 @@ std::vector<SMeshPart> ChosenMeshParts(const CCliRequest& request)
 void RunMesh(const CCliRequest& request)
 {
     RefuseOutputOverInput(request);
+    // An OBJ file brings its material library beside it, which must not replace the input either.
+    CCliRequest library = request;
+    library.m_output = PathToUtf8(PathFromUtf8(request.m_output).replace_extension(".mtl"));
+    RefuseOutputOverInput(library);
     const std::vector<SMeshPart> parts = ChosenMeshParts(request);
     RunStep(request.m_output, "Failed to write the 3D model.",
         [&] { WriteMeshFile(parts, PathFromUtf8(request.m_output)); });

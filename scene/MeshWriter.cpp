@@ -20,8 +20,9 @@ static_assert(std::endian::native == std::endian::little, "the binary chunk is w
 
 constexpr double kMetresPerMillimetre = 0.001;
 constexpr double kMetresPerInch = 0.0254;
-// Parts side by side stand a quarter of the widest one's width apart.
+// Parts side by side stand a quarter of the widest one's width apart, at least a centimetre.
 constexpr double kGapPerWidth = 0.25;
+constexpr double kLeastGap = 0.01;
 // Flat faces share a point only with the triangles just before them (the other half of a
 // quad, the neighbours in a fan).
 constexpr size_t kSharingWindow = 8;
@@ -153,7 +154,7 @@ SPreparedPart Prepare(const SMeshPart& source)
     return part;
 }
 
-// A single part keeps its place; several stand in a row along x, left edges a gap apart.
+// A single part keeps its place; several stand in a row along x, a gap between neighbours.
 std::vector<SPreparedPart> PrepareAll(std::span<const SMeshPart> parts)
 {
     std::vector<SPreparedPart> prepared;
@@ -166,7 +167,7 @@ std::vector<SPreparedPart> PrepareAll(std::span<const SMeshPart> parts)
     for (const SPreparedPart& part : prepared)
         if (!part.IsEmpty())
             widest = std::max(widest, double(part.Bounds().max.x) - part.Bounds().min.x);
-    const double gap = std::max(widest * kGapPerWidth, 0.01);
+    const double gap = std::max(widest * kGapPerWidth, kLeastGap);
     double cursor = 0;
     for (SPreparedPart& part : prepared) {
         if (part.IsEmpty())

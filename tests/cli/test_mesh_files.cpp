@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -388,6 +389,12 @@ TEST(ModelwrightCli, MeshWritesGlbAndObjOfOnePartOrAll)
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_EQ(std::count(unwritable.err.begin(), unwritable.err.end(), '\n'), 1) << unwritable.err;
     EXPECT_FALSE(std::filesystem::exists(folder / "none.glb"));
+
+    // The material library of an OBJ file would replace an input of the same name.
+    std::filesystem::copy_file(station, folder / "model.mtl");
+    const ToolRun over = RunTool({"mesh", (folder / "model.mtl").string(), "-o", (folder / "model.obj").string()}, folder);
+    EXPECT_EQ(over.exitCode, 1);
+    EXPECT_EQ(ReadText(folder / "model.mtl"), ReadText(station));
 
     for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>> {
              {"mesh", station, "-o", "a.stl"},
