@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -59,7 +60,10 @@ std::string CatalogNoFromText(const QString& text)
 
 std::string PriceFromText(const QString& text)
 {
-    return text.isEmpty() ? std::string("0") : text.toStdString();
+    if (text.isEmpty())
+        return "0";
+    QString price = text;
+    return price.replace(u',', u'.').toStdString();
 }
 
 CNumericEdit* NewDigitsEdit(const char* name)
@@ -67,6 +71,14 @@ CNumericEdit* NewDigitsEdit(const char* name)
     auto* edit = Named(new CNumericEdit, name);
     edit->setAlignment(Qt::AlignRight);
     SetDigitsOnly(*edit);
+    return edit;
+}
+
+QLineEdit* NewPriceEdit(const char* name)
+{
+    auto* edit = Named(new QLineEdit, name);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*([.,][0-9]*)?")), edit));
     return edit;
 }
 
