@@ -318,7 +318,6 @@ CPartPreview::CPartPreview(QWidget* parent)
     m_compileTitle->setVisible(false);
     m_compileOutput->setObjectName("compileOutput");
     m_compileOutput->setReadOnly(true);
-    m_compileOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_compileOutput->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_compileOutput->setMaximumHeight(m_compileOutput->fontMetrics().lineSpacing() * 6 + 8);
     m_compileOutput->setVisible(false);

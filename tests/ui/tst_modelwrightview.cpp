@@ -596,6 +596,8 @@ private slots:
         QCOMPARE(lines.front(), QStringLiteral("30"));
         QCOMPARE(lines.back(), "cannot read " + m_view->m_exportPath);
         QVERIFY(m_view->m_errors.isEmpty());
+        m_view->resize(1000, 600);
+        SaveScreenshot(*m_view, "view_compile_failed");
 
         notes.clear();
         m_options.m_compileCommand = R"(sh -c "echo 1 part compiled")";
