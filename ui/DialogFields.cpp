@@ -51,6 +51,9 @@ private:
     std::function<void()> m_remove;
 };
 
+// What a one-line edit needs beside its text: frame and margins.
+constexpr int kEditFrameWidth = 12;
+
 } // namespace
 
 std::string CatalogNoFromText(const QString& text)
@@ -79,6 +82,8 @@ QLineEdit* NewPriceEdit(const char* name)
     auto* edit = Named(new QLineEdit, name);
     edit->setAlignment(Qt::AlignRight);
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*([.,][0-9]*)?")), edit));
+    // A price with decimals stays readable where the layout would squeeze the field.
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000.00")) + kEditFrameWidth);
     return edit;
 }
 
