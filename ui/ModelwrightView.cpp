@@ -368,8 +368,8 @@ void CModelwrightView::OnEdit()
     if (!editor)
         return;
     std::shared_ptr<const CPartSnapshot> before = SnapshotOf(*part);
-    // A building's element commands change it at once, so a cancelled dialog may have changed
-    // it; the whole dialog session is one step.
+    // A dialog's own commands may change the part at once; whatever a cancelled dialog leaves
+    // changed is one step of the whole session.
     bool changed = false;
     editor->OnChanged([&changed] { changed = true; });
     m_document.AboutToChange();
