@@ -80,6 +80,12 @@ CCompileRun::CCompileRun(QString program, QString file, bool desktop, QObject* p
     });
 }
 
+CCompileRun::~CCompileRun()
+{
+    // Whoever listens may be going away itself, as the window does when it closes.
+    m_process.disconnect();
+}
+
 void CCompileRun::KeepOutput()
 {
     m_tail += m_process.readAll();

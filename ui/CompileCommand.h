@@ -37,6 +37,8 @@ public:
     // A desktop run opens the file with the desktop's program; its status says only whether
     // the desktop found one.
     CCompileRun(QString program, QString file, bool desktop, QObject* parent = nullptr);
+    // A program still running is ended, and its end is told to nobody.
+    ~CCompileRun() override;
 
     QProcess& Process() { return m_process; }
     const QString& Program() const { return m_program; }

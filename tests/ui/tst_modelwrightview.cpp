@@ -610,6 +610,12 @@ private slots:
         m_view->OnExport();
         QVERIFY(preview.CompileTitle()->isHidden());
         QVERIFY(preview.CompileOutput()->isHidden());
+
+        // A command still running when the form closes is ended without a report to it.
+        m_options.m_compileCommand = R"(sh -c "sleep 30" %f)";
+        m_view->OnExportAndCompile();
+        QTRY_COMPARE(notes.size(), 3);
+        m_view.reset();
     }
 
     void keysAndDoubleClickEditAndDeleteAndCtrlFFilters()
