@@ -136,6 +136,9 @@ void CModelwrightApp::CreateMainFrame()
     connect(m_pMainFrame.get(), &CMainFrame::helpRequested, this, &CModelwrightApp::WinHelp);
     connect(m_pMainFrame.get(), &CMainFrame::aboutRequested, this, &CModelwrightApp::OnAppAbout);
     connect(m_pMainFrame.get(), &CMainFrame::optionsChanged, this, &CModelwrightApp::ApplyLanguageOption);
+    // Options taken with OK are kept at once: a run that ends abruptly must not lose them.
+    connect(m_pMainFrame.get(), &CMainFrame::optionsChanged, this,
+        [this] { SaveOptions(*m_pOptions, *m_setup.pSettings); });
 }
 
 void CModelwrightApp::RegisterShellFileTypes()

@@ -78,3 +78,8 @@ bool CQtSettingsStore::WriteText(std::string_view name, std::string_view text)
     m_pSettings->sync();
     return m_pSettings->status() == QSettings::NoError && m_pSettings->isWritable();
 }
+
+void CQtSettingsStore::Flush()
+{
+    m_pSettings->sync();
+}

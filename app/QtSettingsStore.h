@@ -26,6 +26,7 @@ public:
     bool WriteInt32(std::string_view name, int32_t value) override;
     std::optional<std::string> ReadText(std::string_view name) override;
     bool WriteText(std::string_view name, std::string_view text) override;
+    void Flush() override;
 
     QSettings& Settings() { return *m_pSettings; }
 

@@ -120,11 +120,29 @@ void CArchive::WriteClassReference(const CRuntimeClass* cls)
         return;
     }
     WriteUInt16(kNewClassTag);
-    WriteUInt16(cls->m_schema);
+    WriteUInt16(SchemaToStore(cls));
     const size_t nameLength = std::strlen(cls->m_className);
     WriteUInt16(static_cast<uint16_t>(nameLength));
     WriteBytes(cls->m_className, nameLength);
     m_storedClasses.push_back({cls, TakeStoreIndex()});
+}
+
+void CArchive::StoreClassWithSchema(const CRuntimeClass* cls, uint16_t schema)
+{
+    for (ChosenSchema& chosen : m_chosenSchemas)
+        if (chosen.cls == cls) {
+            chosen.schema = schema;
+            return;
+        }
+    m_chosenSchemas.push_back({cls, schema});
+}
+
+uint16_t CArchive::SchemaToStore(const CRuntimeClass* cls) const
+{
+    for (const ChosenSchema& chosen : m_chosenSchemas)
+        if (chosen.cls == cls)
+            return chosen.schema;
+    return cls->m_schema;
 }
 
 void CArchive::WriteObject(const CObject* object)

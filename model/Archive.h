@@ -57,6 +57,11 @@ public:
 
     // The stored schema number of the object being loaded; 0xFFFFFFFF outside a load.
     uint32_t GetObjectSchema() const { return m_pendingSchema; }
+    // While storing: the class is written with this schema number instead of its own. The
+    // class record is written once, so this is chosen before the first object of the class.
+    void StoreClassWithSchema(const CRuntimeClass* cls, uint16_t schema);
+    // The schema number the class is written with.
+    uint16_t SchemaToStore(const CRuntimeClass* cls) const;
 
     size_t BytesLeft() const { return m_in.size() - m_pos; }
     // How many bytes have been read.
@@ -102,6 +107,11 @@ private:
         uint32_t index;
     };
     std::vector<StoredClass> m_storedClasses;
+    struct ChosenSchema {
+        const CRuntimeClass* cls;
+        uint16_t schema;
+    };
+    std::vector<ChosenSchema> m_chosenSchemas;
     struct LoadedClass {
         uint32_t index;
         const CRuntimeClass* cls;

@@ -10,6 +10,13 @@ std::span<const CRuntimeClass* const> CBuilding::ElementClasses() const
     return classes;
 }
 
+void CBuilding::ChooseStoredSchema(CArchive& archive, const CNamedObject& part)
+{
+    const auto* building = DynamicDowncast<CBuilding>(&part);
+    if (building && !building->m_freeText.empty())
+        archive.StoreClassWithSchema(ThisClass(), kSchemaWithFreeText);
+}
+
 void CBuilding::Serialize(CArchive& archive)
 {
     CObjectManager::Serialize(archive);
@@ -18,13 +25,18 @@ void CBuilding::Serialize(CArchive& archive)
         archive.WriteInt32(m_partsPerPackage);
         archive.WriteString(m_price);
         archive.WriteInt32(m_units);
+        if (archive.SchemaToStore(ThisClass()) >= kSchemaWithFreeText)
+            archive.WriteString(m_freeText);
         return;
     }
-    // The fields follow the elements; only the first format has them.
-    if (archive.GetObjectSchema() != 1)
+    // The fields follow the elements; a schema this program does not know leaves them all out.
+    const uint32_t schema = archive.GetObjectSchema();
+    if (schema != 1 && schema != kSchemaWithFreeText)
         return;
     m_catalogNo = archive.ReadString();
     m_partsPerPackage = archive.ReadInt32();
     m_price = archive.ReadString();
     m_units = archive.ReadInt32();
+    if (schema == kSchemaWithFreeText)
+        m_freeText = archive.ReadString();
 }

@@ -10,10 +10,18 @@ class CBuilding : public CObjectManager {
 public:
     void Serialize(CArchive& archive) override;
 
+    // The first schema keeps no free text; the second appends it after the other fields. A
+    // document is written with the second only when one of its buildings has a free text, so
+    // that every other document keeps the first's bytes.
+    static constexpr uint16_t kSchemaWithFreeText = 2;
+    // Has the archive write buildings with their free texts when the part is a building that
+    // has one; called for every part before the first is written.
+    static void ChooseStoredSchema(CArchive& archive, const CNamedObject& part);
+
     CBuildingElement& GetElement(size_t index) const { return ElementAs<CBuildingElement>(m_list[index]); }
 
     std::string m_catalogNo;
-    std::string m_freeText; // not kept in the document file
+    std::string m_freeText;
     int32_t m_partsPerPackage = 1;
     std::string m_price;
     int32_t m_units = kUnitsMillimetres;

@@ -15,7 +15,8 @@ public:
     virtual bool Edit(CNamedObject& object, CObjectManager& owner) = 0;
 
     // Whoever runs the dialog hears through this of changes the dialog makes at once while it
-    // runs (a building's elements, an address record); they stay even when it ends with Cancel.
+    // runs (a building's elements, an address record). An address record's change stays even
+    // when the dialog ends with Cancel; a building's dialog puts the building back.
     void OnChanged(std::function<void()> listener) { m_changed = std::move(listener); }
 
 protected:

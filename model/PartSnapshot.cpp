@@ -5,13 +5,13 @@
 
 namespace {
 
-// The text a part has that its document bytes do not hold: a building's or a platform's free
-// text (a tree keeps its own).
+// The text a part has that its document bytes do not hold: a platform's free text (a tree
+// and a building keep their own).
 std::string* UnkeptText(CNamedObject& object)
 {
     return VisitPart(object, Overloaded {
                                  [](CTree&) -> std::string* { return nullptr; },
-                                 [](CBuilding& building) { return &building.m_freeText; },
+                                 [](CBuilding&) -> std::string* { return nullptr; },
                                  [](CPlatform& platform) { return &platform.m_freeText; },
                              })
         .value_or(nullptr);
@@ -24,6 +24,7 @@ CPartSnapshot CPartSnapshot::Take(CNamedObject& object)
     CPartSnapshot snapshot;
     snapshot.m_nameless = object.m_name.empty();
     CArchive archive(CArchive::store, snapshot.m_bytes);
+    CBuilding::ChooseStoredSchema(archive, object);
     archive.WriteObject(&object);
     if (snapshot.m_nameless)
         object.m_name.clear();

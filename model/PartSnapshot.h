@@ -32,7 +32,7 @@ public:
 
 private:
     std::vector<uint8_t> m_bytes;
-    // A building's or a platform's free text, which the document file leaves out.
+    // A platform's free text, which the document file leaves out.
     std::string m_unkeptText;
     // Writing gives a nameless object its default name; the copy is nameless again.
     bool m_nameless = false;

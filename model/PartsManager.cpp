@@ -28,6 +28,9 @@ std::span<const CRuntimeClass* const> CPartsManager::ElementClasses() const
 
 void CPartsManager::Serialize(CArchive& archive)
 {
+    if (archive.IsStoring())
+        for (const auto& part : m_list)
+            CBuilding::ChooseStoredSchema(archive, *part);
     CObjectManager::Serialize(archive);
     if (archive.IsStoring()) {
         archive.WriteObject(m_pHeader.get());

@@ -50,4 +50,5 @@ void SaveOptions(const CProgramOptions& options, ISettingsStore& store)
     for (const SIntegerOption& option : kIntegerOptions)
         store.WriteInt32(option.m_name, options.*option.m_member);
     store.WriteText(kCompileCommandName, options.m_compileCommand);
+    store.Flush();
 }

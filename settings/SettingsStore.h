@@ -19,4 +19,6 @@ public:
     // The value when it exists and is text (UTF-8); a store without text reads nothing.
     virtual std::optional<std::string> ReadText(std::string_view) { return std::nullopt; }
     virtual bool WriteText(std::string_view, std::string_view) { return false; }
+    // Puts what has been written where the next run finds it, even if this one ends abruptly.
+    virtual void Flush() {}
 };

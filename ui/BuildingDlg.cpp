@@ -1,6 +1,7 @@
 #include "ui/BuildingDlg.h"
 
 #include "model/Building.h"
+#include "model/PartSnapshot.h"
 #include "ui/BuildingElementDlg.h"
 #include "ui/PartPreview.h"
 #include "ui/DialogFields.h"
@@ -56,7 +57,7 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
         buttons->button(QDialogButtonBox::Cancel)});
     UpdateControls();
     // The elements are edited in place, so the building itself is shown, with the free text typed.
-    AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
+    m_preview = AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
         if (!m_pBuilding)
             return;
         std::string freeText = m_freeText->toPlainText().toStdString();
@@ -71,7 +72,7 @@ QWidget* CBuildingDlg::CreateHeaderGroup()
     auto* group = new QGroupBox(tr("Header information"));
     m_description = Named(new QLineEdit, "description");
     m_catalogNo = Named(new QLineEdit, "catalogNo");
-    m_price = NewDigitsEdit("price");
+    m_price = NewPriceEdit("price");
     m_partsPerPackage = NewDigitsEdit("partsPerPackage");
     m_units = Named(new CUnitsComboBox, "units");
 
@@ -111,13 +112,27 @@ bool CBuildingDlg::Edit(CNamedObject& object, CObjectManager&)
 bool CBuildingDlg::EditBuilding(CBuilding& building)
 {
     m_pBuilding = &building;
+    const CPartSnapshot opened = CPartSnapshot::Take(building);
     LoadBuilding();
     const bool accepted = exec() == QDialog::Accepted;
+    m_elements->ClearEntries();
     if (accepted)
         StoreBuilding();
-    m_elements->ClearEntries();
+    else if (!(CPartSnapshot::Take(building) == opened))
+        PutBackElements(building, opened);
     m_pBuilding = nullptr;
     return accepted;
+}
+
+void CBuildingDlg::PutBackElements(CBuilding& building, const CPartSnapshot& opened)
+{
+    // The building stays the same object, so whoever holds it still holds it; its elements are
+    // made anew.
+    std::unique_ptr<CBuilding> kept = opened.Restore<CBuilding>();
+    while (building.GetCount() > 0)
+        building.TakeAt(building.GetCount() - 1);
+    while (kept->GetCount() > 0)
+        building.InsertAt(building.GetCount(), kept->TakeAt(0));
 }
 
 void CBuildingDlg::LoadBuilding()
@@ -167,6 +182,7 @@ void CBuildingDlg::OnNewElement()
     } else
         m_elements->SelectIndex(-1);
     UpdateControls();
+    m_preview->UpdateNow();
 }
 
 void CBuildingDlg::OnEditElement()
@@ -182,6 +198,7 @@ void CBuildingDlg::OnEditElement()
         ReportChanged();
     }
     UpdateControls();
+    m_preview->UpdateNow();
 }
 
 void CBuildingDlg::OnDeleteElement()
@@ -193,4 +210,5 @@ void CBuildingDlg::OnDeleteElement()
     m_pBuilding->Delete(element);
     ReportChanged();
     UpdateControls();
+    m_preview->UpdateNow();
 }

@@ -7,14 +7,16 @@
 class CBuilding;
 class CNumericEdit;
 class CObjectListBox;
+class CPartPreview;
+class CPartSnapshot;
 class CUnitsComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 // "Building edit dialog": a building's catalogue fields and its list of elements. The
-// element buttons change the building at once, so Cancel keeps what they did and only
-// forgets the dialog's own fields.
+// element buttons change the building at once, and Cancel puts it back as it was when the
+// dialog opened.
 class CBuildingDlg : public QDialog, public IObjectEditor {
     Q_OBJECT
 public:
@@ -29,6 +31,7 @@ private:
     QWidget* CreateHeaderGroup();
     QWidget* CreateElementsGroup();
     void LoadBuilding();
+    static void PutBackElements(CBuilding& building, const CPartSnapshot& opened);
     void StoreBuilding();
     void UpdateControls();
     void OnNewElement();
@@ -38,7 +41,7 @@ private:
     CBuilding* m_pBuilding = nullptr;
     QLineEdit* m_description;
     QLineEdit* m_catalogNo;
-    CNumericEdit* m_price;
+    QLineEdit* m_price;
     CNumericEdit* m_partsPerPackage;
     CUnitsComboBox* m_units;
     CObjectListBox* m_elements;
@@ -46,4 +49,5 @@ private:
     QPushButton* m_editElement;
     QPushButton* m_deleteElement;
     QPlainTextEdit* m_freeText;
+    CPartPreview* m_preview;
 };

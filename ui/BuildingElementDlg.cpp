@@ -116,7 +116,7 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
     ConnectListKeys(*m_decorations, [this] { OnEditDecoration(); }, [this] { OnDeleteDecoration(); });
     UpdateControls();
     // The element as the fields say, with the decorations it has.
-    AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
+    m_preview = AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
         if (!m_pElement)
             return;
         CBuildingElement shown;
@@ -308,6 +308,7 @@ void CBuildingElementDlg::OnNewDecoration()
     } else
         m_decorations->SelectIndex(-1);
     UpdateControls();
+    m_preview->UpdateNow();
 }
 
 void CBuildingElementDlg::OnEditDecoration()
@@ -324,6 +325,7 @@ void CBuildingElementDlg::OnEditDecoration()
         ReportChanged();
     }
     UpdateControls();
+    m_preview->UpdateNow();
 }
 
 void CBuildingElementDlg::OnDeleteDecoration()
@@ -336,4 +338,5 @@ void CBuildingElementDlg::OnDeleteDecoration()
     decorations->Delete(decoration);
     ReportChanged();
     UpdateControls();
+    m_preview->UpdateNow();
 }

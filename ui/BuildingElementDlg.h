@@ -9,6 +9,7 @@ class CColorButton;
 class CDecorationManager;
 class CNumericEdit;
 class CObjectListBox;
+class CPartPreview;
 class QButtonGroup;
 class QLineEdit;
 class QPlainTextEdit;
@@ -64,5 +65,6 @@ private:
     QPushButton* m_editDecoration;
     QPushButton* m_deleteDecoration;
     QPlainTextEdit* m_freeText;
+    CPartPreview* m_preview;
     QPushButton* m_okButton;
 };

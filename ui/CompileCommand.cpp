@@ -6,6 +6,9 @@
 
 namespace {
 
+// Enough of a program's output for its last lines, however much it writes.
+constexpr qsizetype kKeptOutput = 16 * 1024;
+
 bool IsFontTypeName(const QString& name)
 {
     return name.startsWith(QLatin1String("font/")) || name.startsWith(QLatin1String("application/x-font"));
@@ -56,4 +59,52 @@ SCompileLaunch PlanCompileLaunch(const QString& command, const QString& path, co
     launch.program = words.takeFirst();
     launch.arguments = words;
     return launch;
+}
+
+CCompileRun::CCompileRun(QString program, QString file, bool desktop, QObject* parent)
+    : QObject(parent)
+    , m_program(std::move(program))
+    , m_file(std::move(file))
+    , m_desktop(desktop)
+{
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.setStandardInputFile(QProcess::nullDevice());
+    connect(&m_process, &QProcess::readyRead, this, &CCompileRun::KeepOutput);
+    connect(&m_process, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
+        KeepOutput();
+        emit ended(exitCode, status == QProcess::CrashExit);
+    });
+    connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            emit failedToStart(m_process.errorString());
+    });
+}
+
+CCompileRun::~CCompileRun()
+{
+    // Whoever listens may be going away itself, as the window does when it closes.
+    m_process.disconnect();
+}
+
+void CCompileRun::KeepOutput()
+{
+    m_tail += m_process.readAll();
+    if (m_tail.size() > kKeptOutput) {
+        m_tail.remove(0, m_tail.size() - kKeptOutput);
+        m_tailCut = true;
+    }
+}
+
+QStringList CCompileRun::LastLines(int count) const
+{
+    QStringList lines = QString::fromLocal8Bit(m_tail).split(u'\n');
+    // The first line of a cut output is only the end of a line.
+    if (m_tailCut && !lines.isEmpty())
+        lines.removeFirst();
+    for (QString& line : lines)
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    while (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines.mid(std::max<qsizetype>(0, lines.size() - count));
 }

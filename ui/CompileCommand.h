@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QObject>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -25,3 +28,36 @@ SCompileLaunch PlanCompileLaunch(const QString& command, const QString& path, co
 // True for the types the desktop gives fonts, such as the bitmap fonts sharing the parts
 // file's extension.
 bool IsFontType(const QMimeType& fileType);
+
+// One run of a program on a finished parts file. What it writes (standard output and error
+// together) is kept as far as its last lines need; its end is told with its exit status.
+class CCompileRun : public QObject {
+    Q_OBJECT
+public:
+    // A desktop run opens the file with the desktop's program; its status says only whether
+    // the desktop found one.
+    CCompileRun(QString program, QString file, bool desktop, QObject* parent = nullptr);
+    // A program still running is ended, and its end is told to nobody.
+    ~CCompileRun() override;
+
+    QProcess& Process() { return m_process; }
+    const QString& Program() const { return m_program; }
+    const QString& File() const { return m_file; }
+    bool IsDesktop() const { return m_desktop; }
+    // The last lines the program wrote, at most count of them.
+    QStringList LastLines(int count) const;
+
+signals:
+    void ended(int exitCode, bool crashed);
+    void failedToStart(const QString& error);
+
+private:
+    void KeepOutput();
+
+    QProcess m_process;
+    QString m_program;
+    QString m_file;
+    bool m_desktop;
+    QByteArray m_tail;
+    bool m_tailCut = false;
+};

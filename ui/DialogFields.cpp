@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -50,6 +51,9 @@ private:
     std::function<void()> m_remove;
 };
 
+// What a one-line edit needs beside its text: frame and margins.
+constexpr int kEditFrameWidth = 12;
+
 } // namespace
 
 std::string CatalogNoFromText(const QString& text)
@@ -59,7 +63,10 @@ std::string CatalogNoFromText(const QString& text)
 
 std::string PriceFromText(const QString& text)
 {
-    return text.isEmpty() ? std::string("0") : text.toStdString();
+    if (text.isEmpty())
+        return "0";
+    QString price = text;
+    return price.replace(u',', u'.').toStdString();
 }
 
 CNumericEdit* NewDigitsEdit(const char* name)
@@ -67,6 +74,16 @@ CNumericEdit* NewDigitsEdit(const char* name)
     auto* edit = Named(new CNumericEdit, name);
     edit->setAlignment(Qt::AlignRight);
     SetDigitsOnly(*edit);
+    return edit;
+}
+
+QLineEdit* NewPriceEdit(const char* name)
+{
+    auto* edit = Named(new QLineEdit, name);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*([.,][0-9]*)?")), edit));
+    // A price with decimals stays readable where the layout would squeeze the field.
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000.00")) + kEditFrameWidth);
     return edit;
 }
 

@@ -10,11 +10,12 @@
 class CNumericEdit;
 class QButtonGroup;
 class QGroupBox;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 
 // What the part dialogs store for an empty "Catalog no" (a single blank) and an empty
-// "Price" ("0").
+// "Price" ("0"); a price's decimal comma is stored as a point.
 std::string CatalogNoFromText(const QString& text);
 std::string PriceFromText(const QString& text);
 
@@ -28,6 +29,8 @@ Widget* Named(Widget* widget, const char* name)
 
 // A right-aligned edit for a whole number that takes digits only.
 CNumericEdit* NewDigitsEdit(const char* name);
+// A right-aligned edit for a price: digits with at most one decimal point or comma.
+QLineEdit* NewPriceEdit(const char* name);
 
 // Checks the button with the id, or none of the group when no button has it.
 void CheckButtonById(QButtonGroup& group, int id);

@@ -43,6 +43,8 @@ namespace {
 // The form's buttons are large targets of one size, wider where a translation's text needs
 // it; the buttons of a column share one width.
 constexpr QSize kButtonSize(125, 46);
+// How much of a compile command's output shows under the preview.
+constexpr int kCompileLinesShown = 12;
 
 std::shared_ptr<const CPartSnapshot> SnapshotOf(CNamedObject& object)
 {
@@ -366,8 +368,8 @@ void CModelwrightView::OnEdit()
     if (!editor)
         return;
     std::shared_ptr<const CPartSnapshot> before = SnapshotOf(*part);
-    // A building's element commands change it at once, so a cancelled dialog may have changed
-    // it; the whole dialog session is one step.
+    // A dialog's own commands may change the part at once; whatever a cancelled dialog leaves
+    // changed is one step of the whole session.
     bool changed = false;
     editor->OnChanged([&changed] { changed = true; });
     m_document.AboutToChange();
@@ -441,6 +443,7 @@ QString CModelwrightView::ExportPartsFile()
     for (const SFreeTextFault& fault : faults)
         partIds.push_back(parts->GetList()[fault.m_part]->m_id);
     m_preview->ShowExportFaults(faults, partIds);
+    m_preview->ShowCompileOutput({}, {});
     emit partsFileExported(path, static_cast<int>(parts->GetCount()), static_cast<int>(faults.size()));
     return path;
 }
@@ -489,22 +492,63 @@ void CModelwrightView::StartCompiler(const QString& path)
         ReportError(launch.refusal);
         return;
     case SCompileLaunch::EHow::desktop:
-        if (OpenWithDesktop(path))
+        if (const QString opener = DesktopOpener(); !opener.isEmpty())
+            RunOnPartsFile(opener, {path}, file, true);
+        else if (OpenWithDesktop(path))
             emit statusMessage(tr("Opened %1 with the desktop's program for parts files.").arg(file));
         else
-            ReportError(tr("No program on this desktop opens %1. Choose the program that compiles parts files "
-                           "under Options, General options.")
-                            .arg(file));
+            ReportNoDesktopProgram(file);
         return;
-    case SCompileLaunch::EHow::command: {
-        QString error;
-        if (StartProgram(launch.program, launch.arguments, error))
-            emit statusMessage(tr("Started %1 on %2.").arg(launch.program, file));
+    case SCompileLaunch::EHow::command:
+        RunOnPartsFile(launch.program, launch.arguments, file, false);
+        return;
+    }
+}
+
+void CModelwrightView::RunOnPartsFile(const QString& program, const QStringList& arguments, const QString& file, bool desktop)
+{
+    // Each run reports its own end, even when the next export starts before it has ended.
+    auto* run = new CCompileRun(program, file, desktop, this);
+    connect(&run->Process(), &QProcess::started, this, [this, run] {
+        if (!run->IsDesktop())
+            emit statusMessage(tr("Started %1 on %2.").arg(run->Program(), run->File()));
+    });
+    connect(run, &CCompileRun::ended, this, [this, run](int exitCode, bool crashed) {
+        OnCompileEnded(*run, exitCode, crashed);
+        run->deleteLater();
+    });
+    connect(run, &CCompileRun::failedToStart, this, [this, run](const QString& error) {
+        if (run->IsDesktop())
+            ReportNoDesktopProgram(run->File());
         else
-            ReportError(tr("Could not start %1: %2").arg(launch.program, error));
+            ReportError(tr("Could not start %1: %2").arg(run->Program(), error));
+        run->deleteLater();
+    });
+    StartProgram(run->Process(), program, arguments);
+}
+
+void CModelwrightView::OnCompileEnded(CCompileRun& run, int exitCode, bool crashed)
+{
+    if (run.IsDesktop()) {
+        if (!crashed && exitCode == 0)
+            emit statusMessage(tr("Opened %1 with the desktop's program for parts files.").arg(run.File()));
+        else
+            ReportNoDesktopProgram(run.File());
         return;
     }
-    }
+    const QString status = crashed ? tr("crashed") : tr("exit %1").arg(exitCode);
+    if (!crashed && exitCode == 0)
+        emit statusMessage(tr("%1 on %2 finished (%3).").arg(run.Program(), run.File(), status));
+    else
+        emit statusMessage(tr("%1 on %2 failed (%3).").arg(run.Program(), run.File(), status));
+    m_preview->ShowCompileOutput(tr("%1 ended (%2). Its last lines:").arg(run.Program(), status), run.LastLines(kCompileLinesShown));
+}
+
+void CModelwrightView::ReportNoDesktopProgram(const QString& file)
+{
+    ReportError(tr("No program on this desktop opens %1. Choose the program that compiles parts files "
+                   "under Options, General options.")
+                    .arg(file));
 }
 
 std::unique_ptr<IObjectEditor> CModelwrightView::CreateEditor(EPartKind kind)
@@ -545,15 +589,20 @@ bool CModelwrightView::OpenWithDesktop(const QString& path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool CModelwrightView::StartProgram(const QString& program, const QStringList& arguments, QString& error)
+QString CModelwrightView::DesktopOpener() const
 {
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments(arguments);
-    if (process.startDetached())
-        return true;
-    error = process.errorString();
-    return false;
+#if defined(Q_OS_WIN)
+    return {};
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("open");
+#else
+    return QStringLiteral("xdg-open");
+#endif
+}
+
+void CModelwrightView::StartProgram(QProcess& process, const QString& program, const QStringList& arguments)
+{
+    process.start(program, arguments);
 }
 
 QMimeType CModelwrightView::FileTypeOf(const QString& path) const

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class CCompileRun;
 class CModelwrightDoc;
 class CNamedObject;
 class CObjectListBox;
@@ -19,6 +20,7 @@ class IObjectEditor;
 class CPartSnapshot;
 class QLineEdit;
 class QPrinter;
+class QProcess;
 class QPushButton;
 class QUndoCommand;
 class QUndoStack;
@@ -102,11 +104,14 @@ protected:
     virtual std::unique_ptr<IObjectEditor> CreateHeaderEditor();
     // The parts file the user chooses; empty when the user cancels.
     virtual QString AskExportPath();
-    // Hands a finished parts file to the program the desktop opens such files with; false
-    // when the desktop has none.
+    // The program that hands a file to the one the desktop opens such files with, and tells
+    // by its exit status whether there is one; none where the desktop is asked directly.
+    virtual QString DesktopOpener() const;
+    // Hands a finished parts file to the desktop's program without an opener; false when the
+    // desktop has none.
     virtual bool OpenWithDesktop(const QString& path);
-    // Starts the program apart from this one; false with the reason when it cannot start.
-    virtual bool StartProgram(const QString& program, const QStringList& arguments, QString& error);
+    // Starts the program in the process, which reports its end.
+    virtual void StartProgram(QProcess& process, const QString& program, const QStringList& arguments);
     // The type the desktop gives the file.
     virtual QMimeType FileTypeOf(const QString& path) const;
     virtual void ReportError(const QString& message);
@@ -129,6 +134,9 @@ private:
     void ShowRestoredPart(CNamedObject* part);
     // Runs the compile command the options name, or the desktop's program, on the file.
     void StartCompiler(const QString& path);
+    void RunOnPartsFile(const QString& program, const QStringList& arguments, const QString& file, bool desktop);
+    void OnCompileEnded(CCompileRun& run, int exitCode, bool crashed);
+    void ReportNoDesktopProgram(const QString& file);
 
     CModelwrightDoc& m_document;
     const CProgramOptions& m_options;

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QHBoxLayout>
@@ -262,6 +263,8 @@ CPartPreview::CPartPreview(QWidget* parent)
     , m_diagnostics(new QListWidget(this))
     , m_exportFaultsTitle(new QLabel(this))
     , m_exportFaults(new QListWidget(this))
+    , m_compileTitle(new QLabel(this))
+    , m_compileOutput(new QPlainTextEdit(this))
     , m_timer(new QTimer(this))
 {
     setObjectName("partPreview");
@@ -310,6 +313,15 @@ CPartPreview::CPartPreview(QWidget* parent)
     connect(m_exportFaults, &QListWidget::itemClicked, this, requestPart);
     connect(m_exportFaults, &QListWidget::itemActivated, this, requestPart);
 
+    m_compileTitle->setObjectName("compileTitle");
+    m_compileTitle->setWordWrap(true);
+    m_compileTitle->setVisible(false);
+    m_compileOutput->setObjectName("compileOutput");
+    m_compileOutput->setReadOnly(true);
+    m_compileOutput->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_compileOutput->setMaximumHeight(m_compileOutput->fontMetrics().lineSpacing() * 6 + 8);
+    m_compileOutput->setVisible(false);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -318,6 +330,8 @@ CPartPreview::CPartPreview(QWidget* parent)
     layout->addWidget(m_diagnostics);
     layout->addWidget(m_exportFaultsTitle);
     layout->addWidget(m_exportFaults);
+    layout->addWidget(m_compileTitle);
+    layout->addWidget(m_compileOutput);
 
     m_timer->setSingleShot(true);
     m_timer->setInterval(kTypingPauseMs);
@@ -495,6 +509,16 @@ void CPartPreview::ShowExportFaults(const std::vector<SFreeTextFault>& faults, c
     const bool any = m_exportFaults->count() > 0;
     m_exportFaultsTitle->setVisible(any);
     m_exportFaults->setVisible(any);
+}
+
+void CPartPreview::ShowCompileOutput(const QString& title, const QStringList& lines)
+{
+    m_compileTitle->setText(title);
+    m_compileTitle->setVisible(!title.isEmpty());
+    m_compileOutput->setPlainText(lines.join(u'\n'));
+    m_compileOutput->setVisible(!title.isEmpty() && !lines.isEmpty());
+    // The last line is the one that says most.
+    m_compileOutput->moveCursor(QTextCursor::End);
 }
 
 void CPartPreview::OnDiagnosticClicked(QListWidgetItem* item)

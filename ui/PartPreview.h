@@ -97,6 +97,11 @@ public:
     // picture until the next export; partIds holds each fault's part's id. None hides the list.
     void ShowExportFaults(const std::vector<SFreeTextFault>& faults, const std::vector<int32_t>& partIds);
     QListWidget* ExportFaults() const { return m_exportFaults; }
+    // How the program run on the last exported file ended, with its last lines, kept under
+    // the picture until the next export; no title hides it.
+    void ShowCompileOutput(const QString& title, const QStringList& lines);
+    QLabel* CompileTitle() const { return m_compileTitle; }
+    QPlainTextEdit* CompileOutput() const { return m_compileOutput; }
 
 signals:
     // A click on an export fault asks for its part.
@@ -118,6 +123,8 @@ private:
     QListWidget* m_diagnostics;
     QLabel* m_exportFaultsTitle;
     QListWidget* m_exportFaults;
+    QLabel* m_compileTitle;
+    QPlainTextEdit* m_compileOutput;
     QToolButton* m_isoButton;
     QToolButton* m_planButton;
     QToolButton* m_frontButton;

@@ -98,9 +98,7 @@ QWidget* CPlatformDlg::CreateHeaderGroup()
     m_description = Named(new QLineEdit, "description");
     m_catalogNo = Named(new QLineEdit, "catalogNo");
     m_units = Named(new CUnitsComboBox, "units");
-    m_price = Named(new QLineEdit, "price");
-    SetDigitsOnly(*m_price);
-    m_price->setAlignment(Qt::AlignRight);
+    m_price = NewPriceEdit("price");
     m_partsPerPackage = DigitsOnlyEdit("partsPerPackage");
     form->addRow(tr("&Description"), m_description);
     form->addRow(tr("C&atalog no"), m_catalogNo);

@@ -75,8 +75,7 @@ QWidget* CTreeDlg::CreateGeneralGroup()
     auto* form = new QFormLayout(group);
     m_description = Named(new QLineEdit, "description");
     m_catalogNo = Named(new QLineEdit, "catalogNo");
-    m_price = Named(new QLineEdit, "price");
-    SetDigitsOnly(*m_price);
+    m_price = NewPriceEdit("price");
     m_partsPerPackage = Named(new CNumericEdit, "partsPerPackage");
     SetDigitsOnly(*m_partsPerPackage);
     m_units = Named(new CUnitsComboBox, "units");

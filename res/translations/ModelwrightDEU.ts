@@ -1559,6 +1559,31 @@
       <source>Could not start %1: %2</source>
       <translation>%1 konnte nicht gestartet werden: %2</translation>
     </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="539" />
+      <source>crashed</source>
+      <translation>abgestürzt</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="539" />
+      <source>exit %1</source>
+      <translation>Exit-Status %1</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="541" />
+      <source>%1 on %2 finished (%3).</source>
+      <translation>%1 auf %2 beendet (%3).</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="543" />
+      <source>%1 on %2 failed (%3).</source>
+      <translation>%1 auf %2 fehlgeschlagen (%3).</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="544" />
+      <source>%1 ended (%2). Its last lines:</source>
+      <translation>%1 endete (%2). Die letzten Zeilen:</translation>
+    </message>
   </context>
   <context>
     <name>COptionsPropertySheet</name>

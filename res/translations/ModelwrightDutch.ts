@@ -1559,6 +1559,31 @@
       <source>Could not start %1: %2</source>
       <translation>Kon %1 niet starten: %2</translation>
     </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="539" />
+      <source>crashed</source>
+      <translation>gecrasht</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="539" />
+      <source>exit %1</source>
+      <translation>afsluitcode %1</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="541" />
+      <source>%1 on %2 finished (%3).</source>
+      <translation>%1 op %2 voltooid (%3).</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="543" />
+      <source>%1 on %2 failed (%3).</source>
+      <translation>%1 op %2 mislukt (%3).</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="544" />
+      <source>%1 ended (%2). Its last lines:</source>
+      <translation>%1 is geëindigd (%2). De laatste regels:</translation>
+    </message>
   </context>
   <context>
     <name>COptionsPropertySheet</name>

@@ -1559,6 +1559,31 @@
       <source>Could not start %1: %2</source>
       <translation>Impossible de lancer %1 : %2</translation>
     </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="539" />
+      <source>crashed</source>
+      <translation>plantage</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="539" />
+      <source>exit %1</source>
+      <translation>code de sortie %1</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="541" />
+      <source>%1 on %2 finished (%3).</source>
+      <translation>%1 sur %2 terminé (%3).</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="543" />
+      <source>%1 on %2 failed (%3).</source>
+      <translation>%1 sur %2 a échoué (%3).</translation>
+    </message>
+    <message>
+      <location filename="../../ui/ModelwrightView.cpp" line="544" />
+      <source>%1 ended (%2). Its last lines:</source>
+      <translation>%1 s'est terminé (%2). Ses dernières lignes :</translation>
+    </message>
   </context>
   <context>
     <name>COptionsPropertySheet</name>

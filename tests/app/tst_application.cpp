@@ -16,11 +16,14 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,6 +130,36 @@ private slots:
         QCOMPARE(run.pApp->ExitInstance(), 0);
         QCOMPARE(run.Stored("WinrailVersion"), 156);
         QCOMPARE(run.Stored("HexahedronBugfix"), 0);
+    }
+
+    // A run that ends abruptly after the Options sheet's OK keeps what was chosen; Cancel keeps
+    // nothing.
+    void optionsAreSavedWhenTheSheetClosesWithOk()
+    {
+        SAppRun run;
+        QVERIFY(run.pApp->InitInstance({"-nologo"}));
+        const auto answerOptions = [](const char* command, bool ok) {
+            AnswerNextModal([command, ok](QWidget& sheet) {
+                auto* dialog = qobject_cast<QDialog*>(&sheet);
+                sheet.findChild<QSpinBox*>("autosaveMinutes")->setValue(7);
+                sheet.findChild<QLineEdit*>("compileCommand")->setText(command);
+                ok ? dialog->accept() : dialog->reject();
+            });
+        };
+        const auto storedCommand = [&run] {
+            const CMemorySettingsStore::Value* command = run.pSettings->Find("CompileCommand");
+            return command ? std::get<std::string>(*command) : std::string();
+        };
+        const int32_t autosaveBefore = run.Stored("AutosaveMinutes");
+        answerOptions("wrcompile --cancelled %f", false);
+        run.pApp->MainFrame()->OptionsAction()->trigger();
+        QCOMPARE(storedCommand(), std::string());
+        QCOMPARE(run.Stored("AutosaveMinutes"), autosaveBefore);
+
+        answerOptions("wrcompile %f", true);
+        run.pApp->MainFrame()->OptionsAction()->trigger();
+        QCOMPARE(run.Stored("AutosaveMinutes"), 7);
+        QCOMPARE(storedCommand(), std::string("wrcompile %f"));
     }
 
     void storedLanguageChoosesTextsAndHelp()

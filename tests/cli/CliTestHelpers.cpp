@@ -117,6 +117,7 @@ void FillSampleCatalogue(CModelwrightDoc& document)
     building->m_name = "Station";
     building->m_catalogNo = "B 1";
     building->m_price = "12,50";
+    building->m_freeText = "; after the last block\r\nLine 0 0 1 1";
     for (int i = 0; i < 2; ++i) {
         auto element = std::make_unique<CBuildingElement>();
         element->m_name = "Block " + std::to_string(i);

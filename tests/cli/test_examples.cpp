@@ -39,6 +39,22 @@ TEST_P(Examples, AreWhatTheirJsonBuilds)
     EXPECT_EQ(ReadWholeFile(folder / "built.wo3"), ReadWholeFile(kExamples / (std::string(GetParam()) + ".wo3")));
 }
 
+// A free text is parts-file text: every parts file shipped passes the check without a fault.
+TEST(Examples, EveryShippedPartsFilePassesTheCheck)
+{
+    const TempFolder folder;
+    int checked = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(kExamples)) {
+        if (entry.path().extension() != ".bdf")
+            continue;
+        const ToolRun run = RunTool({"check", entry.path().string()}, folder);
+        EXPECT_EQ(run.exitCode, 0) << entry.path();
+        EXPECT_EQ(run.out + run.err, "") << entry.path();
+        ++checked;
+    }
+    EXPECT_GE(checked, 3);
+}
+
 INSTANTIATE_TEST_SUITE_P(Catalogues, Examples, ::testing::Values("country-station", "town-park-trees", "goods-yard"),
     [](const auto& info) {
         std::string name = info.param;

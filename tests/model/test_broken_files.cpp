@@ -160,6 +160,13 @@ const BrokenFile kBrokenFiles[] = {
             PartsList(b, 0);
             b.NewClass("CHeader", 1).NamedObject(10, "Header").Bytes({0, 0}).Int32(1).ClassRef(5);
         }},
+    {"building free text longer than the file",
+        [](ByteBuilder& b) {
+            Root(b);
+            PartsList(b, 1);
+            b.NewClass("CBuilding", 2).ListPart("Shed", 0).String(" ").Int32(1).String("0").Int32(0);
+            b.Bytes({0xFF, 0xF0, 0xFF}).Raw("; only a few bytes");
+        }},
     {"element with schema 3",
         [](ByteBuilder& b) {
             Root(b);

@@ -79,6 +79,55 @@ TEST(DocumentBytes, ResavingALoadedFileGivesTheSameBytes)
     EXPECT_EQ(reloaded.Parts().m_pHeader->m_pManufacturer->m_town, "Zürich");
 }
 
+// A building's free text is kept under the second schema of the building class, which the
+// whole document then uses; without one the first schema's bytes stay as they were.
+TEST(DocumentBytes, BuildingFreeTextsChooseTheSecondSchema)
+{
+    CModelwrightDoc doc;
+    doc.OnNewDocument();
+    const auto addShed = [&doc](const char* name, const char* freeText) {
+        auto building = std::make_unique<CBuilding>();
+        building->m_name = name;
+        building->m_catalogNo = " ";
+        building->m_price = "34.50";
+        building->m_freeText = freeText;
+        const int32_t id = building->m_id;
+        doc.Parts().Add(std::move(building));
+        return id;
+    };
+    addShed("Shed", "");
+    addShed("Barn", "");
+    const auto sheds = [](ByteBuilder& b, uint16_t schema, const char* freeText) {
+        b.NewClass("CSerializationManager", 1).NewClass("CPartsManager", 1).ListPart("PartsManager", 2);
+        b.NewClass("CBuilding", schema).ListPart("Shed", 0).String(" ").Int32(1).String("34.50").Int32(0);
+        if (schema == 2)
+            b.String(freeText);
+        b.ClassRef(5).ListPart("Barn", 0).String(" ").Int32(1).String("34.50").Int32(0);
+        if (schema == 2)
+            b.String("");
+    };
+    ByteBuilder withoutText;
+    sheds(withoutText, 1, "");
+    AppendNewHeader(withoutText, 8, doc.Parts().m_pHeader->m_id);
+    EXPECT_EQ(doc.SaveToBytes(), withoutText.Get());
+
+    static_cast<CBuilding&>(*doc.Parts().GetList().front()).m_freeText = "; roof\r\nLine 0 0 1 1";
+    ByteBuilder withText;
+    sheds(withText, 2, "; roof\r\nLine 0 0 1 1");
+    AppendNewHeader(withText, 8, doc.Parts().m_pHeader->m_id);
+    const auto bytes = doc.SaveToBytes();
+    EXPECT_EQ(bytes, withText.Get());
+
+    CModelwrightDoc reloaded;
+    reloaded.OnNewDocument();
+    reloaded.LoadFromBytes(bytes);
+    const auto& parts = reloaded.Parts().GetList();
+    EXPECT_EQ(static_cast<const CBuilding&>(*parts[0]).m_freeText, "; roof\r\nLine 0 0 1 1");
+    EXPECT_EQ(static_cast<const CBuilding&>(*parts[1]).m_price, "34.50");
+    EXPECT_EQ(static_cast<const CBuilding&>(*parts[1]).m_freeText, "");
+    EXPECT_EQ(reloaded.SaveToBytes(), bytes);
+}
+
 TEST(DocumentBytes, StringLengthPrefixes)
 {
     for (const auto& [length, prefix] : std::vector<std::pair<size_t, std::vector<uint8_t>>>{

@@ -205,12 +205,11 @@ TEST(BuildingElements, FirstVersionRecordLoadsWithoutZAndDecorations)
     EXPECT_EQ(again->m_roofType, kRoofGable);
 }
 
-TEST(Buildings, KeepElementsInOrderAndDropTheFreeText)
+TEST(Buildings, KeepElementsInOrder)
 {
     CBuilding building;
     building.m_name = "Station";
     building.m_catalogNo = "B-1";
-    building.m_freeText = "after the last element";
     building.m_units = kUnitsInches;
     for (const char* name : {"Hall", "Tower", "Annex"}) {
         auto element = std::make_unique<CBuildingElement>();
@@ -224,7 +223,6 @@ TEST(Buildings, KeepElementsInOrderAndDropTheFreeText)
     EXPECT_EQ(loaded->m_name, "Station");
     EXPECT_EQ(loaded->m_catalogNo, "B-1");
     EXPECT_EQ(loaded->m_units, kUnitsInches);
-    EXPECT_EQ(loaded->m_freeText, "");
     ASSERT_EQ(loaded->GetCount(), 3u);
     EXPECT_EQ(loaded->GetElement(1).m_name, "Tower");
     EXPECT_EQ(loaded->GetElement(2).m_decorations->GetDecoration(0).m_name, "Annex door");
@@ -233,7 +231,7 @@ TEST(Buildings, KeepElementsInOrderAndDropTheFreeText)
 TEST(Buildings, AnUnknownSchemaLeavesTheCatalogueFieldsAtTheirDefaults)
 {
     ByteBuilder b;
-    b.NewClass("CBuilding", 2).ListPart("Shed", 0);
+    b.NewClass("CBuilding", 3).ListPart("Shed", 0);
     CArchive in(CArchive::load, b.Get());
     const auto building = in.ReadOwned<CBuilding>();
     EXPECT_EQ(building->m_name, "Shed");

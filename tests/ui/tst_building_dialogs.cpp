@@ -4,6 +4,7 @@
 #include "model/ChoiceCodes.h"
 #include "model/Document.h"
 #include "model/Header.h"
+#include "model/PartSnapshot.h"
 #include "model/Platform.h"
 #include "model/Tree.h"
 #include "ui/BuildingDlg.h"
@@ -172,6 +173,8 @@ private slots:
 
     void buildingListActionsActAtOnce();
     void buildingOkStoresFieldsWithBlanksReplaced();
+    void buildingCancelPutsTheBuildingBack();
+    void everyPriceTakesOneDecimalSeparator();
     void equalNamesEditAndDeleteTheSelectedElement();
 
     void everyDialogOpensInItsDescription();
@@ -633,9 +636,9 @@ void TestBuildingDialogs::buildingListActionsActAtOnce()
         QCOMPARE(Texts(*list), QStringList({"annex"}));
         QVERIFY(!Find<QPushButton>(dialog, "editElement")->isEnabled());
         QVERIFY(!Find<QPushButton>(dialog, "deleteElement")->isEnabled());
-        modal.reject();
+        Click(DialogButton(dialog, QDialogButtonBox::Ok));
     });
-    QVERIFY(!dialog.Edit(fixture.building, fixture.parts));
+    QVERIFY(dialog.Edit(fixture.building, fixture.parts));
     QCOMPARE(fixture.building.GetCount(), size_t(1));
     QCOMPARE(&fixture.building.GetElement(0), added);
     QCOMPARE(added->m_name, "annex");
@@ -656,7 +659,7 @@ void TestBuildingDialogs::buildingOkStoresFieldsWithBlanksReplaced()
         QCOMPARE(Find<CNumericEdit>(dialog, "partsPerPackage")->text(), "1");
         TypeInto(Find<QLineEdit>(dialog, "description"), "Station building");
         TypeInto(Find<QLineEdit>(dialog, "catalogNo"), "");
-        TypeInto(Find<CNumericEdit>(dialog, "price"), "");
+        TypeInto(Find<QLineEdit>(dialog, "price"), "");
         TypeInto(Find<CNumericEdit>(dialog, "partsPerPackage"), "4");
         Find<CUnitsComboBox>(dialog, "units")->setCurrentIndex(0);
         Find<QPlainTextEdit>(dialog, "freeText")->setPlainText("after the last element");
@@ -669,6 +672,80 @@ void TestBuildingDialogs::buildingOkStoresFieldsWithBlanksReplaced()
     QCOMPARE(fixture.building.m_partsPerPackage, 4);
     QCOMPARE(fixture.building.m_units, kUnitsMillimetres);
     QCOMPARE(fixture.building.m_freeText, "after the last element");
+}
+
+// Cancel undoes what the element buttons did while the dialog was open: the building, the
+// same object, holds again exactly what it held.
+void TestBuildingDialogs::buildingCancelPutsTheBuildingBack()
+{
+    SBuildingInDocument fixture;
+    fixture.building.m_name = "Station";
+    fixture.building.m_freeText = "; kept";
+    CBuildingElement& hall = fixture.AddElement("Hall");
+    hall.m_roofType = kRoofGable;
+    hall.m_roofOrientation = kRoofOrientation0;
+    AddDecoration(hall, "Door");
+    fixture.AddElement("Tower");
+    const CPartSnapshot opened = CPartSnapshot::Take(fixture.building);
+    CBuildingDlg dialog;
+    WhenModal([&](QDialog& modal) {
+        auto& dialog = As<CBuildingDlg>(modal);
+        CObjectListBox* list = Find<CObjectListBox>(dialog, "elements");
+        ClickEntry(list, 0);
+        WhenModal([](QDialog& modal) {
+            auto& element = As<CBuildingElementDlg>(modal);
+            TypeInto(Find<QLineEdit>(element, "description"), "Great hall");
+            TypeInto(Find<CNumericEdit>(element, "blockHeight"), "95");
+            ClickEntry(Find<CObjectListBox>(element, "decorations"), 0);
+            Click(Find<QPushButton>(element, "deleteDecoration"));
+            Click(DialogButton(element, QDialogButtonBox::Ok));
+        });
+        Click(Find<QPushButton>(dialog, "editElement"));
+        ClickEntry(list, 1);
+        Click(Find<QPushButton>(dialog, "deleteElement"));
+        QCOMPARE(Texts(*list), QStringList({"Great hall"}));
+        Find<QPlainTextEdit>(dialog, "freeText")->setPlainText("; changed");
+        Click(DialogButton(dialog, QDialogButtonBox::Cancel));
+    });
+    QVERIFY(!dialog.Edit(fixture.building, fixture.parts));
+    QVERIFY(CPartSnapshot::Take(fixture.building) == opened);
+    QCOMPARE(fixture.building.GetElement(0).m_name, "Hall");
+    QCOMPARE(fixture.building.GetElement(0).m_decorations->GetCount(), size_t(1));
+    QCOMPARE(fixture.building.GetElement(1).m_name, "Tower");
+}
+
+// A price may have decimals: one point or comma, the comma stored as a point; a price typed
+// without one is stored as typed.
+void TestBuildingDialogs::everyPriceTakesOneDecimalSeparator()
+{
+    const struct {
+        const char* typed;
+        const char* stored;
+    } prices[] = {{"4.25", "4.25"}, {"34,50", "34.50"}, {"1.2,3", "1.23"}, {"12a5", "125"}, {"425", "425"}};
+    SBuildingInDocument fixture;
+    for (const auto& price : prices) {
+        const auto typePrice = [&price] {
+            WhenModal([&price](QDialog& modal) {
+                TypeInto(Find<QLineEdit>(modal, "price"), price.typed);
+                Click(DialogButton(modal, QDialogButtonBox::Ok));
+            });
+        };
+        CTree tree;
+        typePrice();
+        QVERIFY(CTreeDlg().Edit(tree, fixture.parts));
+        QCOMPARE(tree.m_price, price.stored);
+        CPlatform platform;
+        platform.m_coverType = kCoverNone;
+        platform.m_length = 400;
+        platform.m_width = 60;
+        platform.m_height = 10;
+        typePrice();
+        QVERIFY(CPlatformDlg().Edit(platform, fixture.parts));
+        QCOMPARE(platform.m_price, price.stored);
+        typePrice();
+        QVERIFY(CBuildingDlg().Edit(fixture.building, fixture.parts));
+        QCOMPARE(fixture.building.m_price, price.stored);
+    }
 }
 
 void TestBuildingDialogs::equalNamesEditAndDeleteTheSelectedElement()
@@ -698,8 +775,9 @@ void TestBuildingDialogs::equalNamesEditAndDeleteTheSelectedElement()
         Click(Find<QPushButton>(dialog, "deleteElement"));
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->GetEntryObject(0), &second);
+        Click(DialogButton(dialog, QDialogButtonBox::Ok));
     });
-    dialog.Edit(fixture.building, fixture.parts);
+    QVERIFY(dialog.Edit(fixture.building, fixture.parts));
     QCOMPARE(fixture.building.GetCount(), size_t(1));
     QCOMPARE(&fixture.building.GetElement(0), &second);
 }

@@ -55,7 +55,7 @@ void Fill(CNamedObject& part, int32_t seed)
         tree->m_topHeight = seed;
         tree->m_freeText = "tree text " + std::to_string(seed);
     } else if (auto* building = DynamicDowncast<CBuilding>(&part)) {
-        building->m_freeText = "kept only in memory " + std::to_string(seed);
+        building->m_freeText = "after the last element " + std::to_string(seed);
         building->m_price = std::to_string(seed);
         FillBuilding(*building, seed);
     } else if (auto* platform = DynamicDowncast<CPlatform>(&part)) {

@@ -8,17 +8,21 @@
 #include "model/Tree.h"
 #include "ui/HeaderDlg.h"
 #include "ui/ManufacturerDlg.h"
+#include "ui/ObjectListBox.h"
 #include "ui/ModelwrightView.h"
 #include "ui/PartPreview.h"
 #include "ui/PartsTable.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeDatabase>
 #include <QSignalSpy>
 #include <QPrinter>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +62,7 @@ public:
 
     std::function<bool(CNamedObject&)> m_user = [](CNamedObject&) { return true; };
     bool m_changesAtOnce = false;
+    bool m_realDialogs = false;
     QList<EPartKind> m_editorKinds;
     QString m_exportPath;
     int m_exportAsked = 0;
@@ -65,13 +70,15 @@ public:
     QStringList m_errors;
     QList<QStringList> m_started;
     QString m_fileType = QStringLiteral("text/plain");
-    bool m_desktopOpens = true;
-    bool m_programStarts = true;
+    // Real programs stand in for the desktop's opener: "true" finds a program, "false" none.
+    QString m_opener = QStringLiteral("true");
 
 protected:
     std::unique_ptr<IObjectEditor> CreateEditor(EPartKind kind) override
     {
         m_editorKinds << kind;
+        if (m_realDialogs)
+            return CModelwrightView::CreateEditor(kind);
         return std::make_unique<CScriptedEditor>(m_user, m_changesAtOnce);
     }
     QString AskExportPath() override
@@ -79,16 +86,14 @@ protected:
         ++m_exportAsked;
         return m_exportPath;
     }
-    bool OpenWithDesktop(const QString& path) override
+    QString DesktopOpener() const override { return m_opener; }
+    void StartProgram(QProcess& process, const QString& program, const QStringList& arguments) override
     {
-        m_opened << path;
-        return m_desktopOpens;
-    }
-    bool StartProgram(const QString& program, const QStringList& arguments, QString& error) override
-    {
-        m_started << (QStringList {program} + arguments);
-        error = QStringLiteral("No such file or directory");
-        return m_programStarts;
+        if (program == m_opener)
+            m_opened << arguments;
+        else
+            m_started << (QStringList {program} + arguments);
+        CModelwrightView::StartProgram(process, program, arguments);
     }
     QMimeType FileTypeOf(const QString&) const override { return QMimeDatabase().mimeTypeForName(m_fileType); }
     void ReportError(const QString& message) override { m_errors << message; }
@@ -340,6 +345,33 @@ private slots:
         QVERIFY(m_doc->IsModified());
     }
 
+    // The building dialog given up with Cancel after its element buttons changed the building
+    // leaves no step and no modified mark: the building is as it was.
+    void cancelledBuildingDialogLeavesNoStep()
+    {
+        auto building = std::make_unique<CBuilding>();
+        building->m_name = "Station";
+        auto hall = std::make_unique<CBuildingElement>();
+        hall->m_name = "Hall";
+        building->Add(std::move(hall));
+        CBuilding* station = building.get();
+        Parts().Add(std::move(building));
+        m_view->OnInitialUpdate();
+        Select(station);
+        m_view->m_realDialogs = true;
+        WhenModal([](QDialog& dialog) {
+            Find<CObjectListBox>(dialog, "elements")->SelectIndex(0);
+            Find<QPushButton>(dialog, "deleteElement")->click();
+            dialog.reject();
+        });
+        m_view->OnEdit();
+        QCOMPARE(m_view->History()->count(), 0);
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(Parts().GetList().front().get(), station);
+        QCOMPARE(station->GetCount(), size_t(1));
+        QCOMPARE(station->GetElement(0).m_name, "Hall");
+    }
+
     void equalNamesAreToldApartByTheirPart()
     {
         LoadParts({"Oak", "Oak", "Oak"});
@@ -499,6 +531,7 @@ private slots:
         m_view->m_exportPath = dir.filePath("catalogue.bdf");
         m_view->OnExportAndCompile();
         QCOMPARE(m_view->m_opened, QStringList {m_view->m_exportPath});
+        QTRY_VERIFY(m_view->findChildren<QProcess*>().isEmpty());
         QVERIFY(QFile::exists(m_view->m_exportPath));
         QVERIFY(!m_doc->IsModified());
     }
@@ -517,32 +550,72 @@ private slots:
         QCOMPARE(m_view->m_errors.size(), 1);
         QVERIFY(m_view->m_errors.takeFirst().contains("Options"));
 
+        // The desktop's opener finds no program: that is said, not that the file was opened.
         m_view->m_fileType = QStringLiteral("text/plain");
-        m_view->m_desktopOpens = false;
+        m_view->m_opener = QStringLiteral("false");
         m_view->OnExportAndCompile();
-        QCOMPARE(m_view->m_errors.size(), 1);
-        QVERIFY(m_view->m_errors.takeFirst().contains(native));
-        m_view->m_desktopOpens = true;
+        QTRY_COMPARE(m_view->m_errors.size(), 1);
+        QVERIFY(m_view->m_errors.front().contains(native));
+        QVERIFY(m_view->m_errors.takeFirst().startsWith("No program on this desktop opens"));
+        QVERIFY(notes.isEmpty());
+        m_view->m_opener = QStringLiteral("true");
         m_view->OnExportAndCompile();
+        QTRY_COMPARE(notes.size(), 1);
         QCOMPARE(m_view->m_opened.size(), 2);
-        QCOMPARE(notes.size(), 1);
-        QVERIFY(notes.takeFirst().constFirst().toString().contains(native));
+        QVERIFY(notes.takeFirst().constFirst().toString().startsWith("Opened " + native));
 
         // The user's command: quoted words keep their spaces, %f is the file, never a shell.
         options.m_compileCommand = R"("/opt/track planner/compile" --quiet "%f" ; rm)";
         m_view->OnExportAndCompile();
         QCOMPARE(m_view->m_started.takeFirst(),
             (QStringList {"/opt/track planner/compile", "--quiet", m_view->m_exportPath, ";", "rm"}));
-        QVERIFY(notes.takeFirst().constFirst().toString().contains("/opt/track planner/compile"));
-        options.m_compileCommand = "wrcompile";
-        m_view->OnExportAndCompile();
-        QCOMPARE(m_view->m_started.takeFirst(), (QStringList {"wrcompile", m_view->m_exportPath}));
-        notes.clear();
-        m_view->m_programStarts = false;
-        m_view->OnExportAndCompile();
-        QCOMPARE(m_view->m_errors, QStringList {"Could not start wrcompile: No such file or directory"});
+        QTRY_COMPARE(m_view->m_errors.size(), 1);
+        QVERIFY(m_view->m_errors.takeFirst().startsWith("Could not start /opt/track planner/compile: "));
         QVERIFY(notes.isEmpty());
-        QVERIFY(m_view->m_errors.size() == 1 && m_view->m_opened.size() == 2);
+        QVERIFY(m_view->Preview()->CompileTitle()->isHidden());
+    }
+
+    // A command that fails is told in the status bar with its exit status, and its last lines
+    // (standard output and error alike) show under the preview until the next export.
+    void exportAndCompileShowsHowTheCommandEnded()
+    {
+        LoadParts({"Oak"});
+        QSignalSpy notes(m_view.get(), &CModelwrightView::statusMessage);
+        m_view->m_exportPath = m_dir.filePath("catalogue.bdf");
+        m_options.m_compileCommand = R"(sh -c "seq 1 40; echo cannot read $0 >&2; exit 3" %f)";
+        m_view->OnExportAndCompile();
+        QTRY_VERIFY(notes.size() == 2);
+        QCOMPARE(notes[0].constFirst().toString(), QStringLiteral("Started sh on %1.").arg(m_view->m_exportPath));
+        QVERIFY(notes[1].constFirst().toString().startsWith("sh on "));
+        QVERIFY(notes[1].constFirst().toString().endsWith(" failed (exit 3)."));
+        CPartPreview& preview = *m_view->Preview();
+        QVERIFY(preview.CompileTitle()->isVisibleTo(m_view.get()));
+        QVERIFY(preview.CompileTitle()->text().contains("exit 3"));
+        const QStringList lines = preview.CompileOutput()->toPlainText().split('\n');
+        QCOMPARE(lines.size(), 12);
+        QCOMPARE(lines.front(), QStringLiteral("30"));
+        QCOMPARE(lines.back(), "cannot read " + m_view->m_exportPath);
+        QVERIFY(m_view->m_errors.isEmpty());
+        m_view->resize(1000, 600);
+        SaveScreenshot(*m_view, "view_compile_failed");
+
+        notes.clear();
+        m_options.m_compileCommand = R"(sh -c "echo 1 part compiled")";
+        m_view->OnExportAndCompile();
+        QTRY_VERIFY(notes.size() == 2);
+        QVERIFY(notes[1].constFirst().toString().endsWith(" finished (exit 0)."));
+        QCOMPARE(preview.CompileOutput()->toPlainText(), QStringLiteral("1 part compiled"));
+
+        // A plain export leaves no report of an earlier run behind.
+        m_view->OnExport();
+        QVERIFY(preview.CompileTitle()->isHidden());
+        QVERIFY(preview.CompileOutput()->isHidden());
+
+        // A command still running when the form closes is ended without a report to it.
+        m_options.m_compileCommand = R"(sh -c "sleep 30" %f)";
+        m_view->OnExportAndCompile();
+        QTRY_COMPARE(notes.size(), 3);
+        m_view.reset();
     }
 
     void keysAndDoubleClickEditAndDeleteAndCtrlFFilters()

@@ -18,7 +18,9 @@
 #include "ui/ObjectListBox.h"
 #include "ui/PartPreview.h"
 
+#include <QButtonGroup>
 #include <QDir>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -87,6 +89,7 @@ private slots:
     void freeTextFaultsSelectTheirLine();
     void layoutSurvivesSavingAndRestoring();
     void dialogsShowWhatIsTyped();
+    void dialogsShowWhatTheirNestedDialogsDidAtOnce();
     void tooLargeAPartIsNamedSo();
 };
 
@@ -284,6 +287,48 @@ void TestPartPreview::dialogsShowWhatIsTyped()
     });
     QVERIFY(!elementDialog.Edit(hall, station));
     QVERIFY(hall.m_decorations && hall.m_decorations->GetList().size() == 1); // they stay with the element
+}
+
+// OK in the element or decoration dialog changes the picture of the dialog below at once, not
+// only when the next field changes.
+void TestPartPreview::dialogsShowWhatTheirNestedDialogsDidAtOnce()
+{
+    CObjectManager parts;
+    CBuilding building;
+    building.m_name = "Shed";
+    size_t withElement = 0;
+    size_t withDoor = 0;
+    WhenModal([&](QDialog& buildingDialog) {
+        QCOMPARE(ShownTriangles(buildingDialog), size_t(0));
+        WhenModal([](QDialog& element) {
+            Find<QButtonGroup>(element, "roofType")->button(kRoofGable)->click();
+            Find<QButtonGroup>(element, "roofOrientation")->button(kRoofOrientation0)->click();
+            DialogButton(element, QDialogButtonBox::Ok)->click();
+        });
+        Find<QPushButton>(buildingDialog, "newElement")->click();
+        withElement = ShownTriangles(buildingDialog);
+
+        WhenModal([&](QDialog& element) {
+            WhenModal([](QDialog& decoration) {
+                Find<QButtonGroup>(decoration, "wall")->button(kWallFront)->click();
+                Find<QButtonGroup>(decoration, "mainType")->button(kDecorationBaseB)->click();
+                Find<QButtonGroup>(decoration, "subtype")->button(kDecorationDoorWithWindow)->click();
+                Retype(Find(decoration, "width"), "20");
+                Retype(Find(decoration, "height"), "40");
+                DialogButton(decoration, QDialogButtonBox::Ok)->click();
+            });
+            const size_t before = ShownTriangles(element);
+            Find<QPushButton>(element, "newDecoration")->click();
+            withDoor = ShownTriangles(element) - before;
+            DialogButton(element, QDialogButtonBox::Ok)->click();
+        });
+        Find<QPushButton>(buildingDialog, "editElement")->click();
+        DialogButton(buildingDialog, QDialogButtonBox::Ok)->click();
+    });
+    QVERIFY(CBuildingDlg().Edit(building, parts));
+    QCOMPARE(building.GetCount(), size_t(1));
+    QVERIFY(withElement > 0);
+    QVERIFY(withDoor > 0);
 }
 
 void TestPartPreview::tooLargeAPartIsNamedSo()
