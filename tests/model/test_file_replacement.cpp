@@ -73,7 +73,7 @@ TEST_F(FileReplacement, OnlyARegularFileOrALinkToOneIsReplaced)
 {
     const fs::path file = m_folder / "real.wo3";
     WriteBytes(file, "old");
-    EXPECT_EQ(FailureOf(m_folder), "Access to " + PathToUtf8(m_folder) + " was denied.");
+    EXPECT_EQ(FailureOf(m_folder), PathToUtf8(m_folder) + " is a folder, not a file.");
 
 #ifndef _WIN32
     std::error_code error;
@@ -146,6 +146,20 @@ TEST_F(FileReplacement, ReadingTakesOnlyRegularFilesOfAnAcceptableSize)
     }
 #endif
 }
+
+#ifdef __linux__
+TEST_F(FileReplacement, AFileHoldingMoreThanItsSizeSaysIsReadToItsEnd)
+{
+    // The system's status files say they are empty and hold a page of text.
+    const std::vector<uint8_t> bytes = ReadWholeFile("/proc/self/status");
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_EQ(text.rfind("Name:", 0), 0u);
+    EXPECT_EQ(text.back(), '\n');
+    const CFileBytes file("/proc/self/status");
+    EXPECT_GT(file.Bytes().size(), 100u);
+    EXPECT_THROW(ReadWholeFile("/proc/self/status", 10), CFileException);
+}
+#endif
 
 TEST_F(FileReplacement, MessagesShowControlCharactersOfNamesEscaped)
 {
