@@ -331,7 +331,7 @@ public:
             OpenScene();
             m_result.m_scenes.back().m_firstLine = 1;
         }
-        m_heldLimit = bytes.size() / 4 * 7 + kHeldAlways;
+        m_heldLimit = bytes.size() * 2 + kHeldAlways;
         const char* const end = bytes.data() + bytes.size();
         for (const char* p = bytes.data(); p < end;) {
             if (m_lineNumber == std::numeric_limits<int>::max()) {
@@ -353,9 +353,10 @@ public:
 private:
     enum class EState { Outside, Header, Structure, Group, Solid };
 
-    // What the result holds may grow to 7/4 of the text's size (and a little more for a
-    // short text): with the text's memory given back as it is read, reading never needs much
-    // more than three times the file's size, whatever the file holds.
+    // What the result holds, and once more its largest list (which is held twice while it
+    // grows), may come to twice the text's size (and a little more for a short text): with the
+    // text's memory given back as it is read, reading never needs much more than three times
+    // the file's size, whatever the file holds.
     static constexpr size_t kHeldAlways = size_t(4) << 20;
     static constexpr int kLinesPerCheck = 256;
     static constexpr size_t kPassedStep = size_t(4) << 20;
@@ -368,7 +369,7 @@ private:
             m_passed(offset);
             m_toldPassed = offset;
         }
-        if (HeldBytes() <= m_heldLimit)
+        if (HeldBytes() + LargestListBytes() <= m_heldLimit)
             return true;
         StopReading("The file describes more than can be held for a file of its size; reading stopped here.");
         return false;
@@ -384,6 +385,11 @@ private:
     static size_t BytesOf(const std::vector<T>& list)
     {
         return list.size() * sizeof(T);
+    }
+    size_t LargestListBytes() const
+    {
+        return std::max({m_result.m_scenes.size() * sizeof(SScene), BytesOf(m_result.m_header), BytesOf(m_open.m_plan),
+            BytesOf(m_open.m_groups), BytesOf(m_open.m_solids), BytesOf(m_open.m_planPoints), BytesOf(m_open.m_vertices)});
     }
     size_t HeldBytes() const
     {
