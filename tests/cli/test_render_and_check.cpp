@@ -110,7 +110,7 @@ TEST(ModelwrightCli, CheckAndExportShowControlCharactersEscaped)
     EXPECT_EQ(exported.err, shown + ".json: \"Oak\\x1B[2J\", free text 1:1: error: Unknown keyword \"Lien\\x07\".\n");
 }
 
-#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#ifndef MW_SANITIZED
 TEST(ModelwrightCli, RunningOutOfMemoryEndsWithOneLineAndStatus1)
 {
     TempFolder folder;

@@ -349,7 +349,7 @@ TEST(PartsReader, TextDescribingMuchMoreThanItsSizeStopsWithAMessage)
     EXPECT_LE(file.m_scenes.size() * sizeof(SScene), text.size() * 2 + (size_t(5) << 20));
 }
 
-#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
+#if defined(__linux__) && !defined(MW_SANITIZED)
 // More lines than a line number counts: one piece of line ends mapped again and again, so the
 // text takes the memory of one piece.
 TEST(PartsReader, LinesBeyondTheCountableStopWithAMessage)
