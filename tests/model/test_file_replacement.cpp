@@ -328,6 +328,23 @@ TEST_F(FileReplacement, ADeviceFailingAfterAnyNumberOfBytesLeavesTheOldFileAndNo
     }
 }
 
+TEST_F(FileReplacement, ABackupIsKeptWholeOrNotAtAllAndAsPrivateAsItsFile)
+{
+    const fs::path path = m_folder / "catalogue.wo3";
+    WriteBytes(path, std::string(100000, 'c'));
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    {
+        const ByteLimit full(4096);
+        EXPECT_THROW(KeepBackupCopy(path), CFileException);
+    }
+    EXPECT_EQ(Names(), std::set<std::string> {"catalogue.wo3"});
+    KeepBackupCopy(path);
+    EXPECT_EQ(ReadBytes(BackupPathOf(path)), ReadBytes(path));
+    struct stat status {};
+    ASSERT_EQ(::stat(BackupPathOf(path).c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
 #endif
 
 } // namespace
