@@ -30,6 +30,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -866,17 +867,25 @@ void CMainFrame::OnFileSendMail()
     QString name = QString::fromStdString(m_document.GetTitle());
     if (!name.endsWith(QLatin1String(CModelwrightDoc::kFileExtension), Qt::CaseInsensitive))
         name += QLatin1String(CModelwrightDoc::kFileExtension);
-    const QString folder = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).filePath(QStringLiteral("modelwright-mail"));
-    QDir().mkpath(folder);
-    const QString attachment = QDir(folder).filePath(name);
+    // A fresh folder that only this user may enter: nobody else can plant a link in it or
+    // read the attachment.
+    auto folder = std::make_unique<QTemporaryDir>(QDir(QDir::tempPath()).filePath(QStringLiteral("modelwright-mail-XXXXXX")));
+    if (!folder->isValid()) {
+        ReportError(tr("Failed to send mail."));
+        return;
+    }
+    const QString attachment = folder->filePath(name);
     try {
         WriteFileAtomically(PathOf(attachment), m_document.SaveToBytes());
     } catch (const CException& error) {
         ReportError(QString::fromStdString(error.what()));
         return;
     }
-    if (!StartMailer(attachment))
+    if (!StartMailer(attachment)) {
         ReportError(tr("Failed to send mail."));
+        return;
+    }
+    m_mailFolders.push_back(std::move(folder));
 }
 
 bool CMainFrame::StartMailer(const QString& attachment)

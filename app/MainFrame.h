@@ -19,6 +19,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QSettings;
+class QTemporaryDir;
 class QToolBar;
 
 // The program's one top-level window: menus, toolbar, status bar and the form view. It runs
@@ -186,6 +187,9 @@ private:
     std::unique_ptr<QSettings> m_pSettings;
     QStringList m_recentFiles;
     QPrinter m_printer;
+    // The private folders of the attachments sent, each made afresh for its mail: the mail
+    // program may read an attachment only when the mail goes out, so they go when this window does.
+    std::vector<std::unique_ptr<QTemporaryDir>> m_mailFolders;
     bool m_contextHelpMode = false;
     // The file waiting for the dialogs to close, the dialog it waits for, and the turns of the
     // event loop seen with no dialog open.

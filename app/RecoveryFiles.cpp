@@ -36,12 +36,27 @@ QByteArray HeaderOf(const QString& documentPath, const QDateTime& written)
         + written.toUTC().toString(Qt::ISODateWithMs).toLatin1() + '\n';
 }
 
+// A recovery file is readable by those who may read the document, and by no one else when
+// there is none; its owner may always replace it.
+std::filesystem::perms PermissionsFor(const QString& documentPath)
+{
+    namespace fs = std::filesystem;
+    constexpr fs::perms ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
+    std::error_code error;
+    const fs::file_status status = documentPath.isEmpty() ? fs::file_status() : fs::status(PathOf(documentPath), error);
+    if (error || !fs::is_regular_file(status))
+        return ownerOnly;
+    return (status.permissions() & fs::perms::all) | ownerOnly;
+}
+
 }
 
 CRecoveryFiles::CRecoveryFiles(const QString& folder)
     : m_folder(folder)
 {
     QDir().mkpath(m_folder);
+    // Nobody else may see which documents the user changes, nor plant anything among the files.
+    QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     m_ownFile = QDir(m_folder).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces) + kSuffix);
     m_ownLock = std::make_unique<QLockFile>(LockPathOf(m_ownFile));
     m_ownLock->setStaleLockTime(0);
@@ -64,7 +79,11 @@ void CRecoveryFiles::Write(const QString& documentPath, const QDateTime& written
     const std::function<void(const PieceWriter&)>& writeDocument) const
 {
     const QByteArray header = HeaderOf(documentPath, written);
-    CFileReplacement file(PathOf(m_ownFile));
+    // A link in the file's place is replaced, never written through.
+    CFileReplacement::SRules rules;
+    rules.m_permissions = PermissionsFor(documentPath);
+    rules.m_followLink = false;
+    CFileReplacement file(PathOf(m_ownFile), rules);
     file.Write(std::string_view(header.constData(), static_cast<size_t>(header.size())));
     writeDocument([&file](std::span<const uint8_t> piece) { file.Write(piece); });
     file.Commit();

@@ -17,12 +17,15 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <memory>
+#include <new>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* kToolName = "modelwright-cli";
+constexpr const char* kNotEnoughMemory = "There is not enough memory to finish.";
 
 // A failure that ends the run with exit status 1: the line the user sees, and for a damaged
 // document a second one saying where reading stopped.
@@ -64,6 +67,8 @@ void RunStep(const std::string& path, const char* fallback, Step step)
         throw CRunFailure{NameForMessage(path) + ": " + error.what(), error.Details()};
     } catch (const CException& error) {
         throw CRunFailure{NameForMessage(path) + ": " + error.what(), {}};
+    } catch (const std::bad_alloc&) {
+        throw CRunFailure{NameForMessage(path) + ": " + kNotEnoughMemory, {}};
     } catch (const std::exception&) {
         throw CRunFailure{NameForMessage(path) + ": " + fallback, {}};
     }
@@ -131,7 +136,7 @@ void RunBuild(const CCliRequest& request)
 void ReportFreeTextFaults(const CCliRequest& request, const CPartsManager& parts, std::ostream& err)
 {
     for (const SFreeTextFault& fault : CheckFreeTexts(parts)) {
-        err << request.m_input << ": \"" << OneLine(fault.m_partName) << "\"";
+        err << NameForMessage(request.m_input) << ": \"" << OneLine(fault.m_partName) << "\"";
         if (!fault.m_elementName.empty())
             err << ", element \"" << OneLine(fault.m_elementName) << "\"";
         err << ", free text " << OneLine(FormatDiagnostic(fault.m_diagnostic)) << "\n";
@@ -148,16 +153,6 @@ void RunExport(const CCliRequest& request, std::ostream& err)
     ReportFreeTextFaults(request, document.Parts(), err);
 }
 
-std::string ReadTextFile(const std::string& path)
-{
-    std::string text;
-    RunStep(path, kFailedToOpenDocument, [&] {
-        const std::vector<uint8_t> bytes = ReadWholeFile(PathFromUtf8(path));
-        text.assign(bytes.begin(), bytes.end());
-    });
-    return text;
-}
-
 bool HasPartsFileExtension(const std::string& path)
 {
     std::string extension = PathToUtf8(PathFromUtf8(path).extension());
@@ -168,16 +163,26 @@ bool HasPartsFileExtension(const std::string& path)
 
 std::string PartNotFound(const CCliRequest& request, size_t parts)
 {
+    if (parts == 0)
+        return request.m_input + ": the file holds no parts.";
     if (!request.m_partName.empty())
         return request.m_input + ": no part is named \"" + request.m_partName + "\".";
     return request.m_input + ": there is no part " + std::to_string(request.m_partIndex) + "; the file holds "
         + std::to_string(parts) + ".";
 }
 
+// A parts file read as the file says, without holding the file and what it says whole at once.
+SPartsFile ReadPartsFileNamed(const std::string& path)
+{
+    std::unique_ptr<CFileBytes> bytes;
+    RunStep(path, kFailedToOpenDocument, [&] { bytes = std::make_unique<CFileBytes>(PathFromUtf8(path)); });
+    return ReadPartsFile(*bytes);
+}
+
 // The chosen part of a parts file, read as the file says.
 SScene ScenePartOfPartsFile(const CCliRequest& request)
 {
-    SPartsFile file = ReadPartsText(ReadTextFile(request.m_input));
+    SPartsFile file = ReadPartsFileNamed(request.m_input);
     for (size_t i = 0; i < file.m_scenes.size(); ++i) {
         const bool chosen = request.m_partName.empty() ? i + 1 == static_cast<size_t>(std::max(request.m_partIndex, 1))
                                                        : file.m_scenes[i].m_name == request.m_partName;
@@ -224,6 +229,7 @@ EView ViewNamed(const std::string& name)
 
 void RunRender(const CCliRequest& request)
 {
+    RefuseOutputOverInput(request);
     const SScene scene = HasPartsFileExtension(request.m_input) ? ScenePartOfPartsFile(request) : ScenePartOfCatalogue(request);
     SCamera camera = SCamera::Standard(ViewNamed(request.m_view));
     if (request.m_yaw)
@@ -269,9 +275,9 @@ void RunMesh(const CCliRequest& request)
 
 int RunCheck(const CCliRequest& request, std::ostream& out)
 {
-    const SPartsFile file = ReadPartsText(ReadTextFile(request.m_input));
+    const SPartsFile file = ReadPartsFileNamed(request.m_input);
     for (const SDiagnostic& diagnostic : file.m_diagnostics)
-        out << request.m_input << ":" << OneLine(FormatDiagnostic(diagnostic)) << "\n";
+        out << NameForMessage(request.m_input) << ":" << OneLine(FormatDiagnostic(diagnostic)) << "\n";
     out.flush();
     return file.HasErrors() ? kExitFailure : kExitSuccess;
 }
@@ -322,6 +328,9 @@ int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std
         err << kToolName << ": " << OneLine(failure.m_message) << "\n";
         if (!failure.m_details.empty())
             err << OneLine(failure.m_details) << "\n";
+        return kExitFailure;
+    } catch (const std::bad_alloc&) {
+        err << kToolName << ": " << NameForMessage(request.m_input) << ": " << kNotEnoughMemory << "\n";
         return kExitFailure;
     }
     return kExitSuccess;

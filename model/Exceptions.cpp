@@ -119,6 +119,8 @@ std::string CFileException::MessageFor(Cause cause, const std::filesystem::path&
         return ReplacePlaceholder("%1 has several names (hard links) and is not replaced, so that they keep sharing "
                                   "one content. Please save under another name.",
             name);
+    case isFolder:
+        return ReplacePlaceholder("%1 is a folder, not a file.", name);
     case generic:
         break;
     }

@@ -44,6 +44,7 @@ public:
         tooLarge,
         danglingLink,
         severalLinks,
+        isFolder,
     };
 
     CFileException(Cause cause, const std::filesystem::path& path);

@@ -1,10 +1,7 @@
 #include "model/FileIO.h"
 
-#include <fstream>
-
 #include "model/Exceptions.h"
 
-#include <algorithm>
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -187,11 +184,12 @@ void RemoveAbandonedTemporaries(const fs::path& folder, const fs::path& target)
     }
 }
 
-// A link is replaced by writing to the file it points to, so the link stays.
-fs::path ResolveTarget(const fs::path& path)
+// A link is replaced by writing to the file it points to, so the link stays; unless the link
+// is not to be followed, when the new file takes its place.
+fs::path ResolveTarget(const fs::path& path, bool followLink)
 {
     std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(path, error)))
+    if (!followLink || !fs::is_symlink(fs::symlink_status(path, error)))
         return path;
     const fs::path resolved = fs::canonical(path, error);
     if (error)
@@ -215,14 +213,16 @@ bool IsReadOnly(const fs::path& target)
 
 // Refuses any target that is there and is not a regular file, or that cannot or must not be
 // replaced.
-void CheckExistingTarget(const fs::path& target, const fs::path& path)
+void CheckExistingTarget(const fs::path& target, const fs::path& path, bool followLink)
 {
     std::error_code error;
-    const fs::file_status status = fs::status(target, error);
+    const fs::file_status status = followLink ? fs::status(target, error) : fs::symlink_status(target, error);
+    if (fs::is_symlink(status))
+        return; // replaced itself, not written through
     if (!fs::exists(status))
         return;
     if (fs::is_directory(status))
-        throw CFileException(CFileException::accessDenied, path);
+        throw CFileException(CFileException::isFolder, path);
     if (!fs::is_regular_file(status))
         throw CFileException(CFileException::notRegularFile, path);
     if (IsReadOnly(target))
@@ -245,7 +245,7 @@ CFileException FailedToCreateIn(const fs::path& path, int error)
 void TakeOverAttributes(int fd, const fs::path& target)
 {
     struct stat status {};
-    if (::stat(target.c_str(), &status) != 0)
+    if (target.empty() || ::stat(target.c_str(), &status) != 0)
         return;
     // The owner first: changing it clears set-user-id bits, which the mode then restores.
     // Where the owner may not be given away, the group may still be kept.
@@ -270,11 +270,13 @@ void TakeOverAttributes(int fd, const fs::path& target)
 #endif
 }
 
-mode_t CreationMode(const fs::path& target)
+// The final permissions from the start, so no one else can open a private file meanwhile.
+mode_t CreationMode(const fs::path& model, const std::optional<fs::perms>& permissions)
 {
+    if (permissions)
+        return static_cast<mode_t>(*permissions) & 0777;
     struct stat status {};
-    // The final permissions from the start, so no one else can open a private file meanwhile.
-    if (::stat(target.c_str(), &status) == 0)
+    if (!model.empty() && ::stat(model.c_str(), &status) == 0)
         return status.st_mode & 0777;
     return 0666;
 }
@@ -331,7 +333,7 @@ FilePtr OpenRegularFile(const fs::path& path, uint64_t sizeLimit, uint64_t& size
 {
     std::error_code error;
     if (fs::is_directory(path, error))
-        throw CFileException(CFileException::accessDenied, path);
+        throw CFileException(CFileException::isFolder, path);
 #ifdef _WIN32
     const fs::file_status status = fs::status(path, error);
     if (fs::exists(status) && !fs::is_regular_file(status))
@@ -349,7 +351,7 @@ FilePtr OpenRegularFile(const fs::path& path, uint64_t sizeLimit, uint64_t& size
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        throw CFileException(S_ISDIR(status.st_mode) ? CFileException::accessDenied : CFileException::notRegularFile, path);
+        throw CFileException(S_ISDIR(status.st_mode) ? CFileException::isFolder : CFileException::notRegularFile, path);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     FilePtr file(::fdopen(fd, "rb"));
@@ -382,10 +384,20 @@ size_t ReadInto(FILE* file, uint8_t* buffer, size_t offset, size_t capacity, con
 // Reads the whole file into a buffer that Grow(capacity) makes larger, keeping what it holds:
 // one read for the size the file has, and one byte more to see that it ends there. A file that
 // grows meanwhile is read to its end, within the limit. Returns the size read.
+// The next size of the buffer: always larger, so reading goes on until the file ends, and
+// never more than one byte beyond the limit, which is enough to see that the file exceeds it.
+uint64_t GrownCapacity(uint64_t capacity, uint64_t sizeLimit)
+{
+    constexpr uint64_t kLargest = std::numeric_limits<size_t>::max();
+    const uint64_t most = std::min(sizeLimit, kLargest - 1) + 1;
+    const uint64_t doubled = capacity > kLargest / 2 ? kLargest : std::max<uint64_t>(capacity * 2, 4096);
+    return std::min(doubled, most);
+}
+
 template <class Grow>
 size_t ReadWhole(FILE* file, uint64_t size, uint64_t sizeLimit, const fs::path& path, uint8_t*& buffer, Grow grow)
 {
-    size_t capacity = static_cast<size_t>(std::min(size, sizeLimit)) + 1;
+    size_t capacity = static_cast<size_t>(std::min({size, sizeLimit, uint64_t(std::numeric_limits<size_t>::max() - 1)})) + 1;
     size_t end = 0;
     for (;;) {
         try {
@@ -396,9 +408,10 @@ size_t ReadWhole(FILE* file, uint64_t size, uint64_t sizeLimit, const fs::path& 
         end = ReadInto(file, buffer, end, capacity, path);
         if (end < capacity)
             return end;
-        if (end > sizeLimit)
+        const uint64_t grown = GrownCapacity(capacity, sizeLimit);
+        if (end > sizeLimit || grown <= capacity)
             throw CFileException(CFileException::tooLarge, path); // it grew while being read
-        capacity = static_cast<size_t>(std::min<uint64_t>(uint64_t(capacity) * 2, sizeLimit + 1));
+        capacity = static_cast<size_t>(grown);
     }
 }
 
@@ -456,12 +469,20 @@ void WriteFileAtomically(const fs::path& path, std::span<const uint8_t> bytes)
 }
 
 CFileReplacement::CFileReplacement(const fs::path& path)
+    : CFileReplacement(path, SRules {})
+{
+}
+
+CFileReplacement::CFileReplacement(const fs::path& path, SRules rules)
     : m_path(path)
-    , m_target(ResolveTarget(path))
+    , m_target(ResolveTarget(path, rules.m_followLink))
+    , m_rules(std::move(rules))
 {
     std::error_code error;
     const fs::path folder = FolderOf(m_target);
-    CheckExistingTarget(m_target, path);
+    CheckExistingTarget(m_target, path, m_rules.m_followLink);
+    if (m_rules.m_attributesFrom.empty() && fs::is_regular_file(fs::symlink_status(m_target, error)))
+        m_rules.m_attributesFrom = m_target;
     if (!fs::is_directory(folder, error))
         throw CFileException(CFileException::fileNotFound, path);
     RemoveAbandonedTemporaries(folder, m_target);
@@ -484,7 +505,7 @@ void CFileReplacement::OpenTemporaryFile(const fs::path& folder)
     if (!m_pFile)
         ::_close(fd);
 #else
-    const mode_t mode = CreationMode(m_target);
+    const mode_t mode = CreationMode(m_rules.m_attributesFrom, m_rules.m_permissions);
     int fd = -1;
 #ifdef O_TMPFILE
     fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
@@ -505,7 +526,9 @@ void CFileReplacement::OpenTemporaryFile(const fs::path& folder)
     }
     // Held while this program writes, so a later replacement never takes the file for abandoned.
     ::flock(fd, LOCK_EX | LOCK_NB);
-    TakeOverAttributes(fd, m_target);
+    TakeOverAttributes(fd, m_rules.m_attributesFrom);
+    if (m_rules.m_permissions)
+        ::fchmod(fd, mode); // whatever the user's mask
     m_pFile.reset(::fdopen(fd, "wb"));
     if (!m_pFile)
         ::close(fd);
@@ -647,10 +670,10 @@ void KeepBackupCopy(const std::filesystem::path& path)
     if (!std::filesystem::exists(path, error))
         return;
     const std::vector<uint8_t> bytes = ReadWholeFile(path);
-    const std::filesystem::path backup = BackupPathOf(path);
-    // Made empty first and given the file's permissions, which its replacement then keeps.
-    if (!std::filesystem::exists(backup, error))
-        std::ofstream(backup, std::ios::binary).close();
-    std::filesystem::permissions(backup, std::filesystem::status(path, error).permissions(), error);
-    WriteFileAtomically(backup, bytes);
+    // Made like any replacement, so a failure leaves no backup rather than a part of one.
+    CFileReplacement::SRules rules;
+    rules.m_attributesFrom = path;
+    CFileReplacement backup(BackupPathOf(path), rules);
+    backup.Write(bytes);
+    backup.Commit();
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -58,7 +59,20 @@ struct FileCloser {
 // that the next replacement of the same target removes once its writer is gone.
 class CFileReplacement {
 public:
+    // Where a file that is not a copy of its target, such as a backup or a recovery file,
+    // takes its attributes from, and what it does with a link in its place.
+    struct SRules {
+        // The new file takes its owner, group, permissions and extended attributes from this
+        // file instead of the target; empty for the target itself.
+        std::filesystem::path m_attributesFrom;
+        // Exactly these permissions instead, from the moment the file is made.
+        std::optional<std::filesystem::perms> m_permissions;
+        // False: a link in the target's place is replaced by the file, never written through.
+        bool m_followLink = true;
+    };
+
     explicit CFileReplacement(const std::filesystem::path& path);
+    CFileReplacement(const std::filesystem::path& path, SRules rules);
     ~CFileReplacement();
     CFileReplacement(const CFileReplacement&) = delete;
     CFileReplacement& operator=(const CFileReplacement&) = delete;
@@ -76,6 +90,7 @@ private:
 
     std::filesystem::path m_path;
     std::filesystem::path m_target;
+    SRules m_rules;
     // Empty while the temporary file has no name.
     std::filesystem::path m_temporary;
     std::unique_ptr<std::FILE, FileCloser> m_pFile;

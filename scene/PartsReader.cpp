@@ -1,12 +1,14 @@
 #include "scene/PartsReader.h"
 
 #include "export/KeywordTable.h"
+#include "model/FileIO.h"
 #include "model/TextCodec.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
@@ -120,16 +122,33 @@ struct SToken {
 };
 
 // What the quick reading needs to know of a byte, looked up rather than compared.
-enum ECharClass : uint8_t { kBlankChar = 1, kNewlineChar = 2 };
+enum ECharClass : uint8_t { kBlankChar = 1, kLineEndChar = 2 };
 constexpr std::array<uint8_t, 256> kCharClasses = [] {
     std::array<uint8_t, 256> classes {};
-    classes[' '] = classes['\t'] = classes['\r'] = kBlankChar;
-    classes['\n'] = kNewlineChar;
+    classes[' '] = classes['\t'] = kBlankChar;
+    classes['\n'] = classes['\r'] = kLineEndChar;
     return classes;
 }();
 
 uint8_t ClassOf(char c) { return kCharClasses[static_cast<unsigned char>(c)]; }
 bool IsBlank(char c) { return ClassOf(c) == kBlankChar; }
+bool IsLineEnd(char c) { return ClassOf(c) == kLineEndChar; }
+
+// A line ends with LF, CR LF or CR alone; p stands on its first byte. Returns where the next
+// line starts.
+const char* AfterLineEnd(const char* p, const char* const end)
+{
+    return *p == '\r' && p + 1 < end && p[1] == '\n' ? p + 2 : p + 1;
+}
+
+const char* FindLineEnd(const char* p, const char* const end)
+{
+    const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+    if (!lf)
+        lf = end;
+    const auto* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(lf - p)));
+    return cr ? cr : lf;
+}
 
 // A line's words; more than fit are dropped, as no record has that many.
 class CTokens {
@@ -269,7 +288,7 @@ const char* ScanPlainNumbers(const char* p, const char* const end, SPlainNumbers
     for (;;) {
         while (p < end && IsBlank(*p))
             ++p;
-        if (p == end || *p == '\n')
+        if (p == end || IsLineEnd(*p))
             break;
         if (*p == '$') {
             if (end - p < 7 || !ReadHexColor(p + 1, record.m_color))
@@ -277,7 +296,7 @@ const char* ScanPlainNumbers(const char* p, const char* const end, SPlainNumbers
             record.m_hasColor = true;
             for (p += 7; p < end && IsBlank(*p);)
                 ++p;
-            if (p < end && *p != '\n')
+            if (p < end && !IsLineEnd(*p))
                 return nullptr;
             break;
         }
@@ -293,12 +312,17 @@ const char* ScanPlainNumbers(const char* p, const char* const end, SPlainNumbers
         record.m_numbers[count++] = negative ? -value : value;
     }
     record.m_count = count;
-    return p == end ? end : p + 1;
+    return p == end ? end : AfterLineEnd(p, end);
 }
 
 class CReader {
 public:
-    explicit CReader(SPartsFile& result) : m_result(result) { }
+    // passed, when given, is told now and then up to which byte the text has been read.
+    CReader(SPartsFile& result, std::function<void(size_t)> passed)
+        : m_result(result)
+        , m_passed(std::move(passed))
+    {
+    }
 
     void ReadAll(std::string_view bytes, bool insideStructure)
     {
@@ -307,10 +331,17 @@ public:
             OpenScene();
             m_result.m_scenes.back().m_firstLine = 1;
         }
+        m_heldLimit = bytes.size() * 2 + kHeldAlways;
         const char* const end = bytes.data() + bytes.size();
         for (const char* p = bytes.data(); p < end;) {
+            if (m_lineNumber == std::numeric_limits<int>::max()) {
+                StopReading("The file has more lines than can be counted; reading stopped here.");
+                break;
+            }
             ++m_lineNumber;
             p = ReadLineAt(p, end);
+            if (--m_linesUntilCheck == 0 && !GoOn(static_cast<size_t>(p - bytes.data())))
+                break;
         }
         Finish(insideStructure);
         std::stable_sort(m_result.m_diagnostics.begin(), m_result.m_diagnostics.end(),
@@ -321,6 +352,50 @@ public:
 
 private:
     enum class EState { Outside, Header, Structure, Group, Solid };
+
+    // What the result holds, and once more its largest list (which is held twice while it
+    // grows), may come to twice the text's size (and a little more for a short text): with the
+    // text's memory given back as it is read, reading never needs much more than three times
+    // the file's size, whatever the file holds.
+    static constexpr size_t kHeldAlways = size_t(4) << 20;
+    static constexpr int kLinesPerCheck = 256;
+    static constexpr size_t kPassedStep = size_t(4) << 20;
+
+    // Whether reading goes on after the line ending at offset.
+    bool GoOn(size_t offset)
+    {
+        m_linesUntilCheck = kLinesPerCheck;
+        if (m_passed && offset - m_toldPassed >= kPassedStep) {
+            m_passed(offset);
+            m_toldPassed = offset;
+        }
+        if (HeldBytes() + LargestListBytes() <= m_heldLimit)
+            return true;
+        StopReading("The file describes more than can be held for a file of its size; reading stopped here.");
+        return false;
+    }
+
+    void StopReading(std::string message)
+    {
+        // Said even when the list is full: it explains why the rest of the file is missing.
+        m_result.m_diagnostics.push_back({m_lineNumber, 1, ESeverity::Error, EDiagnostic::ReadingStopped, {}, std::move(message)});
+    }
+
+    template <typename T>
+    static size_t BytesOf(const std::vector<T>& list)
+    {
+        return list.size() * sizeof(T);
+    }
+    size_t LargestListBytes() const
+    {
+        return std::max({m_result.m_scenes.size() * sizeof(SScene), BytesOf(m_result.m_header), BytesOf(m_open.m_plan),
+            BytesOf(m_open.m_groups), BytesOf(m_open.m_solids), BytesOf(m_open.m_planPoints), BytesOf(m_open.m_vertices)});
+    }
+    size_t HeldBytes() const
+    {
+        return m_heldBytes + m_result.m_scenes.size() * sizeof(SScene) + BytesOf(m_open.m_plan) + BytesOf(m_open.m_groups)
+            + BytesOf(m_open.m_solids) + BytesOf(m_open.m_planPoints) + BytesOf(m_open.m_vertices);
+    }
 
     void Report(int column, ESeverity severity, EDiagnostic kind, std::string_view detail, std::string message)
     {
@@ -345,6 +420,9 @@ private:
         if (!m_sceneOpen)
             return;
         SScene& scene = Scene();
+        m_heldBytes += BytesOf(m_open.m_plan) + BytesOf(m_open.m_groups) + BytesOf(m_open.m_solids)
+            + BytesOf(m_open.m_planPoints) + BytesOf(m_open.m_vertices) + scene.m_name.size()
+            + scene.m_catalogNo.size() + scene.m_price.size();
         MoveExactly(m_open.m_plan, scene.m_plan);
         MoveExactly(m_open.m_groups, scene.m_groups);
         MoveExactly(m_open.m_solids, scene.m_solids);
@@ -352,12 +430,19 @@ private:
         MoveExactly(m_open.m_vertices, scene.m_vertices);
         m_sceneOpen = false;
     }
+    // A large list is handed over whole rather than held twice while it is copied.
     template <typename T>
     static void MoveExactly(std::vector<T>& from, std::vector<T>& to)
     {
+        if (BytesOf(from) >= kHandedOver) {
+            to = std::move(from);
+            from = {};
+            return;
+        }
         to.assign(from.begin(), from.end());
         from.clear();
     }
+    static constexpr size_t kHandedOver = size_t(1) << 20;
     void OpenScene()
     {
         CloseScene();
@@ -375,22 +460,16 @@ private:
             ++p;
         if (p == end)
             return end;
-        if (*p == '\n')
-            return p + 1;
+        if (IsLineEnd(*p))
+            return AfterLineEnd(p, end);
         if (m_state != EState::Outside && m_state != EState::Header && *p != ';') {
             if (const char* next = ReadPlainLine(p, end))
                 return next;
         }
-        const char* lineEnd = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
-        const char* const next = lineEnd ? lineEnd + 1 : end;
-        if (*p == ';')
-            return next;
-        if (!lineEnd)
-            lineEnd = end;
-        std::string_view line(start, static_cast<size_t>(lineEnd - start));
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        ReadLine(line);
+        const char* const lineEnd = FindLineEnd(p, end);
+        const char* const next = lineEnd == end ? end : AfterLineEnd(lineEnd, end);
+        if (*p != ';')
+            ReadLine(std::string_view(start, static_cast<size_t>(lineEnd - start)));
         return next;
     }
 
@@ -992,6 +1071,7 @@ private:
                 Report(tokens[0].m_column, ESeverity::Warning, EDiagnostic::UnknownKeyword, key,
                     "Unknown keyword \"" + Utf8FromCp1252(key) + "\".");
             m_result.m_header.emplace_back(Utf8FromCp1252(key), Utf8FromCp1252(line.substr(equals + 1)));
+            m_heldBytes += sizeof(m_result.m_header.back()) + line.size();
             return;
         }
         const std::string_view word = tokens[0].m_text;
@@ -1035,6 +1115,11 @@ private:
     static constexpr size_t kMaxDiagnostics = 1000;
 
     SPartsFile& m_result;
+    std::function<void(size_t)> m_passed;
+    size_t m_toldPassed = 0;
+    size_t m_heldBytes = 0;
+    size_t m_heldLimit = 0;
+    int m_linesUntilCheck = kLinesPerCheck;
     const CKeywordLookup& m_keywords = Keywords();
     EState m_state = EState::Outside;
     int m_lineNumber = 0;
@@ -1053,14 +1138,23 @@ private:
 SPartsFile ReadPartsText(std::string_view bytes)
 {
     SPartsFile result;
-    CReader(result).ReadAll(bytes, false);
+    CReader(result, {}).ReadAll(bytes, false);
+    return result;
+}
+
+SPartsFile ReadPartsFile(CFileBytes& file)
+{
+    SPartsFile result;
+    const std::span<const uint8_t> bytes = file.Bytes();
+    CReader(result, [&file](size_t offset) { file.ReleaseBefore(offset); })
+        .ReadAll(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), false);
     return result;
 }
 
 SPartsFile ReadStructureBody(std::string_view bytes)
 {
     SPartsFile result;
-    CReader(result).ReadAll(bytes, true);
+    CReader(result, {}).ReadAll(bytes, true);
     return result;
 }
 

@@ -124,6 +124,7 @@ enum class EDiagnostic {
     StructureWithoutEnd,
     TextOutsideStructure,
     HeaderWithoutEnd,
+    ReadingStopped,
 };
 
 struct SDiagnostic {

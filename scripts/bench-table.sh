@@ -8,7 +8,7 @@
 # usage: scripts/bench-table.sh [BUILD_DIR]
 #   SIZES="1 10 100"   catalogue sizes in MB (the benchmark catalogues carry accented and
 #                      other non-ASCII names and long free texts)
-#   REPEAT=3           runs of each command; ROWS="load export dump build json-export" picks rows
+#   REPEAT=3           runs of each command; ROWS="load export dump build json-export check" picks rows
 #   WORK=DIR           where the catalogues are made and kept (default: a new temporary folder)
 #
 # A new row: set BASE (the plain command) and BASE_OUT (its standard output: a file or
@@ -23,7 +23,7 @@ cli=$build/bin/modelwright-cli
 helper=$build/bin/mw_process_bench
 sizes=${SIZES:-"1 10 100"}
 repeat=${REPEAT:-3}
-rows=${ROWS:-"load export dump build json-export"}
+rows=${ROWS:-"load export dump build json-export check"}
 work=${WORK:-$(mktemp -d /tmp/mw-bench-table.XXXXXX)}
 mkdir -p "$work"
 for tool in "$cli" "$helper"; do
@@ -77,7 +77,7 @@ for size in $sizes; do
     json=$work/catalogue-$size.json
     [[ -s $wo3 ]] || "$helper" make "$size" "$wo3" >/dev/null
     [[ -s $json ]] || "$cli" dump "$wo3" >"$json"
-    [[ -s $work/out-$size.bdf ]] || "$cli" export "$wo3" -o "$work/out-$size.bdf"
+    [[ -s $work/out-$size.bdf ]] || "$cli" export "$wo3" -o "$work/out-$size.bdf" 2>/dev/null
     label="${size} MB"
     for r in $rows; do
         case $r in
@@ -101,6 +101,25 @@ for size in $sizes; do
             BASE=(cat "$json") BASE_OUT=/dev/null
             RUN=("$cli" export "$json" -o "$work/run.bdf") RUN_OUT=-
             row "export (.json)" "$label" 40 "cat of the JSON" ;;
+        check)
+            # The exported file, and files of the shortest lines that each make something to
+            # keep. Faults in them (free texts hold any words) make check end with status 1,
+            # which is success here.
+            BASE=(cat "$work/out-$size.bdf") BASE_OUT=/dev/null
+            RUN=(sh -c '"$0" check "$1"; test $? -le 1' "$cli" "$work/out-$size.bdf") RUN_OUT=/dev/null
+            row "check (.bdf)" "$label" 40 "cat of the .bdf" 3 "$work/out-$size.bdf"
+            # (yes ends when head has taken enough.)
+            bytes=$((size * 1048576))
+            [[ -s $work/parts-$size.bdf ]] || { yes Structure || true; } | head -c $bytes >"$work/parts-$size.bdf"
+            [[ -s $work/points-$size.bdf ]] || { printf 'Structure "1" "a"\n3DQuads 1 1\n'; yes '0 0 0' || true; } |
+                head -c $bytes >"$work/points-$size.bdf"
+            [[ -s $work/lines-$size.bdf ]] || { printf 'Structure "1" "a"\n'; yes 'Line 0 0 0 0' || true; } |
+                head -c $bytes >"$work/lines-$size.bdf"
+            for dense in parts points lines; do
+                BASE=(cat "$work/$dense-$size.bdf")
+                RUN=(sh -c '"$0" check "$1"; test $? -le 1' "$cli" "$work/$dense-$size.bdf")
+                row "check (only $dense)" "$label" 40 "cat of the .bdf" 3 "$work/$dense-$size.bdf"
+            done ;;
         esac
     done
     rm -f "$work/copy.bdf" "$work/run.bdf" "$work/copy.json" "$work/run.json" "$work/run.wo3"

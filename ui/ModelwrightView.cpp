@@ -456,7 +456,10 @@ QString CModelwrightView::ExportProposal() const
         folder = QFileInfo(PathText(catalogue)).absolutePath();
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString name = catalogue.empty() ? tr("Untitled") : QFileInfo(PathText(catalogue)).completeBaseName();
+    QString name = catalogue.empty() ? tr("Untitled") : QFileInfo(PathText(catalogue)).completeBaseName();
+    // The file dialog reads double quotes in a typed name as a list of names in quotes, so
+    // a name holding them would be cut down to what stands inside.
+    name.replace(u'"', u'\'');
     return QDir(folder).filePath(name + QStringLiteral(".bdf"));
 }
 

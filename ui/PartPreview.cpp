@@ -90,6 +90,8 @@ QString DiagnosticText(const SDiagnostic& diagnostic)
         return CPartPreview::tr("Text stands outside a part.");
     case EDiagnostic::HeaderWithoutEnd:
         return CPartPreview::tr("The header has no End line.");
+    case EDiagnostic::ReadingStopped:
+        return CPartPreview::tr("The text is too large to be read whole; reading stopped here.");
     }
     return QString::fromStdString(diagnostic.m_message);
 }

@@ -1666,6 +1666,11 @@
       <translation>Dem Kopf fehlt die End-Zeile.</translation>
     </message>
     <message>
+      <location filename="../../ui/PartPreview.cpp" line="92" />
+      <source>The text is too large to be read whole; reading stopped here.</source>
+      <translation>Der Text ist zu groß, um ganz gelesen zu werden; das Lesen endet hier.</translation>
+    </message>
+    <message>
       <location filename="../../ui/PartPreview.cpp" line="312" />
       <source>3D</source>
       <translation>3D</translation>

@@ -1666,6 +1666,11 @@
       <translation>De kop heeft geen End-regel.</translation>
     </message>
     <message>
+      <location filename="../../ui/PartPreview.cpp" line="92" />
+      <source>The text is too large to be read whole; reading stopped here.</source>
+      <translation>De tekst is te groot om helemaal te lezen; het lezen stopt hier.</translation>
+    </message>
+    <message>
       <location filename="../../ui/PartPreview.cpp" line="312" />
       <source>3D</source>
       <translation>3D</translation>

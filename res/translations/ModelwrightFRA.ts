@@ -1666,6 +1666,11 @@
       <translation>Il manque la ligne End à l'en-tête.</translation>
     </message>
     <message>
+      <location filename="../../ui/PartPreview.cpp" line="92" />
+      <source>The text is too large to be read whole; reading stopped here.</source>
+      <translation>Le texte est trop grand pour être lu en entier ; la lecture s'arrête ici.</translation>
+    </message>
+    <message>
       <location filename="../../ui/PartPreview.cpp" line="312" />
       <source>3D</source>
       <translation>3D</translation>

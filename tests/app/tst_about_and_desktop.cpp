@@ -1,3 +1,5 @@
+#include "TestChannel.h"
+
 #include "app/AboutDlg.h"
 #include "app/HyperlinkLabel.h"
 #include "app/InstanceChannel.h"
@@ -243,7 +245,8 @@ private slots:
 
     void secondStartHandsItsFileOver()
     {
-        const QString name = QStringLiteral("modelwright-test-%1").arg(QCoreApplication::applicationPid());
+        const QTemporaryDir folder;
+        const QString name = TestChannelName(folder.path(), 1);
         CInstanceChannel first(name);
         QVERIFY(!first.HandOver(QStringLiteral("nobody-listens.wo3"), 200));
         QVERIFY(first.Listen());

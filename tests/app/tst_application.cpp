@@ -1,4 +1,5 @@
 #include "ModalWatcher.h"
+#include "TestChannel.h"
 
 #include "app/AboutDlg.h"
 #include "app/MainFrame.h"
@@ -38,6 +39,7 @@ namespace {
 struct SAppRun {
     QTemporaryDir dataHome;
     CMemorySettingsStore* pSettings = nullptr;
+    QString channel;
     std::unique_ptr<CModelwrightApp> pApp;
 
     explicit SAppRun(std::map<std::string, CMemorySettingsStore::Value, std::less<>> stored = {},
@@ -51,7 +53,8 @@ struct SAppRun {
         setup.translationFolders = {QStringLiteral(MW_BIN_DIR)};
         setup.helpFolders = std::move(helpFolders);
         setup.dataHome = dataHome.path();
-        setup.channelName = QStringLiteral("modelwright-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++s_runs);
+        channel = TestChannelName(dataHome.path(), ++s_runs);
+        setup.channelName = channel;
         setup.splashTimeout = 100;
         pApp = std::make_unique<CModelwrightApp>(std::move(setup));
     }
@@ -222,7 +225,7 @@ private slots:
         const QString path = WriteCatalogue(folder, "Birch");
         SAppRun run;
         QVERIFY(run.pApp->InitInstance({"-nologo"}));
-        const QString channel = QStringLiteral("modelwright-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(SAppRun::s_runs);
+        const QString channel = run.channel;
         auto handedOver = std::async(std::launch::async, [&] { return CInstanceChannel(channel).HandOver(path); });
         QTRY_VERIFY(handedOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
         QVERIFY(handedOver.get());
@@ -248,7 +251,7 @@ private slots:
         const QString second = WriteCatalogue(secondFolder, "Oak");
         SAppRun run;
         QVERIFY(run.pApp->InitInstance({"-nologo", first}));
-        const QString channel = QStringLiteral("modelwright-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(SAppRun::s_runs);
+        const QString channel = run.channel;
         CMainFrame& frame = *run.pApp->MainFrame();
         frame.View()->ObjectList()->SelectIndex(0);
 

@@ -545,15 +545,39 @@ private slots:
         QCOMPARE(m_frame->windowTitle(), QString("catalogue5.wo3[*] - Winrail Modelwright"));
     }
 
+    // The attachment goes to a fresh folder of the user's own, not to a name in the shared
+    // temporary folder where another user may have planted a link.
     void sendAttachesTheCatalogueAsItIsNow()
     {
+        const QByteArray temporary = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(m_dir->path()));
+        const QString victim = FilePath("notes.txt");
+        QVERIFY(WriteBytes(victim, "the victim's notes"));
+        QVERIFY(QDir(m_dir->path()).mkdir("modelwright-mail"));
+        QVERIFY(QFile::link(victim, FilePath("modelwright-mail/Untitled.wo3")));
+
         AddPart("Oak");
         m_frame->SendAction()->setEnabled(true);
         m_frame->SendAction()->trigger();
+        qputenv("TMPDIR", temporary);
         QCOMPARE(m_frame->m_mailed.size(), 1);
-        QVERIFY(m_frame->m_mailed.front().endsWith("/Untitled.wo3"));
-        QCOMPARE(PartNames(m_frame->m_mailed.front()), QStringList {"Oak"});
+        const QString attachment = m_frame->m_mailed.front();
+        QVERIFY(attachment.endsWith("/Untitled.wo3"));
+        QCOMPARE(PartNames(attachment), QStringList {"Oak"});
         QVERIFY(m_doc->IsModified());
+        QCOMPARE(FileBytes(victim), QByteArray("the victim's notes"));
+        QVERIFY(!QFileInfo(attachment).isSymLink());
+        const QString folder = QFileInfo(attachment).absolutePath();
+        QVERIFY(folder.startsWith(m_dir->path() + "/"));
+#ifdef Q_OS_UNIX
+        struct stat status {};
+        QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &status), 0);
+        QVERIFY(S_ISDIR(status.st_mode));
+        QCOMPARE(status.st_mode & 0777, 0700u);
+#endif
+        // The mail program may read the file until the mail goes out; the window's end removes it.
+        m_frame.reset();
+        QVERIFY(!QFileInfo::exists(folder));
     }
 
     void printDocumentFilePrintsWithoutAsking()
@@ -660,6 +684,21 @@ private slots:
         QCOMPARE(m_frame->m_errors.size(), 1);
         QVERIFY(m_frame->m_errors.constFirst().contains("absent"));
     }
+
+#ifdef Q_OS_UNIX
+    // The dialog takes double quotes in a typed name for a list of names: a catalogue whose
+    // name holds them is exported and compiled under the name the dialog shows.
+    void exportKeepsACatalogueNameWithDoubleQuotes()
+    {
+        const QString catalogue = FilePath("it's \"q\".wo3");
+        QVERIFY(WriteBytes(catalogue, CatalogueBytes({"Oak"})));
+        QVERIFY(m_frame->OpenDocumentFile(catalogue));
+        WhenModal([](QDialog& dialog) { dialog.accept(); });
+        m_frame->View()->ExportButton()->click();
+        QVERIFY(QFile::exists(FilePath("it's 'q'.bdf")));
+        QVERIFY(!QFile::exists(FilePath("q.bdf")));
+    }
+#endif
 
     void lockPanesShowTheLockKeysWhereThePlatformTellsThem()
     {

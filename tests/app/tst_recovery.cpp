@@ -17,6 +17,7 @@
 #include <future>
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -195,6 +196,38 @@ private slots:
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), old);
         QCOMPARE(QDir(Folder()).entryList({"*.recovery"}, QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    // Only those who may read the document may read what is kept of it, and a link planted
+    // where the file goes is replaced, never written through.
+    void recoveryFilesAreAsPrivateAsTheirDocuments()
+    {
+        const auto mode = [](const QString& path) {
+            struct stat status {};
+            return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 07777u;
+        };
+        const QString document = m_dir->filePath("private.wo3");
+        QVERIFY(QFile(document).open(QIODevice::WriteOnly));
+        QVERIFY(::chmod(QFile::encodeName(document).constData(), 0640) == 0);
+
+        SKeptCatalogue unsaved(Folder(), "Never saved");
+        QCOMPARE(mode(Folder()), 0700u);
+        QCOMPARE(mode(unsaved.files.OwnFilePath()), 0600u);
+        SKeptCatalogue saved(Folder(), "Saved", document.toStdString());
+        QCOMPARE(mode(saved.files.OwnFilePath()), 0640u);
+
+        const QString victim = m_dir->filePath("victim.txt");
+        QVERIFY(QFile(victim).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::remove(saved.files.OwnFilePath()));
+        QVERIFY(QFile::link(victim, saved.files.OwnFilePath()));
+        AddTree(saved.doc, "Changed");
+        saved.autosaver.AutosaveNow();
+        saved.autosaver.WaitForWrite();
+        QCOMPARE(saved.autosaver.FailedCount(), 0);
+        QCOMPARE(QFileInfo(victim).size(), 0);
+        QVERIFY(!QFileInfo(saved.files.OwnFilePath()).isSymLink());
+        QCOMPARE(mode(saved.files.OwnFilePath()), 0640u);
+        QCOMPARE(CRecoveryFiles::ReadDocumentBytes(saved.files.OwnFilePath()), saved.doc.SaveToBytes());
     }
 
     // A change that comes while an autosave reads the catalogue stops it: the window waits

@@ -1,4 +1,5 @@
 #include "ModalWatcher.h"
+#include "TestChannel.h"
 
 #include "app/Autosaver.h"
 #include "app/MainFrame.h"
@@ -38,7 +39,7 @@ CModelwrightApp::Setup SetupIn(const QString& dataHome)
     setup.translationFolders = {QStringLiteral(MW_BIN_DIR)};
     setup.helpFolders = {QStringLiteral(MW_BIN_DIR "/help")};
     setup.dataHome = dataHome;
-    setup.channelName = QStringLiteral("modelwright-recovery-%1-%2").arg(QCoreApplication::applicationPid()).arg(++runs);
+    setup.channelName = TestChannelName(dataHome, ++runs);
     setup.splashTimeout = 100;
     return setup;
 }
@@ -122,8 +123,13 @@ class TestRecoveryOffer : public QObject {
     {
         QProcess& copy = StartCopy();
         QCOMPARE(QString::fromLatin1(copy.readLine()).trimmed(), QString("kept"));
+        const qint64 pid = copy.processId();
         copy.kill();
         QVERIFY(copy.waitForFinished());
+        // Nothing of the killed copy is left in the temporary folder that all users share.
+        const QStringList left = QDir(QDir::tempPath()).entryList({QStringLiteral("*-%1-*").arg(pid)},
+            QDir::AllEntries | QDir::System | QDir::Hidden);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
         QCOMPARE(RecoveryFiles().size(), 1);
     }
 

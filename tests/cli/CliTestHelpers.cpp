@@ -58,11 +58,17 @@ std::string Quoted(const std::string& arg)
 
 } // namespace
 
-ToolRun RunTool(const std::vector<std::string>& args, const TempFolder& folder)
+ToolRun RunTool(const std::vector<std::string>& args, const TempFolder& folder, size_t memoryLimitMiB)
 {
     const fs::path outPath = folder / "tool-stdout.txt";
     const fs::path errPath = folder / "tool-stderr.txt";
     std::string command = Quoted(std::string(MW_BIN_DIR) + "/modelwright-cli");
+#ifndef _WIN32
+    if (memoryLimitMiB != 0)
+        command = "ulimit -v " + std::to_string(memoryLimitMiB * 1024) + " && exec " + command;
+#else
+    (void)memoryLimitMiB;
+#endif
     for (const std::string& arg : args)
         command += " " + Quoted(arg);
     command += " >" + Quoted(outPath.string()) + " 2>" + Quoted(errPath.string());

@@ -31,7 +31,8 @@ struct ToolRun {
     std::string out;
     std::string err;
 };
-ToolRun RunTool(const std::vector<std::string>& args, const TempFolder& folder);
+// memoryLimitMiB, where not 0, bounds the run's address space (not on Windows).
+ToolRun RunTool(const std::vector<std::string>& args, const TempFolder& folder, size_t memoryLimitMiB = 0);
 
 // A catalogue with every kind of part and object, texts with characters beyond ASCII.
 void FillSampleCatalogue(CModelwrightDoc& document);

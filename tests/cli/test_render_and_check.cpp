@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 namespace {
 
 constexpr const char* kCatalogue = R"({"header":{"name":"Test"},"parts":[
@@ -88,6 +91,47 @@ TEST(ModelwrightCli, ExportNamesTheFaultsOfFreeTextsAndStillExports)
             + ": \"Station\", element \"Hall\", free text 1:11: error: 1 number is missing after \"Circle\".\n");
     EXPECT_NE(ReadText(folder / "out.bdf").find("Lien 0 0 1 1"), std::string::npos) << "the text goes in as typed";
 }
+
+#ifndef _WIN32
+// (Windows allows no control characters in file names.)
+TEST(ModelwrightCli, CheckAndExportShowControlCharactersEscaped)
+{
+    TempFolder folder;
+    const std::string name = "bad\x1B]0;x\x07";
+    const std::string shown = (folder.Path() / "bad\\x1B]0;x\\x07").string();
+    WriteText(folder / (name + ".bdf"), "Structure \"1\" \"a\"\r\nLi\x1B[2Jne 0 0 1 1\r\nEndStructure\r\n");
+    const ToolRun check = RunTool({"check", (folder / (name + ".bdf")).string()}, folder);
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(check.out, shown + ".bdf:2:1: error: Unknown keyword \"Li\\x1B[2Jne\".\n");
+
+    WriteText(folder / (name + ".json"), R"({"parts":[{"class":"CTree","name":"Oak\u001b[2J","freeText":"Lien\u0007 0\r\n"}]})");
+    const ToolRun exported = RunTool({"export", (folder / (name + ".json")).string(), "-o", (folder / "out.bdf").string()}, folder);
+    EXPECT_EQ(exported.exitCode, 0);
+    EXPECT_EQ(exported.err, shown + ".json: \"Oak\\x1B[2J\", free text 1:1: error: Unknown keyword \"Lien\\x07\".\n");
+}
+
+#ifndef MW_SANITIZED
+TEST(ModelwrightCli, RunningOutOfMemoryEndsWithOneLineAndStatus1)
+{
+    TempFolder folder;
+    std::string text = "Structure \"1\" \"a\"\n3DQuads 1 1\n";
+    for (int i = 0; i < 3000000; ++i)
+        text += "0 0 0 $000000\n";
+    text += "End3D\nEndStructure\n";
+    WriteText(folder / "large.bdf", text);
+    const std::string file = (folder / "large.bdf").string();
+    for (const std::vector<std::string>& args :
+        {std::vector<std::string> {"check", file}, {"render", file, "-o", (folder / "x.png").string()}}) {
+        SCOPED_TRACE(args[0]);
+        const ToolRun run = RunTool(args, folder, 100);
+        EXPECT_EQ(run.exitCode, 1) << run.err;
+        EXPECT_EQ(run.err.rfind("modelwright-cli: ", 0), 0u) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "x.png"));
+}
+#endif
+#endif
 
 TEST(CommandLine, RenderAndCheckRefuseWrongArguments)
 {

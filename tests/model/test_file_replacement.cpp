@@ -73,7 +73,7 @@ TEST_F(FileReplacement, OnlyARegularFileOrALinkToOneIsReplaced)
 {
     const fs::path file = m_folder / "real.wo3";
     WriteBytes(file, "old");
-    EXPECT_EQ(FailureOf(m_folder), "Access to " + PathToUtf8(m_folder) + " was denied.");
+    EXPECT_EQ(FailureOf(m_folder), PathToUtf8(m_folder) + " is a folder, not a file.");
 
 #ifndef _WIN32
     std::error_code error;
@@ -146,6 +146,20 @@ TEST_F(FileReplacement, ReadingTakesOnlyRegularFilesOfAnAcceptableSize)
     }
 #endif
 }
+
+#ifdef __linux__
+TEST_F(FileReplacement, AFileHoldingMoreThanItsSizeSaysIsReadToItsEnd)
+{
+    // The system's status files say they are empty and hold a page of text.
+    const std::vector<uint8_t> bytes = ReadWholeFile("/proc/self/status");
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_EQ(text.rfind("Name:", 0), 0u);
+    EXPECT_EQ(text.back(), '\n');
+    const CFileBytes file("/proc/self/status");
+    EXPECT_GT(file.Bytes().size(), 100u);
+    EXPECT_THROW(ReadWholeFile("/proc/self/status", 10), CFileException);
+}
+#endif
 
 TEST_F(FileReplacement, MessagesShowControlCharactersOfNamesEscaped)
 {
@@ -312,6 +326,23 @@ TEST_F(FileReplacement, ADeviceFailingAfterAnyNumberOfBytesLeavesTheOldFileAndNo
         EXPECT_EQ(ReadBytes(path), old) << failAfter;
         EXPECT_EQ(Names(), std::set<std::string> {"catalogue.wo3"}) << failAfter;
     }
+}
+
+TEST_F(FileReplacement, ABackupIsKeptWholeOrNotAtAllAndAsPrivateAsItsFile)
+{
+    const fs::path path = m_folder / "catalogue.wo3";
+    WriteBytes(path, std::string(100000, 'c'));
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    {
+        const ByteLimit full(4096);
+        EXPECT_THROW(KeepBackupCopy(path), CFileException);
+    }
+    EXPECT_EQ(Names(), std::set<std::string> {"catalogue.wo3"});
+    KeepBackupCopy(path);
+    EXPECT_EQ(ReadBytes(BackupPathOf(path)), ReadBytes(path));
+    struct stat status {};
+    ASSERT_EQ(::stat(BackupPathOf(path).c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
 }
 
 #endif

@@ -14,10 +14,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
+#include <limits>
 #include <functional>
 #include <random>
 #include <regex>
 #include <sstream>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -294,6 +301,8 @@ TEST(PartsReader, PlainAndUnusualSpellingsReadAlike)
         {"ten digits", Respelled(text, padded)},
         {"tabs", Respelled(text, [](const std::string& n) { return "\t" + n + " \t"; })},
         {"CR LF", std::regex_replace(text, std::regex("\n"), "  \r\n")},
+        {"CR", std::regex_replace(text, std::regex("\n"), " \r")},
+        {"CR, LF and CR LF", std::regex_replace(text, std::regex("\n([^\n]*)\n"), "\r$1\r\n")},
         {"blank lines and comments", std::regex_replace(text, std::regex("\n"), "\n\n ; a remark 1 2 3\n\t\n")},
     };
     for (const auto& [what, spelled] : spellings) {
@@ -326,6 +335,47 @@ TEST(PartsReader, EndlessGarbageGivesABoundedList)
     EXPECT_LE(file.m_diagnostics.size(), 1000u);
     EXPECT_TRUE(file.HasErrors());
 }
+
+TEST(PartsReader, TextDescribingMuchMoreThanItsSizeStopsWithAMessage)
+{
+    // Each short line opens a part, which takes far more memory than its bytes.
+    std::string text;
+    for (int i = 0; i < 200000; ++i)
+        text += "Structure\n";
+    const SPartsFile file = ReadPartsText(text);
+    ASSERT_FALSE(file.m_diagnostics.empty());
+    EXPECT_EQ(file.m_diagnostics.back().m_kind, EDiagnostic::ReadingStopped);
+    EXPECT_LT(file.m_scenes.size(), 200000u);
+    EXPECT_LE(file.m_scenes.size() * sizeof(SScene), text.size() * 2 + (size_t(5) << 20));
+}
+
+#if defined(__linux__) && !defined(MW_SANITIZED)
+// More lines than a line number counts: one piece of line ends mapped again and again, so the
+// text takes the memory of one piece.
+TEST(PartsReader, LinesBeyondTheCountableStopWithAMessage)
+{
+    constexpr size_t kPiece = size_t(16) << 20;
+    constexpr size_t kPieces = (size_t(1) << 31) / kPiece + 1;
+    const int fd = ::memfd_create("line-ends", 0);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, kPiece), 0);
+    void* piece = ::mmap(nullptr, kPiece, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    ASSERT_NE(piece, MAP_FAILED);
+    std::memset(piece, '\n', kPiece);
+    ::munmap(piece, kPiece);
+    auto* area = static_cast<char*>(::mmap(nullptr, kPieces * kPiece, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    ASSERT_NE(area, MAP_FAILED);
+    for (size_t i = 0; i < kPieces; ++i)
+        ASSERT_NE(::mmap(area + i * kPiece, kPiece, PROT_READ, MAP_SHARED | MAP_FIXED, fd, 0), MAP_FAILED);
+    ::close(fd);
+
+    const SPartsFile file = ReadPartsText(std::string_view(area, kPieces * kPiece));
+    ::munmap(area, kPieces * kPiece);
+    ASSERT_EQ(file.m_diagnostics.size(), 1u);
+    EXPECT_EQ(file.m_diagnostics[0].m_kind, EDiagnostic::ReadingStopped);
+    EXPECT_EQ(file.m_diagnostics[0].m_line, std::numeric_limits<int>::max());
+}
+#endif
 
 // A catalogue whose values vary at random, fixed by the seed.
 class CRandomCatalogue {
