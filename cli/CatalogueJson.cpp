@@ -8,11 +8,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <optional>
 #include <ostream>
 #include <span>
+#include <stdexcept>
 #include <unordered_set>
 #include <utility>
 #include <variant>
@@ -135,7 +137,8 @@ constexpr const char* kDecorationsMember = "decorations";
 // ---- Writing
 
 // Writes JSON text as it goes, laid out as the JSON library prints with an indent of two, and
-// hands it on in pieces, so that a catalogue of any size takes little memory to print.
+// hands it on in pieces, so that a catalogue of any size takes little memory to print. Each
+// step is composed in place in the buffer.
 class CJsonWriter {
 public:
     explicit CJsonWriter(std::ostream* out)
@@ -150,103 +153,140 @@ public:
     // Member names are the program's own, which need no escapes.
     void Key(std::string_view name)
     {
-        NextItem();
-        m_text += '"';
-        m_text += name;
-        m_text += "\": ";
+        char* out = NextItem(name.size() + 4);
+        *out++ = '"';
+        out = Copy(out, name);
+        End(Copy(out, "\": "));
     }
-    void Item() { NextItem(); }
+    void Item() { End(NextItem(0)); }
 
     void Value(int32_t number) { AppendNumber(number); }
     void Value(uint32_t number) { AppendNumber(number); }
     void Value(std::string_view text)
     {
-        if (NeedsNoEscapes(text)) {
-            m_text += '"';
-            m_text += text;
-            m_text += '"';
+        if (IsPlainJsonText(text) || NeedsNoEscapes(text)) {
+            char* out = Room(text.size() + 2);
+            *out++ = '"';
+            out = Copy(out, text);
+            *out++ = '"';
+            End(out);
         } else {
             // Escapes, and invalid UTF-8 replaced, exactly as the library does it.
-            m_text += ordered_json(std::string(text)).dump(-1, ' ', false, ordered_json::error_handler_t::replace);
+            const std::string escaped = ordered_json(std::string(text)).dump(-1, ' ', false, ordered_json::error_handler_t::replace);
+            End(Copy(Room(escaped.size()), escaped));
         }
     }
 
     void End()
     {
-        m_text += '\n';
+        End(Copy(Room(1), "\n"));
         HandOn();
     }
 
-    std::string& Text() { return m_text; }
+    std::string Text()
+    {
+        m_text.resize(m_size);
+        return std::move(m_text);
+    }
 
 private:
-    static constexpr size_t kPiece = size_t(1) << 16;
+    static constexpr size_t kPiece = size_t(1) << 18;
+    // Objects and arrays nest no deeper than a catalogue's.
+    static constexpr size_t kMaxDepth = 63;
 
+    // Text beyond ASCII (no quote, backslash or control character in it) that is valid UTF-8.
     static bool NeedsNoEscapes(std::string_view text)
     {
-        bool ascii = true;
         for (const char c : text) {
             const auto byte = static_cast<unsigned char>(c);
             if (byte < 0x20 || c == '"' || c == '\\')
                 return false;
-            ascii = ascii && byte < 0x80;
         }
-        if (ascii)
-            return true;
         for (size_t pos = 0; pos < text.size();)
             if (DecodeUtf8(text, pos) < 0)
                 return false;
         return true;
     }
 
+    static char* Copy(char* out, std::string_view text)
+    {
+        std::memcpy(out, text.data(), text.size());
+        return out + text.size();
+    }
+
+    // Space for n more bytes at the end of the text.
+    char* Room(size_t n)
+    {
+        if (m_text.size() - m_size < n)
+            m_text.resize(std::max(2 * m_text.size(), m_size + n + kPiece));
+        return m_text.data() + m_size;
+    }
+    void End(const char* end) { m_size = static_cast<size_t>(end - m_text.data()); }
+
     template <class Number>
     void AppendNumber(Number number)
     {
-        char digits[16];
-        const auto result = std::to_chars(digits, digits + sizeof digits, number);
-        m_text.append(digits, result.ptr);
+        char* out = Room(16);
+        End(std::to_chars(out, out + 16, number).ptr);
     }
 
     void Open(char bracket)
     {
-        m_text += bracket;
-        m_empty.push_back(true);
+        if (m_depth == kMaxDepth)
+            throw std::logic_error("JSON nested too deeply");
+        *Room(1) = bracket;
+        ++m_size;
+        m_empty |= uint64_t(1) << ++m_depth;
     }
 
     void Close(char bracket)
     {
-        const bool empty = m_empty.back();
-        m_empty.pop_back();
-        if (!empty) {
-            m_text += '\n';
-            Indent();
-        }
-        m_text += bracket;
-        if (m_text.size() >= kPiece)
+        const bool empty = m_empty & (uint64_t(1) << m_depth);
+        m_empty &= ~(uint64_t(1) << m_depth);
+        --m_depth;
+        char* out = Room(2 * m_depth + 2);
+        if (!empty)
+            out = Indent(Copy(out, "\n"));
+        *out++ = bracket;
+        End(out);
+        if (m_size >= kPiece)
             HandOn();
     }
 
-    void NextItem()
+    // The comma and line end before the next member or item, its indent, and room for more.
+    char* NextItem(size_t more)
     {
-        m_text += m_empty.back() ? "\n" : ",\n";
-        m_empty.back() = false;
-        Indent();
+        const uint64_t bit = uint64_t(1) << m_depth;
+        char* out = Room(2 + 2 * m_depth + more);
+        if (m_empty & bit)
+            m_empty &= ~bit;
+        else
+            *out++ = ',';
+        *out++ = '\n';
+        return Indent(out);
     }
 
-    void Indent() { m_text.append(2 * m_empty.size(), ' '); }
+    char* Indent(char* out) const
+    {
+        std::memset(out, ' ', 2 * m_depth);
+        return out + 2 * m_depth;
+    }
 
     void HandOn()
     {
         if (!m_out)
             return;
-        m_out->write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
-        m_text.clear();
+        m_out->write(m_text.data(), static_cast<std::streamsize>(m_size));
+        m_size = 0;
     }
 
     std::ostream* m_out;
+    // The text not yet handed on is the first m_size bytes.
     std::string m_text;
-    // For each open object or array, whether it has no member yet.
-    std::vector<bool> m_empty;
+    size_t m_size = 0;
+    size_t m_depth = 0;
+    // For each open object or array, by its depth, whether it has no member yet.
+    uint64_t m_empty = 0;
 };
 
 template <class T>
@@ -928,7 +968,7 @@ std::string CatalogueToJsonText(const CPartsManager& parts)
 {
     CJsonWriter out(nullptr);
     WriteCatalogue(out, parts);
-    return std::move(out.Text());
+    return out.Text();
 }
 
 void WriteCatalogueJson(const CPartsManager& parts, std::ostream& out)

@@ -43,6 +43,21 @@ bool IsPlainByte(unsigned char byte)
 
 } // namespace
 
+bool IsPlainJsonText(std::string_view text)
+{
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (!IsPlainWord(word))
+            return false;
+    }
+    for (; i < text.size(); ++i)
+        if (!IsPlainByte(static_cast<unsigned char>(text[i])))
+            return false;
+    return true;
+}
+
 std::string Abridged(std::string_view text)
 {
     size_t chars = 0;

@@ -9,6 +9,10 @@
 // that no message grows with what it quotes.
 std::string Abridged(std::string_view text);
 
+// Whether every byte of the text is printable ASCII other than a quote or a backslash, so
+// that JSON writes it as it is.
+bool IsPlainJsonText(std::string_view text);
+
 // Reads JSON text one step at a time for a reader that knows what it expects, in one pass and
 // without making a value it does not ask for. A fault of syntax, and an object that names a
 // member twice, end the reading with CJsonCatalogueError: "Invalid JSON: parse error at line L,
