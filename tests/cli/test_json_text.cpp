@@ -69,6 +69,7 @@ TEST(JsonText, PartsWrittenInAnyOrderOrWithFaultsReadAsTheLibrarysTreeReadsThem)
         R"({"parts":[{"class":"CBuilding","id":{"any":[1,"x",null]},"elements":{}}]})",
         R"({"parts":[{"class":"CTree"},7,{"class":"CTree","name":null}],"header":{"author":"Me"}})",
         R"({"header":{"manufacturer":{"kind":"1"}},"parts":[{"class":"CTree","topRadius":1e5}]})",
+        R"({"parts":[{"class":"CTree","topHeight":-2147483648,"topColor":4294967295,"name":"\u0081\u00e9\ud83d\ude82"}]})",
     };
     for (const char* text : texts)
         EXPECT_EQ(Outcome(text), OutcomeThroughTheTree(text)) << text;
