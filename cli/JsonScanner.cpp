@@ -4,6 +4,7 @@
 #include "model/TextCodec.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -23,17 +24,27 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Whether none of eight bytes ends a plain run of a string: a quote, a backslash, a control
-// character or a byte beyond ASCII.
-bool IsPlainWord(uint64_t word)
+// How many of eight bytes, read as one little-endian word, lead without ending a plain run of a
+// string: a quote, a backslash, a control character or a byte beyond ASCII ends it. (The tests
+// for a byte may also fire for bytes after the first that ends the run, never before it.)
+int PlainLeadOfWord(uint64_t word)
 {
     constexpr uint64_t ones = 0x0101010101010101u;
     constexpr uint64_t highs = 0x8080808080808080u;
     const uint64_t quotes = word ^ (ones * '"');
     const uint64_t backslashes = word ^ (ones * '\\');
-    const uint64_t found = ((word - ones * 0x20) & ~word) | ((quotes - ones) & ~quotes)
-        | ((backslashes - ones) & ~backslashes) | word;
-    return (found & highs) == 0;
+    const uint64_t found = (((word - ones * 0x20) & ~word) | ((quotes - ones) & ~quotes)
+        | ((backslashes - ones) & ~backslashes) | word) & highs;
+    return found == 0 ? 8 : std::countr_zero(found) / 8;
+}
+
+uint64_t WordAt(std::string_view text, size_t pos)
+{
+    uint64_t word;
+    std::memcpy(&word, text.data() + pos, 8);
+    if constexpr (std::endian::native == std::endian::big)
+        word = __builtin_bswap64(word);
+    return word;
 }
 
 bool IsPlainByte(unsigned char byte)
@@ -46,12 +57,9 @@ bool IsPlainByte(unsigned char byte)
 bool IsPlainJsonText(std::string_view text)
 {
     size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        if (!IsPlainWord(word))
+    for (; i + 8 <= text.size(); i += 8)
+        if (PlainLeadOfWord(WordAt(text, i)) != 8)
             return false;
-    }
     for (; i < text.size(); ++i)
         if (!IsPlainByte(static_cast<unsigned char>(text[i])))
             return false;
@@ -164,19 +172,16 @@ void CJsonScanner::FailFound(const char* expected) const
 void CJsonScanner::SkipSpace()
 {
     constexpr uint64_t kBlanks = 0x2020202020202020u;
-    while (!AtEnd()) {
-        const char c = m_text[m_pos];
-        if (c == ' ') {
-            // Indents are runs of blanks: eight at a time.
-            uint64_t word;
-            if (m_pos + 8 <= m_text.size() && (std::memcpy(&word, m_text.data() + m_pos, 8), word == kBlanks)) {
-                m_pos += 8;
-                continue;
-            }
-        } else if (c != '\n' && c != '\r' && c != '\t') {
-            return;
-        }
+    const auto isSpace = [](char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; };
+    while (isSpace(At())) {
         ++m_pos;
+        // Indents are runs of blanks: eight at a time, and the blanks that lead the rest.
+        while (m_pos + 8 <= m_text.size()) {
+            const uint64_t others = WordAt(m_text, m_pos) ^ kBlanks;
+            m_pos += static_cast<size_t>(std::countr_zero(others) / 8);
+            if (others != 0)
+                break;
+        }
     }
 }
 
@@ -244,13 +249,8 @@ std::string_view CJsonScanner::ReadString(std::string& out)
     size_t run = start;
     for (;;) {
         // Runs of bytes that stand for themselves, eight at a time.
-        while (m_pos + 8 <= m_text.size()) {
-            uint64_t word;
-            std::memcpy(&word, m_text.data() + m_pos, 8);
-            if (!IsPlainWord(word))
-                break;
-            m_pos += 8;
-        }
+        for (int lead = 8; lead == 8 && m_pos + 8 <= m_text.size(); m_pos += static_cast<size_t>(lead))
+            lead = PlainLeadOfWord(WordAt(m_text, m_pos));
         while (!AtEnd() && IsPlainByte(static_cast<unsigned char>(m_text[m_pos])))
             ++m_pos;
         if (AtEnd())
