@@ -79,8 +79,8 @@ row() {
         }
         goals = goal (mgoal != "" ? "," mgoal : ""); verdict = met ? "goal met" : "missed"
         if (markdown != "")
-            printf "| %s | %s | %s | %.3f | %.3f | %.1f× | ≤ %s× | %.3f | %.3f | %s | %s |\n", name, size, baseline,
-                rc, bc, cx, goals, rw, bw, mem, verdict
+            printf "| %s | %s | %s | %.3f | %.3f | %.1f× | ≤ %s×%s | %.3f | %.3f | %s | %s |\n", name, size, baseline,
+                rc, bc, cx, goal, (mgoal != "" ? ", memory ≤ " mgoal "× the file" : ""), rw, bw, mem, verdict
         else
             printf "%-22s %-7s %-22s %9.3f %9.3f %7.1f %9.3f %9.3f %7.1f %6s %8s  %s\n", name, size, baseline,
                 rw, bw, wx, rc, bc, cx, goals, mem, verdict
