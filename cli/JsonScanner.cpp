@@ -169,11 +169,10 @@ void CJsonScanner::FailFound(const char* expected) const
     Fail(m_pos, std::string("expected ") + expected + ", found '" + Abridged(found) + "'");
 }
 
-void CJsonScanner::SkipSpace()
+void CJsonScanner::SkipSpaceRun()
 {
     constexpr uint64_t kBlanks = 0x2020202020202020u;
-    const auto isSpace = [](char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; };
-    while (isSpace(At())) {
+    while (IsSpace(At())) {
         ++m_pos;
         // Indents are runs of blanks: eight at a time, and the blanks that lead the rest.
         while (m_pos + 8 <= m_text.size()) {
@@ -183,12 +182,6 @@ void CJsonScanner::SkipSpace()
                 break;
         }
     }
-}
-
-char CJsonScanner::Peek()
-{
-    SkipSpace();
-    return At();
 }
 
 void CJsonScanner::Expect(char c, const char* problem)
@@ -207,20 +200,6 @@ bool CJsonScanner::Open(char bracket)
         return false;
     ++m_pos;
     return true;
-}
-
-bool CJsonScanner::More(char closing)
-{
-    SkipSpace();
-    const char c = At();
-    if (c == ',') {
-        ++m_pos;
-        return true;
-    }
-    if (c != closing)
-        FailFound(closing == '}' ? "',' or '}'" : "',' or ']'");
-    ++m_pos;
-    return false;
 }
 
 std::string_view CJsonScanner::Key()
@@ -338,39 +317,47 @@ bool CJsonScanner::Number(int64_t& value)
 {
     SkipSpace();
     const size_t start = m_pos;
-    const bool negative = At() == '-';
+    const char* const text = m_text.data();
+    const size_t size = m_text.size();
+    size_t pos = m_pos;
+    const auto digitAt = [&](size_t i) { return i < size && IsDigit(text[i]); };
+    const auto failAt = [&](size_t i, const char* expected) {
+        m_pos = i;
+        FailFound(expected);
+    };
+    const bool negative = pos < size && text[pos] == '-';
     if (negative)
-        ++m_pos;
-    const size_t firstDigit = m_pos;
+        ++pos;
+    const size_t firstDigit = pos;
     uint64_t magnitude = 0;
-    if (At() == '0') {
-        ++m_pos;
+    if (pos < size && text[pos] == '0') {
+        ++pos;
     } else {
-        while (IsDigit(At()))
-            magnitude = magnitude * 10 + static_cast<uint64_t>(m_text[m_pos++] - '0');
+        for (; digitAt(pos); ++pos)
+            magnitude = magnitude * 10 + static_cast<uint64_t>(text[pos] - '0');
     }
-    if (m_pos == firstDigit)
-        FailFound("a digit");
-    const size_t digits = m_pos - firstDigit;
+    if (pos == firstDigit)
+        failAt(pos, "a digit");
+    const size_t digits = pos - firstDigit;
     bool whole = true;
-    if (At() == '.') {
-        ++m_pos;
-        if (!IsDigit(At()))
-            FailFound("a digit after '.'");
-        while (IsDigit(At()))
-            ++m_pos;
+    if (pos < size && text[pos] == '.') {
+        if (!digitAt(++pos))
+            failAt(pos, "a digit after '.'");
+        while (digitAt(pos))
+            ++pos;
         whole = false;
     }
-    if (At() == 'e' || At() == 'E') {
-        ++m_pos;
-        if (At() == '+' || At() == '-')
-            ++m_pos;
-        if (!IsDigit(At()))
-            FailFound("a digit in the exponent");
-        while (IsDigit(At()))
-            ++m_pos;
+    if (pos < size && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        if (pos < size && (text[pos] == '+' || text[pos] == '-'))
+            ++pos;
+        if (!digitAt(pos))
+            failAt(pos, "a digit in the exponent");
+        while (digitAt(pos))
+            ++pos;
         whole = false;
     }
+    m_pos = pos;
     if (whole && digits <= kMaxPlainDigits) {
         value = negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
         return true;

@@ -25,7 +25,11 @@ public:
     ~CJsonScanner();
 
     // The first byte of the next value after white space, which stays unread; '\0' at the end.
-    char Peek();
+    char Peek()
+    {
+        SkipSpace();
+        return At();
+    }
     size_t Position() const { return m_pos; }
     // The text from an earlier position up to here.
     std::string_view TextFrom(size_t start) const { return m_text.substr(start, m_pos - start); }
@@ -35,7 +39,15 @@ public:
     // read whole.
     bool Open(char bracket);
     // After a member or an item: true for the comma before the next one, false for the end.
-    bool More(char closing);
+    bool More(char closing)
+    {
+        SkipSpace();
+        const char c = At();
+        if (c != ',' && c != closing)
+            FailFound(closing == '}' ? "',' or '}'" : "',' or ']'");
+        ++m_pos;
+        return c == ',';
+    }
     // A member name with its colon; valid until the next member name.
     std::string_view Key();
     // A string value; valid until the next string value.
@@ -53,7 +65,14 @@ public:
     [[noreturn]] static void RefuseMemberGivenTwice(std::string_view name);
 
 private:
-    void SkipSpace();
+    static bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
+    // Most values follow no white space, or just one blank.
+    void SkipSpace()
+    {
+        if (IsSpace(At()))
+            SkipSpaceRun();
+    }
+    void SkipSpaceRun();
     bool AtEnd() const { return m_pos >= m_text.size(); }
     char At() const { return AtEnd() ? '\0' : m_text[m_pos]; }
     void Expect(char c, const char* problem);
