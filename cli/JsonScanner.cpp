@@ -38,6 +38,22 @@ int PlainLeadOfWord(uint64_t word)
     return found == 0 ? 8 : std::countr_zero(found) / 8;
 }
 
+// The high bit of each byte of the word that equals c, exactly (no carry passes between bytes).
+uint64_t BytesEqual(uint64_t word, unsigned char c)
+{
+    constexpr uint64_t lows = 0x7F7F7F7F7F7F7F7Fu;
+    const uint64_t diff = word ^ (0x0101010101010101u * c);
+    return ~(((diff & lows) + lows) | diff | lows);
+}
+
+// How many of eight bytes, read as one little-endian word, lead as white space.
+int SpaceLeadOfWord(uint64_t word)
+{
+    const uint64_t space = BytesEqual(word, ' ') | BytesEqual(word, '\n') | BytesEqual(word, '\r') | BytesEqual(word, '\t');
+    const uint64_t other = ~space & 0x8080808080808080u;
+    return other == 0 ? 8 : std::countr_zero(other) / 8;
+}
+
 uint64_t WordAt(std::string_view text, size_t pos)
 {
     uint64_t word;
@@ -172,16 +188,19 @@ void CJsonScanner::FailFound(const char* expected) const
 void CJsonScanner::SkipSpaceRun()
 {
     constexpr uint64_t kBlanks = 0x2020202020202020u;
-    while (IsSpace(At())) {
-        ++m_pos;
-        // Indents are runs of blanks: eight at a time, and the blanks that lead the rest.
-        while (m_pos + 8 <= m_text.size()) {
-            const uint64_t others = WordAt(m_text, m_pos) ^ kBlanks;
-            m_pos += static_cast<size_t>(std::countr_zero(others) / 8);
-            if (others != 0)
-                break;
-        }
+    // Eight bytes at a time: blanks (most white space is indents) by a quicker test.
+    while (m_pos + 8 <= m_text.size()) {
+        const uint64_t word = WordAt(m_text, m_pos);
+        const uint64_t notBlank = word ^ kBlanks;
+        int lead = notBlank == 0 ? 8 : std::countr_zero(notBlank) / 8;
+        if (lead == 0) // a line end before an indent is passed alone
+            lead = m_text[m_pos + 1] == ' ' ? 1 : SpaceLeadOfWord(word);
+        m_pos += static_cast<size_t>(lead);
+        if (lead < 8 && !IsSpace(At()))
+            return;
     }
+    while (IsSpace(At()))
+        ++m_pos;
 }
 
 void CJsonScanner::Expect(char c, const char* problem)
