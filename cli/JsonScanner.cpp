@@ -193,8 +193,12 @@ void CJsonScanner::SkipSpaceRun()
         const uint64_t word = WordAt(m_text, m_pos);
         const uint64_t notBlank = word ^ kBlanks;
         int lead = notBlank == 0 ? 8 : std::countr_zero(notBlank) / 8;
-        if (lead == 0) // a line end before an indent is passed alone
+        if (lead == 0) {
+            if (!IsSpace(m_text[m_pos]))
+                return;
+            // A line end before an indent is passed alone.
             lead = m_text[m_pos + 1] == ' ' ? 1 : SpaceLeadOfWord(word);
+        }
         m_pos += static_cast<size_t>(lead);
         if (lead < 8 && !IsSpace(At()))
             return;

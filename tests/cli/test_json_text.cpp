@@ -98,6 +98,10 @@ TEST(JsonText, FaultsOfSyntaxNameLineColumnAndByteAndQuoteLittle)
         "Invalid JSON: parse error at line 2, column 20 (byte 30): expected a member name in double quotes, found '}]}'");
     EXPECT_EQ(Outcome("{\"parts\":[]}\r\n  x"), "Invalid JSON: parse error at line 2, column 3 (byte 16): "
                                                   "only white space may follow the catalogue");
+    EXPECT_EQ(Outcome("{\"a\":\n        x        1}"),
+        "Invalid JSON: parse error at line 2, column 9 (byte 14): expected a value, found 'x        1}'");
+    EXPECT_EQ(Outcome("{\"a\":\n\t\t\r\n\t\t\t\t1\t\t\t\tx}"),
+        "Invalid JSON: parse error at line 3, column 10 (byte 19): expected ',' or '}', found 'x}'");
     EXPECT_EQ(Outcome("{\"parts\":[1 2]}"),
         "Invalid JSON: parse error at line 1, column 13 (byte 12): expected ',' or ']', found '2]}'");
     EXPECT_EQ(Outcome("{\"a\":\"x\ty\"}"),
