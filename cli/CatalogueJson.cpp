@@ -1,5 +1,6 @@
 #include "cli/CatalogueJson.h"
 
+#include "cli/JsonScanner.h"
 #include "model/PartKind.h"
 #include "model/PartsManager.h"
 #include "model/TextCodec.h"
@@ -7,11 +8,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <optional>
 #include <ostream>
 #include <span>
+#include <stdexcept>
 #include <unordered_set>
 #include <utility>
 #include <variant>
@@ -134,7 +137,8 @@ constexpr const char* kDecorationsMember = "decorations";
 // ---- Writing
 
 // Writes JSON text as it goes, laid out as the JSON library prints with an indent of two, and
-// hands it on in pieces, so that a catalogue of any size takes little memory to print.
+// hands it on in pieces, so that a catalogue of any size takes little memory to print. Each
+// step is composed in place in the buffer.
 class CJsonWriter {
 public:
     explicit CJsonWriter(std::ostream* out)
@@ -149,103 +153,140 @@ public:
     // Member names are the program's own, which need no escapes.
     void Key(std::string_view name)
     {
-        NextItem();
-        m_text += '"';
-        m_text += name;
-        m_text += "\": ";
+        char* out = NextItem(name.size() + 4);
+        *out++ = '"';
+        out = Copy(out, name);
+        End(Copy(out, "\": "));
     }
-    void Item() { NextItem(); }
+    void Item() { End(NextItem(0)); }
 
     void Value(int32_t number) { AppendNumber(number); }
     void Value(uint32_t number) { AppendNumber(number); }
     void Value(std::string_view text)
     {
-        if (NeedsNoEscapes(text)) {
-            m_text += '"';
-            m_text += text;
-            m_text += '"';
+        if (IsPlainJsonText(text) || NeedsNoEscapes(text)) {
+            char* out = Room(text.size() + 2);
+            *out++ = '"';
+            out = Copy(out, text);
+            *out++ = '"';
+            End(out);
         } else {
             // Escapes, and invalid UTF-8 replaced, exactly as the library does it.
-            m_text += ordered_json(std::string(text)).dump(-1, ' ', false, ordered_json::error_handler_t::replace);
+            const std::string escaped = ordered_json(std::string(text)).dump(-1, ' ', false, ordered_json::error_handler_t::replace);
+            End(Copy(Room(escaped.size()), escaped));
         }
     }
 
     void End()
     {
-        m_text += '\n';
+        End(Copy(Room(1), "\n"));
         HandOn();
     }
 
-    std::string& Text() { return m_text; }
+    std::string Text()
+    {
+        m_text.resize(m_size);
+        return std::move(m_text);
+    }
 
 private:
-    static constexpr size_t kPiece = size_t(1) << 16;
+    static constexpr size_t kPiece = size_t(1) << 18;
+    // Objects and arrays nest no deeper than a catalogue's.
+    static constexpr size_t kMaxDepth = 63;
 
+    // Text beyond ASCII (no quote, backslash or control character in it) that is valid UTF-8.
     static bool NeedsNoEscapes(std::string_view text)
     {
-        bool ascii = true;
         for (const char c : text) {
             const auto byte = static_cast<unsigned char>(c);
             if (byte < 0x20 || c == '"' || c == '\\')
                 return false;
-            ascii = ascii && byte < 0x80;
         }
-        if (ascii)
-            return true;
         for (size_t pos = 0; pos < text.size();)
             if (DecodeUtf8(text, pos) < 0)
                 return false;
         return true;
     }
 
+    static char* Copy(char* out, std::string_view text)
+    {
+        std::memcpy(out, text.data(), text.size());
+        return out + text.size();
+    }
+
+    // Space for n more bytes at the end of the text.
+    char* Room(size_t n)
+    {
+        if (m_text.size() - m_size < n)
+            m_text.resize(std::max(2 * m_text.size(), m_size + n + kPiece));
+        return m_text.data() + m_size;
+    }
+    void End(const char* end) { m_size = static_cast<size_t>(end - m_text.data()); }
+
     template <class Number>
     void AppendNumber(Number number)
     {
-        char digits[16];
-        const auto result = std::to_chars(digits, digits + sizeof digits, number);
-        m_text.append(digits, result.ptr);
+        char* out = Room(16);
+        End(std::to_chars(out, out + 16, number).ptr);
     }
 
     void Open(char bracket)
     {
-        m_text += bracket;
-        m_empty.push_back(true);
+        if (m_depth == kMaxDepth)
+            throw std::logic_error("JSON nested too deeply");
+        *Room(1) = bracket;
+        ++m_size;
+        m_empty |= uint64_t(1) << ++m_depth;
     }
 
     void Close(char bracket)
     {
-        const bool empty = m_empty.back();
-        m_empty.pop_back();
-        if (!empty) {
-            m_text += '\n';
-            Indent();
-        }
-        m_text += bracket;
-        if (m_text.size() >= kPiece)
+        const bool empty = m_empty & (uint64_t(1) << m_depth);
+        m_empty &= ~(uint64_t(1) << m_depth);
+        --m_depth;
+        char* out = Room(2 * m_depth + 2);
+        if (!empty)
+            out = Indent(Copy(out, "\n"));
+        *out++ = bracket;
+        End(out);
+        if (m_size >= kPiece)
             HandOn();
     }
 
-    void NextItem()
+    // The comma and line end before the next member or item, its indent, and room for more.
+    char* NextItem(size_t more)
     {
-        m_text += m_empty.back() ? "\n" : ",\n";
-        m_empty.back() = false;
-        Indent();
+        const uint64_t bit = uint64_t(1) << m_depth;
+        char* out = Room(2 + 2 * m_depth + more);
+        if (m_empty & bit)
+            m_empty &= ~bit;
+        else
+            *out++ = ',';
+        *out++ = '\n';
+        return Indent(out);
     }
 
-    void Indent() { m_text.append(2 * m_empty.size(), ' '); }
+    char* Indent(char* out) const
+    {
+        std::memset(out, ' ', 2 * m_depth);
+        return out + 2 * m_depth;
+    }
 
     void HandOn()
     {
         if (!m_out)
             return;
-        m_out->write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
-        m_text.clear();
+        m_out->write(m_text.data(), static_cast<std::streamsize>(m_size));
+        m_size = 0;
     }
 
     std::ostream* m_out;
+    // The text not yet handed on is the first m_size bytes.
     std::string m_text;
-    // For each open object or array, whether it has no member yet.
-    std::vector<bool> m_empty;
+    size_t m_size = 0;
+    size_t m_depth = 0;
+    // For each open object or array, by its depth, whether it has no member yet.
+    uint64_t m_empty = 0;
 };
 
 template <class T>
@@ -373,7 +414,7 @@ std::string Told(const std::string& path, const std::string& problem)
 
 std::string MemberPath(const std::string& objectPath, std::string_view member)
 {
-    return objectPath.empty() ? std::string(member) : objectPath + "." + std::string(member);
+    return objectPath.empty() ? Abridged(member) : objectPath + "." + Abridged(member);
 }
 
 std::string ItemPath(const std::string& arrayPath, size_t index)
@@ -488,7 +529,7 @@ void ReadObject(const json& value, const std::string& path, T& object, std::span
         if (key == "class") {
             const std::string& className = ReadString(member, place);
             if (className != shape.className)
-                Refuse(place, "unknown class \"" + className + "\" here, expected \"" + shape.className + "\"");
+                Refuse(place, "unknown class \"" + Abridged(className) + "\" here, expected \"" + shape.className + "\"");
         } else if (key == "id") {
             if (shape.keepsId)
                 object.m_id = ReadInt32(member, place);
@@ -581,7 +622,7 @@ std::unique_ptr<CNamedObject> ReadPart(const json& value, const std::string& pat
     const std::string& className = ReadString(*found, classPlace);
     const std::optional<EPartKind> kind = PartKindNamed(className);
     if (!kind)
-        Refuse(classPlace, "unknown class \"" + className + "\"");
+        Refuse(classPlace, "unknown class \"" + Abridged(className) + "\"");
     switch (*kind) {
     case EPartKind::tree:
         return ReadSimplePart<CTree>(value, path, kTreeFields);
@@ -593,320 +634,48 @@ std::unique_ptr<CNamedObject> ReadPart(const json& value, const std::string& pat
     return ReadSimplePart<CPlatform>(value, path, kPlatformFields);
 }
 
-// The member names of every open object, to refuse an object that names one member twice
-// (a parser would otherwise settle that silently by keeping one of them). The lists are kept
-// from object to object, so that the names of most objects take no new memory.
-class CMemberNames {
+// Thrown where a part holds what the quick way of reading does not take: a fault, or members
+// the quick way does not expect. The part is then read through the JSON library's tree of it,
+// which tells a fault exactly as for any other value.
+struct SUnusualPart {};
+
+// Reads a catalogue in one pass through its text. A part written as dump writes it (its class
+// first) goes straight into its object; any other part, and the header, go through the JSON
+// library's tree of that one value, so the memory grows with the largest part. Bad syntax and
+// a member given twice end the reading at once; any other fault is kept until the end, and of
+// several, the one told is the one met first when the members of the whole text are taken in
+// the order of their names.
+class CCatalogueTextReader {
 public:
-    void Open()
-    {
-        if (m_depth == m_open.size())
-            m_open.emplace_back();
-        Names& names = m_open[m_depth++];
-        names.few.clear();
-        names.many.clear();
-    }
-
-    void Close() { --m_depth; }
-
-    // False when the innermost open object has this member already.
-    bool Add(const std::string& name)
-    {
-        Names& names = m_open[m_depth - 1];
-        if (!names.many.empty())
-            return names.many.insert(name).second;
-        // Names are told apart by a hash first, so most checks compare no text.
-        const uint64_t hash = Hash(name);
-        for (const auto& [knownHash, known] : names.few)
-            if (knownHash == hash && known == name)
-                return false;
-        names.few.emplace_back(hash, name);
-        if (names.few.size() > kFew) { // a search through a long list would grow with its square
-            for (const auto& [knownHash, known] : names.few)
-                names.many.insert(known);
-        }
-        return true;
-    }
-
-private:
-    static constexpr size_t kFew = 32;
-
-    static uint64_t Hash(std::string_view name)
-    {
-        uint64_t hash = 0xCBF29CE484222325u;
-        for (const char c : name)
-            hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3u;
-        return hash;
-    }
-
-    struct Names {
-        std::vector<std::pair<uint64_t, std::string>> few;
-        std::unordered_set<std::string> many;
-    };
-    std::vector<Names> m_open;
-    size_t m_depth = 0;
-};
-
-// A quicker way through JSON text of the common kind: it takes only text whose every value the
-// JSON library would read alike (whole numbers of up to 18 digits, strings of valid UTF-8
-// without escaped surrogates, no byte-order mark, no NUL) and hands the reader the same events.
-// Run first without a reader it tells whether the text is of that kind; anything else, every
-// fault of syntax among it, goes through the library, whose messages are the ones told.
-class CPlainJson {
-public:
-    explicit CPlainJson(std::string_view text)
-        : m_text(text)
+    CCatalogueTextReader(std::string_view text, CPartsManager& parts)
+        : m_in(text)
+        , m_parts(parts)
     {
     }
 
-    bool IsPlain()
+    void Read()
     {
-        NoEvents none;
-        return m_text.find('\0') == std::string_view::npos && Walk(none);
-    }
-
-    template <class Sax>
-    void Send(Sax& sax)
-    {
-        Walk(sax);
-    }
-
-private:
-    struct NoEvents {
-        bool null() { return true; }
-        bool boolean(bool) { return true; }
-        bool number_integer(int64_t) { return true; }
-        bool number_unsigned(uint64_t) { return true; }
-        bool string(std::string&) { return true; }
-        bool key(std::string&) { return true; }
-        bool start_object(size_t) { return true; }
-        bool end_object() { return true; }
-        bool start_array(size_t) { return true; }
-        bool end_array() { return true; }
-    };
-
-    static constexpr size_t kUnknownSize = static_cast<size_t>(-1);
-    static constexpr size_t kMaxDigits = 18;
-
-    template <class Sax>
-    bool Walk(Sax& sax)
-    {
-        m_pos = 0;
-        m_open.clear();
-        if (m_text.empty() || static_cast<unsigned char>(m_text[0]) == 0xEF)
-            return false;
-        for (;;) {
-            // A value.
-            SkipSpace();
-            if (AtEnd())
-                return false;
-            const char c = m_text[m_pos];
-            if (c == '{' || c == '[') {
-                ++m_pos;
-                SkipSpace();
-                if (c == '{')
-                    sax.start_object(kUnknownSize);
-                else
-                    sax.start_array(kUnknownSize);
-                if (!AtEnd() && m_text[m_pos] == (c == '{' ? '}' : ']')) {
-                    ++m_pos;
-                    if (c == '{')
-                        sax.end_object();
-                    else
-                        sax.end_array();
+        const char first = m_in.Peek();
+        if (first != '{') {
+            m_in.SkipValue();
+            Keep("", std::string("expected an object, not ") + CJsonScanner::TypeNameOf(first));
+        } else if (!m_in.Open('{')) {
+            std::unordered_set<std::string> names;
+            do {
+                std::string member(m_in.Key());
+                if (!names.insert(member).second)
+                    CJsonScanner::RefuseMemberGivenTwice(member);
+                if (member == kHeaderMember) {
+                    ReadHeaderMember();
+                } else if (member == kPartsMember) {
+                    ReadPartsMember();
                 } else {
-                    m_open.push_back(c);
-                    if (c == '{' && !Key(sax))
-                        return false;
-                    continue;
+                    m_in.SkipValue();
+                    Keep(member, Told(Abridged(member), "unknown member"));
                 }
-            } else if (c == '"') {
-                if (!String())
-                    return false;
-                sax.string(m_string);
-            } else if (c == '-' || (c >= '0' && c <= '9')) {
-                if (!Number(sax))
-                    return false;
-            } else if (Literal("true")) {
-                sax.boolean(true);
-            } else if (Literal("false")) {
-                sax.boolean(false);
-            } else if (Literal("null")) {
-                sax.null();
-            } else {
-                return false;
-            }
-            // What follows a value: the next member or item, or the end of its containers.
-            for (;;) {
-                SkipSpace();
-                if (m_open.empty())
-                    return AtEnd();
-                if (AtEnd())
-                    return false;
-                const char next = m_text[m_pos++];
-                const bool inObject = m_open.back() == '{';
-                if (next == ',') {
-                    if (inObject && !Key(sax))
-                        return false;
-                    break;
-                }
-                if (next != (inObject ? '}' : ']'))
-                    return false;
-                m_open.pop_back();
-                if (inObject)
-                    sax.end_object();
-                else
-                    sax.end_array();
-            }
+            } while (m_in.More('}'));
         }
-    }
-
-    bool AtEnd() const { return m_pos >= m_text.size(); }
-
-    void SkipSpace()
-    {
-        while (!AtEnd() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\n' || m_text[m_pos] == '\r' || m_text[m_pos] == '\t'))
-            ++m_pos;
-    }
-
-    bool Literal(std::string_view word)
-    {
-        if (m_text.substr(m_pos, word.size()) != word)
-            return false;
-        m_pos += word.size();
-        return true;
-    }
-
-    // A member name and its colon.
-    template <class Sax>
-    bool Key(Sax& sax)
-    {
-        SkipSpace();
-        if (AtEnd() || m_text[m_pos] != '"' || !String())
-            return false;
-        sax.key(m_string);
-        SkipSpace();
-        if (AtEnd() || m_text[m_pos] != ':')
-            return false;
-        ++m_pos;
-        return true;
-    }
-
-    bool String()
-    {
-        m_string.clear();
-        ++m_pos; // the opening quote
-        for (;;) {
-            // A run of bytes that stand for themselves.
-            const size_t start = m_pos;
-            while (!AtEnd()) {
-                const auto byte = static_cast<unsigned char>(m_text[m_pos]);
-                if (byte < 0x20 || byte == '"' || byte == '\\' || byte >= 0x80)
-                    break;
-                ++m_pos;
-            }
-            m_string.append(m_text.substr(start, m_pos - start));
-            if (AtEnd())
-                return false;
-            const auto byte = static_cast<unsigned char>(m_text[m_pos]);
-            if (byte == '"') {
-                ++m_pos;
-                return true;
-            }
-            if (byte < 0x20)
-                return false;
-            if (byte >= 0x80) {
-                const size_t first = m_pos;
-                if (DecodeUtf8(m_text, m_pos) < 0)
-                    return false;
-                m_string.append(m_text.substr(first, m_pos - first));
-                continue;
-            }
-            if (!Escape())
-                return false;
-        }
-    }
-
-    bool Escape()
-    {
-        if (m_pos + 1 >= m_text.size())
-            return false;
-        const char kind = m_text[m_pos + 1];
-        m_pos += 2;
-        switch (kind) {
-        case '"': m_string += '"'; return true;
-        case '\\': m_string += '\\'; return true;
-        case '/': m_string += '/'; return true;
-        case 'b': m_string += '\b'; return true;
-        case 'f': m_string += '\f'; return true;
-        case 'n': m_string += '\n'; return true;
-        case 'r': m_string += '\r'; return true;
-        case 't': m_string += '\t'; return true;
-        case 'u': break;
-        default: return false;
-        }
-        if (m_pos + 4 > m_text.size())
-            return false;
-        char32_t code = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char digit = m_text[m_pos++];
-            code <<= 4;
-            if (digit >= '0' && digit <= '9')
-                code |= static_cast<char32_t>(digit - '0');
-            else if (digit >= 'a' && digit <= 'f')
-                code |= static_cast<char32_t>(digit - 'a' + 10);
-            else if (digit >= 'A' && digit <= 'F')
-                code |= static_cast<char32_t>(digit - 'A' + 10);
-            else
-                return false;
-        }
-        if (code >= 0xD800 && code <= 0xDFFF)
-            return false; // pairs and their faults are left to the library
-        AppendUtf8(code, m_string);
-        return true;
-    }
-
-    template <class Sax>
-    bool Number(Sax& sax)
-    {
-        const bool negative = m_text[m_pos] == '-';
-        if (negative)
-            ++m_pos;
-        const size_t start = m_pos;
-        uint64_t value = 0;
-        while (!AtEnd() && m_text[m_pos] >= '0' && m_text[m_pos] <= '9')
-            value = value * 10 + static_cast<uint64_t>(m_text[m_pos++] - '0');
-        const size_t digits = m_pos - start;
-        if (digits == 0 || digits > kMaxDigits || (digits > 1 && m_text[start] == '0'))
-            return false;
-        if (!AtEnd() && (m_text[m_pos] == '.' || m_text[m_pos] == 'e' || m_text[m_pos] == 'E'))
-            return false; // a number with a fraction or an exponent
-        if (negative)
-            sax.number_integer(-static_cast<int64_t>(value));
-        else
-            sax.number_unsigned(value);
-        return true;
-    }
-
-    std::string_view m_text;
-    size_t m_pos = 0;
-    std::string m_open;
-    std::string m_string;
-};
-
-// Reads a catalogue while the parser goes through its text: the header and each part are
-// gathered alone and read as soon as they close, so the work grows with the length of the
-// text and the memory with the largest part. Bad syntax and a member given twice end the
-// reading at once; any other fault is kept until the end, and of several, the one told is the
-// one met first when the members of the whole text are taken in the order of their names.
-class CCatalogueReader {
-public:
-    using string_t = json::string_t;
-    using binary_t = json::binary_t;
-
-    explicit CCatalogueReader(CPartsManager& parts)
-        : m_parts(parts)
-    {
+        m_in.End();
     }
 
     // Throws the fault kept, if any.
@@ -916,150 +685,247 @@ public:
             throw CJsonCatalogueError(m_fault->message);
     }
 
-    bool null() { return Value(json::value_t::null, [&] { m_gather.null(); }); }
-    bool boolean(bool value) { return Value(json::value_t::boolean, [&] { m_gather.boolean(value); }); }
-    bool number_integer(json::number_integer_t value)
-    {
-        return Value(json::value_t::number_integer, [&] { m_gather.number_integer(value); });
-    }
-    bool number_unsigned(json::number_unsigned_t value)
-    {
-        return Value(json::value_t::number_unsigned, [&] { m_gather.number_unsigned(value); });
-    }
-    bool number_float(json::number_float_t value, const string_t& text)
-    {
-        return Value(json::value_t::number_float, [&] { m_gather.number_float(value, text); });
-    }
-    bool string(string_t& value) { return Value(json::value_t::string, [&] { m_gather.string(value); }); }
-    bool binary(binary_t& value) { return Value(json::value_t::binary, [&] { m_gather.binary(value); }); }
-
-    bool start_object(size_t size)
-    {
-        m_names.Open();
-        return Open(json::value_t::object, [&] { m_gather.start_object(size); });
-    }
-    bool end_object()
-    {
-        m_names.Close();
-        return Close([&] { m_gather.end_object(); });
-    }
-    bool start_array(size_t size) { return Open(json::value_t::array, [&] { m_gather.start_array(size); }); }
-    bool end_array() { return Close([&] { m_gather.end_array(); }); }
-
-    bool key(string_t& name)
-    {
-        if (!m_names.Add(name))
-            Refuse(name, "member given twice");
-        if (m_gathering)
-            return m_gather.key(name);
-        if (m_depth == 1)
-            m_member = name;
-        return true;
-    }
-
-    template <class Exception>
-    bool parse_error(size_t, const std::string&, const Exception& error)
-    {
-        throw error;
-    }
-
 private:
-    // What a value that starts at the current depth stands for.
-    enum class Role { root, header, parts, part, unknownMember, none };
+    // Which members of an object were met ("class", "id", "name", the fields, then the members
+    // beyond them, one bit each), and the field most likely next, as dump writes them in order.
+    struct SMembersMet {
+        uint64_t bits = 0;
+        size_t nextField = 0;
+    };
+    static constexpr uint64_t kClassBit = 1;
+    static constexpr uint64_t kIdBit = 2;
+    static constexpr uint64_t kNameBit = 4;
+    static constexpr int kFirstFieldBit = 3;
+    static constexpr int kFirstMoreBit = 40;
 
-    template <class Forward>
-    bool Value(json::value_t type, Forward forward)
+    size_t StartOfValue()
     {
-        if (!m_gathering && !BeginGathering(type))
-            return true;
-        forward();
-        if (m_depth == m_gatheredDepth)
-            ReadGathered();
-        return true;
+        m_in.Peek();
+        return m_in.Position();
     }
 
-    template <class Forward>
-    bool Open(json::value_t type, Forward forward)
+    // The value read from start on, as the JSON library's tree.
+    json TreeFrom(size_t start) const { return json::parse(m_in.TextFrom(start)); }
+
+    void ReadHeaderMember()
     {
-        if (m_gathering || BeginGathering(type))
-            forward();
-        ++m_depth;
-        return true;
+        const size_t start = StartOfValue();
+        m_in.SkipValue();
+        if (Matters(kHeaderMember))
+            ReadInto(kHeaderMember, [&] { ReadHeader(TreeFrom(start), kHeaderMember, *m_parts.m_pHeader); });
     }
 
-    template <class Forward>
-    bool Close(Forward forward)
+    void ReadPartsMember()
     {
-        --m_depth;
-        if (m_gathering) {
-            forward();
-            if (m_depth == m_gatheredDepth)
-                ReadGathered();
-        } else if (m_depth == 1) {
-            m_inParts = false;
-        }
-        return true;
-    }
-
-    Role RoleHere() const
-    {
-        if (m_depth == 0)
-            return Role::root;
-        if (m_depth == 1 && m_rootIsObject) {
-            if (m_member == kHeaderMember)
-                return Role::header;
-            if (m_member == kPartsMember)
-                return Role::parts;
-            return Role::unknownMember;
-        }
-        if (m_depth == 2 && m_inParts)
-            return Role::part;
-        return Role::none;
-    }
-
-    // Settles what a new value at this depth stands for; true when it is to be gathered.
-    bool BeginGathering(json::value_t type)
-    {
-        switch (RoleHere()) {
-        case Role::root:
-            m_rootIsObject = type == json::value_t::object;
-            if (!m_rootIsObject)
-                Keep("", std::string("expected an object, not ") + json(type).type_name());
-            return false;
-        case Role::header:
-            m_gatheredRole = Role::header;
-            break;
-        case Role::parts:
-            m_inParts = type == json::value_t::array;
-            if (!m_inParts)
-                Keep(kPartsMember, Told(kPartsMember, std::string("expected an array, not ") + json(type).type_name()));
-            return false;
-        case Role::part:
-            m_gatheredRole = Role::part;
-            break;
-        case Role::unknownMember:
-            Keep(m_member, Told(m_member, "unknown member"));
-            return false;
-        case Role::none:
-            return false;
-        }
-        m_gathering = true;
-        m_gatheredDepth = m_depth;
-        return true;
-    }
-
-    void ReadGathered()
-    {
-        m_gathering = false;
-        const json gathered = std::exchange(m_gathered, json());
-        if (m_gatheredRole == Role::header) {
-            if (Matters(kHeaderMember))
-                ReadInto(kHeaderMember, [&] { ReadHeader(gathered, kHeaderMember, *m_parts.m_pHeader); });
+        const char first = m_in.Peek();
+        if (first != '[') {
+            m_in.SkipValue();
+            Keep(kPartsMember, Told(kPartsMember, std::string("expected an array, not ") + CJsonScanner::TypeNameOf(first)));
             return;
         }
-        const size_t index = m_partIndex++;
-        if (Matters(kPartsMember))
-            ReadInto(kPartsMember, [&] { m_parts.Add(ReadPart(gathered, ItemPath(kPartsMember, index))); });
+        if (m_in.Open('['))
+            return;
+        size_t index = 0;
+        do
+            ReadPartAt(index++);
+        while (m_in.More(']'));
+    }
+
+    void ReadPartAt(size_t index)
+    {
+        const size_t start = StartOfValue();
+        if (!Matters(kPartsMember)) {
+            m_in.SkipValue();
+            return;
+        }
+        try {
+            m_parts.Add(QuickPart());
+            return;
+        } catch (const SUnusualPart&) {
+        }
+        m_in.Rewind(start);
+        m_in.SkipValue();
+        ReadInto(kPartsMember, [&] { m_parts.Add(ReadPart(TreeFrom(start), ItemPath(kPartsMember, index))); });
+    }
+
+    std::unique_ptr<CNamedObject> QuickPart()
+    {
+        if (m_in.Peek() != '{' || m_in.Open('{') || m_in.Key() != "class" || m_in.Peek() != '"')
+            throw SUnusualPart();
+        const std::optional<EPartKind> kind = PartKindNamed(m_in.String());
+        if (!kind)
+            throw SUnusualPart();
+        switch (*kind) {
+        case EPartKind::tree:
+            return QuickSimplePart<CTree>(kTreeFields);
+        case EPartKind::building:
+            return QuickBuilding();
+        case EPartKind::platform:
+            break;
+        }
+        return QuickSimplePart<CPlatform>(kPlatformFields);
+    }
+
+    template <class T>
+    std::unique_ptr<T> QuickSimplePart(std::span<const Field<T>> fields)
+    {
+        auto part = std::make_unique<T>();
+        SMembersMet met {kClassBit};
+        while (m_in.More('}'))
+            QuickMember<T>(*part, fields, {T::ThisClass()->m_className, true}, {}, [](size_t) {}, met);
+        return part;
+    }
+
+    std::unique_ptr<CBuilding> QuickBuilding()
+    {
+        auto building = std::make_unique<CBuilding>();
+        static constexpr std::string_view more[] = {kElementsMember};
+        SMembersMet met {kClassBit};
+        while (m_in.More('}'))
+            QuickMember<CBuilding>(*building, kBuildingFields, {"CBuilding", false}, more,
+                [&](size_t) { QuickArray([&] { building->Add(QuickElement()); }); }, met);
+        return building;
+    }
+
+    std::unique_ptr<CBuildingElement> QuickElement()
+    {
+        auto element = std::make_unique<CBuildingElement>();
+        CDecorationManager& decorations = *element->m_decorations;
+        static constexpr std::string_view more[] = {kDecorationListNameMember, kDecorationsMember};
+        QuickObject<CBuildingElement>(*element, kElementFields, {"CBuildingElement", true}, more, [&](size_t which) {
+            if (which == 0)
+                decorations.m_name = QuickString();
+            else
+                QuickArray([&] { decorations.Add(QuickDecoration()); });
+        });
+        return element;
+    }
+
+    std::unique_ptr<CDecoration> QuickDecoration()
+    {
+        auto decoration = std::make_unique<CDecoration>();
+        QuickObject<CDecoration>(*decoration, kDecorationFields, {"CDecoration", true}, {}, [](size_t) {});
+        return decoration;
+    }
+
+    // The class an object's "class" member must name, and whether "id" sets its number.
+    struct SQuickShape {
+        std::string_view className;
+        bool keepsId;
+    };
+
+    template <class T, class ReadMore>
+    void QuickObject(T& object, std::span<const Field<T>> fields, SQuickShape shape,
+        std::span<const std::string_view> more, ReadMore readMore)
+    {
+        if (m_in.Peek() != '{')
+            throw SUnusualPart();
+        if (m_in.Open('{'))
+            return;
+        SMembersMet met;
+        do
+            QuickMember<T>(object, fields, shape, more, readMore, met);
+        while (m_in.More('}'));
+    }
+
+    // One member and its value; readMore reads the value of the member more names at its index.
+    template <class T, class ReadMore>
+    void QuickMember(T& object, std::span<const Field<T>> fields, SQuickShape shape,
+        std::span<const std::string_view> more, ReadMore readMore, SMembersMet& met)
+    {
+        const std::string_view key = m_in.Key();
+        const size_t field = FieldIndex(fields, key, met.nextField);
+        if (field < fields.size()) {
+            Meet(met, uint64_t(1) << (kFirstFieldBit + field));
+            QuickField(object, fields[field]);
+        } else if (key == "class") {
+            Meet(met, kClassBit);
+            if (QuickString() != shape.className)
+                throw SUnusualPart();
+        } else if (key == "id") {
+            Meet(met, kIdBit);
+            if (shape.keepsId)
+                object.m_id = static_cast<int32_t>(QuickWhole(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+            else
+                m_in.SkipValue();
+        } else if (key == "name") {
+            Meet(met, kNameBit);
+            object.m_name = QuickString();
+        } else {
+            const auto found = std::find(more.begin(), more.end(), key);
+            if (found == more.end())
+                throw SUnusualPart();
+            const auto which = static_cast<size_t>(found - more.begin());
+            Meet(met, uint64_t(1) << (kFirstMoreBit + which));
+            readMore(which);
+        }
+    }
+
+    template <class T>
+    static size_t FieldIndex(std::span<const Field<T>> fields, std::string_view key, size_t& next)
+    {
+        if (next < fields.size() && fields[next].name == key)
+            return next++;
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (fields[i].name == key) {
+                next = i + 1;
+                return i;
+            }
+        }
+        return fields.size();
+    }
+
+    // A member met twice is told by the careful reading.
+    static void Meet(SMembersMet& met, uint64_t bit)
+    {
+        if (met.bits & bit)
+            throw SUnusualPart();
+        met.bits |= bit;
+    }
+
+    template <class T>
+    void QuickField(T& object, const Field<T>& field)
+    {
+        std::visit(
+            [&](auto member) {
+                using Value = std::remove_reference_t<decltype(object.*member)>;
+                if constexpr (std::is_same_v<Value, std::string>)
+                    object.*member = QuickString();
+                else if constexpr (std::is_same_v<Value, COLORREF>)
+                    object.*member = static_cast<COLORREF>(QuickWhole(0, std::numeric_limits<uint32_t>::max()));
+                else
+                    object.*member = static_cast<int32_t>(
+                        QuickWhole(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+            },
+            field.member);
+    }
+
+    std::string_view QuickString()
+    {
+        if (m_in.Peek() != '"')
+            throw SUnusualPart();
+        return m_in.String();
+    }
+
+    int64_t QuickWhole(int64_t minimum, int64_t maximum)
+    {
+        const char first = m_in.Peek();
+        int64_t value = 0;
+        if ((first != '-' && (first < '0' || first > '9')) || !m_in.Number(value) || value < minimum || value > maximum)
+            throw SUnusualPart();
+        return value;
+    }
+
+    template <class Each>
+    void QuickArray(Each each)
+    {
+        if (m_in.Peek() != '[')
+            throw SUnusualPart();
+        if (m_in.Open('['))
+            return;
+        do
+            each();
+        while (m_in.More(']'));
     }
 
     template <class Read>
@@ -1086,18 +952,8 @@ private:
         std::string message;
     };
 
+    CJsonScanner m_in;
     CPartsManager& m_parts;
-    CMemberNames m_names;
-    size_t m_depth = 0;
-    bool m_rootIsObject = false;
-    std::string m_member;
-    bool m_inParts = false;
-    size_t m_partIndex = 0;
-    bool m_gathering = false;
-    size_t m_gatheredDepth = 0;
-    Role m_gatheredRole = Role::none;
-    json m_gathered;
-    nlohmann::detail::json_sax_dom_parser<json> m_gather{m_gathered};
     std::optional<Fault> m_fault;
 };
 
@@ -1112,7 +968,7 @@ std::string CatalogueToJsonText(const CPartsManager& parts)
 {
     CJsonWriter out(nullptr);
     WriteCatalogue(out, parts);
-    return std::move(out.Text());
+    return out.Text();
 }
 
 void WriteCatalogueJson(const CPartsManager& parts, std::ostream& out)
@@ -1132,46 +988,23 @@ void CatalogueFromJson(const json& value, CPartsManager& parts)
             for (size_t i = 0; i < member.size(); ++i)
                 parts.Add(ReadPart(member[i], ItemPath(key, i)));
         } else {
-            Refuse(key, "unknown member");
+            Refuse(Abridged(key), "unknown member");
         }
     }
 }
 
-// The parser takes a NUL byte for the end of the text, so whatever follows one after the
-// catalogue would pass unseen; any other trailing content it refuses itself.
-static void RefuseTrailingContent(std::string_view text)
-{
-    const size_t nul = text.find('\0');
-    if (nul == std::string_view::npos)
-        return;
-    const std::string_view before = text.substr(0, nul);
-    const size_t line = static_cast<size_t>(std::count(before.begin(), before.end(), '\n')) + 1;
-    const size_t lineStart = before.rfind('\n');
-    const size_t column = nul - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
-    throw CJsonCatalogueError("Invalid JSON: parse error at line " + std::to_string(line) + ", column "
-        + std::to_string(column) + " (byte " + std::to_string(nul) + "): only white space may follow the catalogue");
-}
-
 void CatalogueFromJsonText(std::string_view text, CPartsManager& parts)
 {
-    CCatalogueReader reader(parts);
-    CPlainJson plain(text);
-    bool isPlain = false;
+    CCatalogueTextReader reader(text, parts);
     try {
-        isPlain = plain.IsPlain();
-        if (isPlain)
-            plain.Send(reader);
-        else
-            json::sax_parse(text.begin(), text.end(), &reader);
+        reader.Read();
     } catch (const json::exception& error) {
-        // Bad syntax or a number too large for a double; the parser's code in brackets is dropped.
+        // The library refused a value the scanner took; the library's code in brackets is dropped.
         std::string message = error.what();
         const auto codeEnd = message.find("] ");
         if (codeEnd != std::string::npos)
             message.erase(0, codeEnd + 2);
-        throw CJsonCatalogueError("Invalid JSON: " + message);
+        throw CJsonCatalogueError("Invalid JSON: " + Abridged(message));
     }
-    if (!isPlain) // plain text has no NUL
-        RefuseTrailingContent(text);
     reader.Finish();
 }
