@@ -77,6 +77,8 @@ QString DiagnosticText(const SDiagnostic& diagnostic)
         return CPartPreview::tr("The 3D group has no End3D line.");
     case EDiagnostic::IncompleteGroup:
         return CPartPreview::tr("The group's points do not make whole shapes.");
+    case EDiagnostic::UncoloredGroup:
+        return CPartPreview::tr("The group's first point has no colour.");
     case EDiagnostic::SolidWithoutCenter:
         return CPartPreview::tr("The solid has no Center line and is not drawn.");
     case EDiagnostic::Misplaced:
