@@ -243,7 +243,7 @@ constexpr double kGuardBand = 1 << 20;
 constexpr int kTile = 8;
 // The pixels a picture may look at: this many times its own and a few million more. Beyond it
 // the picture is drawn no further.
-constexpr int64_t kWorkPerPixel = 48;
+constexpr int64_t kWorkPerPixel = 256;
 constexpr int64_t kWorkAlways = int64_t(1) << 22;
 
 int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
