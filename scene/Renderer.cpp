@@ -379,12 +379,7 @@ public:
         }
     }
 
-    int32_t PieceAt(int x, int y) const
-    {
-        if (m_pieces.empty() || x < 0 || y < 0 || x >= m_image.m_width || y >= m_image.m_height)
-            return -1;
-        return m_pieces[static_cast<size_t>(y) * m_image.m_width + x];
-    }
+    std::vector<int32_t> TakePieces() { return std::move(m_pieces); }
 
     SImage Take() { return std::move(m_image); }
     int Width() const { return m_image.m_width; }
@@ -674,7 +669,7 @@ void DrawMesh(CCanvas& canvas, const SMesh& mesh, const SCamera& camera, const S
         return SScreenPoint {fit.X(Dot(p, axes.right)), fit.Y(Dot(p, axes.up)), -Dot(p, axes.eye)};
     };
     const auto shown = [&style](uint32_t pixel, int32_t piece) {
-        return style.m_highlight >= 0 && piece != style.m_highlight ? Dimmed(pixel) : pixel;
+        return style.Dims(piece) ? Dimmed(pixel) : pixel;
     };
     // Lines on a face or a little in front of it are seen: two pixels' worth of depth.
     const double lineBias = 2 / std::max(fit.Scale(), 1e-12) + (maxDepth - minDepth) * 1e-4;
@@ -877,12 +872,17 @@ SImage RenderScene(const SScene& scene, const SCamera& camera, int width, int he
     return RenderMesh(BuildMesh(scene), scene, camera, width, height);
 }
 
+std::vector<int32_t> PiecesSeen(const SMesh& mesh, const SCamera& camera, int width, int height)
+{
+    CCanvas canvas(width, height, true);
+    if (camera.m_view != EView::Plan && !mesh.IsEmpty() && canvas.Width() > 0 && canvas.Height() > 0)
+        DrawMesh(canvas, mesh, camera, {});
+    return canvas.TakePieces();
+}
+
 int32_t PieceAt(const SMesh& mesh, const SCamera& camera, int width, int height, int x, int y)
 {
-    if (camera.m_view == EView::Plan || mesh.IsEmpty())
+    if (x < 0 || y < 0 || x >= width || y >= height)
         return -1;
-    CCanvas canvas(width, height, true);
-    if (canvas.Width() > 0 && canvas.Height() > 0)
-        DrawMesh(canvas, mesh, camera, {});
-    return canvas.PieceAt(x, y);
+    return PiecesSeen(mesh, camera, width, height)[static_cast<size_t>(y) * width + x];
 }

@@ -79,11 +79,17 @@ SBounds BoundsOf(const SMesh& mesh);
 inline constexpr uint32_t kBackground = SImage::Pack(0xF4, 0xF5, 0xF7);
 inline constexpr uint32_t kGridInk = SImage::Pack(0xD4, 0xD7, 0xDD);
 
-// What the window program adds to a picture: the ground grid under the part, and one piece
-// in full colour with the others dimmed.
+// What the window program adds to a picture: the ground grid under the part, and the pieces
+// numbered from m_highlight on (m_highlightCount of them) in full colour with the others dimmed.
 struct SRenderStyle {
     bool m_grid = false;
     int32_t m_highlight = -1;
+    int32_t m_highlightCount = 1;
+
+    bool Dims(int32_t piece) const
+    {
+        return m_highlight >= 0 && (piece < m_highlight || piece - m_highlight >= m_highlightCount);
+    }
 };
 
 // The grid's spacing for a part of the given size: a power of ten, its lines at least a few
@@ -96,5 +102,6 @@ double GridSpacing(double size, double pixelsPerUnit);
 SImage RenderMesh(const SMesh& mesh, const SScene& scene, const SCamera& camera, int width, int height,
     const SRenderStyle& style = {});
 SImage RenderScene(const SScene& scene, const SCamera& camera, int width, int height);
-// The piece seen at a pixel of that picture; -1 where none is.
+// The piece seen at each pixel of that picture, rows from the top; -1 where none is.
+std::vector<int32_t> PiecesSeen(const SMesh& mesh, const SCamera& camera, int width, int height);
 int32_t PieceAt(const SMesh& mesh, const SCamera& camera, int width, int height, int x, int y);

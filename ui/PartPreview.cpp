@@ -1,6 +1,10 @@
 #include "ui/PartPreview.h"
 
 #include "export/PartsFileWriter.h"
+#include "model/Building.h"
+#include "model/BuildingElement.h"
+#include "model/Decoration.h"
+#include "model/DecorationManager.h"
 #include "model/TextCodec.h"
 #include "scene/PartsReader.h"
 
@@ -36,6 +40,10 @@ namespace {
 constexpr int kTypingPauseMs = 200;
 constexpr double kDegreesPerPixel = 0.5;
 constexpr double kZoomStep = 1.15;
+// Shift and an arrow key move the picture by this share of its size.
+constexpr double kPanStep = 0.1;
+// A press and release closer than this is a click, not a drag.
+constexpr int kClickSlack = 3;
 // The most parts-file text a preview draws; a part needing more is named too large.
 constexpr size_t kPreviewTextLimit = size_t(32) << 20;
 
@@ -53,6 +61,40 @@ QListWidgetItem& AddFault(QListWidget& list, const QString& text, ESeverity seve
     auto* item = new QListWidgetItem(text, &list);
     item->setForeground(severity == ESeverity::Error ? QColor(0xB0, 0x00, 0x20) : QColor(0x80, 0x60, 0x00));
     return *item;
+}
+
+// Adds a scene's records to another, each keeping its own points.
+void AppendScene(SScene& scene, const SScene& piece)
+{
+    const auto planOffset = static_cast<uint32_t>(scene.m_planPoints.size());
+    const auto vertexOffset = static_cast<uint32_t>(scene.m_vertices.size());
+    scene.m_planPoints.insert(scene.m_planPoints.end(), piece.m_planPoints.begin(), piece.m_planPoints.end());
+    scene.m_vertices.insert(scene.m_vertices.end(), piece.m_vertices.begin(), piece.m_vertices.end());
+    for (SPlanPrimitive primitive : piece.m_plan) {
+        primitive.m_firstPoint += planOffset;
+        scene.m_plan.push_back(primitive);
+    }
+    for (SVertexGroup group : piece.m_groups) {
+        group.m_firstVertex += vertexOffset;
+        scene.m_groups.push_back(group);
+    }
+    scene.m_solids.insert(scene.m_solids.end(), piece.m_solids.begin(), piece.m_solids.end());
+}
+
+// A length on the scale bar: 1, 2 or 5 times a power of ten, as near the room as fits in it.
+double ScaleBarLength(double room)
+{
+    const double power = std::pow(10.0, std::floor(std::log10(room)));
+    for (const double step : {5.0, 2.0, 1.0})
+        if (step * power <= room)
+            return step * power;
+    return power;
+}
+
+QString LengthText(double length, bool inches)
+{
+    const QString number = QLocale().toString(length, 'g', 6);
+    return inches ? CPreviewCanvas::tr("%1 in").arg(number) : CPreviewCanvas::tr("%1 mm").arg(number);
 }
 
 } // namespace
@@ -108,8 +150,66 @@ void CPreviewCanvas::SetScene(SScene scene)
 {
     m_scene = std::move(scene);
     m_mesh = BuildMesh(m_scene);
+    m_bounds = BoundsOf(m_mesh);
+    m_style.m_highlight = -1;
     m_hasPart = true;
     update();
+}
+
+void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count)
+{
+    SScene all;
+    SMesh mesh;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        AppendScene(all, pieces[i]);
+        AppendPiece(mesh, BuildMesh(pieces[i]), static_cast<int32_t>(i));
+    }
+    if (!pieces.empty()) {
+        const SScene& named = highlighted >= 0 && size_t(highlighted) < pieces.size() ? pieces[highlighted] : pieces.front();
+        all.m_name = named.m_name;
+        all.m_catalogNo = named.m_catalogNo;
+        all.m_inches = named.m_inches;
+    }
+    m_scene = std::move(all);
+    m_mesh = std::move(mesh);
+    m_bounds = BoundsOf(m_mesh);
+    m_style.m_highlight = highlighted;
+    m_style.m_highlightCount = count;
+    m_hasPart = true;
+    update();
+}
+
+void CPreviewCanvas::SetSameScale(bool same)
+{
+    SCamera camera = m_camera;
+    camera.m_scale = same && m_pixelsPerUnit > 0 ? m_pixelsPerUnit * devicePixelRatioF() / camera.m_zoom : 0;
+    if (same && camera.m_scale <= 0) {
+        // Nothing drawn yet: the scale the picture would have now.
+        const QSize size = PictureSize();
+        camera.m_scale = RenderMesh(m_mesh, m_scene, m_camera, size.width(), size.height()).m_pixelsPerUnit / camera.m_zoom;
+    }
+    SetCamera(camera);
+}
+
+void CPreviewCanvas::Pan(double dx, double dy)
+{
+    SCamera camera = m_camera;
+    camera.m_panX += dx * devicePixelRatioF();
+    camera.m_panY += dy * devicePixelRatioF();
+    SetCamera(camera);
+}
+
+void CPreviewCanvas::Zoom(double factor)
+{
+    SCamera camera = m_camera;
+    camera.m_zoom *= factor;
+    SetCamera(camera);
+}
+
+QSize CPreviewCanvas::PictureSize() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return {std::max(1, static_cast<int>(width() * ratio)), std::max(1, static_cast<int>(height() * ratio))};
 }
 
 void CPreviewCanvas::SetHint(const QString& hint)
@@ -118,6 +218,7 @@ void CPreviewCanvas::SetHint(const QString& hint)
     m_hasPart = false;
     m_scene = {};
     m_mesh = {};
+    m_bounds = {};
     update();
 }
 
@@ -132,13 +233,16 @@ void CPreviewCanvas::SetCamera(const SCamera& camera)
 
 void CPreviewCanvas::ShowView(EView view)
 {
-    SetCamera(SCamera::Standard(view));
+    SCamera camera = SCamera::Standard(view);
+    camera.m_scale = m_camera.m_scale;
+    SetCamera(camera);
 }
 
 void CPreviewCanvas::Fit()
 {
     SCamera camera = m_camera;
     camera.m_zoom = 1;
+    camera.m_panX = camera.m_panY = 0;
     SetCamera(camera);
 }
 
@@ -156,9 +260,11 @@ void CPreviewCanvas::Orbit(double yaw, double pitch)
 QImage CPreviewCanvas::Picture() const
 {
     const qreal ratio = devicePixelRatioF();
-    const int width = std::max(1, static_cast<int>(this->width() * ratio));
-    const int height = std::max(1, static_cast<int>(this->height() * ratio));
-    const SImage image = RenderMesh(m_mesh, m_scene, m_camera, width, height);
+    const QSize size = PictureSize();
+    SRenderStyle style = m_style;
+    style.m_grid = true;
+    const SImage image = RenderMesh(m_mesh, m_scene, m_camera, size.width(), size.height(), style);
+    const_cast<CPreviewCanvas*>(this)->m_pixelsPerUnit = image.m_pixelsPerUnit / ratio;
     QImage picture(reinterpret_cast<const uchar*>(image.m_pixels.data()), image.m_width, image.m_height,
         image.m_width * 4, QImage::Format_RGBA8888);
     QImage owned = picture.copy();
@@ -176,26 +282,85 @@ void CPreviewCanvas::paintEvent(QPaintEvent*)
         return;
     }
     painter.drawImage(QPoint(0, 0), Picture());
+    DrawScaleAndSize(painter, m_pixelsPerUnit);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 
+void CPreviewCanvas::DrawScaleAndSize(QPainter& painter, double pixelsPerUnit)
+{
+    if (!(pixelsPerUnit > 0) || !std::isfinite(pixelsPerUnit))
+        return;
+    const bool inches = m_scene.m_inches;
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int margin = metrics.height() / 2;
+    const QColor ink(0x40, 0x44, 0x4C);
+    painter.setPen(QPen(ink, 1));
+
+    const double length = ScaleBarLength(width() / 4.0 / pixelsPerUnit);
+    const int barPixels = static_cast<int>(std::lround(length * pixelsPerUnit));
+    const int barY = height() - margin - metrics.height() / 2;
+    if (barPixels >= 4 && std::isfinite(length)) {
+        const int left = margin;
+        painter.drawLine(left, barY, left + barPixels, barY);
+        painter.drawLine(left, barY - 3, left, barY + 3);
+        painter.drawLine(left + barPixels, barY - 3, left + barPixels, barY + 3);
+        painter.drawText(QPoint(left + barPixels + margin, barY + metrics.ascent() / 2 - 1), LengthText(length, inches));
+        const double spacing = m_bounds.m_empty ? 0
+            : GridSpacing(std::max(m_bounds.m_max.x - m_bounds.m_min.x, m_bounds.m_max.y - m_bounds.m_min.y),
+                pixelsPerUnit * devicePixelRatioF());
+        if (spacing > 0)
+            painter.drawText(QPoint(left, barY - metrics.descent() - 5), tr("Grid %1").arg(LengthText(spacing, inches)));
+    }
+    if (!m_bounds.m_empty) {
+        // Width along x, depth along y, height along z, as the dialogs name them.
+        const auto size = [](double from, double to) { return QLocale().toString(to - from, 'g', 10); };
+        const QString text = (inches ? tr("%1 × %2 × %3 in") : tr("%1 × %2 × %3 mm"))
+                                 .arg(size(m_bounds.m_min.x, m_bounds.m_max.x), size(m_bounds.m_min.y, m_bounds.m_max.y),
+                                     size(m_bounds.m_min.z, m_bounds.m_max.z));
+        painter.drawText(QPoint(width() - margin - metrics.horizontalAdvance(text), barY + metrics.ascent() / 2 - 1), text);
+    }
+}
+
 void CPreviewCanvas::mousePressEvent(QMouseEvent* event)
 {
-    m_dragStart = event->position().toPoint();
+    m_dragStart = m_pressedAt = event->position().toPoint();
+    m_panning = event->button() == Qt::MiddleButton
+        || (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier));
+    m_dragged = false;
     setFocus(Qt::MouseFocusReason);
 }
 
 void CPreviewCanvas::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!(event->buttons() & Qt::LeftButton))
+    if (!(event->buttons() & (Qt::LeftButton | Qt::MiddleButton)))
         return;
     const QPoint now = event->position().toPoint();
     const QPoint moved = now - m_dragStart;
     m_dragStart = now;
-    Orbit(-moved.x() * kDegreesPerPixel, moved.y() * kDegreesPerPixel);
+    m_dragged = m_dragged || (now - m_pressedAt).manhattanLength() > kClickSlack;
+    if (m_panning)
+        Pan(moved.x(), moved.y());
+    else if (event->buttons() & Qt::LeftButton)
+        Orbit(-moved.x() * kDegreesPerPixel, moved.y() * kDegreesPerPixel);
+}
+
+void CPreviewCanvas::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const bool click = event->button() == Qt::LeftButton && !m_panning && !m_dragged
+        && (at - m_pressedAt).manhattanLength() <= kClickSlack;
+    m_panning = false;
+    if (!click || !m_hasPart)
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = PictureSize();
+    const int32_t piece = PieceAt(m_mesh, m_camera, size.width(), size.height(), static_cast<int>(at.x() * ratio),
+        static_cast<int>(at.y() * ratio));
+    if (piece >= 0)
+        emit pieceClicked(piece);
 }
 
 void CPreviewCanvas::mouseDoubleClickEvent(QMouseEvent*)
@@ -205,15 +370,31 @@ void CPreviewCanvas::mouseDoubleClickEvent(QMouseEvent*)
 
 void CPreviewCanvas::wheelEvent(QWheelEvent* event)
 {
-    const double steps = event->angleDelta().y() / 120.0;
-    SCamera camera = m_camera;
-    camera.m_zoom *= std::pow(kZoomStep, steps);
-    SetCamera(camera);
+    Zoom(std::pow(kZoomStep, event->angleDelta().y() / 120.0));
     event->accept();
 }
 
 void CPreviewCanvas::keyPressEvent(QKeyEvent* event)
 {
+    if (event->modifiers() & Qt::ShiftModifier) {
+        const double dx = width() * kPanStep, dy = height() * kPanStep;
+        switch (event->key()) {
+        case Qt::Key_Left:
+            Pan(-dx, 0);
+            return event->accept();
+        case Qt::Key_Right:
+            Pan(dx, 0);
+            return event->accept();
+        case Qt::Key_Up:
+            Pan(0, -dy);
+            return event->accept();
+        case Qt::Key_Down:
+            Pan(0, dy);
+            return event->accept();
+        default:
+            break;
+        }
+    }
     switch (event->key()) {
     case Qt::Key_3:
         ShowView(EView::Iso);
@@ -246,10 +427,10 @@ void CPreviewCanvas::keyPressEvent(QKeyEvent* event)
         Orbit(0, -10);
         break;
     case Qt::Key_Plus:
-        SetCamera({m_camera.m_view, m_camera.m_yaw, m_camera.m_pitch, m_camera.m_zoom * kZoomStep});
+        Zoom(kZoomStep);
         break;
     case Qt::Key_Minus:
-        SetCamera({m_camera.m_view, m_camera.m_yaw, m_camera.m_pitch, m_camera.m_zoom / kZoomStep});
+        Zoom(1 / kZoomStep);
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -286,6 +467,13 @@ CPartPreview::CPartPreview(QWidget* parent)
     m_fitButton->setAutoRaise(true);
     m_fitButton->setFocusPolicy(Qt::TabFocus);
     connect(m_fitButton, &QToolButton::clicked, m_canvas, &CPreviewCanvas::Fit);
+    m_sameScaleButton = new QToolButton(this);
+    m_sameScaleButton->setObjectName("previewSameScale");
+    m_sameScaleButton->setCheckable(true);
+    m_sameScaleButton->setAutoRaise(true);
+    m_sameScaleButton->setFocusPolicy(Qt::TabFocus);
+    connect(m_sameScaleButton, &QToolButton::toggled, m_canvas, &CPreviewCanvas::SetSameScale);
+    connect(m_canvas, &CPreviewCanvas::pieceClicked, this, &CPartPreview::pieceClicked);
 
     auto* buttons = m_buttonRow = new QHBoxLayout;
     buttons->setSpacing(2);
@@ -293,6 +481,10 @@ CPartPreview::CPartPreview(QWidget* parent)
         buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(m_fitButton);
+    // Under the picture, so that the row of views keeps its width.
+    auto* options = new QHBoxLayout;
+    options->addWidget(m_sameScaleButton);
+    options->addStretch(1);
 
     m_diagnostics->setObjectName("previewDiagnostics");
     m_diagnostics->setMaximumHeight(fontMetrics().lineSpacing() * 5 + 8);
@@ -317,6 +509,7 @@ CPartPreview::CPartPreview(QWidget* parent)
     layout->setSpacing(4);
     layout->addLayout(buttons);
     layout->addWidget(m_canvas, 1);
+    layout->addLayout(options);
     layout->addWidget(m_diagnostics);
     layout->addWidget(m_exportFaultsTitle);
     layout->addWidget(m_exportFaults);
@@ -353,6 +546,8 @@ void CPartPreview::retranslateUi()
     m_topButton->setToolTip(tr("Seen from above (T)"));
     m_fitButton->setText(tr("Fit"));
     m_fitButton->setToolTip(tr("Show the whole part (Home, or double-click the picture)"));
+    m_sameScaleButton->setText(tr("Same scale for all parts"));
+    m_sameScaleButton->setToolTip(tr("Show every part at the scale of this one, so that their sizes compare"));
     m_exportFaultsTitle->setText(tr("Faults in the free texts, found by the last export:"));
     m_exportFaults->setToolTip(tr("Click a fault to select its part"));
     if (m_showsHint)
@@ -423,6 +618,72 @@ void CPartPreview::ListFaults(const std::vector<SFreeTextFault>& faults)
 void CPartPreview::ShowElement(const CBuildingElement& element, const CProgramOptions& options)
 {
     ShowExport([&] { return ExportElementToText(element, options, kPreviewTextLimit); });
+}
+
+void CPartPreview::ShowBuilding(const CBuilding& building, int32_t selected, const CProgramOptions& options)
+{
+    ShowPieceTexts([&](SHighlight& highlight) {
+        std::vector<std::string> texts;
+        for (const auto& object : building.GetList())
+            if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()))
+                texts.push_back(ExportElementToText(*element, options, kPreviewTextLimit));
+        highlight = {selected, 1};
+        return texts;
+    });
+}
+
+void CPartPreview::ShowElementInBuilding(const CBuildingElement& shown, const CBuildingElement* edited,
+    const CBuilding* building, const CProgramOptions& options)
+{
+    ShowPieceTexts([&](SHighlight& highlight) {
+        std::vector<std::string> texts {ExportElementBlockToText(shown, options, kPreviewTextLimit)};
+        if (shown.m_decorations)
+            for (const auto& object : shown.m_decorations->GetList())
+                if (const auto* decoration = DynamicDowncast<CDecoration>(object.get()))
+                    texts.push_back(ExportDecorationToText(*decoration, shown, options, kPreviewTextLimit));
+        highlight = {0, static_cast<int32_t>(texts.size())};
+        if (building)
+            for (const auto& object : building->GetList())
+                if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()); element && element != edited)
+                    texts.push_back(ExportElementToText(*element, options, kPreviewTextLimit));
+        return texts;
+    });
+}
+
+void CPartPreview::ShowDecorationOnElement(const CDecoration& shown, const CDecoration* edited,
+    const CBuildingElement& element, const CProgramOptions& options)
+{
+    ShowPieceTexts([&](SHighlight& highlight) {
+        std::vector<std::string> texts {ExportElementBlockToText(element, options, kPreviewTextLimit)};
+        if (element.m_decorations)
+            for (const auto& object : element.m_decorations->GetList())
+                if (const auto* decoration = DynamicDowncast<CDecoration>(object.get()); decoration && decoration != edited)
+                    texts.push_back(ExportDecorationToText(*decoration, element, options, kPreviewTextLimit));
+        texts.push_back(ExportDecorationToText(shown, element, options, kPreviewTextLimit));
+        highlight = {static_cast<int32_t>(texts.size()) - 1, 1};
+        return texts;
+    });
+}
+
+void CPartPreview::ShowPieceTexts(const std::function<std::vector<std::string>(SHighlight&)>& texts)
+{
+    std::vector<SScene> pieces;
+    SHighlight highlight;
+    try {
+        for (const std::string& text : texts(highlight)) {
+            SPartsFile file = ReadPartsText(text);
+            pieces.push_back(file.m_scenes.empty() ? SScene() : std::move(file.m_scenes.front()));
+        }
+    } catch (const std::exception&) {
+        ShowTooLarge();
+        return;
+    }
+    if (pieces.empty()) {
+        ShowNothing();
+        return;
+    }
+    m_showsHint = false;
+    m_canvas->SetPieces(std::move(pieces), highlight.m_first, highlight.m_count);
 }
 
 void CPartPreview::ShowExport(const std::function<std::string()>& exportText)
