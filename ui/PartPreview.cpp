@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -139,6 +140,8 @@ QString DiagnosticText(const SDiagnostic& diagnostic)
 
 CPreviewCanvas::CPreviewCanvas(QWidget* parent)
     : QWidget(parent)
+    , m_scene(std::make_shared<const SScene>())
+    , m_mesh(std::make_shared<const SMesh>())
 {
     setObjectName("previewCanvas");
     setFocusPolicy(Qt::StrongFocus);
@@ -148,9 +151,10 @@ CPreviewCanvas::CPreviewCanvas(QWidget* parent)
 
 void CPreviewCanvas::SetScene(SScene scene)
 {
-    m_scene = std::move(scene);
-    m_mesh = BuildMesh(m_scene);
-    m_bounds = BoundsOf(m_mesh);
+    auto mesh = std::make_shared<const SMesh>(BuildMesh(scene));
+    m_scene = std::make_shared<const SScene>(std::move(scene));
+    m_mesh = std::move(mesh);
+    m_bounds = BoundsOf(*m_mesh);
     m_style.m_highlight = -1;
     m_hasPart = true;
     update();
@@ -170,9 +174,9 @@ void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, 
         all.m_catalogNo = named.m_catalogNo;
         all.m_inches = named.m_inches;
     }
-    m_scene = std::move(all);
-    m_mesh = std::move(mesh);
-    m_bounds = BoundsOf(m_mesh);
+    m_scene = std::make_shared<const SScene>(std::move(all));
+    m_mesh = std::make_shared<const SMesh>(std::move(mesh));
+    m_bounds = BoundsOf(*m_mesh);
     m_style.m_highlight = highlighted;
     m_style.m_highlightCount = count;
     m_hasPart = true;
@@ -182,11 +186,12 @@ void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, 
 void CPreviewCanvas::SetSameScale(bool same)
 {
     SCamera camera = m_camera;
-    camera.m_scale = same && m_pixelsPerUnit > 0 ? m_pixelsPerUnit * devicePixelRatioF() / camera.m_zoom : 0;
-    if (same && camera.m_scale <= 0) {
-        // Nothing drawn yet: the scale the picture would have now.
-        const QSize size = PictureSize();
-        camera.m_scale = RenderMesh(m_mesh, m_scene, m_camera, size.width(), size.height()).m_pixelsPerUnit / camera.m_zoom;
+    camera.m_scale = 0;
+    if (same) {
+        // The scale the picture has now, before zooming.
+        const SPictureInputs now = CurrentInputs();
+        const double pixelsPerUnit = m_shownInputs == now ? m_shown.m_pixelsPerUnit : Draw(now).m_pixelsPerUnit;
+        camera.m_scale = pixelsPerUnit / camera.m_zoom;
     }
     SetCamera(camera);
 }
@@ -216,8 +221,8 @@ void CPreviewCanvas::SetHint(const QString& hint)
 {
     m_hint = hint;
     m_hasPart = false;
-    m_scene = {};
-    m_mesh = {};
+    m_scene = std::make_shared<const SScene>();
+    m_mesh = std::make_shared<const SMesh>();
     m_bounds = {};
     update();
 }
@@ -257,19 +262,71 @@ void CPreviewCanvas::Orbit(double yaw, double pitch)
     SetCamera(camera);
 }
 
-QImage CPreviewCanvas::Picture() const
+bool CPreviewCanvas::SPictureInputs::operator==(const SPictureInputs& other) const
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize size = PictureSize();
+    const auto key = [](const SPictureInputs& inputs) {
+        const SCamera& c = inputs.m_camera;
+        const SRenderStyle& s = inputs.m_style;
+        return std::make_tuple(inputs.m_mesh.get(), inputs.m_scene.get(), c.m_view, c.m_yaw, c.m_pitch, c.m_zoom, c.m_panX,
+            c.m_panY, c.m_scale, s.m_grid, s.m_highlight, s.m_highlightCount, inputs.m_size.width(), inputs.m_size.height(),
+            inputs.m_ratio);
+    };
+    return key(*this) == key(other);
+}
+
+CPreviewCanvas::SPictureInputs CPreviewCanvas::CurrentInputs() const
+{
     SRenderStyle style = m_style;
     style.m_grid = true;
-    const SImage image = RenderMesh(m_mesh, m_scene, m_camera, size.width(), size.height(), style);
-    const_cast<CPreviewCanvas*>(this)->m_pixelsPerUnit = image.m_pixelsPerUnit / ratio;
+    return {m_mesh, m_scene, m_camera, style, PictureSize(), devicePixelRatioF()};
+}
+
+CPreviewCanvas::SPicture CPreviewCanvas::Draw(const SPictureInputs& inputs)
+{
+    const SImage image = RenderMesh(*inputs.m_mesh, *inputs.m_scene, inputs.m_camera, inputs.m_size.width(),
+        inputs.m_size.height(), inputs.m_style);
     QImage picture(reinterpret_cast<const uchar*>(image.m_pixels.data()), image.m_width, image.m_height,
         image.m_width * 4, QImage::Format_RGBA8888);
     QImage owned = picture.copy();
-    owned.setDevicePixelRatio(ratio);
-    return owned;
+    owned.setDevicePixelRatio(inputs.m_ratio);
+    return {owned, image.m_pixelsPerUnit / inputs.m_ratio, image.m_incomplete};
+}
+
+QImage CPreviewCanvas::Picture() const
+{
+    return Draw(CurrentInputs()).m_image;
+}
+
+bool CPreviewCanvas::ShowsCurrentPicture() const
+{
+    return m_shownInputs == CurrentInputs();
+}
+
+void CPreviewCanvas::DrawInBackground()
+{
+    if (m_drawingUnderWay)
+        return;
+    m_drawingUnderWay = true;
+    const SPictureInputs inputs = CurrentInputs();
+    m_drawing = std::async(std::launch::async, [this, inputs] {
+        const SPicture picture = Draw(inputs);
+        // The canvas waits for this drawing before it goes, so it is there to take the call.
+        QMetaObject::invokeMethod(this, [this, inputs, picture] { OnDrawn(inputs, picture); }, Qt::QueuedConnection);
+    });
+}
+
+void CPreviewCanvas::OnDrawn(const SPictureInputs& inputs, const SPicture& picture)
+{
+    m_drawingUnderWay = false;
+    m_shownInputs = inputs;
+    m_shown = picture;
+    update();
+}
+
+CPreviewCanvas::~CPreviewCanvas()
+{
+    if (m_drawing.valid())
+        m_drawing.wait();
 }
 
 void CPreviewCanvas::paintEvent(QPaintEvent*)
@@ -281,8 +338,24 @@ void CPreviewCanvas::paintEvent(QPaintEvent*)
         painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap, m_hint);
         return;
     }
-    painter.drawImage(QPoint(0, 0), Picture());
-    DrawScaleAndSize(painter, m_pixelsPerUnit);
+    const SPictureInputs inputs = CurrentInputs();
+    if (!(m_shownInputs == inputs)) {
+        if (m_mesh->m_triangles.size() + m_mesh->m_segments.size() + m_scene->m_plan.size() < kDrawnAtOnce) {
+            m_shown = Draw(inputs);
+            m_shownInputs = inputs;
+        } else {
+            DrawInBackground();
+        }
+    }
+    painter.fillRect(rect(), QColor(0xF4, 0xF5, 0xF7));
+    if (!m_shown.m_image.isNull())
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_shown.m_image.deviceIndependentSize())), m_shown.m_image);
+    DrawScaleAndSize(painter, m_shown.m_pixelsPerUnit);
+    if (m_shown.m_incomplete) {
+        painter.setPen(QColor(0x80, 0x60, 0x00));
+        painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap,
+            tr("Too complex to draw whole: what lies furthest back is left out."));
+    }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -293,7 +366,7 @@ void CPreviewCanvas::DrawScaleAndSize(QPainter& painter, double pixelsPerUnit)
 {
     if (!(pixelsPerUnit > 0) || !std::isfinite(pixelsPerUnit))
         return;
-    const bool inches = m_scene.m_inches;
+    const bool inches = m_scene->m_inches;
     const QFontMetrics metrics = painter.fontMetrics();
     const int margin = metrics.height() / 2;
     const QColor ink(0x40, 0x44, 0x4C);
@@ -357,7 +430,7 @@ void CPreviewCanvas::mouseReleaseEvent(QMouseEvent* event)
         return;
     const qreal ratio = devicePixelRatioF();
     const QSize size = PictureSize();
-    const int32_t piece = PieceAt(m_mesh, m_camera, size.width(), size.height(), static_cast<int>(at.x() * ratio),
+    const int32_t piece = PieceAt(*m_mesh, m_camera, size.width(), size.height(), static_cast<int>(at.x() * ratio),
         static_cast<int>(at.y() * ratio));
     if (piece >= 0)
         emit pieceClicked(piece);

@@ -3,9 +3,12 @@
 #include "scene/FreeTextCheck.h"
 #include "scene/Renderer.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
+#include <future>
+#include <memory>
 #include <string>
 
 class CBuilding;
@@ -30,12 +33,13 @@ class CPreviewCanvas : public QWidget {
     Q_OBJECT
 public:
     explicit CPreviewCanvas(QWidget* parent = nullptr);
+    ~CPreviewCanvas() override;
 
     void SetScene(SScene scene);
     // Several pieces in one picture: from highlighted on, count of them in full colour and the
     // others dimmed (none highlighted shows all alike). A click on a piece names it.
     void SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count = 1);
-    const SMesh& Mesh() const { return m_mesh; }
+    const SMesh& Mesh() const { return *m_mesh; }
     const SRenderStyle& Style() const { return m_style; }
     // Keeps the scale of the picture as it is now for every part shown after, so that sizes
     // compare; off fits each part again.
@@ -45,14 +49,18 @@ public:
     void Pan(double dx, double dy);
     void SetHint(const QString& hint);
     bool HasPart() const { return m_hasPart; }
-    const SScene& Scene() const { return m_scene; }
+    const SScene& Scene() const { return *m_scene; }
 
     const SCamera& Camera() const { return m_camera; }
     void SetCamera(const SCamera& camera);
     void ShowView(EView view);
     void Fit();
-    // The picture as it is on the screen.
+    // The picture as it is on the screen, drawn now.
     QImage Picture() const;
+    // A large part is drawn in the background, so that the window never waits for it: the
+    // picture on the screen is then one drawn a moment ago until the new one is done.
+    bool ShowsCurrentPicture() const;
+    static constexpr size_t kDrawnAtOnce = 20000;
 
     QSize sizeHint() const override { return {320, 240}; }
 
@@ -76,8 +84,35 @@ private:
     // The scale bar at the lower left, the grid's spacing over it, the part's size at the right.
     void DrawScaleAndSize(QPainter& painter, double pixelsPerUnit);
 
-    SScene m_scene;
-    SMesh m_mesh;
+    // What a picture is drawn from; a picture drawn from other inputs is out of date.
+    struct SPictureInputs {
+        std::shared_ptr<const SMesh> m_mesh;
+        std::shared_ptr<const SScene> m_scene;
+        SCamera m_camera;
+        SRenderStyle m_style;
+        QSize m_size;
+        qreal m_ratio = 1;
+
+        bool operator==(const SPictureInputs& other) const;
+    };
+    struct SPicture {
+        QImage m_image;
+        double m_pixelsPerUnit = 0;
+        bool m_incomplete = false;
+    };
+    SPictureInputs CurrentInputs() const;
+    static SPicture Draw(const SPictureInputs& inputs);
+    // Starts drawing the current picture in the background unless a drawing is under way; a
+    // drawing done goes on screen and starts the next if the inputs changed meanwhile.
+    void DrawInBackground();
+    void OnDrawn(const SPictureInputs& inputs, const SPicture& picture);
+
+    std::shared_ptr<const SScene> m_scene;
+    std::shared_ptr<const SMesh> m_mesh;
+    SPictureInputs m_shownInputs;
+    SPicture m_shown;
+    std::future<void> m_drawing;
+    bool m_drawingUnderWay = false;
     SBounds m_bounds;
     SCamera m_camera;
     SRenderStyle m_style;
@@ -87,8 +122,6 @@ private:
     QPoint m_pressedAt;
     bool m_panning = false;
     bool m_dragged = false;
-    // Of the picture drawn last, in pixels of the screen a model unit.
-    double m_pixelsPerUnit = 0;
 };
 
 // The preview pane: view buttons, the picture and, when there are any, the faults of the

@@ -115,6 +115,7 @@ private slots:
     void panMovesAndHomeFits();
     void sameScaleKeepsSizesComparable();
     void elementAndDecorationStandOutInTheirBuilding();
+    void largePartsAreDrawnInTheBackground();
 };
 
 void TestPartPreview::mainFormShowsTheSelectedPart()
@@ -475,6 +476,31 @@ void TestPartPreview::elementAndDecorationStandOutInTheirBuilding()
     QVERIFY(!elementDialog.Edit(hall, station));
     QVERIFY(decorationShown);
     QCOMPARE(hall.m_decorations->GetList().size(), size_t(2));
+}
+
+void TestPartPreview::largePartsAreDrawnInTheBackground()
+{
+    CPartPreview preview;
+    preview.resize(400, 300);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    std::string text = "Structure \"\" \"Stack\"\n3DQuads 1 1\n";
+    for (size_t i = 0; i < CPreviewCanvas::kDrawnAtOnce; ++i)
+        text += "0 " + std::to_string(i) + " 0 $4080c0\n100 " + std::to_string(i) + " 0\n100 " + std::to_string(i) + " 80\n0 "
+            + std::to_string(i) + " 80\n";
+    preview.ShowPartsText(text + "End3D\nEndStructure\n");
+    CPreviewCanvas* canvas = preview.Canvas();
+    // The window goes on while the picture is drawn; turning it meanwhile drops the pictures
+    // out of date, and the last one comes.
+    canvas->repaint();
+    QVERIFY(!canvas->ShowsCurrentPicture());
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(canvas, Qt::Key_Left);
+        canvas->repaint();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(canvas->ShowsCurrentPicture(), 20000);
+    const QImage shown = canvas->grab().toImage();
+    QVERIFY(DrawnCentre(shown) != QPointF());
 }
 
 QTEST_MAIN(TestPartPreview)
