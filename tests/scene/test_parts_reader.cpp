@@ -519,6 +519,20 @@ TEST(PartsReader, ReadsOnePartAndOneElementExportedAlone)
     ASSERT_EQ(alone.m_scenes.size(), 1u);
     EXPECT_EQ(alone.m_scenes[0].m_name, "Hall");
     EXPECT_EQ(alone.m_scenes[0].m_groups.size(), 3u) << "block, edges and the window's face";
+
+    // The element's block and its window apart, as the preview shows them: together the lines
+    // of the element, the window's between the block's and the end.
+    const std::string block = ExportElementBlockToText(element, CProgramOptions());
+    const auto& decoration = static_cast<const CDecoration&>(*element.m_decorations->GetList().front());
+    const std::string windowText = ExportDecorationToText(decoration, element, CProgramOptions());
+    const auto bodyOf = [](const std::string& text) {
+        const size_t first = text.find('\n', text.find("Structure")) + 1;
+        return text.substr(first, text.rfind("EndStructure") - first);
+    };
+    std::string joined = block;
+    joined.insert(joined.rfind("EndStructure"), bodyOf(windowText));
+    EXPECT_EQ(joined, ExportElementToText(element, CProgramOptions()));
+    EXPECT_TRUE(ReadPartsText(windowText).m_diagnostics.empty());
 }
 
 } // namespace
