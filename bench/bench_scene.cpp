@@ -251,7 +251,7 @@ void BM_RenderBuildingFromScene(benchmark::State& state)
         benchmark::DoNotOptimize(RenderScene(LargeBuilding(), SCamera(), kPictureWidth, kPictureHeight).m_pixels.data());
 }
 
-// Quads of one size stacked one behind the other, each a little turned and moved, as a
+// Quads of one size stacked close behind one another, each a little turned and moved, as a
 // careless script or a damaged file may write them: a parts file of about half a megabyte.
 const SScene& OverdrawScene()
 {
@@ -260,7 +260,7 @@ const SScene& OverdrawScene()
         std::mt19937 random(7);
         for (int i = 0; i < kOverdrawQuads; ++i) {
             const int dx = static_cast<int>(random() % 41) - 20, dz = static_cast<int>(random() % 41) - 20;
-            const int y = i, lean = static_cast<int>(random() % 21) - 10;
+            const int y = i % 64, lean = static_cast<int>(random() % 21) - 10;
             text += std::to_string(dx) + " " + std::to_string(y) + " " + std::to_string(dz) + " $"
                 + (i % 2 ? "c08040" : "4080c0") + "\n" + std::to_string(dx + 1000) + " " + std::to_string(y + lean) + " "
                 + std::to_string(dz) + "\n" + std::to_string(dx + 1000) + " " + std::to_string(y + lean) + " "

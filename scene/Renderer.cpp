@@ -263,18 +263,18 @@ public:
         m_tilesY = (m_image.m_height + kTile - 1) / kTile;
         m_tileFarthest.assign(static_cast<size_t>(m_tilesX) * m_tilesY, std::numeric_limits<float>::infinity());
         m_budget = kWorkPerPixel * static_cast<int64_t>(count) + kWorkAlways;
+        m_faceBudget = m_budget / 4 * 3;
     }
 
     // Lines within this depth behind a surface are still seen.
     void SetLineBias(double bias) { m_lineBias = bias; }
-    bool Exhausted() const { return m_image.m_incomplete; }
 
     // Fills the pixels whose centres lie inside, an edge's pixels going to one of the two
     // triangles sharing it. Returns false when every pixel it could reach is already covered
     // nearer, by more than a line's bias.
     bool FillTriangle(SScreenPoint a, SScreenPoint b, SScreenPoint c, uint32_t pixel, int32_t piece = 0)
     {
-        if (!IsFinite(a) || !IsFinite(b) || !IsFinite(c) || Spend(0))
+        if (!IsFinite(a) || !IsFinite(b) || !IsFinite(c) || SpendOnFaces(0))
             return false;
         const auto outside = [](const SScreenPoint& p) { return std::abs(p.x) > kGuardBand || std::abs(p.y) > kGuardBand; };
         if (!outside(a) && !outside(b) && !outside(c))
@@ -392,8 +392,16 @@ private:
     {
         m_work += pixels;
         if (m_work > m_budget)
-            m_image.m_incomplete = true;
-        return m_image.m_incomplete;
+            m_image.m_incomplete = m_allCut = true;
+        return m_allCut;
+    }
+    // Faces leave a share of the work to the lines drawn over them.
+    bool SpendOnFaces(int64_t pixels)
+    {
+        m_work += pixels;
+        if (m_work > m_faceBudget)
+            m_image.m_incomplete = m_facesCut = true;
+        return m_facesCut;
     }
 
     void Plot(int x, int y, double depth, uint32_t pixel, double bias, bool contrasting, int32_t piece)
@@ -450,22 +458,34 @@ private:
             const int64_t sx = centre(px), sy = centre(py);
             return ((e0.At(sx, sy, bx, by) + e0.bias) | (e1.At(sx, sy, cx, cy) + e1.bias) | (e2.At(sx, sy, ax, ay) + e2.bias)) >= 0;
         };
+        // The face's depth at a pixel's centre; over a tile it is least and most at its corners.
+        const auto depthAt = [&](int64_t px, int64_t py) {
+            const int64_t sx = centre(px), sy = centre(py);
+            return static_cast<float>((static_cast<double>(e0.At(sx, sy, bx, by)) * a.depth
+                                          + static_cast<double>(e1.At(sx, sy, cx, cy)) * b.depth
+                                          + static_cast<double>(e2.At(sx, sy, ax, ay)) * c.depth)
+                * inverse);
+        };
         bool seen = false;
         for (int64_t ty = minY / kTile; ty <= maxY / kTile; ++ty)
             for (int64_t tx = minX / kTile; tx <= maxX / kTile; ++tx) {
                 float& tileFarthest = m_tileFarthest[static_cast<size_t>(ty) * m_tilesX + tx];
-                if (nearest < tileFarthest + m_lineBias)
-                    seen = true;
-                if (!(nearest < tileFarthest))
-                    continue;
                 const int64_t tileX0 = tx * kTile, tileY0 = ty * kTile;
                 const int64_t tileX1 = std::min<int64_t>(tileX0 + kTile, width) - 1;
                 const int64_t tileY1 = std::min<int64_t>(tileY0 + kTile, height) - 1;
+                const float corners[4] = {depthAt(tileX0, tileY0), depthAt(tileX1, tileY0), depthAt(tileX0, tileY1),
+                    depthAt(tileX1, tileY1)};
+                const float nearestHere = std::max(nearest, *std::min_element(corners, corners + 4));
+                const float farthestHere = std::min(farthest, *std::max_element(corners, corners + 4));
+                if (nearestHere < tileFarthest + m_lineBias)
+                    seen = true;
+                if (!(nearestHere < tileFarthest))
+                    continue;
                 const bool covered = inside(tileX0, tileY0) && inside(tileX1, tileY0) && inside(tileX0, tileY1)
                     && inside(tileX1, tileY1);
                 const int64_t x0 = std::max(tileX0, minX), x1 = std::min(tileX1, maxX);
                 const int64_t y0 = std::max(tileY0, minY), y1 = std::min(tileY1, maxY);
-                if (Spend((x1 - x0 + 1) * (y1 - y0 + 1)))
+                if (SpendOnFaces((x1 - x0 + 1) * (y1 - y0 + 1)))
                     return seen;
                 bool wrote = false;
                 for (int64_t y = y0; y <= y1; ++y) {
@@ -491,7 +511,7 @@ private:
                     }
                 }
                 if (covered)
-                    tileFarthest = std::min(tileFarthest, farthest);
+                    tileFarthest = std::min(tileFarthest, farthestHere);
                 else if (wrote)
                     tileFarthest = FarthestIn(tileX0, tileY0, tileX1, tileY1);
             }
@@ -500,7 +520,7 @@ private:
 
     float FarthestIn(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
     {
-        Spend((x1 - x0 + 1) * (y1 - y0 + 1));
+        SpendOnFaces((x1 - x0 + 1) * (y1 - y0 + 1));
         float farthest = -std::numeric_limits<float>::infinity();
         for (int64_t y = y0; y <= y1; ++y)
             for (int64_t x = x0; x <= x1; ++x)
@@ -581,6 +601,9 @@ private:
     bool m_underOnly = false;
     int64_t m_work = 0;
     int64_t m_budget = 0;
+    int64_t m_faceBudget = 0;
+    bool m_facesCut = false;
+    bool m_allCut = false;
 };
 
 // Camera axes in world coordinates: right, up and the direction towards the eye.
