@@ -191,7 +191,8 @@ void CPreviewCanvas::SetSameScale(bool same)
         // The scale the picture has now, before zooming.
         const SPictureInputs now = CurrentInputs();
         const double pixelsPerUnit = m_shownInputs == now ? m_shown.m_pixelsPerUnit : Draw(now).m_pixelsPerUnit;
-        camera.m_scale = pixelsPerUnit / camera.m_zoom;
+        // The camera counts pixels of the picture, the screen's at any scaling.
+        camera.m_scale = pixelsPerUnit * now.m_ratio / camera.m_zoom;
     }
     SetCamera(camera);
 }
