@@ -147,7 +147,7 @@ bool CBuildingElementDlg::RunDecorationDialog(CDecorationDlg& dialog, Run run)
     StoreElement();
     m_pElement = edited;
     std::swap(shown.m_decorations, m_pElement->m_decorations);
-    dialog.SetElement(&shown);
+    dialog.SetElement(&shown, m_pBuilding && m_pBuilding->m_units != kUnitsMillimetres);
     const bool done = run();
     std::swap(shown.m_decorations, m_pElement->m_decorations);
     return done;

@@ -282,10 +282,11 @@ void CDecorationDlg::UpdateOkButton()
     m_okButton->setEnabled(choicesMade && m_width->GetValue() != 0 && m_height->GetValue() != 0);
 }
 
-void CDecorationDlg::SetElement(const CBuildingElement* element)
+void CDecorationDlg::SetElement(const CBuildingElement* element, bool inches)
 {
     const bool attached = m_pElement != nullptr;
     m_pElement = element;
+    m_inches = inches;
     if (attached || !element)
         return;
     AttachDialogPreview(*this, nullptr, [this](CPartPreview& preview) {
@@ -295,7 +296,7 @@ void CDecorationDlg::SetElement(const CBuildingElement* element)
         CDecoration* const edited = std::exchange(m_pDecoration, &shown);
         StoreDecoration();
         m_pDecoration = edited;
-        preview.ShowDecorationOnElement(shown, m_pDecoration, *m_pElement, CurrentExportOptions());
+        preview.ShowDecorationOnElement(shown, m_pDecoration, *m_pElement, m_inches, CurrentExportOptions());
     });
 }
 

@@ -3,6 +3,7 @@
 #include "export/PartsFileWriter.h"
 #include "model/Building.h"
 #include "model/BuildingElement.h"
+#include "model/ChoiceCodes.h"
 #include "model/Decoration.h"
 #include "model/DecorationManager.h"
 #include "model/TextCodec.h"
@@ -701,7 +702,7 @@ void CPartPreview::ShowBuilding(const CBuilding& building, int32_t selected, con
         for (const auto& object : building.GetList())
             if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()))
                 texts.push_back(ExportElementToText(*element, options, kPreviewTextLimit));
-        highlight = {selected, 1};
+        highlight = {selected, 1, building.m_units != kUnitsMillimetres};
         return texts;
     });
 }
@@ -715,7 +716,7 @@ void CPartPreview::ShowElementInBuilding(const CBuildingElement& shown, const CB
             for (const auto& object : shown.m_decorations->GetList())
                 if (const auto* decoration = DynamicDowncast<CDecoration>(object.get()))
                     texts.push_back(ExportDecorationToText(*decoration, shown, options, kPreviewTextLimit));
-        highlight = {0, static_cast<int32_t>(texts.size())};
+        highlight = {0, static_cast<int32_t>(texts.size()), building && building->m_units != kUnitsMillimetres};
         if (building)
             for (const auto& object : building->GetList())
                 if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()); element && element != edited)
@@ -725,7 +726,7 @@ void CPartPreview::ShowElementInBuilding(const CBuildingElement& shown, const CB
 }
 
 void CPartPreview::ShowDecorationOnElement(const CDecoration& shown, const CDecoration* edited,
-    const CBuildingElement& element, const CProgramOptions& options)
+    const CBuildingElement& element, bool inches, const CProgramOptions& options)
 {
     ShowPieceTexts([&](SHighlight& highlight) {
         std::vector<std::string> texts {ExportElementBlockToText(element, options, kPreviewTextLimit)};
@@ -734,7 +735,7 @@ void CPartPreview::ShowDecorationOnElement(const CDecoration& shown, const CDeco
                 if (const auto* decoration = DynamicDowncast<CDecoration>(object.get()); decoration && decoration != edited)
                     texts.push_back(ExportDecorationToText(*decoration, element, options, kPreviewTextLimit));
         texts.push_back(ExportDecorationToText(shown, element, options, kPreviewTextLimit));
-        highlight = {static_cast<int32_t>(texts.size()) - 1, 1};
+        highlight = {static_cast<int32_t>(texts.size()) - 1, 1, inches};
         return texts;
     });
 }
@@ -747,6 +748,7 @@ void CPartPreview::ShowPieceTexts(const std::function<std::vector<std::string>(S
         for (const std::string& text : texts(highlight)) {
             SPartsFile file = ReadPartsText(text);
             pieces.push_back(file.m_scenes.empty() ? SScene() : std::move(file.m_scenes.front()));
+            pieces.back().m_inches = highlight.m_inches;
         }
     } catch (const std::exception&) {
         ShowTooLarge();

@@ -143,9 +143,9 @@ public:
     void ShowElementInBuilding(const CBuildingElement& shown, const CBuildingElement* edited, const CBuilding* building,
         const CProgramOptions& options);
     // The decoration being edited, as shown, on its element's wall among the element's other
-    // decorations, standing out.
+    // decorations, standing out; inches when the building is measured in them.
     void ShowDecorationOnElement(const CDecoration& shown, const CDecoration* edited, const CBuildingElement& element,
-        const CProgramOptions& options);
+        bool inches, const CProgramOptions& options);
     void ShowPartsText(const std::string& text);
     void ShowNothing();
 
@@ -185,6 +185,8 @@ private:
     struct SHighlight {
         int32_t m_first = -1;
         int32_t m_count = 1;
+        // A piece exported alone is measured in millimetres; its building may say inches.
+        bool m_inches = false;
     };
     void ShowPieceTexts(const std::function<std::vector<std::string>(SHighlight&)>& texts);
     void ShowTooLarge();

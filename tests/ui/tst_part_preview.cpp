@@ -429,6 +429,7 @@ void TestPartPreview::elementAndDecorationStandOutInTheirBuilding()
     window->m_width = 20;
     window->m_height = 30;
     hall.m_decorations->Add(std::move(window));
+    station.m_units = 1; // inches, which the pieces exported alone do not say
 
     CBuildingElementDlg elementDialog;
     bool decorationShown = false;
@@ -439,6 +440,7 @@ void TestPartPreview::elementAndDecorationStandOutInTheirBuilding()
         // The block and its two decorations stand out; the shed beside is dimmed.
         QCOMPARE(canvas->Style().m_highlight, 0);
         QCOMPARE(canvas->Style().m_highlightCount, 3);
+        QVERIFY(canvas->Scene().m_inches);
         QVERIFY(WherePieceShows(*canvas, 3).x() >= 0);
         QVERIFY(SaveScreenshot(dialog, "preview_element_in_building"));
 
@@ -462,6 +464,7 @@ void TestPartPreview::elementAndDecorationStandOutInTheirBuilding()
             // The block, the other decoration, and the one edited last, standing out.
             QCOMPARE(decorationCanvas->Style().m_highlight, 2);
             QCOMPARE(decorationCanvas->Style().m_highlightCount, 1);
+            QVERIFY(decorationCanvas->Scene().m_inches);
             const QPoint edited = WherePieceShows(*decorationCanvas, 2);
             QVERIFY(edited.x() >= 0);
             const size_t before = decorationCanvas->Mesh().m_triangles.size();
