@@ -1,7 +1,9 @@
 // Reading parts-file text, measured beside a plain read of the same file, at three sizes far
 // enough apart that a cost growing faster than the text would show; and drawing the picture of
-// a large building, the work of every step of an orbit in the preview.
+// a large building, the work of every step of an orbit in the preview; a picture of thousands
+// of faces stacked over one another; and writing a picture as a PNG file beside drawing it.
 #include "bench/CatalogueGenerator.h"
+#include "cli/PngFile.h"
 #include "export/PartsFileWriter.h"
 #include "model/Building.h"
 #include "model/BuildingElement.h"
@@ -33,6 +35,9 @@ namespace {
 
 constexpr double kReadGoal = 3.0;
 constexpr double kRenderGoalMs = 30.0;
+constexpr double kOverdrawGoalMs = 1000.0;
+constexpr double kPngGoal = 3.0;
+constexpr int kOverdrawQuads = 12000;
 constexpr int kSizes[] = {100, 1000, 10000};
 constexpr int kBuildingElements = 200;
 constexpr int kDecorationsPerElement = 10;
@@ -246,6 +251,80 @@ void BM_RenderBuildingFromScene(benchmark::State& state)
         benchmark::DoNotOptimize(RenderScene(LargeBuilding(), SCamera(), kPictureWidth, kPictureHeight).m_pixels.data());
 }
 
+// Quads of one size stacked close behind one another, each a little turned and moved, as a
+// careless script or a damaged file may write them: a parts file of about half a megabyte.
+const SScene& OverdrawScene()
+{
+    static const SScene scene = [] {
+        std::string text = "Structure \"\" \"Stack\"\n3DQuads 1 1\n";
+        std::mt19937 random(7);
+        for (int i = 0; i < kOverdrawQuads; ++i) {
+            const int dx = static_cast<int>(random() % 41) - 20, dz = static_cast<int>(random() % 41) - 20;
+            const int y = i % 64, lean = static_cast<int>(random() % 21) - 10;
+            text += std::to_string(dx) + " " + std::to_string(y) + " " + std::to_string(dz) + " $"
+                + (i % 2 ? "c08040" : "4080c0") + "\n" + std::to_string(dx + 1000) + " " + std::to_string(y + lean) + " "
+                + std::to_string(dz) + "\n" + std::to_string(dx + 1000) + " " + std::to_string(y + lean) + " "
+                + std::to_string(dz + 800) + "\n" + std::to_string(dx) + " " + std::to_string(y) + " "
+                + std::to_string(dz + 800) + "\n";
+        }
+        text += "End3D\nEndStructure\n";
+        std::printf("overdraw file: %d quads in %zu bytes\n", kOverdrawQuads, text.size());
+        SPartsFile file = ReadPartsText(text);
+        return file.m_scenes.empty() ? SScene() : std::move(file.m_scenes.front());
+    }();
+    return scene;
+}
+
+void BM_RenderOverdraw(benchmark::State& state)
+{
+    bool incomplete = false;
+    for (auto _ : state) {
+        const SImage image = RenderScene(OverdrawScene(), SCamera(), kPictureWidth, kPictureHeight);
+        incomplete = image.m_incomplete;
+        benchmark::DoNotOptimize(image.m_pixels.data());
+    }
+    state.counters["incomplete"] = incomplete ? 1 : 0;
+}
+
+// The largest of the samples' parts, as the command-line tool draws it.
+const SScene& LargestSample()
+{
+    static const SScene scene = [] {
+        SScene largest;
+        size_t largestSize = 0;
+        for (const auto& entry : fs::directory_iterator(MW_EXAMPLES_DIR)) {
+            if (entry.path().extension() != ".bdf")
+                continue;
+            const std::vector<uint8_t> bytes = ReadWholeFile(entry.path());
+            SPartsFile file = ReadPartsText(std::string(bytes.begin(), bytes.end()));
+            for (SScene& part : file.m_scenes) {
+                const size_t size = BuildMesh(part).m_triangles.size();
+                if (size > largestSize)
+                    largestSize = size, largest = std::move(part);
+            }
+        }
+        return largest;
+    }();
+    return scene;
+}
+
+void BM_RenderSample(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderScene(LargestSample(), SCamera(), kPictureWidth, kPictureHeight).m_pixels.data());
+}
+
+void BM_RenderSampleToPng(benchmark::State& state)
+{
+    size_t bytes = 0;
+    for (auto _ : state) {
+        const std::vector<uint8_t> png = EncodePng(RenderScene(LargestSample(), SCamera(), kPictureWidth, kPictureHeight));
+        bytes = png.size();
+        benchmark::DoNotOptimize(png.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+
 void Sizes(benchmark::internal::Benchmark* benchmark)
 {
     for (const int size : kSizes)
@@ -257,6 +336,9 @@ BENCHMARK(BM_ReadPartsFile)->Apply(Sizes)->Unit(benchmark::kMillisecond)->MinTim
 BENCHMARK(BM_ScanLinesAndPoints)->Apply(Sizes)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_RenderBuilding)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RenderBuildingFromScene)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RenderOverdraw)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RenderSample)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RenderSampleToPng)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // Keeps each run's time per iteration (by its full name, size included) for the summary.
 class CRatioReporter : public benchmark::ConsoleReporter {
@@ -316,6 +398,25 @@ void PrintRenderTime(const CRatioReporter& reporter, const char* name, const cha
         ms < kRenderGoalMs ? "goal met" : "missed");
 }
 
+void PrintOverdrawAndPng(const CRatioReporter& reporter)
+{
+    if (const auto* overdraw = reporter.Find("BM_RenderOverdraw/min_time:2.000")) {
+        const double ms = overdraw->m_cpu * 1e3;
+        const bool whole = !RenderScene(OverdrawScene(), SCamera(), kPictureWidth, kPictureHeight).m_incomplete;
+        std::printf("%d stacked quads, %dx%d: %.1f ms processor time, %s (goal under %.0f ms: %s)\n", kOverdrawQuads,
+            kPictureWidth, kPictureHeight, ms, whole ? "the whole picture" : "cut short at its bound of work",
+            kOverdrawGoalMs, ms < kOverdrawGoalMs ? "goal met" : "missed");
+    }
+    const auto* draw = reporter.Find("BM_RenderSample/min_time:2.000");
+    const auto* png = reporter.Find("BM_RenderSampleToPng/min_time:2.000");
+    if (draw && png && draw->m_cpu > 0) {
+        const double ratio = png->m_cpu / draw->m_cpu;
+        std::printf("largest sample, %dx%d: drawn %.2f ms, drawn and written as PNG %.2f ms = %.2fx (goal %.0fx: %s)\n",
+            kPictureWidth, kPictureHeight, draw->m_cpu * 1e3, png->m_cpu * 1e3, ratio, kPngGoal,
+            ratio <= kPngGoal ? "goal met" : "missed");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -329,5 +430,6 @@ int main(int argc, char** argv)
     PrintReadRatios(reporter);
     PrintRenderTime(reporter, "BM_RenderBuilding", "orbit step of 200 elements x 10 decorations");
     PrintRenderTime(reporter, "BM_RenderBuildingFromScene", "same building drawn from its scene");
+    PrintOverdrawAndPng(reporter);
     return 0;
 }

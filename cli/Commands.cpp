@@ -227,7 +227,7 @@ EView ViewNamed(const std::string& name)
     return EView::Iso;
 }
 
-void RunRender(const CCliRequest& request)
+void RunRender(const CCliRequest& request, std::ostream& err)
 {
     RefuseOutputOverInput(request);
     const SScene scene = HasPartsFileExtension(request.m_input) ? ScenePartOfPartsFile(request) : ScenePartOfCatalogue(request);
@@ -239,6 +239,9 @@ void RunRender(const CCliRequest& request)
     const SImage image = RenderScene(scene, camera, request.m_width, request.m_height);
     RunStep(request.m_output, "Failed to write the picture.",
         [&] { WriteFileAtomically(PathFromUtf8(request.m_output), EncodePng(image)); });
+    if (image.m_incomplete)
+        err << kToolName << ": " << NameForMessage(request.m_output)
+            << ": the part is too complex to draw whole; what lies furthest back is left out.\n";
 }
 
 // The parts of a 3D model: the one chosen as for render, or with --all every part of the file.
@@ -316,7 +319,7 @@ int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std
             RunExport(request, err);
             break;
         case CCliRequest::Command::render:
-            RunRender(request);
+            RunRender(request, err);
             break;
         case CCliRequest::Command::mesh:
             RunMesh(request);

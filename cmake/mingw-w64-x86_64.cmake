@@ -15,3 +15,5 @@ find_program(MW_WINE NAMES wine64 wine)
 if(MW_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${MW_WINE})
 endif()
+# zlib from Debian's libz-mingw-w64-dev, linked into the program rather than beside it.
+set(ZLIB_USE_STATIC_LIBS ON)

@@ -83,17 +83,44 @@ std::string ExportPartToText(const CObject& part, const CProgramOptions& options
     return writer.m_pFile->TakeText();
 }
 
+std::string CPartsFileWriter::ElementText(const CBuildingElement& element, bool withDecorations)
+{
+    WriteUnitsLine(0);
+    WriteStructureLine({}, element.m_name);
+    WriteElementPlan(element);
+    WriteElementBlock(element);
+    if (withDecorations && element.m_decorations)
+        WriteDecorations(*element.m_decorations, element);
+    WriteEndStructure();
+    WriteNewLine();
+    return m_pFile->TakeText();
+}
+
 std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options, size_t sizeLimit)
 {
     CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
     writer.SetSizeLimit(sizeLimit);
     writer.Open({}, options);
+    return writer.ElementText(element, true);
+}
+
+std::string ExportElementBlockToText(const CBuildingElement& element, const CProgramOptions& options, size_t sizeLimit)
+{
+    CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
+    writer.SetSizeLimit(sizeLimit);
+    writer.Open({}, options);
+    return writer.ElementText(element, false);
+}
+
+std::string ExportDecorationToText(const CDecoration& decoration, const CBuildingElement& element,
+    const CProgramOptions& options, size_t sizeLimit)
+{
+    CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
+    writer.SetSizeLimit(sizeLimit);
+    writer.Open({}, options);
     writer.WriteUnitsLine(0);
-    writer.WriteStructureLine({}, element.m_name);
-    writer.WriteElementPlan(element);
-    writer.WriteElementBlock(element);
-    if (element.m_decorations)
-        writer.WriteDecorations(*element.m_decorations, element);
+    writer.WriteStructureLine({}, decoration.m_name);
+    writer.WriteDecoration(decoration, element);
     writer.WriteEndStructure();
     writer.WriteNewLine();
     return writer.m_pFile->TakeText();

@@ -70,6 +70,8 @@ private:
     friend void ExportToFile(CPartsFileWriter&, const CPartsManager&, const CProgramOptions&, const std::filesystem::path&);
     friend std::string ExportPartToText(const CObject&, const CProgramOptions&, size_t);
     friend std::string ExportElementToText(const CBuildingElement&, const CProgramOptions&, size_t);
+    friend std::string ExportElementBlockToText(const CBuildingElement&, const CProgramOptions&, size_t);
+    friend std::string ExportDecorationToText(const CDecoration&, const CBuildingElement&, const CProgramOptions&, size_t);
 
     // An export composes the whole text in m_pFile, which hands full pieces on to a temporary
     // file when there is a path; a failure on the way closes the writer and propagates, and
@@ -86,6 +88,8 @@ private:
     void WriteAddress(const CManufacturer* address, int32_t kindWhenMissing);
     // A tree's, a building's or a platform's structure block; nothing for another object.
     void WritePart(const CObject& part);
+    // A structure block of a building's element alone, its decorations with it or not.
+    std::string ElementText(const CBuildingElement& element, bool withDecorations);
     void WriteTree(const CTree& tree);
     void WriteBuilding(const CBuilding& building);
     void WritePlatform(const CPlatform& platform);
@@ -186,6 +190,12 @@ std::string ExportPartToText(const CObject& part, const CProgramOptions& options
 // One building element with its decorations, as a structure block of its own named after it.
 std::string ExportElementToText(const CBuildingElement& element, const CProgramOptions& options,
     size_t sizeLimit = CPartsText::kDefaultSizeLimit);
+// The element's block and roof without its decorations, and one decoration on the element's
+// wall without the element: the pieces the preview shows apart.
+std::string ExportElementBlockToText(const CBuildingElement& element, const CProgramOptions& options,
+    size_t sizeLimit = CPartsText::kDefaultSizeLimit);
+std::string ExportDecorationToText(const CDecoration& decoration, const CBuildingElement& element,
+    const CProgramOptions& options, size_t sizeLimit = CPartsText::kDefaultSizeLimit);
 // Writes the parts file of a catalogue with the given options; an existing file is replaced
 // only when the new one is complete. Throws CFileException, or CException when the file would
 // grow beyond the size limit.

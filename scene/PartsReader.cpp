@@ -486,7 +486,7 @@ private:
             if (next == nullptr || record.m_count != 3)
                 return nullptr;
             if (record.m_hasColor)
-                m_groupColor = record.m_color;
+                m_groupColor = record.m_color, m_groupColored = true;
             AddVertex({record.m_numbers[0], record.m_numbers[1], record.m_numbers[2], m_groupColor, m_lineNumber});
             return next;
         }
@@ -849,6 +849,7 @@ private:
         m_open.m_groups.push_back(group);
         m_state = EState::Group;
         m_groupColor = 0;
+        m_groupColored = false;
     }
 
     void ReadVertex(const CTokens& tokens)
@@ -869,7 +870,7 @@ private:
         SVertex vertex {numbers[0], numbers[1], numbers[2], m_groupColor, m_lineNumber};
         if (tokens.Stored() > 3 && tokens[3].m_text[0] == '$') {
             if (ReadColor(tokens[3], vertex.m_color))
-                m_groupColor = vertex.m_color;
+                m_groupColor = vertex.m_color, m_groupColored = true;
             CheckExtra(tokens, 4);
         } else {
             CheckExtra(tokens, 3);
@@ -877,7 +878,12 @@ private:
         AddVertex(vertex);
     }
 
-    void AddVertex(const SVertex& vertex) { m_open.m_vertices.push_back(vertex); }
+    void AddVertex(const SVertex& vertex)
+    {
+        if (m_open.m_vertices.size() == m_open.m_groups.back().m_firstVertex)
+            m_firstPointColored = m_groupColored;
+        m_open.m_vertices.push_back(vertex);
+    }
 
     void BeginSolid(ESolidKind kind, const CTokens& tokens, size_t count)
     {
@@ -984,9 +990,16 @@ private:
         SVertexGroup& group = m_open.m_groups.back();
         group.m_vertexCount = static_cast<uint32_t>(m_open.m_vertices.size()) - group.m_firstVertex;
         const size_t per = VerticesPerShape(group.m_kind);
-        if (group.m_vertexCount % per != 0 || group.m_vertexCount == 0)
-            Report(group.m_line, 1, ESeverity::Warning, EDiagnostic::IncompleteGroup,
+        // Points left over make a shape nobody can draw, so the file is wrong; an empty group
+        // merely draws nothing.
+        if (group.m_vertexCount % per != 0)
+            Report(group.m_line, 1, ESeverity::Error, EDiagnostic::IncompleteGroup,
                 "The group's points do not make whole shapes of " + std::to_string(per) + " points; the rest is not drawn.");
+        else if (group.m_vertexCount == 0)
+            Report(group.m_line, 1, ESeverity::Warning, EDiagnostic::IncompleteGroup, "The group has no points.");
+        if (group.m_vertexCount > 0 && !m_firstPointColored)
+            Report(m_open.m_vertices[group.m_firstVertex].m_line, 1, ESeverity::Warning, EDiagnostic::UncoloredGroup,
+                "The group's first point has no colour; its points are black until one gives a colour.");
     }
 
     void CheckSolidComplete()
@@ -1127,6 +1140,8 @@ private:
     int m_endedStructures = 0;
     bool m_pendingInches = false;
     COLORREF m_groupColor = 0;
+    bool m_groupColored = false;
+    bool m_firstPointColored = false;
     bool m_solidValid = false;
     bool m_solidHasCenter = false;
     bool m_sceneOpen = false;

@@ -118,6 +118,7 @@ enum class EDiagnostic {
     BadColor,
     GroupWithoutEnd3D,
     IncompleteGroup,
+    UncoloredGroup,
     SolidWithoutCenter,
     Misplaced,
     BadStructureLine,

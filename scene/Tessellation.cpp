@@ -10,6 +10,8 @@ namespace {
 constexpr int kMinSegments = 3;
 constexpr int kMaxSegments = 64;
 constexpr int kDefaultSegments = 12;
+// Up to this many sides a cylinder is a prism whose corners are edges.
+constexpr int kMostCorneredSegments = 8;
 
 int SegmentCount(int32_t written)
 {
@@ -47,19 +49,24 @@ class CMeshBuilder {
 public:
     explicit CMeshBuilder(SMesh& mesh) : m_mesh(mesh) { }
 
-    void Triangle(SPoint3 a, SPoint3 b, SPoint3 c, COLORREF color)
+    void Triangle(SPoint3 a, SPoint3 b, SPoint3 c, COLORREF color, uint8_t edges = SMesh::kAllEdges)
     {
         const SPoint3 normal = Cross(b - a, c - a);
         if (normal.x == 0 && normal.y == 0 && normal.z == 0)
             return;
-        if (m_inside && Dot(normal, a - *m_inside) < 0)
+        if (m_inside && Dot(normal, a - *m_inside) < 0) {
             std::swap(b, c);
-        m_mesh.m_triangles.push_back({a, b, c, color});
+            // a-c-b: its first edge is the old last one and the other way round.
+            edges = static_cast<uint8_t>((edges & SMesh::kEdgeBC) | ((edges & SMesh::kEdgeAB) ? SMesh::kEdgeCA : 0) |
+                ((edges & SMesh::kEdgeCA) ? SMesh::kEdgeAB : 0));
+        }
+        m_mesh.m_triangles.push_back({a, b, c, color, edges});
     }
-    void Quad(SPoint3 a, SPoint3 b, SPoint3 c, SPoint3 d, COLORREF color)
+    // The diagonal is no edge of the face; a smooth surface's quads have none.
+    void Quad(SPoint3 a, SPoint3 b, SPoint3 c, SPoint3 d, COLORREF color, bool outlined = true)
     {
-        Triangle(a, b, c, color);
-        Triangle(a, c, d, color);
+        Triangle(a, b, c, color, outlined ? SMesh::kEdgeAB | SMesh::kEdgeBC : 0);
+        Triangle(a, c, d, color, outlined ? SMesh::kEdgeBC | SMesh::kEdgeCA : 0);
     }
     void Segment(SPoint3 a, SPoint3 b, COLORREF color) { m_mesh.m_segments.push_back({a, b, color}); }
 
@@ -162,16 +169,23 @@ private:
         const SPoint3 bottomCentre = place({0, 0, 0});
         const SPoint3 topCentre = place({0, 0, height});
         const CClosedSolid closed(*this, place({0, 0, height / 2}));
+        // A round pole shows its rims; one of few sides shows its corners too.
+        const uint8_t sides = segments <= kMostCorneredSegments ? SMesh::kEdgeBC | SMesh::kEdgeCA : 0;
         // The side all around, then each cap as a fan, so neighbours follow each other.
-        for (int i = 0; i < segments; ++i)
-            Quad(place(OnCircle(bottom, bottom, 0, i, segments)), place(OnCircle(bottom, bottom, 0, i + 1, segments)),
-                place(OnCircle(top, top, height, i + 1, segments)), place(OnCircle(top, top, height, i, segments)), color);
+        for (int i = 0; i < segments; ++i) {
+            const SPoint3 b0 = place(OnCircle(bottom, bottom, 0, i, segments));
+            const SPoint3 b1 = place(OnCircle(bottom, bottom, 0, i + 1, segments));
+            const SPoint3 t0 = place(OnCircle(top, top, height, i, segments));
+            const SPoint3 t1 = place(OnCircle(top, top, height, i + 1, segments));
+            Triangle(b0, b1, t1, color, SMesh::kEdgeAB | (sides & SMesh::kEdgeBC));
+            Triangle(b0, t1, t0, color, SMesh::kEdgeBC | (sides & SMesh::kEdgeCA));
+        }
         for (int i = 0; i < segments; ++i)
             Triangle(bottomCentre, place(OnCircle(bottom, bottom, 0, i + 1, segments)),
-                place(OnCircle(bottom, bottom, 0, i, segments)), color);
+                place(OnCircle(bottom, bottom, 0, i, segments)), color, SMesh::kEdgeBC);
         for (int i = 0; i < segments; ++i)
             Triangle(topCentre, place(OnCircle(top, top, height, i, segments)),
-                place(OnCircle(top, top, height, i + 1, segments)), color);
+                place(OnCircle(top, top, height, i + 1, segments)), color, SMesh::kEdgeBC);
     }
 
     void Ellipsoid(const CPlacement& place, double rx, double ry, double rz, int segments, int rings, COLORREF color)
@@ -184,7 +198,7 @@ private:
         const CClosedSolid closed(*this, place({0, 0, 0}));
         for (int ring = 0; ring < rings; ++ring)
             for (int i = 0; i < segments; ++i)
-                Quad(point(ring, i), point(ring, i + 1), point(ring + 1, i + 1), point(ring + 1, i), color);
+                Quad(point(ring, i), point(ring, i + 1), point(ring + 1, i + 1), point(ring + 1, i), color, false);
     }
 
     // Counter-clockwise seen from the side the solid's own z points to.
@@ -192,7 +206,8 @@ private:
     {
         const SPoint3 centre = place({0, 0, 0});
         for (int i = 0; i < segments; ++i)
-            Triangle(centre, place(OnCircle(rx, ry, 0, i, segments)), place(OnCircle(rx, ry, 0, i + 1, segments)), color);
+            Triangle(centre, place(OnCircle(rx, ry, 0, i, segments)), place(OnCircle(rx, ry, 0, i + 1, segments)), color,
+                SMesh::kEdgeBC);
     }
 
     SMesh& m_mesh;

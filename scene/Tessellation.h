@@ -3,6 +3,7 @@
 #include "scene/Scene.h"
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 inline SPoint3 operator+(SPoint3 a, SPoint3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
@@ -21,13 +22,20 @@ inline SPoint3 Normalized(SPoint3 a)
 // triangles counter-clockwise seen from outside; quads keep the order their points are
 // written in. A triangle without area shows nothing anywhere and is left out.
 struct SMesh {
+    // A triangle's edges that are edges of the face it belongs to (not the diagonal of a quad)
+    // are drawn as outlines. A mesh made of several pieces (the elements of a building) numbers
+    // them, so that one can be highlighted.
+    enum EEdge : uint8_t { kEdgeAB = 1, kEdgeBC = 2, kEdgeCA = 4, kAllEdges = 7 };
     struct STriangle {
         SPoint3 a, b, c;
         COLORREF color;
+        uint8_t edges = kAllEdges;
+        int32_t piece = 0;
     };
     struct SSegment {
         SPoint3 a, b;
         COLORREF color;
+        int32_t piece = 0;
     };
     std::vector<STriangle> m_triangles;
     std::vector<SSegment> m_segments;

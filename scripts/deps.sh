@@ -31,7 +31,7 @@ ensure_node() {
     ensure_packages nodejs npm
 }
 
-MW_CORE_PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libstb-dev)
+MW_CORE_PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev zlib1g-dev)
 # What the installed window program needs besides its libraries: Qt's own texts in the
 # interface languages (standard buttons), a font, and the desktop's mail and file openers.
 MW_RUNTIME_PACKAGES=(qt6-translations-l10n fonts-dejavu-core xdg-utils)

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages g++-mingw-w64-x86-64 wine wine64
+ensure_packages g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64
 
 jobs=$(nproc)
 export WINEDEBUG=-all

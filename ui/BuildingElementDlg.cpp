@@ -1,5 +1,6 @@
 #include "ui/BuildingElementDlg.h"
 
+#include "model/Building.h"
 #include "model/BuildingElement.h"
 #include "model/ChoiceCodes.h"
 #include "ui/BuildingPictures.h"
@@ -115,7 +116,7 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
     TabToCheckedButton(*m_roofOrientation);
     ConnectListKeys(*m_decorations, [this] { OnEditDecoration(); }, [this] { OnDeleteDecoration(); });
     UpdateControls();
-    // The element as the fields say, with the decorations it has.
+    // The element as the fields say, with the decorations it has, among the building's others.
     m_preview = AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
         if (!m_pElement)
             return;
@@ -124,9 +125,32 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
         StoreElement();
         m_pElement = edited;
         std::swap(shown.m_decorations, m_pElement->m_decorations);
-        preview.ShowElement(shown, CurrentExportOptions());
+        preview.ShowElementInBuilding(shown, m_pElement, m_pBuilding, CurrentExportOptions());
         std::swap(shown.m_decorations, m_pElement->m_decorations);
     });
+    connect(m_preview, &CPartPreview::pieceClicked, this, &CBuildingElementDlg::OnPieceClicked);
+}
+
+void CBuildingElementDlg::OnPieceClicked(int32_t piece)
+{
+    // Piece 0 is the block; the decorations follow in the list's order.
+    if (piece >= 1 && piece <= m_decorations->count())
+        m_decorations->SelectIndex(piece - 1);
+}
+
+template <class Run>
+bool CBuildingElementDlg::RunDecorationDialog(CDecorationDlg& dialog, Run run)
+{
+    dialog.SetWallColor(m_blockColor->GetColor());
+    CBuildingElement shown;
+    CBuildingElement* const edited = std::exchange(m_pElement, &shown);
+    StoreElement();
+    m_pElement = edited;
+    std::swap(shown.m_decorations, m_pElement->m_decorations);
+    dialog.SetElement(&shown, m_pBuilding && m_pBuilding->m_units != kUnitsMillimetres);
+    const bool done = run();
+    std::swap(shown.m_decorations, m_pElement->m_decorations);
+    return done;
 }
 
 QWidget* CBuildingElementDlg::CreateBlockGroup()
@@ -210,10 +234,13 @@ QWidget* CBuildingElementDlg::CreateDecorationsGroup()
     return group;
 }
 
-bool CBuildingElementDlg::Edit(CNamedObject& object, CObjectManager&)
+bool CBuildingElementDlg::Edit(CNamedObject& object, CObjectManager& owner)
 {
     auto* element = DynamicDowncast<CBuildingElement>(&object);
-    return element && EditElement(*element);
+    m_pBuilding = dynamic_cast<const CBuilding*>(&owner);
+    const bool accepted = element && EditElement(*element);
+    m_pBuilding = nullptr;
+    return accepted;
 }
 
 bool CBuildingElementDlg::EditElement(CBuildingElement& element)
@@ -299,10 +326,9 @@ void CBuildingElementDlg::OnNewDecoration()
     if (!decorations)
         return;
     CDecorationDlg dialog(this);
-    dialog.SetWallColor(m_blockColor->GetColor());
     std::unique_ptr<CNamedObject> decoration = std::make_unique<CDecoration>();
     CNamedObject* added = decoration.get();
-    if (decorations->NewObject(decoration, dialog)) {
+    if (RunDecorationDialog(dialog, [&] { return decorations->NewObject(decoration, dialog); })) {
         m_decorations->AddAndSelect(added);
         ReportChanged();
     } else
@@ -318,8 +344,7 @@ void CBuildingElementDlg::OnEditDecoration()
     if (!decorations || !decoration)
         return;
     CDecorationDlg dialog(this);
-    dialog.SetWallColor(m_blockColor->GetColor());
-    if (decorations->EditObject(*decoration, dialog)) {
+    if (RunDecorationDialog(dialog, [&] { return decorations->EditObject(*decoration, dialog); })) {
         decoration->SetDefaultName();
         m_decorations->RefreshSelected();
         ReportChanged();

@@ -4,8 +4,10 @@
 
 #include <QDialog>
 
+class CBuilding;
 class CBuildingElement;
 class CColorButton;
+class CDecorationDlg;
 class CDecorationManager;
 class CNumericEdit;
 class CObjectListBox;
@@ -44,8 +46,14 @@ private:
     void OnDeleteDecoration();
     // The element's decoration list; null for none.
     CDecorationManager* Decorations() const;
+    // Runs the decoration dialog with the element as its fields say now, for its preview.
+    template <class Run>
+    bool RunDecorationDialog(CDecorationDlg& dialog, Run run);
+    // A click on a decoration in the preview selects it in the list.
+    void OnPieceClicked(int32_t piece);
 
     CBuildingElement* m_pElement = nullptr;
+    const CBuilding* m_pBuilding = nullptr;
 
     QLineEdit* m_description;
     CNumericEdit* m_blockHeight;

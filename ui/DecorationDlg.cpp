@@ -5,6 +5,7 @@
 #include "ui/BuildingPictures.h"
 #include "ui/ColorButton.h"
 #include "ui/DecorationPreview.h"
+#include "ui/PartPreview.h"
 #include "ui/DialogFields.h"
 #include "ui/NumericEdit.h"
 
@@ -279,6 +280,24 @@ void CDecorationDlg::UpdateOkButton()
     const bool choicesMade = CheckedIdOrZero(*m_wall) != 0 && CheckedIdOrZero(*m_subtype) != 0
         && CheckedIdOrZero(*m_mainType) != 0;
     m_okButton->setEnabled(choicesMade && m_width->GetValue() != 0 && m_height->GetValue() != 0);
+}
+
+void CDecorationDlg::SetElement(const CBuildingElement* element, bool inches)
+{
+    const bool attached = m_pElement != nullptr;
+    m_pElement = element;
+    m_inches = inches;
+    if (attached || !element)
+        return;
+    AttachDialogPreview(*this, nullptr, [this](CPartPreview& preview) {
+        if (!m_pDecoration || !m_pElement)
+            return;
+        CDecoration shown;
+        CDecoration* const edited = std::exchange(m_pDecoration, &shown);
+        StoreDecoration();
+        m_pDecoration = edited;
+        preview.ShowDecorationOnElement(shown, m_pDecoration, *m_pElement, m_inches, CurrentExportOptions());
+    });
 }
 
 void CDecorationDlg::UpdatePreview()

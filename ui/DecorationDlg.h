@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class CBuildingElement;
 class CColorButton;
 class CDecoration;
 class CDecorationPreview;
@@ -27,6 +28,10 @@ public:
 
     // The colour of the wall the decoration sits in, handed on to the preview.
     void SetWallColor(COLORREF color) { m_wallColor = color; }
+    // The element the decoration belongs to, as its dialog shows it: a preview beside the
+    // dialog then shows the decoration on its wall, standing out among the element's others,
+    // measured in inches when its building is.
+    void SetElement(const CBuildingElement* element, bool inches = false);
 
 private:
     QWidget* CreatePositionGroup();
@@ -42,6 +47,8 @@ private:
     void UpdatePreview();
 
     CDecoration* m_pDecoration = nullptr;
+    const CBuildingElement* m_pElement = nullptr;
+    bool m_inches = false;
     COLORREF m_wallColor = RGB(255, 255, 255);
     QLineEdit* m_description;
     CNumericEdit* m_x;

@@ -1,6 +1,11 @@
 #include "ui/PartPreview.h"
 
 #include "export/PartsFileWriter.h"
+#include "model/Building.h"
+#include "model/BuildingElement.h"
+#include "model/ChoiceCodes.h"
+#include "model/Decoration.h"
+#include "model/DecorationManager.h"
 #include "model/TextCodec.h"
 #include "scene/PartsReader.h"
 
@@ -30,6 +35,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -37,6 +43,10 @@ namespace {
 constexpr int kTypingPauseMs = 200;
 constexpr double kDegreesPerPixel = 0.5;
 constexpr double kZoomStep = 1.15;
+// Shift and an arrow key move the picture by this share of its size.
+constexpr double kPanStep = 0.1;
+// A press and release closer than this is a click, not a drag.
+constexpr int kClickSlack = 3;
 // The most parts-file text a preview draws; a part needing more is named too large.
 constexpr size_t kPreviewTextLimit = size_t(32) << 20;
 
@@ -54,6 +64,40 @@ QListWidgetItem& AddFault(QListWidget& list, const QString& text, ESeverity seve
     auto* item = new QListWidgetItem(text, &list);
     item->setForeground(severity == ESeverity::Error ? QColor(0xB0, 0x00, 0x20) : QColor(0x80, 0x60, 0x00));
     return *item;
+}
+
+// Adds a scene's records to another, each keeping its own points.
+void AppendScene(SScene& scene, const SScene& piece)
+{
+    const auto planOffset = static_cast<uint32_t>(scene.m_planPoints.size());
+    const auto vertexOffset = static_cast<uint32_t>(scene.m_vertices.size());
+    scene.m_planPoints.insert(scene.m_planPoints.end(), piece.m_planPoints.begin(), piece.m_planPoints.end());
+    scene.m_vertices.insert(scene.m_vertices.end(), piece.m_vertices.begin(), piece.m_vertices.end());
+    for (SPlanPrimitive primitive : piece.m_plan) {
+        primitive.m_firstPoint += planOffset;
+        scene.m_plan.push_back(primitive);
+    }
+    for (SVertexGroup group : piece.m_groups) {
+        group.m_firstVertex += vertexOffset;
+        scene.m_groups.push_back(group);
+    }
+    scene.m_solids.insert(scene.m_solids.end(), piece.m_solids.begin(), piece.m_solids.end());
+}
+
+// A length on the scale bar: 1, 2 or 5 times a power of ten, as near the room as fits in it.
+double ScaleBarLength(double room)
+{
+    const double power = std::pow(10.0, std::floor(std::log10(room)));
+    for (const double step : {5.0, 2.0, 1.0})
+        if (step * power <= room)
+            return step * power;
+    return power;
+}
+
+QString LengthText(double length, bool inches)
+{
+    const QString number = QLocale().toString(length, 'g', 6);
+    return inches ? CPreviewCanvas::tr("%1 in").arg(number) : CPreviewCanvas::tr("%1 mm").arg(number);
 }
 
 } // namespace
@@ -78,6 +122,8 @@ QString DiagnosticText(const SDiagnostic& diagnostic)
         return CPartPreview::tr("The 3D group has no End3D line.");
     case EDiagnostic::IncompleteGroup:
         return CPartPreview::tr("The group's points do not make whole shapes.");
+    case EDiagnostic::UncoloredGroup:
+        return CPartPreview::tr("The group's first point has no colour.");
     case EDiagnostic::SolidWithoutCenter:
         return CPartPreview::tr("The solid has no Center line and is not drawn.");
     case EDiagnostic::Misplaced:
@@ -98,6 +144,8 @@ QString DiagnosticText(const SDiagnostic& diagnostic)
 
 CPreviewCanvas::CPreviewCanvas(QWidget* parent)
     : QWidget(parent)
+    , m_scene(std::make_shared<const SScene>())
+    , m_mesh(std::make_shared<const SMesh>())
 {
     setObjectName("previewCanvas");
     setFocusPolicy(Qt::StrongFocus);
@@ -107,18 +155,80 @@ CPreviewCanvas::CPreviewCanvas(QWidget* parent)
 
 void CPreviewCanvas::SetScene(SScene scene)
 {
-    m_scene = std::move(scene);
-    m_mesh = BuildMesh(m_scene);
+    auto mesh = std::make_shared<const SMesh>(BuildMesh(scene));
+    m_scene = std::make_shared<const SScene>(std::move(scene));
+    m_mesh = std::move(mesh);
+    m_bounds = BoundsOf(*m_mesh);
+    m_style.m_highlight = -1;
     m_hasPart = true;
     update();
+}
+
+void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count)
+{
+    SScene all;
+    SMesh mesh;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        AppendScene(all, pieces[i]);
+        AppendPiece(mesh, BuildMesh(pieces[i]), static_cast<int32_t>(i));
+    }
+    if (!pieces.empty()) {
+        const SScene& named = highlighted >= 0 && size_t(highlighted) < pieces.size() ? pieces[highlighted] : pieces.front();
+        all.m_name = named.m_name;
+        all.m_catalogNo = named.m_catalogNo;
+        all.m_inches = named.m_inches;
+    }
+    m_scene = std::make_shared<const SScene>(std::move(all));
+    m_mesh = std::make_shared<const SMesh>(std::move(mesh));
+    m_bounds = BoundsOf(*m_mesh);
+    m_style.m_highlight = highlighted;
+    m_style.m_highlightCount = count;
+    m_hasPart = true;
+    update();
+}
+
+void CPreviewCanvas::SetSameScale(bool same)
+{
+    SCamera camera = m_camera;
+    camera.m_scale = 0;
+    if (same) {
+        // The scale the picture has now, before zooming.
+        const SPictureInputs now = CurrentInputs();
+        const double pixelsPerUnit = m_shownInputs == now ? m_shown.m_pixelsPerUnit : Draw(now).m_pixelsPerUnit;
+        // The camera counts pixels of the picture, the screen's at any scaling.
+        camera.m_scale = pixelsPerUnit * now.m_ratio / camera.m_zoom;
+    }
+    SetCamera(camera);
+}
+
+void CPreviewCanvas::Pan(double dx, double dy)
+{
+    SCamera camera = m_camera;
+    camera.m_panX += dx * devicePixelRatioF();
+    camera.m_panY += dy * devicePixelRatioF();
+    SetCamera(camera);
+}
+
+void CPreviewCanvas::Zoom(double factor)
+{
+    SCamera camera = m_camera;
+    camera.m_zoom *= factor;
+    SetCamera(camera);
+}
+
+QSize CPreviewCanvas::PictureSize() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return {std::max(1, static_cast<int>(width() * ratio)), std::max(1, static_cast<int>(height() * ratio))};
 }
 
 void CPreviewCanvas::SetHint(const QString& hint)
 {
     m_hint = hint;
     m_hasPart = false;
-    m_scene = {};
-    m_mesh = {};
+    m_scene = std::make_shared<const SScene>();
+    m_mesh = std::make_shared<const SMesh>();
+    m_bounds = {};
     update();
 }
 
@@ -133,13 +243,16 @@ void CPreviewCanvas::SetCamera(const SCamera& camera)
 
 void CPreviewCanvas::ShowView(EView view)
 {
-    SetCamera(SCamera::Standard(view));
+    SCamera camera = SCamera::Standard(view);
+    camera.m_scale = m_camera.m_scale;
+    SetCamera(camera);
 }
 
 void CPreviewCanvas::Fit()
 {
     SCamera camera = m_camera;
     camera.m_zoom = 1;
+    camera.m_panX = camera.m_panY = 0;
     SetCamera(camera);
 }
 
@@ -154,17 +267,71 @@ void CPreviewCanvas::Orbit(double yaw, double pitch)
     SetCamera(camera);
 }
 
-QImage CPreviewCanvas::Picture() const
+bool CPreviewCanvas::SPictureInputs::operator==(const SPictureInputs& other) const
 {
-    const qreal ratio = devicePixelRatioF();
-    const int width = std::max(1, static_cast<int>(this->width() * ratio));
-    const int height = std::max(1, static_cast<int>(this->height() * ratio));
-    const SImage image = RenderMesh(m_mesh, m_scene, m_camera, width, height);
+    const auto key = [](const SPictureInputs& inputs) {
+        const SCamera& c = inputs.m_camera;
+        const SRenderStyle& s = inputs.m_style;
+        return std::make_tuple(inputs.m_mesh.get(), inputs.m_scene.get(), c.m_view, c.m_yaw, c.m_pitch, c.m_zoom, c.m_panX,
+            c.m_panY, c.m_scale, s.m_grid, s.m_highlight, s.m_highlightCount, inputs.m_size.width(), inputs.m_size.height(),
+            inputs.m_ratio);
+    };
+    return key(*this) == key(other);
+}
+
+CPreviewCanvas::SPictureInputs CPreviewCanvas::CurrentInputs() const
+{
+    SRenderStyle style = m_style;
+    style.m_grid = true;
+    return {m_mesh, m_scene, m_camera, style, PictureSize(), devicePixelRatioF()};
+}
+
+CPreviewCanvas::SPicture CPreviewCanvas::Draw(const SPictureInputs& inputs)
+{
+    const SImage image = RenderMesh(*inputs.m_mesh, *inputs.m_scene, inputs.m_camera, inputs.m_size.width(),
+        inputs.m_size.height(), inputs.m_style);
     QImage picture(reinterpret_cast<const uchar*>(image.m_pixels.data()), image.m_width, image.m_height,
         image.m_width * 4, QImage::Format_RGBA8888);
     QImage owned = picture.copy();
-    owned.setDevicePixelRatio(ratio);
-    return owned;
+    owned.setDevicePixelRatio(inputs.m_ratio);
+    return {owned, image.m_pixelsPerUnit / inputs.m_ratio, image.m_incomplete};
+}
+
+QImage CPreviewCanvas::Picture() const
+{
+    return Draw(CurrentInputs()).m_image;
+}
+
+bool CPreviewCanvas::ShowsCurrentPicture() const
+{
+    return m_shownInputs == CurrentInputs();
+}
+
+void CPreviewCanvas::DrawInBackground()
+{
+    if (m_drawingUnderWay)
+        return;
+    m_drawingUnderWay = true;
+    const SPictureInputs inputs = CurrentInputs();
+    m_drawing = std::async(std::launch::async, [this, inputs] {
+        const SPicture picture = Draw(inputs);
+        // The canvas waits for this drawing before it goes, so it is there to take the call.
+        QMetaObject::invokeMethod(this, [this, inputs, picture] { OnDrawn(inputs, picture); }, Qt::QueuedConnection);
+    });
+}
+
+void CPreviewCanvas::OnDrawn(const SPictureInputs& inputs, const SPicture& picture)
+{
+    m_drawingUnderWay = false;
+    m_shownInputs = inputs;
+    m_shown = picture;
+    update();
+}
+
+CPreviewCanvas::~CPreviewCanvas()
+{
+    if (m_drawing.valid())
+        m_drawing.wait();
 }
 
 void CPreviewCanvas::paintEvent(QPaintEvent*)
@@ -176,27 +343,102 @@ void CPreviewCanvas::paintEvent(QPaintEvent*)
         painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap, m_hint);
         return;
     }
-    painter.drawImage(QPoint(0, 0), Picture());
+    const SPictureInputs inputs = CurrentInputs();
+    if (!(m_shownInputs == inputs)) {
+        if (m_mesh->m_triangles.size() + m_mesh->m_segments.size() + m_scene->m_plan.size() < kDrawnAtOnce) {
+            m_shown = Draw(inputs);
+            m_shownInputs = inputs;
+        } else {
+            DrawInBackground();
+        }
+    }
+    painter.fillRect(rect(), QColor(0xF4, 0xF5, 0xF7));
+    if (!m_shown.m_image.isNull())
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_shown.m_image.deviceIndependentSize())), m_shown.m_image);
+    DrawScaleAndSize(painter, m_shown.m_pixelsPerUnit);
+    if (m_shown.m_incomplete) {
+        painter.setPen(QColor(0x80, 0x60, 0x00));
+        painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap,
+            tr("Too complex to draw whole: what lies furthest back is left out."));
+    }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 
+void CPreviewCanvas::DrawScaleAndSize(QPainter& painter, double pixelsPerUnit)
+{
+    if (!(pixelsPerUnit > 0) || !std::isfinite(pixelsPerUnit))
+        return;
+    const bool inches = m_scene->m_inches;
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int margin = metrics.height() / 2;
+    const QColor ink(0x40, 0x44, 0x4C);
+    painter.setPen(QPen(ink, 1));
+
+    const double length = ScaleBarLength(width() / 4.0 / pixelsPerUnit);
+    const int barPixels = static_cast<int>(std::lround(length * pixelsPerUnit));
+    const int barY = height() - margin - metrics.height() / 2;
+    if (barPixels >= 4 && std::isfinite(length)) {
+        const int left = margin;
+        painter.drawLine(left, barY, left + barPixels, barY);
+        painter.drawLine(left, barY - 3, left, barY + 3);
+        painter.drawLine(left + barPixels, barY - 3, left + barPixels, barY + 3);
+        painter.drawText(QPoint(left + barPixels + margin, barY + metrics.ascent() / 2 - 1), LengthText(length, inches));
+        const double spacing = m_bounds.m_empty ? 0
+            : GridSpacing(std::max(m_bounds.m_max.x - m_bounds.m_min.x, m_bounds.m_max.y - m_bounds.m_min.y),
+                pixelsPerUnit * devicePixelRatioF());
+        if (spacing > 0)
+            painter.drawText(QPoint(left, barY - metrics.descent() - 5), tr("Grid %1").arg(LengthText(spacing, inches)));
+    }
+    if (!m_bounds.m_empty) {
+        // Width along x, depth along y, height along z, as the dialogs name them.
+        const auto size = [](double from, double to) { return QLocale().toString(to - from, 'g', 10); };
+        const QString text = (inches ? tr("%1 × %2 × %3 in") : tr("%1 × %2 × %3 mm"))
+                                 .arg(size(m_bounds.m_min.x, m_bounds.m_max.x), size(m_bounds.m_min.y, m_bounds.m_max.y),
+                                     size(m_bounds.m_min.z, m_bounds.m_max.z));
+        painter.drawText(QPoint(width() - margin - metrics.horizontalAdvance(text), barY + metrics.ascent() / 2 - 1), text);
+    }
+}
+
 void CPreviewCanvas::mousePressEvent(QMouseEvent* event)
 {
-    m_dragStart = event->position().toPoint();
+    m_dragStart = m_pressedAt = event->position().toPoint();
+    m_panning = event->button() == Qt::MiddleButton
+        || (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier));
+    m_dragged = false;
     setFocus(Qt::MouseFocusReason);
 }
 
 void CPreviewCanvas::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!(event->buttons() & Qt::LeftButton))
+    if (!(event->buttons() & (Qt::LeftButton | Qt::MiddleButton)))
         return;
     const QPoint now = event->position().toPoint();
     const QPoint moved = now - m_dragStart;
     m_dragStart = now;
-    Orbit(-moved.x() * kDegreesPerPixel, moved.y() * kDegreesPerPixel);
+    m_dragged = m_dragged || (now - m_pressedAt).manhattanLength() > kClickSlack;
+    if (m_panning)
+        Pan(moved.x(), moved.y());
+    else if (event->buttons() & Qt::LeftButton)
+        Orbit(-moved.x() * kDegreesPerPixel, moved.y() * kDegreesPerPixel);
+}
+
+void CPreviewCanvas::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const bool click = event->button() == Qt::LeftButton && !m_panning && !m_dragged
+        && (at - m_pressedAt).manhattanLength() <= kClickSlack;
+    m_panning = false;
+    if (!click || !m_hasPart)
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = PictureSize();
+    const int32_t piece = PieceAt(*m_mesh, m_camera, size.width(), size.height(), static_cast<int>(at.x() * ratio),
+        static_cast<int>(at.y() * ratio));
+    if (piece >= 0)
+        emit pieceClicked(piece);
 }
 
 void CPreviewCanvas::mouseDoubleClickEvent(QMouseEvent*)
@@ -206,15 +448,31 @@ void CPreviewCanvas::mouseDoubleClickEvent(QMouseEvent*)
 
 void CPreviewCanvas::wheelEvent(QWheelEvent* event)
 {
-    const double steps = event->angleDelta().y() / 120.0;
-    SCamera camera = m_camera;
-    camera.m_zoom *= std::pow(kZoomStep, steps);
-    SetCamera(camera);
+    Zoom(std::pow(kZoomStep, event->angleDelta().y() / 120.0));
     event->accept();
 }
 
 void CPreviewCanvas::keyPressEvent(QKeyEvent* event)
 {
+    if (event->modifiers() & Qt::ShiftModifier) {
+        const double dx = width() * kPanStep, dy = height() * kPanStep;
+        switch (event->key()) {
+        case Qt::Key_Left:
+            Pan(-dx, 0);
+            return event->accept();
+        case Qt::Key_Right:
+            Pan(dx, 0);
+            return event->accept();
+        case Qt::Key_Up:
+            Pan(0, -dy);
+            return event->accept();
+        case Qt::Key_Down:
+            Pan(0, dy);
+            return event->accept();
+        default:
+            break;
+        }
+    }
     switch (event->key()) {
     case Qt::Key_3:
         ShowView(EView::Iso);
@@ -247,10 +505,10 @@ void CPreviewCanvas::keyPressEvent(QKeyEvent* event)
         Orbit(0, -10);
         break;
     case Qt::Key_Plus:
-        SetCamera({m_camera.m_view, m_camera.m_yaw, m_camera.m_pitch, m_camera.m_zoom * kZoomStep});
+        Zoom(kZoomStep);
         break;
     case Qt::Key_Minus:
-        SetCamera({m_camera.m_view, m_camera.m_yaw, m_camera.m_pitch, m_camera.m_zoom / kZoomStep});
+        Zoom(1 / kZoomStep);
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -289,6 +547,13 @@ CPartPreview::CPartPreview(QWidget* parent)
     m_fitButton->setAutoRaise(true);
     m_fitButton->setFocusPolicy(Qt::TabFocus);
     connect(m_fitButton, &QToolButton::clicked, m_canvas, &CPreviewCanvas::Fit);
+    m_sameScaleButton = new QToolButton(this);
+    m_sameScaleButton->setObjectName("previewSameScale");
+    m_sameScaleButton->setCheckable(true);
+    m_sameScaleButton->setAutoRaise(true);
+    m_sameScaleButton->setFocusPolicy(Qt::TabFocus);
+    connect(m_sameScaleButton, &QToolButton::toggled, m_canvas, &CPreviewCanvas::SetSameScale);
+    connect(m_canvas, &CPreviewCanvas::pieceClicked, this, &CPartPreview::pieceClicked);
 
     auto* buttons = m_buttonRow = new QHBoxLayout;
     buttons->setSpacing(2);
@@ -296,6 +561,10 @@ CPartPreview::CPartPreview(QWidget* parent)
         buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(m_fitButton);
+    // Under the picture, so that the row of views keeps its width.
+    auto* options = new QHBoxLayout;
+    options->addWidget(m_sameScaleButton);
+    options->addStretch(1);
 
     m_diagnostics->setObjectName("previewDiagnostics");
     m_diagnostics->setMaximumHeight(fontMetrics().lineSpacing() * 5 + 8);
@@ -329,6 +598,7 @@ CPartPreview::CPartPreview(QWidget* parent)
     layout->setSpacing(4);
     layout->addLayout(buttons);
     layout->addWidget(m_canvas, 1);
+    layout->addLayout(options);
     layout->addWidget(m_diagnostics);
     layout->addWidget(m_exportFaultsTitle);
     layout->addWidget(m_exportFaults);
@@ -367,6 +637,8 @@ void CPartPreview::retranslateUi()
     m_topButton->setToolTip(tr("Seen from above (T)"));
     m_fitButton->setText(tr("Fit"));
     m_fitButton->setToolTip(tr("Show the whole part (Home, or double-click the picture)"));
+    m_sameScaleButton->setText(tr("Same scale for all parts"));
+    m_sameScaleButton->setToolTip(tr("Show every part at the scale of this one, so that their sizes compare"));
     m_exportFaultsTitle->setText(tr("Faults in the free texts, found by the last export:"));
     m_exportFaults->setToolTip(tr("Click a fault to select its part"));
     if (m_showsHint)
@@ -437,6 +709,73 @@ void CPartPreview::ListFaults(const std::vector<SFreeTextFault>& faults)
 void CPartPreview::ShowElement(const CBuildingElement& element, const CProgramOptions& options)
 {
     ShowExport([&] { return ExportElementToText(element, options, kPreviewTextLimit); });
+}
+
+void CPartPreview::ShowBuilding(const CBuilding& building, int32_t selected, const CProgramOptions& options)
+{
+    ShowPieceTexts([&](SHighlight& highlight) {
+        std::vector<std::string> texts;
+        for (const auto& object : building.GetList())
+            if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()))
+                texts.push_back(ExportElementToText(*element, options, kPreviewTextLimit));
+        highlight = {selected, 1, building.m_units != kUnitsMillimetres};
+        return texts;
+    });
+}
+
+void CPartPreview::ShowElementInBuilding(const CBuildingElement& shown, const CBuildingElement* edited,
+    const CBuilding* building, const CProgramOptions& options)
+{
+    ShowPieceTexts([&](SHighlight& highlight) {
+        std::vector<std::string> texts {ExportElementBlockToText(shown, options, kPreviewTextLimit)};
+        if (shown.m_decorations)
+            for (const auto& object : shown.m_decorations->GetList())
+                if (const auto* decoration = DynamicDowncast<CDecoration>(object.get()))
+                    texts.push_back(ExportDecorationToText(*decoration, shown, options, kPreviewTextLimit));
+        highlight = {0, static_cast<int32_t>(texts.size()), building && building->m_units != kUnitsMillimetres};
+        if (building)
+            for (const auto& object : building->GetList())
+                if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()); element && element != edited)
+                    texts.push_back(ExportElementToText(*element, options, kPreviewTextLimit));
+        return texts;
+    });
+}
+
+void CPartPreview::ShowDecorationOnElement(const CDecoration& shown, const CDecoration* edited,
+    const CBuildingElement& element, bool inches, const CProgramOptions& options)
+{
+    ShowPieceTexts([&](SHighlight& highlight) {
+        std::vector<std::string> texts {ExportElementBlockToText(element, options, kPreviewTextLimit)};
+        if (element.m_decorations)
+            for (const auto& object : element.m_decorations->GetList())
+                if (const auto* decoration = DynamicDowncast<CDecoration>(object.get()); decoration && decoration != edited)
+                    texts.push_back(ExportDecorationToText(*decoration, element, options, kPreviewTextLimit));
+        texts.push_back(ExportDecorationToText(shown, element, options, kPreviewTextLimit));
+        highlight = {static_cast<int32_t>(texts.size()) - 1, 1, inches};
+        return texts;
+    });
+}
+
+void CPartPreview::ShowPieceTexts(const std::function<std::vector<std::string>(SHighlight&)>& texts)
+{
+    std::vector<SScene> pieces;
+    SHighlight highlight;
+    try {
+        for (const std::string& text : texts(highlight)) {
+            SPartsFile file = ReadPartsText(text);
+            pieces.push_back(file.m_scenes.empty() ? SScene() : std::move(file.m_scenes.front()));
+            pieces.back().m_inches = highlight.m_inches;
+        }
+    } catch (const std::exception&) {
+        ShowTooLarge();
+        return;
+    }
+    if (pieces.empty()) {
+        ShowNothing();
+        return;
+    }
+    m_showsHint = false;
+    m_canvas->SetPieces(std::move(pieces), highlight.m_first, highlight.m_count);
 }
 
 void CPartPreview::ShowExport(const std::function<std::string()>& exportText)

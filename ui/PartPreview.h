@@ -3,12 +3,17 @@
 #include "scene/FreeTextCheck.h"
 #include "scene/Renderer.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
+#include <future>
+#include <memory>
 #include <string>
 
+class CBuilding;
 class CBuildingElement;
+class CDecoration;
 class CObject;
 class CProgramOptions;
 class QDialog;
@@ -20,47 +25,103 @@ class QTimer;
 class QHBoxLayout;
 class QToolButton;
 
-// The picture of one part, drawn from its parts-file text. Drag turns it, the wheel zooms,
-// a double click fits it; the buttons (and the keys 3, P, F, S, T, Home) choose the view.
+// The picture of one part, drawn from its parts-file text over a ground grid, with a scale bar
+// and the part's size in a corner. Drag turns it, the middle button or Shift with a drag moves
+// it (as do Shift and the arrow keys), the wheel zooms, a double click or Home fits it; the
+// buttons (and the keys 3, P, F, S, T) choose the view.
 class CPreviewCanvas : public QWidget {
     Q_OBJECT
 public:
     explicit CPreviewCanvas(QWidget* parent = nullptr);
+    ~CPreviewCanvas() override;
 
     void SetScene(SScene scene);
+    // Several pieces in one picture: from highlighted on, count of them in full colour and the
+    // others dimmed (none highlighted shows all alike). A click on a piece names it.
+    void SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count = 1);
+    const SMesh& Mesh() const { return *m_mesh; }
+    const SRenderStyle& Style() const { return m_style; }
+    // Keeps the scale of the picture as it is now for every part shown after, so that sizes
+    // compare; off fits each part again.
+    void SetSameScale(bool same);
+    bool SameScale() const { return m_camera.m_scale > 0; }
+    // Moves the picture by that many pixels right and down.
+    void Pan(double dx, double dy);
     void SetHint(const QString& hint);
     bool HasPart() const { return m_hasPart; }
-    const SScene& Scene() const { return m_scene; }
+    const SScene& Scene() const { return *m_scene; }
 
     const SCamera& Camera() const { return m_camera; }
     void SetCamera(const SCamera& camera);
     void ShowView(EView view);
     void Fit();
-    // The picture as it is on the screen.
+    // The picture as it is on the screen, drawn now.
     QImage Picture() const;
+    // A large part is drawn in the background, so that the window never waits for it: the
+    // picture on the screen is then one drawn a moment ago until the new one is done.
+    bool ShowsCurrentPicture() const;
+    static constexpr size_t kDrawnAtOnce = 20000;
 
     QSize sizeHint() const override { return {320, 240}; }
 
 signals:
     void CameraChanged();
+    void pieceClicked(int32_t piece);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Orbit(double yaw, double pitch);
+    void Zoom(double factor);
+    QSize PictureSize() const;
+    // The scale bar at the lower left, the grid's spacing over it, the part's size at the right.
+    void DrawScaleAndSize(QPainter& painter, double pixelsPerUnit);
 
-    SScene m_scene;
-    SMesh m_mesh;
+    // What a picture is drawn from; a picture drawn from other inputs is out of date.
+    struct SPictureInputs {
+        std::shared_ptr<const SMesh> m_mesh;
+        std::shared_ptr<const SScene> m_scene;
+        SCamera m_camera;
+        SRenderStyle m_style;
+        QSize m_size;
+        qreal m_ratio = 1;
+
+        bool operator==(const SPictureInputs& other) const;
+    };
+    struct SPicture {
+        QImage m_image;
+        double m_pixelsPerUnit = 0;
+        bool m_incomplete = false;
+    };
+    SPictureInputs CurrentInputs() const;
+    static SPicture Draw(const SPictureInputs& inputs);
+    // Starts drawing the current picture in the background unless a drawing is under way; a
+    // drawing done goes on screen and starts the next if the inputs changed meanwhile.
+    void DrawInBackground();
+    void OnDrawn(const SPictureInputs& inputs, const SPicture& picture);
+
+    std::shared_ptr<const SScene> m_scene;
+    std::shared_ptr<const SMesh> m_mesh;
+    SPictureInputs m_shownInputs;
+    SPicture m_shown;
+    std::future<void> m_drawing;
+    bool m_drawingUnderWay = false;
+    SBounds m_bounds;
     SCamera m_camera;
+    SRenderStyle m_style;
     bool m_hasPart = false;
     QString m_hint;
     QPoint m_dragStart;
+    QPoint m_pressedAt;
+    bool m_panning = false;
+    bool m_dragged = false;
 };
 
 // The preview pane: view buttons, the picture and, when there are any, the faults of the
@@ -75,6 +136,16 @@ public:
     // selected shows the hint.
     void ShowPart(const CObject* part, const CProgramOptions& options);
     void ShowElement(const CBuildingElement& element, const CProgramOptions& options);
+    // The building's elements, the one selected (if any) standing out.
+    void ShowBuilding(const CBuilding& building, int32_t selected, const CProgramOptions& options);
+    // The element being edited, as shown, among the other elements of its building (if given),
+    // dimmed; its block is piece 0 and its decorations pieces 1, 2, ...
+    void ShowElementInBuilding(const CBuildingElement& shown, const CBuildingElement* edited, const CBuilding* building,
+        const CProgramOptions& options);
+    // The decoration being edited, as shown, on its element's wall among the element's other
+    // decorations, standing out; inches when the building is measured in them.
+    void ShowDecorationOnElement(const CDecoration& shown, const CDecoration* edited, const CBuildingElement& element,
+        bool inches, const CProgramOptions& options);
     void ShowPartsText(const std::string& text);
     void ShowNothing();
 
@@ -106,6 +177,7 @@ public:
 signals:
     // A click on an export fault asks for its part.
     void partRequested(int32_t partId);
+    void pieceClicked(int32_t piece);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -113,6 +185,15 @@ protected:
 private:
     void retranslateUi();
     void ShowExport(const std::function<std::string()>& exportText);
+    // Shows the pieces the texts make, the ones the texts' maker names standing out, or names
+    // the part too large when a text cannot be made.
+    struct SHighlight {
+        int32_t m_first = -1;
+        int32_t m_count = 1;
+        // A piece exported alone is measured in millimetres; its building may say inches.
+        bool m_inches = false;
+    };
+    void ShowPieceTexts(const std::function<std::vector<std::string>(SHighlight&)>& texts);
     void ShowTooLarge();
     void CheckFreeText();
     void ListFaults(const std::vector<SFreeTextFault>& faults);
@@ -131,6 +212,7 @@ private:
     QToolButton* m_sideButton;
     QToolButton* m_topButton;
     QToolButton* m_fitButton;
+    QToolButton* m_sameScaleButton;
     QHBoxLayout* m_buttonRow;
     QPlainTextEdit* m_freeTextBox = nullptr;
     QTimer* m_timer;

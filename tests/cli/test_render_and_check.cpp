@@ -71,6 +71,11 @@ TEST(ModelwrightCli, CheckListsWhatIsWrongWithAPartsFile)
 
     WriteText(folder / "warn.bdf", "Structure \"1\" \"a\"\r\nLine 0 0 1 1 9\r\nEndStructure\r\n");
     EXPECT_EQ(RunTool({"check", (folder / "warn.bdf").string()}, folder).exitCode, 0) << "warnings alone pass";
+    WriteText(folder / "odd.bdf", "Structure \"1\" \"a\"\r\n3DQuads 1 1\r\n0 0 0 $0000ff\r\n1 0 0\r\n1 1 0\r\n0 1 0\r\n"
+                                  "0 0 1\r\n1 0 1\r\nEnd3D\r\nEndStructure\r\n");
+    const ToolRun odd = RunTool({"check", (folder / "odd.bdf").string()}, folder);
+    EXPECT_EQ(odd.exitCode, 1) << "six points make no whole quads";
+    EXPECT_NE(odd.out.find(":2:1: error: The group's points do not make whole shapes of 4 points"), std::string::npos) << odd.out;
     EXPECT_EQ(RunTool({"check", (folder / "none.bdf").string()}, folder).exitCode, 1);
 }
 

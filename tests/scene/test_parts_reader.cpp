@@ -278,7 +278,8 @@ TEST(PartsReader, PlainAndUnusualSpellingsReadAlike)
                        "Fillpoint 1 2 $000000\n3DQuads 1 1\n0 0 30 $2040a0\n10 0 30\n-10 10 30\n0 10 30 $FFFFFF\nEnd3D\n"
                        "3DHexahedron 1 1\n";
     for (int i = 0; i < 8; ++i)
-        text += std::to_string(i & 1 ? 10 : 0) + " " + std::to_string(i & 2 ? 20 : 0) + " " + std::to_string(i & 4 ? -300000000 : 7) + "\n";
+        text += std::to_string(i & 1 ? 10 : 0) + " " + std::to_string(i & 2 ? 20 : 0) + " " + std::to_string(i & 4 ? -300000000 : 7)
+            + (i == 0 ? " $102030\n" : "\n");
     text += "End3D\n3DCylinder 1 1 20 8 1 0 1\nCenter 5 -5 0 $303030\nRotation 0 0 45\nEnd3D\n"
             "3DEllipse 20 5 0 12 1 1\nCenter 0 0 0 $005050\nEnd3D\n3DLines 2 2\n1 2 3 $000000\n4 5 6\nEnd3D\n"
             "3DSquare 1 1\n0 0 0 $808080\n2 2 40\nEnd3D\n3DEllipsoid 40 40 10 12 10 1 1\nCenter 0 0 20 $505000\nEnd3D\n"
@@ -568,6 +569,62 @@ TEST(PartsReader, ReadsOnePartAndOneElementExportedAlone)
     ASSERT_EQ(alone.m_scenes.size(), 1u);
     EXPECT_EQ(alone.m_scenes[0].m_name, "Hall");
     EXPECT_EQ(alone.m_scenes[0].m_groups.size(), 3u) << "block, edges and the window's face";
+
+    // The element's block and its window apart, as the preview shows them: together the lines
+    // of the element, the window's between the block's and the end.
+    const std::string block = ExportElementBlockToText(element, CProgramOptions());
+    const auto& decoration = static_cast<const CDecoration&>(*element.m_decorations->GetList().front());
+    const std::string windowText = ExportDecorationToText(decoration, element, CProgramOptions());
+    const auto bodyOf = [](const std::string& text) {
+        const size_t first = text.find('\n', text.find("Structure")) + 1;
+        return text.substr(first, text.rfind("EndStructure") - first);
+    };
+    std::string joined = block;
+    joined.insert(joined.rfind("EndStructure"), bodyOf(windowText));
+    EXPECT_EQ(joined, ExportElementToText(element, CProgramOptions()));
+    EXPECT_TRUE(ReadPartsText(windowText).m_diagnostics.empty());
 }
 
 } // namespace
+
+namespace {
+
+std::string GroupOf(const char* keyword, int points, bool colouredFirst = true)
+{
+    std::string text = std::string(keyword) + " 1 1\n";
+    for (int i = 0; i < points; ++i)
+        text += std::to_string(i) + " " + std::to_string(i % 3) + " 0" + (i == 0 && colouredFirst ? " $0000ff" : "") + "\n";
+    return text + "End3D\n";
+}
+
+} // namespace
+
+TEST(PartsReader, GroupsOfNoWholeShapeAreErrorsAndAnUncolouredStartAWarning)
+{
+    struct SCase {
+        const char* keyword;
+        int points;
+        bool error;
+    };
+    for (const SCase& c : {SCase {"3DHexaeder", 7, true}, SCase {"3DHexaeder", 9, true}, SCase {"3DQuads", 6, true},
+             SCase {"3DLines", 3, true}, SCase {"3DSquare", 5, true}, SCase {"3DHexaeder", 16, false},
+             SCase {"3DQuads", 8, false}, SCase {"3DLines", 4, false}}) {
+        SCOPED_TRACE(std::string(c.keyword) + " " + std::to_string(c.points));
+        const SPartsFile file = ReadStructureBody(GroupOf(c.keyword, c.points));
+        EXPECT_EQ(file.HasErrors(), c.error) << Describe(file);
+        EXPECT_EQ(file.m_diagnostics.size(), c.error ? 1u : 0u) << Describe(file);
+    }
+    const SPartsFile empty = ReadStructureBody(GroupOf("3DQuads", 0));
+    ASSERT_EQ(empty.m_diagnostics.size(), 1u) << Describe(empty);
+    EXPECT_EQ(empty.m_diagnostics[0].m_severity, ESeverity::Warning);
+
+    const SPartsFile plain = ReadStructureBody("; first\n" + GroupOf("3DQuads", 8, false));
+    ASSERT_EQ(plain.m_diagnostics.size(), 1u) << Describe(plain);
+    EXPECT_EQ(plain.m_diagnostics[0].m_kind, EDiagnostic::UncoloredGroup);
+    EXPECT_EQ(plain.m_diagnostics[0].m_severity, ESeverity::Warning);
+    EXPECT_EQ(plain.m_diagnostics[0].m_line, 3) << "named at the group's first point";
+    // A colour on a later point does not make up for the first.
+    const SPartsFile later = ReadStructureBody("3DLines 1 1\n0 0 0\n1 1 1 $00ff00\nEnd3D\n");
+    ASSERT_EQ(later.m_diagnostics.size(), 1u) << Describe(later);
+    EXPECT_EQ(later.m_diagnostics[0].m_kind, EDiagnostic::UncoloredGroup);
+}

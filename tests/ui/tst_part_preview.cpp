@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTest>
 #include <QToolButton>
@@ -78,6 +79,29 @@ size_t ShownTriangles(QDialog& dialog)
     return BuildMesh(dialog.findChild<CPartPreview*>()->Canvas()->Scene()).m_triangles.size();
 }
 
+// A point of the canvas where the piece shows, found as a click would find it.
+QPoint WherePieceShows(CPreviewCanvas& canvas, int32_t piece)
+{
+    const int width = canvas.width(), height = canvas.height();
+    const std::vector<int32_t> seen = PiecesSeen(canvas.Mesh(), canvas.Camera(), width, height);
+    for (int y = 1; y + 1 < height; ++y)
+        for (int x = 1; x + 1 < width; ++x)
+            if (seen[y * width + x] == piece && seen[(y + 1) * width + x + 1] == piece && seen[(y - 1) * width + x - 1] == piece)
+                return {x, y};
+    return {-1, -1};
+}
+
+// The middle of what the picture shows, in its pixels.
+QPointF DrawnCentre(const QImage& picture)
+{
+    double x = 0, y = 0, count = 0;
+    for (int py = 0; py < picture.height(); ++py)
+        for (int px = 0; px < picture.width(); ++px)
+            if (picture.pixelColor(px, py) != QColor(0xF4, 0xF5, 0xF7) && picture.pixelColor(px, py) != QColor(0xD4, 0xD7, 0xDD))
+                x += px, y += py, ++count;
+    return count ? QPointF(x / count, y / count) : QPointF();
+}
+
 } // namespace
 
 class TestPartPreview : public QObject {
@@ -91,6 +115,10 @@ private slots:
     void dialogsShowWhatIsTyped();
     void dialogsShowWhatTheirNestedDialogsDidAtOnce();
     void tooLargeAPartIsNamedSo();
+    void panMovesAndHomeFits();
+    void sameScaleKeepsSizesComparable();
+    void elementAndDecorationStandOutInTheirBuilding();
+    void largePartsAreDrawnInTheBackground();
 };
 
 void TestPartPreview::mainFormShowsTheSelectedPart()
@@ -343,6 +371,184 @@ void TestPartPreview::tooLargeAPartIsNamedSo()
     CPartPreview preview;
     preview.ShowPart(&platform, CProgramOptions());
     QVERIFY(!preview.Canvas()->HasPart());
+}
+
+
+void TestPartPreview::panMovesAndHomeFits()
+{
+    CPartPreview preview;
+    preview.resize(320, 260);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    CModelwrightDoc document;
+    document.OnNewDocument();
+    preview.ShowPart(&AddStation(*document.m_pPartsManager), CProgramOptions());
+    CPreviewCanvas* canvas = preview.Canvas();
+    const QPointF centre = DrawnCentre(canvas->Picture());
+
+    // Shift with a drag, and the middle button, move the picture with the mouse; the view stays.
+    const double yaw = canvas->Camera().m_yaw;
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 100));
+    QMouseEvent shiftMove(QEvent::MouseMove, QPointF(130, 110), canvas->mapToGlobal(QPointF(130, 110)), Qt::NoButton,
+        Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(canvas, &shiftMove);
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::ShiftModifier, QPoint(130, 110));
+    QCOMPARE(canvas->Camera().m_yaw, yaw);
+    // The camera and the picture count pixels of the screen, the mouse those of the layout.
+    const double ratio = canvas->devicePixelRatioF();
+    const QPointF moved = (DrawnCentre(canvas->Picture()) - centre) / ratio;
+    QVERIFY2(std::abs(moved.x() - 30) < 2 && std::abs(moved.y() - 10) < 2,
+        qPrintable(QString("moved by %1, %2").arg(moved.x()).arg(moved.y())));
+    QTest::mousePress(canvas, Qt::MiddleButton, {}, QPoint(100, 100));
+    QMouseEvent middleMove(QEvent::MouseMove, QPointF(90, 100), canvas->mapToGlobal(QPointF(90, 100)), Qt::NoButton,
+        Qt::MiddleButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &middleMove);
+    QTest::mouseRelease(canvas, Qt::MiddleButton, {}, QPoint(90, 100));
+    QCOMPARE(canvas->Camera().m_panX, 20.0 * ratio);
+
+    // Shift and an arrow key move it by a tenth; without Shift the arrows still turn it.
+    QTest::keyClick(canvas, Qt::Key_Up, Qt::ShiftModifier);
+    QCOMPARE(canvas->Camera().m_panY, (10.0 - canvas->height() * 0.1) * ratio);
+    QCOMPARE(canvas->Camera().m_yaw, yaw);
+    QTest::keyClick(canvas, Qt::Key_Left);
+    QVERIFY(canvas->Camera().m_yaw != yaw);
+
+    QTest::keyClick(canvas, Qt::Key_Plus);
+    QTest::keyClick(canvas, Qt::Key_Home);
+    QCOMPARE(canvas->Camera().m_panX, 0.0);
+    QCOMPARE(canvas->Camera().m_panY, 0.0);
+    QCOMPARE(canvas->Camera().m_zoom, 1.0);
+}
+
+void TestPartPreview::sameScaleKeepsSizesComparable()
+{
+    CPartPreview preview;
+    preview.resize(320, 260);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    CTree big, small;
+    big.m_trunkHeight = 100, big.m_topHeight = 300, big.m_topRadius = 80, big.m_trunkRadius = 10;
+    small.m_trunkHeight = 20, small.m_topHeight = 60, small.m_topRadius = 16, small.m_trunkRadius = 2;
+    CPreviewCanvas* canvas = preview.Canvas();
+    const auto drawnHeight = [canvas] {
+        const QImage picture = canvas->Picture();
+        int top = picture.height(), bottom = -1;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QColor pixel = picture.pixelColor(x, y);
+                if (pixel != QColor(0xF4, 0xF5, 0xF7) && pixel != QColor(0xD4, 0xD7, 0xDD))
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+        return bottom - top;
+    };
+    preview.ShowPart(&big, CProgramOptions());
+    const int bigHeight = drawnHeight();
+    preview.ShowPart(&small, CProgramOptions());
+    QVERIFY2(std::abs(drawnHeight() - bigHeight) < bigHeight / 10, "each part fitted");
+
+    preview.ShowPart(&big, CProgramOptions());
+    drawnHeight();
+    preview.findChild<QToolButton*>("previewSameScale")->click();
+    QVERIFY(canvas->SameScale());
+    preview.ShowPart(&small, CProgramOptions());
+    QVERIFY2(std::abs(drawnHeight() * 5 - bigHeight) < bigHeight / 5, "the small tree a fifth of the big one");
+    canvas->ShowView(EView::Front);
+    QVERIFY2(canvas->SameScale(), "the views keep it");
+    preview.findChild<QToolButton*>("previewSameScale")->click();
+    QVERIFY(!canvas->SameScale());
+    QVERIFY(std::abs(drawnHeight() - bigHeight) < bigHeight / 5);
+    preview.grab().save(QDir(MW_SCREENSHOT_DIR).filePath("preview_same_scale.png"));
+}
+
+void TestPartPreview::elementAndDecorationStandOutInTheirBuilding()
+{
+    CModelwrightDoc document;
+    document.OnNewDocument();
+    CBuilding& station = AddStation(*document.m_pPartsManager);
+    CBuildingElement& hall = static_cast<CBuildingElement&>(*station.GetList().front());
+    auto window = std::make_unique<CDecoration>();
+    window->m_wall = kWallRight;
+    window->m_mainType = kDecorationBaseB;
+    window->m_subtype = kDecorationDoorWithWindow;
+    window->m_positionX = 10;
+    window->m_width = 20;
+    window->m_height = 30;
+    hall.m_decorations->Add(std::move(window));
+    station.m_units = 1; // inches, which the pieces exported alone do not say
+
+    CBuildingElementDlg elementDialog;
+    bool decorationShown = false;
+    WhenModal([&decorationShown](QDialog& dialog) {
+        dialog.resize(1100, 560);
+        QCOMPARE(ShownName(dialog), std::string("Hall"));
+        CPreviewCanvas* canvas = dialog.findChild<CPartPreview*>()->Canvas();
+        // The block and its two decorations stand out; the shed beside is dimmed.
+        QCOMPARE(canvas->Style().m_highlight, 0);
+        QCOMPARE(canvas->Style().m_highlightCount, 3);
+        QVERIFY(canvas->Scene().m_inches);
+        QVERIFY(WherePieceShows(*canvas, 3).x() >= 0);
+        QVERIFY(SaveScreenshot(dialog, "preview_element_in_building"));
+
+        // A click on the door selects it in the list.
+        auto* decorations = dialog.findChild<CObjectListBox*>("decorations");
+        decorations->SelectIndex(-1);
+        const QPoint door = WherePieceShows(*canvas, 1);
+        QVERIFY(door.x() >= 0);
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, door);
+        QCOMPARE(decorations->currentRow(), 0);
+        // A click on the shed selects nothing.
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, WherePieceShows(*canvas, 3));
+        QCOMPARE(decorations->currentRow(), 0);
+
+        WhenModal([&decorationShown](QDialog& decorationDialog) {
+            decorationDialog.resize(1200, 520);
+            auto* preview = decorationDialog.findChild<CPartPreview*>();
+            QVERIFY(preview);
+            preview->UpdateNow();
+            CPreviewCanvas* decorationCanvas = preview->Canvas();
+            // The block, the other decoration, and the one edited last, standing out.
+            QCOMPARE(decorationCanvas->Style().m_highlight, 2);
+            QCOMPARE(decorationCanvas->Style().m_highlightCount, 1);
+            QVERIFY(decorationCanvas->Scene().m_inches);
+            const QPoint edited = WherePieceShows(*decorationCanvas, 2);
+            QVERIFY(edited.x() >= 0);
+            const size_t before = decorationCanvas->Mesh().m_triangles.size();
+            Retype(decorationDialog.findChild<QLineEdit*>("width"), "40");
+            preview->UpdateNow();
+            QCOMPARE(decorationCanvas->Mesh().m_triangles.size(), before);
+            QVERIFY(SaveScreenshot(decorationDialog, "preview_decoration_on_wall"));
+            decorationShown = true;
+        });
+        dialog.findChild<QPushButton*>("editDecoration")->click();
+    });
+    QVERIFY(!elementDialog.Edit(hall, station));
+    QVERIFY(decorationShown);
+    QCOMPARE(hall.m_decorations->GetList().size(), size_t(2));
+}
+
+void TestPartPreview::largePartsAreDrawnInTheBackground()
+{
+    CPartPreview preview;
+    preview.resize(400, 300);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    std::string text = "Structure \"\" \"Stack\"\n3DQuads 1 1\n";
+    for (size_t i = 0; i < CPreviewCanvas::kDrawnAtOnce; ++i)
+        text += "0 " + std::to_string(i) + " 0 $4080c0\n100 " + std::to_string(i) + " 0\n100 " + std::to_string(i) + " 80\n0 "
+            + std::to_string(i) + " 80\n";
+    preview.ShowPartsText(text + "End3D\nEndStructure\n");
+    CPreviewCanvas* canvas = preview.Canvas();
+    // The window goes on while the picture is drawn; turning it meanwhile drops the pictures
+    // out of date, and the last one comes.
+    canvas->repaint();
+    QVERIFY(!canvas->ShowsCurrentPicture());
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(canvas, Qt::Key_Left);
+        canvas->repaint();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(canvas->ShowsCurrentPicture(), 20000);
+    const QImage shown = canvas->grab().toImage();
+    QVERIFY(DrawnCentre(shown) != QPointF());
 }
 
 QTEST_MAIN(TestPartPreview)
