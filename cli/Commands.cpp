@@ -252,7 +252,7 @@ std::vector<SMeshPart> ChosenMeshParts(const CCliRequest& request)
     if (!request.m_allParts) {
         parts.push_back(MeshPartOf(partsFile ? ScenePartOfPartsFile(request) : ScenePartOfCatalogue(request), request.m_scale));
     } else if (partsFile) {
-        for (const SScene& scene : ReadPartsText(ReadTextFile(request.m_input)).m_scenes)
+        for (const SScene& scene : ReadPartsFileNamed(request.m_input).m_scenes)
             parts.push_back(MeshPartOf(scene, request.m_scale));
     } else {
         CModelwrightDoc document;
