@@ -640,13 +640,23 @@ std::string LowerExtension(const std::filesystem::path& path)
     return extension;
 }
 
+void FillMeshPart(const SScene& scene, double scale, SMeshPart& part)
+{
+    part.m_name = scene.m_name;
+    BuildMesh(scene, part.m_mesh);
+    part.m_metresPerUnit = (scene.m_inches ? kMetresPerInch : kMetresPerMillimetre) * scale;
+}
+
 // The parts file's text of each part in turn, read back, as the parts of a 3D model.
 template <class Use>
 void ForEachMeshPart(const CPartsManager& parts, const CProgramOptions& options, const CObject* only, double scale, Use&& use)
 {
+    SMeshPart part;
     const auto readBack = [&](const CObject& object) {
-        for (const SScene& scene : ReadPartsText(ExportPartToText(object, options)).m_scenes)
-            use(MeshPartOf(scene, scale));
+        for (const SScene& scene : ReadPartsText(ExportPartToText(object, options)).m_scenes) {
+            FillMeshPart(scene, scale, part);
+            use(part);
+        }
     };
     if (only) {
         readBack(*only);
@@ -808,14 +818,16 @@ void CMeshFileWriter::Commit()
 
 SMeshPart MeshPartOf(const SScene& scene, double scale)
 {
-    return {scene.m_name, BuildMesh(scene), (scene.m_inches ? kMetresPerInch : kMetresPerMillimetre) * scale};
+    SMeshPart part;
+    FillMeshPart(scene, scale, part);
+    return part;
 }
 
 std::vector<SMeshPart> MeshPartsOfCatalogue(
     const CPartsManager& parts, const CProgramOptions& options, const CObject* only, double scale)
 {
     std::vector<SMeshPart> meshes;
-    ForEachMeshPart(parts, options, only, scale, [&](SMeshPart&& part) { meshes.push_back(std::move(part)); });
+    ForEachMeshPart(parts, options, only, scale, [&](const SMeshPart& part) { meshes.push_back(part); });
     return meshes;
 }
 
