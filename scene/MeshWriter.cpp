@@ -33,11 +33,18 @@ constexpr double kLeastGap = 0.01;
 // quad, the neighbours in a fan).
 constexpr size_t kSharingWindow = 8;
 constexpr float kSameNormal = 1 - 1e-6f;
+// A material's JSON is some hundred characters long.
+constexpr size_t kMaterialRoom = 160;
 
 struct SFloat3 {
     float x = 0, y = 0, z = 0;
     // Bit for bit: no point holds -0 or NaN, and this is the comparison every point goes through.
-    bool operator==(const SFloat3& other) const { return std::memcmp(this, &other, sizeof(SFloat3)) == 0; }
+    bool operator==(const SFloat3& other) const
+    {
+        return std::bit_cast<uint32_t>(x) == std::bit_cast<uint32_t>(other.x)
+            && std::bit_cast<uint32_t>(y) == std::bit_cast<uint32_t>(other.y)
+            && std::bit_cast<uint32_t>(z) == std::bit_cast<uint32_t>(other.z);
+    }
 };
 
 // The parts file's z is up and its y runs away from the viewer; +0 instead of -0 keeps the
@@ -66,6 +73,14 @@ struct SBounds {
     }
     bool IsEmpty() const { return min.x > max.x; }
 };
+
+SBounds BoundsOf(std::span<const SFloat3> points)
+{
+    SBounds bounds;
+    for (const SFloat3& p : points)
+        bounds.Add(p);
+    return bounds;
+}
 
 // The triangles or the lines of one colour, as indices into the part's points.
 struct SColourRun {
@@ -118,13 +133,14 @@ uint32_t FacePoint(SPreparedPart& part, SFloat3 position, SFloat3 normal)
     const size_t count = part.m_positions.size();
     for (size_t i = count; i > count - std::min(count, kSharingWindow);) {
         --i;
+        if (!(part.m_positions[i] == position))
+            continue;
         const SFloat3 n = part.m_normals[i];
-        if (part.m_positions[i] == position && n.x * normal.x + n.y * normal.y + n.z * normal.z >= kSameNormal)
+        if (n.x * normal.x + n.y * normal.y + n.z * normal.z >= kSameNormal)
             return static_cast<uint32_t>(i);
     }
     part.m_positions.push_back(position);
     part.m_normals.push_back(normal);
-    part.m_faceBounds.Add(position);
     return static_cast<uint32_t>(count);
 }
 
@@ -135,7 +151,6 @@ uint32_t LinePoint(SPreparedPart& part, SFloat3 position)
         if (part.m_linePoints[--i] == position)
             return static_cast<uint32_t>(i);
     part.m_linePoints.push_back(position);
-    part.m_lineBounds.Add(position);
     return static_cast<uint32_t>(count);
 }
 
@@ -149,11 +164,11 @@ void Prepare(const SMeshPart& source, SPreparedPart& part)
     part.m_triangles.clear();
     part.m_linePoints.clear();
     part.m_lines.clear();
-    part.m_faceBounds = {};
-    part.m_lineBounds = {};
     const double unit = source.m_metresPerUnit;
-    part.m_positions.reserve(source.m_mesh.m_triangles.size() * 2);
-    part.m_normals.reserve(source.m_mesh.m_triangles.size() * 2);
+    // Room for three points a triangle and two a line, so the lists never grow on the way.
+    part.m_positions.reserve(source.m_mesh.m_triangles.size() * 3);
+    part.m_normals.reserve(source.m_mesh.m_triangles.size() * 3);
+    part.m_linePoints.reserve(source.m_mesh.m_segments.size() * 2);
     size_t last = 0;
     for (const SMesh::STriangle& t : source.m_mesh.m_triangles) {
         const SFloat3 normal = UprightNormal(t);
@@ -170,6 +185,8 @@ void Prepare(const SMeshPart& source, SPreparedPart& part)
         SColourRun& run = RunOf(part.m_lines, last, s.color & 0xFFFFFF);
         AddIndex(run, a), AddIndex(run, b);
     }
+    part.m_faceBounds = BoundsOf(part.m_positions);
+    part.m_lineBounds = BoundsOf(part.m_linePoints);
 }
 
 // A single part keeps its place; several stand in a row along x, a gap between neighbours.
@@ -395,9 +412,15 @@ public:
             json += "}]";
         }
         if (!m_meshes.empty()) {
-            json += ",\"meshes\":[" + m_meshes + "],\"materials\":[";
+            // The lists of meshes and accessors are megabytes long: appended, not copied again.
+            json.reserve(json.size() + m_meshes.size() + m_accessors.size() + kMaterialRoom * m_colours.size() + 1024);
+            json += ",\"meshes\":[";
+            json += m_meshes;
+            json += "],\"materials\":[";
             AppendMaterials(json);
-            json += "],\"accessors\":[" + m_accessors + "],\"bufferViews\":[";
+            json += "],\"accessors\":[";
+            json += m_accessors;
+            json += "],\"bufferViews\":[";
             AppendBufferViews(json);
             json += "],\"buffers\":[{\"byteLength\":";
             AppendNumber(json, m_vertexBytes.Size() + m_indexBytes.Size());
