@@ -128,9 +128,9 @@ struct SPreparedPart {
     bool IsEmpty() const { return m_triangles.empty() && m_lines.empty(); }
 };
 
-uint32_t FacePoint(SPreparedPart& part, SFloat3 position, SFloat3 normal)
+// The lists of points stand ready for every corner; count says how many hold points.
+uint32_t FacePoint(SPreparedPart& part, size_t& count, SFloat3 position, SFloat3 normal)
 {
-    const size_t count = part.m_positions.size();
     for (size_t i = count; i > count - std::min(count, kSharingWindow);) {
         --i;
         if (!(part.m_positions[i] == position))
@@ -139,9 +139,9 @@ uint32_t FacePoint(SPreparedPart& part, SFloat3 position, SFloat3 normal)
         if (n.x * normal.x + n.y * normal.y + n.z * normal.z >= kSameNormal)
             return static_cast<uint32_t>(i);
     }
-    part.m_positions.push_back(position);
-    part.m_normals.push_back(normal);
-    return static_cast<uint32_t>(count);
+    part.m_positions[count] = position;
+    part.m_normals[count] = normal;
+    return static_cast<uint32_t>(count++);
 }
 
 uint32_t LinePoint(SPreparedPart& part, SFloat3 position)
@@ -159,25 +159,26 @@ uint32_t LinePoint(SPreparedPart& part, SFloat3 position)
 void Prepare(const SMeshPart& source, SPreparedPart& part)
 {
     part.m_name = source.m_name;
-    part.m_positions.clear();
-    part.m_normals.clear();
     part.m_triangles.clear();
     part.m_linePoints.clear();
     part.m_lines.clear();
     const double unit = source.m_metresPerUnit;
     // Room for three points a triangle and two a line, so the lists never grow on the way.
-    part.m_positions.reserve(source.m_mesh.m_triangles.size() * 3);
-    part.m_normals.reserve(source.m_mesh.m_triangles.size() * 3);
+    part.m_positions.resize(source.m_mesh.m_triangles.size() * 3);
+    part.m_normals.resize(source.m_mesh.m_triangles.size() * 3);
     part.m_linePoints.reserve(source.m_mesh.m_segments.size() * 2);
+    size_t count = 0;
     size_t last = 0;
     for (const SMesh::STriangle& t : source.m_mesh.m_triangles) {
         const SFloat3 normal = UprightNormal(t);
-        const uint32_t a = FacePoint(part, Upright(t.a, unit), normal);
-        const uint32_t b = FacePoint(part, Upright(t.b, unit), normal);
-        const uint32_t c = FacePoint(part, Upright(t.c, unit), normal);
+        const uint32_t a = FacePoint(part, count, Upright(t.a, unit), normal);
+        const uint32_t b = FacePoint(part, count, Upright(t.b, unit), normal);
+        const uint32_t c = FacePoint(part, count, Upright(t.c, unit), normal);
         SColourRun& run = RunOf(part.m_triangles, last, t.color & 0xFFFFFF);
         AddIndex(run, a), AddIndex(run, b), AddIndex(run, c);
     }
+    part.m_positions.resize(count);
+    part.m_normals.resize(count);
     last = 0;
     for (const SMesh::SSegment& s : source.m_mesh.m_segments) {
         const uint32_t a = LinePoint(part, Upright(s.a, unit));
