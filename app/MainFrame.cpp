@@ -641,7 +641,7 @@ void CMainFrame::OnExportMesh()
     if (path.isEmpty())
         return;
     try {
-        WriteMeshFile(MeshPartsOfCatalogue(parts, m_options, only), PathOf(path));
+        WriteCatalogueMeshFile(parts, m_options, PathOf(path), only);
     } catch (const CException& error) {
         ReportError(QString::fromStdString(error.what()));
         return;

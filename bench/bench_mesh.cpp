@@ -47,7 +47,7 @@ fs::path OutputPath(const char* extension)
 // turned into triangles and written.
 void WriteGlbOfCatalogue(const fs::path& path)
 {
-    WriteMeshFile(MeshPartsOfCatalogue(Catalogue(), CProgramOptions()), path);
+    WriteCatalogueMeshFile(Catalogue(), CProgramOptions(), path);
 }
 
 void BM_ExportPartsFile(benchmark::State& state)

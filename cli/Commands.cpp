@@ -244,23 +244,24 @@ void RunRender(const CCliRequest& request, std::ostream& err)
             << ": the part is too complex to draw whole; what lies furthest back is left out.\n";
 }
 
-// The parts of a 3D model: the one chosen as for render, or with --all every part of the file.
+CRunFailure NoMeshParts(const CCliRequest& request)
+{
+    return CRunFailure{request.m_input + ": the file holds no parts.", {}};
+}
+
+// The parts of a 3D model: the one chosen as for render, or with --all every part of a parts file.
 std::vector<SMeshPart> ChosenMeshParts(const CCliRequest& request)
 {
     const bool partsFile = HasPartsFileExtension(request.m_input);
     std::vector<SMeshPart> parts;
     if (!request.m_allParts) {
         parts.push_back(MeshPartOf(partsFile ? ScenePartOfPartsFile(request) : ScenePartOfCatalogue(request), request.m_scale));
-    } else if (partsFile) {
+    } else {
         for (const SScene& scene : ReadPartsFileNamed(request.m_input).m_scenes)
             parts.push_back(MeshPartOf(scene, request.m_scale));
-    } else {
-        CModelwrightDoc document;
-        LoadCatalogue(request.m_input, document);
-        parts = MeshPartsOfCatalogue(document.Parts(), request.m_options, nullptr, request.m_scale);
     }
     if (parts.empty())
-        throw CRunFailure{request.m_input + ": the file holds no parts.", {}};
+        throw NoMeshParts(request);
     return parts;
 }
 
@@ -271,9 +272,20 @@ void RunMesh(const CCliRequest& request)
     CCliRequest library = request;
     library.m_output = PathToUtf8(PathFromUtf8(request.m_output).replace_extension(".mtl"));
     RefuseOutputOverInput(library);
+    const std::filesystem::path output = PathFromUtf8(request.m_output);
+    if (request.m_allParts && !HasPartsFileExtension(request.m_input)) {
+        // All parts of a catalogue go into the model one at a time.
+        CModelwrightDoc document;
+        LoadCatalogue(request.m_input, document);
+        if (document.Parts().GetCount() == 0)
+            throw NoMeshParts(request);
+        RunStep(request.m_output, "Failed to write the 3D model.", [&] {
+            WriteCatalogueMeshFile(document.Parts(), request.m_options, output, nullptr, request.m_scale);
+        });
+        return;
+    }
     const std::vector<SMeshPart> parts = ChosenMeshParts(request);
-    RunStep(request.m_output, "Failed to write the 3D model.",
-        [&] { WriteMeshFile(parts, PathFromUtf8(request.m_output)); });
+    RunStep(request.m_output, "Failed to write the 3D model.", [&] { WriteMeshFile(parts, output); });
 }
 
 int RunCheck(const CCliRequest& request, std::ostream& out)

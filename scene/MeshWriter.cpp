@@ -3,6 +3,7 @@
 #include "export/PartsFileWriter.h"
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
+#include "model/PartsManager.h"
 #include "model/TextCodec.h"
 #include "scene/PartsReader.h"
 
@@ -13,6 +14,11 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace {
 
@@ -27,11 +33,18 @@ constexpr double kLeastGap = 0.01;
 // quad, the neighbours in a fan).
 constexpr size_t kSharingWindow = 8;
 constexpr float kSameNormal = 1 - 1e-6f;
+// A material's JSON is some hundred characters long.
+constexpr size_t kMaterialRoom = 160;
 
 struct SFloat3 {
     float x = 0, y = 0, z = 0;
     // Bit for bit: no point holds -0 or NaN, and this is the comparison every point goes through.
-    bool operator==(const SFloat3& other) const { return std::memcmp(this, &other, sizeof(SFloat3)) == 0; }
+    bool operator==(const SFloat3& other) const
+    {
+        return std::bit_cast<uint32_t>(x) == std::bit_cast<uint32_t>(other.x)
+            && std::bit_cast<uint32_t>(y) == std::bit_cast<uint32_t>(other.y)
+            && std::bit_cast<uint32_t>(z) == std::bit_cast<uint32_t>(other.z);
+    }
 };
 
 // The parts file's z is up and its y runs away from the viewer; +0 instead of -0 keeps the
@@ -61,6 +74,14 @@ struct SBounds {
     bool IsEmpty() const { return min.x > max.x; }
 };
 
+SBounds BoundsOf(std::span<const SFloat3> points)
+{
+    SBounds bounds;
+    for (const SFloat3& p : points)
+        bounds.Add(p);
+    return bounds;
+}
+
 // The triangles or the lines of one colour, as indices into the part's points.
 struct SColourRun {
     COLORREF m_color = 0;
@@ -68,18 +89,27 @@ struct SColourRun {
     uint32_t m_largest = 0;
 };
 
-std::vector<uint32_t>& RunOf(std::vector<SColourRun>& runs, COLORREF color)
+// Runs of one colour follow each other, so the run last asked for is tried first.
+SColourRun& RunOf(std::vector<SColourRun>& runs, size_t& last, COLORREF color)
 {
-    for (SColourRun& run : runs)
-        if (run.m_color == color)
-            return run.m_indices;
+    if (last < runs.size() && runs[last].m_color == color)
+        return runs[last];
+    for (last = 0; last < runs.size(); ++last)
+        if (runs[last].m_color == color)
+            return runs[last];
     runs.push_back({color, {}, 0});
-    return runs.back().m_indices;
+    return runs.back();
+}
+
+void AddIndex(SColourRun& run, uint32_t index)
+{
+    run.m_indices.push_back(index);
+    run.m_largest = std::max(run.m_largest, index);
 }
 
 // One part in metres with +Y up, its points shared where flat shading allows.
 struct SPreparedPart {
-    const SMeshPart* m_source = nullptr;
+    std::string m_name;
     std::vector<SFloat3> m_positions;
     std::vector<SFloat3> m_normals;
     std::vector<SColourRun> m_triangles;
@@ -87,7 +117,6 @@ struct SPreparedPart {
     std::vector<SColourRun> m_lines;
     SBounds m_faceBounds;
     SBounds m_lineBounds;
-    float m_offsetX = 0;
 
     SBounds Bounds() const
     {
@@ -99,19 +128,20 @@ struct SPreparedPart {
     bool IsEmpty() const { return m_triangles.empty() && m_lines.empty(); }
 };
 
-uint32_t FacePoint(SPreparedPart& part, SFloat3 position, SFloat3 normal)
+// The lists of points stand ready for every corner; count says how many hold points.
+uint32_t FacePoint(SPreparedPart& part, size_t& count, SFloat3 position, SFloat3 normal)
 {
-    const size_t count = part.m_positions.size();
     for (size_t i = count; i > count - std::min(count, kSharingWindow);) {
         --i;
+        if (!(part.m_positions[i] == position))
+            continue;
         const SFloat3 n = part.m_normals[i];
-        if (part.m_positions[i] == position && n.x * normal.x + n.y * normal.y + n.z * normal.z >= kSameNormal)
+        if (n.x * normal.x + n.y * normal.y + n.z * normal.z >= kSameNormal)
             return static_cast<uint32_t>(i);
     }
-    part.m_positions.push_back(position);
-    part.m_normals.push_back(normal);
-    part.m_faceBounds.Add(position);
-    return static_cast<uint32_t>(count);
+    part.m_positions[count] = position;
+    part.m_normals[count] = normal;
+    return static_cast<uint32_t>(count++);
 }
 
 uint32_t LinePoint(SPreparedPart& part, SFloat3 position)
@@ -121,62 +151,66 @@ uint32_t LinePoint(SPreparedPart& part, SFloat3 position)
         if (part.m_linePoints[--i] == position)
             return static_cast<uint32_t>(i);
     part.m_linePoints.push_back(position);
-    part.m_lineBounds.Add(position);
     return static_cast<uint32_t>(count);
 }
 
-void NoteLargest(std::vector<SColourRun>& runs)
+// Fills part anew, keeping the room its lists already have: parts are prepared one after
+// the other into the same lists.
+void Prepare(const SMeshPart& source, SPreparedPart& part)
 {
-    for (SColourRun& run : runs)
-        run.m_largest = run.m_indices.empty() ? 0 : *std::max_element(run.m_indices.begin(), run.m_indices.end());
-}
-
-SPreparedPart Prepare(const SMeshPart& source)
-{
-    SPreparedPart part;
-    part.m_source = &source;
+    part.m_name = source.m_name;
+    part.m_triangles.clear();
+    part.m_linePoints.clear();
+    part.m_lines.clear();
     const double unit = source.m_metresPerUnit;
-    part.m_positions.reserve(source.m_mesh.m_triangles.size() * 2);
-    part.m_normals.reserve(source.m_mesh.m_triangles.size() * 2);
+    // Room for three points a triangle and two a line, so the lists never grow on the way.
+    part.m_positions.resize(source.m_mesh.m_triangles.size() * 3);
+    part.m_normals.resize(source.m_mesh.m_triangles.size() * 3);
+    part.m_linePoints.reserve(source.m_mesh.m_segments.size() * 2);
+    size_t count = 0;
+    size_t last = 0;
     for (const SMesh::STriangle& t : source.m_mesh.m_triangles) {
         const SFloat3 normal = UprightNormal(t);
-        std::vector<uint32_t>& run = RunOf(part.m_triangles, t.color & 0xFFFFFF);
-        for (const SPoint3& corner : {t.a, t.b, t.c})
-            run.push_back(FacePoint(part, Upright(corner, unit), normal));
+        const uint32_t a = FacePoint(part, count, Upright(t.a, unit), normal);
+        const uint32_t b = FacePoint(part, count, Upright(t.b, unit), normal);
+        const uint32_t c = FacePoint(part, count, Upright(t.c, unit), normal);
+        SColourRun& run = RunOf(part.m_triangles, last, t.color & 0xFFFFFF);
+        AddIndex(run, a), AddIndex(run, b), AddIndex(run, c);
     }
+    part.m_positions.resize(count);
+    part.m_normals.resize(count);
+    last = 0;
     for (const SMesh::SSegment& s : source.m_mesh.m_segments) {
-        std::vector<uint32_t>& run = RunOf(part.m_lines, s.color & 0xFFFFFF);
-        run.push_back(LinePoint(part, Upright(s.a, unit)));
-        run.push_back(LinePoint(part, Upright(s.b, unit)));
+        const uint32_t a = LinePoint(part, Upright(s.a, unit));
+        const uint32_t b = LinePoint(part, Upright(s.b, unit));
+        SColourRun& run = RunOf(part.m_lines, last, s.color & 0xFFFFFF);
+        AddIndex(run, a), AddIndex(run, b);
     }
-    NoteLargest(part.m_triangles);
-    NoteLargest(part.m_lines);
-    return part;
+    part.m_faceBounds = BoundsOf(part.m_positions);
+    part.m_lineBounds = BoundsOf(part.m_linePoints);
 }
 
 // A single part keeps its place; several stand in a row along x, a gap between neighbours.
-std::vector<SPreparedPart> PrepareAll(std::span<const SMeshPart> parts)
+// Takes each part's bounds, empty for a part without triangles and lines.
+std::vector<float> RowOffsets(std::span<const SBounds> parts)
 {
-    std::vector<SPreparedPart> prepared;
-    prepared.reserve(parts.size());
-    for (const SMeshPart& part : parts)
-        prepared.push_back(Prepare(part));
-    if (prepared.size() < 2)
-        return prepared;
+    std::vector<float> offsets(parts.size(), 0.0f);
+    if (parts.size() < 2)
+        return offsets;
     double widest = 0;
-    for (const SPreparedPart& part : prepared)
-        if (!part.IsEmpty())
-            widest = std::max(widest, double(part.Bounds().max.x) - part.Bounds().min.x);
+    for (const SBounds& bounds : parts)
+        if (!bounds.IsEmpty())
+            widest = std::max(widest, double(bounds.max.x) - bounds.min.x);
     const double gap = std::max(widest * kGapPerWidth, kLeastGap);
     double cursor = 0;
-    for (SPreparedPart& part : prepared) {
-        if (part.IsEmpty())
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const SBounds& bounds = parts[i];
+        if (bounds.IsEmpty())
             continue;
-        const SBounds bounds = part.Bounds();
-        part.m_offsetX = static_cast<float>(cursor - bounds.min.x) + 0.0f;
+        offsets[i] = static_cast<float>(cursor - bounds.min.x) + 0.0f;
         cursor += double(bounds.max.x) - bounds.min.x + gap;
     }
-    return prepared;
+    return offsets;
 }
 
 void AppendNumber(std::string& out, float value)
@@ -212,16 +246,13 @@ std::string MaterialName(COLORREF color)
     return name;
 }
 
-// The colours in the order they first appear.
-std::vector<COLORREF> ColoursOf(std::span<const SPreparedPart> parts)
+// The colours in the order they first appear, each once.
+void AddColours(std::vector<COLORREF>& colours, const SPreparedPart& part)
 {
-    std::vector<COLORREF> colours;
-    for (const SPreparedPart& part : parts)
-        for (const auto* runs : {&part.m_triangles, &part.m_lines})
-            for (const SColourRun& run : *runs)
-                if (std::find(colours.begin(), colours.end(), run.m_color) == colours.end())
-                    colours.push_back(run.m_color);
-    return colours;
+    for (const auto* runs : {&part.m_triangles, &part.m_lines})
+        for (const SColourRun& run : *runs)
+            if (std::find(colours.begin(), colours.end(), run.m_color) == colours.end())
+                colours.push_back(run.m_color);
 }
 
 size_t MaterialOf(std::span<const COLORREF> colours, COLORREF color)
@@ -283,27 +314,94 @@ void AppendRaw(std::string& bytes, const void* data, size_t size)
     bytes.append(static_cast<const char*>(data), size);
 }
 
-// Builds the JSON text and the binary chunk together, accessor by accessor.
+// Bytes gathered in blocks: a large model grows without copying what it holds.
+class CByteBlocks {
+public:
+    size_t Size() const { return m_size; }
+
+    // Room for count more bytes, to be filled by the caller.
+    char* Extend(size_t count)
+    {
+        if (m_blocks.empty() || m_blocks.back().m_capacity - m_blocks.back().m_size < count)
+            AddBlock(std::max(count, kBlockSize));
+        SBlock& block = m_blocks.back();
+        char* room = block.m_bytes.get() + block.m_size;
+        block.m_size += count;
+        m_size += count;
+        return room;
+    }
+    void Append(const void* data, size_t count)
+    {
+        if (count)
+            std::memcpy(Extend(count), data, count);
+    }
+    template <class Sink>
+    void Emit(Sink& sink) const
+    {
+        for (const SBlock& block : m_blocks)
+            sink(std::string_view(block.m_bytes.get(), block.m_size));
+    }
+
+private:
+    static constexpr size_t kBlockSize = size_t(16) << 20;
+
+    struct SBlock {
+        std::unique_ptr<char[]> m_bytes;
+        size_t m_capacity = 0;
+        size_t m_size = 0;
+    };
+
+    void AddBlock(size_t capacity)
+    {
+        SBlock& block = m_blocks.emplace_back();
+        block.m_bytes = std::make_unique_for_overwrite<char[]>(capacity);
+        block.m_capacity = capacity;
+#ifdef __linux__
+        // Large pages: the block is filled once, front to back, and a fault per small page costs
+        // as much as filling it.
+        constexpr uintptr_t kLargePage = uintptr_t(2) << 20;
+        const uintptr_t start = (reinterpret_cast<uintptr_t>(block.m_bytes.get()) + kLargePage - 1) & ~(kLargePage - 1);
+        const uintptr_t end = (reinterpret_cast<uintptr_t>(block.m_bytes.get()) + capacity) & ~(kLargePage - 1);
+        if (start < end)
+            ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+#endif
+    }
+
+    std::vector<SBlock> m_blocks;
+    size_t m_size = 0;
+};
+
+template <class Index>
+void StoreIndices(char* out, std::span<const uint32_t> indices)
+{
+    for (const uint32_t index : indices) {
+        const Index narrow = static_cast<Index>(index);
+        std::memcpy(out, &narrow, sizeof(Index));
+        out += sizeof(Index);
+    }
+}
+
+// Builds the JSON text and the binary chunk part by part; only the nodes wait for the last
+// part, for the row they stand in.
 class CGlbBuilder {
 public:
-    explicit CGlbBuilder(std::span<const SPreparedPart> parts) : m_parts(parts), m_colours(ColoursOf(parts)) { }
+    void Add(const SPreparedPart& part)
+    {
+        m_names.push_back(part.m_name);
+        m_bounds.push_back(part.Bounds());
+        AddColours(m_colours, part);
+        AddMesh(part);
+    }
 
     // Hands the file's bytes to the sink piece by piece.
     template <class Sink>
     void Emit(Sink&& sink)
     {
-        size_t indexBytes = 0;
-        for (const SPreparedPart& part : m_parts)
-            for (const SColourRun& run : part.m_triangles)
-                indexBytes += run.m_indices.size() * 4;
-        m_indexBytes.reserve(indexBytes);
-        for (const SPreparedPart& part : m_parts)
-            AddMesh(part);
         std::string json = R"({"asset":{"version":"2.0","generator":"Modelwright"},"scene":0,"scenes":[{)";
         // glTF allows no empty lists: a file without parts has a scene without nodes.
-        if (!m_parts.empty()) {
+        if (!m_names.empty()) {
             json += "\"nodes\":[";
-            for (size_t i = 0; i < m_parts.size(); ++i) {
+            for (size_t i = 0; i < m_names.size(); ++i) {
                 if (i)
                     json += ',';
                 AppendNumber(json, i);
@@ -315,12 +413,18 @@ public:
             json += "}]";
         }
         if (!m_meshes.empty()) {
-            json += ",\"meshes\":[" + m_meshes + "],\"materials\":[";
+            // The lists of meshes and accessors are megabytes long: appended, not copied again.
+            json.reserve(json.size() + m_meshes.size() + m_accessors.size() + kMaterialRoom * m_colours.size() + 1024);
+            json += ",\"meshes\":[";
+            json += m_meshes;
+            json += "],\"materials\":[";
             AppendMaterials(json);
-            json += "],\"accessors\":[" + m_accessors + "],\"bufferViews\":[";
+            json += "],\"accessors\":[";
+            json += m_accessors;
+            json += "],\"bufferViews\":[";
             AppendBufferViews(json);
             json += "],\"buffers\":[{\"byteLength\":";
-            AppendNumber(json, m_vertexLength + m_indexBytes.size());
+            AppendNumber(json, m_vertexBytes.Size() + m_indexBytes.Size());
             json += "}]";
         }
         json += '}';
@@ -335,7 +439,7 @@ private:
         if (!m_meshes.empty())
             m_meshes += ',';
         m_meshes += "{\"name\":";
-        AppendJsonString(m_meshes, part.m_source->m_name);
+        AppendJsonString(m_meshes, part.m_name);
         m_meshes += ",\"primitives\":[";
         bool first = true;
         if (!part.m_triangles.empty()) {
@@ -377,9 +481,8 @@ private:
 
     size_t AddPoints(const std::vector<SFloat3>& points, const SBounds* bounds)
     {
-        const size_t offset = m_vertexLength;
-        m_vertexRuns.push_back(&points);
-        m_vertexLength += points.size() * sizeof(SFloat3);
+        const size_t offset = m_vertexBytes.Size();
+        m_vertexBytes.Append(points.data(), points.size() * sizeof(SFloat3));
         StartAccessor(0, offset, kFloat, points.size(), "VEC3");
         if (bounds) {
             const auto triple = [&](SFloat3 p) {
@@ -403,17 +506,19 @@ private:
     size_t AddIndices(const SColourRun& run)
     {
         const uint32_t type = IndexTypeFor(run.m_largest);
-        const size_t offset = m_indexBytes.size();
-        for (const uint32_t index : run.m_indices) {
-            if (type == kUnsignedByte)
-                m_indexBytes += static_cast<char>(index);
-            else if (type == kUnsignedShort) {
-                const uint16_t shortIndex = static_cast<uint16_t>(index);
-                AppendRaw(m_indexBytes, &shortIndex, 2);
-            } else
-                AppendRaw(m_indexBytes, &index, 4);
-        }
-        PadTo4(m_indexBytes, '\0');
+        const size_t offset = m_indexBytes.Size();
+        const size_t size = type == kUnsignedByte ? 1 : type == kUnsignedShort ? 2 : 4;
+        const size_t bytes = run.m_indices.size() * size;
+        // Each accessor starts on a multiple of 4, the padding zeros.
+        const size_t padding = (4 - bytes % 4) % 4;
+        char* out = m_indexBytes.Extend(bytes + padding);
+        if (type == kUnsignedByte)
+            StoreIndices<uint8_t>(out, run.m_indices);
+        else if (type == kUnsignedShort)
+            StoreIndices<uint16_t>(out, run.m_indices);
+        else
+            StoreIndices<uint32_t>(out, run.m_indices);
+        std::memset(out + bytes, 0, padding);
         StartAccessor(1, offset, type, run.m_indices.size(), "SCALAR");
         m_accessors += '}';
         return m_accessorCount++;
@@ -440,20 +545,20 @@ private:
 
     void AppendNodes(std::string& json) const
     {
+        const std::vector<float> offsets = RowOffsets(m_bounds);
         size_t mesh = 0;
-        for (size_t i = 0; i < m_parts.size(); ++i) {
-            const SPreparedPart& part = m_parts[i];
+        for (size_t i = 0; i < m_names.size(); ++i) {
             if (i)
                 json += ',';
             json += "{\"name\":";
-            AppendJsonString(json, part.m_source->m_name);
-            if (!part.IsEmpty()) {
+            AppendJsonString(json, m_names[i]);
+            if (!m_bounds[i].IsEmpty()) {
                 json += ",\"mesh\":";
                 AppendNumber(json, m_meshOfPart[mesh++]);
             }
-            if (part.m_offsetX != 0) {
+            if (offsets[i] != 0) {
                 json += ",\"translation\":[";
-                AppendNumber(json, part.m_offsetX);
+                AppendNumber(json, offsets[i]);
                 json += ",0,0]";
             }
             json += '}';
@@ -479,13 +584,13 @@ private:
     void AppendBufferViews(std::string& json) const
     {
         json += "{\"buffer\":0,\"byteLength\":";
-        AppendNumber(json, m_vertexLength);
+        AppendNumber(json, m_vertexBytes.Size());
         json += ",\"byteStride\":12,\"target\":";
         AppendNumber(json, size_t(kArrayBuffer));
         json += "},{\"buffer\":0,\"byteOffset\":";
-        AppendNumber(json, m_vertexLength);
+        AppendNumber(json, m_vertexBytes.Size());
         json += ",\"byteLength\":";
-        AppendNumber(json, m_indexBytes.size());
+        AppendNumber(json, m_indexBytes.Size());
         json += ",\"target\":";
         AppendNumber(json, size_t(kElementArrayBuffer));
         json += '}';
@@ -497,7 +602,7 @@ private:
     void Container(std::string& json, Sink& sink) const
     {
         PadTo4(json, ' ');
-        const size_t binary = m_vertexLength + m_indexBytes.size();
+        const size_t binary = m_vertexBytes.Size() + m_indexBytes.Size();
         const size_t total = 12 + 8 + json.size() + (binary ? 8 + binary : 0);
         if (total > std::numeric_limits<uint32_t>::max())
             throw CException("The 3D model is larger than the 4 GB a glTF binary file can hold.");
@@ -516,22 +621,20 @@ private:
         word(static_cast<uint32_t>(binary));
         word(0x004E4942); // "BIN"
         sink(std::string_view(head));
-        for (const std::vector<SFloat3>* run : m_vertexRuns)
-            sink(std::string_view(reinterpret_cast<const char*>(run->data()), run->size() * sizeof(SFloat3)));
-        sink(std::string_view(m_indexBytes));
+        m_vertexBytes.Emit(sink);
+        m_indexBytes.Emit(sink);
     }
 
-    std::span<const SPreparedPart> m_parts;
+    std::vector<std::string> m_names;
+    std::vector<SBounds> m_bounds;
     std::vector<COLORREF> m_colours;
     std::vector<size_t> m_meshOfPart;
     size_t m_meshCount = 0;
     size_t m_accessorCount = 0;
     std::string m_meshes;
     std::string m_accessors;
-    // The points go out straight from the prepared parts, in the order of their accessors.
-    std::vector<const std::vector<SFloat3>*> m_vertexRuns;
-    size_t m_vertexLength = 0;
-    std::string m_indexBytes;
+    CByteBlocks m_vertexBytes;
+    CByteBlocks m_indexBytes;
 };
 
 // An OBJ name stands on one line.
@@ -561,47 +664,50 @@ std::string LowerExtension(const std::filesystem::path& path)
     return extension;
 }
 
-} // namespace
-
-SMeshPart MeshPartOf(const SScene& scene, double scale)
+void FillMeshPart(const SScene& scene, double scale, SMeshPart& part)
 {
-    return {scene.m_name, BuildMesh(scene), (scene.m_inches ? kMetresPerInch : kMetresPerMillimetre) * scale};
+    part.m_name = scene.m_name;
+    BuildMesh(scene, part.m_mesh);
+    part.m_metresPerUnit = (scene.m_inches ? kMetresPerInch : kMetresPerMillimetre) * scale;
 }
 
-std::vector<SMeshPart> MeshPartsOfCatalogue(
-    const CPartsManager& parts, const CProgramOptions& options, const CObject* only, double scale)
+// The parts file's text of each part in turn, read back, as the parts of a 3D model.
+template <class Use>
+void ForEachMeshPart(const CPartsManager& parts, const CProgramOptions& options, const CObject* only, double scale, Use&& use)
 {
-    const SPartsFile file = ReadPartsText(only ? ExportPartToText(*only, options) : ExportToText(parts, options));
-    std::vector<SMeshPart> meshes;
-    meshes.reserve(file.m_scenes.size());
-    for (const SScene& scene : file.m_scenes)
-        meshes.push_back(MeshPartOf(scene, scale));
-    return meshes;
+    SMeshPart part;
+    const auto readBack = [&](const CObject& object) {
+        for (const SScene& scene : ReadPartsText(ExportPartToText(object, options)).m_scenes) {
+            FillMeshPart(scene, scale, part);
+            use(part);
+        }
+    };
+    if (only) {
+        readBack(*only);
+        return;
+    }
+    for (const auto& object : parts.GetList())
+        readBack(*object);
 }
 
-std::string EncodeGlb(std::span<const SMeshPart> parts)
+std::string ObjText(std::span<const SPreparedPart> parts, const std::string& mtlFileName)
 {
-    const std::vector<SPreparedPart> prepared = PrepareAll(parts);
-    std::string bytes;
-    CGlbBuilder(prepared).Emit([&](std::string_view piece) { bytes += piece; });
-    return bytes;
-}
-
-SObjFiles EncodeObj(std::span<const SMeshPart> parts, const std::string& mtlFileName)
-{
-    const std::vector<SPreparedPart> prepared = PrepareAll(parts);
-    SObjFiles files;
-    std::string& obj = files.m_obj;
-    obj = "# Modelwright: metres, +Y up\nmtllib " + ObjName(mtlFileName) + "\n";
+    std::vector<SBounds> bounds;
+    bounds.reserve(parts.size());
+    for (const SPreparedPart& part : parts)
+        bounds.push_back(part.Bounds());
+    const std::vector<float> offsets = RowOffsets(bounds);
+    std::string obj = "# Modelwright: metres, +Y up\nmtllib " + ObjName(mtlFileName) + "\n";
     // OBJ counts points from 1 through the whole file.
     size_t firstPoint = 1;
     size_t firstNormal = 1;
-    for (const SPreparedPart& part : prepared) {
-        obj += "o " + ObjName(part.m_source->m_name) + "\n";
-        for (const SFloat3& p : part.m_positions)
-            AppendObjPoint(obj, "v ", p, part.m_offsetX);
-        for (const SFloat3& p : part.m_linePoints)
-            AppendObjPoint(obj, "v ", p, part.m_offsetX);
+    for (size_t p = 0; p < parts.size(); ++p) {
+        const SPreparedPart& part = parts[p];
+        obj += "o " + ObjName(part.m_name) + "\n";
+        for (const SFloat3& point : part.m_positions)
+            AppendObjPoint(obj, "v ", point, offsets[p]);
+        for (const SFloat3& point : part.m_linePoints)
+            AppendObjPoint(obj, "v ", point, offsets[p]);
         for (const SFloat3& n : part.m_normals)
             AppendObjPoint(obj, "vn ", n, 0);
         for (const SColourRun& run : part.m_triangles) {
@@ -631,17 +737,151 @@ SObjFiles EncodeObj(std::span<const SMeshPart> parts, const std::string& mtlFile
         firstPoint = firstLinePoint + part.m_linePoints.size();
         firstNormal += part.m_normals.size();
     }
-    // The diffuse colour as the file has it, in sRGB as material libraries are read.
-    for (const COLORREF color : ColoursOf(prepared)) {
-        files.m_mtl += "newmtl " + MaterialName(color) + "\nKd ";
+    return obj;
+}
+
+// The diffuse colour as the file has it, in sRGB as material libraries are read.
+std::string MtlText(std::span<const SPreparedPart> parts)
+{
+    std::vector<COLORREF> colours;
+    for (const SPreparedPart& part : parts)
+        AddColours(colours, part);
+    std::string mtl;
+    for (const COLORREF color : colours) {
+        mtl += "newmtl " + MaterialName(color) + "\nKd ";
         for (const uint8_t channel : {GetRValue(color), GetGValue(color), GetBValue(color)}) {
-            AppendNumber(files.m_mtl, static_cast<float>(channel / 255.0));
-            files.m_mtl += ' ';
+            AppendNumber(mtl, static_cast<float>(channel / 255.0));
+            mtl += ' ';
         }
-        files.m_mtl.back() = '\n';
-        files.m_mtl += "illum 1\n\n";
+        mtl.back() = '\n';
+        mtl += "illum 1\n\n";
     }
-    return files;
+    return mtl;
+}
+
+SObjFiles ObjFilesOf(std::span<const SPreparedPart> parts, const std::string& mtlFileName)
+{
+    return {ObjText(parts, mtlFileName), MtlText(parts)};
+}
+
+} // namespace
+
+class CMeshFileWriter::CFormat {
+public:
+    virtual ~CFormat() = default;
+    virtual void Add(const SMeshPart& part) = 0;
+    virtual void Commit(const std::filesystem::path& path) = 0;
+};
+
+namespace {
+
+// Each part goes into the builder as soon as it is prepared, in lists every part reuses.
+class CGlbFormat : public CMeshFileWriter::CFormat {
+public:
+    void Add(const SMeshPart& part) override
+    {
+        Prepare(part, m_part);
+        m_builder.Add(m_part);
+    }
+    void Commit(const std::filesystem::path& path) override
+    {
+        CFileReplacement file(path);
+        m_builder.Emit([&](std::string_view piece) { file.Write(piece); });
+        file.Commit();
+    }
+
+private:
+    SPreparedPart m_part;
+    CGlbBuilder m_builder;
+};
+
+// OBJ writes the points of each part moved into its place in the row, known after the last part.
+class CObjFormat : public CMeshFileWriter::CFormat {
+public:
+    void Add(const SMeshPart& part) override
+    {
+        Prepare(part, m_parts.emplace_back());
+    }
+    void Commit(const std::filesystem::path& path) override
+    {
+        std::filesystem::path library = path;
+        library.replace_extension(".mtl");
+        const SObjFiles files = ObjFilesOf(m_parts, PathToUtf8(library.filename()));
+        WriteFileAtomically(library, files.m_mtl);
+        WriteFileAtomically(path, files.m_obj);
+    }
+
+private:
+    std::vector<SPreparedPart> m_parts;
+};
+
+} // namespace
+
+CMeshFileWriter::CMeshFileWriter(const std::filesystem::path& path) : m_path(path)
+{
+    const std::string extension = LowerExtension(path);
+    if (extension == ".glb")
+        m_format = std::make_unique<CGlbFormat>();
+    else if (extension == ".obj")
+        m_format = std::make_unique<CObjFormat>();
+    else
+        throw CException(PathForMessage(path) + ": a 3D model is written as .glb or .obj; please name the file so.");
+}
+
+CMeshFileWriter::~CMeshFileWriter() = default;
+
+void CMeshFileWriter::Add(const SMeshPart& part)
+{
+    m_format->Add(part);
+}
+
+void CMeshFileWriter::Commit()
+{
+    m_format->Commit(m_path);
+}
+
+SMeshPart MeshPartOf(const SScene& scene, double scale)
+{
+    SMeshPart part;
+    FillMeshPart(scene, scale, part);
+    return part;
+}
+
+std::vector<SMeshPart> MeshPartsOfCatalogue(
+    const CPartsManager& parts, const CProgramOptions& options, const CObject* only, double scale)
+{
+    std::vector<SMeshPart> meshes;
+    ForEachMeshPart(parts, options, only, scale, [&](const SMeshPart& part) { meshes.push_back(part); });
+    return meshes;
+}
+
+void WriteCatalogueMeshFile(const CPartsManager& parts, const CProgramOptions& options, const std::filesystem::path& path,
+    const CObject* only, double scale)
+{
+    CMeshFileWriter writer(path);
+    ForEachMeshPart(parts, options, only, scale, [&](const SMeshPart& part) { writer.Add(part); });
+    writer.Commit();
+}
+
+std::string EncodeGlb(std::span<const SMeshPart> parts)
+{
+    CGlbBuilder builder;
+    SPreparedPart prepared;
+    for (const SMeshPart& part : parts) {
+        Prepare(part, prepared);
+        builder.Add(prepared);
+    }
+    std::string bytes;
+    builder.Emit([&](std::string_view piece) { bytes += piece; });
+    return bytes;
+}
+
+SObjFiles EncodeObj(std::span<const SMeshPart> parts, const std::string& mtlFileName)
+{
+    std::vector<SPreparedPart> prepared(parts.size());
+    for (size_t i = 0; i < parts.size(); ++i)
+        Prepare(parts[i], prepared[i]);
+    return ObjFilesOf(prepared, mtlFileName);
 }
 
 bool IsMeshFileName(const std::filesystem::path& path)
@@ -652,20 +892,8 @@ bool IsMeshFileName(const std::filesystem::path& path)
 
 void WriteMeshFile(std::span<const SMeshPart> parts, const std::filesystem::path& path)
 {
-    const std::string extension = LowerExtension(path);
-    if (extension == ".glb") {
-        // Large models go to the file as they are, without another copy in memory.
-        const std::vector<SPreparedPart> prepared = PrepareAll(parts);
-        CFileReplacement file(path);
-        CGlbBuilder(prepared).Emit([&](std::string_view piece) { file.Write(piece); });
-        file.Commit();
-    } else if (extension == ".obj") {
-        std::filesystem::path library = path;
-        library.replace_extension(".mtl");
-        const SObjFiles files = EncodeObj(parts, PathToUtf8(library.filename()));
-        WriteFileAtomically(library, files.m_mtl);
-        WriteFileAtomically(path, files.m_obj);
-    } else {
-        throw CException(PathForMessage(path) + ": a 3D model is written as .glb or .obj; please name the file so.");
-    }
+    CMeshFileWriter writer(path);
+    for (const SMeshPart& part : parts)
+        writer.Add(part);
+    writer.Commit();
 }

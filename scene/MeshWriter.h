@@ -3,6 +3,7 @@
 #include "scene/Tessellation.h"
 
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -44,6 +45,33 @@ SObjFiles EncodeObj(std::span<const SMeshPart> parts, const std::string& mtlFile
 // Writes a .glb, or a .obj with its .mtl beside it, by the path's extension; each file is
 // replaced only when complete. Throws CException (also for any other extension).
 void WriteMeshFile(std::span<const SMeshPart> parts, const std::filesystem::path& path);
+
+// The same file written part by part: each part takes the file's form as it is added, so the
+// triangles of a large catalogue never stand in memory all at once. Nothing is written
+// before Commit.
+class CMeshFileWriter {
+public:
+    // Throws CException for an extension WriteMeshFile does not take.
+    explicit CMeshFileWriter(const std::filesystem::path& path);
+    ~CMeshFileWriter();
+    CMeshFileWriter(const CMeshFileWriter&) = delete;
+    CMeshFileWriter& operator=(const CMeshFileWriter&) = delete;
+
+    void Add(const SMeshPart& part);
+    void Commit();
+
+    // What a .glb or a .obj does with the parts.
+    class CFormat;
+
+private:
+    std::filesystem::path m_path;
+    std::unique_ptr<CFormat> m_format;
+};
+
+// The 3D model of a catalogue's parts (every part, or only the one given) as their parts
+// file says them, one part at a time.
+void WriteCatalogueMeshFile(const CPartsManager& parts, const CProgramOptions& options, const std::filesystem::path& path,
+    const CObject* only = nullptr, double scale = 1);
 
 // True for the extensions WriteMeshFile takes, in any case.
 bool IsMeshFileName(const std::filesystem::path& path);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numbers>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -158,10 +159,21 @@ private:
         CMeshBuilder& m_builder;
     };
 
-    static SPoint3 OnCircle(double rx, double ry, double z, int i, int count)
+    // The directions to the points of a circle of count segments, each worked out once: the
+    // solids below use every point of their circles several times.
+    void CircleOf(int count)
     {
-        const double angle = 2 * std::numbers::pi * i / count;
-        return {rx * std::cos(angle), ry * std::sin(angle), z};
+        m_circle.clear();
+        for (int i = 0; i <= count; ++i) {
+            const double angle = 2 * std::numbers::pi * i / count;
+            m_circle.push_back({std::cos(angle), std::sin(angle)});
+        }
+    }
+    // Appends the placed points of an ellipse at height z around the circle last made.
+    void AddRing(const CPlacement& place, double rx, double ry, double z)
+    {
+        for (const auto& [x, y] : m_circle)
+            m_points.push_back(place({rx * x, ry * y, z}));
     }
 
     void Cylinder(const CPlacement& place, double bottom, double top, double height, int segments, COLORREF color)
@@ -169,32 +181,35 @@ private:
         const SPoint3 bottomCentre = place({0, 0, 0});
         const SPoint3 topCentre = place({0, 0, height});
         const CClosedSolid closed(*this, place({0, 0, height / 2}));
+        CircleOf(segments);
+        m_points.clear();
+        AddRing(place, bottom, bottom, 0);
+        AddRing(place, top, top, height);
+        const SPoint3* b = m_points.data();
+        const SPoint3* t = b + segments + 1;
         // A round pole shows its rims; one of few sides shows its corners too.
         const uint8_t sides = segments <= kMostCorneredSegments ? SMesh::kEdgeBC | SMesh::kEdgeCA : 0;
         // The side all around, then each cap as a fan, so neighbours follow each other.
         for (int i = 0; i < segments; ++i) {
-            const SPoint3 b0 = place(OnCircle(bottom, bottom, 0, i, segments));
-            const SPoint3 b1 = place(OnCircle(bottom, bottom, 0, i + 1, segments));
-            const SPoint3 t0 = place(OnCircle(top, top, height, i, segments));
-            const SPoint3 t1 = place(OnCircle(top, top, height, i + 1, segments));
-            Triangle(b0, b1, t1, color, SMesh::kEdgeAB | (sides & SMesh::kEdgeBC));
-            Triangle(b0, t1, t0, color, SMesh::kEdgeBC | (sides & SMesh::kEdgeCA));
+            Triangle(b[i], b[i + 1], t[i + 1], color, SMesh::kEdgeAB | (sides & SMesh::kEdgeBC));
+            Triangle(b[i], t[i + 1], t[i], color, SMesh::kEdgeBC | (sides & SMesh::kEdgeCA));
         }
         for (int i = 0; i < segments; ++i)
-            Triangle(bottomCentre, place(OnCircle(bottom, bottom, 0, i + 1, segments)),
-                place(OnCircle(bottom, bottom, 0, i, segments)), color, SMesh::kEdgeBC);
+            Triangle(bottomCentre, b[i + 1], b[i], color, SMesh::kEdgeBC);
         for (int i = 0; i < segments; ++i)
-            Triangle(topCentre, place(OnCircle(top, top, height, i, segments)),
-                place(OnCircle(top, top, height, i + 1, segments)), color, SMesh::kEdgeBC);
+            Triangle(topCentre, t[i], t[i + 1], color, SMesh::kEdgeBC);
     }
 
     void Ellipsoid(const CPlacement& place, double rx, double ry, double rz, int segments, int rings, COLORREF color)
     {
-        const auto point = [&](int ring, int i) {
+        CircleOf(segments);
+        m_points.clear();
+        for (int ring = 0; ring <= rings; ++ring) {
             const double polar = std::numbers::pi * ring / rings;
             const double s = std::sin(polar);
-            return place(OnCircle(rx * s, ry * s, -rz * std::cos(polar), i, segments));
-        };
+            AddRing(place, rx * s, ry * s, -rz * std::cos(polar));
+        }
+        const auto point = [&](int ring, int i) { return m_points[size_t(ring) * (segments + 1) + i]; };
         const CClosedSolid closed(*this, place({0, 0, 0}));
         for (int ring = 0; ring < rings; ++ring)
             for (int i = 0; i < segments; ++i)
@@ -205,20 +220,25 @@ private:
     void FlatEllipse(const CPlacement& place, double rx, double ry, int segments, COLORREF color)
     {
         const SPoint3 centre = place({0, 0, 0});
+        CircleOf(segments);
+        m_points.clear();
+        AddRing(place, rx, ry, 0);
         for (int i = 0; i < segments; ++i)
-            Triangle(centre, place(OnCircle(rx, ry, 0, i, segments)), place(OnCircle(rx, ry, 0, i + 1, segments)), color,
-                SMesh::kEdgeBC);
+            Triangle(centre, m_points[i], m_points[i + 1], color, SMesh::kEdgeBC);
     }
 
     SMesh& m_mesh;
     std::optional<SPoint3> m_inside;
+    std::vector<std::pair<double, double>> m_circle;
+    std::vector<SPoint3> m_points;
 };
 
 } // namespace
 
-SMesh BuildMesh(const SScene& scene)
+void BuildMesh(const SScene& scene, SMesh& mesh)
 {
-    SMesh mesh;
+    mesh.m_triangles.clear();
+    mesh.m_segments.clear();
     // Quads give two triangles for four points, a solid a few dozen: growing the list costs more.
     mesh.m_triangles.reserve(scene.m_vertices.size() + scene.m_solids.size() * 4 * kDefaultSegments);
     CMeshBuilder builder(mesh);
@@ -226,5 +246,11 @@ SMesh BuildMesh(const SScene& scene)
         builder.Group(group, scene.Vertices(group));
     for (const SSolid& solid : scene.m_solids)
         builder.Solid(solid);
+}
+
+SMesh BuildMesh(const SScene& scene)
+{
+    SMesh mesh;
+    BuildMesh(scene, mesh);
     return mesh;
 }

@@ -44,3 +44,5 @@ struct SMesh {
 };
 
 SMesh BuildMesh(const SScene& scene);
+// The same into a mesh whose lists keep their room, for building one part after another.
+void BuildMesh(const SScene& scene, SMesh& mesh);

@@ -365,6 +365,83 @@ TEST(MeshFiles, ATriangleWithoutAreaIsLeftOut)
     EXPECT_EQ(mesh.m_triangles.size(), 12u * 2) << "sides and bottom of the cone only";
 }
 
+// A catalogue's model is made part by part; it is the model of what its whole parts file says.
+TEST(MeshFiles, ACatalogueWrittenPartByPartIsTheModelOfItsPartsFile)
+{
+    TempFolder folder;
+    for (const char* example : {"country-station.wo3", "town-park-trees.wo3", "goods-yard.wo3"}) {
+        SCOPED_TRACE(example);
+        CModelwrightDoc document;
+        document.OpenDocumentFile(std::filesystem::path(MW_EXAMPLES_DIR) / example);
+        std::vector<SMeshPart> parts;
+        for (const SScene& scene : ScenesOfExample(example))
+            parts.push_back(MeshPartOf(scene, 87));
+        ASSERT_GE(parts.size(), 2u);
+
+        WriteCatalogueMeshFile(document.Parts(), CProgramOptions(), folder / "all.glb", nullptr, 87);
+        EXPECT_EQ(ReadText(folder / "all.glb"), EncodeGlb(parts));
+        WriteCatalogueMeshFile(document.Parts(), CProgramOptions(), folder / "all.obj", nullptr, 87);
+        const SObjFiles obj = EncodeObj(parts, "all.mtl");
+        EXPECT_EQ(ReadText(folder / "all.obj"), obj.m_obj);
+        EXPECT_EQ(ReadText(folder / "all.mtl"), obj.m_mtl);
+
+        const CObject* second = document.Parts().GetList()[1].get();
+        WriteCatalogueMeshFile(document.Parts(), CProgramOptions(), folder / "second.glb", second, 87);
+        EXPECT_EQ(ReadText(folder / "second.glb"), EncodeGlb({&parts[1], 1}));
+    }
+}
+
+// Parts are built and prepared one after the other in the same lists: a small part after a
+// large one must keep nothing of it.
+TEST(MeshFiles, APartAfterALargerOneHoldsOnlyItsOwnGeometry)
+{
+    const SScene large = SceneOf(kClosedSolids + std::string("3DLines 2 2\n0 0 0 $000000\n0 0 10\nEnd3D\n"));
+    const SScene small = SceneOf("3DQuads 1 1\n0 0 0 $00ff00\n10 0 0\n10 10 0\n0 10 0\nEnd3D\n");
+    SMesh mesh = BuildMesh(large);
+    BuildMesh(small, mesh);
+    EXPECT_EQ(mesh.m_triangles.size(), 2u);
+    EXPECT_TRUE(mesh.m_segments.empty());
+
+    const SMeshPart parts[] = {MeshPartOf(large), MeshPartOf(small)};
+    const CGlbReader both(EncodeGlb(parts));
+    const CGlbReader alone(EncodeGlb({&parts[1], 1}));
+    const json& second = both.Doc()["meshes"][1]["primitives"];
+    const json& own = alone.Doc()["meshes"][0]["primitives"];
+    ASSERT_EQ(second.size(), 1u);
+    ASSERT_EQ(own.size(), 1u);
+    EXPECT_EQ(both.Points(second[0]["attributes"]["POSITION"]), alone.Points(own[0]["attributes"]["POSITION"]));
+    EXPECT_EQ(both.Points(second[0]["attributes"]["NORMAL"]), alone.Points(own[0]["attributes"]["NORMAL"]));
+    EXPECT_EQ(both.Indices(second[0]["indices"]), alone.Indices(own[0]["indices"]));
+    EXPECT_EQ(both.Doc()["materials"][second[0]["material"].get<size_t>()], alone.Doc()["materials"][0]);
+}
+
+// Tens of megabytes of points, more than the writer gathers in one piece, come back whole.
+TEST(MeshFiles, ALargeModelReadsBackPointForPoint)
+{
+    constexpr size_t kTriangles = 250000;
+    SMeshPart part;
+    part.m_metresPerUnit = 1;
+    for (size_t i = 0; i < kTriangles; ++i) {
+        const double x = 4.0 * i;
+        part.m_mesh.m_triangles.push_back({{x, 0, 0}, {x + 1, 0, 0}, {x, 0, 1}, 0x0000ff});
+    }
+    const CGlbReader reader(EncodeGlb({&part, 1}));
+    const json& primitive = reader.Doc()["meshes"][0]["primitives"][0];
+    const std::vector<SVec> points = reader.Points(primitive["attributes"]["POSITION"]);
+    const std::vector<SVec> normals = reader.Points(primitive["attributes"]["NORMAL"]);
+    const std::vector<uint32_t> indices = reader.Indices(primitive["indices"]);
+    ASSERT_EQ(points.size(), 3 * kTriangles);
+    ASSERT_EQ(indices.size(), 3 * kTriangles);
+    size_t wrong = 0;
+    for (size_t i = 0; i < kTriangles; ++i) {
+        const float x = static_cast<float>(4.0 * i);
+        const SVec expected[] = {{x, 0, 0}, {x + 1, 0, 0}, {x, 1, 0}};
+        for (size_t k = 0; k < 3; ++k)
+            wrong += points[indices[3 * i + k]] != expected[k] || normals[indices[3 * i + k]] != SVec {0, 0, 1};
+    }
+    EXPECT_EQ(wrong, 0u);
+}
+
 TEST(ModelwrightCli, MeshWritesGlbAndObjOfOnePartOrAll)
 {
     TempFolder folder;
@@ -375,6 +452,14 @@ TEST(ModelwrightCli, MeshWritesGlbAndObjOfOnePartOrAll)
     const ToolRun all = RunTool({"mesh", partsFile, "--all", "-o", (folder / "all.glb").string(), "--scale", "1:87"}, folder);
     ASSERT_EQ(all.exitCode, 0) << all.err;
     EXPECT_EQ(CGlbReader(ReadText(folder / "all.glb")).Doc()["nodes"].size(), partCount);
+    const ToolRun catalogue = RunTool({"mesh", station, "--all", "-o", (folder / "catalogue.glb").string(), "--scale", "1:87"}, folder);
+    ASSERT_EQ(catalogue.exitCode, 0) << catalogue.err;
+    EXPECT_EQ(ReadText(folder / "catalogue.glb"), ReadText(folder / "all.glb"));
+    WriteText(folder / "empty.json", R"({"parts":[]})");
+    const ToolRun empty = RunTool({"mesh", (folder / "empty.json").string(), "--all", "-o", (folder / "empty.glb").string()}, folder);
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_NE(empty.err.find("holds no parts"), std::string::npos) << empty.err;
+    EXPECT_FALSE(std::filesystem::exists(folder / "empty.glb"));
 
     const ToolRun second = RunTool({"mesh", station, "--index", "2", "-o", (folder / "Second.OBJ").string()}, folder);
     ASSERT_EQ(second.exitCode, 0) << second.err;
