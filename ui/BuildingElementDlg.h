@@ -10,6 +10,7 @@ class CDecorationManager;
 class CNumericEdit;
 class CObjectListBox;
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -38,6 +39,8 @@ private:
     void LoadElement();
     void StoreElement();
     void UpdateControls();
+    // What the element still needs before OK; empty when nothing.
+    QString MissingForOk() const;
     void OnNewDecoration();
     void OnEditDecoration();
     void OnDeleteDecoration();
@@ -65,4 +68,5 @@ private:
     QPushButton* m_deleteDecoration;
     QPlainTextEdit* m_freeText;
     QPushButton* m_okButton;
+    QLabel* m_okHint;
 };
