@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -143,19 +144,26 @@ private:
         m_scroll->setFocusPolicy(Qt::NoFocus);
         m_scroll->setWidgetResizable(true);
         m_scroll->setWidget(body);
+        // Made while the dialog is being shown, after it showed its children.
+        body->show();
+        m_scroll->show();
         auto* outer = new QGridLayout(&m_dialog);
         auto* buttonRow = new QHBoxLayout;
         for (QWidget* widget : kept)
             buttonRow->addWidget(widget, widget->inherits("QLabel") ? 1 : 0);
         outer->addWidget(m_scroll, 0, 0);
         outer->addLayout(buttonRow, 1, 0);
-        if (preview)
+        // The fields need the room more than the picture does.
+        if (preview) {
+            preview->setMaximumWidth(std::max(preview->minimumWidth(), preview->minimumSizeHint().width()));
             outer->addWidget(preview, 0, 1, 2, 1);
+        }
         outer->setColumnStretch(0, 1);
         // The minimum the old layout set would hold the dialog at its old size.
         m_dialog.setMinimumSize(0, 0);
         outer->activate();
-        m_dialog.resize(m_dialog.sizeHint().boundedTo(room).expandedTo(m_dialog.minimumSizeHint()));
+        // As large as the dialog wanted, where the screen has room for it.
+        m_dialog.resize(needed.boundedTo(room).expandedTo(m_dialog.minimumSizeHint()));
         // A field moved into the pane has let go of the focus.
         if (focused)
             focused->setFocus();
