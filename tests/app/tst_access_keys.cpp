@@ -28,6 +28,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
@@ -281,6 +282,10 @@ private slots:
         QStringList faults;
         const auto check = [&faults, screen](QWidget& window) {
             window.show();
+            // A dialog that scrolls its fields shows them with itself.
+            if (const auto* pane = window.findChild<QScrollArea*>(QStringLiteral("fieldsPane"));
+                pane && !(pane->isVisible() && pane->widget()->isVisible()))
+                faults << QStringLiteral("%1 hides its fields").arg(window.objectName());
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QDir().mkpath(QStringLiteral(MW_SCREENSHOT_DIR));
             window.grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/screen_%1x%2_%3_%4.png")
@@ -288,6 +293,7 @@ private slots:
             const QSize size = window.frameGeometry().size();
             if (size.width() > screen.width() || size.height() > screen.height())
                 faults << QStringLiteral("%1 is %2 x %3").arg(window.objectName()).arg(size.width()).arg(size.height());
+
             window.hide();
         };
         CModelwrightDoc document;
