@@ -127,7 +127,8 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     m_filterEdit->setClearButtonEnabled(true);
     m_objectList = new CPartsTable(this);
     m_objectList->setObjectName("objectList");
-    m_objectList->setMinimumWidth(240);
+    // Narrow enough to leave the buttons their texts on a small screen; the columns narrow with it.
+    m_objectList->setMinimumWidth(120);
     m_objectList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto* findAction = new QAction(this);
     findAction->setShortcut(QKeySequence::Find);
@@ -299,25 +300,28 @@ bool CModelwrightView::eventFilter(QObject* watched, QEvent* event)
 
 void CModelwrightView::retranslateUi()
 {
-    m_editHeaderButton->setText(tr("Edi&t header ..."));
-    m_deleteButton->setText(tr("&Delete ..."));
-    m_newTreeButton->setText(tr("&New tree ..."));
-    m_newBuildingButton->setText(tr("New &building ..."));
-    m_editButton->setText(tr("Ed&it ..."));
-    m_exportButton->setText(tr("E&xport ..."));
-    m_exportAndCompileButton->setText(tr("Export and &compile ..."));
-    m_newPlatformButton->setText(tr("New &platform ..."));
-    // The menu names the same commands in the same words, with the same keys.
-    const std::pair<QAction*, const QPushButton*> sameAsButton[] = {{m_newTreeAction, m_newTreeButton},
-        {m_newBuildingAction, m_newBuildingButton}, {m_newPlatformAction, m_newPlatformButton},
-        {m_editAction, m_editButton}, {m_deleteAction, m_deleteButton}, {m_exportAction, m_exportButton},
-        {m_exportAndCompileAction, m_exportAndCompileButton}};
-    for (const auto& [action, button] : sameAsButton)
-        action->setText(button->text());
-    // A button is never narrower than its text, also on a small screen.
-    for (QPushButton* button : {m_editHeaderButton, m_deleteButton, m_newTreeButton, m_newBuildingButton, m_editButton,
-             m_exportButton, m_exportAndCompileButton, m_newPlatformButton})
+    // A text too long for the button's width takes two lines, so that the buttons stay narrow on
+    // a small screen; the menu shows the same text on one line.
+    const auto set = [](QPushButton* button, QAction* action, const QString& text) {
+        if (action)
+            action->setText(text);
+        button->setText(text);
+        const int middle = int(text.size() / 2);
+        const qsizetype before = text.lastIndexOf(u' ', middle);
+        const qsizetype after = text.indexOf(u' ', middle);
+        const qsizetype split = before < 0 ? after : after < 0 ? before : (middle - before <= after - middle ? before : after);
+        if (button->sizeHint().width() > kButtonSize.width() && split > 0)
+            button->setText(QString(text).replace(split, 1, u'\n'));
         button->setMinimumWidth(std::max(kButtonSize.width(), button->sizeHint().width()));
+    };
+    set(m_editHeaderButton, nullptr, tr("Edi&t header ..."));
+    set(m_deleteButton, m_deleteAction, tr("&Delete ..."));
+    set(m_newTreeButton, m_newTreeAction, tr("&New tree ..."));
+    set(m_newBuildingButton, m_newBuildingAction, tr("New &building ..."));
+    set(m_editButton, m_editAction, tr("Ed&it ..."));
+    set(m_exportButton, m_exportAction, tr("E&xport ..."));
+    set(m_exportAndCompileButton, m_exportAndCompileAction, tr("Export and &compile ..."));
+    set(m_newPlatformButton, m_newPlatformAction, tr("New &platform ..."));
     m_duplicateAction->setText(tr("D&uplicate"));
     m_duplicateAction->setStatusTip(tr("Add a copy of the selected part under a new name"));
     m_cutAction->setText(tr("Cu&t"));

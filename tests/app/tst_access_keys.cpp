@@ -301,6 +301,10 @@ private slots:
         CMainFrame frame(document, options);
         frame.showMaximized();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        // The form gets the room its controls need, so that none covers another.
+        const QWidget& form = *frame.findChild<QWidget*>(QStringLiteral("form"));
+        if (form.minimumSizeHint().width() > form.width())
+            faults << QStringLiteral("the form is %1 wide for controls that need %2").arg(form.width()).arg(form.minimumSizeHint().width());
         const CPartsTable& table = *frame.View()->ObjectList();
         for (int column = 0; column < table.model()->columnCount(); ++column)
             if (table.horizontalHeader()->sectionViewportPosition(column) + table.horizontalHeader()->sectionSize(column)
