@@ -32,6 +32,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -235,6 +236,34 @@ private slots:
             qWarning().noquote() << fault;
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults, listed above").arg(faults.size())));
         languages.LoadLanguageDll(kLanguageEnglish);
+    }
+
+    // The English texts are written out: no command ends in two dots, no count says "(s)".
+    void visibleTextsAreWrittenOut()
+    {
+        CModelwrightDoc document;
+        CProgramOptions options;
+        CMainFrame frame(document, options);
+        const std::unique_ptr<QWidget> dialogs[] = {std::make_unique<CTreeDlg>(), std::make_unique<CPlatformDlg>(),
+            std::make_unique<CBuildingDlg>(), std::make_unique<CBuildingElementDlg>(), std::make_unique<CDecorationDlg>()};
+        QStringList texts;
+        for (const QAction* action : frame.findChildren<QAction*>())
+            texts << action->text() << action->statusTip();
+        for (QWidget* window : {static_cast<QWidget*>(&frame), dialogs[0].get(), dialogs[1].get(), dialogs[2].get(),
+                 dialogs[3].get(), dialogs[4].get()}) {
+            for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                texts << button->text();
+            for (const QLabel* label : window->findChildren<QLabel*>())
+                texts << label->text();
+            for (const QGroupBox* group : window->findChildren<QGroupBox*>())
+                texts << group->title();
+        }
+        const QRegularExpression unwritten(QStringLiteral("(^|[^.])\\.\\.$|\\(s\\)"));
+        QStringList faults;
+        for (const QString& text : std::as_const(texts))
+            if (unwritten.match(text).hasMatch())
+                faults << text;
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(" | "))));
     }
 
     // Tab walks the main form as it is read, row by row and left to right, in every language.

@@ -639,6 +639,13 @@ private slots:
         QCOMPARE(proposed, FilePath("exports/Untitled.bdf"));
         QCOMPARE(m_frame->statusBar()->currentMessage(),
             QString("Exported one part to %1").arg(QDir::toNativeSeparators(FilePath("exports/one.bdf"))));
+        // Faults of the free texts are counted in words, one or several.
+        static_cast<CTree&>(*m_doc->Parts().GetList().back()).m_freeText = "Lien 0 0 1 1";
+        exportAs(FilePath("exports/faulty.bdf"), proposed);
+        QVERIFY(m_frame->statusBar()->currentMessage().endsWith(". The free texts have one fault, listed under the preview."));
+        static_cast<CTree&>(*m_doc->Parts().GetList().back()).m_freeText = "Lien 0 0 1 1\nLien 1 1 2 2";
+        exportAs(FilePath("exports/faultier.bdf"), proposed);
+        QVERIFY(m_frame->statusBar()->currentMessage().endsWith(". The free texts have 2 faults, listed under the preview."));
     }
 
     void lockPanesShowTheLockKeysWhereThePlatformTellsThem()
