@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -162,8 +163,10 @@ private:
         // The minimum the old layout set would hold the dialog at its old size.
         m_dialog.setMinimumSize(0, 0);
         outer->activate();
-        // As large as the dialog wanted, where the screen has room for it.
-        m_dialog.resize(needed.boundedTo(room).expandedTo(m_dialog.minimumSizeHint()));
+        // As large as the dialog wanted, with room for the scroll bars, where the screen has it.
+        const QMargins margins = outer->contentsMargins();
+        const int bar = m_scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins.left() + margins.right();
+        m_dialog.resize((needed + QSize(bar, bar)).boundedTo(room).expandedTo(m_dialog.minimumSizeHint()));
         // A field moved into the pane has let go of the focus.
         if (focused)
             focused->setFocus();
