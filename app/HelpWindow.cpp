@@ -111,6 +111,7 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     , m_pForward(new QPushButton(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
+    m_pContents->setObjectName(QStringLiteral("contents"));
     m_pBack->setObjectName(QStringLiteral("back"));
     retranslateUi();
     // The help may stay open while the program ends; it does not keep the program running.
@@ -128,12 +129,14 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     pLayout->addLayout(pButtons);
     pLayout->addWidget(m_pBrowser);
 
-    connect(m_pContents, &QPushButton::clicked, m_pBrowser, &QTextBrowser::home);
+    connect(m_pContents, &QPushButton::clicked, this, &CHelpWindow::ShowContents);
     connect(m_pBack, &QPushButton::clicked, m_pBrowser, &QTextBrowser::backward);
     connect(m_pForward, &QPushButton::clicked, m_pBrowser, &QTextBrowser::forward);
     connect(m_pBrowser, &QTextBrowser::backwardAvailable, m_pBack, &QPushButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QPushButton::setEnabled);
-    resize(760, 640);
+    // A small screen gets a window it can hold.
+    const QSize room = screen() ? screen()->availableSize() - QSize(16, 40) : QSize(760, 640);
+    resize(QSize(760, 640).boundedTo(room));
 }
 
 void CHelpWindow::retranslateUi()
@@ -154,6 +157,17 @@ void CHelpWindow::changeEvent(QEvent* event)
 QString CHelpWindow::Topic() const
 {
     return m_pBrowser->source().fragment();
+}
+
+void CHelpWindow::ShowContents()
+{
+    // The browser's home is the first book it showed, which may be of another language.
+    QUrl book = m_pBrowser->source();
+    if (book.isEmpty())
+        return;
+    book.setFragment(QString());
+    m_pBrowser->setSource(book);
+    m_pBrowser->verticalScrollBar()->setValue(0);
 }
 
 void CHelpWindow::ShowTopic(const QString& helpFile, const QString& topic)

@@ -45,6 +45,8 @@ public:
     QTextBrowser* Browser() const { return m_pBrowser; }
     // The topic shown now, empty at the contents.
     QString Topic() const;
+    // The contents of the book shown now, in its own language.
+    void ShowContents();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -127,7 +127,7 @@ void CMainFrame::SaveWindowLayout()
 {
     m_pSettings->setValue(kWindowGeometryKey, saveGeometry());
     m_pSettings->setValue(kWindowStateKey, saveState());
-    m_pSettings->setValue(kPartsColumnsKey, m_view->ObjectList()->horizontalHeader()->saveState());
+    m_pSettings->setValue(kPartsColumnsKey, m_view->ObjectList()->SavedColumns());
     m_pSettings->setValue(QString::fromLatin1(kPreviewLayoutKey), m_view->PreviewLayout());
     m_pSettings->sync();
 }
@@ -187,6 +187,7 @@ void CMainFrame::CreateActions()
         m_recentFileActions[index] = action;
     }
     m_exitAction = MakeAction(this, "appExit");
+    m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
     QUndoStack* history = m_view->History();
@@ -212,15 +213,13 @@ void CMainFrame::CreateActions()
     connect(history, &QUndoStack::indexChanged, this, &CMainFrame::UpdateUndoRedoTexts);
     connect(history, &QUndoStack::cleanChanged, this, &CMainFrame::UpdateUndoRedoTexts);
 
-    // Nothing in the program cuts, copies or pastes: these stay disabled.
-    m_cutAction = MakeAction(this, "editCut", QStringLiteral(":/app/toolbar/cut.svg"));
-    m_cutAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
-    m_copyAction = MakeAction(this, "editCopy", QStringLiteral(":/app/toolbar/copy.svg"));
-    m_copyAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
-    m_pasteAction = MakeAction(this, "editPaste", QStringLiteral(":/app/toolbar/paste.svg"));
-    m_pasteAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
-    for (QAction* action : {m_cutAction, m_copyAction, m_pasteAction})
-        action->setEnabled(false);
+    // The clipboard carries parts; the form owns the commands, the window gives them pictures.
+    m_cutAction = m_view->CutAction();
+    m_cutAction->setIcon(QIcon(QStringLiteral(":/app/toolbar/cut.svg")));
+    m_copyAction = m_view->CopyAction();
+    m_copyAction->setIcon(QIcon(QStringLiteral(":/app/toolbar/copy.svg")));
+    m_pasteAction = m_view->PasteAction();
+    m_pasteAction->setIcon(QIcon(QStringLiteral(":/app/toolbar/paste.svg")));
 
     m_statusBarAction = MakeAction(this, "viewStatusBar");
     m_statusBarAction->setCheckable(true);
@@ -265,6 +264,12 @@ void CMainFrame::CreateMenus()
 
     m_editMenu = menuBar()->addMenu(QString());
     m_editMenu->addActions({m_undoAction, m_redoAction});
+    m_editMenu->addSeparator();
+    m_view->FillClipboardMenu(*m_editMenu);
+
+    m_partMenu = menuBar()->addMenu(QString());
+    m_partMenu->setObjectName("partMenu");
+    m_view->FillPartMenu(*m_partMenu);
 
     m_viewMenu = menuBar()->addMenu(QString());
     m_optionsMenu = menuBar()->addMenu(QString());
@@ -363,9 +368,7 @@ void CMainFrame::retranslateUi()
     set(m_exitAction, tr("E&xit"), tr("Quit the program; asks to save changes"));
     m_editMenu->setTitle(tr("&Edit"));
     UpdateUndoRedoTexts();
-    set(m_cutAction, tr("Cu&t"), tr("Cut the selection to the clipboard"));
-    set(m_copyAction, tr("&Copy"), tr("Copy the selection to the clipboard"));
-    set(m_pasteAction, tr("&Paste"), tr("Insert the clipboard's contents"));
+    m_partMenu->setTitle(tr("P&art"));
     m_viewMenu->setTitle(tr("&View"));
     m_toolBar->setWindowTitle(tr("Toolbar"));
     set(m_toolBar->toggleViewAction(), tr("&Toolbar"), tr("Show or hide the toolbar"));
@@ -425,7 +428,8 @@ void CMainFrame::OnPartsFileExported(const QString& path, int partCount, int fre
                                      : tr("Exported %n parts to %1", nullptr, partCount).arg(where);
     if (freeTextFaults > 0)
         message += QStringLiteral(". ")
-            + tr("The free texts have %n fault(s), listed under the preview.", nullptr, freeTextFaults);
+            + (freeTextFaults == 1 ? tr("The free texts have one fault, listed under the preview.")
+                                   : tr("The free texts have %n faults, listed under the preview.", nullptr, freeTextFaults));
     statusBar()->showMessage(message);
     m_pSettings->setValue(QString::fromLatin1(kExportFolderKey), QFileInfo(path).absolutePath());
     m_pSettings->sync();

@@ -82,6 +82,7 @@ public:
     QAction* CutAction() const { return m_cutAction; }
     QAction* CopyAction() const { return m_copyAction; }
     QAction* PasteAction() const { return m_pasteAction; }
+    QMenu* PartMenu() const { return m_partMenu; }
     QAction* ToolbarAction() const;
     QAction* StatusBarAction() const { return m_statusBarAction; }
     QAction* OptionsAction() const { return m_optionsAction; }
@@ -200,6 +201,7 @@ private:
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_editMenu = nullptr;
+    QMenu* m_partMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
     QMenu* m_optionsMenu = nullptr;
     QMenu* m_helpMenu = nullptr;

@@ -16,6 +16,8 @@ public:
 
     // Gives a nameless object the name "<class> <number>"; true when it did.
     virtual bool SetDefaultName();
+    // Gives the object the next number, as a new object gets: a copy is told from its original.
+    void TakeNewNumber() { m_id = TakeNextId(); }
 
     // The number the next object will take; the counter is never reset.
     static int32_t PeekNextId();

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -25,6 +26,11 @@ public:
         const CRuntimeClass* accepted[] = {T::ThisClass()};
         return std::unique_ptr<T>(static_cast<T*>(Restore(accepted).release()));
     }
+
+    // The snapshot as bytes that carry a part from one window to another (the clipboard), and
+    // back; nothing for bytes not written so. The part's own bytes are checked on Restore.
+    std::vector<uint8_t> ToBytes() const;
+    static std::optional<CPartSnapshot> FromBytes(std::span<const uint8_t> bytes);
 
     // The memory the snapshot holds.
     size_t Size() const { return m_bytes.capacity() + m_unkeptText.capacity() + sizeof(*this); }

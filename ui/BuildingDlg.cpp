@@ -57,6 +57,7 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
         buttons->button(QDialogButtonBox::Cancel)});
     UpdateControls();
     // The elements are edited in place, so the building itself is shown, with the free text typed.
+    FitToScreen(*this);
     m_preview = AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
         if (!m_pBuilding)
             return;
@@ -84,7 +85,7 @@ QWidget* CBuildingDlg::CreateHeaderGroup()
         grid->addWidget(field, row, column + 1, 1, span);
     };
     addField(tr("&Description"), m_description, 0, 0, 4);
-    addField(tr("C&atalog no"), m_catalogNo, 1, 0);
+    addField(tr("C&atalogue no"), m_catalogNo, 1, 0);
     addField(tr("P&rice"), m_price, 1, 3);
     addField(tr("&Units"), m_units, 2, 0);
     addField(tr("&Parts per package"), m_partsPerPackage, 2, 3);

@@ -45,10 +45,10 @@ struct SOrientationButton {
     const char* label;
 };
 constexpr SOrientationButton kOrientationButtons[] = {
-    {kRoofOrientation0, "orientation0", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&0 degr")},
-    {kRoofOrientation90, "orientation90", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&90 degr")},
-    {kRoofOrientation180, "orientation180", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&180 degr")},
-    {kRoofOrientation270, "orientation270", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&270 degr")},
+    {kRoofOrientation0, "orientation0", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&0°")},
+    {kRoofOrientation90, "orientation90", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&90°")},
+    {kRoofOrientation180, "orientation180", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&180°")},
+    {kRoofOrientation270, "orientation270", QT_TRANSLATE_NOOP("CBuildingElementDlg", "&270°")},
 };
 
 QRadioButton* AddRadio(QButtonGroup& group, int code, const QString& text, const char* name)
@@ -95,7 +95,12 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
     grid->addWidget(CreatePositionGroup(), 0, 2);
     grid->addWidget(CreateDecorationsGroup(), 1, 0);
     grid->addWidget(freeTextGroup, 1, 1);
-    grid->addWidget(buttons, 1, 2, Qt::AlignBottom);
+    m_okHint = NewOkHint();
+    auto* buttonColumn = new QVBoxLayout;
+    buttonColumn->addStretch(1);
+    buttonColumn->addWidget(m_okHint);
+    buttonColumn->addWidget(buttons);
+    grid->addLayout(buttonColumn, 1, 2);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(1, 1);
 
@@ -117,6 +122,7 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
     ConnectListKeys(*m_decorations, [this] { OnEditDecoration(); }, [this] { OnDeleteDecoration(); });
     UpdateControls();
     // The element as the fields say, with the decorations it has, among the building's others.
+    FitToScreen(*this);
     m_preview = AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
         if (!m_pElement)
             return;
@@ -179,7 +185,7 @@ QWidget* CBuildingElementDlg::CreateRoofGroup()
     sizes->addRow(tr("&Angle"), m_roofAngle);
     sizes->addRow(tr("&Roof color"), m_roofColor);
 
-    auto* roofTypeBox = new QGroupBox(tr("Rooftype"));
+    auto* roofTypeBox = new QGroupBox(tr("Roof type"));
     m_roofType = Named(new QButtonGroup(this), "roofType");
     auto* roofTypeLayout = new QVBoxLayout(roofTypeBox);
     for (const auto& picture : kRoofPictures) {
@@ -307,12 +313,23 @@ void CBuildingElementDlg::UpdateControls()
     m_newDecoration->setEnabled(m_pElement && m_pElement->m_decorations);
 
     const int roofType = CheckedIdOrZero(*m_roofType);
-    const bool roofChosen = roofType != 0 && CheckedIdOrZero(*m_roofOrientation) != 0;
-    const bool blockSized
-        = m_blockHeight->GetValue() != 0 && m_blockWidth->GetValue() != 0 && m_blockDepth->GetValue() != 0;
-    m_okButton->setEnabled(roofChosen && blockSized);
+    ShowOkState(*m_okButton, *m_okHint, MissingForOk());
     m_roofAngle->setEnabled(roofType == kRoofFlatTopped);
     m_roofHeight->setEnabled(roofType != kRoofNone);
+}
+
+QString CBuildingElementDlg::MissingForOk() const
+{
+    if (CheckedIdOrZero(*m_roofType) == 0)
+        return tr("Choose a roof type");
+    if (CheckedIdOrZero(*m_roofOrientation) == 0)
+        return tr("Choose a roof orientation");
+    const std::pair<const CNumericEdit*, QString> block[] = {{m_blockHeight, tr("Block height must not be 0")},
+        {m_blockWidth, tr("Block width must not be 0")}, {m_blockDepth, tr("Block depth must not be 0")}};
+    for (const auto& [size, missing] : block)
+        if (size->GetValue() == 0)
+            return missing;
+    return {};
 }
 
 CDecorationManager* CBuildingElementDlg::Decorations() const

@@ -13,6 +13,7 @@ class CNumericEdit;
 class CObjectListBox;
 class CPartPreview;
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -41,6 +42,8 @@ private:
     void LoadElement();
     void StoreElement();
     void UpdateControls();
+    // What the element still needs before OK; empty when nothing.
+    QString MissingForOk() const;
     void OnNewDecoration();
     void OnEditDecoration();
     void OnDeleteDecoration();
@@ -75,4 +78,5 @@ private:
     QPlainTextEdit* m_freeText;
     CPartPreview* m_preview;
     QPushButton* m_okButton;
+    QLabel* m_okHint;
 };

@@ -114,7 +114,12 @@ CDecorationDlg::CDecorationDlg(QWidget* parent)
     grid->addLayout(middleColumn, 1, 1);
     grid->addWidget(CreateTypesFrame(), 0, 2, 3, 1);
     grid->addLayout(previewColumn, 0, 3, 3, 1);
-    grid->addWidget(buttons, 2, 0, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+    m_okHint = NewOkHint();
+    m_okHint->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(buttons);
+    buttonRow->addWidget(m_okHint, 1);
+    grid->addLayout(buttonRow, 2, 0, 1, 2, Qt::AlignBottom);
 
     connect(m_width, &QLineEdit::textChanged, this, &CDecorationDlg::UpdateOkButton);
     connect(m_height, &QLineEdit::textChanged, this, &CDecorationDlg::UpdateOkButton);
@@ -135,6 +140,7 @@ CDecorationDlg::CDecorationDlg(QWidget* parent)
     for (QButtonGroup* group : {m_wall, m_mainType, m_subtype, m_windowCount})
         TabToCheckedButton(*group);
     UpdateOkButton();
+    FitToScreen(*this);
 }
 
 QWidget* CDecorationDlg::CreatePositionGroup()
@@ -275,11 +281,24 @@ int CDecorationDlg::ChosenWindowCount() const
     return windowCount > 0 ? windowCount : kDefaultWindowCount;
 }
 
+QString CDecorationDlg::MissingForOk() const
+{
+    if (CheckedIdOrZero(*m_wall) == 0)
+        return tr("Choose a wall");
+    if (CheckedIdOrZero(*m_mainType) == 0)
+        return tr("Choose a main type");
+    if (CheckedIdOrZero(*m_subtype) == 0)
+        return tr("Choose a subtype");
+    if (m_width->GetValue() == 0)
+        return tr("Width must not be 0");
+    if (m_height->GetValue() == 0)
+        return tr("Height must not be 0");
+    return {};
+}
+
 void CDecorationDlg::UpdateOkButton()
 {
-    const bool choicesMade = CheckedIdOrZero(*m_wall) != 0 && CheckedIdOrZero(*m_subtype) != 0
-        && CheckedIdOrZero(*m_mainType) != 0;
-    m_okButton->setEnabled(choicesMade && m_width->GetValue() != 0 && m_height->GetValue() != 0);
+    ShowOkState(*m_okButton, *m_okHint, MissingForOk());
 }
 
 void CDecorationDlg::SetElement(const CBuildingElement* element, bool inches)

@@ -11,6 +11,7 @@ class CDecoration;
 class CDecorationPreview;
 class CNumericEdit;
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -44,6 +45,8 @@ private:
     void StoreDecoration();
     int ChosenWindowCount() const;
     void UpdateOkButton();
+    // What the decoration still needs before OK; empty when nothing.
+    QString MissingForOk() const;
     void UpdatePreview();
 
     CDecoration* m_pDecoration = nullptr;
@@ -63,4 +66,5 @@ private:
     QButtonGroup* m_windowCount;
     CDecorationPreview* m_preview;
     QPushButton* m_okButton;
+    QLabel* m_okHint;
 };

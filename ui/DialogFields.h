@@ -9,12 +9,14 @@
 
 class CNumericEdit;
 class QButtonGroup;
+class QDialog;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-// What the part dialogs store for an empty "Catalog no" (a single blank) and an empty
+// What the part dialogs store for an empty "Catalogue no" (a single blank) and an empty
 // "Price" ("0"); a price's decimal comma is stored as a point.
 std::string CatalogNoFromText(const QString& text);
 std::string PriceFromText(const QString& text);
@@ -31,6 +33,15 @@ Widget* Named(Widget* widget, const char* name)
 CNumericEdit* NewDigitsEdit(const char* name);
 // A right-aligned edit for a price: digits with at most one decimal point or comma.
 QLineEdit* NewPriceEdit(const char* name);
+
+// The short line beside a dialog's buttons that names what OK still waits for.
+QLabel* NewOkHint();
+// OK is available when nothing is missing; otherwise the hint names what is.
+void ShowOkState(QPushButton& ok, QLabel& hint, const QString& missing);
+
+// A dialog larger than the screen it opens on shows its fields in a scrolled pane, with its
+// buttons and its preview kept in sight beside it; on a screen large enough it is unchanged.
+void FitToScreen(QDialog& dialog);
 
 // Checks the button with the id, or none of the group when no button has it.
 void CheckButtonById(QButtonGroup& group, int id);

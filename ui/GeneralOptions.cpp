@@ -26,11 +26,12 @@ struct SChoice {
     const char* text;
 };
 
-// French has a user interface but is not offered here.
+// French, like English and "Default", writes English keywords.
 constexpr SChoice kLanguages[] = {
     {kLanguageDefault, QT_TRANSLATE_NOOP("CGeneralOptions", "Default")},
     {kLanguageEnglish, QT_TRANSLATE_NOOP("CGeneralOptions", "English")},
     {kLanguageGerman, QT_TRANSLATE_NOOP("CGeneralOptions", "German")},
+    {kLanguageFrench, QT_TRANSLATE_NOOP("CGeneralOptions", "French")},
     {kLanguageDutch, QT_TRANSLATE_NOOP("CGeneralOptions", "Dutch")},
 };
 
@@ -107,11 +108,7 @@ QString CGeneralOptions::Caption()
 
 void CGeneralOptions::Load(const CProgramOptions& options)
 {
-    std::vector<SChoice> languages(std::begin(kLanguages), std::end(kLanguages));
-    // French is not offered, but a stored French is shown as the language in force.
-    if (options.m_language == kLanguageFrench)
-        languages.push_back({kLanguageFrench, QT_TRANSLATE_NOOP("CGeneralOptions", "French")});
-    FillSorted(*m_language, languages, options.m_language);
+    FillSorted(*m_language, kLanguages, options.m_language);
     FillSorted(*m_winrailVersion, kVersions, options.m_winrailVersion);
     m_hexahedron->setChecked(options.m_hexahedronBugfix != 0);
     m_autosaveMinutes->setValue(std::max(options.m_autosaveMinutes, 0));

@@ -15,7 +15,8 @@
 #include "ui/TreeDlg.h"
 
 #include <QAction>
-#include <QDir>
+#include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
@@ -23,9 +24,12 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSplitter>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMimeDatabase>
 #include <QPrinter>
 #include <QProcess>
@@ -37,6 +41,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -124,7 +129,8 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     m_filterEdit->setClearButtonEnabled(true);
     m_objectList = new CPartsTable(this);
     m_objectList->setObjectName("objectList");
-    m_objectList->setMinimumWidth(240);
+    // Narrow enough to leave the buttons their texts on a small screen; the columns narrow with it.
+    m_objectList->setMinimumWidth(120);
     m_objectList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto* findAction = new QAction(this);
     findAction->setShortcut(QKeySequence::Find);
@@ -176,16 +182,12 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(5, 1);
 
-    setTabOrder(m_filterEdit, m_objectList);
-    setTabOrder(m_objectList, m_editHeaderButton);
-    setTabOrder(m_editHeaderButton, m_deleteButton);
-    setTabOrder(m_deleteButton, m_newTreeButton);
-    setTabOrder(m_newTreeButton, m_newBuildingButton);
-    setTabOrder(m_newBuildingButton, m_editButton);
-    setTabOrder(m_editButton, m_exportButton);
-    setTabOrder(m_exportButton, m_exportAndCompileButton);
-    setTabOrder(m_exportAndCompileButton, m_newPlatformButton);
-    setTabOrder(m_newPlatformButton, m_preview->Canvas());
+    // The keyboard reads the form as the eye does: row by row, left to right.
+    QWidget* const tabChain[] = {m_filterEdit, m_objectList, m_editHeaderButton, m_editButton, m_newTreeButton,
+        m_deleteButton, m_newBuildingButton, m_exportButton, m_newPlatformButton, m_exportAndCompileButton,
+        m_preview->Canvas()};
+    for (size_t index = 1; index < std::size(tabChain); ++index)
+        setTabOrder(tabChain[index - 1], tabChain[index]);
 
     connect(m_editHeaderButton, &QPushButton::clicked, this, &CModelwrightView::OnEditHeader);
     connect(m_editButton, &QPushButton::clicked, this, &CModelwrightView::OnEdit);
@@ -200,6 +202,10 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     connect(m_exportAndCompileButton, &QPushButton::clicked, this, &CModelwrightView::OnExportAndCompile);
     connect(m_newPlatformButton, &QPushButton::clicked, this, &CModelwrightView::OnNewPlatform);
     connect(m_preview, &CPartPreview::partRequested, this, &CModelwrightView::SelectPart);
+    m_filterEdit->installEventFilter(this);
+    m_objectList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_objectList, &QWidget::customContextMenuRequested, this, &CModelwrightView::ShowContextMenu);
+    CreatePartActions();
 
     retranslateUi();
     OnInitialUpdate();
@@ -212,16 +218,120 @@ CModelwrightView::~CModelwrightView()
         SetCurrentExportOptions(nullptr);
 }
 
+void CModelwrightView::CreatePartActions()
+{
+    const auto makeAction = [this](const char* name, void (CModelwrightView::*command)()) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, command);
+        // The view's own: the keys work wherever the form is, also without a menu bar.
+        addAction(action);
+        return action;
+    };
+    m_newTreeAction = makeAction("partNewTree", &CModelwrightView::OnNewTree);
+    m_newBuildingAction = makeAction("partNewBuilding", &CModelwrightView::OnNewBuilding);
+    m_newPlatformAction = makeAction("partNewPlatform", &CModelwrightView::OnNewPlatform);
+    m_editAction = makeAction("partEdit", &CModelwrightView::OnEdit);
+    m_deleteAction = makeAction("partDelete", &CModelwrightView::OnDelete);
+    m_duplicateAction = makeAction("partDuplicate", &CModelwrightView::OnDuplicate);
+    m_duplicateAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_exportAction = makeAction("partExport", &CModelwrightView::OnExport);
+    m_exportAndCompileAction = makeAction("partExportAndCompile", &CModelwrightView::OnExportAndCompile);
+    m_cutAction = makeAction("editCut", &CModelwrightView::OnCut);
+    m_cutAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+    m_copyAction = makeAction("editCopy", &CModelwrightView::OnCopy);
+    m_copyAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    m_pasteAction = makeAction("editPaste", &CModelwrightView::OnPaste);
+    m_pasteAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CModelwrightView::UpdatePasteCommand);
+    UpdatePasteCommand();
+}
+
+void CModelwrightView::UpdatePasteCommand()
+{
+    const QMimeData* carried = QApplication::clipboard()->mimeData();
+    m_pasteAction->setEnabled(carried && carried->hasFormat(QLatin1String(kPartMimeType)));
+}
+
+void CModelwrightView::FillPartMenu(QMenu& menu) const
+{
+    menu.addActions({m_newTreeAction, m_newBuildingAction, m_newPlatformAction});
+    menu.addSeparator();
+    menu.addActions({m_editAction, m_duplicateAction, m_deleteAction});
+    menu.addSeparator();
+    menu.addActions({m_exportAction, m_exportAndCompileAction});
+}
+
+void CModelwrightView::FillClipboardMenu(QMenu& menu) const
+{
+    menu.addActions({m_cutAction, m_copyAction, m_pasteAction});
+}
+
+void CModelwrightView::ShowContextMenu(const QPoint& position)
+{
+    // The menu acts on the row clicked; a click below the rows leaves the selection alone.
+    if (const QModelIndex row = m_objectList->indexAt(position); row.isValid()) {
+        m_objectList->SelectIndex(row.row());
+        OnSelChangeObjectList();
+    }
+    QMenu menu(this);
+    menu.setObjectName("partContextMenu");
+    FillPartMenu(menu);
+    menu.exec(m_objectList->viewport()->mapToGlobal(position));
+}
+
+bool CModelwrightView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_filterEdit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Down && m_objectList->count() > 0) {
+            if (!m_objectList->GetSelectedObject()) {
+                m_objectList->SelectIndex(0);
+                OnSelChangeObjectList();
+            }
+            m_objectList->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape && !m_filterEdit->text().isEmpty()) {
+            m_filterEdit->clear();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void CModelwrightView::retranslateUi()
 {
-    m_editHeaderButton->setText(tr("Edi&t header ..."));
-    m_deleteButton->setText(tr("&Delete ..."));
-    m_newTreeButton->setText(tr("&New tree ..."));
-    m_newBuildingButton->setText(tr("New &building ..."));
-    m_editButton->setText(tr("Ed&it ..."));
-    m_exportButton->setText(tr("E&xport ..."));
-    m_exportAndCompileButton->setText(tr("Export and &compile .."));
-    m_newPlatformButton->setText(tr("New &platform ..."));
+    // A text too long for the button's width takes two lines, so that the buttons stay narrow on
+    // a small screen; the menu shows the same text on one line.
+    const auto set = [](QPushButton* button, QAction* action, const QString& text) {
+        if (action)
+            action->setText(text);
+        button->setText(text);
+        const int middle = int(text.size() / 2);
+        const qsizetype before = text.lastIndexOf(u' ', middle);
+        const qsizetype after = text.indexOf(u' ', middle);
+        const qsizetype split = before < 0 ? after : after < 0 ? before : (middle - before <= after - middle ? before : after);
+        if (button->sizeHint().width() > kButtonSize.width() && split > 0)
+            button->setText(QString(text).replace(split, 1, u'\n'));
+        button->setMinimumWidth(std::max(kButtonSize.width(), button->sizeHint().width()));
+    };
+    set(m_editHeaderButton, nullptr, tr("Edi&t header ..."));
+    set(m_deleteButton, m_deleteAction, tr("&Delete ..."));
+    set(m_newTreeButton, m_newTreeAction, tr("&New tree ..."));
+    set(m_newBuildingButton, m_newBuildingAction, tr("New &building ..."));
+    set(m_editButton, m_editAction, tr("Ed&it ..."));
+    set(m_exportButton, m_exportAction, tr("E&xport ..."));
+    set(m_exportAndCompileButton, m_exportAndCompileAction, tr("Export and &compile ..."));
+    set(m_newPlatformButton, m_newPlatformAction, tr("New &platform ..."));
+    m_duplicateAction->setText(tr("D&uplicate"));
+    m_duplicateAction->setStatusTip(tr("Add a copy of the selected part under a new name"));
+    m_cutAction->setText(tr("Cu&t"));
+    m_cutAction->setStatusTip(tr("Move the selected part to the clipboard"));
+    m_copyAction->setText(tr("&Copy"));
+    m_copyAction->setStatusTip(tr("Copy the selected part to the clipboard"));
+    m_pasteAction->setText(tr("&Paste"));
+    m_pasteAction->setStatusTip(tr("Add the part on the clipboard to the catalogue"));
     m_filterEdit->setPlaceholderText(tr("Filter by name or catalogue number (%1)")
                                          .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
 }
@@ -240,8 +350,10 @@ CPartsManager* CModelwrightView::GetPartsManager() const
 
 void CModelwrightView::UpdateButtons()
 {
-    m_editButton->setEnabled(m_pSelected != nullptr);
-    m_deleteButton->setEnabled(m_pSelected != nullptr);
+    for (QWidget* command : {static_cast<QWidget*>(m_editButton), static_cast<QWidget*>(m_deleteButton)})
+        command->setEnabled(m_pSelected != nullptr);
+    for (QAction* command : {m_editAction, m_deleteAction, m_duplicateAction, m_cutAction, m_copyAction})
+        command->setEnabled(m_pSelected != nullptr);
     m_preview->ShowPart(m_pSelected, m_options);
 }
 
@@ -265,8 +377,10 @@ void CModelwrightView::OnInitialUpdate()
     m_objectList->ClearEntries();
     if (const CPartsManager* parts = GetPartsManager())
         m_objectList->FillFromList(*parts);
-    m_objectList->SelectIndex(-1);
-    m_pSelected = nullptr;
+    // A catalogue opens on its first part, ready for the keyboard.
+    m_objectList->SelectIndex(0);
+    m_objectList->setFocus(Qt::OtherFocusReason);
+    m_pSelected = m_objectList->GetSelectedObject();
     UpdateButtons();
     m_preview->ShowExportFaults({}, {});
     m_history->clear();
@@ -346,13 +460,35 @@ void CModelwrightView::NewPart(EPartKind kind)
     if (!editor || !editor->Edit(*part, *parts))
         return;
     part->SetDefaultName();
+    const QString stepText = StepText(EStep::make, kind, part->m_name);
+    AddMadePart(std::move(part), stepText);
+}
+
+void CModelwrightView::AddMadePart(std::unique_ptr<CNamedObject> part, const QString& stepText)
+{
+    CPartsManager* parts = GetPartsManager();
     CNamedObject* added = part.get();
     m_objectList->AddAndSelect(added);
     ShowTableFilter();
     parts->Add(std::move(part));
     m_pSelected = added;
     UpdateButtons();
-    PushPartStep(StepText(EStep::make, kind, added->m_name), parts->GetCount() - 1, nullptr, SnapshotOf(*added));
+    PushPartStep(stepText, parts->GetCount() - 1, nullptr, SnapshotOf(*added));
+}
+
+void CModelwrightView::OnDuplicate()
+{
+    CNamedObject* original = m_objectList->GetSelectedObject();
+    if (!GetPartsManager() || !original)
+        return;
+    // The copy is made from the part's own document bytes, so it holds everything it has.
+    const CRuntimeClass* const accepted[] = {original->GetRuntimeClass()};
+    std::unique_ptr<CNamedObject> copy = SnapshotOf(*original)->Restore(accepted);
+    copy->TakeNewNumber();
+    copy->m_name.clear();
+    copy->SetDefaultName();
+    m_document.AboutToChange();
+    AddMadePart(std::move(copy), tr("Duplicate \"%1\"").arg(QString::fromStdString(original->m_name)));
 }
 
 void CModelwrightView::OnEdit()
@@ -386,6 +522,52 @@ void CModelwrightView::OnEdit()
     PushPartStep(StepText(EStep::edit, *kind, part->m_name), IndexOf(*parts, part), std::move(before), std::move(after));
 }
 
+void CModelwrightView::OnCopy()
+{
+    CNamedObject* part = m_objectList->GetSelectedObject();
+    if (!part)
+        return;
+    const std::vector<uint8_t> bytes = CPartSnapshot::Take(*part).ToBytes();
+    auto* carried = new QMimeData;
+    carried->setData(QLatin1String(kPartMimeType), QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+    // Other programs get the part's name.
+    carried->setText(QString::fromStdString(part->m_name));
+    QApplication::clipboard()->setMimeData(carried);
+}
+
+void CModelwrightView::OnCut()
+{
+    OnCopy();
+    OnDelete();
+}
+
+void CModelwrightView::OnPaste()
+{
+    const QMimeData* carried = QApplication::clipboard()->mimeData();
+    if (!GetPartsManager() || !carried || !carried->hasFormat(QLatin1String(kPartMimeType)))
+        return;
+    const QByteArray data = carried->data(QLatin1String(kPartMimeType));
+    const auto* first = reinterpret_cast<const uint8_t*>(data.constData());
+    const std::optional<CPartSnapshot> snapshot = CPartSnapshot::FromBytes({first, size_t(data.size())});
+    // Another program may put anything under the type: only a whole part is taken.
+    const CRuntimeClass* const parts[] = {CTree::ThisClass(), CBuilding::ThisClass(), CPlatform::ThisClass()};
+    std::unique_ptr<CNamedObject> part;
+    try {
+        if (snapshot)
+            part = snapshot->Restore(parts);
+    } catch (const CException&) {
+    }
+    if (!part) {
+        ReportError(tr("The clipboard holds no part that can be pasted."));
+        return;
+    }
+    part->TakeNewNumber();
+    part->SetDefaultName();
+    m_document.AboutToChange();
+    const QString name = QString::fromStdString(part->m_name);
+    AddMadePart(std::move(part), tr("Paste \"%1\"").arg(name));
+}
+
 void CModelwrightView::OnDelete()
 {
     CPartsManager* parts = GetPartsManager();
@@ -395,13 +577,15 @@ void CModelwrightView::OnDelete()
     const std::optional<EPartKind> kind = PartKindOf(*part);
     const QString text = StepText(EStep::remove, kind.value_or(EPartKind::tree), part->m_name);
     const size_t index = IndexOf(*parts, part);
+    const int row = m_objectList->GetSelectedIndex();
     std::shared_ptr<const CPartSnapshot> before = SnapshotOf(*part);
     m_document.AboutToChange();
     // The entry goes first, so that the list never holds a destroyed part.
     m_objectList->DeleteSelected();
     parts->Delete(part);
-    m_objectList->SelectIndex(-1);
-    m_pSelected = nullptr;
+    // The part that took its row is selected, or the one before it when it was the last.
+    m_objectList->SelectIndex(std::min(row, m_objectList->count() - 1));
+    m_pSelected = m_objectList->GetSelectedObject();
     UpdateButtons();
     PushPartStep(text, index, std::move(before), nullptr);
 }
@@ -574,10 +758,10 @@ std::unique_ptr<IObjectEditor> CModelwrightView::CreateHeaderEditor()
 
 QString CModelwrightView::AskExportPath()
 {
-    QFileDialog dialog(this, tr("Export partsfile"));
+    QFileDialog dialog(this, tr("Export parts file"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(tr("Winrail parts Files (*.bdf)"));
+    dialog.setNameFilter(tr("Winrail parts files (*.bdf)"));
     dialog.setDefaultSuffix(QStringLiteral("bdf"));
     const QFileInfo proposal(ExportProposal());
     dialog.setDirectory(proposal.absolutePath());

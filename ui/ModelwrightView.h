@@ -18,7 +18,9 @@ class CPartsManager;
 class CProgramOptions;
 class IObjectEditor;
 class CPartSnapshot;
+class QAction;
 class QLineEdit;
+class QMenu;
 class QPrinter;
 class QProcess;
 class QPushButton;
@@ -54,6 +56,14 @@ public:
     void OnNewPlatform() { NewPart(EPartKind::platform); }
     void OnEdit();
     void OnDelete();
+    // Adds a copy of the selected part under a new default name, as one step.
+    void OnDuplicate();
+    // The clipboard carries a part as its document bytes, also to another window of the
+    // program; Paste adds it at the end of the catalogue as one step.
+    void OnCut();
+    void OnCopy();
+    void OnPaste();
+    static constexpr const char* kPartMimeType = "application/x-modelwright-part";
     void OnEditHeader();
     void OnExport();
     void OnExportAndCompile();
@@ -90,6 +100,14 @@ public:
     QPushButton* ExportAndCompileButton() const { return m_exportAndCompileButton; }
     QPushButton* NewPlatformButton() const { return m_newPlatformButton; }
     CPartPreview* Preview() const { return m_preview; }
+    // The commands on parts, in the order of the Part menu and the table's context menu; the
+    // form's buttons run the same commands.
+    QAction* DuplicateAction() const { return m_duplicateAction; }
+    QAction* CutAction() const { return m_cutAction; }
+    QAction* CopyAction() const { return m_copyAction; }
+    QAction* PasteAction() const { return m_pasteAction; }
+    void FillPartMenu(QMenu& menu) const;
+    void FillClipboardMenu(QMenu& menu) const;
     // The pane's share of the window and its view, for the settings.
     QByteArray PreviewLayout() const;
     void RestorePreviewLayout(const QByteArray& layout);
@@ -117,8 +135,14 @@ protected:
     virtual void ReportError(const QString& message);
 
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreatePartActions();
+    void ShowContextMenu(const QPoint& position);
+    void UpdatePasteCommand();
+    // Puts a part made outside the catalogue at its end, selects it and records the step.
+    void AddMadePart(std::unique_ptr<CNamedObject> part, const QString& stepText);
     void retranslateUi();
     CPartsManager* GetPartsManager() const;
     void UpdateButtons();
@@ -150,6 +174,17 @@ private:
     QPushButton* m_newBuildingButton;
     QPushButton* m_exportAndCompileButton;
     QPushButton* m_newPlatformButton;
+    QAction* m_newTreeAction;
+    QAction* m_newBuildingAction;
+    QAction* m_newPlatformAction;
+    QAction* m_editAction;
+    QAction* m_deleteAction;
+    QAction* m_duplicateAction;
+    QAction* m_cutAction;
+    QAction* m_copyAction;
+    QAction* m_pasteAction;
+    QAction* m_exportAction;
+    QAction* m_exportAndCompileAction;
     // The view's own parts file writer, used by every export.
     std::unique_ptr<CPartsFileWriter> m_pWriter;
     CNamedObject* m_pSelected = nullptr;

@@ -452,6 +452,12 @@ CPartsTable::CPartsTable(QWidget* parent)
     header->resizeSection(CPartsTableModel::price, 80);
     SetColumnModes();
     setSortingEnabled(true);
+    for (int column = 0; column < CPartsTableModel::columnTotal; ++column)
+        m_wantedWidths[size_t(column)] = header->sectionSize(column);
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (!m_fitting)
+            m_wantedWidths[size_t(column)] = width;
+    });
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CPartsTable::selectedPartChanged);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
@@ -474,6 +480,45 @@ void CPartsTable::RestoreColumns(const QByteArray& state)
 {
     horizontalHeader()->restoreState(state);
     SetColumnModes();
+    // Restoring tells nobody of the widths it sets.
+    for (int column = 0; column < CPartsTableModel::columnTotal; ++column)
+        m_wantedWidths[size_t(column)] = horizontalHeader()->sectionSize(column);
+    FitColumns();
+}
+
+QByteArray CPartsTable::SavedColumns()
+{
+    ShowWidths(m_wantedWidths);
+    const QByteArray state = horizontalHeader()->saveState();
+    FitColumns();
+    return state;
+}
+
+void CPartsTable::ShowWidths(const std::array<int, CPartsTableModel::columnTotal>& widths)
+{
+    m_fitting = true;
+    for (int column = CPartsTableModel::kind; column < CPartsTableModel::columnTotal; ++column)
+        horizontalHeader()->resizeSection(column, widths[size_t(column)]);
+    m_fitting = false;
+}
+
+void CPartsTable::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    FitColumns();
+}
+
+void CPartsTable::FitColumns()
+{
+    const int room = viewport()->width() - fontMetrics().averageCharWidth() * 8;
+    int others = 0;
+    for (int column = CPartsTableModel::kind; column < CPartsTableModel::columnTotal; ++column)
+        others += m_wantedWidths[size_t(column)];
+    std::array<int, CPartsTableModel::columnTotal> shown = m_wantedWidths;
+    if (others > room && others > 0)
+        for (int column = CPartsTableModel::kind; column < CPartsTableModel::columnTotal; ++column)
+            shown[size_t(column)] = std::max(horizontalHeader()->minimumSectionSize(), shown[size_t(column)] * std::max(room, 0) / others);
+    ShowWidths(shown);
 }
 
 void CPartsTable::FillFromList(const CObjectManager& list)
@@ -585,6 +630,14 @@ void CPartsTable::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Delete:
         if (GetSelectedObject()) {
             emit deleteRequested();
+            return;
+        }
+        break;
+    // The rows are the table's items: Home and End go to the first and the last part.
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (event->modifiers() == Qt::NoModifier && count() > 0) {
+            SelectIndex(event->key() == Qt::Key_Home ? 0 : count() - 1);
             return;
         }
         break;

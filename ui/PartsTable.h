@@ -90,7 +90,7 @@ private:
 
 // The parts table of the main form: whole rows selected one at a time, sorted by a click on
 // a column header. Double-click and Enter ask for the part to be edited, Delete for it to be
-// deleted; the form decides what that means.
+// deleted; the form decides what that means. Home and End select the first and the last part.
 class CPartsTable : public QTableView {
     Q_OBJECT
 public:
@@ -124,6 +124,9 @@ public:
     void SetFilter(const QString& text);
     // Column widths and sorting as saved by the header; the name column keeps stretching.
     void RestoreColumns(const QByteArray& state);
+    // The header's state with the widths the user gave the columns, also while a narrow table
+    // shows them narrower.
+    QByteArray SavedColumns();
 
 signals:
     void selectedPartChanged();
@@ -132,11 +135,19 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void SetColumnModes();
+    // On a table too narrow for its columns, the columns beside the name give up width in
+    // proportion, so that every column stays in sight; they get their widths back as it grows.
+    void FitColumns();
+    void ShowWidths(const std::array<int, CPartsTableModel::columnTotal>& widths);
     // Selects the row, or the part's row after clearing the filter when row is -1.
     void SelectRevealing(const CNamedObject* part, int row);
 
     CPartsTableModel* m_model;
+    // The widths the columns were given, by default or by the user.
+    std::array<int, CPartsTableModel::columnTotal> m_wantedWidths {};
+    bool m_fitting = false;
 };

@@ -14,6 +14,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -69,17 +70,23 @@ CPlatformDlg::CPlatformDlg(QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &CPlatformDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPlatformDlg::reject);
 
+    m_okHint = NewOkHint();
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(m_okHint, 1);
+    buttonRow->addWidget(buttons);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(freeTextLabel);
     layout->addWidget(m_freeText, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttonRow);
 
     // Only the sizes the OK rule looks at update the button as they are typed.
     for (CNumericEdit* edit : {m_length, m_width, m_height, m_poleHeight, m_poleDiameter})
         connect(edit, &QLineEdit::textChanged, this, &CPlatformDlg::UpdateOkButton);
     TabToCheckedButton(*m_coverTypeButtons);
     TabToCheckedButton(*m_poleStyleButtons);
+    FitToScreen(*this);
     AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
         if (!m_pPlatform)
             return;
@@ -101,7 +108,7 @@ QWidget* CPlatformDlg::CreateHeaderGroup()
     m_price = NewPriceEdit("price");
     m_partsPerPackage = DigitsOnlyEdit("partsPerPackage");
     form->addRow(tr("&Description"), m_description);
-    form->addRow(tr("C&atalog no"), m_catalogNo);
+    form->addRow(tr("C&atalogue no"), m_catalogNo);
     form->addRow(tr("&Units"), m_units);
     form->addRow(tr("Pr&ice"), m_price);
     form->addRow(tr("Parts per pac&kage"), m_partsPerPackage);
@@ -282,19 +289,27 @@ void CPlatformDlg::StorePlatform()
     platform.m_poleStyle = m_poleStyle;
 }
 
-bool CPlatformDlg::CanBeBuilt() const
+QString CPlatformDlg::MissingForOk() const
 {
     if (m_coverType == 0)
-        return false;
-    const bool floorValid = m_length->GetValue() > 0 && m_width->GetValue() > 0 && m_height->GetValue() > 0;
+        return tr("Choose a cover type");
+    const std::pair<const CNumericEdit*, QString> floor[] = {{m_length, tr("Length must be more than 0")},
+        {m_width, tr("Width must be more than 0")}, {m_height, tr("Height must be more than 0")}};
+    for (const auto& [size, missing] : floor)
+        if (size->GetValue() <= 0)
+            return missing;
     if (m_coverType == kCoverNone)
-        return floorValid;
+        return {};
     if (m_poleStyle == 0)
-        return false;
-    return floorValid && m_poleDiameter->GetValue() > 0 && m_poleHeight->GetValue() > 0;
+        return tr("Choose a pole style");
+    if (m_poleHeight->GetValue() <= 0)
+        return tr("Pole height must be more than 0");
+    if (m_poleDiameter->GetValue() <= 0)
+        return tr("Pole diameter must be more than 0");
+    return {};
 }
 
 void CPlatformDlg::UpdateOkButton()
 {
-    m_okButton->setEnabled(CanBeBuilt());
+    ShowOkState(*m_okButton, *m_okHint, MissingForOk());
 }

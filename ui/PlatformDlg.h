@@ -11,6 +11,7 @@ class CNumericEdit;
 class CPlatform;
 class CUnitsComboBox;
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -35,7 +36,9 @@ private:
     QWidget* CreatePoleStyleGroup();
     void LoadPlatform();
     void StorePlatform();
-    bool CanBeBuilt() const;
+    // What the platform still needs before it can be built; empty when it can.
+    QString MissingForOk() const;
+    bool CanBeBuilt() const { return MissingForOk().isEmpty(); }
     void UpdateOkButton();
 
     int32_t m_poleStyle = 0;
@@ -62,4 +65,5 @@ private:
     CNumericEdit* m_poleDiameter;
     QPlainTextEdit* m_freeText;
     QPushButton* m_okButton;
+    QLabel* m_okHint;
 };

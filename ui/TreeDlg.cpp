@@ -57,6 +57,7 @@ CTreeDlg::CTreeDlg(QWidget* parent)
     layout->addWidget(m_freeText, 1);
     layout->addWidget(buttons);
     TabToCheckedButton(*m_treeType);
+    FitToScreen(*this);
     AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
         if (!m_pTree)
             return;
@@ -80,7 +81,7 @@ QWidget* CTreeDlg::CreateGeneralGroup()
     SetDigitsOnly(*m_partsPerPackage);
     m_units = Named(new CUnitsComboBox, "units");
     form->addRow(tr("&Description"), m_description);
-    form->addRow(tr("Catalog &no"), m_catalogNo);
+    form->addRow(tr("Catalogue &no"), m_catalogNo);
     form->addRow(tr("Pr&ice"), m_price);
     form->addRow(tr("&Parts per package"), m_partsPerPackage);
     form->addRow(tr("&Units"), m_units);

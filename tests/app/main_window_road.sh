@@ -57,7 +57,7 @@ shot 05_saved
 test -s "$work/garden.wo3"
 
 click 426 232
-window "Export partsfile"
+window "Export parts file"
 shot 06_export_dialog
 type_path "$work/garden.bdf"
 sleep 1

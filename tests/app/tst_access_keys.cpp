@@ -12,7 +12,9 @@
 #include "ui/HeaderDlg.h"
 #include "ui/ManufacturerDlg.h"
 #include "ui/OptionsPropertySheet.h"
+#include "ui/ModelwrightView.h"
 #include "ui/PartPreview.h"
+#include "ui/PartsTable.h"
 #include "ui/PlatformDlg.h"
 #include "ui/TreeDlg.h"
 
@@ -25,13 +27,18 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -229,6 +236,121 @@ private slots:
             qWarning().noquote() << fault;
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults, listed above").arg(faults.size())));
         languages.LoadLanguageDll(kLanguageEnglish);
+    }
+
+    // The English texts are written out: no command ends in two dots, no count says "(s)".
+    void visibleTextsAreWrittenOut()
+    {
+        CModelwrightDoc document;
+        CProgramOptions options;
+        CMainFrame frame(document, options);
+        const std::unique_ptr<QWidget> dialogs[] = {std::make_unique<CTreeDlg>(), std::make_unique<CPlatformDlg>(),
+            std::make_unique<CBuildingDlg>(), std::make_unique<CBuildingElementDlg>(), std::make_unique<CDecorationDlg>()};
+        QStringList texts;
+        for (const QAction* action : frame.findChildren<QAction*>())
+            texts << action->text() << action->statusTip();
+        for (QWidget* window : {static_cast<QWidget*>(&frame), dialogs[0].get(), dialogs[1].get(), dialogs[2].get(),
+                 dialogs[3].get(), dialogs[4].get()}) {
+            for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                texts << button->text();
+            for (const QLabel* label : window->findChildren<QLabel*>())
+                texts << label->text();
+            for (const QGroupBox* group : window->findChildren<QGroupBox*>())
+                texts << group->title();
+        }
+        const QRegularExpression unwritten(QStringLiteral("(^|[^.])\\.\\.$|\\(s\\)"));
+        QStringList faults;
+        for (const QString& text : std::as_const(texts))
+            if (unwritten.match(text).hasMatch())
+                faults << text;
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(" | "))));
+    }
+
+    // Tab walks the main form as it is read, row by row and left to right, in every language.
+    void theFormsTabOrderFollowsTheScreen_data() { everyControlHasAnAccessKeyOfItsOwn_data(); }
+
+    void theFormsTabOrderFollowsTheScreen()
+    {
+        QFETCH(int, language);
+        CLanguageResources languages(QStringList{QStringLiteral(MW_BIN_DIR)});
+        languages.LoadLanguageDll(language);
+        CModelwrightDoc document;
+        CProgramOptions options;
+        CMainFrame frame(document, options);
+        frame.resize(1280, 720);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        const QWidget& form = *frame.findChild<QWidget*>(QStringLiteral("form"));
+        const QWidget* first = frame.findChild<QWidget*>(QStringLiteral("filter"));
+        QStringList order;
+        QPoint previous(-1, -1);
+        for (const QWidget* control = first; control && form.isAncestorOf(control); control = control->nextInFocusChain()) {
+            if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus))
+                continue;
+            const QPoint place = control->mapTo(&form, QPoint(0, 0));
+            order << QStringLiteral("%1 at %2,%3").arg(control->objectName()).arg(place.x()).arg(place.y());
+            const bool sameRow = std::abs(place.y() - previous.y()) <= 4;
+            QVERIFY2(sameRow ? place.x() > previous.x() : place.y() > previous.y(), qPrintable(order.join(QStringLiteral(", "))));
+            previous = place;
+        }
+        QCOMPARE(order.size(), 10);
+        languages.LoadLanguageDll(kLanguageEnglish);
+    }
+
+    // On the screen the program runs on (a 1600 x 1000 laptop at double size, where the tests
+    // run so) every window and dialog fits whole in every language, and the parts table shows
+    // all its columns in the main window.
+    void everyWindowFitsTheScreen_data() { everyControlHasAnAccessKeyOfItsOwn_data(); }
+
+    void everyWindowFitsTheScreen()
+    {
+        QFETCH(int, language);
+        CLanguageResources languages(QStringList{QStringLiteral(MW_BIN_DIR)});
+        languages.LoadLanguageDll(language);
+        const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+        QStringList faults;
+        const auto check = [&faults, screen](QWidget& window) {
+            window.show();
+            // A dialog that scrolls its fields shows them with itself.
+            if (const auto* pane = window.findChild<QScrollArea*>(QStringLiteral("fieldsPane"));
+                pane && !(pane->isVisible() && pane->widget()->isVisible()))
+                faults << QStringLiteral("%1 hides its fields").arg(window.objectName());
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QDir().mkpath(QStringLiteral(MW_SCREENSHOT_DIR));
+            window.grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/screen_%1x%2_%3_%4.png")
+                                   .arg(screen.width()).arg(screen.height()).arg(QString::fromLatin1(QTest::currentDataTag()), window.objectName()));
+            const QSize size = window.frameGeometry().size();
+            if (size.width() > screen.width() || size.height() > screen.height())
+                faults << QStringLiteral("%1 is %2 x %3").arg(window.objectName()).arg(size.width()).arg(size.height());
+
+            window.hide();
+        };
+        CModelwrightDoc document;
+        CProgramOptions options;
+        CMainFrame frame(document, options);
+        frame.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        // The form gets the room its controls need, so that none covers another.
+        const QWidget& form = *frame.findChild<QWidget*>(QStringLiteral("form"));
+        if (form.minimumSizeHint().width() > form.width())
+            faults << QStringLiteral("the form is %1 wide for controls that need %2").arg(form.width()).arg(form.minimumSizeHint().width());
+        const CPartsTable& table = *frame.View()->ObjectList();
+        for (int column = 0; column < table.model()->columnCount(); ++column)
+            if (table.horizontalHeader()->sectionViewportPosition(column) + table.horizontalHeader()->sectionSize(column)
+                > table.viewport()->width())
+                faults << QStringLiteral("the table's column %1 is cut off").arg(column);
+        check(frame);
+        const std::unique_ptr<QWidget> windows[] = {std::make_unique<CTreeDlg>(), std::make_unique<CPlatformDlg>(),
+            std::make_unique<CBuildingDlg>(), std::make_unique<CBuildingElementDlg>(),
+            std::make_unique<CDecorationDlg>(), std::make_unique<CHeaderDlg>(), std::make_unique<CManufacturerDlg>(),
+            std::make_unique<COptionsPropertySheet>(), std::make_unique<CHelpWindow>()};
+        for (const auto& window : windows)
+            check(*window);
+        CVersionInfo versionInfo(QString::fromLatin1(CVersionInfo::kEnglishUnicode));
+        CAboutDlg about(versionInfo);
+        check(about);
+        languages.LoadLanguageDll(kLanguageEnglish);
+        QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("on %1 x %2: %3").arg(screen.width()).arg(screen.height()).arg(faults.join(QStringLiteral("; ")))));
     }
 
     // Alt with a key moves the focus where the label or group title says, in every language.

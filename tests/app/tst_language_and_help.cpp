@@ -278,26 +278,43 @@ private slots:
         QCOMPARE(help.Window()->Topic(), QStringLiteral("TreeDlg"));
         QTRY_COMPARE(help.Window()->windowTitle(), QCoreApplication::translate("CHelpWindow", "Modelwright Help"));
         QVERIFY(help.Window()->windowTitle() != QStringLiteral("Modelwright Help"));
+        // Contents stays in the language followed, not the one the window first showed.
+        help.Window()->findChild<QPushButton*>(QStringLiteral("contents"))->click();
+        QCOMPARE(help.Window()->Browser()->source().fileName(), QStringLiteral("ModelwrightDEU.html"));
+        QCOMPARE(help.Window()->Topic(), QString());
         languages.LoadLanguageDll(kLanguageEnglish);
     }
 
+    // Each book has the English book's topics in its order, the same headings, tables and table
+    // rows, and about as many words.
     void everyBookHasTheTopicsOfTheEnglishBook()
     {
-        const auto anchors = [](const QString& book) {
+        struct SShape {
+            QStringList outline;
+            qsizetype words = 0;
+        };
+        const auto shape = [](const QString& book) {
             QFile file(QStringLiteral(MW_BIN_DIR "/help/") + book + ".html");
             if (!file.open(QIODevice::ReadOnly))
-                return QStringList{QStringLiteral("<missing %1>").arg(book)};
-            QStringList names;
-            const QRegularExpression anchor(QStringLiteral("<a\\s+name=\"([^\"]+)\""));
-            for (auto match = anchor.globalMatch(QString::fromUtf8(file.readAll())); match.hasNext();)
-                names << match.next().captured(1);
-            names.sort();
-            return names;
+                return SShape{{QStringLiteral("<missing %1>").arg(book)}};
+            const QString html = QString::fromUtf8(file.readAll());
+            SShape found;
+            const QRegularExpression mark(QStringLiteral("<a\\s+name=\"([^\"]+)\"|<(h[1-4]|table|tr|li)\\b"));
+            for (auto match = mark.globalMatch(html); match.hasNext();) {
+                const QRegularExpressionMatch next = match.next();
+                found.outline << (next.captured(1).isEmpty() ? next.captured(2) : next.captured(1));
+            }
+            QString text = html;
+            found.words = text.remove(QRegularExpression(QStringLiteral("<[^>]*>"))).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size();
+            return found;
         };
-        const QStringList english = anchors(QStringLiteral("Modelwright"));
-        QVERIFY(english.size() > 10);
-        for (const char* book : {"ModelwrightDEU", "ModelwrightFRA", "ModelwrightNLD"})
-            QCOMPARE(anchors(QString::fromLatin1(book)), english);
+        const SShape english = shape(QStringLiteral("Modelwright"));
+        QVERIFY(english.outline.count(QStringLiteral("h2")) > 10);
+        for (const char* book : {"ModelwrightDEU", "ModelwrightFRA", "ModelwrightNLD"}) {
+            const SShape translated = shape(QString::fromLatin1(book));
+            QCOMPARE(translated.outline, english.outline);
+            QVERIFY2(translated.words > english.words * 8 / 10, book);
+        }
     }
 };
 

@@ -26,6 +26,9 @@
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QClipboard>
+#include <QMenu>
+#include <QTimer>
 #include <QTest>
 #include <QToolBar>
 
@@ -181,7 +184,7 @@ private slots:
         QStringList menus;
         for (QAction* menu : m_frame->menuBar()->actions())
             menus << menu->text();
-        QCOMPARE(menus, (QStringList {"&File", "&Edit", "&View", "&Options", "&Help"}));
+        QCOMPARE(menus, (QStringList {"&File", "&Edit", "P&art", "&View", "&Options", "&Help"}));
         QCOMPARE(m_frame->statusBar()->currentMessage(), QString("Ready"));
         SaveScreenshot(*m_frame, "main_window");
     }
@@ -205,7 +208,12 @@ private slots:
         QCOMPARE(m_frame->size(), QSize(900, 600));
         QVERIFY(m_frame->ToolBar()->isHidden());
         columns = m_frame->View()->ObjectList()->horizontalHeader();
-        QCOMPARE(columns->sectionSize(CPartsTableModel::catalogNo), 133);
+        // The table of this narrow window shows its columns narrower, and keeps their widths.
+        CPartsTable wide;
+        wide.resize(1400, 300);
+        wide.RestoreColumns(m_frame->View()->ObjectList()->SavedColumns());
+        QCOMPARE(wide.horizontalHeader()->sectionSize(CPartsTableModel::catalogNo), 133);
+        QVERIFY(columns->length() <= m_frame->View()->ObjectList()->viewport()->width());
         QCOMPARE(columns->sectionResizeMode(CPartsTableModel::description), QHeaderView::Stretch);
         QCOMPARE(columns->sortIndicatorSection(), int(CPartsTableModel::price));
         QCOMPARE(columns->sortIndicatorOrder(), Qt::DescendingOrder);
@@ -231,7 +239,7 @@ private slots:
         QCOMPARE(QIcon(":/app/modelwright.svg").pixmap(QSize(512, 512)).size(), QSize(512, 512) * density);
     }
 
-    void toolbarHoldsTheCommandsAndNeverEnablesTheClipboard()
+    void toolbarHoldsTheCommandsAndTheClipboardFollowsTheSelection()
     {
         QList<QAction*> buttons;
         for (QAction* action : m_frame->ToolBar()->actions())
@@ -241,14 +249,46 @@ private slots:
                               m_frame->CutAction(), m_frame->CopyAction(), m_frame->PasteAction(), m_frame->UndoAction(),
                               m_frame->RedoAction(), m_frame->PrintAction(),
                               m_frame->AboutAction(), m_frame->ContextHelpAction()}));
-        const auto clipboardDisabled = [this] {
-            return !m_frame->CutAction()->isEnabled() && !m_frame->CopyAction()->isEnabled() && !m_frame->PasteAction()->isEnabled();
+        QApplication::clipboard()->clear();
+        const auto enabled = [this] {
+            return QList<bool> {m_frame->CutAction()->isEnabled(), m_frame->CopyAction()->isEnabled(), m_frame->PasteAction()->isEnabled()};
         };
-        QVERIFY(clipboardDisabled());
+        QCOMPARE(enabled(), (QList<bool> {false, false, false}));
         AddPart("Oak");
-        QVERIFY(clipboardDisabled());
+        QCOMPARE(enabled(), (QList<bool> {true, true, false}));
+        QTest::keySequence(m_frame.get(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(enabled(), (QList<bool> {true, true, true}));
+        m_doc->SetModifiedFlag(false);
         m_frame->NewDocument();
-        QVERIFY(clipboardDisabled());
+        QCOMPARE(enabled(), (QList<bool> {false, false, true}));
+    }
+
+    // The Part menu and the table's context menu hold the same commands; Ctrl+Q quits.
+    void partCommandsAreInTheMenuAndOnTheTable()
+    {
+        QStringList names;
+        for (const QAction* action : m_frame->PartMenu()->actions())
+            names << action->objectName();
+        QCOMPARE(names, (QStringList {"partNewTree", "partNewBuilding", "partNewPlatform", "", "partEdit", "partDuplicate",
+                            "partDelete", "", "partExport", "partExportAndCompile"}));
+        AddPart("Oak");
+        AddPart("Ash");
+        CPartsTable& table = *m_frame->View()->ObjectList();
+        QList<QAction*> shown;
+        QTimer::singleShot(0, this, [&shown] {
+            QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            shown = menu->actions();
+            menu->close();
+        });
+        const QPoint oak = table.visualRect(table.model()->index(1, 0)).center();
+        emit table.customContextMenuRequested(oak);
+        QCOMPARE(m_frame->View()->Selected()->m_name, std::string("Oak"));
+        const QList<QAction*> menu = m_frame->PartMenu()->actions();
+        QCOMPARE(shown.size(), menu.size());
+        for (qsizetype index = 0; index < menu.size(); ++index)
+            QVERIFY(shown[index] == menu[index] || (shown[index]->isSeparator() && menu[index]->isSeparator()));
+        QCOMPARE(m_frame->ExitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 
     void hidingTheToolbarKeepsItWhereItWas()
@@ -473,7 +513,7 @@ private slots:
 #endif
     }
 
-    void openShowsTheCatalogueSortedWithNothingSelected()
+    void openShowsTheCatalogueSortedFromItsFirstPart()
     {
         const QString path = FilePath("trees.wo3");
         QVERIFY(WriteBytes(path, CatalogueBytes({"pine", "Ash", "oak"})));
@@ -481,8 +521,9 @@ private slots:
         m_doc->SetModifiedFlag(false);
         QVERIFY(m_frame->OpenDocumentFile(path));
         QCOMPARE(Entries(), (QStringList {"Ash", "oak", "pine"}));
-        QCOMPARE(m_frame->View()->Selected(), nullptr);
-        QVERIFY(!m_frame->View()->EditButton()->isEnabled());
+        QCOMPARE(m_frame->View()->Selected()->m_name, std::string("Ash"));
+        QVERIFY(m_frame->View()->EditButton()->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), m_frame->View()->ObjectList());
         QCOMPARE(m_frame->windowTitle(), QString("trees.wo3[*] - Winrail Modelwright"));
         QVERIFY(!m_frame->isWindowModified());
         QCOMPARE(m_frame->RecentFiles(), QStringList {path});
@@ -623,6 +664,13 @@ private slots:
         QCOMPARE(proposed, FilePath("exports/Untitled.bdf"));
         QCOMPARE(m_frame->statusBar()->currentMessage(),
             QString("Exported one part to %1").arg(QDir::toNativeSeparators(FilePath("exports/one.bdf"))));
+        // Faults of the free texts are counted in words, one or several.
+        static_cast<CTree&>(*m_doc->Parts().GetList().back()).m_freeText = "Lien 0 0 1 1";
+        exportAs(FilePath("exports/faulty.bdf"), proposed);
+        QVERIFY(m_frame->statusBar()->currentMessage().endsWith(". The free texts have one fault, listed under the preview."));
+        static_cast<CTree&>(*m_doc->Parts().GetList().back()).m_freeText = "Lien 0 0 1 1\nLien 1 1 2 2";
+        exportAs(FilePath("exports/faultier.bdf"), proposed);
+        QVERIFY(m_frame->statusBar()->currentMessage().endsWith(". The free texts have 2 faults, listed under the preview."));
     }
 
     void exportMeshWritesTheSelectedPartOrAllParts()

@@ -71,6 +71,12 @@ TEST(ModelwrightCli, HelpAndVersion)
     const ToolRun help = RunTool({"--help"}, folder);
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("modelwright-cli dump FILE.wo3"), std::string::npos);
+    // "Default" is the Options' choice of that name, not what applies without the switch.
+    EXPECT_NE(help.out.find("      --language    the language of the keywords: 108 or de (German), 154 or nl (Dutch);\n"
+                            "                    112 or en, 110 or fr and 106 or default (the Options' \"Default\")\n"
+                            "                    give English keywords. Without --language: 112 (English)\n"),
+        std::string::npos)
+        << help.out;
     const ToolRun version = RunTool({"--version"}, folder);
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, "modelwright-cli 2.0\n");

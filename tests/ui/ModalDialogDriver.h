@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
@@ -47,6 +48,13 @@ inline QPushButton* DialogButton(QDialog& dialog, QDialogButtonBox::StandardButt
 {
     auto* box = dialog.findChild<QDialogButtonBox*>();
     return box ? box->button(which) : nullptr;
+}
+
+// The line beside the buttons that says why OK is unavailable; empty while it is available.
+inline QString OkHint(QDialog& dialog)
+{
+    const auto* hint = dialog.findChild<QLabel*>(QStringLiteral("okHint"));
+    return hint && hint->isVisible() ? hint->text() : QStringLiteral("<no hint shown>");
 }
 
 // The child of parent with that object name and type; a missing one ends the test run, since

@@ -229,14 +229,18 @@ void TestBuildingDialogs::newElementWaitsForRoofAndSizes()
         QVERIFY(Find<QPushButton>(dialog, "newDecoration")->isEnabled());
         QVERIFY(!Find<QPushButton>(dialog, "editDecoration")->isEnabled());
         QVERIFY(!Find<QPushButton>(dialog, "deleteDecoration")->isEnabled());
+        QCOMPARE(OkHint(dialog), QString("Choose a roof type"));
 
         Click(RoofButton(dialog, kRoofLeanTo));
         QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        QCOMPARE(OkHint(dialog), QString("Choose a roof orientation"));
         Click(RoofButton(dialog, kRoofOrientation180));
         QVERIFY(DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        QCOMPARE(OkHint(dialog), QString());
 
         TypeInto(Find<CNumericEdit>(dialog, "blockHeight"), "");
         QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        QCOMPARE(OkHint(dialog), QString("Block height must not be 0"));
         QTest::keyClicks(Find<CNumericEdit>(dialog, "blockHeight"), "0");
         QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
         TypeInto(Find<CNumericEdit>(dialog, "blockHeight"), "7");
@@ -466,6 +470,7 @@ void TestBuildingDialogs::newDecorationWaitsForChoicesAndSizes()
             QVERIFY(!ChoiceButton(dialog, code)->isChecked());
         QVERIFY(WindowCountButton(dialog, 1)->isChecked());
         QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        QCOMPARE(OkHint(dialog), QString("Choose a wall"));
 
         TypeInto(Find<QLineEdit>(dialog, "description"), "Only a name");
         QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
@@ -474,10 +479,13 @@ void TestBuildingDialogs::newDecorationWaitsForChoicesAndSizes()
         TypeInto(Find<CNumericEdit>(dialog, "width"), "9");
         TypeInto(Find<CNumericEdit>(dialog, "height"), "14");
         QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        QCOMPARE(OkHint(dialog), QString("Choose a subtype"));
         Click(ChoiceButton(dialog, kDecorationDoorWithWindow));
         QVERIFY(DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        QCOMPARE(OkHint(dialog), QString());
         TypeInto(Find<CNumericEdit>(dialog, "width"), "");
         QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+        QCOMPARE(OkHint(dialog), QString("Width must not be 0"));
         TypeInto(Find<CNumericEdit>(dialog, "width"), "00");
         QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
         TypeInto(Find<CNumericEdit>(dialog, "width"), "1");

@@ -4,6 +4,7 @@
 #include "settings/ProgramOptions.h"
 #include "model/Building.h"
 #include "model/ModelwrightDoc.h"
+#include "model/PartSnapshot.h"
 #include "model/Platform.h"
 #include "model/Tree.h"
 #include "ui/HeaderDlg.h"
@@ -13,11 +14,14 @@
 #include "ui/PartPreview.h"
 #include "ui/PartsTable.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMimeDatabase>
 #include <QSignalSpy>
 #include <QPrinter>
@@ -149,6 +153,12 @@ class TestModelwrightView : public QObject {
         CPartsTable& table = *m_view->ObjectList();
         QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(table.model()->index(row, 0)).center());
         QCOMPARE(m_view->Selected(), part);
+    }
+
+    std::string ShownName() const
+    {
+        const CPreviewCanvas& canvas = *m_view->Preview()->Canvas();
+        return canvas.HasPart() ? canvas.Scene().m_name : std::string("(nothing)");
     }
 
     void CheckNothingSelected()
@@ -394,7 +404,7 @@ private slots:
         QCOMPARE(Entries(), (QStringList {"Oak", "Oak"}));
     }
 
-    void deleteAsksNothingAndLeavesNothingSelected()
+    void deleteAsksNothingAndSelectsTheNextPart()
     {
         LoadParts({"Oak", "Pine", "Yew"});
         Select(Parts().GetList()[1].get());
@@ -403,9 +413,19 @@ private slots:
         QCOMPARE(Entries(), (QStringList {"Oak", "Yew"}));
         QCOMPARE(Parts().GetCount(), size_t(2));
         QVERIFY(m_doc->IsModified());
+        QCOMPARE(m_view->Selected(), Parts().GetList()[1].get());
+        QCOMPARE(ShownName(), std::string("Yew"));
+        // The last row gone, the one before it is selected; the last part gone, none is.
+        m_view->OnDelete();
+        QCOMPARE(Entries(), QStringList {"Oak"});
+        QCOMPARE(m_view->Selected(), Parts().GetList()[0].get());
+        m_view->OnDelete();
         CheckNothingSelected();
 
         // With nothing selected, Edit and Delete do nothing.
+        LoadParts({"Oak", "Yew"});
+        m_view->ObjectList()->SelectIndex(-1);
+        m_view->OnSelChangeObjectList();
         m_doc->SetModifiedFlag(false);
         m_view->OnDelete();
         m_view->OnEdit();
@@ -414,7 +434,7 @@ private slots:
         QVERIFY(!m_doc->IsModified());
     }
 
-    void initialUpdateShowsANewCatalogueSorted()
+    void initialUpdateShowsANewCatalogueSortedFromItsFirstPart()
     {
         LoadParts({"Oak"});
         Select(Parts().GetList().front().get());
@@ -429,7 +449,46 @@ private slots:
         m_doc->LoadFromBytes(loaded.SaveToBytes());
         m_view->OnInitialUpdate();
         QCOMPARE(Entries(), (QStringList {"Ash", "oak", "pine"}));
+        // The first part is selected and shown, and the keyboard starts in the table.
+        QCOMPARE(m_view->Selected()->m_name, std::string("Ash"));
+        QCOMPARE(ShownName(), std::string("Ash"));
+        QVERIFY(m_view->EditButton()->isEnabled());
+        QVERIFY(m_view->ObjectList()->hasFocus());
+        // An empty catalogue has nothing to select.
+        m_doc->OnNewDocument();
+        m_view->OnInitialUpdate();
         CheckNothingSelected();
+    }
+
+    // The filter box and the table share the keyboard: Down goes from the box into the table,
+    // Escape empties the box, Home and End reach the first and the last part.
+    void theKeyboardMovesBetweenFilterAndTable()
+    {
+        LoadParts({"Oak", "Pine", "Cork oak", "Yew"});
+        CPartsTable& table = *m_view->ObjectList();
+        QTest::keyClick(&table, Qt::Key_End);
+        QCOMPARE(m_view->Selected()->m_name, std::string("Yew"));
+        QCOMPARE(ShownName(), std::string("Yew"));
+        QTest::keyClick(&table, Qt::Key_Home);
+        QCOMPARE(m_view->Selected()->m_name, std::string("Cork oak"));
+
+        QTest::keySequence(&table, QKeySequence::Find);
+        QTest::keyClicks(m_view->FilterEdit(), "o");
+        QCOMPARE(Entries(), (QStringList {"Cork oak", "Oak"}));
+        QTest::keyClick(m_view->FilterEdit(), Qt::Key_Down);
+        QVERIFY(table.hasFocus());
+        QTest::keyClick(&table, Qt::Key_End);
+        QCOMPARE(m_view->Selected()->m_name, std::string("Oak"));
+
+        QTest::keySequence(&table, QKeySequence::Find);
+        QTest::keyClick(m_view->FilterEdit(), Qt::Key_Escape);
+        QCOMPARE(m_view->FilterEdit()->text(), QString());
+        QCOMPARE(Entries().size(), 4);
+        QCOMPARE(m_view->Selected()->m_name, std::string("Oak"));
+        // Down with nothing selected starts at the first part.
+        table.SelectIndex(-1);
+        QTest::keyClick(m_view->FilterEdit(), Qt::Key_Down);
+        QCOMPARE(m_view->Selected()->m_name, std::string("Cork oak"));
     }
 
     void exportWritesTheCatalogueInItsOwnOrder_data()
@@ -639,7 +698,6 @@ private slots:
         QTest::keyClick(&table, Qt::Key_Delete);
         QCOMPARE(Entries(), (QStringList {"Cork oak", "Oak"}));
         QCOMPARE(Parts().GetCount(), size_t(2));
-        CheckNothingSelected();
 
         QTest::keySequence(&table, QKeySequence::Find);
         QVERIFY(m_view->FilterEdit()->hasFocus());
@@ -651,6 +709,63 @@ private slots:
         QCOMPARE(Entries(), (QStringList {"Cork oak", "Oak", "Yew"}));
         QCOMPARE(m_view->FilterEdit()->text(), QString());
         QCOMPARE(m_view->Selected(), Parts().GetList().back().get());
+    }
+
+    // Duplicate and Paste add a whole copy at the end of the catalogue, with a number of its
+    // own, selected, as one step each; what the clipboard holds that is no part is refused.
+    void duplicateCutCopyAndPasteCarryWholeParts()
+    {
+        auto platform = std::make_unique<CPlatform>();
+        platform->m_name = "Halt";
+        platform->m_freeText = "; lamp posts";
+        platform->m_length = 420;
+        Parts().Add(std::move(platform));
+        m_view->OnInitialUpdate();
+        const auto* halt = static_cast<const CPlatform*>(Parts().GetList()[0].get());
+        const auto copyAt = [this](size_t index) { return static_cast<const CPlatform*>(Parts().GetList().at(index).get()); };
+
+        QVERIFY(m_view->DuplicateAction()->isEnabled());
+        QTest::keySequence(m_view->ObjectList(), QKeySequence(Qt::CTRL | Qt::Key_D));
+        QCOMPARE(Parts().GetCount(), size_t(2));
+        const CPlatform* duplicate = copyAt(1);
+        QVERIFY(duplicate->m_id != halt->m_id);
+        QCOMPARE(duplicate->m_name, "CPlatform " + std::to_string(duplicate->m_id));
+        QCOMPARE(duplicate->m_length, 420);
+        QCOMPARE(duplicate->m_freeText, std::string("; lamp posts"));
+        QCOMPARE(m_view->Selected(), duplicate);
+        QCOMPARE(m_view->History()->count(), 1);
+        QCOMPARE(m_view->History()->undoText(), QString("Duplicate \"Halt\""));
+        m_view->History()->undo();
+        QCOMPARE(Parts().GetCount(), size_t(1));
+        QVERIFY(!m_doc->IsModified());
+
+        // The clipboard keeps the name; Cut takes the part away as one step.
+        m_view->ObjectList()->SelectIndex(0);
+        m_view->CopyAction()->trigger();
+        QVERIFY(m_view->PasteAction()->isEnabled());
+        m_view->PasteAction()->trigger();
+        QCOMPARE(Parts().GetCount(), size_t(2));
+        QCOMPARE(copyAt(1)->m_name, std::string("Halt"));
+        QVERIFY(copyAt(1)->m_id != halt->m_id);
+        QCOMPARE(copyAt(1)->m_freeText, std::string("; lamp posts"));
+        m_view->CutAction()->trigger();
+        QCOMPARE(Parts().GetCount(), size_t(1));
+        m_view->PasteAction()->trigger();
+        QCOMPARE(Parts().GetCount(), size_t(2));
+        QCOMPARE(m_view->History()->count(), 3);
+
+        // Bytes under the type that are no whole part add nothing and say so.
+        std::vector<uint8_t> carried = CPartSnapshot::Take(*Parts().GetList()[0]).ToBytes();
+        for (const QByteArray& bytes : {QByteArray("no part"), QByteArray(reinterpret_cast<const char*>(carried.data()), qsizetype(carried.size()) - 3)}) {
+            auto* data = new QMimeData;
+            data->setData(QLatin1String(CModelwrightView::kPartMimeType), bytes);
+            QApplication::clipboard()->setMimeData(data);
+            m_view->PasteAction()->trigger();
+        }
+        QCOMPARE(Parts().GetCount(), size_t(2));
+        QCOMPARE(m_view->m_errors.size(), 2);
+        QApplication::clipboard()->setText(QStringLiteral("Halt"));
+        QVERIFY(!m_view->PasteAction()->isEnabled());
     }
 
     // Undo and redo show the part they put back selected in the table, dropping a filter only

@@ -61,7 +61,7 @@ private slots:
         QTest::newRow("German, 5.x, off") << 108 << 156 << 0 << "German" << "5.x" << false << 0;
         QTest::newRow("Default language") << 106 << 157 << 0 << "Default" << "6.x" << false << 0;
         QTest::newRow("Dutch") << 154 << 157 << 1 << "Dutch" << "6.x" << true << 1;
-        QTest::newRow("French, when stored") << 110 << 157 << 1 << "French" << "6.x" << true << 1;
+        QTest::newRow("French") << 110 << 157 << 1 << "French" << "6.x" << true << 1;
         QTest::newRow("unknown version") << 112 << 0 << 1 << "English" << "" << true << 1;
         QTest::newRow("switch 2 shows ticked, stores 1") << 112 << 157 << 2 << "English" << "6.x" << true << 1;
         QTest::newRow("negative switch") << 112 << 157 << -1 << "English" << "6.x" << true << 1;
@@ -100,7 +100,7 @@ private slots:
             QCOMPARE(dialog.windowTitle(), QString("Options"));
             QCOMPARE(Find<QTabWidget>(dialog, "pages")->count(), 1);
             QCOMPARE(Find<QTabWidget>(dialog, "pages")->tabText(0), QString("General options"));
-            QCOMPARE(Items(*Find<QComboBox>(dialog, "language")), (QStringList {"Default", "Dutch", "English", "German"}));
+            QCOMPARE(Items(*Find<QComboBox>(dialog, "language")), (QStringList {"Default", "Dutch", "English", "French", "German"}));
             QCOMPARE(Items(*Find<QComboBox>(dialog, "winrailVersion")), (QStringList {"5.x", "6.x"}));
             QCOMPARE(Find<QCheckBox>(dialog, "hexahedron")->text(), QString("&Use hexahedron instead of Hexaedron (bug fix)"));
             SaveScreenshot(dialog, "options_sheet");

@@ -137,6 +137,8 @@ void TestPartPreview::mainFormShowsTheSelectedPart()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
 
     CPreviewCanvas* canvas = view.Preview()->Canvas();
+    view.ObjectList()->SelectIndex(-1);
+    view.OnSelChangeObjectList();
     QVERIFY(!canvas->HasPart());
     SaveScreenshot(view, "preview_main_nothing_selected");
 
@@ -161,6 +163,9 @@ void TestPartPreview::mainFormShowsTheSelectedPart()
     QVERIFY(drawn > picture.width() / 16);
     SaveScreenshot(view, "preview_main");
 
+    // The part that takes the deleted one's place is shown; with none left, nothing is.
+    view.OnDelete();
+    QCOMPARE(QString::fromStdString(canvas->Scene().m_name), QStringLiteral("Oak"));
     view.OnDelete();
     QVERIFY(!canvas->HasPart());
 }

@@ -140,21 +140,28 @@ void TestPlatformDialog::okFollowsEveryChange()
         QVERIFY(!IsChecked(shown, "poleRound") && !IsChecked(shown, "poleSquare"));
         for (const char* name : {"length", "width", "height"})
             Retype(Control(shown, QString::fromLatin1(name)), "10");
+        QCOMPARE(OkHint(shown), QString("Choose a cover type"));
         QTest::mouseClick(Control(shown, "coverNone"), Qt::LeftButton);
         QVERIFY(OkButton(shown)->isEnabled());
+        QCOMPARE(OkHint(shown), QString());
         Retype(Control(shown, "width"), "");
         QVERIFY(!OkButton(shown)->isEnabled());
+        QCOMPARE(OkHint(shown), QString("Width must be more than 0"));
         QTest::keyClicks(Control(shown, "width"), "7");
         QVERIFY(OkButton(shown)->isEnabled());
         // A cover with poles asks for a pole style and pole sizes as well.
         QTest::mouseClick(Control(shown, "coverPitched"), Qt::LeftButton);
         QVERIFY(!OkButton(shown)->isEnabled());
+        QCOMPARE(OkHint(shown), QString("Choose a pole style"));
         QTest::mouseClick(Control(shown, "poleRound"), Qt::LeftButton);
         QVERIFY(!OkButton(shown)->isEnabled());
+        QCOMPARE(OkHint(shown), QString("Pole height must be more than 0"));
         Retype(Control(shown, "poleHeight"), "30");
         QVERIFY(!OkButton(shown)->isEnabled());
+        QCOMPARE(OkHint(shown), QString("Pole diameter must be more than 0"));
         Retype(Control(shown, "poleDiameter"), "2");
         QVERIFY(OkButton(shown)->isEnabled());
+        QCOMPARE(OkHint(shown), QString());
         Retype(Control(shown, "roofHeight"), "0");
         QVERIFY(OkButton(shown)->isEnabled());
         QTest::mouseClick(OkButton(shown), Qt::LeftButton);
