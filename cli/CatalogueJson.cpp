@@ -195,16 +195,20 @@ private:
     static constexpr size_t kMaxDepth = 63;
 
     // Text beyond ASCII (no quote, backslash or control character in it) that is valid UTF-8.
+    // One pass: a byte below 0x80 is never part of a longer sequence.
     static bool NeedsNoEscapes(std::string_view text)
     {
-        for (const char c : text) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte < 0x20 || c == '"' || c == '\\')
+        for (size_t pos = 0; pos < text.size();) {
+            const auto byte = static_cast<unsigned char>(text[pos]);
+            if (byte >= 0x80) {
+                if (DecodeUtf8(text, pos) < 0)
+                    return false;
+            } else if (byte < 0x20 || byte == '"' || byte == '\\') {
                 return false;
+            } else {
+                ++pos;
+            }
         }
-        for (size_t pos = 0; pos < text.size();)
-            if (DecodeUtf8(text, pos) < 0)
-                return false;
         return true;
     }
 

@@ -74,6 +74,29 @@ void RunStep(const std::string& path, const char* fallback, Step step)
     }
 }
 
+bool s_leaveCataloguesToProcessEnd = false;
+CModelwrightDoc* s_leftToProcessEnd = nullptr;
+
+// The catalogue of one run. The tool's own process ends right after its run, and freeing a
+// large catalogue piece by piece costs a good part of the time of reading it: there it is left
+// for the system to take back with the process.
+class CRunDocument {
+public:
+    CRunDocument() = default;
+    CRunDocument(const CRunDocument&) = delete;
+    CRunDocument& operator=(const CRunDocument&) = delete;
+    ~CRunDocument()
+    {
+        if (s_leaveCataloguesToProcessEnd && !s_leftToProcessEnd)
+            s_leftToProcessEnd = m_document.release();
+    }
+
+    CModelwrightDoc& Get() { return *m_document; }
+
+private:
+    std::unique_ptr<CModelwrightDoc> m_document = std::make_unique<CModelwrightDoc>();
+};
+
 void LoadDocumentFile(const std::string& path, CModelwrightDoc& document)
 {
     RunStep(path, kFailedToOpenDocument, [&] { document.OpenDocumentFile(PathFromUtf8(path)); });
@@ -100,7 +123,8 @@ void LoadCatalogue(const std::string& path, CModelwrightDoc& document)
 
 void RunDump(const CCliRequest& request, std::ostream& out)
 {
-    CModelwrightDoc document;
+    CRunDocument run;
+    CModelwrightDoc& document = run.Get();
     LoadDocumentFile(request.m_input, document);
     WriteCatalogueJson(document.Parts(), out);
     out.flush();
@@ -126,7 +150,8 @@ void RefuseOutputOverInput(const CCliRequest& request)
 void RunBuild(const CCliRequest& request)
 {
     RefuseOutputOverInput(request);
-    CModelwrightDoc document;
+    CRunDocument run;
+    CModelwrightDoc& document = run.Get();
     LoadJsonCatalogue(request.m_input, document);
     RunStep(request.m_output, kFailedToSaveDocument, [&] { document.SaveDocumentFile(PathFromUtf8(request.m_output)); });
 }
@@ -146,7 +171,8 @@ void ReportFreeTextFaults(const CCliRequest& request, const CPartsManager& parts
 void RunExport(const CCliRequest& request, std::ostream& err)
 {
     RefuseOutputOverInput(request);
-    CModelwrightDoc document;
+    CRunDocument run;
+    CModelwrightDoc& document = run.Get();
     LoadCatalogue(request.m_input, document);
     RunStep(request.m_output, kFailedToSaveDocument,
         [&] { ExportToFile(document.Parts(), request.m_options, PathFromUtf8(request.m_output)); });
@@ -195,7 +221,8 @@ SScene ScenePartOfPartsFile(const CCliRequest& request)
 // The chosen part of a catalogue, exported alone and read back, as the window program shows it.
 SScene ScenePartOfCatalogue(const CCliRequest& request)
 {
-    CModelwrightDoc document;
+    CRunDocument run;
+    CModelwrightDoc& document = run.Get();
     LoadCatalogue(request.m_input, document);
     size_t position = 0;
     for (const auto& part : document.Parts().GetList()) {
@@ -304,6 +331,11 @@ int ReportUsageError(const CUsageError& error, std::ostream& err)
 }
 
 } // namespace
+
+void LeaveCataloguesToProcessEnd()
+{
+    s_leaveCataloguesToProcessEnd = true;
+}
 
 int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {

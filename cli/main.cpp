@@ -45,6 +45,7 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string> args = ArgumentsAsUtf8(argc, argv);
     RemoveTemporaryFilesOnTermination();
+    LeaveCataloguesToProcessEnd();
 #ifdef _WIN32
     // The JSON on standard output is the same bytes on every system.
     _setmode(_fileno(stdout), _O_BINARY);

@@ -394,6 +394,23 @@ uint64_t GrownCapacity(uint64_t capacity, uint64_t sizeLimit)
     return std::min(doubled, most);
 }
 
+// A large buffer is filled with large pages where the system offers them: a read into it then
+// takes a page fault per 2 MB instead of per 4 KB.
+void AskForLargePages(uint8_t* buffer, size_t size)
+{
+#ifdef __linux__
+    constexpr uintptr_t kLargePage = uintptr_t(2) << 20;
+    const auto start = reinterpret_cast<uintptr_t>(buffer);
+    const uintptr_t from = (start + kLargePage - 1) / kLargePage * kLargePage;
+    const uintptr_t to = (start + size) / kLargePage * kLargePage;
+    if (to > from)
+        ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+#else
+    (void)buffer;
+    (void)size;
+#endif
+}
+
 template <class Grow>
 size_t ReadWhole(FILE* file, uint64_t size, uint64_t sizeLimit, const fs::path& path, uint8_t*& buffer, Grow grow)
 {
@@ -439,6 +456,7 @@ CFileBytes::CFileBytes(const fs::path& path, uint64_t sizeLimit)
     size_t held = 0; // a buffer is replaced only when the file filled it
     m_size = ReadWhole(file.get(), size, sizeLimit, path, buffer, [&](size_t capacity) {
         auto larger = std::make_unique_for_overwrite<uint8_t[]>(capacity);
+        AskForLargePages(larger.get(), capacity);
         std::copy(m_data.get(), m_data.get() + held, larger.get());
         m_data = std::move(larger);
         held = capacity;

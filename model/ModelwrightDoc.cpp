@@ -115,13 +115,14 @@ void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
 
 void CModelwrightDoc::SaveDocumentFile(const std::filesystem::path& path)
 {
-    std::vector<uint8_t> bytes;
+    // Written as it is made: a large catalogue is never held a second time as bytes.
+    CFileReplacement file(path);
     try {
-        bytes = SaveToBytes();
+        SaveInPieces([&](std::span<const uint8_t> piece) { file.Write(piece); });
     } catch (const CArchiveException&) {
         throw CException(kFailedToSaveDocument);
     }
-    WriteFileAtomically(path, bytes);
+    file.Commit();
     SetPathName(path);
     SetModifiedFlag(false);
 }

@@ -79,6 +79,24 @@ TEST_F(DocumentFiles, SaveAndOpenKeepThePartsInOrder)
     EXPECT_EQ(opened.Parts().GetList()[2]->m_name, "Fir");
 }
 
+TEST_F(DocumentFiles, ACatalogueSavedInManyPiecesIsTheSameFileAndReplacesTheOld)
+{
+    // Long names in the code page and beyond it: several megabytes, written piece by piece.
+    const char* const letters[] = {"a", "\xC3\xA9", "\xC5\x81"};
+    for (int i = 0; i < 3000; ++i) {
+        std::string name;
+        for (int j = 0; j < 500; ++j)
+            name += letters[i % 3];
+        AddTree(m_doc, name + std::to_string(i));
+    }
+    const fs::path path = m_folder / "large.wo3";
+    WriteBytes(path, "an older and shorter file");
+    m_doc.SaveDocumentFile(path);
+    const std::vector<uint8_t> expected = m_doc.SaveToBytes();
+    ASSERT_GT(expected.size(), size_t(2) << 20);
+    EXPECT_TRUE(ReadWholeFile(path) == expected);
+}
+
 TEST_F(DocumentFiles, AnEmptyFileOpensAsANewCatalogueUnderItsName)
 {
     AddTree(m_doc, "Oak");
