@@ -693,7 +693,9 @@ private slots:
         SaveScreenshot(*fileMenu, "file_menu");
         fileMenu->hide();
 
-        // Nothing selected: every part, without a question.
+        // Nothing selected: every part, without a question. Opening selects the first part.
+        m_frame->View()->ObjectList()->clearSelection();
+        QCOMPARE(m_frame->View()->Selected(), nullptr);
         saveAs(FilePath("all"));
         m_frame->ExportMeshAction()->trigger();
         QCOMPARE(proposed, FilePath("spring.glb"));
