@@ -126,6 +126,16 @@ std::string ExportDecorationToText(const CDecoration& decoration, const CBuildin
     return writer.m_pFile->TakeText();
 }
 
+std::string ExportBuildingOwnLinesToText(const CBuilding& building, const CProgramOptions& options, size_t sizeLimit)
+{
+    CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};
+    writer.SetSizeLimit(sizeLimit);
+    writer.Open({}, options);
+    writer.WriteBuildingHead(building);
+    writer.WriteBuildingTail(building);
+    return writer.m_pFile->TakeText();
+}
+
 void ExportToFile(const CPartsManager& manager, const CProgramOptions& options, const std::filesystem::path& path)
 {
     CPartsFileWriter writer {CPartsFileWriter::SUnnumbered()};

@@ -72,6 +72,7 @@ private:
     friend std::string ExportElementToText(const CBuildingElement&, const CProgramOptions&, size_t);
     friend std::string ExportElementBlockToText(const CBuildingElement&, const CProgramOptions&, size_t);
     friend std::string ExportDecorationToText(const CDecoration&, const CBuildingElement&, const CProgramOptions&, size_t);
+    friend std::string ExportBuildingOwnLinesToText(const CBuilding&, const CProgramOptions&, size_t);
 
     // An export composes the whole text in m_pFile, which hands full pieces on to a temporary
     // file when there is a path; a failure on the way closes the writer and propagates, and
@@ -92,6 +93,9 @@ private:
     std::string ElementText(const CBuildingElement& element, bool withDecorations);
     void WriteTree(const CTree& tree);
     void WriteBuilding(const CBuilding& building);
+    // What a building writes before its elements and after them.
+    void WriteBuildingHead(const CBuilding& building);
+    void WriteBuildingTail(const CBuilding& building);
     void WritePlatform(const CPlatform& platform);
 
     std::string_view Keyword(EKeyword role) const { return m_dialect.Keyword(role); }
@@ -196,6 +200,9 @@ std::string ExportElementBlockToText(const CBuildingElement& element, const CPro
     size_t sizeLimit = CPartsText::kDefaultSizeLimit);
 std::string ExportDecorationToText(const CDecoration& decoration, const CBuildingElement& element,
     const CProgramOptions& options, size_t sizeLimit = CPartsText::kDefaultSizeLimit);
+// The building's structure block without its elements: its own lines and its free text.
+std::string ExportBuildingOwnLinesToText(const CBuilding& building, const CProgramOptions& options,
+    size_t sizeLimit = CPartsText::kDefaultSizeLimit);
 // Writes the parts file of a catalogue with the given options; an existing file is replaced
 // only when the new one is complete. Throws CFileException, or CException when the file would
 // grow beyond the size limit.

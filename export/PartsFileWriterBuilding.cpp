@@ -92,7 +92,7 @@ private:
     Coord m_x, m_y, m_span, m_length;
 };
 
-void CPartsFileWriter::WriteBuilding(const CBuilding& building)
+void CPartsFileWriter::WriteBuildingHead(const CBuilding& building)
 {
     WriteUnitsLine(building.m_units);
     if (building.m_units != kUnitsMillimetres)
@@ -101,7 +101,18 @@ void CPartsFileWriter::WriteBuilding(const CBuilding& building)
     WriteStructureLine(building.m_catalogNo, building.m_name);
     WritePriceLine(building.m_price);
     WritePartsPerPackageLine(building.m_partsPerPackage);
+}
 
+void CPartsFileWriter::WriteBuildingTail(const CBuilding& building)
+{
+    WriteFreeText(building.m_freeText);
+    WriteEndStructure();
+    WriteNewLine();
+}
+
+void CPartsFileWriter::WriteBuilding(const CBuilding& building)
+{
+    WriteBuildingHead(building);
     for (const auto& object : building.GetList())
         if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()))
             WriteElementPlan(*element);
@@ -112,9 +123,7 @@ void CPartsFileWriter::WriteBuilding(const CBuilding& building)
                 WriteDecorations(*element->m_decorations, *element);
         }
     }
-    WriteFreeText(building.m_freeText);
-    WriteEndStructure();
-    WriteNewLine();
+    WriteBuildingTail(building);
 }
 
 void CPartsFileWriter::WriteElementPlan(const CBuildingElement& element)

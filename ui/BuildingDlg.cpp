@@ -56,16 +56,27 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
         m_editElement, m_deleteElement, m_freeText, buttons->button(QDialogButtonBox::Ok),
         buttons->button(QDialogButtonBox::Cancel)});
     UpdateControls();
-    // The elements are edited in place, so the building itself is shown, with the free text typed.
+    // The elements are edited in place, so the building itself is shown, with the free text typed
+    // and the selected element standing out.
     FitToScreen(*this);
     m_preview = AttachDialogPreview(*this, m_freeText, [this](CPartPreview& preview) {
         if (!m_pBuilding)
             return;
         std::string freeText = m_freeText->toPlainText().toStdString();
         std::swap(m_pBuilding->m_freeText, freeText);
-        preview.ShowPart(m_pBuilding, CurrentExportOptions());
+        preview.ShowBuilding(*m_pBuilding, m_elements->GetSelectedIndex(), CurrentExportOptions());
         std::swap(m_pBuilding->m_freeText, freeText);
     });
+    connect(m_elements, &QListWidget::itemSelectionChanged, m_preview, &CPartPreview::UpdateNow);
+    connect(m_preview, &CPartPreview::pieceClicked, this, &CBuildingDlg::OnPieceClicked);
+}
+
+void CBuildingDlg::OnPieceClicked(int32_t piece)
+{
+    // The pieces are the elements in the list's order; the building's own lines come after them
+    // and select nothing.
+    if (piece >= 0 && piece < m_elements->count())
+        m_elements->SelectIndex(piece);
 }
 
 QWidget* CBuildingDlg::CreateHeaderGroup()

@@ -37,6 +37,7 @@ private:
     void OnNewElement();
     void OnEditElement();
     void OnDeleteElement();
+    void OnPieceClicked(int32_t piece);
 
     CBuilding* m_pBuilding = nullptr;
     QLineEdit* m_description;

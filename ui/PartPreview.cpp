@@ -35,6 +35,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <tuple>
 
 namespace {
@@ -164,7 +165,7 @@ void CPreviewCanvas::SetScene(SScene scene)
     update();
 }
 
-void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count)
+void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count, int32_t named)
 {
     SScene all;
     SMesh mesh;
@@ -173,10 +174,11 @@ void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, 
         AppendPiece(mesh, BuildMesh(pieces[i]), static_cast<int32_t>(i));
     }
     if (!pieces.empty()) {
-        const SScene& named = highlighted >= 0 && size_t(highlighted) < pieces.size() ? pieces[highlighted] : pieces.front();
-        all.m_name = named.m_name;
-        all.m_catalogNo = named.m_catalogNo;
-        all.m_inches = named.m_inches;
+        const int32_t namer = named >= 0 ? named : highlighted;
+        const SScene& source = namer >= 0 && size_t(namer) < pieces.size() ? pieces[namer] : pieces.front();
+        all.m_name = source.m_name;
+        all.m_catalogNo = source.m_catalogNo;
+        all.m_inches = source.m_inches;
     }
     m_scene = std::make_shared<const SScene>(std::move(all));
     m_mesh = std::make_shared<const SMesh>(std::move(mesh));
@@ -715,10 +717,21 @@ void CPartPreview::ShowBuilding(const CBuilding& building, int32_t selected, con
 {
     ShowPieceTexts([&](SHighlight& highlight) {
         std::vector<std::string> texts;
+        size_t size = 0;
+        const auto add = [&](std::string text) {
+            // A building too large to export whole is too large to show, however small its pieces.
+            size += text.size();
+            if (size > kPreviewTextLimit)
+                throw std::length_error("building too large to show");
+            texts.push_back(std::move(text));
+        };
         for (const auto& object : building.GetList())
             if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()))
-                texts.push_back(ExportElementToText(*element, options, kPreviewTextLimit));
-        highlight = {selected, 1, building.m_units != kUnitsMillimetres};
+                add(ExportElementToText(*element, options, kPreviewTextLimit));
+        // The building's own lines, its free text among them, come last as in its export and
+        // are a piece that stands for no element.
+        add(ExportBuildingOwnLinesToText(building, options, kPreviewTextLimit));
+        highlight = {selected, 1, building.m_units != kUnitsMillimetres, static_cast<int32_t>(texts.size()) - 1};
         return texts;
     });
 }
@@ -775,7 +788,7 @@ void CPartPreview::ShowPieceTexts(const std::function<std::vector<std::string>(S
         return;
     }
     m_showsHint = false;
-    m_canvas->SetPieces(std::move(pieces), highlight.m_first, highlight.m_count);
+    m_canvas->SetPieces(std::move(pieces), highlight.m_first, highlight.m_count, highlight.m_named);
 }
 
 void CPartPreview::ShowExport(const std::function<std::string()>& exportText)

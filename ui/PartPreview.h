@@ -37,8 +37,9 @@ public:
 
     void SetScene(SScene scene);
     // Several pieces in one picture: from highlighted on, count of them in full colour and the
-    // others dimmed (none highlighted shows all alike). A click on a piece names it.
-    void SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count = 1);
+    // others dimmed (none highlighted shows all alike). The picture takes its name from the piece
+    // named, without one from the highlighted or first. A click on a piece names it.
+    void SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count = 1, int32_t named = -1);
     const SMesh& Mesh() const { return *m_mesh; }
     const SRenderStyle& Style() const { return m_style; }
     // Keeps the scale of the picture as it is now for every part shown after, so that sizes
@@ -136,7 +137,8 @@ public:
     // selected shows the hint.
     void ShowPart(const CObject* part, const CProgramOptions& options);
     void ShowElement(const CBuildingElement& element, const CProgramOptions& options);
-    // The building's elements, the one selected (if any) standing out.
+    // The building's elements, the one selected (if any) standing out, as piece 0, 1, ...; its
+    // own lines and free text are the piece after the last element.
     void ShowBuilding(const CBuilding& building, int32_t selected, const CProgramOptions& options);
     // The element being edited, as shown, among the other elements of its building (if given),
     // dimmed; its block is piece 0 and its decorations pieces 1, 2, ...
@@ -192,6 +194,8 @@ private:
         int32_t m_count = 1;
         // A piece exported alone is measured in millimetres; its building may say inches.
         bool m_inches = false;
+        // The piece the picture is named after; none names it after the highlighted one.
+        int32_t m_named = -1;
     };
     void ShowPieceTexts(const std::function<std::vector<std::string>(SHighlight&)>& texts);
     void ShowTooLarge();

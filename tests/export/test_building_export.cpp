@@ -428,3 +428,20 @@ TEST(BuildingExport, PlansComeFirstThenEachElementWithItsDecorations)
 }
 
 } // namespace
+
+TEST(BuildingExport, OwnLinesAreTheBuildingWithoutItsElements)
+{
+    const auto withFields = [](CBuilding& building) {
+        building.m_catalogNo = "B-7";
+        building.m_price = "12.50";
+        building.m_partsPerPackage = 3;
+        building.m_units = 1;
+        building.m_freeText = "Line 0 0 10 10\nLine 10 10 20 0";
+    };
+    auto shed = MakeBuilding("Shed");
+    withFields(*shed);
+    SetBlock(AddElement(*shed, "Hall"), 10, 8, 5, 3);
+    auto bare = MakeBuilding("Shed");
+    withFields(*bare);
+    EXPECT_EQ(ExportBuildingOwnLinesToText(*shed, CProgramOptions()), ExportPartToText(*bare, CProgramOptions()));
+}

@@ -1,5 +1,7 @@
 #include "ModalDialogDriver.h"
 
+#include "export/PartsFileWriter.h"
+#include "scene/PartsReader.h"
 #include "settings/ProgramOptions.h"
 #include "model/Platform.h"
 #include "ui/BuildingDlg.h"
@@ -118,6 +120,7 @@ private slots:
     void panMovesAndHomeFits();
     void sameScaleKeepsSizesComparable();
     void elementAndDecorationStandOutInTheirBuilding();
+    void buildingPreviewPicksItsElements();
     void largePartsAreDrawnInTheBackground();
 };
 
@@ -529,6 +532,60 @@ void TestPartPreview::elementAndDecorationStandOutInTheirBuilding()
     QVERIFY(!elementDialog.Edit(hall, station));
     QVERIFY(decorationShown);
     QCOMPARE(hall.m_decorations->GetList().size(), size_t(2));
+}
+
+void TestPartPreview::buildingPreviewPicksItsElements()
+{
+    CModelwrightDoc document;
+    document.OnNewDocument();
+    CBuilding& station = AddStation(*document.m_pPartsManager);
+    // A wall of the free text's own beside the shed.
+    station.m_freeText = "3DQuads 1 1\n200 0 0 $4080c0\n260 0 0\n260 0 50\n200 0 50\nEnd3D";
+    station.m_units = 1;
+    const SScene exported = ReadPartsText(ExportPartToText(station, CurrentExportOptions())).m_scenes.front();
+
+    CBuildingDlg dialog;
+    bool shown = false;
+    WhenModal([&](QDialog& buildingDialog) {
+        buildingDialog.resize(1100, 620);
+        auto* preview = buildingDialog.findChild<CPartPreview*>();
+        auto* elements = Find<CObjectListBox>(buildingDialog, "elements");
+        CPreviewCanvas* canvas = preview->Canvas();
+        elements->SelectIndex(-1);
+        preview->UpdateNow();
+        QCOMPARE(canvas->Style().m_highlight, -1);
+        QCOMPARE(canvas->Scene().m_name, std::string("Station"));
+        QVERIFY(canvas->Scene().m_inches);
+        // With nothing selected the pieces draw the building's export pixel for pixel, free text
+        // included, in the views with depth and in the plan.
+        for (const EView view : {EView::Iso, EView::Front, EView::Top, EView::Plan}) {
+            const SCamera camera = SCamera::Standard(view);
+            const SImage pieces = RenderMesh(canvas->Mesh(), canvas->Scene(), camera, 400, 300);
+            const SImage whole = RenderScene(exported, camera, 400, 300);
+            QVERIFY2(pieces.m_pixels == whole.m_pixels, qPrintable(QString("view %1").arg(int(view))));
+        }
+        QVERIFY(SaveScreenshot(buildingDialog, "preview_building_nothing_selected"));
+
+        // A click on the shed selects it, and it stands out.
+        const QPoint shed = WherePieceShows(*canvas, 1);
+        QVERIFY(shed.x() >= 0);
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, shed);
+        QCOMPARE(elements->GetSelectedIndex(), 1);
+        QCOMPARE(canvas->Style().m_highlight, 1);
+        QCOMPARE(canvas->Style().m_highlightCount, 1);
+        QVERIFY(SaveScreenshot(buildingDialog, "preview_building_shed_selected"));
+        // The free text's wall is no element and selects nothing.
+        const QPoint freeText = WherePieceShows(*canvas, 2);
+        QVERIFY(freeText.x() >= 0);
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, freeText);
+        QCOMPARE(elements->GetSelectedIndex(), 1);
+        // Selecting in the list picks the piece too.
+        elements->SelectIndex(0);
+        QCOMPARE(canvas->Style().m_highlight, 0);
+        shown = true;
+    });
+    QVERIFY(!dialog.Edit(station, *document.m_pPartsManager));
+    QVERIFY(shown);
 }
 
 void TestPartPreview::largePartsAreDrawnInTheBackground()
