@@ -2,9 +2,7 @@
 # as Windows resources, the icon rendered from the program's drawing.
 function(mw_windows_program target)
     set(icon ${CMAKE_BINARY_DIR}/pictures/modelwright.ico)
-    add_custom_command(OUTPUT ${icon}
-        COMMAND ${MW_HOST_RENDER_ICONS} ${PROJECT_SOURCE_DIR}/res/app/modelwright.svg ${icon}
-        DEPENDS ${PROJECT_SOURCE_DIR}/res/app/modelwright.svg VERBATIM)
+    mw_render_drawing(${PROJECT_SOURCE_DIR}/res/app/modelwright.svg ${icon})
     set(MW_ICON_FILE ${icon})
     configure_file(${PROJECT_SOURCE_DIR}/res/windows/modelwright.rc.in ${CMAKE_BINARY_DIR}/modelwright.rc @ONLY)
     set_source_files_properties(${CMAKE_BINARY_DIR}/modelwright.rc PROPERTIES OBJECT_DEPENDS ${icon})
