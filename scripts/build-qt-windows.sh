@@ -92,6 +92,12 @@ case "$version_line" in
     *) echo "Qt's source is not version $qt_version: $version_line" >&2; exit 1 ;;
 esac
 
+# Without Direct2D Qt Gui leaves out its DirectWrite font engine, which the Windows print
+# engine still calls while DirectWrite is on: Qt6PrintSupport.dll would not link. Printing
+# then draws its text through GDI, as without DirectWrite.
+sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
+    "$source_dir/src/printsupport/platform/windows/qprintengine_win.cpp"
+
 mkdir -p "$prefix"
 printf '%s\n' "$toolchain_text" > "$prefix/mingw-toolchain.cmake"
 echo "== Configuring Qt $qt_version for Windows (64-bit, shared)"
