@@ -92,11 +92,12 @@ case "$version_line" in
     *) echo "Qt's source is not version $qt_version: $version_line" >&2; exit 1 ;;
 esac
 
-# Without Direct2D Qt Gui leaves out its DirectWrite font engine, which the Windows print
-# engine still calls while DirectWrite is on: Qt6PrintSupport.dll would not link. Printing
-# then draws its text through GDI, as without DirectWrite.
-sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
-    "$source_dir/src/printsupport/platform/windows/qprintengine_win.cpp"
+# Without Direct2D Qt Gui leaves out its DirectWrite font engine and font database, which the
+# Windows print engine and platform plugin still call while DirectWrite is on: neither would
+# link. They then use GDI, as without DirectWrite (Qt Gui's own files test both features).
+sed -i 's/^#if QT_CONFIG(\(directwrite3\?\))$/#if QT_CONFIG(\1) \&\& QT_CONFIG(direct2d)/' \
+    "$source_dir/src/printsupport/platform/windows/qprintengine_win.cpp" \
+    "$source_dir/src/plugins/platforms/windows/qwindowsintegration.cpp"
 
 mkdir -p "$prefix"
 printf '%s\n' "$toolchain_text" > "$prefix/mingw-toolchain.cmake"
