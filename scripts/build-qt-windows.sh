@@ -98,6 +98,9 @@ esac
 sed -i 's/^#if QT_CONFIG(\(directwrite3\?\))$/#if QT_CONFIG(\1) \&\& QT_CONFIG(direct2d)/' \
     "$source_dir/src/printsupport/platform/windows/qprintengine_win.cpp" \
     "$source_dir/src/plugins/platforms/windows/qwindowsintegration.cpp"
+# Without SSL the TLS backends (Schannel) have nothing to serve and do not compile.
+sed -i 's/^    add_subdirectory(tls)$/    if(QT_FEATURE_ssl)\n        add_subdirectory(tls)\n    endif()/' \
+    "$source_dir/src/plugins/CMakeLists.txt"
 
 mkdir -p "$prefix"
 printf '%s\n' "$toolchain_text" > "$prefix/mingw-toolchain.cmake"
