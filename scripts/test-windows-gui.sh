@@ -106,8 +106,11 @@ cp examples/country-station.wo3 "$work/"
 start_program "$build/bin/modelwright.exe" /nologo "Z:$work/country-station.wo3"
 if window "country-station.wo3 - Winrail Modelwright"; then
     shot windows_main_window
+    # The station building, found through the filter and chosen from the table.
+    xdotool type --delay 20 "Station building"
+    xdotool key Tab space
     xdotool key alt+i
-    check "a part's dialog opens" window "Edit building"
+    check "a part's dialog opens" window "Building edit dialog"
     shot windows_building_dialog
     xdotool key Escape
     window "country-station.wo3 - Winrail Modelwright"
@@ -131,8 +134,9 @@ if window "country-station.wo3 - Winrail Modelwright"; then
     xdotool key alt+f x
     check "the program ends" program_exited
     registry=$(limit 60 wine reg query 'HKCU\Software\Modelwright Project\Modelwright' 2>/dev/null | tr -d '\r')
-    check "the options are in the registry" grep -Eq 'HexahedronBugfix +REG_DWORD +0x0$' <<<"$registry"
-    check "the window's place is in the registry" grep -q 'REG_' <<<"$registry"
+    check "the option set in the window is in the registry" grep -Eq 'HexahedronBugfix +REG_DWORD +0x0$' <<<"$registry"
+    check "the language is a number in the registry" grep -Eq 'Language +REG_DWORD +0x70$' <<<"$registry"
+    check "the Winrail version is a number in the registry" grep -Eq 'WinrailVersion +REG_DWORD +0x9d$' <<<"$registry"
 else
     check "the program shows its main window" false
 fi
