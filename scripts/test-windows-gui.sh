@@ -55,7 +55,9 @@ linux_cli=$(readlink -f build/bin/modelwright-cli)
 echo "== Wine's prefix"
 limit 300 wineboot --init >/dev/null 2>&1 || true
 # Wine has no Windows fonts; the dialogs' faces stand in for them (fonts-wine).
-limit 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Segoe UI' /d Tahoma /f >/dev/null 2>&1 || true
+for face in 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI'; do
+    limit 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d Tahoma /f >/dev/null 2>&1 || true
+done
 dll_path="Z:$qt/bin"
 for dll in libstdc++-6.dll libwinpthread-1.dll; do
     dll_path+=";Z:$(dirname "$(readlink -f "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")")"
