@@ -4,8 +4,6 @@
 #   MW_WINDOWS_RUNTIME_DLLS   MinGW's runtime DLLs
 #   MW_WINDOWS_QT_PREFIX      the Qt for Windows in use
 #   MW_WINDOWS_DLL_PATH       WINEPATH that finds them all, for runs under wine
-include_guard(GLOBAL)
-
 set(MW_WINDOWS_RUNTIME_DLLS)
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
