@@ -69,7 +69,7 @@ echo "== Qt Test programs under wine"
 #   screenshots; the Windows build's pictures at 2x are checked by the toolbar test at 2.0.
 skipped='^app/tst_mainframe_at_200_percent$'
 windows_tests_status=0
-limit 1800 ctest --test-dir "$build" -R '^(ui|app)/' -E "$skipped" --output-on-failure --timeout 300 -j "$(nproc)" ||
+limit 900 ctest --test-dir "$build" -R '^(ui|app)/' -E "$skipped" --output-on-failure --timeout 120 -j "$(nproc)" ||
     windows_tests_status=$?
 check "Qt Test programs pass under wine" test "$windows_tests_status" -eq 0
 
