@@ -63,6 +63,13 @@ for dll in libstdc++-6.dll libwinpthread-1.dll; do
     dll_path+=";Z:$(dirname "$(readlink -f "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")")"
 done
 
+# Wine makes Qt's hidden message windows through its X driver, offscreen screen or not.
+display=:$((70 + $$ % 9))
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+sleep 1
+
 echo "== Qt Test programs under wine"
 # All of tests/ui and tests/app run; the reason for each left out stands here:
 # - app/tst_mainframe_at_200_percent: the same test once more at double density, for Linux's
@@ -74,11 +81,6 @@ limit 900 ctest --test-dir "$build" -R '^(ui|app)/' -E "$skipped" --output-on-fa
 check "Qt Test programs pass under wine" test "$windows_tests_status" -eq 0
 
 echo "== The program on a virtual screen"
-display=:$((70 + $$ % 9))
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-sleep 1
 mkdir -p "$shots"
 # Waits for a window whose title matches and gives it the keyboard; false when none comes.
 window() {
