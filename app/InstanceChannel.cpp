@@ -1,26 +1,17 @@
 #include "app/InstanceChannel.h"
 
-#include <QDir>
-#include <QFile>
+#include "app/UserChannel.h"
+
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-
-#ifdef Q_OS_UNIX
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/types.h>
-#include <unistd.h>
-#endif
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
 const QByteArray kAccepted = QByteArrayLiteral("OK\n");
 
-// Letters, digits, dot, minus and underscore, so the key can stand in a file name.
+} // namespace
+
 QString FileNameSafe(const QString& text)
 {
     QString safe;
@@ -28,50 +19,6 @@ QString FileNameSafe(const QString& text)
         safe += c.isLetterOrNumber() && c.unicode() < 128 ? c : QChar(u'_');
     return safe.left(40);
 }
-
-#ifdef Q_OS_UNIX
-// A folder only this user can enter: the user's runtime folder, or one of this program's in
-// the shared temporary folder that this user made; empty when neither can be trusted.
-QString PrivateFolder()
-{
-    const auto isPrivate = [](const QByteArray& path) {
-        struct stat status {};
-        return ::lstat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::getuid()
-            && (status.st_mode & 077) == 0;
-    };
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && isPrivate(runtime))
-        return QString::fromLocal8Bit(runtime);
-    const QByteArray own = QFile::encodeName(QDir::tempPath()) + "/modelwright-" + QByteArray::number(::getuid());
-    ::mkdir(own.constData(), 0700);
-    return isPrivate(own) ? QString::fromLocal8Bit(own) : QString();
-}
-
-// Whether the program at the other end of the connection runs as this user.
-bool PeerIsThisUser(const QLocalSocket& socket)
-{
-    const auto fd = static_cast<int>(socket.socketDescriptor());
-    if (fd < 0)
-        return false;
-#if defined(SO_PEERCRED)
-    struct ucred peer {};
-    socklen_t size = sizeof peer;
-    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
-#else
-    uid_t uid = 0;
-    gid_t gid = 0;
-    return ::getpeereid(fd, &uid, &gid) == 0 && uid == ::getuid();
-#endif
-}
-#else
-// Windows gives a channel made with user access to no other user.
-bool PeerIsThisUser(const QLocalSocket&)
-{
-    return true;
-}
-#endif
-
-} // namespace
 
 QString CInstanceChannel::DisplayKey()
 {
@@ -90,17 +37,7 @@ QString CInstanceChannel::DisplayKey()
 
 QString CInstanceChannel::DefaultName()
 {
-#ifdef Q_OS_UNIX
-    const QString folder = PrivateFolder();
-    if (folder.isEmpty())
-        return {};
-    return folder + QStringLiteral("/modelwright-") + QString::number(::getuid()) + u'-' + DisplayKey();
-#else
-    DWORD session = 0;
-    ProcessIdToSessionId(GetCurrentProcessId(), &session);
-    QString user = qEnvironmentVariable("USERNAME");
-    return QStringLiteral("modelwright-") + FileNameSafe(user) + u'-' + QString::number(session);
-#endif
+    return UserChannelName();
 }
 
 CInstanceChannel::CInstanceChannel(QString name, QObject* parent)

@@ -143,7 +143,7 @@ void CModelwrightApp::CreateMainFrame()
 
 void CModelwrightApp::RegisterShellFileTypes()
 {
-    if (CShellRegistration::IsInstalledProgram(QCoreApplication::applicationFilePath()))
+    if (!CShellRegistration::RegistersAtStartUp(QCoreApplication::applicationFilePath()))
         return;
     const QString dataHome = m_setup.dataHome.isEmpty() ? CShellRegistration::DefaultDataHome() : m_setup.dataHome;
     CShellRegistration::RegisterShellFileTypes(QCoreApplication::applicationFilePath(), dataHome);

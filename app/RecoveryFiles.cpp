@@ -72,7 +72,7 @@ CRecoveryFiles::~CRecoveryFiles()
 
 QString CRecoveryFiles::DefaultFolder()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("recovery"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)).filePath(QStringLiteral("recovery"));
 }
 
 void CRecoveryFiles::Write(const QString& documentPath, const QDateTime& written,

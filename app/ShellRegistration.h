@@ -3,9 +3,11 @@
 #include <QString>
 
 // Makes the desktop know ".wo3" files as "Winrail Object Document", opened and printed by
-// this program, and parts files by their first bytes. An installed program has its files in
-// the system's folders; a program run from its build tree registers itself for the user at
-// every start, writing files only when their content changed.
+// this program, and parts files by their first bytes. On Linux an installed program has its
+// files in the system's folders; a program run from its build tree registers itself for the
+// user at every start, writing files only when their content changed. On Windows the
+// installer registers the file type; the program itself does so only when asked to.
+// The registering itself differs per system (ShellRegistration_unix.cpp, _win.cpp).
 class CShellRegistration {
 public:
     static constexpr const char* kMimeType = "application/x-winrail-object";
@@ -13,6 +15,8 @@ public:
     static constexpr const char* kMimePackageName = "modelwright.xml";
     static constexpr const char* kIconName = "modelwright";
 
+    // Whether the program at programPath registers the file types each time it starts.
+    static bool RegistersAtStartUp(const QString& programPath);
     // dataHome is the user's data folder (on Linux ~/.local/share). Returns true when
     // anything was written.
     static bool RegisterShellFileTypes(const QString& programPath, const QString& dataHome = DefaultDataHome());

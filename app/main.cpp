@@ -1,3 +1,4 @@
+#include "app/CallersConsole.h"
 #include "app/ModelwrightApp.h"
 #include "app/OptionCommandLineInfo.h"
 
@@ -15,9 +16,11 @@ bool AnswerInformationRequest(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[index]);
     switch (COptionCommandLineInfo::Parse(arguments).m_nShellCommand) {
     case COptionCommandLineInfo::ShowUsage:
+        UseCallersConsole();
         std::fputs(COptionCommandLineInfo::UsageText(), stdout);
         return true;
     case COptionCommandLineInfo::ShowVersion:
+        UseCallersConsole();
         std::fputs("modelwright " MW_VERSION "\n", stdout);
         return true;
     default:

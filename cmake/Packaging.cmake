@@ -1,4 +1,12 @@
-# Installation beyond the programs themselves, and the Debian package.
+# Installation beyond the programs themselves, and the Debian package; on Windows the zip and
+# the installer.
+if(WIN32)
+    if(MW_BUILD_GUI)
+        include(${PROJECT_SOURCE_DIR}/cmake/PackagingWindows.cmake)
+    endif()
+    return()
+endif()
+
 include(GNUInstallDirs)
 
 if(MW_BUILD_GUI)

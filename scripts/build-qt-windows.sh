@@ -92,6 +92,16 @@ case "$version_line" in
     *) echo "Qt's source is not version $qt_version: $version_line" >&2; exit 1 ;;
 esac
 
+# Without Direct2D Qt Gui leaves out its DirectWrite font engine and font database, which the
+# Windows print engine and platform plugin still call while DirectWrite is on: neither would
+# link. They then use GDI, as without DirectWrite (Qt Gui's own files test both features).
+sed -i 's/^#if QT_CONFIG(\(directwrite3\?\))$/#if QT_CONFIG(\1) \&\& QT_CONFIG(direct2d)/' \
+    "$source_dir/src/printsupport/platform/windows/qprintengine_win.cpp" \
+    "$source_dir/src/plugins/platforms/windows/qwindowsintegration.cpp"
+# Without SSL the TLS backends (Schannel) have nothing to serve and do not compile.
+sed -i 's/^    add_subdirectory(tls)$/    if(QT_FEATURE_ssl)\n        add_subdirectory(tls)\n    endif()/' \
+    "$source_dir/src/plugins/CMakeLists.txt"
+
 mkdir -p "$prefix"
 printf '%s\n' "$toolchain_text" > "$prefix/mingw-toolchain.cmake"
 echo "== Configuring Qt $qt_version for Windows (64-bit, shared)"

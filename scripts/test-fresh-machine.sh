@@ -66,6 +66,17 @@ echo "== Clean clone of $commit"
 git clone --quiet --no-local --no-checkout "$repository" "$root$checkout"
 git -C "$root$checkout" checkout --quiet --detach "$commit"
 
+# Qt for Windows takes most of an hour to build, longer than CI gives the whole of test.sh:
+# the new system gets this machine's cache (built here first when there is none), where the
+# script looks for it inside, so that test.sh runs the Windows window program's stage there too.
+qt_cache=$(scripts/build-qt-windows.sh --prefix)
+if [ ! -f "$qt_cache/.complete" ]; then
+    echo "== Qt for Windows, built once on this machine"
+    scripts/build-qt-windows.sh
+fi
+mkdir -p "$root/root/.cache/modelwright"
+cp -a "$qt_cache" "$root/root/.cache/modelwright/"
+
 echo "== ./test.sh inside (log: $log)"
 set +e
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \

@@ -4,6 +4,7 @@
 #include "app/HyperlinkLabel.h"
 #include "app/InstanceChannel.h"
 #include "app/ShellRegistration.h"
+#include "app/UserChannel.h"
 #include "app/VersionInfo.h"
 
 #include <QDesktopServices>
@@ -181,6 +182,9 @@ private slots:
 
     void registrationWritesOnlyWhatChanged()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows keeps file types in the registry (registrationOnWindowsIsTheUsersClasses)");
+#endif
         QTemporaryDir dataHome;
         const QString program = QStringLiteral("/opt/modelwright/bin/modelwright");
         QVERIFY(CShellRegistration::RegisterShellFileTypes(program, dataHome.path()));
@@ -211,17 +215,49 @@ private slots:
         QVERIFY(!QFileInfo::exists(mimePath));
     }
 
+    void registrationOnWindowsIsTheUsersClasses()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("the registry is Windows' own");
+#else
+        const QString program = QStringLiteral("C:/Users/Zoë/Modelwright 2/modelwright.exe");
+        // The installer registers the file type; the program at its start does not.
+        QVERIFY(!CShellRegistration::RegistersAtStartUp(program));
+        QVERIFY(CShellRegistration::RegisterShellFileTypes(program));
+        QSettings classes(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes"), QSettings::NativeFormat);
+        QCOMPARE(classes.value(".wo3/.").toString(), QStringLiteral("WO3"));
+        QCOMPARE(classes.value("WO3/.").toString(), QStringLiteral("Winrail Object Document"));
+        QCOMPARE(classes.value("WO3/DefaultIcon/.").toString(), QStringLiteral("\"C:\\Users\\Zoë\\Modelwright 2\\modelwright.exe\",0"));
+        QCOMPARE(classes.value("WO3/shell/open/command/.").toString(),
+            QStringLiteral("\"C:\\Users\\Zoë\\Modelwright 2\\modelwright.exe\" \"%1\""));
+        QCOMPARE(classes.value("WO3/shell/print/command/.").toString(),
+            QStringLiteral("\"C:\\Users\\Zoë\\Modelwright 2\\modelwright.exe\" /p \"%1\""));
+        QVERIFY(!CShellRegistration::RegisterShellFileTypes(program));
+
+        QVERIFY(CShellRegistration::UnregisterShellFileTypes());
+        classes.sync();
+        QVERIFY(!classes.childGroups().contains(QStringLiteral(".wo3")));
+        QVERIFY(!classes.childGroups().contains(QStringLiteral("WO3")));
+        QVERIFY(!CShellRegistration::UnregisterShellFileTypes());
+#endif
+    }
+
     void onlyAProgramOutsideAnInstallationRegistersItself()
     {
+#ifdef Q_OS_WIN
+        QSKIP("on Windows no program registers itself at its start");
+#endif
         QTemporaryDir prefix;
         QDir(prefix.path()).mkpath("bin");
         const QString program = prefix.filePath("bin/modelwright");
         QVERIFY(!CShellRegistration::IsInstalledProgram(program));
+        QVERIFY(CShellRegistration::RegistersAtStartUp(program));
         QDir(prefix.path()).mkpath("share/applications");
         QFile entry(prefix.filePath("share/applications/modelwright.desktop"));
         QVERIFY(entry.open(QIODevice::WriteOnly));
         entry.close();
         QVERIFY(CShellRegistration::IsInstalledProgram(program));
+        QVERIFY(!CShellRegistration::RegistersAtStartUp(program));
     }
 
     void execArgumentsAreQuoted_data()
@@ -285,6 +321,14 @@ private slots:
         QCOMPARE(status.st_uid, ::getuid());
         QCOMPARE(status.st_mode & 077, 0u);
         qunsetenv("XDG_RUNTIME_DIR");
+        qunsetenv("DISPLAY");
+#else
+        // A named pipe, one for each user and login session, whatever the display.
+        const QString name = CInstanceChannel::DefaultName();
+        QVERIFY(!name.contains(u'/') && !name.contains(u'\\'));
+        QVERIFY(name.contains(u'-' + FileNameSafe(qEnvironmentVariable("USERNAME")) + u'-'));
+        qputenv("DISPLAY", ":7");
+        QCOMPARE(CInstanceChannel::DefaultName(), name);
         qunsetenv("DISPLAY");
 #endif
     }

@@ -2,15 +2,11 @@
 
 #include <QGuiApplication>
 
-#if defined(Q_OS_WIN)
-#include <windows.h>
-#elif defined(MW_HAVE_X11)
+#if defined(MW_HAVE_X11)
 #include <X11/XKBlib.h>
-#endif
 
 namespace {
 
-#if defined(MW_HAVE_X11)
 // The state of the keyboard indicator with this name ("Caps Lock", ...); off when the
 // keyboard has no such indicator.
 bool IndicatorOn(Display* display, const char* name)
@@ -19,16 +15,13 @@ bool IndicatorOn(Display* display, const char* name)
     Bool on = False;
     return indicator != None && XkbGetNamedIndicator(display, indicator, nullptr, &on, nullptr, nullptr) && on;
 }
-#endif
 
 }
+#endif
 
 std::optional<SKeyboardLocks> ReadKeyboardLocks()
 {
-#if defined(Q_OS_WIN)
-    return SKeyboardLocks {(GetKeyState(VK_CAPITAL) & 1) != 0, (GetKeyState(VK_NUMLOCK) & 1) != 0,
-        (GetKeyState(VK_SCROLL) & 1) != 0};
-#elif defined(MW_HAVE_X11)
+#if defined(MW_HAVE_X11)
     const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     Display* display = x11 ? x11->display() : nullptr;
     if (!display)
