@@ -31,10 +31,14 @@ if [ -x scripts/test-windows.sh ]; then
     MW_WARNINGS_AS_ERRORS=ON scripts/test-windows.sh
 fi
 
-# The Windows window program needs Qt built for Windows, most of an hour the first time: the
-# stage runs when scripts/build-qt-windows.sh has filled its cache.
+# The Windows window program needs Qt built for Windows, most of an hour the first time
+# (scripts/build-qt-windows.sh). Its stage is not yet whole under wine (some window tests fail
+# or hang there, and text in edit fields is not drawn), so it runs only when asked for with
+# MW_WINDOWS_GUI=1; it builds the program and both packages and prints what passes and fails.
 echo "== Windows window program under wine"
-if [ -f "$(scripts/build-qt-windows.sh --prefix)/.complete" ]; then
+if [ "${MW_WINDOWS_GUI:-0}" != 1 ]; then
+    echo "Skipped: the stage is not yet whole under wine; MW_WINDOWS_GUI=1 runs it (scripts/test-windows-gui.sh)."
+elif [ -f "$(scripts/build-qt-windows.sh --prefix)/.complete" ]; then
     MW_WARNINGS_AS_ERRORS=ON scripts/test-windows-gui.sh
 else
     echo "Skipped: no Qt for Windows in the cache; scripts/build-qt-windows.sh builds it (about an hour)."
