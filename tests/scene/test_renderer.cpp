@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -261,7 +262,7 @@ TEST(Renderer, LinesInFrontOfAFaceAreNeverHidden)
     for (const auto& [width, height] : PictureSizes())
         for (const SCamera& camera : views)
             for (const SLineBeforeFace& line : lines) {
-                const double yaw = camera.m_yaw * M_PI / 180, pitch = camera.m_pitch * M_PI / 180;
+                const double yaw = camera.m_yaw * std::numbers::pi / 180, pitch = camera.m_pitch * std::numbers::pi / 180;
                 const SPoint3 eye = {std::sin(yaw) * std::cos(pitch), -std::cos(yaw) * std::cos(pitch), std::sin(pitch)};
                 if (line.facing.x * eye.x + line.facing.y * eye.y + line.facing.z * eye.z < 0.05)
                     continue;
