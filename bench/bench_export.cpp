@@ -2,6 +2,7 @@
 // bytes to a file, so that the formatting cost shows as a ratio on any machine.
 
 #include "bench/CatalogueGenerator.h"
+#include "bench/RatioReporter.h"
 #include "export/PartsFileWriter.h"
 #include "settings/ProgramOptions.h"
 #include "model/FileIO.h"
@@ -89,25 +90,6 @@ BENCHMARK(BM_ExportToFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ExportToMemory)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_AtomicWrite)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-
-// Keeps the mean wall and processor time of every run, for the ratios printed at the end.
-class CRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.iterations > 0 && !run.error_occurred)
-                m_seconds[run.run_name.function_name] = {run.real_accumulated_time / static_cast<double>(run.iterations),
-                    run.cpu_accumulated_time / static_cast<double>(run.iterations)};
-    }
-
-    struct Seconds {
-        double m_wall;
-        double m_cpu;
-    };
-    std::map<std::string, Seconds> m_seconds;
-};
 
 } // namespace
 

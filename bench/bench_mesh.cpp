@@ -2,6 +2,7 @@
 // exporting its parts file, and the model's size beside the bare bytes of its points,
 // normals and indices.
 #include "bench/CatalogueGenerator.h"
+#include "bench/RatioReporter.h"
 #include "export/PartsFileWriter.h"
 #include "model/FileIO.h"
 #include "model/PartsManager.h"
@@ -64,24 +65,6 @@ void BM_WriteGlb(benchmark::State& state)
 
 BENCHMARK(BM_ExportPartsFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_WriteGlb)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-
-class CRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.iterations > 0 && !run.error_occurred)
-                m_seconds[run.run_name.function_name] = {run.real_accumulated_time / static_cast<double>(run.iterations),
-                    run.cpu_accumulated_time / static_cast<double>(run.iterations)};
-    }
-
-    struct Seconds {
-        double m_wall;
-        double m_cpu;
-    };
-    std::map<std::string, Seconds> m_seconds;
-};
 
 // The bytes of every accessor's elements, without the JSON, the headers and the padding.
 size_t BareBytesOf(const std::string& glb)
