@@ -42,7 +42,7 @@ MW_SCREEN_PACKAGES=(xvfb xdotool imagemagick)
 MW_CHECK_PACKAGES=(clang libclang-rt-14-dev)
 # The Windows window program: cross-building Qt and the program, running them under wine,
 # packing the zip and the installer, and a virtual screen for the run through the window.
-MW_WINDOWS_GUI_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis zip unzip
+MW_WINDOWS_GUI_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-dejavu-core nsis zip unzip
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n dpkg-dev xz-utils)
 # Checking and making the installable package.
 MW_PACKAGE_PACKAGES=(appstream desktop-file-utils shared-mime-info dpkg-dev fakeroot lintian)

@@ -54,9 +54,11 @@ linux_cli=$(readlink -f build/bin/modelwright-cli)
 
 echo "== Wine's prefix"
 limit 300 wineboot --init >/dev/null 2>&1 || true
-# Wine has no Windows fonts; the dialogs' faces stand in for them (fonts-wine).
+# Wine has no Windows fonts, and its own Tahoma is not among the faces Qt is offered: named
+# there, Qt falls back to the first face it knows, a math face under whose metrics edit fields
+# draw no text. The dialogs' faces are DejaVu Sans, which wine takes from the system.
 for face in 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI'; do
-    limit 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d Tahoma /f >/dev/null 2>&1 || true
+    limit 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'DejaVu Sans' /f >/dev/null 2>&1 || true
 done
 dll_path="Z:$qt/bin"
 for dll in libstdc++-6.dll libwinpthread-1.dll; do
