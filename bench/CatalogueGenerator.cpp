@@ -7,6 +7,8 @@
 #include "model/Tree.h"
 
 #include <array>
+#include <map>
+#include <memory>
 #include <memory>
 #include <string>
 
@@ -164,6 +166,17 @@ void AddGeneratedParts(CPartsManager& parts, size_t count)
             break;
         }
     }
+}
+
+const CPartsManager& SharedGeneratedCatalogue(size_t count)
+{
+    static std::map<size_t, std::unique_ptr<CPartsManager>> made;
+    std::unique_ptr<CPartsManager>& parts = made[count];
+    if (!parts) {
+        parts = std::make_unique<CPartsManager>();
+        AddGeneratedParts(*parts, count);
+    }
+    return *parts;
 }
 
 void GenerateCatalogue(CModelwrightDoc& document, size_t count)

@@ -14,5 +14,8 @@ inline constexpr size_t kGeneratedDecorationsPerElement = 4;
 // Appends count parts to the list and fills the header.
 void AddGeneratedParts(CPartsManager& parts, size_t count);
 
+// A catalogue of count generated parts, made on first use and kept for the program's runs.
+const CPartsManager& SharedGeneratedCatalogue(size_t count);
+
 // Makes the document a new catalogue of count generated parts.
 void GenerateCatalogue(CModelwrightDoc& document, size_t count);

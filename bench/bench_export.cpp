@@ -26,12 +26,7 @@ constexpr double kExportGoal = 4.0;
 
 const CPartsManager& Catalogue()
 {
-    static const std::unique_ptr<CPartsManager> parts = [] {
-        auto made = std::make_unique<CPartsManager>();
-        AddGeneratedParts(*made, kParts);
-        return made;
-    }();
-    return *parts;
+    return SharedGeneratedCatalogue(kParts);
 }
 
 const std::string& ExportedBytes()

@@ -30,12 +30,7 @@ constexpr double kSizeGoal = 1.10;
 
 const CPartsManager& Catalogue()
 {
-    static const std::unique_ptr<CPartsManager> parts = [] {
-        auto made = std::make_unique<CPartsManager>();
-        AddGeneratedParts(*made, kParts);
-        return made;
-    }();
-    return *parts;
+    return SharedGeneratedCatalogue(kParts);
 }
 
 fs::path OutputPath(const char* extension)
