@@ -10,13 +10,6 @@ std::span<const CRuntimeClass* const> CBuilding::ElementClasses() const
     return classes;
 }
 
-void CBuilding::ChooseStoredSchema(CArchive& archive, const CNamedObject& part)
-{
-    const auto* building = DynamicDowncast<CBuilding>(&part);
-    if (building && !building->m_freeText.empty())
-        archive.StoreClassWithSchema(ThisClass(), kSchemaWithFreeText);
-}
-
 void CBuilding::Serialize(CArchive& archive)
 {
     CObjectManager::Serialize(archive);

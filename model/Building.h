@@ -14,9 +14,6 @@ public:
     // document is written with the second only when one of its buildings has a free text, so
     // that every other document keeps the first's bytes.
     static constexpr uint16_t kSchemaWithFreeText = 2;
-    // Has the archive write buildings with their free texts when the part is a building that
-    // has one; called for every part before the first is written.
-    static void ChooseStoredSchema(CArchive& archive, const CNamedObject& part);
 
     CBuildingElement& GetElement(size_t index) const { return ElementAs<CBuildingElement>(m_list[index]); }
 

@@ -1,5 +1,7 @@
 #include "model/PartKind.h"
 
+#include "model/Archive.h"
+
 namespace {
 
 std::optional<EPartKind> PartKindOfClass(const CRuntimeClass& cls)
@@ -37,4 +39,17 @@ std::unique_ptr<CNamedObject> MakePart(EPartKind kind)
         break;
     }
     return std::make_unique<CPlatform>();
+}
+
+void ChooseStoredSchema(CArchive& archive, const CNamedObject& part)
+{
+    const auto keepFreeText = [&archive](const auto& kind, uint16_t schema) {
+        if (!kind.m_freeText.empty())
+            archive.StoreClassWithSchema(kind.ThisClass(), schema);
+    };
+    VisitPart(part, Overloaded {
+                        [](const CTree&) { },
+                        [&](const CBuilding& building) { keepFreeText(building, CBuilding::kSchemaWithFreeText); },
+                        [&](const CPlatform& platform) { keepFreeText(platform, CPlatform::kSchemaWithFreeText); },
+                    });
 }

@@ -19,6 +19,9 @@ std::optional<EPartKind> PartKindOf(const CObject& object);
 std::optional<EPartKind> PartKindNamed(std::string_view className);
 // A new part of the kind, with its defaults.
 std::unique_ptr<CNamedObject> MakePart(EPartKind kind);
+// Has the archive write the part's class under the schema that keeps free texts when the part
+// has one (a tree's schema always does); called for every part before the first is written.
+void ChooseStoredSchema(CArchive& archive, const CNamedObject& part);
 
 // Handlers for VisitPart from several lambdas, each taking what it names.
 template <class... Handlers>

@@ -34,8 +34,8 @@ std::optional<std::span<const uint8_t>> TakePiece(std::span<const uint8_t>& byte
     return piece;
 }
 
-// The text a part has that its document bytes do not hold: a platform's free text (a tree
-// and a building keep their own).
+// A platform's free text, carried beside the part's bytes too: copies made by versions whose
+// documents left it out carry it only there.
 std::string* UnkeptText(CNamedObject& object)
 {
     return VisitPart(object, Overloaded {
@@ -53,7 +53,7 @@ CPartSnapshot CPartSnapshot::Take(CNamedObject& object)
     CPartSnapshot snapshot;
     snapshot.m_nameless = object.m_name.empty();
     CArchive archive(CArchive::store, snapshot.m_bytes);
-    CBuilding::ChooseStoredSchema(archive, object);
+    ChooseStoredSchema(archive, object);
     archive.WriteObject(&object);
     if (snapshot.m_nameless)
         object.m_name.clear();

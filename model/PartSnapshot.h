@@ -12,8 +12,8 @@
 class CNamedObject;
 
 // A named object's whole state, kept as the document file's own bytes for it (with everything
-// it owns) plus the texts the file does not keep. A history step keeps these to put a part
-// back exactly as it was; a copy made from them has the same number and name.
+// it owns) plus a platform's free text, which earlier files did not keep. A history step keeps
+// these to put a part back exactly as it was; a copy made from them has the same number and name.
 class CPartSnapshot {
 public:
     static CPartSnapshot Take(CNamedObject& object);
@@ -38,7 +38,7 @@ public:
 
 private:
     std::vector<uint8_t> m_bytes;
-    // A platform's free text, which the document file leaves out.
+    // A platform's free text (also in the bytes), as copies made by earlier versions carry it.
     std::string m_unkeptText;
     // Writing gives a nameless object its default name; the copy is nameless again.
     bool m_nameless = false;

@@ -4,6 +4,7 @@
 #include "model/Building.h"
 #include "model/Exceptions.h"
 #include "model/ObjectEditor.h"
+#include "model/PartKind.h"
 #include "model/Platform.h"
 #include "model/Tree.h"
 
@@ -30,7 +31,7 @@ void CPartsManager::Serialize(CArchive& archive)
 {
     if (archive.IsStoring())
         for (const auto& part : m_list)
-            CBuilding::ChooseStoredSchema(archive, *part);
+            ChooseStoredSchema(archive, *part);
     CObjectManager::Serialize(archive);
     if (archive.IsStoring()) {
         archive.WriteObject(m_pHeader.get());

@@ -18,10 +18,12 @@ void CPlatform::Serialize(CArchive& archive)
             archive.WriteUInt32(color);
         for (const int32_t value : {m_coverType, m_poleStyle, m_poleDiameter, m_edgeDistance, m_polesPerSide})
             archive.WriteInt32(value);
+        if (archive.SchemaToStore(ThisClass()) >= kSchemaWithFreeText)
+            archive.WriteString(m_freeText);
         return;
     }
     const uint32_t schema = archive.GetObjectSchema();
-    if (schema != 1 && schema != 2)
+    if (schema < 1 || schema > kSchemaWithFreeText)
         throw CArchiveException(CArchiveException::badSchema);
     m_catalogNo = archive.ReadString();
     m_partsPerPackage = archive.ReadInt32();
@@ -33,9 +35,11 @@ void CPlatform::Serialize(CArchive& archive)
     m_coverType = archive.ReadInt32();
     m_poleStyle = archive.ReadInt32();
     // The first platforms had no poles of their own: they keep a new platform's values.
-    if (schema == 2) {
+    if (schema >= 2) {
         m_poleDiameter = archive.ReadInt32();
         m_edgeDistance = archive.ReadInt32();
         m_polesPerSide = archive.ReadInt32();
     }
+    if (schema == kSchemaWithFreeText)
+        m_freeText = archive.ReadString();
 }

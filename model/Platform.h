@@ -10,11 +10,16 @@ class CPlatform : public CNamedObject {
 public:
     void Serialize(CArchive& archive) override;
 
+    // The second schema keeps no free text; the third appends it after the other fields. A
+    // document is written with the third only when one of its platforms has a free text, so
+    // that every other document keeps the second's bytes.
+    static constexpr uint16_t kSchemaWithFreeText = 3;
+
     int32_t m_polesPerSide = 2;
     int32_t m_edgeDistance = 0;
     int32_t m_poleDiameter = 0;
     std::string m_catalogNo;
-    std::string m_freeText; // not kept in the document file
+    std::string m_freeText;
     int32_t m_partsPerPackage = 1;
     std::string m_price;
     int32_t m_units = kUnitsMillimetres;

@@ -167,6 +167,21 @@ const BrokenFile kBrokenFiles[] = {
             b.NewClass("CBuilding", 2).ListPart("Shed", 0).String(" ").Int32(1).String("0").Int32(0);
             b.Bytes({0xFF, 0xF0, 0xFF}).Raw("; only a few bytes");
         }},
+    {"platform free text longer than the file",
+        [](ByteBuilder& b) {
+            Root(b);
+            PartsList(b, 1);
+            b.NewClass("CPlatform", 3).NamedObject(9, "Quay").String("P").Int32(1).String("0");
+            for (int field = 0; field < 15; ++field)
+                b.Int32(0);
+            b.Bytes({0xFF, 0xF0, 0xFF}).Raw("; only a few bytes");
+        }},
+    {"platform with schema 4",
+        [](ByteBuilder& b) {
+            Root(b);
+            PartsList(b, 1);
+            b.NewClass("CPlatform", 4).NamedObject(9, "Quay");
+        }},
     {"element with schema 3",
         [](ByteBuilder& b) {
             Root(b);

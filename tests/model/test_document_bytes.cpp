@@ -128,6 +128,56 @@ TEST(DocumentBytes, BuildingFreeTextsChooseTheSecondSchema)
     EXPECT_EQ(reloaded.SaveToBytes(), bytes);
 }
 
+// A platform's free text is kept under the third schema of the platform class; a document
+// without one keeps the second schema's bytes, and a third-schema file loads back whole.
+TEST(DocumentBytes, PlatformFreeTextsChooseTheThirdSchema)
+{
+    CModelwrightDoc doc;
+    doc.OnNewDocument();
+    std::vector<int32_t> ids;
+    for (const char* name : {"Quay", "Bay"}) {
+        auto platform = std::make_unique<CPlatform>();
+        platform->m_name = name;
+        platform->m_catalogNo = "P";
+        platform->m_price = "9";
+        ids.push_back(platform->m_id);
+        doc.Parts().Add(std::move(platform));
+    }
+    const auto platforms = [&ids](ByteBuilder& b, uint16_t schema, const char* freeText) {
+        b.NewClass("CSerializationManager", 1).NewClass("CPartsManager", 1).ListPart("PartsManager", 2);
+        b.NewClass("CPlatform", schema);
+        for (const char* name : {"Quay", "Bay"}) {
+            if (name[0] == 'B')
+                b.ClassRef(5);
+            b.NamedObject(name[0] == 'Q' ? ids[0] : ids[1], name).String("P").Int32(1).String("9");
+            for (int32_t value : {0, 0, 0, 0, 0, 0, 0xC8C8C8, 0x7F7F7F, 0x7FFF7F, 0x00007F, 0, 0, 0, 0, 2})
+                b.Int32(value);
+            if (schema == 3)
+                b.String(name[0] == 'Q' ? freeText : "");
+        }
+    };
+    ByteBuilder withoutText;
+    platforms(withoutText, 2, "");
+    AppendNewHeader(withoutText, 8, doc.Parts().m_pHeader->m_id);
+    EXPECT_EQ(doc.SaveToBytes(), withoutText.Get());
+
+    static_cast<CPlatform&>(*doc.Parts().GetList().front()).m_freeText = "; lamps\r\nLine 0 0 1 1";
+    ByteBuilder withText;
+    platforms(withText, 3, "; lamps\r\nLine 0 0 1 1");
+    AppendNewHeader(withText, 8, doc.Parts().m_pHeader->m_id);
+    const auto bytes = doc.SaveToBytes();
+    EXPECT_EQ(bytes, withText.Get());
+
+    CModelwrightDoc reloaded;
+    reloaded.OnNewDocument();
+    reloaded.LoadFromBytes(bytes);
+    const auto& parts = reloaded.Parts().GetList();
+    EXPECT_EQ(static_cast<const CPlatform&>(*parts[0]).m_freeText, "; lamps\r\nLine 0 0 1 1");
+    EXPECT_EQ(static_cast<const CPlatform&>(*parts[1]).m_polesPerSide, 2);
+    EXPECT_EQ(static_cast<const CPlatform&>(*parts[1]).m_freeText, "");
+    EXPECT_EQ(reloaded.SaveToBytes(), bytes);
+}
+
 TEST(DocumentBytes, StringLengthPrefixes)
 {
     for (const auto& [length, prefix] : std::vector<std::pair<size_t, std::vector<uint8_t>>>{
