@@ -56,6 +56,13 @@ trap 'exit 130' INT TERM HUP
 echo "== Minimal Debian 12 system in $root"
 mmdebstrap --quiet --variant=apt bookworm "$root" "$sources"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# The network's own certificate authorities (a proxy's, say) come along with its name servers:
+# a machine on this network has them, and npm needs them to reach its registry.
+network_cas=$(find /usr/local/share/ca-certificates -name '*.crt' 2>/dev/null | sort)
+if [ -n "$network_cas" ]; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cat $network_cas > "$root/usr/local/share/ca-certificates/network.crt"
+fi
 mount -t proc proc "$root/proc"
 mount --rbind /dev "$root/dev"
 mount --make-rslave "$root/dev"
@@ -83,7 +90,7 @@ fi
 echo "== ./test.sh inside (log: $log)"
 set +e
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    LANG=C.UTF-8 TERM=dumb CI="${CI:-}" MW_WINDOWS_GUI="${MW_WINDOWS_GUI:-0}" \
+    LANG=C.UTF-8 TERM=dumb CI="${CI:-}" ${network_cas:+NODE_EXTRA_CA_CERTS=/usr/local/share/ca-certificates/network.crt} MW_WINDOWS_GUI="${MW_WINDOWS_GUI:-0}" \
     /bin/bash -c "cd $checkout && ./test.sh" </dev/null >"$log" 2>&1
 status=$?
 set -e
