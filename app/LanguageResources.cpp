@@ -24,6 +24,17 @@ QLocale::Language QtLanguage(int languageId)
     }
 }
 
+// Qt's own texts of the language: a package brings them beside the program's catalogue, a
+// system keeps them in Qt's folder. Null where neither has them.
+std::unique_ptr<QTranslator> LoadQtTexts(int languageId, const QString& catalogueFolder)
+{
+    auto pQtTexts = std::make_unique<QTranslator>();
+    for (const QString& folder : {catalogueFolder, QLibraryInfo::path(QLibraryInfo::TranslationsPath)})
+        if (pQtTexts->load(QLocale(QtLanguage(languageId)), QStringLiteral("qtbase"), QStringLiteral("_"), folder))
+            return pQtTexts;
+    return nullptr;
+}
+
 }
 
 QStringList CLanguageResources::DefaultSearchFolders()
@@ -100,10 +111,7 @@ CLanguageResources::SCatalogue* CLanguageResources::FindCatalogue(int languageId
             continue;
         SCatalogue& catalogue = m_catalogues[languageId];
         catalogue.pProgramTexts = std::move(pProgramTexts);
-        auto pQtTexts = std::make_unique<QTranslator>();
-        if (pQtTexts->load(QLocale(QtLanguage(languageId)), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            catalogue.pQtTexts = std::move(pQtTexts);
+        catalogue.pQtTexts = LoadQtTexts(languageId, folder);
         return &catalogue;
     }
     return nullptr;

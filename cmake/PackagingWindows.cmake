@@ -1,5 +1,5 @@
 # The Windows installation: one folder with both programs, their translations and help, Qt's
-# DLLs, plugins and texts, MinGW's runtime and the licence of Qt, which the program uses under
+# DLLs and plugins, MinGW's runtime and the licence of Qt, which the program uses under
 # the LGPL as shared libraries beside it. CPack packs it as a portable zip and as an NSIS
 # installer for one user (scripts/package-windows.sh).
 include(${PROJECT_SOURCE_DIR}/cmake/WindowsRuntime.cmake)
@@ -14,10 +14,6 @@ install(DIRECTORY ${MW_WINDOWS_QT_PREFIX}/plugins/styles/ DESTINATION plugins/st
 install(DIRECTORY ${MW_WINDOWS_QT_PREFIX}/plugins/imageformats/ DESTINATION plugins/imageformats OPTIONAL
     FILES_MATCHING PATTERN "*.dll")
 install(FILES ${PROJECT_SOURCE_DIR}/res/windows/qt.conf DESTINATION .)
-# Qt's own texts (standard buttons) in the program's languages; the same files as on Linux.
-foreach(language de fr nl)
-    install(FILES /usr/share/qt6/translations/qtbase_${language}.qm DESTINATION translations OPTIONAL)
-endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/res/windows/Qt-NOTICE.txt ${MW_WINDOWS_QT_PREFIX}/LGPL-3.0-only.txt
     ${MW_WINDOWS_QT_PREFIX}/GPL-3.0-only.txt DESTINATION licences)
 

@@ -74,15 +74,15 @@ git clone --quiet --no-local --no-checkout "$repository" "$root$checkout"
 git -C "$root$checkout" checkout --quiet --detach "$commit"
 
 # Qt for Windows takes most of an hour to build, longer than CI gives the whole of test.sh:
-# with MW_WINDOWS_GUI=1 the new system gets this machine's cache (built here first when there
-# is none), where the script looks for it inside, so that test.sh runs the Windows window
-# program's stage there too.
-if [ "${MW_WINDOWS_GUI:-0}" = 1 ]; then
-    qt_cache=$(scripts/build-qt-windows.sh --prefix)
-    if [ ! -f "$qt_cache/.complete" ]; then
-        echo "== Qt for Windows, built once on this machine"
-        scripts/build-qt-windows.sh
-    fi
+# the new system gets this machine's cache where the script looks for it inside, so that
+# test.sh runs the Windows window program's stage there too. With MW_WINDOWS_GUI=1 the cache
+# is built here first when there is none.
+qt_cache=$(scripts/build-qt-windows.sh --prefix)
+if [ ! -f "$qt_cache/.complete" ] && [ "${MW_WINDOWS_GUI:-}" = 1 ]; then
+    echo "== Qt for Windows, built once on this machine"
+    scripts/build-qt-windows.sh
+fi
+if [ -f "$qt_cache/.complete" ]; then
     mkdir -p "$root/root/.cache/modelwright"
     cp -a "$qt_cache" "$root/root/.cache/modelwright/"
 fi
@@ -90,7 +90,7 @@ fi
 echo "== ./test.sh inside (log: $log)"
 set +e
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    LANG=C.UTF-8 TERM=dumb CI="${CI:-}" ${network_cas:+NODE_EXTRA_CA_CERTS=/usr/local/share/ca-certificates/network.crt} MW_WINDOWS_GUI="${MW_WINDOWS_GUI:-0}" \
+    LANG=C.UTF-8 TERM=dumb CI="${CI:-}" ${network_cas:+NODE_EXTRA_CA_CERTS=/usr/local/share/ca-certificates/network.crt} MW_WINDOWS_GUI="${MW_WINDOWS_GUI:-}" \
     /bin/bash -c "cd $checkout && ./test.sh" </dev/null >"$log" 2>&1
 status=$?
 set -e

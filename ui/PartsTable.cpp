@@ -1,5 +1,6 @@
 #include "ui/PartsTable.h"
 
+#include "ui/CollationKey.h"
 #include "model/ObjectManager.h"
 
 #include <QHeaderView>
@@ -68,13 +69,15 @@ std::optional<SPartFields> PartFieldsOf(const CNamedObject& part)
 
 // A text's place in the order: the collator's key in a real locale; in the C locale, where
 // the collator orders by the bytes of the text, those bytes themselves, which need no key
-// object of their own.
+// object of their own; the system's key bytes where it has them.
 class CPartsTableModel::CSortKey {
 public:
     CSortKey(const QCollator& collator, bool bytewise, const QString& text)
     {
         if (bytewise)
             m_bytes = text.toStdString();
+        else if (std::optional<std::string> bytes = CollationBytes(collator, text))
+            m_bytes = std::move(*bytes);
         else
             m_collated = collator.sortKey(text);
     }

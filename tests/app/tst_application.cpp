@@ -1,4 +1,6 @@
 #include "ModalWatcher.h"
+#include "ProgramOutput.h"
+#include "RegistrationHelpers.h"
 #include "TestChannel.h"
 
 #include "app/AboutDlg.h"
@@ -118,8 +120,8 @@ private slots:
         QVERIFY(run.pApp->MainFrame()->isVisible());
         QVERIFY(run.pApp->MainFrame()->isMaximized());
         QVERIFY(Splashes().isEmpty());
-        QVERIFY(QFileInfo::exists(run.dataHome.filePath("applications/modelwright.desktop")));
-        QVERIFY(QFileInfo::exists(run.dataHome.filePath("mime/packages/modelwright.xml")));
+        const QString registration = StartUpRegistrationFault(run.dataHome.path());
+        QVERIFY2(registration.isEmpty(), qPrintable(registration));
         QVERIFY(run.pApp->MainFrame()->grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/main_window.png")));
     }
 
@@ -325,7 +327,7 @@ private slots:
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
-        const QStringList errorLines = QString::fromUtf8(program.readAllStandardError()).split('\n');
+        const QStringList errorLines = WithNewlineEnds(QString::fromUtf8(program.readAllStandardError())).split('\n');
         QVERIFY2(errorLines.contains(QString("%1 cannot be printed: %2").arg(QDir::toNativeSeparators(path), reason)),
             qPrintable(errorLines.join('\n')));
     }

@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QLabel>
@@ -122,6 +123,21 @@ private slots:
         CLanguageResources both(QStringList{beside.path(), installed.path()});
         QCOMPARE(both.LoadLanguageDll(kLanguageFrench), 1);
         QCOMPARE(AboutVersionLine(), QStringLiteral("Modelwright Version 2.0"));
+    }
+
+    // A package brings Qt's own texts beside the program's catalogue; they win over Qt's folder.
+    void qtTextsBesideTheCatalogueComeFirst()
+    {
+        QTemporaryDir beside;
+        CopyCatalogue(QStringLiteral("ModelwrightFRA"), beside.path());
+        QString german = QStringLiteral(MW_BIN_DIR "/qtbase_de.qm");
+        if (!QFile::exists(german))
+            german = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm";
+        // Another language's texts under the French name tell where they came from.
+        QVERIFY(QFile::copy(german, beside.path() + "/qtbase_fr.qm"));
+        CLanguageResources languages(QStringList{beside.path()});
+        QCOMPARE(languages.LoadLanguageDll(kLanguageFrench), 1);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }
 
     void switchingLanguageChangesTextsAndBack()

@@ -1,3 +1,4 @@
+#include "CommandHelpers.h"
 #include "ModalDialogDriver.h"
 
 #include "export/PartsFileWriter.h"
@@ -74,8 +75,8 @@ public:
     QStringList m_errors;
     QList<QStringList> m_started;
     QString m_fileType = QStringLiteral("text/plain");
-    // Real programs stand in for the desktop's opener: "true" finds a program, "false" none.
-    QString m_opener = QStringLiteral("true");
+    // Real programs stand in for the desktop's opener: one that finds a program, one that finds none.
+    QString m_opener = StandInCommands().opens;
 
 protected:
     std::unique_ptr<IObjectEditor> CreateEditor(EPartKind kind) override
@@ -93,11 +94,14 @@ protected:
     QString DesktopOpener() const override { return m_opener; }
     void StartProgram(QProcess& process, const QString& program, const QStringList& arguments) override
     {
-        if (program == m_opener)
-            m_opened << arguments;
-        else
+        if (program != m_opener) {
             m_started << (QStringList {program} + arguments);
-        CModelwrightView::StartProgram(process, program, arguments);
+            CModelwrightView::StartProgram(process, program, arguments);
+            return;
+        }
+        m_opened << arguments;
+        QStringList opener = QProcess::splitCommand(m_opener);
+        CModelwrightView::StartProgram(process, opener.takeFirst(), opener + arguments);
     }
     QMimeType FileTypeOf(const QString&) const override { return QMimeDatabase().mimeTypeForName(m_fileType); }
     void ReportError(const QString& message) override { m_errors << message; }
@@ -611,13 +615,13 @@ private slots:
 
         // The desktop's opener finds no program: that is said, not that the file was opened.
         m_view->m_fileType = QStringLiteral("text/plain");
-        m_view->m_opener = QStringLiteral("false");
+        m_view->m_opener = StandInCommands().findsNoProgram;
         m_view->OnExportAndCompile();
         QTRY_COMPARE(m_view->m_errors.size(), 1);
         QVERIFY(m_view->m_errors.front().contains(native));
         QVERIFY(m_view->m_errors.takeFirst().startsWith("No program on this desktop opens"));
         QVERIFY(notes.isEmpty());
-        m_view->m_opener = QStringLiteral("true");
+        m_view->m_opener = StandInCommands().opens;
         m_view->OnExportAndCompile();
         QTRY_COMPARE(notes.size(), 1);
         QCOMPARE(m_view->m_opened.size(), 2);
@@ -641,11 +645,12 @@ private slots:
         LoadParts({"Oak"});
         QSignalSpy notes(m_view.get(), &CModelwrightView::statusMessage);
         m_view->m_exportPath = m_dir.filePath("catalogue.bdf");
-        m_options.m_compileCommand = R"(sh -c "seq 1 40; echo cannot read $0 >&2; exit 3" %f)";
+        m_options.m_compileCommand = StandInCommands().failsAfterFortyLines.toStdString();
+        const QString program = QProcess::splitCommand(StandInCommands().failsAfterFortyLines).constFirst();
         m_view->OnExportAndCompile();
         QTRY_VERIFY(notes.size() == 2);
-        QCOMPARE(notes[0].constFirst().toString(), QStringLiteral("Started sh on %1.").arg(m_view->m_exportPath));
-        QVERIFY(notes[1].constFirst().toString().startsWith("sh on "));
+        QCOMPARE(notes[0].constFirst().toString(), QStringLiteral("Started %1 on %2.").arg(program, QDir::toNativeSeparators(m_view->m_exportPath)));
+        QVERIFY(notes[1].constFirst().toString().startsWith(program + " on "));
         QVERIFY(notes[1].constFirst().toString().endsWith(" failed (exit 3)."));
         CPartPreview& preview = *m_view->Preview();
         QVERIFY(preview.CompileTitle()->isVisibleTo(m_view.get()));
@@ -659,7 +664,7 @@ private slots:
         SaveScreenshot(*m_view, "view_compile_failed");
 
         notes.clear();
-        m_options.m_compileCommand = R"(sh -c "echo 1 part compiled")";
+        m_options.m_compileCommand = StandInCommands().printsOneLine.toStdString();
         m_view->OnExportAndCompile();
         QTRY_VERIFY(notes.size() == 2);
         QVERIFY(notes[1].constFirst().toString().endsWith(" finished (exit 0)."));
@@ -671,7 +676,7 @@ private slots:
         QVERIFY(preview.CompileOutput()->isHidden());
 
         // A command still running when the form closes is ended without a report to it.
-        m_options.m_compileCommand = R"(sh -c "sleep 30" %f)";
+        m_options.m_compileCommand = StandInCommands().runsLong.toStdString();
         m_view->OnExportAndCompile();
         QTRY_COMPARE(notes.size(), 3);
         m_view.reset();
