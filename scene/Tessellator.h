@@ -7,9 +7,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <numbers>
 #include <optional>
 #include <span>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -45,16 +48,36 @@ inline std::span<const std::pair<double, double>> CircleDirections(int count)
     return circles[size_t(count)];
 }
 
+// The cosine and sine of the angle last asked for about each axis: the solids of a part mostly
+// share their rotations.
+class CTurnCache {
+public:
+    std::pair<double, double> CosSin(int axis, double degrees)
+    {
+        SEntry& entry = m_entries[size_t(axis)];
+        if (std::bit_cast<uint64_t>(entry.m_degrees) != std::bit_cast<uint64_t>(degrees)) {
+            const double radians = degrees * std::numbers::pi / 180;
+            entry = {degrees, std::cos(radians), std::sin(radians)};
+        }
+        return {entry.m_cos, entry.m_sin};
+    }
+
+private:
+    struct SEntry {
+        double m_degrees = 0;
+        double m_cos = 1;
+        double m_sin = 0;
+    };
+    std::array<SEntry, 3> m_entries {};
+};
+
 // Turns a solid's local point by its rotation (about x, then y, then z) and moves it to its centre.
 class CPlacement {
 public:
-    explicit CPlacement(const SSolid& solid) : m_center(solid.m_center)
+    CPlacement(const SSolid& solid, CTurnCache& turns) : m_center(solid.m_center)
     {
-        for (int i = 0; i < 3; ++i) {
-            const double radians = solid.m_rotation[i] * std::numbers::pi / 180;
-            m_cos[i] = std::cos(radians);
-            m_sin[i] = std::sin(radians);
-        }
+        for (int i = 0; i < 3; ++i)
+            std::tie(m_cos[i], m_sin[i]) = turns.CosSin(i, solid.m_rotation[i]);
     }
     SPoint3 operator()(SPoint3 p) const
     {
@@ -122,13 +145,14 @@ public:
     // Bottom face, then top face, each counter-clockwise from the corner nearest the origin.
     void Hexahedron(const SVertex* v)
     {
+        SPoint3 p[8];
         SPoint3 centre;
-        for (int i = 0; i < 8; ++i)
-            centre = centre + v[i].Position() * (1.0 / 8);
+        for (int i = 0; i < 8; ++i) {
+            p[i] = v[i].Position();
+            centre = centre + p[i] * (1.0 / 8);
+        }
         const CClosedSolid closed(*this, centre);
-        const auto face = [&](int a, int b, int c, int d) {
-            Quad(v[a].Position(), v[b].Position(), v[c].Position(), v[d].Position(), v[a].m_color);
-        };
+        const auto face = [&](int a, int b, int c, int d) { Quad(p[a], p[b], p[c], p[d], v[a].m_color); };
         face(0, 1, 2, 3);
         face(4, 5, 6, 7);
         face(0, 1, 5, 4);
@@ -154,7 +178,7 @@ public:
     // The trailing integers are read as written and not otherwise drawn.
     void Solid(const SSolid& solid)
     {
-        const CPlacement place(solid);
+        const CPlacement place(solid, m_turns);
         const auto& n = solid.m_numbers;
         switch (solid.m_kind) {
         case ESolidKind::Cylinder:
@@ -246,6 +270,7 @@ private:
     }
 
     Sink& m_sink;
+    CTurnCache m_turns;
     std::optional<SPoint3> m_inside;
     std::span<const std::pair<double, double>> m_circle;
     std::vector<SPoint3> m_points;
