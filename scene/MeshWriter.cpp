@@ -139,7 +139,7 @@ public:
         m_part.m_normals.reserve(expectedTriangles * 3);
     }
 
-    void Triangle(SPoint3 a, SPoint3 b, SPoint3 c, SPoint3 cross, COLORREF color, uint8_t = 0)
+    void Triangle(const SPoint3& a, const SPoint3& b, const SPoint3& c, const SPoint3& cross, COLORREF color, uint8_t = 0)
     {
         // The two halves of a quad mostly have the same cross product: the root and the
         // division are the costliest steps of a triangle.
@@ -154,7 +154,7 @@ public:
         SColourRun& run = RunOf(m_part.m_triangles, m_lastTriangleRun, color & 0xFFFFFF);
         run.Add(ia), run.Add(ib), run.Add(ic);
     }
-    void Segment(SPoint3 a, SPoint3 b, COLORREF color)
+    void Segment(const SPoint3& a, const SPoint3& b, COLORREF color)
     {
         const uint32_t ia = LinePoint(Upright(a, m_unit));
         const uint32_t ib = LinePoint(Upright(b, m_unit));

@@ -8,11 +8,11 @@ class CMeshSink {
 public:
     explicit CMeshSink(SMesh& mesh) : m_mesh(mesh) { }
 
-    void Triangle(SPoint3 a, SPoint3 b, SPoint3 c, SPoint3, COLORREF color, uint8_t edges)
+    void Triangle(const SPoint3& a, const SPoint3& b, const SPoint3& c, const SPoint3&, COLORREF color, uint8_t edges)
     {
         m_mesh.m_triangles.push_back({a, b, c, color, edges});
     }
-    void Segment(SPoint3 a, SPoint3 b, COLORREF color) { m_mesh.m_segments.push_back({a, b, color}); }
+    void Segment(const SPoint3& a, const SPoint3& b, COLORREF color) { m_mesh.m_segments.push_back({a, b, color}); }
 
 private:
     SMesh& m_mesh;

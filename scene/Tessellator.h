@@ -98,27 +98,28 @@ class CTessellator {
 public:
     explicit CTessellator(Sink& sink) : m_sink(sink) { }
 
-    void Triangle(SPoint3 a, SPoint3 b, SPoint3 c, COLORREF color, uint8_t edges = SMesh::kAllEdges)
+    void Triangle(const SPoint3& a, const SPoint3& b, const SPoint3& c, COLORREF color, uint8_t edges = SMesh::kAllEdges)
     {
-        SPoint3 normal = Cross(b - a, c - a);
-        if (normal.x == 0 && normal.y == 0 && normal.z == 0)
+        const SPoint3 normal = Cross(b - a, c - a);
+        // Tested together: which of them is zero follows the faces' directions, no pattern.
+        if ((normal.x == 0) & (normal.y == 0) & (normal.z == 0))
             return;
         if (m_inside && Dot(normal, a - *m_inside) < 0) {
-            std::swap(b, c);
             // a-c-b: its first edge is the old last one and the other way round.
             edges = static_cast<uint8_t>((edges & SMesh::kEdgeBC) | ((edges & SMesh::kEdgeAB) ? SMesh::kEdgeCA : 0) |
                 ((edges & SMesh::kEdgeCA) ? SMesh::kEdgeAB : 0));
-            normal = Cross(b - a, c - a);
+            m_sink.Triangle(a, c, b, Cross(c - a, b - a), color, edges);
+            return;
         }
         m_sink.Triangle(a, b, c, normal, color, edges);
     }
     // The diagonal is no edge of the face; a smooth surface's quads have none.
-    void Quad(SPoint3 a, SPoint3 b, SPoint3 c, SPoint3 d, COLORREF color, bool outlined = true)
+    void Quad(const SPoint3& a, const SPoint3& b, const SPoint3& c, const SPoint3& d, COLORREF color, bool outlined = true)
     {
         Triangle(a, b, c, color, outlined ? SMesh::kEdgeAB | SMesh::kEdgeBC : 0);
         Triangle(a, c, d, color, outlined ? SMesh::kEdgeBC | SMesh::kEdgeCA : 0);
     }
-    void Segment(SPoint3 a, SPoint3 b, COLORREF color) { m_sink.Segment(a, b, color); }
+    void Segment(const SPoint3& a, const SPoint3& b, COLORREF color) { m_sink.Segment(a, b, color); }
 
     void Group(const SVertexGroup& group, std::span<const SVertex> v)
     {
