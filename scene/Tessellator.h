@@ -33,7 +33,8 @@ inline int SegmentCount(int32_t written)
 }
 
 // The directions to the points of a circle of count segments, the first one repeated at the
-// end, worked out once for every count a solid may have: every solid of a file uses them.
+// end, worked out once for every count a solid may have (and twice that, for the half circle
+// of an ellipsoid's rings): every solid of a file uses them.
 inline std::span<const std::pair<double, double>> CircleDirections(int count)
 {
     static const auto circles = [] {
