@@ -134,9 +134,9 @@ public:
         m_part.m_positions.clear();
         m_part.m_normals.clear();
         m_part.m_linePoints.clear();
-        // Room for three points a triangle, so the lists seldom grow on the way.
-        m_part.m_positions.reserve(expectedTriangles * 3);
-        m_part.m_normals.reserve(expectedTriangles * 3);
+        // Room for three points a triangle, so the lists seldom grow on the way; m_count says
+        // how many hold points.
+        MakeRoom(expectedTriangles * 3);
     }
 
     void Triangle(const SPoint3& a, const SPoint3& b, const SPoint3& c, const SPoint3& cross, COLORREF color, uint8_t = 0)
@@ -148,6 +148,8 @@ public:
             m_lastNormal = UprightNormal(cross);
         }
         const SFloat3 normal = m_lastNormal;
+        if (m_part.m_positions.size() - m_count < 3)
+            MakeRoom(2 * m_part.m_positions.size() + 3);
         const uint32_t ia = FacePoint(Upright(a, m_unit), normal);
         const uint32_t ib = FacePoint(Upright(b, m_unit), normal);
         const uint32_t ic = FacePoint(Upright(c, m_unit), normal);
@@ -163,6 +165,8 @@ public:
     }
     void Finish()
     {
+        m_part.m_positions.resize(m_count);
+        m_part.m_normals.resize(m_count);
         m_part.m_faceBounds = BoundsOf(m_part.m_positions);
         m_part.m_lineBounds = BoundsOf(m_part.m_linePoints);
     }
@@ -194,10 +198,16 @@ private:
         return run;
     }
 
+    void MakeRoom(size_t points)
+    {
+        m_part.m_positions.resize(points);
+        m_part.m_normals.resize(points);
+    }
+
     uint32_t FacePoint(SFloat3 position, SFloat3 normal)
     {
         std::vector<SFloat3>& positions = m_part.m_positions;
-        const size_t count = positions.size();
+        const size_t count = m_count;
         for (size_t i = count; i > count - std::min(count, kSharingWindow);) {
             --i;
             if (!(positions[i] == position))
@@ -206,9 +216,9 @@ private:
             if (n.x * normal.x + n.y * normal.y + n.z * normal.z >= kSameNormal)
                 return static_cast<uint32_t>(i);
         }
-        positions.push_back(position);
-        m_part.m_normals.push_back(normal);
-        return static_cast<uint32_t>(count);
+        positions[count] = position;
+        m_part.m_normals[count] = normal;
+        return static_cast<uint32_t>(m_count++);
     }
 
     uint32_t LinePoint(SFloat3 position)
@@ -224,6 +234,7 @@ private:
 
     SPreparedPart& m_part;
     double m_unit;
+    size_t m_count = 0;
     // No triangle has a zero cross product.
     SPoint3 m_lastCross;
     SFloat3 m_lastNormal;
