@@ -99,8 +99,11 @@ struct SColourRun {
 // One part in metres with +Y up, its points shared where flat shading allows.
 struct SPreparedPart {
     std::string m_name;
+    // Room for the points, of which the first m_points hold them: the lists keep their size
+    // from part to part, so that no part sets room it does not use.
     std::vector<SFloat3> m_positions;
     std::vector<SFloat3> m_normals;
+    size_t m_points = 0;
     std::vector<SColourRun> m_triangles;
     std::vector<SFloat3> m_linePoints;
     std::vector<SColourRun> m_lines;
@@ -117,6 +120,8 @@ struct SPreparedPart {
         return all;
     }
     bool IsEmpty() const { return m_triangles.empty() && m_lines.empty(); }
+    std::span<const SFloat3> Positions() const { return {m_positions.data(), m_points}; }
+    std::span<const SFloat3> Normals() const { return {m_normals.data(), m_points}; }
 };
 
 // Takes a part's triangles and lines in the order tessellation makes them and fills the
@@ -131,12 +136,11 @@ public:
         m_part.m_name = name;
         Recycle(m_part.m_triangles);
         Recycle(m_part.m_lines);
-        m_part.m_positions.clear();
-        m_part.m_normals.clear();
+        m_part.m_points = 0;
         m_part.m_linePoints.clear();
-        // Room for three points a triangle, so the lists seldom grow on the way; m_count says
-        // how many hold points.
-        MakeRoom(expectedTriangles * 3);
+        // Room for three points a triangle, so the lists seldom grow on the way.
+        if (m_part.m_positions.size() < expectedTriangles * 3)
+            MakeRoom(expectedTriangles * 3);
     }
 
     void Triangle(const SPoint3& a, const SPoint3& b, const SPoint3& c, const SPoint3& cross, COLORREF color, uint8_t = 0)
@@ -148,7 +152,7 @@ public:
             m_lastNormal = UprightNormal(cross);
         }
         const SFloat3 normal = m_lastNormal;
-        if (m_part.m_positions.size() - m_count < 3)
+        if (m_part.m_positions.size() - m_part.m_points < 3)
             MakeRoom(2 * m_part.m_positions.size() + 3);
         const uint32_t ia = FacePoint(Upright(a, m_unit), normal);
         const uint32_t ib = FacePoint(Upright(b, m_unit), normal);
@@ -165,9 +169,7 @@ public:
     }
     void Finish()
     {
-        m_part.m_positions.resize(m_count);
-        m_part.m_normals.resize(m_count);
-        m_part.m_faceBounds = BoundsOf(m_part.m_positions);
+        m_part.m_faceBounds = BoundsOf(m_part.Positions());
         m_part.m_lineBounds = BoundsOf(m_part.m_linePoints);
     }
 
@@ -207,7 +209,7 @@ private:
     uint32_t FacePoint(SFloat3 position, SFloat3 normal)
     {
         std::vector<SFloat3>& positions = m_part.m_positions;
-        const size_t count = m_count;
+        const size_t count = m_part.m_points;
         for (size_t i = count; i > count - std::min(count, kSharingWindow);) {
             --i;
             if (!(positions[i] == position))
@@ -218,7 +220,7 @@ private:
         }
         positions[count] = position;
         m_part.m_normals[count] = normal;
-        return static_cast<uint32_t>(m_count++);
+        return static_cast<uint32_t>(m_part.m_points++);
     }
 
     uint32_t LinePoint(SFloat3 position)
@@ -234,7 +236,6 @@ private:
 
     SPreparedPart& m_part;
     double m_unit;
-    size_t m_count = 0;
     // No triangle has a zero cross product.
     SPoint3 m_lastCross;
     SFloat3 m_lastNormal;
@@ -519,8 +520,8 @@ private:
         m_meshes += ",\"primitives\":[";
         bool first = true;
         if (!part.m_triangles.empty()) {
-            const size_t position = AddPoints(part.m_positions, &part.m_faceBounds);
-            const size_t normal = AddPoints(part.m_normals, nullptr);
+            const size_t position = AddPoints(part.Positions(), &part.m_faceBounds);
+            const size_t normal = AddPoints(part.Normals(), nullptr);
             for (const SColourRun& run : part.m_triangles)
                 AddPrimitive(first, run, position, &normal, 0);
         }
@@ -555,7 +556,7 @@ private:
         m_meshes += '}';
     }
 
-    size_t AddPoints(const std::vector<SFloat3>& points, const SBounds* bounds)
+    size_t AddPoints(std::span<const SFloat3> points, const SBounds* bounds)
     {
         const size_t offset = m_vertexBytes.Size();
         m_vertexBytes.Append(points.data(), points.size() * sizeof(SFloat3));
@@ -777,11 +778,11 @@ std::string ObjText(std::span<const SPreparedPart> parts, const std::string& mtl
     for (size_t p = 0; p < parts.size(); ++p) {
         const SPreparedPart& part = parts[p];
         obj += "o " + ObjName(part.m_name) + "\n";
-        for (const SFloat3& point : part.m_positions)
+        for (const SFloat3& point : part.Positions())
             AppendObjPoint(obj, "v ", point, offsets[p]);
         for (const SFloat3& point : part.m_linePoints)
             AppendObjPoint(obj, "v ", point, offsets[p]);
-        for (const SFloat3& n : part.m_normals)
+        for (const SFloat3& n : part.Normals())
             AppendObjPoint(obj, "vn ", n, 0);
         for (const SColourRun& run : part.m_triangles) {
             obj += "usemtl " + MaterialName(run.m_color) + "\n";
@@ -796,7 +797,7 @@ std::string ObjText(std::span<const SPreparedPart> parts, const std::string& mtl
                 obj += '\n';
             }
         }
-        const size_t firstLinePoint = firstPoint + part.m_positions.size();
+        const size_t firstLinePoint = firstPoint + part.m_points;
         for (const SColourRun& run : part.m_lines) {
             obj += "usemtl " + MaterialName(run.m_color) + "\n";
             for (size_t i = 0; i + 2 <= run.m_indices.size(); i += 2) {
@@ -808,7 +809,7 @@ std::string ObjText(std::span<const SPreparedPart> parts, const std::string& mtl
             }
         }
         firstPoint = firstLinePoint + part.m_linePoints.size();
-        firstNormal += part.m_normals.size();
+        firstNormal += part.m_points;
     }
     return obj;
 }
