@@ -6,6 +6,7 @@
 #include "model/PartsManager.h"
 #include "model/TextCodec.h"
 #include "scene/PartsReader.h"
+#include "scene/Tessellator.h"
 
 #include <algorithm>
 #include <bit>
@@ -55,9 +56,9 @@ SFloat3 Upright(SPoint3 p, double metresPerUnit)
         static_cast<float>(-p.y * metresPerUnit) + 0.0f};
 }
 
-SFloat3 UprightNormal(const SMesh::STriangle& t)
+SFloat3 UprightNormal(SPoint3 cross)
 {
-    const SPoint3 n = Normalized(Cross(t.b - t.a, t.c - t.a));
+    const SPoint3 n = Normalized(cross);
     return {static_cast<float>(n.x) + 0.0f, static_cast<float>(n.z) + 0.0f, static_cast<float>(-n.y) + 0.0f};
 }
 
@@ -87,36 +88,29 @@ struct SColourRun {
     COLORREF m_color = 0;
     std::vector<uint32_t> m_indices;
     uint32_t m_largest = 0;
+
+    void Add(uint32_t index)
+    {
+        m_indices.push_back(index);
+        m_largest = std::max(m_largest, index);
+    }
 };
-
-// Runs of one colour follow each other, so the run last asked for is tried first.
-SColourRun& RunOf(std::vector<SColourRun>& runs, size_t& last, COLORREF color)
-{
-    if (last < runs.size() && runs[last].m_color == color)
-        return runs[last];
-    for (last = 0; last < runs.size(); ++last)
-        if (runs[last].m_color == color)
-            return runs[last];
-    runs.push_back({color, {}, 0});
-    return runs.back();
-}
-
-void AddIndex(SColourRun& run, uint32_t index)
-{
-    run.m_indices.push_back(index);
-    run.m_largest = std::max(run.m_largest, index);
-}
 
 // One part in metres with +Y up, its points shared where flat shading allows.
 struct SPreparedPart {
     std::string m_name;
+    // Room for the points, of which the first m_points hold them: the lists keep their size
+    // from part to part, so that no part sets room it does not use.
     std::vector<SFloat3> m_positions;
     std::vector<SFloat3> m_normals;
+    size_t m_points = 0;
     std::vector<SColourRun> m_triangles;
     std::vector<SFloat3> m_linePoints;
     std::vector<SColourRun> m_lines;
     SBounds m_faceBounds;
     SBounds m_lineBounds;
+    // The index lists of the runs of the part before, emptied, for the runs of the next.
+    std::vector<std::vector<uint32_t>> m_spareIndices;
 
     SBounds Bounds() const
     {
@@ -126,68 +120,151 @@ struct SPreparedPart {
         return all;
     }
     bool IsEmpty() const { return m_triangles.empty() && m_lines.empty(); }
+    std::span<const SFloat3> Positions() const { return {m_positions.data(), m_points}; }
+    std::span<const SFloat3> Normals() const { return {m_normals.data(), m_points}; }
 };
 
-// The lists of points stand ready for every corner; count says how many hold points.
-uint32_t FacePoint(SPreparedPart& part, size_t& count, SFloat3 position, SFloat3 normal)
-{
-    for (size_t i = count; i > count - std::min(count, kSharingWindow);) {
-        --i;
-        if (!(part.m_positions[i] == position))
-            continue;
-        const SFloat3 n = part.m_normals[i];
-        if (n.x * normal.x + n.y * normal.y + n.z * normal.z >= kSameNormal)
-            return static_cast<uint32_t>(i);
-    }
-    part.m_positions[count] = position;
-    part.m_normals[count] = normal;
-    return static_cast<uint32_t>(count++);
-}
-
-uint32_t LinePoint(SPreparedPart& part, SFloat3 position)
-{
-    const size_t count = part.m_linePoints.size();
-    for (size_t i = count; i > count - std::min(count, kSharingWindow);)
-        if (part.m_linePoints[--i] == position)
-            return static_cast<uint32_t>(i);
-    part.m_linePoints.push_back(position);
-    return static_cast<uint32_t>(count);
-}
-
-// Fills part anew, keeping the room its lists already have: parts are prepared one after
+// Takes a part's triangles and lines in the order tessellation makes them and fills the
+// prepared part anew, keeping the room its lists already have: parts are prepared one after
 // the other into the same lists.
+class CPartPreparer {
+public:
+    CPartPreparer(SPreparedPart& part, std::string_view name, double metresPerUnit, size_t expectedTriangles)
+        : m_part(part)
+        , m_unit(metresPerUnit)
+    {
+        m_part.m_name = name;
+        Recycle(m_part.m_triangles);
+        Recycle(m_part.m_lines);
+        m_part.m_points = 0;
+        m_part.m_linePoints.clear();
+        // Room for three points a triangle, so the lists seldom grow on the way.
+        if (m_part.m_positions.size() < expectedTriangles * 3)
+            MakeRoom(expectedTriangles * 3);
+    }
+
+    void Triangle(const SPoint3& a, const SPoint3& b, const SPoint3& c, const SPoint3& cross, COLORREF color, uint8_t = 0)
+    {
+        // The two halves of a quad mostly have the same cross product: the root and the
+        // division are the costliest steps of a triangle.
+        if (!(cross.x == m_lastCross.x && cross.y == m_lastCross.y && cross.z == m_lastCross.z)) {
+            m_lastCross = cross;
+            m_lastNormal = UprightNormal(cross);
+        }
+        const SFloat3 normal = m_lastNormal;
+        if (m_part.m_positions.size() - m_part.m_points < 3)
+            MakeRoom(2 * m_part.m_positions.size() + 3);
+        const uint32_t ia = FacePoint(Upright(a, m_unit), normal);
+        const uint32_t ib = FacePoint(Upright(b, m_unit), normal);
+        const uint32_t ic = FacePoint(Upright(c, m_unit), normal);
+        SColourRun& run = RunOf(m_part.m_triangles, m_lastTriangleRun, color & 0xFFFFFF);
+        run.Add(ia), run.Add(ib), run.Add(ic);
+    }
+    void Segment(const SPoint3& a, const SPoint3& b, COLORREF color)
+    {
+        const uint32_t ia = LinePoint(Upright(a, m_unit));
+        const uint32_t ib = LinePoint(Upright(b, m_unit));
+        SColourRun& run = RunOf(m_part.m_lines, m_lastLineRun, color & 0xFFFFFF);
+        run.Add(ia), run.Add(ib);
+    }
+    void Finish()
+    {
+        m_part.m_faceBounds = BoundsOf(m_part.Positions());
+        m_part.m_lineBounds = BoundsOf(m_part.m_linePoints);
+    }
+
+private:
+    void Recycle(std::vector<SColourRun>& runs)
+    {
+        for (SColourRun& run : runs) {
+            run.m_indices.clear();
+            m_part.m_spareIndices.push_back(std::move(run.m_indices));
+        }
+        runs.clear();
+    }
+
+    // Runs of one colour follow each other, so the run last asked for is tried first.
+    SColourRun& RunOf(std::vector<SColourRun>& runs, size_t& last, COLORREF color)
+    {
+        if (last < runs.size() && runs[last].m_color == color)
+            return runs[last];
+        for (last = 0; last < runs.size(); ++last)
+            if (runs[last].m_color == color)
+                return runs[last];
+        SColourRun& run = runs.emplace_back();
+        run.m_color = color;
+        if (!m_part.m_spareIndices.empty()) {
+            run.m_indices = std::move(m_part.m_spareIndices.back());
+            m_part.m_spareIndices.pop_back();
+        }
+        return run;
+    }
+
+    void MakeRoom(size_t points)
+    {
+        m_part.m_positions.resize(points);
+        m_part.m_normals.resize(points);
+    }
+
+    uint32_t FacePoint(SFloat3 position, SFloat3 normal)
+    {
+        std::vector<SFloat3>& positions = m_part.m_positions;
+        const size_t count = m_part.m_points;
+        for (size_t i = count; i > count - std::min(count, kSharingWindow);) {
+            --i;
+            if (!(positions[i] == position))
+                continue;
+            const SFloat3 n = m_part.m_normals[i];
+            if (n.x * normal.x + n.y * normal.y + n.z * normal.z >= kSameNormal)
+                return static_cast<uint32_t>(i);
+        }
+        positions[count] = position;
+        m_part.m_normals[count] = normal;
+        return static_cast<uint32_t>(m_part.m_points++);
+    }
+
+    uint32_t LinePoint(SFloat3 position)
+    {
+        std::vector<SFloat3>& points = m_part.m_linePoints;
+        const size_t count = points.size();
+        for (size_t i = count; i > count - std::min(count, kSharingWindow);)
+            if (points[--i] == position)
+                return static_cast<uint32_t>(i);
+        points.push_back(position);
+        return static_cast<uint32_t>(count);
+    }
+
+    SPreparedPart& m_part;
+    double m_unit;
+    // No triangle has a zero cross product.
+    SPoint3 m_lastCross;
+    SFloat3 m_lastNormal;
+    size_t m_lastTriangleRun = 0;
+    size_t m_lastLineRun = 0;
+};
+
+// A mesh made already, prepared as its triangles and lines come.
 void Prepare(const SMeshPart& source, SPreparedPart& part)
 {
-    part.m_name = source.m_name;
-    part.m_triangles.clear();
-    part.m_linePoints.clear();
-    part.m_lines.clear();
-    const double unit = source.m_metresPerUnit;
-    // Room for three points a triangle and two a line, so the lists never grow on the way.
-    part.m_positions.resize(source.m_mesh.m_triangles.size() * 3);
-    part.m_normals.resize(source.m_mesh.m_triangles.size() * 3);
-    part.m_linePoints.reserve(source.m_mesh.m_segments.size() * 2);
-    size_t count = 0;
-    size_t last = 0;
-    for (const SMesh::STriangle& t : source.m_mesh.m_triangles) {
-        const SFloat3 normal = UprightNormal(t);
-        const uint32_t a = FacePoint(part, count, Upright(t.a, unit), normal);
-        const uint32_t b = FacePoint(part, count, Upright(t.b, unit), normal);
-        const uint32_t c = FacePoint(part, count, Upright(t.c, unit), normal);
-        SColourRun& run = RunOf(part.m_triangles, last, t.color & 0xFFFFFF);
-        AddIndex(run, a), AddIndex(run, b), AddIndex(run, c);
-    }
-    part.m_positions.resize(count);
-    part.m_normals.resize(count);
-    last = 0;
-    for (const SMesh::SSegment& s : source.m_mesh.m_segments) {
-        const uint32_t a = LinePoint(part, Upright(s.a, unit));
-        const uint32_t b = LinePoint(part, Upright(s.b, unit));
-        SColourRun& run = RunOf(part.m_lines, last, s.color & 0xFFFFFF);
-        AddIndex(run, a), AddIndex(run, b);
-    }
-    part.m_faceBounds = BoundsOf(part.m_positions);
-    part.m_lineBounds = BoundsOf(part.m_linePoints);
+    CPartPreparer preparer(part, source.m_name, source.m_metresPerUnit, source.m_mesh.m_triangles.size());
+    for (const SMesh::STriangle& t : source.m_mesh.m_triangles)
+        preparer.Triangle(t.a, t.b, t.c, Cross(t.b - t.a, t.c - t.a), t.color);
+    for (const SMesh::SSegment& s : source.m_mesh.m_segments)
+        preparer.Segment(s.a, s.b, s.color);
+    preparer.Finish();
+}
+
+double MetresPerUnit(const SScene& scene, double scale)
+{
+    return (scene.m_inches ? kMetresPerInch : kMetresPerMillimetre) * scale;
+}
+
+// A parts-file structure's part, prepared as tessellation makes its triangles.
+void Prepare(const SScene& scene, double scale, SPreparedPart& part)
+{
+    CPartPreparer preparer(part, scene.m_name, MetresPerUnit(scene, scale), ExpectedTriangles(scene));
+    Tessellate(scene, preparer);
+    preparer.Finish();
 }
 
 // A single part keeps its place; several stand in a row along x, a gap between neighbours.
@@ -443,8 +520,8 @@ private:
         m_meshes += ",\"primitives\":[";
         bool first = true;
         if (!part.m_triangles.empty()) {
-            const size_t position = AddPoints(part.m_positions, &part.m_faceBounds);
-            const size_t normal = AddPoints(part.m_normals, nullptr);
+            const size_t position = AddPoints(part.Positions(), &part.m_faceBounds);
+            const size_t normal = AddPoints(part.Normals(), nullptr);
             for (const SColourRun& run : part.m_triangles)
                 AddPrimitive(first, run, position, &normal, 0);
         }
@@ -479,7 +556,7 @@ private:
         m_meshes += '}';
     }
 
-    size_t AddPoints(const std::vector<SFloat3>& points, const SBounds* bounds)
+    size_t AddPoints(std::span<const SFloat3> points, const SBounds* bounds)
     {
         const size_t offset = m_vertexBytes.Size();
         m_vertexBytes.Append(points.data(), points.size() * sizeof(SFloat3));
@@ -668,19 +745,16 @@ void FillMeshPart(const SScene& scene, double scale, SMeshPart& part)
 {
     part.m_name = scene.m_name;
     BuildMesh(scene, part.m_mesh);
-    part.m_metresPerUnit = (scene.m_inches ? kMetresPerInch : kMetresPerMillimetre) * scale;
+    part.m_metresPerUnit = MetresPerUnit(scene, scale);
 }
 
 // The parts file's text of each part in turn, read back, as the parts of a 3D model.
 template <class Use>
-void ForEachMeshPart(const CPartsManager& parts, const CProgramOptions& options, const CObject* only, double scale, Use&& use)
+void ForEachScene(const CPartsManager& parts, const CProgramOptions& options, const CObject* only, Use&& use)
 {
-    SMeshPart part;
     const auto readBack = [&](const CObject& object) {
-        for (const SScene& scene : ReadPartsText(ExportPartToText(object, options)).m_scenes) {
-            FillMeshPart(scene, scale, part);
-            use(part);
-        }
+        for (const SScene& scene : ReadPartsText(ExportPartToText(object, options)).m_scenes)
+            use(scene);
     };
     if (only) {
         readBack(*only);
@@ -704,11 +778,11 @@ std::string ObjText(std::span<const SPreparedPart> parts, const std::string& mtl
     for (size_t p = 0; p < parts.size(); ++p) {
         const SPreparedPart& part = parts[p];
         obj += "o " + ObjName(part.m_name) + "\n";
-        for (const SFloat3& point : part.m_positions)
+        for (const SFloat3& point : part.Positions())
             AppendObjPoint(obj, "v ", point, offsets[p]);
         for (const SFloat3& point : part.m_linePoints)
             AppendObjPoint(obj, "v ", point, offsets[p]);
-        for (const SFloat3& n : part.m_normals)
+        for (const SFloat3& n : part.Normals())
             AppendObjPoint(obj, "vn ", n, 0);
         for (const SColourRun& run : part.m_triangles) {
             obj += "usemtl " + MaterialName(run.m_color) + "\n";
@@ -723,7 +797,7 @@ std::string ObjText(std::span<const SPreparedPart> parts, const std::string& mtl
                 obj += '\n';
             }
         }
-        const size_t firstLinePoint = firstPoint + part.m_positions.size();
+        const size_t firstLinePoint = firstPoint + part.m_points;
         for (const SColourRun& run : part.m_lines) {
             obj += "usemtl " + MaterialName(run.m_color) + "\n";
             for (size_t i = 0; i + 2 <= run.m_indices.size(); i += 2) {
@@ -735,7 +809,7 @@ std::string ObjText(std::span<const SPreparedPart> parts, const std::string& mtl
             }
         }
         firstPoint = firstLinePoint + part.m_linePoints.size();
-        firstNormal += part.m_normals.size();
+        firstNormal += part.m_points;
     }
     return obj;
 }
@@ -769,7 +843,9 @@ SObjFiles ObjFilesOf(std::span<const SPreparedPart> parts, const std::string& mt
 class CMeshFileWriter::CFormat {
 public:
     virtual ~CFormat() = default;
-    virtual void Add(const SMeshPart& part) = 0;
+    // The lists the next part is prepared in, and what is done with them then.
+    virtual SPreparedPart& NextPart() = 0;
+    virtual void PartPrepared() = 0;
     virtual void Commit(const std::filesystem::path& path) = 0;
 };
 
@@ -778,11 +854,8 @@ namespace {
 // Each part goes into the builder as soon as it is prepared, in lists every part reuses.
 class CGlbFormat : public CMeshFileWriter::CFormat {
 public:
-    void Add(const SMeshPart& part) override
-    {
-        Prepare(part, m_part);
-        m_builder.Add(m_part);
-    }
+    SPreparedPart& NextPart() override { return m_part; }
+    void PartPrepared() override { m_builder.Add(m_part); }
     void Commit(const std::filesystem::path& path) override
     {
         CFileReplacement file(path);
@@ -798,10 +871,8 @@ private:
 // OBJ writes the points of each part moved into its place in the row, known after the last part.
 class CObjFormat : public CMeshFileWriter::CFormat {
 public:
-    void Add(const SMeshPart& part) override
-    {
-        Prepare(part, m_parts.emplace_back());
-    }
+    SPreparedPart& NextPart() override { return m_parts.emplace_back(); }
+    void PartPrepared() override { }
     void Commit(const std::filesystem::path& path) override
     {
         std::filesystem::path library = path;
@@ -832,7 +903,14 @@ CMeshFileWriter::~CMeshFileWriter() = default;
 
 void CMeshFileWriter::Add(const SMeshPart& part)
 {
-    m_format->Add(part);
+    Prepare(part, m_format->NextPart());
+    m_format->PartPrepared();
+}
+
+void CMeshFileWriter::Add(const SScene& scene, double scale)
+{
+    Prepare(scene, scale, m_format->NextPart());
+    m_format->PartPrepared();
 }
 
 void CMeshFileWriter::Commit()
@@ -851,7 +929,7 @@ std::vector<SMeshPart> MeshPartsOfCatalogue(
     const CPartsManager& parts, const CProgramOptions& options, const CObject* only, double scale)
 {
     std::vector<SMeshPart> meshes;
-    ForEachMeshPart(parts, options, only, scale, [&](const SMeshPart& part) { meshes.push_back(part); });
+    ForEachScene(parts, options, only, [&](const SScene& scene) { meshes.push_back(MeshPartOf(scene, scale)); });
     return meshes;
 }
 
@@ -859,7 +937,7 @@ void WriteCatalogueMeshFile(const CPartsManager& parts, const CProgramOptions& o
     const CObject* only, double scale)
 {
     CMeshFileWriter writer(path);
-    ForEachMeshPart(parts, options, only, scale, [&](const SMeshPart& part) { writer.Add(part); });
+    ForEachScene(parts, options, only, [&](const SScene& scene) { writer.Add(scene, scale); });
     writer.Commit();
 }
 

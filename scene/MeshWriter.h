@@ -58,6 +58,8 @@ public:
     CMeshFileWriter& operator=(const CMeshFileWriter&) = delete;
 
     void Add(const SMeshPart& part);
+    // The part a parts-file structure describes, as MeshPartOf gives it.
+    void Add(const SScene& scene, double scale = 1);
     void Commit();
 
     // What a .glb or a .obj does with the parts.

@@ -415,6 +415,35 @@ TEST(MeshFiles, APartAfterALargerOneHoldsOnlyItsOwnGeometry)
     EXPECT_EQ(both.Doc()["materials"][second[0]["material"].get<size_t>()], alone.Doc()["materials"][0]);
 }
 
+// Scenes go to the writer straight from tessellation, without a mesh in between: the file
+// must be the one their meshes give, also for turned solids, inch parts and a small part after
+// a large one.
+TEST(MeshFiles, AScenesModelIsTheModelOfItsMesh)
+{
+    TempFolder folder;
+    const std::vector<SScene> scenes = {SceneOf(kClosedSolids + std::string("3DLines 2 2\n0 0 0 $000000\n0 0 10\nEnd3D\n")),
+        SceneOf("3DEllipsoid 7 9 5 5 3 0 0\nCenter 3 -4 5 $102030\nRotation 30 45 60\nEnd3D\n"
+                "3DDisk 15 0 7 0 0\nCenter 1 2 3 $405060\nRotation 90 0 10\nEnd3D\n"
+                "3DEllipse 8 3 0 64 0 0\nCenter 0 0 0 $708090\nEnd3D\n",
+            true),
+        SceneOf("3DQuads 1 1\n0 0 0 $00ff00\n10 0 0\n10 10 0\n0 10 0\nEnd3D\n")};
+    std::vector<SMeshPart> meshes;
+    for (const SScene& scene : scenes)
+        meshes.push_back(MeshPartOf(scene, 87));
+    std::filesystem::create_directory(folder / "meshes");
+    for (const char* name : {"model.glb", "model.obj", "model.mtl"}) {
+        SCOPED_TRACE(name);
+        if (name != std::string("model.mtl")) {
+            CMeshFileWriter writer(folder / name);
+            for (const SScene& scene : scenes)
+                writer.Add(scene, 87);
+            writer.Commit();
+            WriteMeshFile(meshes, folder / "meshes" / name);
+        }
+        EXPECT_EQ(ReadText(folder / name), ReadText(folder / "meshes" / name));
+    }
+}
+
 // Tens of megabytes of points, more than the writer gathers in one piece, come back whole.
 TEST(MeshFiles, ALargeModelReadsBackPointForPoint)
 {
