@@ -3,6 +3,7 @@
 #include "model/Archive.h"
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
+#include "model/HeapPages.h"
 
 #include <optional>
 
@@ -97,7 +98,11 @@ void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
     SetModifiedFlag(true);
     try {
         // Read as it is taken apart: the catalogue and the whole file are never held at once.
-        CArchive archive(CArchive::load, file->Size(), [&](uint8_t* into, size_t size) { return file->Read(into, size); });
+        CLargeHeapPages heapPages;
+        CArchive archive(CArchive::load, file->Size(), [&](uint8_t* into, size_t size) {
+            heapPages.AskForNewPages();
+            return file->Read(into, size);
+        });
         Load(archive);
     } catch (const CArchiveException&) {
         OnNewDocument();
