@@ -162,8 +162,8 @@ private:
     void PutOnOneLine(std::string_view bytes);
     // Bytes of the file's code page, with CR LF pairs and lone LFs as line ends.
     void PutLines(std::string_view bytes);
-    // The code page bytes of a text beyond ASCII. The last one is kept: a part's name stands
-    // on several lines in a row and is converted once.
+    // The code page bytes of a free text beyond ASCII. The last one is kept: the elements of a
+    // building often share one, and it is converted once.
     std::string_view Cp1252Of(std::string_view utf8);
 
     std::filesystem::path m_path;
