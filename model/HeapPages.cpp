@@ -12,6 +12,7 @@ namespace {
 #ifdef MW_LARGE_HEAP_PAGES
 constexpr uintptr_t kSmallPage = 4096;
 constexpr uintptr_t kLargePage = uintptr_t(2) << 20;
+constexpr uint64_t kLargeFile = uint64_t(16) << 20;
 // How far beyond its need the heap grows at a time, and the C library's own default.
 constexpr int kGrowthStep = 32 << 20;
 constexpr int kUsualGrowthStep = 128 << 10;
@@ -24,24 +25,32 @@ uintptr_t HeapEnd()
 
 } // namespace
 
-CLargeHeapPages::CLargeHeapPages()
+CLargeHeapPages::CLargeHeapPages(uint64_t fileSize)
 {
 #ifdef MW_LARGE_HEAP_PAGES
+    m_asking = fileSize >= kLargeFile;
+    if (!m_asking)
+        return;
     ::mallopt(M_TOP_PAD, kGrowthStep);
     m_askedUpTo = HeapEnd();
+#else
+    (void)fileSize;
 #endif
 }
 
 CLargeHeapPages::~CLargeHeapPages()
 {
 #ifdef MW_LARGE_HEAP_PAGES
-    ::mallopt(M_TOP_PAD, kUsualGrowthStep);
+    if (m_asking)
+        ::mallopt(M_TOP_PAD, kUsualGrowthStep);
 #endif
 }
 
 void CLargeHeapPages::AskForNewPages()
 {
 #ifdef MW_LARGE_HEAP_PAGES
+    if (!m_asking)
+        return;
     const uintptr_t end = HeapEnd();
     if (end < m_askedUpTo + kLargePage)
         return; // no whole large page can come of it yet

@@ -8,7 +8,9 @@
 // as much as reading them. Elsewhere this does nothing.
 class CLargeHeapPages {
 public:
-    CLargeHeapPages();
+    // For a file of this many bytes to be read: a small one is left as it is, as its few page
+    // faults cost little and a large page would hold more memory than it needs.
+    explicit CLargeHeapPages(uint64_t fileSize);
     ~CLargeHeapPages();
     CLargeHeapPages(const CLargeHeapPages&) = delete;
     CLargeHeapPages& operator=(const CLargeHeapPages&) = delete;
@@ -18,5 +20,6 @@ public:
     void AskForNewPages();
 
 private:
+    bool m_asking = false;
     uintptr_t m_askedUpTo = 0;
 };

@@ -98,7 +98,7 @@ void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
     SetModifiedFlag(true);
     try {
         // Read as it is taken apart: the catalogue and the whole file are never held at once.
-        CLargeHeapPages heapPages;
+        CLargeHeapPages heapPages(file->Size());
         CArchive archive(CArchive::load, file->Size(), [&](uint8_t* into, size_t size) {
             heapPages.AskForNewPages();
             return file->Read(into, size);
