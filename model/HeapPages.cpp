@@ -12,7 +12,7 @@ namespace {
 #ifdef MW_LARGE_HEAP_PAGES
 constexpr uintptr_t kSmallPage = 4096;
 constexpr uintptr_t kLargePage = uintptr_t(2) << 20;
-constexpr uint64_t kLargeFile = uint64_t(16) << 20;
+constexpr uint64_t kLargeFile = uint64_t(8) << 20;
 // How far beyond its need the heap grows at a time, and the C library's own default.
 constexpr int kGrowthStep = 32 << 20;
 constexpr int kUsualGrowthStep = 128 << 10;
