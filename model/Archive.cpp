@@ -16,7 +16,7 @@ constexpr uint32_t kBigClassTag = 0x80000000;
 constexpr uint16_t kUnicodeMarker = 0xFFFE;
 constexpr size_t kMaxClassNameLength = 63;
 // The bytes a streamed load holds at a time: small enough to stay in the processor's cache.
-constexpr size_t kWindowSize = size_t(256) << 10;
+constexpr size_t kWindowSize = size_t(64) << 10;
 // How much storing gathers before handing it on.
 constexpr size_t kPassOnStep = size_t(1) << 20;
 // The length prefix value that stands for the 16-bit string form.
