@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-// The document file's archive stream over memory: little-endian integers, length-prefixed
-// strings and object references with class records, one index counter for classes and
-// objects, and the escape tag for large indices. Reading checks every length against the
-// bytes that are left before it takes memory for it.
+// The document file's archive stream, over memory or over a file read in pieces: little-endian
+// integers, length-prefixed strings and object references with class records, one index
+// counter for classes and objects, and the escape tag for large indices. Reading checks every
+// length against the bytes that are left before it takes memory for it.
 class CArchive {
 public:
     enum StoreMode { store };
