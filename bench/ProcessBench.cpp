@@ -45,11 +45,15 @@ int MakeCatalogue(double megabytes, const char* path)
     return 0;
 }
 
+CModelwrightDoc* s_leftToProcessEnd = nullptr;
+
+// Opened as the command-line tool opens a catalogue: it is left to the system to take back
+// with the process, not freed piece by piece.
 int LoadCatalogue(const char* path)
 {
     auto document = std::make_unique<CModelwrightDoc>();
     document->OpenDocumentFile(path);
-    document.reset();
+    s_leftToProcessEnd = document.release();
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/CatalogueJson.h"
 
 #include "cli/JsonScanner.h"
+#include "export/PartsText.h"
 #include "model/PartKind.h"
 #include "model/PartsManager.h"
 #include "model/TextCodec.h"
@@ -160,7 +161,7 @@ public:
     }
     void Item() { End(NextItem(0)); }
 
-    void Value(int32_t number) { AppendNumber(number); }
+    void Value(int32_t number) { End(CPartsText::FormatInt(Room(CPartsText::kMaxIntChars), number)); }
     void Value(uint32_t number) { AppendNumber(number); }
     void Value(std::string_view text)
     {
@@ -193,6 +194,8 @@ private:
     static constexpr size_t kPiece = size_t(1) << 18;
     // Objects and arrays nest no deeper than a catalogue's.
     static constexpr size_t kMaxDepth = 63;
+    static constexpr size_t kShortIndent = 16;
+    static constexpr char kBlanks[kShortIndent + 1] = "                ";
 
     // Text beyond ASCII (no quote, backslash or control character in it) that is valid UTF-8.
     // One pass: a byte below 0x80 is never part of a longer sequence.
@@ -248,7 +251,7 @@ private:
         const bool empty = m_empty & (uint64_t(1) << m_depth);
         m_empty &= ~(uint64_t(1) << m_depth);
         --m_depth;
-        char* out = Room(2 * m_depth + 2);
+        char* out = Room(2 * m_depth + 2 + kShortIndent);
         if (!empty)
             out = Indent(Copy(out, "\n"));
         *out++ = bracket;
@@ -261,7 +264,7 @@ private:
     char* NextItem(size_t more)
     {
         const uint64_t bit = uint64_t(1) << m_depth;
-        char* out = Room(2 + 2 * m_depth + more);
+        char* out = Room(2 + 2 * m_depth + kShortIndent + more);
         if (m_empty & bit)
             m_empty &= ~bit;
         else
@@ -270,10 +273,16 @@ private:
         return Indent(out);
     }
 
+    // Room has been made for a short indent whole: most are written in one fixed-size copy,
+    // and what follows overwrites the blanks beyond the indent.
     char* Indent(char* out) const
     {
-        std::memset(out, ' ', 2 * m_depth);
-        return out + 2 * m_depth;
+        const size_t width = 2 * m_depth;
+        if (width <= kShortIndent)
+            std::memcpy(out, kBlanks, kShortIndent);
+        else
+            std::memset(out, ' ', width);
+        return out + width;
     }
 
     void HandOn()

@@ -160,12 +160,15 @@ void RunBuild(const CCliRequest& request)
 // program says it after an export, without refusing the export.
 void ReportFreeTextFaults(const CCliRequest& request, const CPartsManager& parts, std::ostream& err)
 {
+    // Told in one piece: the error stream hands on every piece it is given at once.
+    std::string told;
     for (const SFreeTextFault& fault : CheckFreeTexts(parts)) {
-        err << NameForMessage(request.m_input) << ": \"" << OneLine(fault.m_partName) << "\"";
+        told += NameForMessage(request.m_input) + ": \"" + OneLine(fault.m_partName) + "\"";
         if (!fault.m_elementName.empty())
-            err << ", element \"" << OneLine(fault.m_elementName) << "\"";
-        err << ", free text " << OneLine(FormatDiagnostic(fault.m_diagnostic)) << "\n";
+            told += ", element \"" + OneLine(fault.m_elementName) + "\"";
+        told += ", free text " + OneLine(FormatDiagnostic(fault.m_diagnostic)) + "\n";
     }
+    err << told;
 }
 
 void RunExport(const CCliRequest& request, std::ostream& err)

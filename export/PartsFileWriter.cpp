@@ -10,6 +10,7 @@
 #include "settings/ProgramOptions.h"
 
 #include <algorithm>
+#include <cstring>
 
 IMPLEMENT_SERIAL_VERSIONABLE(CPartsFileWriter, CNamedObject, 1)
 
@@ -33,7 +34,29 @@ void CPartsFileWriter::Serialize(CArchive& archive)
 void CPartsFileWriter::Open(const std::filesystem::path& path, const CProgramOptions& options)
 {
     m_dialect = DialectOf(options);
+    m_keywordBlocks = KeywordBlocksOf(m_dialect);
     m_pFile = std::make_unique<CPartsText>(path, m_sizeLimit);
+}
+
+CPartsFileWriter::KeywordBlocks CPartsFileWriter::KeywordBlocksOf(const SKeywordDialect& dialect)
+{
+    static_assert(
+        [] {
+            size_t longest = kHexahedronOldSpelling.size();
+            for (const auto& row : kPartsKeywords)
+                for (const std::string_view keyword : row)
+                    longest = std::max(longest, keyword.size());
+            return longest <= kKeywordBlock;
+        }(),
+        "every keyword fits its block");
+    KeywordBlocks blocks;
+    for (int role = 0; role < kKeywordRoles; ++role) {
+        const std::string_view keyword = dialect.Keyword(static_cast<EKeyword>(role));
+        SKeywordBlock& block = blocks[static_cast<size_t>(role)];
+        keyword.copy(block.text, kKeywordBlock);
+        block.size = keyword.size();
+    }
+    return blocks;
 }
 
 void CPartsFileWriter::WriteAll(const CPartsManager& manager)
@@ -152,9 +175,10 @@ void ExportToFile(CPartsFileWriter& writer, const CPartsManager& manager, const 
 
 char* CPartsFileWriter::BeginRecord(EKeyword role, size_t room)
 {
-    const std::string_view keyword = Keyword(role);
-    char* out = Out().BeginPiece(keyword.size() + room);
-    return CPartsText::Copy(out, keyword);
+    const SKeywordBlock& keyword = m_keywordBlocks[static_cast<size_t>(role)];
+    char* out = Out().BeginPiece(kKeywordBlock + room);
+    std::memcpy(out, keyword.text, kKeywordBlock);
+    return out + keyword.size;
 }
 
 char* CPartsFileWriter::FormatNumbers(char* out, std::initializer_list<Coord> numbers)

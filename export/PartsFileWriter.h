@@ -6,6 +6,7 @@
 #include "model/Color.h"
 #include "model/NamedObject.h"
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -130,6 +131,15 @@ private:
 
     // Each record is composed in one piece of the text, its keyword written already.
     char* BeginRecord(EKeyword role, size_t room);
+    // The dialect's keywords, each in a block copied whole: what follows a keyword overwrites
+    // the rest of its block.
+    static constexpr size_t kKeywordBlock = 24;
+    struct SKeywordBlock {
+        char text[kKeywordBlock] {};
+        size_t size = 0;
+    };
+    using KeywordBlocks = std::array<SKeywordBlock, kKeywordRoles>;
+    static KeywordBlocks KeywordBlocksOf(const SKeywordDialect& dialect);
     static char* FormatNumbers(char* out, std::initializer_list<Coord> numbers);
     static char* FormatXYZ(char* out, Coord x, Coord y, Coord z)
     {
@@ -181,6 +191,7 @@ private:
     void WriteEndStructure();
 
     SKeywordDialect m_dialect;
+    KeywordBlocks m_keywordBlocks = KeywordBlocksOf(m_dialect);
     std::unique_ptr<CPartsText> m_pFile;
     size_t m_sizeLimit = CPartsText::kDefaultSizeLimit;
 };

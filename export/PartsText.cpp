@@ -86,7 +86,11 @@ void CPartsText::PutSingleLineText(std::string_view utf8)
         PutOnOneLine(utf8);
         return;
     }
-    PutOnOneLine(Cp1252Of(utf8));
+    // Converted in place: the code page's text is never longer.
+    char* const start = Room(utf8.size());
+    char* const end = WriteCp1252Lossy(utf8, start);
+    std::replace_if(start, end, [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    EndPiece(end);
 }
 
 std::string_view CPartsText::Cp1252Of(std::string_view utf8)

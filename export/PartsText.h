@@ -75,18 +75,12 @@ public:
             *out++ = '-';
             magnitude = 0u - magnitude;
         }
-        if (magnitude < 10) {
-            *out = static_cast<char>('0' + magnitude);
-            return out + 1;
-        }
-        if (magnitude < 100) {
-            std::memcpy(out, kDecimalPairs.data() + 2 * magnitude, 2);
-            return out + 2;
-        }
-        if (magnitude < 1000) {
-            *out = static_cast<char>('0' + magnitude / 100);
-            std::memcpy(out + 1, kDecimalPairs.data() + 2 * (magnitude % 100), 2);
-            return out + 3;
+        if (magnitude < kSmallNumbers.size()) {
+            // Written whole without a branch on the digits: the count's byte after them is
+            // overwritten by what follows, in room every number has.
+            const SmallNumber& small = kSmallNumbers[magnitude];
+            std::memcpy(out, &small, sizeof small);
+            return out + small.count;
         }
         return std::to_chars(out, out + kMaxIntChars, magnitude).ptr;
     }
@@ -133,13 +127,20 @@ private:
         }
         return pairs;
     }();
-    static constexpr std::array<char, 200> kDecimalPairs = [] {
-        std::array<char, 200> pairs {};
-        for (int i = 0; i < 100; ++i) {
-            pairs[2 * i] = static_cast<char>('0' + i / 10);
-            pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    // The digits of the numbers below 1000, which are most numbers, with their count.
+    struct SmallNumber {
+        char digits[3];
+        uint8_t count;
+    };
+    static constexpr std::array<SmallNumber, 1000> kSmallNumbers = [] {
+        std::array<SmallNumber, 1000> numbers {};
+        for (int i = 0; i < 1000; ++i) {
+            SmallNumber& number = numbers[static_cast<size_t>(i)];
+            number.count = static_cast<uint8_t>(i < 10 ? 1 : i < 100 ? 2 : 3);
+            for (int digit = number.count - 1, rest = i; digit >= 0; --digit, rest /= 10)
+                number.digits[digit] = static_cast<char>('0' + rest % 10);
         }
-        return pairs;
+        return numbers;
     }();
 
     struct FreeBuffer {
@@ -162,8 +163,8 @@ private:
     void PutOnOneLine(std::string_view bytes);
     // Bytes of the file's code page, with CR LF pairs and lone LFs as line ends.
     void PutLines(std::string_view bytes);
-    // The code page bytes of a text beyond ASCII. The last one is kept: a part's name stands
-    // on several lines in a row and is converted once.
+    // The code page bytes of a free text beyond ASCII. The last one is kept: the elements of a
+    // building often share one, and it is converted once.
     std::string_view Cp1252Of(std::string_view utf8);
 
     std::filesystem::path m_path;

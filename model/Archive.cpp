@@ -15,8 +15,8 @@ constexpr uint16_t kClassTag = 0x8000;
 constexpr uint32_t kBigClassTag = 0x80000000;
 constexpr uint16_t kUnicodeMarker = 0xFFFE;
 constexpr size_t kMaxClassNameLength = 63;
-// How far loading goes between telling what it has read past.
-constexpr size_t kReadPastStep = size_t(4) << 20;
+// The bytes a streamed load holds at a time: small enough to stay in the processor's cache.
+constexpr size_t kWindowSize = size_t(64) << 10;
 // How much storing gathers before handing it on.
 constexpr size_t kPassOnStep = size_t(1) << 20;
 // The length prefix value that stands for the 16-bit string form.
@@ -36,6 +36,13 @@ CArchive::CArchive(StoreMode, std::vector<uint8_t>& out)
 
 CArchive::CArchive(LoadMode, std::span<const uint8_t> bytes)
     : m_in(bytes)
+    , m_size(bytes.size())
+{
+}
+
+CArchive::CArchive(LoadMode, uint64_t size, ReadFunction read)
+    : m_size(size)
+    , m_read(std::move(read))
 {
 }
 
@@ -172,10 +179,40 @@ void CArchive::FailAtEnd()
     Fail(CArchiveException::endOfFile);
 }
 
+void CArchive::Fill(size_t n)
+{
+    // A length is checked against the bytes that are left before memory is taken for it.
+    if (!m_read || n > BytesLeft())
+        FailAtEnd();
+    const size_t kept = m_in.size() - m_pos;
+    if (m_windowSize < n || !m_window) {
+        auto larger = std::make_unique_for_overwrite<uint8_t[]>(std::max(n, kWindowSize));
+        std::copy(m_in.begin() + static_cast<std::ptrdiff_t>(m_pos), m_in.end(), larger.get());
+        m_window = std::move(larger);
+        m_windowSize = std::max(n, kWindowSize);
+    } else {
+        std::memmove(m_window.get(), m_in.data() + m_pos, kept);
+    }
+    m_windowStart += m_pos;
+    m_pos = 0;
+    // Never beyond the size the document had when it was opened.
+    const size_t wanted = static_cast<size_t>(std::min<uint64_t>(m_windowSize, m_size - m_windowStart));
+    size_t filled = kept;
+    while (filled < n) {
+        const size_t got = m_read(m_window.get() + filled, wanted - filled);
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    m_in = std::span<const uint8_t>(m_window.get(), filled);
+    if (filled < n)
+        FailAtEnd();
+}
+
 const uint8_t* CArchive::ReadBytes(size_t size)
 {
-    if (size > BytesLeft())
-        FailAtEnd();
+    if (m_in.size() - m_pos < size)
+        Fill(size);
     const uint8_t* start = m_in.data() + m_pos;
     m_pos += size;
     return start;
@@ -282,9 +319,5 @@ std::unique_ptr<CObject> CArchive::ReadOwnedObject(std::span<const CRuntimeClass
     m_pendingSchema = storedSchema;
     object->Serialize(*this);
     m_pendingSchema = enclosingSchema;
-    if (m_readPast && m_pos - m_toldReadPast >= kReadPastStep) {
-        m_toldReadPast = m_pos;
-        m_readPast(m_pos);
-    }
     return object;
 }

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-// The document file's archive stream over memory: little-endian integers, length-prefixed
-// strings and object references with class records, one index counter for classes and
-// objects, and the escape tag for large indices. Reading checks every length against the
-// bytes that are left before it takes memory for it.
+// The document file's archive stream, over memory or over a file read in pieces: little-endian
+// integers, length-prefixed strings and object references with class records, one index
+// counter for classes and objects, and the escape tag for large indices. Reading checks every
+// length against the bytes that are left before it takes memory for it.
 class CArchive {
 public:
     enum StoreMode { store };
@@ -22,6 +22,11 @@ public:
     CArchive(StoreMode, std::vector<uint8_t>& out);
     // Loads from bytes, which must outlive the archive.
     CArchive(LoadMode, std::span<const uint8_t> bytes);
+    // Loads size bytes that read hands over in pieces: it fills the buffer it is given as far
+    // as it can and returns how much it filled, less only at the end. Only a window of them is
+    // held at a time.
+    using ReadFunction = std::function<size_t(uint8_t* into, size_t size)>;
+    CArchive(LoadMode, uint64_t size, ReadFunction read);
 
     bool IsStoring() const { return m_out != nullptr; }
     bool IsLoading() const { return m_out == nullptr; }
@@ -37,8 +42,8 @@ public:
     uint32_t ReadUInt32()
     {
         // Every field passes here: the common case stays inline.
-        if (BytesLeft() < 4)
-            FailAtEnd();
+        if (m_in.size() - m_pos < 4)
+            Fill(4);
         const uint8_t* b = m_in.data() + m_pos;
         m_pos += 4;
         return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) | (static_cast<uint32_t>(b[2]) << 16)
@@ -63,13 +68,9 @@ public:
     // The schema number the class is written with.
     uint16_t SchemaToStore(const CRuntimeClass* cls) const;
 
-    size_t BytesLeft() const { return m_in.size() - m_pos; }
+    uint64_t BytesLeft() const { return m_size - Position(); }
     // How many bytes have been read.
-    size_t Position() const { return m_pos; }
-
-    // While loading, told now and then how many bytes have been read; those are not looked at
-    // again, so their memory may be given back.
-    void SetReadPast(std::function<void(size_t)> readPast) { m_readPast = std::move(readPast); }
+    uint64_t Position() const { return m_windowStart + m_pos; }
     // While storing, hands on what has been written whenever it has grown past a step, between
     // two objects; the archive then starts its buffer afresh. The callback may throw to end the
     // store.
@@ -87,6 +88,8 @@ private:
     uint32_t TakeStoreIndex();
 
     [[noreturn]] static void FailAtEnd();
+    // Makes the window hold at least n bytes from the position on, or fails at the end.
+    void Fill(size_t n);
     uint8_t ReadUInt8();
     uint16_t ReadUInt16();
     const uint8_t* ReadBytes(size_t size);
@@ -95,8 +98,14 @@ private:
     uint32_t TakeLoadIndex();
 
     std::vector<uint8_t>* m_out = nullptr;
+    // While loading: the bytes at hand, from m_windowStart of all m_size on; m_pos is in them.
     std::span<const uint8_t> m_in;
     size_t m_pos = 0;
+    uint64_t m_windowStart = 0;
+    uint64_t m_size = 0;
+    ReadFunction m_read;
+    std::unique_ptr<uint8_t[]> m_window;
+    size_t m_windowSize = 0;
     uint32_t m_mapCount = 1;
     uint32_t m_pendingSchema = 0xFFFFFFFF;
     // Classes met so far: the writer's indices by class (a program has few classes), the
@@ -119,7 +128,5 @@ private:
     };
     std::vector<LoadedClass> m_loadedClasses;
     const LoadedClass* FindLoadedClass(uint32_t index) const;
-    std::function<void(size_t)> m_readPast;
-    size_t m_toldReadPast = 0;
     std::function<void(std::span<const uint8_t>)> m_passOn;
 };

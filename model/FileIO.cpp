@@ -464,6 +464,17 @@ CFileBytes::CFileBytes(const fs::path& path, uint64_t sizeLimit)
     });
 }
 
+CFileReader::CFileReader(const fs::path& path, uint64_t sizeLimit)
+    : m_path(path)
+    , m_pFile(OpenRegularFile(path, sizeLimit, m_size))
+{
+}
+
+size_t CFileReader::Read(uint8_t* into, size_t size)
+{
+    return ReadInto(m_pFile.get(), into, 0, size, m_path);
+}
+
 void CFileBytes::ReleaseBefore(size_t offset)
 {
 #ifdef __linux__
@@ -555,6 +566,9 @@ void CFileReplacement::OpenTemporaryFile(const fs::path& folder)
         ForgetTemporaryName();
         throw CFileException(CFileException::generic, m_path);
     }
+    // Each piece goes to the system in one write: the pieces are large, and a buffer would
+    // only copy a part of each and write it on its own.
+    std::setvbuf(m_pFile.get(), nullptr, _IONBF, 0);
 }
 
 void CFileReplacement::ForgetTemporaryName()

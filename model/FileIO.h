@@ -13,6 +13,10 @@
 // The thin layer between the formats (which work on memory) and the file system. Failures
 // throw CFileException with the text the user sees.
 
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
 // Reads a regular file whole; anything else (a folder, a device, a pipe) and a file larger
 // than sizeLimit are refused before a byte is read.
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path,
@@ -37,14 +41,28 @@ private:
     size_t m_released = 0;
 };
 
+// A regular file read from start to end in pieces of the reader's choosing, so that what is
+// made from a large file never waits for it, nor shares the memory with it, whole.
+class CFileReader {
+public:
+    // Refuses what ReadWholeFile refuses.
+    explicit CFileReader(const std::filesystem::path& path, uint64_t sizeLimit = std::numeric_limits<uint64_t>::max());
+
+    // The size the file had when it was opened.
+    uint64_t Size() const { return m_size; }
+    // Reads up to size bytes into the buffer and returns how many: fewer only at the end.
+    size_t Read(uint8_t* into, size_t size);
+
+private:
+    std::filesystem::path m_path;
+    uint64_t m_size = 0;
+    std::unique_ptr<std::FILE, FileCloser> m_pFile;
+};
+
 // Writes the bytes to a temporary file beside the target, flushes and syncs it, then renames
 // it over the target: a failure leaves an existing target exactly as it was.
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // The same replacement for a file written piece by piece: the pieces go to a temporary file
 // beside the target, and only Commit (flush, sync, rename, sync of the folder) puts it in the

@@ -3,6 +3,7 @@
 #include "model/Archive.h"
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
+#include "model/HeapPages.h"
 
 #include <optional>
 
@@ -80,7 +81,7 @@ void CModelwrightDoc::Load(CArchive& archive)
 
 void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
 {
-    std::optional<CFileBytes> file;
+    std::optional<CFileReader> file;
     try {
         file.emplace(path, kLargestDocument);
     } catch (const CFileException&) {
@@ -88,7 +89,7 @@ void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
             OnNewDocument();
         throw;
     }
-    if (file->Bytes().empty()) {
+    if (file->Size() == 0) {
         // Keeping the previous catalogue would show it, and later save it, as this file's.
         OnNewDocument();
         SetPathName(path);
@@ -96,12 +97,17 @@ void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
     }
     SetModifiedFlag(true);
     try {
-        // What has been read is not needed again: the catalogue and the whole file are never
-        // held at the same time.
-        CArchive archive(CArchive::load, file->Bytes());
-        archive.SetReadPast([&](size_t offset) { file->ReleaseBefore(offset); });
+        // Read as it is taken apart: the catalogue and the whole file are never held at once.
+        CLargeHeapPages heapPages(file->Size());
+        CArchive archive(CArchive::load, file->Size(), [&](uint8_t* into, size_t size) {
+            heapPages.AskForNewPages();
+            return file->Read(into, size);
+        });
         Load(archive);
     } catch (const CArchiveException&) {
+        OnNewDocument();
+        throw;
+    } catch (const CFileException&) {
         OnNewDocument();
         throw;
     } catch (const std::bad_alloc&) {

@@ -245,11 +245,15 @@ bool TryCp1252FromUtf8(std::string_view utf8, std::string& out)
 
 void AppendCp1252Lossy(std::string_view utf8, std::string& out)
 {
-    // Every character and every invalid byte gives one byte, so the text never grows; runs of
-    // ASCII are copied as they are.
     const size_t start = out.size();
     out.resize(start + utf8.size());
-    char* next = out.data() + start;
+    out.resize(static_cast<size_t>(WriteCp1252Lossy(utf8, out.data() + start) - out.data()));
+}
+
+char* WriteCp1252Lossy(std::string_view utf8, char* next)
+{
+    // Every character and every invalid byte gives one byte, so the text never grows; runs of
+    // ASCII are copied as they are.
     for (size_t pos = 0; pos < utf8.size();) {
         const size_t ascii = AsciiPrefix(utf8.substr(pos));
         std::memcpy(next, utf8.data() + pos, ascii);
@@ -261,7 +265,7 @@ void AppendCp1252Lossy(std::string_view utf8, std::string& out)
         const int byte = code < 0 ? -1 : Cp1252ByteOf(static_cast<char32_t>(code));
         *next++ = byte < 0 ? '?' : static_cast<char>(byte);
     }
-    out.resize(static_cast<size_t>(next - out.data()));
+    return next;
 }
 
 namespace {

@@ -17,6 +17,9 @@ bool TryCp1252FromUtf8(std::string_view utf8, std::string& out);
 
 // Windows-1252 bytes of utf8, each character without a byte (or invalid byte) written as '?'.
 void AppendCp1252Lossy(std::string_view utf8, std::string& out);
+// The same written at out, which has room for utf8.size() bytes (the text never grows);
+// returns the end of what was written.
+char* WriteCp1252Lossy(std::string_view utf8, char* out);
 
 std::string Utf8FromUtf16(std::u16string_view text);
 // The same for units stored little-endian, two bytes each.

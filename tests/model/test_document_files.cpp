@@ -97,6 +97,43 @@ TEST_F(DocumentFiles, ACatalogueSavedInManyPiecesIsTheSameFileAndReplacesTheOld)
     EXPECT_TRUE(ReadWholeFile(path) == expected);
 }
 
+TEST_F(DocumentFiles, ALargeCatalogueOpensWholeAndACutOneStopsWhereItsBytesDo)
+{
+    // Far more than is read at a time, with names in both string forms, one of them longer
+    // than all that is read at a time.
+    for (int i = 0; i < 4000; ++i)
+        AddTree(m_doc, std::string(100 + i % 50, "a\xC5\x81"[i % 2]) + (i % 2 ? "\xC5\x81" : "\xC3\xA9") + std::to_string(i));
+    AddTree(m_doc, std::string(700000, 'x') + "\xC5\x81");
+    AddTree(m_doc, "Fir");
+    const fs::path path = m_folder / "large.wo3";
+    m_doc.SaveDocumentFile(path);
+    const std::vector<uint8_t> bytes = m_doc.SaveToBytes();
+
+    CModelwrightDoc opened;
+    opened.OpenDocumentFile(path);
+    EXPECT_TRUE(opened.SaveToBytes() == bytes);
+
+    for (const size_t cut : {size_t(300000), bytes.size() - 700000, bytes.size() - 20}) {
+        const fs::path cutPath = m_folder / ("cut " + std::to_string(cut) + ".wo3");
+        WriteBytes(cutPath, std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut)));
+        size_t inMemory = 0;
+        try {
+            CModelwrightDoc fromBytes;
+            fromBytes.LoadFromBytes(std::span(bytes.data(), cut));
+        } catch (const CArchiveException& error) {
+            inMemory = error.m_offset;
+        }
+        try {
+            opened.OpenDocumentFile(cutPath);
+            ADD_FAILURE() << "opened the first " << cut << " bytes";
+        } catch (const CArchiveException& error) {
+            EXPECT_EQ(error.m_offset, inMemory) << cut;
+            EXPECT_LE(error.m_offset, cut);
+        }
+        EXPECT_EQ(opened.Parts().GetCount(), 0u);
+    }
+}
+
 TEST_F(DocumentFiles, AnEmptyFileOpensAsANewCatalogueUnderItsName)
 {
     AddTree(m_doc, "Oak");
