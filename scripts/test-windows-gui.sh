@@ -112,10 +112,11 @@ cp examples/country-station.wo3 "$work/"
 start_program "$build/bin/modelwright.exe" /nologo "Z:$work/country-station.wo3"
 if window "country-station.wo3 - Winrail Modelwright"; then
     shot windows_main_window
-    # The station building, found through the filter and chosen from the table.
+    # The station building, found through the filter (Ctrl+F: the table has the keyboard after
+    # opening) and chosen from the table, which Down enters with the first match.
+    xdotool key ctrl+f
     xdotool type --delay 20 "Station building"
-    xdotool key Tab space
-    xdotool key alt+i
+    xdotool key Down alt+i
     check "a part's dialog opens" window "Building edit dialog"
     shot windows_building_dialog
     xdotool key Escape
@@ -123,8 +124,11 @@ if window "country-station.wo3 - Winrail Modelwright"; then
     # The bug fix of the options goes off: the registry must keep it.
     xdotool key alt+o Return
     check "the options open" window "^Options$"
+    # An access key clicks its check box a moment later, with a pressed look in between: an
+    # OK at once would come first. The picture waits for it.
+    xdotool key alt+u
     shot windows_options
-    xdotool key alt+u Return
+    xdotool key Return
     window "country-station.wo3 - Winrail Modelwright"
     xdotool key alt+x
     check "the export asks for a file" window "^Export parts file"
@@ -157,6 +161,7 @@ unzip -q "$build/packages/modelwright-$version-win64.zip" -d "$work/portable"
 portable=$work/portable/modelwright-$version-win64
 check "the zip holds the program and Qt's screen plugin" \
     test -f "$portable/modelwright.exe" -a -f "$portable/plugins/platforms/qwindows.dll" -a -f "$portable/licences/Qt-NOTICE.txt"
+check "the zip holds Qt's own texts beside the program's" test -f "$portable/qtbase_de.qm" -a -f "$portable/ModelwrightDEU.qm"
 check "the portable program answers --version" \
     grep -qx "modelwright $version" <(limit 60 wine "$portable/modelwright.exe" --version 2>/dev/null | tr -d '\r')
 start_program "$portable/modelwright.exe" /nologo

@@ -1,3 +1,5 @@
+#include "ProgramOutput.h"
+
 #include "app/Autosaver.h"
 #include "app/RecoveryFiles.h"
 #include "model/ModelwrightDoc.h"
@@ -66,11 +68,6 @@ int RunChild(const QString& mode)
     return 0;
 }
 
-QString ChildLine(QProcess& child)
-{
-    return child.waitForReadyRead(20000) ? QString::fromLatin1(child.readLine()).trimmed() : QString();
-}
-
 }
 
 class TestRecovery : public QObject {
@@ -86,9 +83,10 @@ class TestRecovery : public QObject {
         environment.insert(kChildMode, mode);
         environment.insert(kChildFolder, Folder());
         child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(child.waitForStarted());
-        QCOMPARE(ChildLine(child), QString("kept"));
+        QCOMPARE(NextOutputLine(child, 20000), QString("kept"));
     }
 
 private slots:

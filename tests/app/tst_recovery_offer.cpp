@@ -1,4 +1,5 @@
 #include "ModalWatcher.h"
+#include "ProgramOutput.h"
 #include "TestChannel.h"
 
 #include "app/Autosaver.h"
@@ -114,15 +115,15 @@ class TestRecoveryOffer : public QObject {
         environment.insert(kCopyData, m_dataHome->path());
         environment.insert(kCopyFile, m_catalogue);
         copy->setProcessEnvironment(environment);
+        copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         copy->start(QCoreApplication::applicationFilePath(), {});
-        copy->waitForReadyRead(30000);
         return *copy;
     }
 
     void CrashACopy()
     {
         QProcess& copy = StartCopy();
-        QCOMPARE(QString::fromLatin1(copy.readLine()).trimmed(), QString("kept"));
+        QCOMPARE(NextOutputLine(copy, 30000), QString("kept"));
         const qint64 pid = copy.processId();
         copy.kill();
         QVERIFY(copy.waitForFinished());
@@ -243,7 +244,7 @@ private slots:
     void twoRunningCopiesKeepToTheirOwnFiles()
     {
         QProcess& first = StartCopy();
-        QCOMPARE(QString::fromLatin1(first.readLine()).trimmed(), QString("kept"));
+        QCOMPARE(NextOutputLine(first, 30000), QString("kept"));
         const QString firstFile = QDir(RecoveryFolder()).filePath(RecoveryFiles().constFirst());
         const std::vector<uint8_t> firstBytes = CRecoveryFiles::ReadDocumentBytes(firstFile);
 
