@@ -481,11 +481,14 @@ void CPartsTable::SetColumnModes()
 
 void CPartsTable::RestoreColumns(const QByteArray& state)
 {
-    horizontalHeader()->restoreState(state);
+    // Nothing saved (the first start) keeps the wanted widths: the ones shown may have been
+    // squeezed into a table not yet laid out.
+    const bool restored = horizontalHeader()->restoreState(state);
     SetColumnModes();
     // Restoring tells nobody of the widths it sets.
-    for (int column = 0; column < CPartsTableModel::columnTotal; ++column)
-        m_wantedWidths[size_t(column)] = horizontalHeader()->sectionSize(column);
+    if (restored)
+        for (int column = 0; column < CPartsTableModel::columnTotal; ++column)
+            m_wantedWidths[size_t(column)] = horizontalHeader()->sectionSize(column);
     FitColumns();
 }
 

@@ -108,6 +108,19 @@ private slots:
         other.RestoreColumns(saved);
         QCOMPARE(other.horizontalHeader()->sectionResizeMode(CPartsTableModel::description), QHeaderView::Stretch);
         QCOMPARE(other.horizontalHeader()->sectionSize(CPartsTableModel::price), 80);
+
+        // The first start has nothing saved: a table squeezed before it was laid out still
+        // gets its columns' widths once it is wide.
+        CPartsTable first;
+        first.resize(120, 300);
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        first.RestoreColumns(QByteArray());
+        first.resize(600, 300);
+        QCoreApplication::processEvents();
+        QCOMPARE(first.horizontalHeader()->sectionSize(CPartsTableModel::kind), 100);
+        QCOMPARE(first.horizontalHeader()->sectionSize(CPartsTableModel::catalogNo), 120);
+        QCOMPARE(first.horizontalHeader()->sectionSize(CPartsTableModel::price), 80);
     }
 
     void headerClicksSortAndKeepTheSelectedPart()
