@@ -35,6 +35,7 @@ void CPartsFileWriter::Open(const std::filesystem::path& path, const CProgramOpt
 {
     m_dialect = DialectOf(options);
     m_keywordBlocks = KeywordBlocksOf(m_dialect);
+    m_groupLines = GroupLinesOf(m_dialect);
     m_pFile = std::make_unique<CPartsText>(path, m_sizeLimit);
 }
 
@@ -57,6 +58,19 @@ CPartsFileWriter::KeywordBlocks CPartsFileWriter::KeywordBlocksOf(const SKeyword
         block.size = keyword.size();
     }
     return blocks;
+}
+
+CPartsFileWriter::SGroupLines CPartsFileWriter::GroupLinesOf(const SKeywordDialect& dialect)
+{
+    SGroupLines lines;
+    for (size_t group = 0; group < kGroups; ++group) {
+        lines.openings[group].Append(dialect.Keyword(kGroupOpenings[group].role));
+        lines.openings[group].Append(kGroupOpenings[group].numbers);
+        lines.openings[group].Append("\r\n");
+    }
+    lines.closing.Append(dialect.Keyword(kwEnd3D));
+    lines.closing.Append("\r\n\r\n");
+    return lines;
 }
 
 void CPartsFileWriter::WriteAll(const CPartsManager& manager)
@@ -222,17 +236,6 @@ void CPartsFileWriter::WriteNumbersLine(EKeyword role, std::initializer_list<Coo
     Out().EndPiece(CPartsText::FormatLineEnd(FormatNumbers(out, numbers)));
 }
 
-void CPartsFileWriter::WriteGroupHeader(EKeyword role, int32_t first, int32_t second)
-{
-    WriteNumbersLine(role, {first, second});
-}
-
-void CPartsFileWriter::WriteEnd3D()
-{
-    char* out = BeginRecord(kwEnd3D, 4);
-    Out().EndPiece(CPartsText::FormatLineEnd(CPartsText::FormatLineEnd(out)));
-}
-
 void CPartsFileWriter::WriteDisk(Coord radius, int32_t a, int32_t b, int32_t c, int32_t d)
 {
     WriteNumbersLine(kw3DDisk, {radius, a, b, c, d});
@@ -293,13 +296,6 @@ void CPartsFileWriter::WriteComment(std::string_view text)
 {
     Out().Put(';');
     Out().PutSingleLineText(text);
-    WriteBlankLine();
-}
-
-void CPartsFileWriter::WriteSectionComment(std::string_view section)
-{
-    Out().Put(';');
-    Out().Put(section);
     WriteBlankLine();
 }
 
@@ -395,7 +391,7 @@ void CPartsFileWriter::WriteTree(const CTree& tree)
     WritePartsPerPackageLine(tree.m_partsPerPackage);
     WriteNewLine();
     WriteComment(tree.m_name);
-    WriteSectionComment("Trunk");
+    WriteFixed(SectionComment("Trunk"));
 
     const Coord trunkHeight = tree.m_trunkHeight;
     const Coord trunkRadius = tree.m_trunkRadius;
@@ -414,7 +410,7 @@ void CPartsFileWriter::WriteTree(const CTree& tree)
     WriteCenter(0, 0, 0, tree.m_trunkColor);
     WriteEnd3D();
 
-    WriteSectionComment("Leaves");
+    WriteFixed(SectionComment("Leaves"));
     if (tree.m_treeType == kTreeNeedleLeaved) {
         WriteCylinder(topRadius, 0, topHeight, 12, 5, 0, 1);
         WriteCenter(0, 0, trunkHeight, tree.m_topColor);
@@ -440,7 +436,7 @@ void CPartsFileWriter::WritePlatform(const CPlatform& platform)
     WritePartsPerPackageLine(platform.m_partsPerPackage);
     WriteNewLine();
     WriteComment(platform.m_name);
-    WriteSectionComment("Floor part");
+    WriteFixed(SectionComment("Floor part"));
     WritePlatformPlan(platform);
     WritePlatformBody(platform);
     WritePlatformCover(platform);
@@ -470,7 +466,7 @@ void CPartsFileWriter::WritePlatformBody(const CPlatform& platform)
     const Coord bodyTop = H - 1;
     WriteComment(platform.m_name);
 
-    WriteGroupHeader(kw3DHexahedron, 1, 1);
+    WriteGroupHeader(kHexahedronGroup);
     const COLORREF side = platform.m_sideColor;
     WriteColoredPoint(0, 0, 0, side);
     WriteColoredPoint(L, 0, 0, side);
@@ -482,14 +478,14 @@ void CPartsFileWriter::WritePlatformBody(const CPlatform& platform)
     WriteColoredPoint(0, W, bodyTop, side);
     WriteEnd3D();
 
-    WriteGroupHeader(kw3DQuads, 1, 1);
+    WriteGroupHeader(kQuadsGroup);
     WriteColoredPoint(0, 0, H, platform.m_topColor);
     WritePoint(L, 0, H);
     WritePoint(L, W, H);
     WritePoint(0, W, H);
     WriteEnd3D();
 
-    WriteGroupHeader(kw3DLines, 2, 2);
+    WriteGroupHeader(kEdgesGroup);
     WriteSegment(0, 0, 0, 0, 0, H, kBlack);
     WriteSegment(0, W, 0, 0, W, H, kBlack);
     WriteSegment(L, 0, 0, L, 0, H, kBlack);
@@ -615,7 +611,7 @@ void CPartsFileWriter::WriteRoundPole(Coord x, Coord y, Coord z, Coord diameter,
 
 void CPartsFileWriter::WriteSquarePole(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color)
 {
-    WriteGroupHeader(kw3DSquare, 1, 1);
+    WriteGroupHeader(kSquareGroup);
     WriteSegment(x1, y1, z1, x2, y2, z2, color);
     WriteEnd3D();
 }
@@ -638,7 +634,7 @@ void CPartsFileWriter::WriteCoverFaces(const CPlatform& platform)
         WritePoint(L, y2, z2);
         WriteColoredPoint(0, y2, z2, color);
     };
-    WriteGroupHeader(kw3DQuads, 1, 1);
+    WriteGroupHeader(kQuadsGroup);
     if (cover == kCoverPitched) {
         face(e, eaves, W / 2, top);
         face(W - e, eaves, W / 2, top);

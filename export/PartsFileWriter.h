@@ -7,8 +7,10 @@
 #include "model/NamedObject.h"
 
 #include <array>
+#include <cstring>
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -140,6 +142,53 @@ private:
     };
     using KeywordBlocks = std::array<SKeywordBlock, kKeywordRoles>;
     static KeywordBlocks KeywordBlocksOf(const SKeywordDialect& dialect);
+    // A line of fixed text, copied whole the same way.
+    struct SFixedText {
+        static constexpr size_t kBlock = 32;
+        char text[kBlock] {};
+        size_t size = 0;
+
+        constexpr void Append(std::string_view part)
+        {
+            if (part.size() > kBlock - size)
+                throw std::length_error("a fixed text outgrows its block");
+            for (const char c : part)
+                text[size++] = c;
+        }
+    };
+    static consteval SFixedText SectionComment(std::string_view section)
+    {
+        SFixedText comment;
+        comment.Append(";");
+        comment.Append(section);
+        comment.Append("\r\n\r\n");
+        return comment;
+    }
+    void WriteFixed(const SFixedText& fixed)
+    {
+        char* const out = Out().BeginPiece(SFixedText::kBlock);
+        std::memcpy(out, fixed.text, SFixedText::kBlock);
+        Out().EndPiece(out + fixed.size);
+    }
+    // The groups of points the parts file knows, each opened by its keyword and two numbers.
+    enum EGroup { kQuadsGroup, kHexahedronGroup, kSquareGroup, kEdgesGroup, kBarsGroup, kGroups };
+    struct SGroupOpening {
+        EKeyword role;
+        std::string_view numbers;
+    };
+    static constexpr std::array<SGroupOpening, kGroups> kGroupOpenings = {{
+        {kw3DQuads, " 1 1"},
+        {kw3DHexahedron, " 1 1"},
+        {kw3DSquare, " 1 1"},
+        {kw3DLines, " 2 2"},
+        {kw3DLines, " 1 1"},
+    }};
+    // The opening line of every group and the closing line with the blank line after it.
+    struct SGroupLines {
+        std::array<SFixedText, kGroups> openings;
+        SFixedText closing;
+    };
+    static SGroupLines GroupLinesOf(const SKeywordDialect& dialect);
     static char* FormatNumbers(char* out, std::initializer_list<Coord> numbers);
     static char* FormatXYZ(char* out, Coord x, Coord y, Coord z)
     {
@@ -171,8 +220,8 @@ private:
     void WriteLine(Coord x1, Coord y1, Coord x2, Coord y2);
     void WriteRectangle(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color);
     void WriteCircle(Coord x, Coord y, Coord radius, COLORREF color);
-    void WriteGroupHeader(EKeyword role, int32_t first, int32_t second);
-    void WriteEnd3D();
+    void WriteGroupHeader(EGroup group) { WriteFixed(m_groupLines.openings[group]); }
+    void WriteEnd3D() { WriteFixed(m_groupLines.closing); }
     void WriteDisk(Coord radius, int32_t a, int32_t b, int32_t c, int32_t d);
     void WriteCylinder(Coord bottomRadius, Coord topRadius, Coord height, int32_t a, int32_t b, int32_t c, int32_t d);
     void WriteEllipsoid(Coord rx, Coord ry, Coord rz, int32_t a, int32_t b, int32_t c, int32_t d);
@@ -183,7 +232,6 @@ private:
     void WriteKeyValueInt(EKeyword role, int32_t value);
     void WriteFreeText(std::string_view text);
     void WriteComment(std::string_view text);
-    void WriteSectionComment(std::string_view section);
     void WriteUnitsLine(int32_t units);
     void WriteStructureLine(std::string_view catalogNo, std::string_view name);
     void WritePriceLine(std::string_view price);
@@ -192,6 +240,7 @@ private:
 
     SKeywordDialect m_dialect;
     KeywordBlocks m_keywordBlocks = KeywordBlocksOf(m_dialect);
+    SGroupLines m_groupLines = GroupLinesOf(m_dialect);
     std::unique_ptr<CPartsText> m_pFile;
     size_t m_sizeLimit = CPartsText::kDefaultSizeLimit;
 };

@@ -151,9 +151,9 @@ void CPartsFileWriter::WriteElementBlock(const CBuildingElement& element)
     const COLORREF color = element.m_blockColor;
 
     WriteComment(element.m_name);
-    WriteSectionComment("Block part");
+    WriteFixed(SectionComment("Block part"));
 
-    WriteGroupHeader(kw3DHexahedron, 1, 1);
+    WriteGroupHeader(kHexahedronGroup);
     for (const Coord z : {Z, top}) {
         WriteColoredPoint(X, Y, z, color);
         WriteColoredPoint(X + W, Y, z, color);
@@ -163,7 +163,7 @@ void CPartsFileWriter::WriteElementBlock(const CBuildingElement& element)
     WriteEnd3D();
 
     // The top edges are left to the roof, which draws its own lines.
-    WriteGroupHeader(kw3DLines, 2, 2);
+    WriteGroupHeader(kEdgesGroup);
     WriteSegment(X, Y, Z, X, Y, top, kBlack);
     WriteSegment(X, Y + D, Z, X, Y + D, top, kBlack);
     WriteSegment(X + W, Y, Z, X + W, Y, top, kBlack);
@@ -241,7 +241,7 @@ CPartsFileWriter::RoofInsets CPartsFileWriter::ComputeRoofInsets(const CBuilding
 
 void CPartsFileWriter::WriteRoof(const CBuildingElement& element)
 {
-    WriteSectionComment("Roof part");
+    WriteFixed(SectionComment("Roof part"));
     const RoofInsets insets = ComputeRoofInsets(element);
     if (!insets.m_hasRoof)
         return;
@@ -274,7 +274,7 @@ void CPartsFileWriter::WriteRoofFaces(const CRoofFrame& frame, Coord p, Coord q,
     };
 
     const COLORREF wall = element.m_blockColor;
-    WriteGroupHeader(kw3DQuads, 1, 1);
+    WriteGroupHeader(kQuadsGroup);
     for (const Coord l : {Coord(0), L}) {
         point(0, l, E, wall);
         point(S, l, E, wall);
@@ -290,8 +290,8 @@ void CPartsFileWriter::WriteRoofFaces(const CRoofFrame& frame, Coord p, Coord q,
     WriteEnd3D();
 
     const COLORREF roof = element.m_roofColor;
-    WriteSectionComment("Roof cover");
-    WriteGroupHeader(kw3DQuads, 1, 1);
+    WriteFixed(SectionComment("Roof cover"));
+    WriteGroupHeader(kQuadsGroup);
     if (q > 0) {
         point(0, 0, E, roof);
         point(q, 0, T, roof);
@@ -312,8 +312,8 @@ void CPartsFileWriter::WriteRoofFaces(const CRoofFrame& frame, Coord p, Coord q,
     }
     WriteEnd3D();
 
-    WriteSectionComment("Roof accentuation lines");
-    WriteGroupHeader(kw3DLines, 2, 2);
+    WriteFixed(SectionComment("Roof accentuation lines"));
+    WriteGroupHeader(kEdgesGroup);
     segment(0, 0, E, q, 0, T);
     segment(0, L, E, q, L, T);
     if (hasFlatTop) {
@@ -371,7 +371,7 @@ void CPartsFileWriter::WriteDecoration(const CDecoration& decoration, const CBui
     WriteNewLine();
 
     const COLORREF main = decoration.m_mainColor;
-    WriteGroupHeader(kw3DQuads, 1, 1);
+    WriteGroupHeader(kQuadsGroup);
     coloredPoint(px, 1, pz, main);
     point(px + w, 1, pz);
     point(px + w, 1, pz + hRect);
@@ -384,7 +384,7 @@ void CPartsFileWriter::WriteDecoration(const CDecoration& decoration, const CBui
         return;
 
     const COLORREF inner = decoration.m_innerColor;
-    WriteGroupHeader(kw3DQuads, 1, 1);
+    WriteGroupHeader(kQuadsGroup);
     coloredPoint(px + f, 2, pz + b, inner);
     point(px + w - f, 2, pz + b);
     point(px + w - f, 2, pz + hRect - f);
@@ -396,7 +396,7 @@ void CPartsFileWriter::WriteDecoration(const CDecoration& decoration, const CBui
     const int32_t panes = decoration.m_windowCount;
     if (panes <= 1)
         return;
-    WriteGroupHeader(kw3DLines, 1, 1);
+    WriteGroupHeader(kBarsGroup);
     const Coord uc = px + f + (w - f * 2) / 2;
     // On a side wall the bar lies in the pane's plane.
     const Coord dv = frame.IsSideWall() ? 2 : 3;
