@@ -211,6 +211,43 @@ void CPartsFileWriter::WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coor
     Out().EndPiece(FormatPoint(out, x2, y2, z2));
 }
 
+void CPartsFileWriter::WriteGroup(EGroup group, std::span<const SPoint> points, COLORREF color, size_t colourEvery)
+{
+    const size_t room = 2 * SFixedText::kBlock + points.size() * kColoredPointRoom;
+    if (!Out().FitsWithinLimit(room)) {
+        // Near the size limit each line asks only for its own room.
+        WriteGroupLineByLine(group, points, color, colourEvery);
+        return;
+    }
+    char* out = Out().BeginPiece(room);
+    out = CopyFixed(out, m_groupLines.openings[group]);
+    size_t sinceColour = 0;
+    for (const SPoint& point : points) {
+        if (sinceColour == 0)
+            out = FormatColoredPoint(out, point.x, point.y, point.z, color);
+        else
+            out = FormatPoint(out, point.x, point.y, point.z);
+        if (++sinceColour == colourEvery)
+            sinceColour = 0;
+    }
+    Out().EndPiece(CopyFixed(out, m_groupLines.closing));
+}
+
+void CPartsFileWriter::WriteGroupLineByLine(EGroup group, std::span<const SPoint> points, COLORREF color, size_t colourEvery)
+{
+    WriteGroupHeader(group);
+    size_t sinceColour = 0;
+    for (const SPoint& point : points) {
+        if (sinceColour == 0)
+            WriteColoredPoint(point.x, point.y, point.z, color);
+        else
+            WritePoint(point.x, point.y, point.z);
+        if (++sinceColour == colourEvery)
+            sinceColour = 0;
+    }
+    WriteEnd3D();
+}
+
 void CPartsFileWriter::WriteLine(Coord x1, Coord y1, Coord x2, Coord y2)
 {
     Out().EndPiece(FormatNumbers(BeginRecord(kwLine, 4 * kNumberRoom), {x1, y1, x2, y2}));
@@ -466,35 +503,24 @@ void CPartsFileWriter::WritePlatformBody(const CPlatform& platform)
     const Coord bodyTop = H - 1;
     WriteComment(platform.m_name);
 
-    WriteGroupHeader(kHexahedronGroup);
-    const COLORREF side = platform.m_sideColor;
-    WriteColoredPoint(0, 0, 0, side);
-    WriteColoredPoint(L, 0, 0, side);
-    WriteColoredPoint(L, W, 0, side);
-    WriteColoredPoint(0, W, 0, side);
-    WriteColoredPoint(0, 0, bodyTop, side);
-    WriteColoredPoint(L, 0, bodyTop, side);
-    WriteColoredPoint(L, W, bodyTop, side);
-    WriteColoredPoint(0, W, bodyTop, side);
-    WriteEnd3D();
+    const std::array<SPoint, 8> body = {{
+        {0, 0, 0}, {L, 0, 0}, {L, W, 0}, {0, W, 0}, {0, 0, bodyTop}, {L, 0, bodyTop}, {L, W, bodyTop}, {0, W, bodyTop},
+    }};
+    WriteGroup(kHexahedronGroup, body, platform.m_sideColor, 1);
 
-    WriteGroupHeader(kQuadsGroup);
-    WriteColoredPoint(0, 0, H, platform.m_topColor);
-    WritePoint(L, 0, H);
-    WritePoint(L, W, H);
-    WritePoint(0, W, H);
-    WriteEnd3D();
+    WriteQuad({{{0, 0, H}, {L, 0, H}, {L, W, H}, {0, W, H}}}, platform.m_topColor);
 
-    WriteGroupHeader(kEdgesGroup);
-    WriteSegment(0, 0, 0, 0, 0, H, kBlack);
-    WriteSegment(0, W, 0, 0, W, H, kBlack);
-    WriteSegment(L, 0, 0, L, 0, H, kBlack);
-    WriteSegment(L, W, 0, L, W, H, kBlack);
-    WriteSegment(0, 0, 0, L, 0, 0, kBlack);
-    WriteSegment(0, W, 0, L, W, 0, kBlack);
-    WriteSegment(0, 0, 0, 0, W, 0, kBlack);
-    WriteSegment(L, 0, 0, L, W, 0, kBlack);
-    WriteEnd3D();
+    const std::array<SPoint, 16> edges = {{
+        {0, 0, 0}, {0, 0, H},
+        {0, W, 0}, {0, W, H},
+        {L, 0, 0}, {L, 0, H},
+        {L, W, 0}, {L, W, H},
+        {0, 0, 0}, {L, 0, 0},
+        {0, W, 0}, {L, W, 0},
+        {0, 0, 0}, {0, W, 0},
+        {L, 0, 0}, {L, W, 0},
+    }};
+    WriteGroup(kEdgesGroup, edges, kBlack, 2);
 }
 
 CPartsFileWriter::PoleRow CPartsFileWriter::ComputePoleRow(const CPlatform& platform)

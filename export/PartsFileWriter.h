@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -164,12 +165,12 @@ private:
         comment.Append("\r\n\r\n");
         return comment;
     }
-    void WriteFixed(const SFixedText& fixed)
+    static char* CopyFixed(char* out, const SFixedText& fixed)
     {
-        char* const out = Out().BeginPiece(SFixedText::kBlock);
         std::memcpy(out, fixed.text, SFixedText::kBlock);
-        Out().EndPiece(out + fixed.size);
+        return out + fixed.size;
     }
+    void WriteFixed(const SFixedText& fixed) { Out().EndPiece(CopyFixed(Out().BeginPiece(SFixedText::kBlock), fixed)); }
     // The groups of points the parts file knows, each opened by its keyword and two numbers.
     enum EGroup { kQuadsGroup, kHexahedronGroup, kSquareGroup, kEdgesGroup, kBarsGroup, kGroups };
     struct SGroupOpening {
@@ -216,6 +217,26 @@ private:
         Out().EndPiece(FormatColoredPoint(Out().BeginPiece(kColoredPointRoom), x, y, z, color));
     }
     void WritePoint(Coord x, Coord y, Coord z) { Out().EndPiece(FormatPoint(Out().BeginPiece(kPointRoom), x, y, z)); }
+    struct SPoint {
+        Coord x;
+        Coord y;
+        Coord z;
+    };
+    // The points of a group, as many as a group of the parts file ever has.
+    class CPointList {
+    public:
+        void Add(SPoint point) { m_points[m_size++] = point; }
+        operator std::span<const SPoint>() const { return {m_points.data(), m_size}; }
+
+    private:
+        std::array<SPoint, 16> m_points;
+        size_t m_size = 0;
+    };
+    // A group composed in one piece: of every colourEvery points the first carries the colour
+    // (1: all of them, 2: the first end of each segment, 4: the first corner of each quad).
+    void WriteGroup(EGroup group, std::span<const SPoint> points, COLORREF color, size_t colourEvery);
+    void WriteGroupLineByLine(EGroup group, std::span<const SPoint> points, COLORREF color, size_t colourEvery);
+    void WriteQuad(const std::array<SPoint, 4>& corners, COLORREF color) { WriteGroup(kQuadsGroup, corners, color, 4); }
     void WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color);
     void WriteLine(Coord x1, Coord y1, Coord x2, Coord y2);
     void WriteRectangle(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color);

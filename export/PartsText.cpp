@@ -19,8 +19,7 @@ CPartsText::~CPartsText() = default;
 
 void CPartsText::Grow(size_t n)
 {
-    const size_t total = m_handedOn + m_size;
-    if (n >= m_sizeLimit || total > m_sizeLimit - n)
+    if (!FitsWithinLimit(n))
         throw CException(kPartsFileTooLarge);
     if (!m_path.empty() && m_size > 0)
         HandOnToFile();

@@ -111,6 +111,8 @@ public:
     // Without a path: the whole text, which this then no longer holds.
     std::string TakeText();
 
+    // Whether n more bytes stay within the size limit.
+    bool FitsWithinLimit(size_t n) const { return n < m_sizeLimit && m_handedOn + m_size <= m_sizeLimit - n; }
     // Refuses at once, before any of it is written, a text that would grow beyond the size
     // limit by this many bytes.
     void ExpectMore(uint64_t bytes) const;
