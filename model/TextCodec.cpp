@@ -252,15 +252,34 @@ void AppendCp1252Lossy(std::string_view utf8, std::string& out)
 
 char* WriteCp1252Lossy(std::string_view utf8, char* next)
 {
-    // Every character and every invalid byte gives one byte, so the text never grows; runs of
-    // ASCII are copied as they are.
-    for (size_t pos = 0; pos < utf8.size();) {
-        const size_t ascii = AsciiPrefix(utf8.substr(pos));
-        std::memcpy(next, utf8.data() + pos, ascii);
-        next += ascii;
-        pos += ascii;
-        if (pos == utf8.size())
-            break;
+    // Every character and every invalid byte gives one byte, so the text never grows: the
+    // output never passes the input, and ASCII is copied eight bytes at a time.
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        uint64_t word;
+        if (pos + 8 <= utf8.size() && (std::memcpy(&word, utf8.data() + pos, 8), !(word & 0x8080808080808080u))) {
+            std::memcpy(next, &word, 8);
+            next += 8;
+            pos += 8;
+            continue;
+        }
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        if (lead < 0x80) {
+            *next++ = static_cast<char>(lead);
+            ++pos;
+            continue;
+        }
+        // The Latin-1 letters and signs from U+00A0, most of what is beyond ASCII, have the
+        // code page byte of their own number.
+        if ((lead == 0xC2 || lead == 0xC3) && pos + 1 < utf8.size()) {
+            const auto trail = static_cast<unsigned char>(utf8[pos + 1]);
+            const unsigned code = ((lead & 0x1Fu) << 6) | (trail & 0x3Fu);
+            if ((trail & 0xC0) == 0x80 && code >= 0xA0) {
+                *next++ = static_cast<char>(code);
+                pos += 2;
+                continue;
+            }
+        }
         const long code = DecodeUtf8(utf8, pos);
         const int byte = code < 0 ? -1 : Cp1252ByteOf(static_cast<char32_t>(code));
         *next++ = byte < 0 ? '?' : static_cast<char>(byte);
