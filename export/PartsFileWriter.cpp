@@ -187,23 +187,6 @@ void ExportToFile(CPartsFileWriter& writer, const CPartsManager& manager, const 
     writer.Close();
 }
 
-char* CPartsFileWriter::BeginRecord(EKeyword role, size_t room)
-{
-    const SKeywordBlock& keyword = m_keywordBlocks[static_cast<size_t>(role)];
-    char* out = Out().BeginPiece(kKeywordBlock + room);
-    std::memcpy(out, keyword.text, kKeywordBlock);
-    return out + keyword.size;
-}
-
-char* CPartsFileWriter::FormatNumbers(char* out, std::initializer_list<Coord> numbers)
-{
-    for (const Coord number : numbers) {
-        *out++ = ' ';
-        out = CPartsText::FormatInt(out, number.Value());
-    }
-    return out;
-}
-
 void CPartsFileWriter::WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color)
 {
     char* out = Out().BeginPiece(kColoredPointRoom + kPointRoom);
@@ -250,47 +233,41 @@ void CPartsFileWriter::WriteGroupLineByLine(EGroup group, std::span<const SPoint
 
 void CPartsFileWriter::WriteLine(Coord x1, Coord y1, Coord x2, Coord y2)
 {
-    Out().EndPiece(FormatNumbers(BeginRecord(kwLine, 4 * kNumberRoom), {x1, y1, x2, y2}));
+    Out().EndPiece(FormatNumbers(BeginRecord(kwLine, 4 * kNumberRoom), x1, y1, x2, y2));
 }
 
 void CPartsFileWriter::WriteRectangle(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color)
 {
-    char* out = FormatNumbers(BeginRecord(kwRectangle, 5 * kNumberRoom), {x1, y1, x2, y2});
+    char* out = FormatNumbers(BeginRecord(kwRectangle, 5 * kNumberRoom), x1, y1, x2, y2);
     *out++ = ' ';
     Out().EndPiece(CPartsText::FormatColor(out, color));
 }
 
 void CPartsFileWriter::WriteCircle(Coord x, Coord y, Coord radius, COLORREF color)
 {
-    char* out = FormatNumbers(BeginRecord(kwCircle, 4 * kNumberRoom), {x, y, radius});
+    char* out = FormatNumbers(BeginRecord(kwCircle, 4 * kNumberRoom), x, y, radius);
     *out++ = ' ';
     Out().EndPiece(CPartsText::FormatColor(out, color));
 }
 
-void CPartsFileWriter::WriteNumbersLine(EKeyword role, std::initializer_list<Coord> numbers)
-{
-    char* out = BeginRecord(role, numbers.size() * kNumberRoom + 2);
-    Out().EndPiece(CPartsText::FormatLineEnd(FormatNumbers(out, numbers)));
-}
-
 void CPartsFileWriter::WriteDisk(Coord radius, int32_t a, int32_t b, int32_t c, int32_t d)
 {
-    WriteNumbersLine(kw3DDisk, {radius, a, b, c, d});
+    WriteNumbersLine(kw3DDisk, radius, a, b, c, d);
 }
 
 void CPartsFileWriter::WriteCylinder(Coord bottomRadius, Coord topRadius, Coord height, int32_t a, int32_t b, int32_t c, int32_t d)
 {
-    WriteNumbersLine(kw3DCylinder, {bottomRadius, topRadius, height, a, b, c, d});
+    WriteNumbersLine(kw3DCylinder, bottomRadius, topRadius, height, a, b, c, d);
 }
 
 void CPartsFileWriter::WriteEllipsoid(Coord rx, Coord ry, Coord rz, int32_t a, int32_t b, int32_t c, int32_t d)
 {
-    WriteNumbersLine(kw3DEllipsoid, {rx, ry, rz, a, b, c, d});
+    WriteNumbersLine(kw3DEllipsoid, rx, ry, rz, a, b, c, d);
 }
 
 void CPartsFileWriter::WriteEllipse(Coord rx, Coord ry, int32_t a, int32_t b, int32_t c)
 {
-    WriteNumbersLine(kw3DEllipse, {rx, ry, 0, a, b, c});
+    WriteNumbersLine(kw3DEllipse, rx, ry, 0, a, b, c);
 }
 
 void CPartsFileWriter::WriteCenter(Coord x, Coord y, Coord z, COLORREF color)
@@ -302,7 +279,7 @@ void CPartsFileWriter::WriteCenter(Coord x, Coord y, Coord z, COLORREF color)
 
 void CPartsFileWriter::WriteRotation(int32_t x, int32_t y, int32_t z)
 {
-    WriteNumbersLine(kwRotation, {x, y, z});
+    WriteNumbersLine(kwRotation, x, y, z);
 }
 
 void CPartsFileWriter::WriteKeyValue(EKeyword role, std::string_view text)
@@ -363,7 +340,7 @@ void CPartsFileWriter::WritePriceLine(std::string_view price)
 
 void CPartsFileWriter::WritePartsPerPackageLine(int32_t partsPerPackage)
 {
-    WriteNumbersLine(kwPartsPerPackage, {partsPerPackage});
+    WriteNumbersLine(kwPartsPerPackage, partsPerPackage);
 }
 
 void CPartsFileWriter::WriteEndStructure()

@@ -133,7 +133,13 @@ private:
     static constexpr size_t kColoredPointRoom = kPointRoom + 1 + CPartsText::kColorChars;
 
     // Each record is composed in one piece of the text, its keyword written already.
-    char* BeginRecord(EKeyword role, size_t room);
+    char* BeginRecord(EKeyword role, size_t room)
+    {
+        const SKeywordBlock& keyword = m_keywordBlocks[static_cast<size_t>(role)];
+        char* const out = Out().BeginPiece(kKeywordBlock + room);
+        std::memcpy(out, keyword.text, kKeywordBlock);
+        return out + keyword.size;
+    }
     // The dialect's keywords, each in a block copied whole: what follows a keyword overwrites
     // the rest of its block.
     static constexpr size_t kKeywordBlock = 24;
@@ -190,7 +196,13 @@ private:
         SFixedText closing;
     };
     static SGroupLines GroupLinesOf(const SKeywordDialect& dialect);
-    static char* FormatNumbers(char* out, std::initializer_list<Coord> numbers);
+    // Each number after a blank, written without a loop.
+    template <class... Numbers>
+    static char* FormatNumbers(char* out, Numbers... numbers)
+    {
+        ((*out++ = ' ', out = CPartsText::FormatInt(out, Coord(numbers).Value())), ...);
+        return out;
+    }
     static char* FormatXYZ(char* out, Coord x, Coord y, Coord z)
     {
         out = CPartsText::FormatInt(out, x.Value());
@@ -210,7 +222,12 @@ private:
         out = CPartsText::FormatColor(out, color);
         return CPartsText::FormatLineEnd(out);
     }
-    void WriteNumbersLine(EKeyword role, std::initializer_list<Coord> numbers);
+    template <class... Numbers>
+    void WriteNumbersLine(EKeyword role, Numbers... numbers)
+    {
+        char* const out = BeginRecord(role, sizeof...(numbers) * kNumberRoom + 2);
+        Out().EndPiece(CPartsText::FormatLineEnd(FormatNumbers(out, numbers...)));
+    }
     // Points are most of a parts file, so they are written inline.
     void WriteColoredPoint(Coord x, Coord y, Coord z, COLORREF color)
     {
