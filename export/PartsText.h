@@ -161,8 +161,6 @@ private:
     std::string_view GetBytes() const { return {m_pBuffer.get(), m_size}; }
     void HandOnToFile();
     void HandOnToPieces();
-    // Bytes of the file's code page, with every CR and LF made a blank.
-    void PutOnOneLine(std::string_view bytes);
     // Bytes of the file's code page, with CR LF pairs and lone LFs as line ends.
     void PutLines(std::string_view bytes);
     // The code page bytes of a free text beyond ASCII. The last one is kept: the elements of a

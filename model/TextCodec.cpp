@@ -256,12 +256,17 @@ char* WriteCp1252Lossy(std::string_view utf8, char* next)
     // output never passes the input, and ASCII is copied eight bytes at a time.
     size_t pos = 0;
     while (pos < utf8.size()) {
-        uint64_t word;
-        if (pos + 8 <= utf8.size() && (std::memcpy(&word, utf8.data() + pos, 8), !(word & 0x8080808080808080u))) {
+        if (std::endian::native == std::endian::little && pos + 8 <= utf8.size()) {
+            uint64_t word;
+            std::memcpy(&word, utf8.data() + pos, 8);
+            // Written whole; what follows the ASCII at its start is overwritten next.
             std::memcpy(next, &word, 8);
-            next += 8;
-            pos += 8;
-            continue;
+            const uint64_t high = word & 0x8080808080808080u;
+            const size_t ascii = high ? static_cast<size_t>(std::countr_zero(high)) / 8 : 8;
+            next += ascii;
+            pos += ascii;
+            if (ascii == 8)
+                continue;
         }
         const auto lead = static_cast<unsigned char>(utf8[pos]);
         if (lead < 0x80) {
