@@ -202,14 +202,21 @@ void CPartsFileWriter::WriteGroup(EGroup group, std::span<const SPoint> points, 
         WriteGroupLineByLine(group, points, color, colourEvery);
         return;
     }
+    // The blank and the colour after a point, the same at every coloured point, made once.
+    char colour[8];
+    colour[0] = ' ';
+    CPartsText::FormatColor(colour + 1, color);
+    static_assert(sizeof colour == 1 + CPartsText::kColorChars);
     char* out = Out().BeginPiece(room);
     out = CopyFixed(out, m_groupLines.openings[group]);
     size_t sinceColour = 0;
     for (const SPoint& point : points) {
-        if (sinceColour == 0)
-            out = FormatColoredPoint(out, point.x, point.y, point.z, color);
-        else
-            out = FormatPoint(out, point.x, point.y, point.z);
+        out = FormatXYZ(out, point.x, point.y, point.z);
+        if (sinceColour == 0) {
+            std::memcpy(out, colour, sizeof colour);
+            out += sizeof colour;
+        }
+        out = CPartsText::FormatLineEnd(out);
         if (++sinceColour == colourEvery)
             sinceColour = 0;
     }

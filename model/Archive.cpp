@@ -244,15 +244,23 @@ size_t CArchive::ReadLengthPrefix()
 
 std::string CArchive::ReadString()
 {
+    std::string text;
+    ReadString(text);
+    return text;
+}
+
+void CArchive::ReadString(std::string& text)
+{
     size_t length = ReadLengthPrefix();
     if (length != kUnicodeLength) {
         const auto* bytes = reinterpret_cast<const char*>(ReadBytes(length));
-        return Utf8FromCp1252(std::string_view(bytes, length));
+        AssignUtf8FromCp1252(std::string_view(bytes, length), text);
+        return;
     }
     length = ReadLengthPrefix();
     if (length == kUnicodeLength || length > BytesLeft() / 2)
         Fail(CArchiveException::endOfFile);
-    return Utf8FromUtf16Le(ReadBytes(length * 2), length);
+    text = Utf8FromUtf16Le(ReadBytes(length * 2), length);
 }
 
 uint32_t CArchive::TakeLoadIndex()

@@ -50,6 +50,8 @@ public:
             | (static_cast<uint32_t>(b[3]) << 24);
     }
     std::string ReadString();
+    // The same into text, without a string of its own in between.
+    void ReadString(std::string& text);
     // Reads an object reference that must bring a new object of one of the accepted
     // classes (or a class derived from one); a null or a back-reference is refused.
     std::unique_ptr<CObject> ReadOwnedObject(std::span<const CRuntimeClass* const> accepted);

@@ -192,29 +192,13 @@ size_t Utf8Size(std::string_view bytes, size_t ascii)
 
 } // namespace
 
-std::string Utf8FromCp1252(std::string_view bytes)
+namespace {
+
+std::string Utf8FromLongCp1252(std::string_view bytes)
 {
     size_t ascii = AsciiPrefix(bytes);
     if (ascii == bytes.size())
         return std::string(bytes);
-    // Names and numbers are short: converted in one pass on the stack, each byte taking at most three.
-    constexpr size_t kShortText = 64;
-    if (bytes.size() <= kShortText) {
-        char buffer[3 * kShortText];
-        std::memcpy(buffer, bytes.data(), ascii);
-        char* next = buffer + ascii;
-        for (size_t i = ascii; i < bytes.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(bytes[i]);
-            if (byte < 0x80) {
-                *next++ = static_cast<char>(byte);
-                continue;
-            }
-            const Utf8OfByte& utf8 = kUtf8OfHighByte[byte - 0x80];
-            std::memcpy(next, utf8.bytes, 3);
-            next += utf8.length;
-        }
-        return std::string(buffer, next);
-    }
     std::string out(Utf8Size(bytes, ascii), '\0');
     char* next = out.data();
     for (size_t i = 0; i < bytes.size();) {
@@ -228,6 +212,51 @@ std::string Utf8FromCp1252(std::string_view bytes)
         }
         ascii = AsciiPrefix(bytes.substr(i));
     }
+    return out;
+}
+
+} // namespace
+
+void AssignUtf8FromCp1252(std::string_view bytes, std::string& out)
+{
+    // Names and numbers are short: converted in one pass on the stack, each byte taking at
+    // most three, ASCII eight bytes at a time.
+    constexpr size_t kShortText = 64;
+    if (bytes.size() > kShortText) {
+        out = Utf8FromLongCp1252(bytes);
+        return;
+    }
+    char buffer[3 * kShortText + 8];
+    char* next = buffer;
+    for (size_t i = 0; i < bytes.size();) {
+        if (std::endian::native == std::endian::little && i + 8 <= bytes.size()) {
+            uint64_t word;
+            std::memcpy(&word, bytes.data() + i, 8);
+            // Written whole; what follows the ASCII at its start is overwritten next.
+            std::memcpy(next, &word, 8);
+            const uint64_t high = word & 0x8080808080808080u;
+            const size_t ascii = high ? static_cast<size_t>(std::countr_zero(high)) / 8 : 8;
+            next += ascii;
+            i += ascii;
+            if (ascii == 8)
+                continue;
+        }
+        const auto byte = static_cast<unsigned char>(bytes[i++]);
+        if (byte < 0x80) {
+            *next++ = static_cast<char>(byte);
+            continue;
+        }
+        const Utf8OfByte& utf8 = kUtf8OfHighByte[byte - 0x80];
+        std::memcpy(next, utf8.bytes, 3);
+        next += utf8.length;
+    }
+    out.assign(buffer, next);
+}
+
+std::string Utf8FromCp1252(std::string_view bytes)
+{
+    std::string out;
+    AssignUtf8FromCp1252(bytes, out);
     return out;
 }
 

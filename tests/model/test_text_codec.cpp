@@ -55,3 +55,23 @@ TEST(TextCodec, LongerCharactersAndFaultsConvertAsCharacterByCharacter)
         EXPECT_EQ(Lossy(text), CharacterByCharacter(text)) << text;
     EXPECT_EQ(Lossy("K\xC3\xB6ln \xE2\x82\xAC \xF0\x9F\x98\x80"), "K\xF6ln \x80 ?");
 }
+
+TEST(TextCodec, EveryByteReadsAsItsCharacterAtEveryPlaceOfShortAndLongText)
+{
+    // One byte alone takes the byte-by-byte way; within text it may be taken eight at a time.
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string alone = Utf8FromCp1252(std::string(1, static_cast<char>(byte)));
+        for (const size_t size : {9, 16, 64, 65, 100}) {
+            for (size_t at = 0; at < size; ++at) {
+                std::string text(size, 'x');
+                text[at] = static_cast<char>(byte);
+                const std::string expected = std::string(at, 'x') + alone + std::string(size - at - 1, 'x');
+                ASSERT_EQ(Utf8FromCp1252(text), expected) << byte << " " << size << " " << at;
+                std::string into = "what was there";
+                AssignUtf8FromCp1252(text, into);
+                ASSERT_EQ(into, expected);
+            }
+        }
+    }
+    EXPECT_EQ(Utf8FromCp1252("K\xF6ln \x80 \x81"), "K\xC3\xB6ln \xE2\x82\xAC \xC2\x81");
+}
