@@ -238,6 +238,27 @@ void CPartsFileWriter::WriteGroupLineByLine(EGroup group, std::span<const SPoint
     WriteEnd3D();
 }
 
+void CPartsFileWriter::WritePlan(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color)
+{
+    constexpr size_t room = 3 * kKeywordBlock + 13 * kNumberRoom + CPartsText::kColorChars + 8;
+    if (!Out().FitsWithinLimit(room)) {
+        // Near the size limit each line asks only for its own room.
+        WriteRectangle(x1, y1, x2, y2, color);
+        WriteNewLine();
+        WriteLine(x1, y1, x2, y2);
+        WriteNewLine();
+        WriteLine(x2, y1, x1, y2);
+        WriteBlankLine();
+        return;
+    }
+    char* out = FormatNumbers(CopyKeyword(Out().BeginPiece(room), kwRectangle), x1, y1, x2, y2);
+    *out++ = ' ';
+    out = CPartsText::FormatLineEnd(CPartsText::FormatColor(out, color));
+    out = CPartsText::FormatLineEnd(FormatNumbers(CopyKeyword(out, kwLine), x1, y1, x2, y2));
+    out = FormatNumbers(CopyKeyword(out, kwLine), x2, y1, x1, y2);
+    Out().EndPiece(CPartsText::FormatLineEnd(CPartsText::FormatLineEnd(out)));
+}
+
 void CPartsFileWriter::WriteLine(Coord x1, Coord y1, Coord x2, Coord y2)
 {
     Out().EndPiece(FormatNumbers(BeginRecord(kwLine, 4 * kNumberRoom), x1, y1, x2, y2));
@@ -315,9 +336,7 @@ void CPartsFileWriter::WriteFreeText(std::string_view text)
 
 void CPartsFileWriter::WriteComment(std::string_view text)
 {
-    Out().Put(';');
-    Out().PutSingleLineText(text);
-    WriteBlankLine();
+    Out().PutSingleLineText(";", text, "\r\n\r\n");
 }
 
 void CPartsFileWriter::WriteUnitsLine(int32_t units)
@@ -329,20 +348,14 @@ void CPartsFileWriter::WriteUnitsLine(int32_t units)
 void CPartsFileWriter::WriteStructureLine(std::string_view catalogNo, std::string_view name)
 {
     Out().Put(Keyword(kwStructure));
-    Out().Put(" \"");
-    Out().PutSingleLineText(catalogNo);
-    Out().Put("\" \"");
-    Out().PutSingleLineText(name);
-    Out().Put('"');
-    WriteNewLine();
+    Out().PutSingleLineText(" \"", catalogNo, "\" \"");
+    Out().PutSingleLineText("", name, "\"\r\n");
 }
 
 void CPartsFileWriter::WritePriceLine(std::string_view price)
 {
     Out().Put(Keyword(kwPrice));
-    Out().Put(' ');
-    Out().PutSingleLineText(price);
-    WriteNewLine();
+    Out().PutSingleLineText(" ", price, "\r\n");
 }
 
 void CPartsFileWriter::WritePartsPerPackageLine(int32_t partsPerPackage)
@@ -468,14 +481,7 @@ void CPartsFileWriter::WritePlatform(const CPlatform& platform)
 
 void CPartsFileWriter::WritePlatformPlan(const CPlatform& platform)
 {
-    const Coord L = platform.m_length;
-    const Coord W = platform.m_width;
-    WriteRectangle(0, 0, L, W, kBlack);
-    WriteNewLine();
-    WriteLine(0, 0, L, W);
-    WriteNewLine();
-    WriteLine(L, 0, 0, W);
-    WriteBlankLine();
+    WritePlan(0, 0, platform.m_length, platform.m_width, kBlack);
 }
 
 void CPartsFileWriter::WritePlatformBody(const CPlatform& platform)

@@ -133,10 +133,10 @@ private:
     static constexpr size_t kColoredPointRoom = kPointRoom + 1 + CPartsText::kColorChars;
 
     // Each record is composed in one piece of the text, its keyword written already.
-    char* BeginRecord(EKeyword role, size_t room)
+    char* BeginRecord(EKeyword role, size_t room) { return CopyKeyword(Out().BeginPiece(kKeywordBlock + room), role); }
+    char* CopyKeyword(char* out, EKeyword role) const
     {
         const SKeywordBlock& keyword = m_keywordBlocks[static_cast<size_t>(role)];
-        char* const out = Out().BeginPiece(kKeywordBlock + room);
         std::memcpy(out, keyword.text, kKeywordBlock);
         return out + keyword.size;
     }
@@ -255,6 +255,8 @@ private:
     void WriteGroupLineByLine(EGroup group, std::span<const SPoint> points, COLORREF color, size_t colourEvery);
     void WriteQuad(const std::array<SPoint, 4>& corners, COLORREF color) { WriteGroup(kQuadsGroup, corners, color, 4); }
     void WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color);
+    // A plan's rectangle with its two diagonals.
+    void WritePlan(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color);
     void WriteLine(Coord x1, Coord y1, Coord x2, Coord y2);
     void WriteRectangle(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color);
     void WriteCircle(Coord x, Coord y, Coord radius, COLORREF color);

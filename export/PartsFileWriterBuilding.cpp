@@ -138,12 +138,7 @@ void CPartsFileWriter::WriteElementPlan(const CBuildingElement& element)
     const Coord Y = element.m_positionY;
     const Coord W = element.m_blockWidth;
     const Coord D = element.m_blockDepth;
-    WriteRectangle(X, Y, X + W, Y + D, kWhite);
-    WriteNewLine();
-    WriteLine(X, Y, X + W, Y + D);
-    WriteNewLine();
-    WriteLine(X + W, Y, X, Y + D);
-    WriteBlankLine();
+    WritePlan(X, Y, X + W, Y + D, kWhite);
 }
 
 void CPartsFileWriter::WriteElementBlock(const CBuildingElement& element)
@@ -366,9 +361,7 @@ void CPartsFileWriter::WriteDecoration(const CDecoration& decoration, const CBui
         WriteEnd3D();
     };
 
-    Out().Put("\r\n; ");
-    Out().PutSingleLineText(decoration.m_name);
-    WriteNewLine();
+    Out().PutSingleLineText("\r\n; ", decoration.m_name, "\r\n");
 
     WriteQuad({corner(px, 1, pz), corner(px + w, 1, pz), corner(px + w, 1, pz + hRect), corner(px, 1, pz + hRect)}, main);
     if (arched)

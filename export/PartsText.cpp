@@ -106,13 +106,12 @@ void BlankLineBreaks(char* text, char* end)
 
 } // namespace
 
-void CPartsText::PutSingleLineText(std::string_view utf8)
+char* CPartsText::FormatSingleLineText(char* out, std::string_view utf8)
 {
     // Converted in place: the code page's text is never longer.
-    char* const start = Room(utf8.size());
-    char* const end = WriteCp1252Lossy(utf8, start);
-    BlankLineBreaks(start, end);
-    EndPiece(end);
+    char* const end = WriteCp1252Lossy(utf8, out);
+    BlankLineBreaks(out, end);
+    return end;
 }
 
 std::string_view CPartsText::Cp1252Of(std::string_view utf8)
