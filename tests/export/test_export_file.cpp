@@ -318,6 +318,7 @@ TEST_F(ExportInPieces, EveryLimitGivesTheWholeTextOrRefusesIt)
     window.m_wall = kWallFront;
     window.m_subtype = kDecorationWindow;
     window.m_windowCount = 4;
+    window.m_mainType = kDecorationBaseB;
     auto platform = MakePlatform("Bahnsteig");
     platform->m_coverType = kCoverPitched;
     platform->m_poleStyle = kPoleRound;
