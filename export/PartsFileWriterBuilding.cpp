@@ -4,6 +4,7 @@
 #include "model/ChoiceCodes.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -185,8 +186,14 @@ Coord CPartsFileWriter::FlatToppedInset(Coord roofHeight, int32_t angle, Coord s
     // An ever shallower slope moves the top inwards until the sides meet in the middle.
     if (angle <= 0)
         return half;
-    const double radians = angle * 6.283185307 * 0.002777777777777778;
-    const double inset = std::trunc(roofHeight.Value() / std::tan(radians));
+    // The slopes are whole degrees: their tangents are worked out once.
+    static const std::array<double, 90> kTangents = [] {
+        std::array<double, 90> tangents {};
+        for (int degrees = 1; degrees < 90; ++degrees)
+            tangents[static_cast<size_t>(degrees)] = std::tan(degrees * 6.283185307 * 0.002777777777777778);
+        return tangents;
+    }();
+    const double inset = std::trunc(roofHeight.Value() / kTangents[static_cast<size_t>(angle)]);
     // A slope too shallow for 32 bits still ends in the middle.
     const double limited = std::clamp(inset, double(std::numeric_limits<int32_t>::min()),
         double(std::numeric_limits<int32_t>::max()));
