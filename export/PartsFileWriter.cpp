@@ -194,12 +194,13 @@ void CPartsFileWriter::WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coor
     Out().EndPiece(FormatPoint(out, x2, y2, z2));
 }
 
-void CPartsFileWriter::WriteGroup(EGroup group, std::span<const SPoint> points, COLORREF color, size_t colourEvery)
+template <size_t ColourEvery>
+void CPartsFileWriter::WriteGroup(EGroup group, std::span<const SPoint> points, COLORREF color)
 {
     const size_t room = 2 * SFixedText::kBlock + points.size() * kColoredPointRoom;
     if (!Out().FitsWithinLimit(room)) {
         // Near the size limit each line asks only for its own room.
-        WriteGroupLineByLine(group, points, color, colourEvery);
+        WriteGroupLineByLine(group, points, color, ColourEvery);
         return;
     }
     // The blank and the colour after a point, the same at every coloured point, made once.
@@ -209,19 +210,20 @@ void CPartsFileWriter::WriteGroup(EGroup group, std::span<const SPoint> points, 
     static_assert(sizeof colour == 1 + CPartsText::kColorChars);
     char* out = Out().BeginPiece(room);
     out = CopyFixed(out, m_groupLines.openings[group]);
-    size_t sinceColour = 0;
-    for (const SPoint& point : points) {
-        out = FormatXYZ(out, point.x, point.y, point.z);
-        if (sinceColour == 0) {
+    for (size_t i = 0; i < points.size(); ++i) {
+        out = FormatXYZ(out, points[i].x, points[i].y, points[i].z);
+        if (i % ColourEvery == 0) {
             std::memcpy(out, colour, sizeof colour);
             out += sizeof colour;
         }
         out = CPartsText::FormatLineEnd(out);
-        if (++sinceColour == colourEvery)
-            sinceColour = 0;
     }
     Out().EndPiece(CopyFixed(out, m_groupLines.closing));
 }
+
+template void CPartsFileWriter::WriteGroup<1>(EGroup, std::span<const SPoint>, COLORREF);
+template void CPartsFileWriter::WriteGroup<2>(EGroup, std::span<const SPoint>, COLORREF);
+template void CPartsFileWriter::WriteGroup<4>(EGroup, std::span<const SPoint>, COLORREF);
 
 void CPartsFileWriter::WriteGroupLineByLine(EGroup group, std::span<const SPoint> points, COLORREF color, size_t colourEvery)
 {
@@ -496,7 +498,7 @@ void CPartsFileWriter::WritePlatformBody(const CPlatform& platform)
     const std::array<SPoint, 8> body = {{
         {0, 0, 0}, {L, 0, 0}, {L, W, 0}, {0, W, 0}, {0, 0, bodyTop}, {L, 0, bodyTop}, {L, W, bodyTop}, {0, W, bodyTop},
     }};
-    WriteGroup(kHexahedronGroup, body, platform.m_sideColor, 1);
+    WriteGroup<1>(kHexahedronGroup, body, platform.m_sideColor);
 
     WriteQuad({{{0, 0, H}, {L, 0, H}, {L, W, H}, {0, W, H}}}, platform.m_topColor);
 
@@ -510,7 +512,7 @@ void CPartsFileWriter::WritePlatformBody(const CPlatform& platform)
         {0, 0, 0}, {0, W, 0},
         {L, 0, 0}, {L, W, 0},
     }};
-    WriteGroup(kEdgesGroup, edges, kBlack, 2);
+    WriteGroup<2>(kEdgesGroup, edges, kBlack);
 }
 
 CPartsFileWriter::PoleRow CPartsFileWriter::ComputePoleRow(const CPlatform& platform)

@@ -249,11 +249,12 @@ private:
         std::array<SPoint, 16> m_points;
         size_t m_size = 0;
     };
-    // A group composed in one piece: of every colourEvery points the first carries the colour
+    // A group composed in one piece: of every ColourEvery points the first carries the colour
     // (1: all of them, 2: the first end of each segment, 4: the first corner of each quad).
-    void WriteGroup(EGroup group, std::span<const SPoint> points, COLORREF color, size_t colourEvery);
+    template <size_t ColourEvery>
+    void WriteGroup(EGroup group, std::span<const SPoint> points, COLORREF color);
     void WriteGroupLineByLine(EGroup group, std::span<const SPoint> points, COLORREF color, size_t colourEvery);
-    void WriteQuad(const std::array<SPoint, 4>& corners, COLORREF color) { WriteGroup(kQuadsGroup, corners, color, 4); }
+    void WriteQuad(const std::array<SPoint, 4>& corners, COLORREF color) { WriteGroup<4>(kQuadsGroup, corners, color); }
     void WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color);
     // A plan's rectangle with its two diagonals.
     void WritePlan(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color);

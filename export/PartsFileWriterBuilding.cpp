@@ -159,7 +159,7 @@ void CPartsFileWriter::WriteElementBlock(const CBuildingElement& element)
         {X, Y, Z}, {X + W, Y, Z}, {X + W, Y + D, Z}, {X, Y + D, Z},
         {X, Y, top}, {X + W, Y, top}, {X + W, Y + D, top}, {X, Y + D, top},
     }};
-    WriteGroup(kHexahedronGroup, block, color, 1);
+    WriteGroup<1>(kHexahedronGroup, block, color);
 
     // The top edges are left to the roof, which draws its own lines.
     const std::array<SPoint, 16> edges = {{
@@ -172,7 +172,7 @@ void CPartsFileWriter::WriteElementBlock(const CBuildingElement& element)
         {X, Y, Z}, {X, Y + D, Z},
         {X + W, Y, Z}, {X + W, Y + D, Z},
     }};
-    WriteGroup(kEdgesGroup, edges, kBlack, 2);
+    WriteGroup<2>(kEdgesGroup, edges, kBlack);
 
     WriteRoof(element);
     WriteFreeText(element.m_freeText);
@@ -287,7 +287,7 @@ void CPartsFileWriter::WriteRoofFaces(const CRoofFrame& frame, Coord p, Coord q,
         gables.Add(at(q, L, T));
         gables.Add(at(q, 0, T));
     }
-    WriteGroup(kQuadsGroup, gables, element.m_blockColor, 1);
+    WriteGroup<1>(kQuadsGroup, gables, element.m_blockColor);
 
     WriteFixed(SectionComment("Roof cover"));
     CPointList cover;
@@ -309,7 +309,7 @@ void CPartsFileWriter::WriteRoofFaces(const CRoofFrame& frame, Coord p, Coord q,
         cover.Add(at(S, L, E));
         cover.Add(at(S - p, L, T));
     }
-    WriteGroup(kQuadsGroup, cover, element.m_roofColor, 1);
+    WriteGroup<1>(kQuadsGroup, cover, element.m_roofColor);
 
     WriteFixed(SectionComment("Roof accentuation lines"));
     CPointList lines;
@@ -325,7 +325,7 @@ void CPartsFileWriter::WriteRoofFaces(const CRoofFrame& frame, Coord p, Coord q,
     }
     segment(at(S - p, 0, T), at(S, 0, E));
     segment(at(S - p, L, T), at(S, L, E));
-    WriteGroup(kEdgesGroup, lines, kBlack, 2);
+    WriteGroup<2>(kEdgesGroup, lines, kBlack);
 }
 
 void CPartsFileWriter::WriteDecorations(const CDecorationManager& decorations, const CBuildingElement& element)
