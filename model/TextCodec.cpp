@@ -250,7 +250,12 @@ void AssignUtf8FromCp1252(std::string_view bytes, std::string& out)
         std::memcpy(next, utf8.bytes, 3);
         next += utf8.length;
     }
-    out.assign(buffer, next);
+    const size_t size = static_cast<size_t>(next - buffer);
+    // A string grown by assign may take twice its old room: a new one takes what it needs.
+    if (size > out.capacity())
+        out = std::string(buffer, size);
+    else
+        out.assign(buffer, size);
 }
 
 std::string Utf8FromCp1252(std::string_view bytes)
