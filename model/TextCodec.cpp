@@ -240,6 +240,16 @@ void AssignUtf8FromCp1252(std::string_view bytes, std::string& out)
             i += ascii;
             if (ascii == 8)
                 continue;
+        } else if (i + 4 <= bytes.size()) {
+            // The last few bytes: four at a time where they are ASCII.
+            uint32_t word;
+            std::memcpy(&word, bytes.data() + i, 4);
+            if (!(word & 0x80808080u)) {
+                std::memcpy(next, &word, 4);
+                next += 4;
+                i += 4;
+                continue;
+            }
         }
         const auto byte = static_cast<unsigned char>(bytes[i++]);
         if (byte < 0x80) {
@@ -301,6 +311,16 @@ char* WriteCp1252Lossy(std::string_view utf8, char* next)
             pos += ascii;
             if (ascii == 8)
                 continue;
+        } else if (pos + 4 <= utf8.size()) {
+            // The last few bytes: four at a time where they are ASCII.
+            uint32_t word;
+            std::memcpy(&word, utf8.data() + pos, 4);
+            if (!(word & 0x80808080u)) {
+                std::memcpy(next, &word, 4);
+                next += 4;
+                pos += 4;
+                continue;
+            }
         }
         const auto lead = static_cast<unsigned char>(utf8[pos]);
         if (lead < 0x80) {
