@@ -359,8 +359,6 @@ void CPartsFileWriter::WriteDecoration(const CDecoration& decoration, const CBui
 
     const COLORREF main = decoration.m_mainColor;
     const auto corner = [&](Coord u, Coord d, Coord v) { return SPoint {frame.X(u, d), frame.Y(u, d), frame.Z(v)}; };
-    // A bar from its coloured end to its other end.
-    const auto bar = [&](SPoint from, SPoint to) { WriteSegment(from.x, from.y, from.z, to.x, to.y, to.z, main); };
     const auto arch = [&](Coord halfWidth, Coord d, Coord v, COLORREF color) {
         WriteEllipse(halfWidth, archHeight, 12, 1, 1);
         WriteCenter(frame.X(px + w / 2, d), frame.Y(px + w / 2, d), frame.Z(v), color);
@@ -387,7 +385,11 @@ void CPartsFileWriter::WriteDecoration(const CDecoration& decoration, const CBui
     const int32_t panes = decoration.m_windowCount;
     if (panes <= 1)
         return;
-    WriteGroupHeader(kBarsGroup);
+    CPointList bars;
+    const auto bar = [&](SPoint from, SPoint to) {
+        bars.Add(from);
+        bars.Add(to);
+    };
     const Coord uc = px + f + (w - f * 2) / 2;
     // On a side wall the bar lies in the pane's plane.
     const Coord dv = frame.IsSideWall() ? 2 : 3;
@@ -405,5 +407,6 @@ void CPartsFileWriter::WriteDecoration(const CDecoration& decoration, const CBui
         horizontalBar(bottom + S / 2);
         horizontalBar(bottom + S / 4);
     }
-    WriteEnd3D();
+    // Each bar from its coloured end to its other end.
+    WriteGroup<2>(kBarsGroup, bars, main);
 }
