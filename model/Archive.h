@@ -2,6 +2,7 @@
 
 #include "model/Object.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -129,6 +130,9 @@ private:
         uint32_t schema;
     };
     std::vector<LoadedClass> m_loadedClasses;
+    // Where in m_loadedClasses, counted from 1, the classes of the first indexes are: every
+    // object names its class, and a document's classes come early.
+    std::array<uint8_t, 256> m_loadedClassAt {};
     const LoadedClass* FindLoadedClass(uint32_t index) const;
     std::function<void(std::span<const uint8_t>)> m_passOn;
 };
