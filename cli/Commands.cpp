@@ -162,8 +162,9 @@ void ReportFreeTextFaults(const CCliRequest& request, const CPartsManager& parts
 {
     // Told in one piece: the error stream hands on every piece it is given at once.
     std::string told;
+    const std::string input = NameForMessage(request.m_input);
     for (const SFreeTextFault& fault : CheckFreeTexts(parts)) {
-        told += NameForMessage(request.m_input) + ": \"" + OneLine(fault.m_partName) + "\"";
+        told += input + ": \"" + OneLine(fault.m_partName) + "\"";
         if (!fault.m_elementName.empty())
             told += ", element \"" + OneLine(fault.m_elementName) + "\"";
         told += ", free text " + OneLine(FormatDiagnostic(fault.m_diagnostic)) + "\n";

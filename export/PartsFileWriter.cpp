@@ -35,6 +35,7 @@ void CPartsFileWriter::Open(const std::filesystem::path& path, const CProgramOpt
 {
     m_dialect = DialectOf(options);
     m_keywordBlocks = KeywordBlocksOf(m_dialect);
+    m_groupLines = GroupLinesOf(m_dialect);
     m_pFile = std::make_unique<CPartsText>(path, m_sizeLimit);
 }
 
@@ -57,6 +58,19 @@ CPartsFileWriter::KeywordBlocks CPartsFileWriter::KeywordBlocksOf(const SKeyword
         block.size = keyword.size();
     }
     return blocks;
+}
+
+CPartsFileWriter::SGroupLines CPartsFileWriter::GroupLinesOf(const SKeywordDialect& dialect)
+{
+    SGroupLines lines;
+    for (size_t group = 0; group < kGroups; ++group) {
+        lines.openings[group].Append(dialect.Keyword(kGroupOpenings[group].role));
+        lines.openings[group].Append(kGroupOpenings[group].numbers);
+        lines.openings[group].Append("\r\n");
+    }
+    lines.closing.Append(dialect.Keyword(kwEnd3D));
+    lines.closing.Append("\r\n\r\n");
+    return lines;
 }
 
 void CPartsFileWriter::WriteAll(const CPartsManager& manager)
@@ -173,23 +187,6 @@ void ExportToFile(CPartsFileWriter& writer, const CPartsManager& manager, const 
     writer.Close();
 }
 
-char* CPartsFileWriter::BeginRecord(EKeyword role, size_t room)
-{
-    const SKeywordBlock& keyword = m_keywordBlocks[static_cast<size_t>(role)];
-    char* out = Out().BeginPiece(kKeywordBlock + room);
-    std::memcpy(out, keyword.text, kKeywordBlock);
-    return out + keyword.size;
-}
-
-char* CPartsFileWriter::FormatNumbers(char* out, std::initializer_list<Coord> numbers)
-{
-    for (const Coord number : numbers) {
-        *out++ = ' ';
-        out = CPartsText::FormatInt(out, number.Value());
-    }
-    return out;
-}
-
 void CPartsFileWriter::WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color)
 {
     char* out = Out().BeginPiece(kColoredPointRoom + kPointRoom);
@@ -197,60 +194,110 @@ void CPartsFileWriter::WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coor
     Out().EndPiece(FormatPoint(out, x2, y2, z2));
 }
 
+template <size_t ColourEvery>
+void CPartsFileWriter::WriteGroup(EGroup group, std::span<const SPoint> points, COLORREF color)
+{
+    const size_t room = 2 * SFixedText::kBlock + points.size() * kColoredPointRoom;
+    if (!Out().FitsWithinLimit(room)) {
+        // Near the size limit each line asks only for its own room.
+        WriteGroupLineByLine(group, points, color, ColourEvery);
+        return;
+    }
+    // The blank and the colour after a point, the same at every coloured point, made once.
+    char colour[8];
+    colour[0] = ' ';
+    CPartsText::FormatColor(colour + 1, color);
+    static_assert(sizeof colour == 1 + CPartsText::kColorChars);
+    char* out = Out().BeginPiece(room);
+    out = CopyFixed(out, m_groupLines.openings[group]);
+    for (size_t i = 0; i < points.size(); ++i) {
+        out = FormatXYZ(out, points[i].x, points[i].y, points[i].z);
+        if (i % ColourEvery == 0) {
+            std::memcpy(out, colour, sizeof colour);
+            out += sizeof colour;
+        }
+        out = CPartsText::FormatLineEnd(out);
+    }
+    Out().EndPiece(CopyFixed(out, m_groupLines.closing));
+}
+
+template void CPartsFileWriter::WriteGroup<1>(EGroup, std::span<const SPoint>, COLORREF);
+template void CPartsFileWriter::WriteGroup<2>(EGroup, std::span<const SPoint>, COLORREF);
+template void CPartsFileWriter::WriteGroup<4>(EGroup, std::span<const SPoint>, COLORREF);
+
+void CPartsFileWriter::WriteGroupLineByLine(EGroup group, std::span<const SPoint> points, COLORREF color, size_t colourEvery)
+{
+    WriteGroupHeader(group);
+    size_t sinceColour = 0;
+    for (const SPoint& point : points) {
+        if (sinceColour == 0)
+            WriteColoredPoint(point.x, point.y, point.z, color);
+        else
+            WritePoint(point.x, point.y, point.z);
+        if (++sinceColour == colourEvery)
+            sinceColour = 0;
+    }
+    WriteEnd3D();
+}
+
+void CPartsFileWriter::WritePlan(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color)
+{
+    constexpr size_t room = 3 * kKeywordBlock + 13 * kNumberRoom + CPartsText::kColorChars + 8;
+    if (!Out().FitsWithinLimit(room)) {
+        // Near the size limit each line asks only for its own room.
+        WriteRectangle(x1, y1, x2, y2, color);
+        WriteNewLine();
+        WriteLine(x1, y1, x2, y2);
+        WriteNewLine();
+        WriteLine(x2, y1, x1, y2);
+        WriteBlankLine();
+        return;
+    }
+    char* out = FormatNumbers(CopyKeyword(Out().BeginPiece(room), kwRectangle), x1, y1, x2, y2);
+    *out++ = ' ';
+    out = CPartsText::FormatLineEnd(CPartsText::FormatColor(out, color));
+    out = CPartsText::FormatLineEnd(FormatNumbers(CopyKeyword(out, kwLine), x1, y1, x2, y2));
+    out = FormatNumbers(CopyKeyword(out, kwLine), x2, y1, x1, y2);
+    Out().EndPiece(CPartsText::FormatLineEnd(CPartsText::FormatLineEnd(out)));
+}
+
 void CPartsFileWriter::WriteLine(Coord x1, Coord y1, Coord x2, Coord y2)
 {
-    Out().EndPiece(FormatNumbers(BeginRecord(kwLine, 4 * kNumberRoom), {x1, y1, x2, y2}));
+    Out().EndPiece(FormatNumbers(BeginRecord(kwLine, 4 * kNumberRoom), x1, y1, x2, y2));
 }
 
 void CPartsFileWriter::WriteRectangle(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color)
 {
-    char* out = FormatNumbers(BeginRecord(kwRectangle, 5 * kNumberRoom), {x1, y1, x2, y2});
+    char* out = FormatNumbers(BeginRecord(kwRectangle, 5 * kNumberRoom), x1, y1, x2, y2);
     *out++ = ' ';
     Out().EndPiece(CPartsText::FormatColor(out, color));
 }
 
 void CPartsFileWriter::WriteCircle(Coord x, Coord y, Coord radius, COLORREF color)
 {
-    char* out = FormatNumbers(BeginRecord(kwCircle, 4 * kNumberRoom), {x, y, radius});
+    char* out = FormatNumbers(BeginRecord(kwCircle, 4 * kNumberRoom), x, y, radius);
     *out++ = ' ';
     Out().EndPiece(CPartsText::FormatColor(out, color));
 }
 
-void CPartsFileWriter::WriteNumbersLine(EKeyword role, std::initializer_list<Coord> numbers)
-{
-    char* out = BeginRecord(role, numbers.size() * kNumberRoom + 2);
-    Out().EndPiece(CPartsText::FormatLineEnd(FormatNumbers(out, numbers)));
-}
-
-void CPartsFileWriter::WriteGroupHeader(EKeyword role, int32_t first, int32_t second)
-{
-    WriteNumbersLine(role, {first, second});
-}
-
-void CPartsFileWriter::WriteEnd3D()
-{
-    char* out = BeginRecord(kwEnd3D, 4);
-    Out().EndPiece(CPartsText::FormatLineEnd(CPartsText::FormatLineEnd(out)));
-}
-
 void CPartsFileWriter::WriteDisk(Coord radius, int32_t a, int32_t b, int32_t c, int32_t d)
 {
-    WriteNumbersLine(kw3DDisk, {radius, a, b, c, d});
+    WriteNumbersLine(kw3DDisk, radius, a, b, c, d);
 }
 
 void CPartsFileWriter::WriteCylinder(Coord bottomRadius, Coord topRadius, Coord height, int32_t a, int32_t b, int32_t c, int32_t d)
 {
-    WriteNumbersLine(kw3DCylinder, {bottomRadius, topRadius, height, a, b, c, d});
+    WriteNumbersLine(kw3DCylinder, bottomRadius, topRadius, height, a, b, c, d);
 }
 
 void CPartsFileWriter::WriteEllipsoid(Coord rx, Coord ry, Coord rz, int32_t a, int32_t b, int32_t c, int32_t d)
 {
-    WriteNumbersLine(kw3DEllipsoid, {rx, ry, rz, a, b, c, d});
+    WriteNumbersLine(kw3DEllipsoid, rx, ry, rz, a, b, c, d);
 }
 
 void CPartsFileWriter::WriteEllipse(Coord rx, Coord ry, int32_t a, int32_t b, int32_t c)
 {
-    WriteNumbersLine(kw3DEllipse, {rx, ry, 0, a, b, c});
+    WriteNumbersLine(kw3DEllipse, rx, ry, 0, a, b, c);
 }
 
 void CPartsFileWriter::WriteCenter(Coord x, Coord y, Coord z, COLORREF color)
@@ -262,7 +309,7 @@ void CPartsFileWriter::WriteCenter(Coord x, Coord y, Coord z, COLORREF color)
 
 void CPartsFileWriter::WriteRotation(int32_t x, int32_t y, int32_t z)
 {
-    WriteNumbersLine(kwRotation, {x, y, z});
+    WriteNumbersLine(kwRotation, x, y, z);
 }
 
 void CPartsFileWriter::WriteKeyValue(EKeyword role, std::string_view text)
@@ -291,16 +338,7 @@ void CPartsFileWriter::WriteFreeText(std::string_view text)
 
 void CPartsFileWriter::WriteComment(std::string_view text)
 {
-    Out().Put(';');
-    Out().PutSingleLineText(text);
-    WriteBlankLine();
-}
-
-void CPartsFileWriter::WriteSectionComment(std::string_view section)
-{
-    Out().Put(';');
-    Out().Put(section);
-    WriteBlankLine();
+    Out().PutSingleLineText(";", text, "\r\n\r\n");
 }
 
 void CPartsFileWriter::WriteUnitsLine(int32_t units)
@@ -312,25 +350,19 @@ void CPartsFileWriter::WriteUnitsLine(int32_t units)
 void CPartsFileWriter::WriteStructureLine(std::string_view catalogNo, std::string_view name)
 {
     Out().Put(Keyword(kwStructure));
-    Out().Put(" \"");
-    Out().PutSingleLineText(catalogNo);
-    Out().Put("\" \"");
-    Out().PutSingleLineText(name);
-    Out().Put('"');
-    WriteNewLine();
+    Out().PutSingleLineText(" \"", catalogNo, "\" \"");
+    Out().PutSingleLineText("", name, "\"\r\n");
 }
 
 void CPartsFileWriter::WritePriceLine(std::string_view price)
 {
     Out().Put(Keyword(kwPrice));
-    Out().Put(' ');
-    Out().PutSingleLineText(price);
-    WriteNewLine();
+    Out().PutSingleLineText(" ", price, "\r\n");
 }
 
 void CPartsFileWriter::WritePartsPerPackageLine(int32_t partsPerPackage)
 {
-    WriteNumbersLine(kwPartsPerPackage, {partsPerPackage});
+    WriteNumbersLine(kwPartsPerPackage, partsPerPackage);
 }
 
 void CPartsFileWriter::WriteEndStructure()
@@ -395,7 +427,7 @@ void CPartsFileWriter::WriteTree(const CTree& tree)
     WritePartsPerPackageLine(tree.m_partsPerPackage);
     WriteNewLine();
     WriteComment(tree.m_name);
-    WriteSectionComment("Trunk");
+    WriteFixed(SectionComment("Trunk"));
 
     const Coord trunkHeight = tree.m_trunkHeight;
     const Coord trunkRadius = tree.m_trunkRadius;
@@ -414,7 +446,7 @@ void CPartsFileWriter::WriteTree(const CTree& tree)
     WriteCenter(0, 0, 0, tree.m_trunkColor);
     WriteEnd3D();
 
-    WriteSectionComment("Leaves");
+    WriteFixed(SectionComment("Leaves"));
     if (tree.m_treeType == kTreeNeedleLeaved) {
         WriteCylinder(topRadius, 0, topHeight, 12, 5, 0, 1);
         WriteCenter(0, 0, trunkHeight, tree.m_topColor);
@@ -440,7 +472,7 @@ void CPartsFileWriter::WritePlatform(const CPlatform& platform)
     WritePartsPerPackageLine(platform.m_partsPerPackage);
     WriteNewLine();
     WriteComment(platform.m_name);
-    WriteSectionComment("Floor part");
+    WriteFixed(SectionComment("Floor part"));
     WritePlatformPlan(platform);
     WritePlatformBody(platform);
     WritePlatformCover(platform);
@@ -451,14 +483,7 @@ void CPartsFileWriter::WritePlatform(const CPlatform& platform)
 
 void CPartsFileWriter::WritePlatformPlan(const CPlatform& platform)
 {
-    const Coord L = platform.m_length;
-    const Coord W = platform.m_width;
-    WriteRectangle(0, 0, L, W, kBlack);
-    WriteNewLine();
-    WriteLine(0, 0, L, W);
-    WriteNewLine();
-    WriteLine(L, 0, 0, W);
-    WriteBlankLine();
+    WritePlan(0, 0, platform.m_length, platform.m_width, kBlack);
 }
 
 void CPartsFileWriter::WritePlatformBody(const CPlatform& platform)
@@ -470,35 +495,24 @@ void CPartsFileWriter::WritePlatformBody(const CPlatform& platform)
     const Coord bodyTop = H - 1;
     WriteComment(platform.m_name);
 
-    WriteGroupHeader(kw3DHexahedron, 1, 1);
-    const COLORREF side = platform.m_sideColor;
-    WriteColoredPoint(0, 0, 0, side);
-    WriteColoredPoint(L, 0, 0, side);
-    WriteColoredPoint(L, W, 0, side);
-    WriteColoredPoint(0, W, 0, side);
-    WriteColoredPoint(0, 0, bodyTop, side);
-    WriteColoredPoint(L, 0, bodyTop, side);
-    WriteColoredPoint(L, W, bodyTop, side);
-    WriteColoredPoint(0, W, bodyTop, side);
-    WriteEnd3D();
+    const std::array<SPoint, 8> body = {{
+        {0, 0, 0}, {L, 0, 0}, {L, W, 0}, {0, W, 0}, {0, 0, bodyTop}, {L, 0, bodyTop}, {L, W, bodyTop}, {0, W, bodyTop},
+    }};
+    WriteGroup<1>(kHexahedronGroup, body, platform.m_sideColor);
 
-    WriteGroupHeader(kw3DQuads, 1, 1);
-    WriteColoredPoint(0, 0, H, platform.m_topColor);
-    WritePoint(L, 0, H);
-    WritePoint(L, W, H);
-    WritePoint(0, W, H);
-    WriteEnd3D();
+    WriteQuad({{{0, 0, H}, {L, 0, H}, {L, W, H}, {0, W, H}}}, platform.m_topColor);
 
-    WriteGroupHeader(kw3DLines, 2, 2);
-    WriteSegment(0, 0, 0, 0, 0, H, kBlack);
-    WriteSegment(0, W, 0, 0, W, H, kBlack);
-    WriteSegment(L, 0, 0, L, 0, H, kBlack);
-    WriteSegment(L, W, 0, L, W, H, kBlack);
-    WriteSegment(0, 0, 0, L, 0, 0, kBlack);
-    WriteSegment(0, W, 0, L, W, 0, kBlack);
-    WriteSegment(0, 0, 0, 0, W, 0, kBlack);
-    WriteSegment(L, 0, 0, L, W, 0, kBlack);
-    WriteEnd3D();
+    const std::array<SPoint, 16> edges = {{
+        {0, 0, 0}, {0, 0, H},
+        {0, W, 0}, {0, W, H},
+        {L, 0, 0}, {L, 0, H},
+        {L, W, 0}, {L, W, H},
+        {0, 0, 0}, {L, 0, 0},
+        {0, W, 0}, {L, W, 0},
+        {0, 0, 0}, {0, W, 0},
+        {L, 0, 0}, {L, W, 0},
+    }};
+    WriteGroup<2>(kEdgesGroup, edges, kBlack);
 }
 
 CPartsFileWriter::PoleRow CPartsFileWriter::ComputePoleRow(const CPlatform& platform)
@@ -615,7 +629,7 @@ void CPartsFileWriter::WriteRoundPole(Coord x, Coord y, Coord z, Coord diameter,
 
 void CPartsFileWriter::WriteSquarePole(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color)
 {
-    WriteGroupHeader(kw3DSquare, 1, 1);
+    WriteGroupHeader(kSquareGroup);
     WriteSegment(x1, y1, z1, x2, y2, z2, color);
     WriteEnd3D();
 }
@@ -638,7 +652,7 @@ void CPartsFileWriter::WriteCoverFaces(const CPlatform& platform)
         WritePoint(L, y2, z2);
         WriteColoredPoint(0, y2, z2, color);
     };
-    WriteGroupHeader(kw3DQuads, 1, 1);
+    WriteGroupHeader(kQuadsGroup);
     if (cover == kCoverPitched) {
         face(e, eaves, W / 2, top);
         face(W - e, eaves, W / 2, top);

@@ -7,8 +7,11 @@
 #include "model/NamedObject.h"
 
 #include <array>
+#include <cstring>
 #include <filesystem>
 #include <memory>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -130,7 +133,13 @@ private:
     static constexpr size_t kColoredPointRoom = kPointRoom + 1 + CPartsText::kColorChars;
 
     // Each record is composed in one piece of the text, its keyword written already.
-    char* BeginRecord(EKeyword role, size_t room);
+    char* BeginRecord(EKeyword role, size_t room) { return CopyKeyword(Out().BeginPiece(kKeywordBlock + room), role); }
+    char* CopyKeyword(char* out, EKeyword role) const
+    {
+        const SKeywordBlock& keyword = m_keywordBlocks[static_cast<size_t>(role)];
+        std::memcpy(out, keyword.text, kKeywordBlock);
+        return out + keyword.size;
+    }
     // The dialect's keywords, each in a block copied whole: what follows a keyword overwrites
     // the rest of its block.
     static constexpr size_t kKeywordBlock = 24;
@@ -140,7 +149,60 @@ private:
     };
     using KeywordBlocks = std::array<SKeywordBlock, kKeywordRoles>;
     static KeywordBlocks KeywordBlocksOf(const SKeywordDialect& dialect);
-    static char* FormatNumbers(char* out, std::initializer_list<Coord> numbers);
+    // A line of fixed text, copied whole the same way.
+    struct SFixedText {
+        static constexpr size_t kBlock = 32;
+        char text[kBlock] {};
+        size_t size = 0;
+
+        constexpr void Append(std::string_view part)
+        {
+            if (part.size() > kBlock - size)
+                throw std::length_error("a fixed text outgrows its block");
+            for (const char c : part)
+                text[size++] = c;
+        }
+    };
+    static consteval SFixedText SectionComment(std::string_view section)
+    {
+        SFixedText comment;
+        comment.Append(";");
+        comment.Append(section);
+        comment.Append("\r\n\r\n");
+        return comment;
+    }
+    static char* CopyFixed(char* out, const SFixedText& fixed)
+    {
+        std::memcpy(out, fixed.text, SFixedText::kBlock);
+        return out + fixed.size;
+    }
+    void WriteFixed(const SFixedText& fixed) { Out().EndPiece(CopyFixed(Out().BeginPiece(SFixedText::kBlock), fixed)); }
+    // The groups of points the parts file knows, each opened by its keyword and two numbers.
+    enum EGroup { kQuadsGroup, kHexahedronGroup, kSquareGroup, kEdgesGroup, kBarsGroup, kGroups };
+    struct SGroupOpening {
+        EKeyword role;
+        std::string_view numbers;
+    };
+    static constexpr std::array<SGroupOpening, kGroups> kGroupOpenings = {{
+        {kw3DQuads, " 1 1"},
+        {kw3DHexahedron, " 1 1"},
+        {kw3DSquare, " 1 1"},
+        {kw3DLines, " 2 2"},
+        {kw3DLines, " 1 1"},
+    }};
+    // The opening line of every group and the closing line with the blank line after it.
+    struct SGroupLines {
+        std::array<SFixedText, kGroups> openings;
+        SFixedText closing;
+    };
+    static SGroupLines GroupLinesOf(const SKeywordDialect& dialect);
+    // Each number after a blank, written without a loop.
+    template <class... Numbers>
+    static char* FormatNumbers(char* out, Numbers... numbers)
+    {
+        ((*out++ = ' ', out = CPartsText::FormatInt(out, Coord(numbers).Value())), ...);
+        return out;
+    }
     static char* FormatXYZ(char* out, Coord x, Coord y, Coord z)
     {
         out = CPartsText::FormatInt(out, x.Value());
@@ -160,19 +222,47 @@ private:
         out = CPartsText::FormatColor(out, color);
         return CPartsText::FormatLineEnd(out);
     }
-    void WriteNumbersLine(EKeyword role, std::initializer_list<Coord> numbers);
+    template <class... Numbers>
+    void WriteNumbersLine(EKeyword role, Numbers... numbers)
+    {
+        char* const out = BeginRecord(role, sizeof...(numbers) * kNumberRoom + 2);
+        Out().EndPiece(CPartsText::FormatLineEnd(FormatNumbers(out, numbers...)));
+    }
     // Points are most of a parts file, so they are written inline.
     void WriteColoredPoint(Coord x, Coord y, Coord z, COLORREF color)
     {
         Out().EndPiece(FormatColoredPoint(Out().BeginPiece(kColoredPointRoom), x, y, z, color));
     }
     void WritePoint(Coord x, Coord y, Coord z) { Out().EndPiece(FormatPoint(Out().BeginPiece(kPointRoom), x, y, z)); }
+    struct SPoint {
+        Coord x;
+        Coord y;
+        Coord z;
+    };
+    // The points of a group, as many as a group of the parts file ever has.
+    class CPointList {
+    public:
+        void Add(SPoint point) { m_points[m_size++] = point; }
+        operator std::span<const SPoint>() const { return {m_points.data(), m_size}; }
+
+    private:
+        std::array<SPoint, 16> m_points;
+        size_t m_size = 0;
+    };
+    // A group composed in one piece: of every ColourEvery points the first carries the colour
+    // (1: all of them, 2: the first end of each segment, 4: the first corner of each quad).
+    template <size_t ColourEvery>
+    void WriteGroup(EGroup group, std::span<const SPoint> points, COLORREF color);
+    void WriteGroupLineByLine(EGroup group, std::span<const SPoint> points, COLORREF color, size_t colourEvery);
+    void WriteQuad(const std::array<SPoint, 4>& corners, COLORREF color) { WriteGroup<4>(kQuadsGroup, corners, color); }
     void WriteSegment(Coord x1, Coord y1, Coord z1, Coord x2, Coord y2, Coord z2, COLORREF color);
+    // A plan's rectangle with its two diagonals.
+    void WritePlan(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color);
     void WriteLine(Coord x1, Coord y1, Coord x2, Coord y2);
     void WriteRectangle(Coord x1, Coord y1, Coord x2, Coord y2, COLORREF color);
     void WriteCircle(Coord x, Coord y, Coord radius, COLORREF color);
-    void WriteGroupHeader(EKeyword role, int32_t first, int32_t second);
-    void WriteEnd3D();
+    void WriteGroupHeader(EGroup group) { WriteFixed(m_groupLines.openings[group]); }
+    void WriteEnd3D() { WriteFixed(m_groupLines.closing); }
     void WriteDisk(Coord radius, int32_t a, int32_t b, int32_t c, int32_t d);
     void WriteCylinder(Coord bottomRadius, Coord topRadius, Coord height, int32_t a, int32_t b, int32_t c, int32_t d);
     void WriteEllipsoid(Coord rx, Coord ry, Coord rz, int32_t a, int32_t b, int32_t c, int32_t d);
@@ -183,7 +273,6 @@ private:
     void WriteKeyValueInt(EKeyword role, int32_t value);
     void WriteFreeText(std::string_view text);
     void WriteComment(std::string_view text);
-    void WriteSectionComment(std::string_view section);
     void WriteUnitsLine(int32_t units);
     void WriteStructureLine(std::string_view catalogNo, std::string_view name);
     void WritePriceLine(std::string_view price);
@@ -192,6 +281,7 @@ private:
 
     SKeywordDialect m_dialect;
     KeywordBlocks m_keywordBlocks = KeywordBlocksOf(m_dialect);
+    SGroupLines m_groupLines = GroupLinesOf(m_dialect);
     std::unique_ptr<CPartsText> m_pFile;
     size_t m_sizeLimit = CPartsText::kDefaultSizeLimit;
 };

@@ -4,6 +4,7 @@
 #include "model/ChoiceCodes.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -19,50 +20,56 @@ bool IsLeanTo(const CBuildingElement& element)
 
 // A wall of an element seen from outside: u runs along the wall from the element's lower
 // left corner, d is the distance in front of the wall face, v the height above the base.
+// Each wall turns u and d into x and y by a start and two factors of 1, 0 or -1, worked out
+// once per wall instead of at every point.
 class CWallFrame {
 public:
     CWallFrame(int32_t wall, const CBuildingElement& element)
-        : m_wall(wall)
-        , m_x(element.m_positionX)
-        , m_y(element.m_positionY)
+        : m_sideWall(wall == kWallLeft || wall == kWallRight)
         , m_z(element.m_positionZ)
-        , m_width(element.m_blockWidth)
-        , m_depth(element.m_blockDepth)
     {
+        const Coord x = element.m_positionX;
+        const Coord y = element.m_positionY;
+        switch (wall) {
+        case kWallLeft:
+            m_x = {x, 0, -1};
+            m_y = {y, 1, 0};
+            break;
+        case kWallRight:
+            m_x = {x + element.m_blockWidth, 0, 1};
+            m_y = {y, 1, 0};
+            break;
+        case kWallFront:
+            m_x = {x, 1, 0};
+            m_y = {y, 0, -1};
+            break;
+        default:
+            m_x = {x, 1, 0};
+            m_y = {y + element.m_blockDepth, 0, 1};
+            break;
+        }
     }
 
     static bool IsWall(int32_t wall) { return wall >= kWallFront && wall <= kWallRight; }
-    bool IsSideWall() const { return m_wall == kWallLeft || m_wall == kWallRight; }
+    bool IsSideWall() const { return m_sideWall; }
 
-    Coord X(Coord u, Coord d) const
-    {
-        switch (m_wall) {
-        case kWallLeft:
-            return m_x - d;
-        case kWallRight:
-            return m_x + m_width + d;
-        default:
-            return m_x + u;
-        }
-    }
-    Coord Y(Coord u, Coord d) const
-    {
-        switch (m_wall) {
-        case kWallFront:
-            return m_y - d;
-        case kWallRear:
-            return m_y + m_depth + d;
-        default:
-            return m_y + u;
-        }
-    }
+    Coord X(Coord u, Coord d) const { return m_x.At(u, d); }
+    Coord Y(Coord u, Coord d) const { return m_y.At(u, d); }
     Coord Z(Coord v) const { return m_z + v; }
     // Arches are drawn upright, facing out of the wall.
     int32_t ArchTurn() const { return IsSideWall() ? 90 : 0; }
 
 private:
-    int32_t m_wall;
-    Coord m_x, m_y, m_z, m_width, m_depth;
+    struct SAxis {
+        Coord start;
+        Coord alongWall;
+        Coord outOfWall;
+        Coord At(Coord u, Coord d) const { return start + u * alongWall + d * outOfWall; }
+    };
+    bool m_sideWall;
+    Coord m_z;
+    SAxis m_x;
+    SAxis m_y;
 };
 
 } // namespace
@@ -132,12 +139,7 @@ void CPartsFileWriter::WriteElementPlan(const CBuildingElement& element)
     const Coord Y = element.m_positionY;
     const Coord W = element.m_blockWidth;
     const Coord D = element.m_blockDepth;
-    WriteRectangle(X, Y, X + W, Y + D, kWhite);
-    WriteNewLine();
-    WriteLine(X, Y, X + W, Y + D);
-    WriteNewLine();
-    WriteLine(X + W, Y, X, Y + D);
-    WriteBlankLine();
+    WritePlan(X, Y, X + W, Y + D, kWhite);
 }
 
 void CPartsFileWriter::WriteElementBlock(const CBuildingElement& element)
@@ -151,28 +153,26 @@ void CPartsFileWriter::WriteElementBlock(const CBuildingElement& element)
     const COLORREF color = element.m_blockColor;
 
     WriteComment(element.m_name);
-    WriteSectionComment("Block part");
+    WriteFixed(SectionComment("Block part"));
 
-    WriteGroupHeader(kw3DHexahedron, 1, 1);
-    for (const Coord z : {Z, top}) {
-        WriteColoredPoint(X, Y, z, color);
-        WriteColoredPoint(X + W, Y, z, color);
-        WriteColoredPoint(X + W, Y + D, z, color);
-        WriteColoredPoint(X, Y + D, z, color);
-    }
-    WriteEnd3D();
+    const std::array<SPoint, 8> block = {{
+        {X, Y, Z}, {X + W, Y, Z}, {X + W, Y + D, Z}, {X, Y + D, Z},
+        {X, Y, top}, {X + W, Y, top}, {X + W, Y + D, top}, {X, Y + D, top},
+    }};
+    WriteGroup<1>(kHexahedronGroup, block, color);
 
     // The top edges are left to the roof, which draws its own lines.
-    WriteGroupHeader(kw3DLines, 2, 2);
-    WriteSegment(X, Y, Z, X, Y, top, kBlack);
-    WriteSegment(X, Y + D, Z, X, Y + D, top, kBlack);
-    WriteSegment(X + W, Y, Z, X + W, Y, top, kBlack);
-    WriteSegment(X + W, Y + D, Z, X + W, Y + D, top, kBlack);
-    WriteSegment(X, Y, Z, X + W, Y, Z, kBlack);
-    WriteSegment(X, Y + D, Z, X + W, Y + D, Z, kBlack);
-    WriteSegment(X, Y, Z, X, Y + D, Z, kBlack);
-    WriteSegment(X + W, Y, Z, X + W, Y + D, Z, kBlack);
-    WriteEnd3D();
+    const std::array<SPoint, 16> edges = {{
+        {X, Y, Z}, {X, Y, top},
+        {X, Y + D, Z}, {X, Y + D, top},
+        {X + W, Y, Z}, {X + W, Y, top},
+        {X + W, Y + D, Z}, {X + W, Y + D, top},
+        {X, Y, Z}, {X + W, Y, Z},
+        {X, Y + D, Z}, {X + W, Y + D, Z},
+        {X, Y, Z}, {X, Y + D, Z},
+        {X + W, Y, Z}, {X + W, Y + D, Z},
+    }};
+    WriteGroup<2>(kEdgesGroup, edges, kBlack);
 
     WriteRoof(element);
     WriteFreeText(element.m_freeText);
@@ -186,8 +186,14 @@ Coord CPartsFileWriter::FlatToppedInset(Coord roofHeight, int32_t angle, Coord s
     // An ever shallower slope moves the top inwards until the sides meet in the middle.
     if (angle <= 0)
         return half;
-    const double radians = angle * 6.283185307 * 0.002777777777777778;
-    const double inset = std::trunc(roofHeight.Value() / std::tan(radians));
+    // The slopes are whole degrees: their tangents are worked out once.
+    static const std::array<double, 90> kTangents = [] {
+        std::array<double, 90> tangents {};
+        for (int degrees = 1; degrees < 90; ++degrees)
+            tangents[static_cast<size_t>(degrees)] = std::tan(degrees * 6.283185307 * 0.002777777777777778);
+        return tangents;
+    }();
+    const double inset = std::trunc(roofHeight.Value() / kTangents[static_cast<size_t>(angle)]);
     // A slope too shallow for 32 bits still ends in the middle.
     const double limited = std::clamp(inset, double(std::numeric_limits<int32_t>::min()),
         double(std::numeric_limits<int32_t>::max()));
@@ -241,7 +247,7 @@ CPartsFileWriter::RoofInsets CPartsFileWriter::ComputeRoofInsets(const CBuilding
 
 void CPartsFileWriter::WriteRoof(const CBuildingElement& element)
 {
-    WriteSectionComment("Roof part");
+    WriteFixed(SectionComment("Roof part"));
     const RoofInsets insets = ComputeRoofInsets(element);
     if (!insets.m_hasRoof)
         return;
@@ -266,63 +272,60 @@ void CPartsFileWriter::WriteRoofFaces(const CRoofFrame& frame, Coord p, Coord q,
     const Coord E = Coord(element.m_positionZ) + element.m_blockHeight;
     const Coord T = E + element.m_roofHeight;
     const bool hasFlatTop = S - p * 2 > 0;
-    const auto point = [&](Coord s, Coord l, Coord z, COLORREF color) {
-        WriteColoredPoint(frame.X(s, l), frame.Y(s, l), z, color);
-    };
-    const auto segment = [&](Coord s1, Coord l1, Coord z1, Coord s2, Coord l2, Coord z2) {
-        WriteSegment(frame.X(s1, l1), frame.Y(s1, l1), z1, frame.X(s2, l2), frame.Y(s2, l2), z2, kBlack);
-    };
+    const auto at = [&](Coord s, Coord l, Coord z) { return SPoint {frame.X(s, l), frame.Y(s, l), z}; };
 
-    const COLORREF wall = element.m_blockColor;
-    WriteGroupHeader(kw3DQuads, 1, 1);
+    CPointList gables;
     for (const Coord l : {Coord(0), L}) {
-        point(0, l, E, wall);
-        point(S, l, E, wall);
-        point(S - p, l, T, wall);
-        point(q, l, T, wall);
+        gables.Add(at(0, l, E));
+        gables.Add(at(S, l, E));
+        gables.Add(at(S - p, l, T));
+        gables.Add(at(q, l, T));
     }
     if (IsLeanTo(element)) {
-        point(q, 0, E, wall);
-        point(q, L, E, wall);
-        point(q, L, T, wall);
-        point(q, 0, T, wall);
+        gables.Add(at(q, 0, E));
+        gables.Add(at(q, L, E));
+        gables.Add(at(q, L, T));
+        gables.Add(at(q, 0, T));
     }
-    WriteEnd3D();
+    WriteGroup<1>(kQuadsGroup, gables, element.m_blockColor);
 
-    const COLORREF roof = element.m_roofColor;
-    WriteSectionComment("Roof cover");
-    WriteGroupHeader(kw3DQuads, 1, 1);
+    WriteFixed(SectionComment("Roof cover"));
+    CPointList cover;
     if (q > 0) {
-        point(0, 0, E, roof);
-        point(q, 0, T, roof);
-        point(q, L, T, roof);
-        point(0, L, E, roof);
+        cover.Add(at(0, 0, E));
+        cover.Add(at(q, 0, T));
+        cover.Add(at(q, L, T));
+        cover.Add(at(0, L, E));
     }
     if (hasFlatTop) {
-        point(q, 0, T, roof);
-        point(S - p, 0, T, roof);
-        point(S - p, L, T, roof);
-        point(q, L, T, roof);
+        cover.Add(at(q, 0, T));
+        cover.Add(at(S - p, 0, T));
+        cover.Add(at(S - p, L, T));
+        cover.Add(at(q, L, T));
     }
     if (p > 0) {
-        point(S - p, 0, T, roof);
-        point(S, 0, E, roof);
-        point(S, L, E, roof);
-        point(S - p, L, T, roof);
+        cover.Add(at(S - p, 0, T));
+        cover.Add(at(S, 0, E));
+        cover.Add(at(S, L, E));
+        cover.Add(at(S - p, L, T));
     }
-    WriteEnd3D();
+    WriteGroup<1>(kQuadsGroup, cover, element.m_roofColor);
 
-    WriteSectionComment("Roof accentuation lines");
-    WriteGroupHeader(kw3DLines, 2, 2);
-    segment(0, 0, E, q, 0, T);
-    segment(0, L, E, q, L, T);
+    WriteFixed(SectionComment("Roof accentuation lines"));
+    CPointList lines;
+    const auto segment = [&](SPoint from, SPoint to) {
+        lines.Add(from);
+        lines.Add(to);
+    };
+    segment(at(0, 0, E), at(q, 0, T));
+    segment(at(0, L, E), at(q, L, T));
     if (hasFlatTop) {
-        segment(q, 0, T, S - p, 0, T);
-        segment(S - p, L, T, q, L, T);
+        segment(at(q, 0, T), at(S - p, 0, T));
+        segment(at(S - p, L, T), at(q, L, T));
     }
-    segment(S - p, 0, T, S, 0, E);
-    segment(S - p, L, T, S, L, E);
-    WriteEnd3D();
+    segment(at(S - p, 0, T), at(S, 0, E));
+    segment(at(S - p, L, T), at(S, L, E));
+    WriteGroup<2>(kEdgesGroup, lines, kBlack);
 }
 
 void CPartsFileWriter::WriteDecorations(const CDecorationManager& decorations, const CBuildingElement& element)
@@ -354,10 +357,8 @@ void CPartsFileWriter::WriteDecoration(const CDecoration& decoration, const CBui
     const Coord archHeight = arched ? h / 8 : Coord(0);
     const Coord hRect = h - archHeight;
 
-    const auto coloredPoint = [&](Coord u, Coord d, Coord v, COLORREF color) {
-        WriteColoredPoint(frame.X(u, d), frame.Y(u, d), frame.Z(v), color);
-    };
-    const auto point = [&](Coord u, Coord d, Coord v) { WritePoint(frame.X(u, d), frame.Y(u, d), frame.Z(v)); };
+    const COLORREF main = decoration.m_mainColor;
+    const auto corner = [&](Coord u, Coord d, Coord v) { return SPoint {frame.X(u, d), frame.Y(u, d), frame.Z(v)}; };
     const auto arch = [&](Coord halfWidth, Coord d, Coord v, COLORREF color) {
         WriteEllipse(halfWidth, archHeight, 12, 1, 1);
         WriteCenter(frame.X(px + w / 2, d), frame.Y(px + w / 2, d), frame.Z(v), color);
@@ -365,18 +366,9 @@ void CPartsFileWriter::WriteDecoration(const CDecoration& decoration, const CBui
         WriteEnd3D();
     };
 
-    WriteNewLine();
-    Out().Put("; ");
-    Out().PutSingleLineText(decoration.m_name);
-    WriteNewLine();
+    Out().PutSingleLineText("\r\n; ", decoration.m_name, "\r\n");
 
-    const COLORREF main = decoration.m_mainColor;
-    WriteGroupHeader(kw3DQuads, 1, 1);
-    coloredPoint(px, 1, pz, main);
-    point(px + w, 1, pz);
-    point(px + w, 1, pz + hRect);
-    point(px, 1, pz + hRect);
-    WriteEnd3D();
+    WriteQuad({corner(px, 1, pz), corner(px + w, 1, pz), corner(px + w, 1, pz + hRect), corner(px, 1, pz + hRect)}, main);
     if (arched)
         arch(w / 2, 1, pz + hRect, main);
 
@@ -384,29 +376,26 @@ void CPartsFileWriter::WriteDecoration(const CDecoration& decoration, const CBui
         return;
 
     const COLORREF inner = decoration.m_innerColor;
-    WriteGroupHeader(kw3DQuads, 1, 1);
-    coloredPoint(px + f, 2, pz + b, inner);
-    point(px + w - f, 2, pz + b);
-    point(px + w - f, 2, pz + hRect - f);
-    point(px + f, 2, pz + hRect - f);
-    WriteEnd3D();
+    WriteQuad({corner(px + f, 2, pz + b), corner(px + w - f, 2, pz + b), corner(px + w - f, 2, pz + hRect - f),
+                  corner(px + f, 2, pz + hRect - f)},
+        inner);
     if (arched)
         arch(w / 2 - f, 2, pz + hRect - f, inner);
 
     const int32_t panes = decoration.m_windowCount;
     if (panes <= 1)
         return;
-    WriteGroupHeader(kw3DLines, 1, 1);
+    CPointList bars;
+    const auto bar = [&](SPoint from, SPoint to) {
+        bars.Add(from);
+        bars.Add(to);
+    };
     const Coord uc = px + f + (w - f * 2) / 2;
     // On a side wall the bar lies in the pane's plane.
     const Coord dv = frame.IsSideWall() ? 2 : 3;
-    coloredPoint(uc, dv, pz + h - f, main);
-    point(uc, dv, pz + b);
+    bar(corner(uc, dv, pz + h - f), corner(uc, dv, pz + b));
     const Coord S = h - b;
-    const auto horizontalBar = [&](Coord v) {
-        coloredPoint(px + f, 2, v, main);
-        point(px + w - f, 2, v);
-    };
+    const auto horizontalBar = [&](Coord v) { bar(corner(px + f, 2, v), corner(px + w - f, 2, v)); };
     const Coord bottom = pz + b;
     if (panes == 4) {
         horizontalBar(bottom + S / 2);
@@ -418,5 +407,6 @@ void CPartsFileWriter::WriteDecoration(const CDecoration& decoration, const CBui
         horizontalBar(bottom + S / 2);
         horizontalBar(bottom + S / 4);
     }
-    WriteEnd3D();
+    // Each bar from its coloured end to its other end.
+    WriteGroup<2>(kBarsGroup, bars, main);
 }

@@ -57,7 +57,19 @@ public:
     void PutLineEnd() { Put(std::string_view("\r\n", 2)); }
 
     // A user's text that must stay on its line: every CR and every LF becomes a blank.
-    void PutSingleLineText(std::string_view utf8);
+    void PutSingleLineText(std::string_view utf8) { PutSingleLineText("", utf8, ""); }
+    // The same between two pieces of program text, composed in one piece.
+    template <size_t BeforeSize, size_t AfterSize>
+    void PutSingleLineText(const char (&before)[BeforeSize], std::string_view utf8, const char (&after)[AfterSize])
+    {
+        char* out = Room(BeforeSize - 1 + utf8.size() + AfterSize - 1);
+        std::memcpy(out, before, BeforeSize - 1);
+        out = FormatSingleLineText(out + BeforeSize - 1, utf8);
+        std::memcpy(out, after, AfterSize - 1);
+        EndPiece(out + AfterSize - 1);
+    }
+    // Writes the text at out, which has room for utf8.size() bytes, and returns the end.
+    static char* FormatSingleLineText(char* out, std::string_view utf8);
     // A user's text of any number of lines: CR LF pairs and lone LFs end lines; a lone CR
     // is kept as it is.
     void PutMultiLineText(std::string_view utf8);
@@ -111,6 +123,8 @@ public:
     // Without a path: the whole text, which this then no longer holds.
     std::string TakeText();
 
+    // Whether n more bytes stay within the size limit.
+    bool FitsWithinLimit(size_t n) const { return n < m_sizeLimit && m_handedOn + m_size <= m_sizeLimit - n; }
     // Refuses at once, before any of it is written, a text that would grow beyond the size
     // limit by this many bytes.
     void ExpectMore(uint64_t bytes) const;
@@ -159,8 +173,6 @@ private:
     std::string_view GetBytes() const { return {m_pBuffer.get(), m_size}; }
     void HandOnToFile();
     void HandOnToPieces();
-    // Bytes of the file's code page, with every CR and LF made a blank.
-    void PutOnOneLine(std::string_view bytes);
     // Bytes of the file's code page, with CR LF pairs and lone LFs as line ends.
     void PutLines(std::string_view bytes);
     // The code page bytes of a free text beyond ASCII. The last one is kept: the elements of a

@@ -244,15 +244,23 @@ size_t CArchive::ReadLengthPrefix()
 
 std::string CArchive::ReadString()
 {
+    std::string text;
+    ReadString(text);
+    return text;
+}
+
+void CArchive::ReadString(std::string& text)
+{
     size_t length = ReadLengthPrefix();
     if (length != kUnicodeLength) {
         const auto* bytes = reinterpret_cast<const char*>(ReadBytes(length));
-        return Utf8FromCp1252(std::string_view(bytes, length));
+        AssignUtf8FromCp1252(std::string_view(bytes, length), text);
+        return;
     }
     length = ReadLengthPrefix();
     if (length == kUnicodeLength || length > BytesLeft() / 2)
         Fail(CArchiveException::endOfFile);
-    return Utf8FromUtf16Le(ReadBytes(length * 2), length);
+    text = Utf8FromUtf16Le(ReadBytes(length * 2), length);
 }
 
 uint32_t CArchive::TakeLoadIndex()
@@ -274,12 +282,20 @@ const CRuntimeClass* CArchive::ReadClassRecord(uint32_t& storedSchema)
         Fail(CArchiveException::badClass);
     if (!cls->m_versionable && storedSchema != cls->m_schema)
         Fail(CArchiveException::badSchema);
-    m_loadedClasses.push_back({TakeLoadIndex(), cls, storedSchema});
+    const uint32_t index = TakeLoadIndex();
+    m_loadedClasses.push_back({index, cls, storedSchema});
+    if (index < m_loadedClassAt.size() && m_loadedClasses.size() <= 0xFF)
+        m_loadedClassAt[index] = static_cast<uint8_t>(m_loadedClasses.size());
     return cls;
 }
 
 const CArchive::LoadedClass* CArchive::FindLoadedClass(uint32_t index) const
 {
+    if (index < m_loadedClassAt.size()) {
+        const uint8_t at = m_loadedClassAt[index];
+        if (at)
+            return &m_loadedClasses[at - 1u];
+    }
     const auto found = std::lower_bound(m_loadedClasses.begin(), m_loadedClasses.end(), index,
         [](const LoadedClass& loaded, uint32_t wanted) { return loaded.index < wanted; });
     return found != m_loadedClasses.end() && found->index == index ? &*found : nullptr;

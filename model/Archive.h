@@ -2,6 +2,7 @@
 
 #include "model/Object.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -50,6 +51,8 @@ public:
             | (static_cast<uint32_t>(b[3]) << 24);
     }
     std::string ReadString();
+    // The same into text, without a string of its own in between.
+    void ReadString(std::string& text);
     // Reads an object reference that must bring a new object of one of the accepted
     // classes (or a class derived from one); a null or a back-reference is refused.
     std::unique_ptr<CObject> ReadOwnedObject(std::span<const CRuntimeClass* const> accepted);
@@ -127,6 +130,9 @@ private:
         uint32_t schema;
     };
     std::vector<LoadedClass> m_loadedClasses;
+    // Where in m_loadedClasses, counted from 1, the classes of the first indexes are: every
+    // object names its class, and a document's classes come early.
+    std::array<uint8_t, 256> m_loadedClassAt {};
     const LoadedClass* FindLoadedClass(uint32_t index) const;
     std::function<void(std::span<const uint8_t>)> m_passOn;
 };

@@ -26,10 +26,10 @@ void CBuilding::Serialize(CArchive& archive)
     const uint32_t schema = archive.GetObjectSchema();
     if (schema != 1 && schema != kSchemaWithFreeText)
         return;
-    m_catalogNo = archive.ReadString();
+    archive.ReadString(m_catalogNo);
     m_partsPerPackage = archive.ReadInt32();
-    m_price = archive.ReadString();
+    archive.ReadString(m_price);
     m_units = archive.ReadInt32();
     if (schema == kSchemaWithFreeText)
-        m_freeText = archive.ReadString();
+        archive.ReadString(m_freeText);
 }

@@ -39,7 +39,7 @@ void CBuildingElement::Serialize(CArchive& archive)
     m_positionZ = schema == 2 ? archive.ReadInt32() : 0;
     for (int32_t* value : {&m_blockDepth, &m_blockHeight, &m_blockWidth})
         *value = archive.ReadInt32();
-    m_freeText = archive.ReadString();
+    archive.ReadString(m_freeText);
     m_roofAngle = archive.ReadInt32();
     m_roofColor = archive.ReadUInt32();
     for (int32_t* value : {&m_roofHeight, &m_roofType, &m_roofOrientation})

@@ -35,8 +35,8 @@ void CHeader::Serialize(CArchive& archive)
     }
     if (archive.GetObjectSchema() != 1)
         throw CArchiveException(CArchiveException::badSchema);
-    m_author = archive.ReadString();
-    m_currency = archive.ReadString();
+    archive.ReadString(m_author);
+    archive.ReadString(m_currency);
     m_version = archive.ReadInt32();
     m_pManufacturer = archive.ReadOwned<CManufacturer>();
     m_pRepresentative = archive.ReadOwned<CManufacturer>();

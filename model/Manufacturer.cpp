@@ -18,5 +18,5 @@ void CManufacturer::Serialize(CArchive& archive)
         throw CArchiveException(CArchiveException::badSchema);
     m_kind = archive.ReadInt32();
     for (std::string* field : {&m_country, &m_fax, &m_mail, &m_companyName, &m_phone, &m_street, &m_town, &m_zipCode})
-        *field = archive.ReadString();
+        archive.ReadString(*field);
 }

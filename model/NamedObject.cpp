@@ -38,7 +38,7 @@ void CNamedObject::Serialize(CArchive& archive)
     if (archive.ReadInt32() != 1)
         throw CArchiveException(CArchiveException::badSchema);
     m_id = archive.ReadInt32();
-    m_name = archive.ReadString();
+    archive.ReadString(m_name);
     if (m_name.empty())
         SetDefaultName();
 }

@@ -32,7 +32,7 @@ void CObjectManager::Serialize(CArchive& archive)
     if (archive.ReadInt32() != 1)
         throw CArchiveException(CArchiveException::badSchema);
     m_list.clear();
-    m_name = archive.ReadString();
+    archive.ReadString(m_name);
     const int32_t count = archive.ReadInt32();
     if (count < 0 || static_cast<size_t>(count) > archive.BytesLeft() / kMinReferenceSize)
         throw CArchiveException(CArchiveException::endOfFile);

@@ -25,9 +25,9 @@ void CPlatform::Serialize(CArchive& archive)
     const uint32_t schema = archive.GetObjectSchema();
     if (schema < 1 || schema > kSchemaWithFreeText)
         throw CArchiveException(CArchiveException::badSchema);
-    m_catalogNo = archive.ReadString();
+    archive.ReadString(m_catalogNo);
     m_partsPerPackage = archive.ReadInt32();
-    m_price = archive.ReadString();
+    archive.ReadString(m_price);
     for (int32_t* value : {&m_units, &m_height, &m_width, &m_length, &m_poleHeight, &m_roofHeight})
         *value = archive.ReadInt32();
     for (COLORREF* color : {&m_sideColor, &m_topColor, &m_poleColor, &m_roofColor})
@@ -41,5 +41,5 @@ void CPlatform::Serialize(CArchive& archive)
         m_polesPerSide = archive.ReadInt32();
     }
     if (schema == kSchemaWithFreeText)
-        m_freeText = archive.ReadString();
+        archive.ReadString(m_freeText);
 }

@@ -192,29 +192,13 @@ size_t Utf8Size(std::string_view bytes, size_t ascii)
 
 } // namespace
 
-std::string Utf8FromCp1252(std::string_view bytes)
+namespace {
+
+std::string Utf8FromLongCp1252(std::string_view bytes)
 {
     size_t ascii = AsciiPrefix(bytes);
     if (ascii == bytes.size())
         return std::string(bytes);
-    // Names and numbers are short: converted in one pass on the stack, each byte taking at most three.
-    constexpr size_t kShortText = 64;
-    if (bytes.size() <= kShortText) {
-        char buffer[3 * kShortText];
-        std::memcpy(buffer, bytes.data(), ascii);
-        char* next = buffer + ascii;
-        for (size_t i = ascii; i < bytes.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(bytes[i]);
-            if (byte < 0x80) {
-                *next++ = static_cast<char>(byte);
-                continue;
-            }
-            const Utf8OfByte& utf8 = kUtf8OfHighByte[byte - 0x80];
-            std::memcpy(next, utf8.bytes, 3);
-            next += utf8.length;
-        }
-        return std::string(buffer, next);
-    }
     std::string out(Utf8Size(bytes, ascii), '\0');
     char* next = out.data();
     for (size_t i = 0; i < bytes.size();) {
@@ -228,6 +212,66 @@ std::string Utf8FromCp1252(std::string_view bytes)
         }
         ascii = AsciiPrefix(bytes.substr(i));
     }
+    return out;
+}
+
+} // namespace
+
+void AssignUtf8FromCp1252(std::string_view bytes, std::string& out)
+{
+    // Names and numbers are short: converted in one pass on the stack, each byte taking at
+    // most three, ASCII eight bytes at a time.
+    constexpr size_t kShortText = 64;
+    if (bytes.size() > kShortText) {
+        out = Utf8FromLongCp1252(bytes);
+        return;
+    }
+    char buffer[3 * kShortText + 8];
+    char* next = buffer;
+    for (size_t i = 0; i < bytes.size();) {
+        if (std::endian::native == std::endian::little && i + 8 <= bytes.size()) {
+            uint64_t word;
+            std::memcpy(&word, bytes.data() + i, 8);
+            // Written whole; what follows the ASCII at its start is overwritten next.
+            std::memcpy(next, &word, 8);
+            const uint64_t high = word & 0x8080808080808080u;
+            const size_t ascii = high ? static_cast<size_t>(std::countr_zero(high)) / 8 : 8;
+            next += ascii;
+            i += ascii;
+            if (ascii == 8)
+                continue;
+        } else if (i + 4 <= bytes.size()) {
+            // The last few bytes: four at a time where they are ASCII.
+            uint32_t word;
+            std::memcpy(&word, bytes.data() + i, 4);
+            if (!(word & 0x80808080u)) {
+                std::memcpy(next, &word, 4);
+                next += 4;
+                i += 4;
+                continue;
+            }
+        }
+        const auto byte = static_cast<unsigned char>(bytes[i++]);
+        if (byte < 0x80) {
+            *next++ = static_cast<char>(byte);
+            continue;
+        }
+        const Utf8OfByte& utf8 = kUtf8OfHighByte[byte - 0x80];
+        std::memcpy(next, utf8.bytes, 3);
+        next += utf8.length;
+    }
+    const size_t size = static_cast<size_t>(next - buffer);
+    // A string grown by assign may take twice its old room: a new one takes what it needs.
+    if (size > out.capacity())
+        out = std::string(buffer, size);
+    else
+        out.assign(buffer, size);
+}
+
+std::string Utf8FromCp1252(std::string_view bytes)
+{
+    std::string out;
+    AssignUtf8FromCp1252(bytes, out);
     return out;
 }
 
@@ -252,15 +296,49 @@ void AppendCp1252Lossy(std::string_view utf8, std::string& out)
 
 char* WriteCp1252Lossy(std::string_view utf8, char* next)
 {
-    // Every character and every invalid byte gives one byte, so the text never grows; runs of
-    // ASCII are copied as they are.
-    for (size_t pos = 0; pos < utf8.size();) {
-        const size_t ascii = AsciiPrefix(utf8.substr(pos));
-        std::memcpy(next, utf8.data() + pos, ascii);
-        next += ascii;
-        pos += ascii;
-        if (pos == utf8.size())
-            break;
+    // Every character and every invalid byte gives one byte, so the text never grows: the
+    // output never passes the input, and ASCII is copied eight bytes at a time.
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        if (std::endian::native == std::endian::little && pos + 8 <= utf8.size()) {
+            uint64_t word;
+            std::memcpy(&word, utf8.data() + pos, 8);
+            // Written whole; what follows the ASCII at its start is overwritten next.
+            std::memcpy(next, &word, 8);
+            const uint64_t high = word & 0x8080808080808080u;
+            const size_t ascii = high ? static_cast<size_t>(std::countr_zero(high)) / 8 : 8;
+            next += ascii;
+            pos += ascii;
+            if (ascii == 8)
+                continue;
+        } else if (pos + 4 <= utf8.size()) {
+            // The last few bytes: four at a time where they are ASCII.
+            uint32_t word;
+            std::memcpy(&word, utf8.data() + pos, 4);
+            if (!(word & 0x80808080u)) {
+                std::memcpy(next, &word, 4);
+                next += 4;
+                pos += 4;
+                continue;
+            }
+        }
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        if (lead < 0x80) {
+            *next++ = static_cast<char>(lead);
+            ++pos;
+            continue;
+        }
+        // The Latin-1 letters and signs from U+00A0, most of what is beyond ASCII, have the
+        // code page byte of their own number.
+        if ((lead == 0xC2 || lead == 0xC3) && pos + 1 < utf8.size()) {
+            const auto trail = static_cast<unsigned char>(utf8[pos + 1]);
+            const unsigned code = ((lead & 0x1Fu) << 6) | (trail & 0x3Fu);
+            if ((trail & 0xC0) == 0x80 && code >= 0xA0) {
+                *next++ = static_cast<char>(code);
+                pos += 2;
+                continue;
+            }
+        }
         const long code = DecodeUtf8(utf8, pos);
         const int byte = code < 0 ? -1 : Cp1252ByteOf(static_cast<char32_t>(code));
         *next++ = byte < 0 ? '?' : static_cast<char>(byte);

@@ -10,6 +10,8 @@
 // undefined map to U+0081, U+008D, U+008F, U+0090 and U+009D, so every byte survives.
 
 std::string Utf8FromCp1252(std::string_view bytes);
+// The same into out, which keeps its memory where the text fits.
+void AssignUtf8FromCp1252(std::string_view bytes, std::string& out);
 
 // Appends the Windows-1252 bytes of utf8 to out; false (out then undefined) when a
 // character has no Windows-1252 byte or the text is not valid UTF-8.

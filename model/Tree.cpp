@@ -25,10 +25,10 @@ void CTree::Serialize(CArchive& archive)
     }
     if (archive.GetObjectSchema() != 1)
         throw CArchiveException(CArchiveException::badSchema);
-    m_catalogNo = archive.ReadString();
-    m_freeText = archive.ReadString();
+    archive.ReadString(m_catalogNo);
+    archive.ReadString(m_freeText);
     m_partsPerPackage = archive.ReadInt32();
-    m_price = archive.ReadString();
+    archive.ReadString(m_price);
     m_topColor = archive.ReadUInt32();
     m_topHeight = archive.ReadInt32();
     m_topRadius = archive.ReadInt32();

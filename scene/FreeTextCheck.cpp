@@ -6,6 +6,8 @@
 #include "model/TextCodec.h"
 #include "scene/PartsReader.h"
 
+#include <array>
+
 namespace {
 
 class CFaultCollector {
@@ -18,19 +20,38 @@ public:
     {
         if (freeText.empty() || Full())
             return;
-        // The reader sees the bytes the parts file gets.
-        std::string bytes;
-        AppendCp1252Lossy(freeText, bytes);
-        for (SDiagnostic& diagnostic : ReadStructureBody(bytes).m_diagnostics) {
+        for (const SDiagnostic& diagnostic : DiagnosticsOf(freeText)) {
             if (Full())
                 return;
-            m_faults.push_back({part, partName, elementName, std::move(diagnostic)});
+            m_faults.push_back({part, partName, elementName, diagnostic});
         }
     }
 
 private:
+    // Parts of a catalogue often share their free texts: those of the last few are kept.
+    const std::vector<SDiagnostic>& DiagnosticsOf(const std::string& freeText)
+    {
+        for (const SCheckedText& checked : m_recent)
+            if (checked.text == freeText)
+                return checked.diagnostics;
+        // The reader sees the bytes the parts file gets.
+        std::string bytes;
+        AppendCp1252Lossy(freeText, bytes);
+        SCheckedText& checked = m_recent[m_nextRecent];
+        m_nextRecent = (m_nextRecent + 1) % m_recent.size();
+        checked.text = freeText;
+        checked.diagnostics = ReadStructureBody(bytes).m_diagnostics;
+        return checked.diagnostics;
+    }
+
     std::vector<SFreeTextFault>& m_faults;
     size_t m_limit;
+    struct SCheckedText {
+        std::string text;
+        std::vector<SDiagnostic> diagnostics;
+    };
+    std::array<SCheckedText, 4> m_recent;
+    size_t m_nextRecent = 0;
 };
 
 void CheckPart(CFaultCollector& collector, const CObject& part, size_t index)

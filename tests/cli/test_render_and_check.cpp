@@ -86,14 +86,17 @@ TEST(ModelwrightCli, ExportNamesTheFaultsOfFreeTextsAndStillExports)
         {"class":"CTree","name":"Oak","freeText":"; mine\r\nLien 0 0 1 1\r\n"},
         {"class":"CBuilding","name":"Station","elements":[
             {"class":"CBuildingElement","name":"Hall","freeText":"Circle 1 2\r\n"}]},
-        {"class":"CTree","name":"Pine","freeText":"Line 0 0 5 5\r\n"}]})");
+        {"class":"CTree","name":"Pine","freeText":"Line 0 0 5 5\r\n"},
+        {"class":"CTree","name":"Elm","freeText":"; mine\r\nLien 0 0 1 1\r\n"}]})");
     const ToolRun run = RunTool({"export", (folder / "in.json").string(), "-o", (folder / "out.bdf").string()}, folder);
     EXPECT_EQ(run.exitCode, 0);
     const std::string input = (folder / "in.json").string();
     std::string err = run.err;
     std::erase(err, '\r'); // standard error ends its lines with CR LF on Windows
     EXPECT_EQ(err, input + ": \"Oak\", free text 2:1: error: Unknown keyword \"Lien\".\n" + input
-            + ": \"Station\", element \"Hall\", free text 1:11: error: 1 number is missing after \"Circle\".\n");
+            + ": \"Station\", element \"Hall\", free text 1:11: error: 1 number is missing after \"Circle\".\n" + input
+            + ": \"Elm\", free text 2:1: error: Unknown keyword \"Lien\".\n")
+        << "a fault of a text that another part has too is named for each part";
     EXPECT_NE(ReadText(folder / "out.bdf").find("Lien 0 0 1 1"), std::string::npos) << "the text goes in as typed";
 }
 

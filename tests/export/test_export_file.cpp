@@ -1,5 +1,6 @@
 #include "export/ExportTestHelpers.h"
 
+#include "model/ChoiceCodes.h"
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
 
@@ -306,6 +307,38 @@ TEST_F(ExportInPieces, APartInMemoryKeepsItsTextAndTheSizeLimit)
     }
     // A record asks for the room its longest numbers would take.
     EXPECT_EQ(ExportPartToText(part, CProgramOptions(), text.size() + 100), text);
+}
+
+TEST_F(ExportInPieces, EveryLimitGivesTheWholeTextOrRefusesIt)
+{
+    auto building = MakeBuilding("Halle");
+    CBuildingElement& element = AddElement(*building, "Block");
+    element.m_roofType = kRoofLeanTo;
+    CDecoration& window = AddDecoration(element, "Fenster");
+    window.m_wall = kWallFront;
+    window.m_subtype = kDecorationWindow;
+    window.m_windowCount = 4;
+    window.m_mainType = kDecorationBaseB;
+    auto platform = MakePlatform("Bahnsteig");
+    platform->m_coverType = kCoverPitched;
+    platform->m_poleStyle = kPoleRound;
+    for (const CObject* part : {static_cast<const CObject*>(building.get()), static_cast<const CObject*>(platform.get())}) {
+        const std::string text = ExportPartToText(*part, CProgramOptions());
+        // Wherever the limit falls, also within a group of points, the text is the same or refused,
+        // and once it fits, it fits under every larger limit.
+        bool fitted = false;
+        for (size_t limit = text.size() / 2; limit <= text.size() + 100; ++limit) {
+            try {
+                ASSERT_EQ(ExportPartToText(*part, CProgramOptions(), limit), text) << limit;
+                ASSERT_GE(limit, text.size());
+                fitted = true;
+            } catch (const CException& error) {
+                ASSERT_STREQ(error.what(), kPartsFileTooLarge);
+                ASSERT_FALSE(fitted) << limit;
+            }
+        }
+        EXPECT_TRUE(fitted);
+    }
 }
 
 TEST_F(ExportInPieces, AMissingFolderEndsTheExportAndLeavesNoFile)
