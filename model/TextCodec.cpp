@@ -190,6 +190,35 @@ size_t Utf8Size(std::string_view bytes, size_t ascii)
     return size;
 }
 
+// The ASCII bytes from pos on, copied to next eight at a time (four near the end): how many,
+// and whether the whole block was ASCII. Bytes past the count may be written too; what comes
+// next overwrites them.
+struct SAsciiRun {
+    size_t length;
+    bool whole;
+};
+
+inline SAsciiRun CopyAsciiRun(std::string_view in, size_t pos, char* next)
+{
+    if (std::endian::native == std::endian::little && pos + 8 <= in.size()) {
+        uint64_t word;
+        std::memcpy(&word, in.data() + pos, 8);
+        std::memcpy(next, &word, 8);
+        const uint64_t high = word & 0x8080808080808080u;
+        const size_t ascii = high ? static_cast<size_t>(std::countr_zero(high)) / 8 : 8;
+        return {ascii, ascii == 8};
+    }
+    if (pos + 4 <= in.size()) {
+        uint32_t word;
+        std::memcpy(&word, in.data() + pos, 4);
+        if (!(word & 0x80808080u)) {
+            std::memcpy(next, &word, 4);
+            return {4, true};
+        }
+    }
+    return {0, false};
+}
+
 } // namespace
 
 namespace {
@@ -229,28 +258,11 @@ void AssignUtf8FromCp1252(std::string_view bytes, std::string& out)
     char buffer[3 * kShortText + 8];
     char* next = buffer;
     for (size_t i = 0; i < bytes.size();) {
-        if (std::endian::native == std::endian::little && i + 8 <= bytes.size()) {
-            uint64_t word;
-            std::memcpy(&word, bytes.data() + i, 8);
-            // Written whole; what follows the ASCII at its start is overwritten next.
-            std::memcpy(next, &word, 8);
-            const uint64_t high = word & 0x8080808080808080u;
-            const size_t ascii = high ? static_cast<size_t>(std::countr_zero(high)) / 8 : 8;
-            next += ascii;
-            i += ascii;
-            if (ascii == 8)
-                continue;
-        } else if (i + 4 <= bytes.size()) {
-            // The last few bytes: four at a time where they are ASCII.
-            uint32_t word;
-            std::memcpy(&word, bytes.data() + i, 4);
-            if (!(word & 0x80808080u)) {
-                std::memcpy(next, &word, 4);
-                next += 4;
-                i += 4;
-                continue;
-            }
-        }
+        const SAsciiRun run = CopyAsciiRun(bytes, i, next);
+        next += run.length;
+        i += run.length;
+        if (run.whole)
+            continue;
         const auto byte = static_cast<unsigned char>(bytes[i++]);
         if (byte < 0x80) {
             *next++ = static_cast<char>(byte);
@@ -300,28 +312,11 @@ char* WriteCp1252Lossy(std::string_view utf8, char* next)
     // output never passes the input, and ASCII is copied eight bytes at a time.
     size_t pos = 0;
     while (pos < utf8.size()) {
-        if (std::endian::native == std::endian::little && pos + 8 <= utf8.size()) {
-            uint64_t word;
-            std::memcpy(&word, utf8.data() + pos, 8);
-            // Written whole; what follows the ASCII at its start is overwritten next.
-            std::memcpy(next, &word, 8);
-            const uint64_t high = word & 0x8080808080808080u;
-            const size_t ascii = high ? static_cast<size_t>(std::countr_zero(high)) / 8 : 8;
-            next += ascii;
-            pos += ascii;
-            if (ascii == 8)
-                continue;
-        } else if (pos + 4 <= utf8.size()) {
-            // The last few bytes: four at a time where they are ASCII.
-            uint32_t word;
-            std::memcpy(&word, utf8.data() + pos, 4);
-            if (!(word & 0x80808080u)) {
-                std::memcpy(next, &word, 4);
-                next += 4;
-                pos += 4;
-                continue;
-            }
-        }
+        const SAsciiRun run = CopyAsciiRun(utf8, pos, next);
+        next += run.length;
+        pos += run.length;
+        if (run.whole)
+            continue;
         const auto lead = static_cast<unsigned char>(utf8[pos]);
         if (lead < 0x80) {
             *next++ = static_cast<char>(lead);

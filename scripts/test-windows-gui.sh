@@ -29,19 +29,7 @@ clean_up() {
 }
 trap clean_up EXIT
 
-failures=0
-passes=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what"
-        passes=$((passes + 1))
-    else
-        echo "FAILED: $what"
-        failures=$((failures + 1))
-    fi
-}
+source scripts/checks.sh
 # Every wine run ends within its limit, however it goes.
 limit() { timeout --kill-after=10 "$@"; }
 

@@ -23,19 +23,7 @@ linux_cli=build/bin/modelwright-cli
 windows_cli=build-win/bin/modelwright-cli.exe
 [ -x "$linux_cli" ] && [ -f "$windows_cli" ] || { echo "modelwright-cli not built; round trips skipped"; exit 0; }
 
-failures=0
-passes=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what"
-        passes=$((passes + 1))
-    else
-        echo "FAILED: $what"
-        failures=$((failures + 1))
-    fi
-}
+source scripts/checks.sh
 win() { wine "$windows_cli" "$@"; }
 
 # A catalogue with text in and beyond Windows-1252, in a folder and file with blanks and accents.

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 // The bytes of a header and its two address records, as a new catalogue stores them;
@@ -20,6 +22,15 @@ void AppendNewHeader(ByteBuilder& b, uint16_t headerClass, int32_t headerId)
     b.NewClass("CHeader", 1).NamedObject(headerId, "Header").Bytes({0, 0}).Int32(1);
     b.NewClass("CManufacturer", 1).NamedObject(headerId + 1, manufacturer).Int32(1).Bytes({0, 0, 0, 0, 0, 0, 0, 0});
     b.ClassRef(headerClass + 2).NamedObject(headerId + 2, representative).Int32(2).Bytes({0, 0, 0, 0, 0, 0, 0, 0});
+}
+
+// The document the bytes load into.
+std::unique_ptr<CModelwrightDoc> Reloaded(const std::vector<uint8_t>& bytes)
+{
+    auto document = std::make_unique<CModelwrightDoc>();
+    document->OnNewDocument();
+    document->LoadFromBytes(bytes);
+    return document;
 }
 
 TEST(DocumentBytes, NewCatalogueSavedAtOnce)
@@ -72,11 +83,9 @@ TEST(DocumentBytes, ResavingALoadedFileGivesTheSameBytes)
     doc.Parts().m_pHeader->m_pManufacturer->m_town = "Zürich";
     const auto bytes = doc.SaveToBytes();
 
-    CModelwrightDoc reloaded;
-    reloaded.OnNewDocument();
-    reloaded.LoadFromBytes(bytes);
-    EXPECT_EQ(reloaded.SaveToBytes(), bytes);
-    EXPECT_EQ(reloaded.Parts().m_pHeader->m_pManufacturer->m_town, "Zürich");
+    const auto reloaded = Reloaded(bytes);
+    EXPECT_EQ(reloaded->SaveToBytes(), bytes);
+    EXPECT_EQ(reloaded->Parts().m_pHeader->m_pManufacturer->m_town, "Zürich");
 }
 
 // A building's free text is kept under the second schema of the building class, which the
@@ -118,14 +127,12 @@ TEST(DocumentBytes, BuildingFreeTextsChooseTheSecondSchema)
     const auto bytes = doc.SaveToBytes();
     EXPECT_EQ(bytes, withText.Get());
 
-    CModelwrightDoc reloaded;
-    reloaded.OnNewDocument();
-    reloaded.LoadFromBytes(bytes);
-    const auto& parts = reloaded.Parts().GetList();
+    const auto reloaded = Reloaded(bytes);
+    const auto& parts = reloaded->Parts().GetList();
     EXPECT_EQ(static_cast<const CBuilding&>(*parts[0]).m_freeText, "; roof\r\nLine 0 0 1 1");
     EXPECT_EQ(static_cast<const CBuilding&>(*parts[1]).m_price, "34.50");
     EXPECT_EQ(static_cast<const CBuilding&>(*parts[1]).m_freeText, "");
-    EXPECT_EQ(reloaded.SaveToBytes(), bytes);
+    EXPECT_EQ(reloaded->SaveToBytes(), bytes);
 }
 
 // A platform's free text is kept under the third schema of the platform class; a document
@@ -168,14 +175,12 @@ TEST(DocumentBytes, PlatformFreeTextsChooseTheThirdSchema)
     const auto bytes = doc.SaveToBytes();
     EXPECT_EQ(bytes, withText.Get());
 
-    CModelwrightDoc reloaded;
-    reloaded.OnNewDocument();
-    reloaded.LoadFromBytes(bytes);
-    const auto& parts = reloaded.Parts().GetList();
+    const auto reloaded = Reloaded(bytes);
+    const auto& parts = reloaded->Parts().GetList();
     EXPECT_EQ(static_cast<const CPlatform&>(*parts[0]).m_freeText, "; lamps\r\nLine 0 0 1 1");
     EXPECT_EQ(static_cast<const CPlatform&>(*parts[1]).m_polesPerSide, 2);
     EXPECT_EQ(static_cast<const CPlatform&>(*parts[1]).m_freeText, "");
-    EXPECT_EQ(reloaded.SaveToBytes(), bytes);
+    EXPECT_EQ(reloaded->SaveToBytes(), bytes);
 }
 
 TEST(DocumentBytes, StringLengthPrefixes)
