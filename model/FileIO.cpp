@@ -592,11 +592,43 @@ void CFileReplacement::Write(std::span<const uint8_t> bytes)
 {
     if (bytes.empty())
         return;
+    if (!m_directTried)
+        StartDirectWritesWhenLarge(bytes);
+    if (m_direct) {
+        if (const int error = m_direct->Append(bytes))
+            throw CFileException(CFileException::CauseFromErrno(error), m_path);
+        m_written += bytes.size();
+        return;
+    }
+    WriteThroughCache(bytes);
+}
+
+void CFileReplacement::WriteThroughCache(std::span<const uint8_t> bytes)
+{
+    if (bytes.empty())
+        return;
     errno = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), m_pFile.get()) != bytes.size())
         throw CFileException(CFileException::CauseFromErrno(errno), m_path);
     m_written += bytes.size();
     StartStoring();
+}
+
+void CFileReplacement::StartDirectWritesWhenLarge(std::span<const uint8_t>& bytes)
+{
+    // Small files, most documents among them, are written through the cache as ever.
+    constexpr uint64_t kLargeFile = uint64_t(16) << 20;
+    if (m_written + bytes.size() < kLargeFile)
+        return;
+    m_directTried = true;
+    // Direct writes start where the file is a whole number of blocks long.
+    const size_t front = std::min<size_t>(bytes.size(), (kDirectWriteAlignment - m_written % kDirectWriteAlignment) % kDirectWriteAlignment);
+    WriteThroughCache(bytes.first(front));
+    bytes = bytes.subspan(front);
+    errno = 0;
+    if (std::fflush(m_pFile.get()) != 0)
+        throw CFileException(CFileException::CauseFromErrno(errno), m_path);
+    m_direct = StartDirectWrites(m_pFile.get());
 }
 
 void CFileReplacement::Write(std::string_view bytes)
@@ -644,6 +676,11 @@ void CFileReplacement::GiveTemporaryFileAName()
 
 void CFileReplacement::Commit()
 {
+    if (m_direct) {
+        const std::unique_ptr<CDirectWrites> direct = std::move(m_direct);
+        if (const int error = direct->Finish())
+            throw CFileException(CFileException::CauseFromErrno(error), m_path);
+    }
     errno = 0;
     if (std::fflush(m_pFile.get()) != 0)
         throw CFileException(CFileException::CauseFromErrno(errno), m_path);

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include "model/DirectWrites.h"
+
 #include <filesystem>
 #include <limits>
 #include <memory>
@@ -100,8 +102,11 @@ public:
     void Commit();
 
 private:
+    void WriteThroughCache(std::span<const uint8_t> bytes);
     // Asks the system to start storing what was written so far, so Commit waits less.
     void StartStoring();
+    // Once the file is large, the rest of it goes past the system's file cache where it can.
+    void StartDirectWritesWhenLarge(std::span<const uint8_t>& bytes);
     void OpenTemporaryFile(const std::filesystem::path& folder);
     void GiveTemporaryFileAName();
     void ForgetTemporaryName();
@@ -115,6 +120,8 @@ private:
     bool m_committed = false;
     uint64_t m_written = 0;
     uint64_t m_storing = 0;
+    std::unique_ptr<CDirectWrites> m_direct;
+    bool m_directTried = false;
 };
 
 // The name of the copy a save keeps of the file it replaces: FILE.bak beside it.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -64,6 +65,25 @@ protected:
             return error.what();
         }
         return "replaced";
+    }
+
+    // Bytes no two blocks of which are alike, so a block written twice or in the wrong place shows.
+    static std::string NumberedBytes(size_t size)
+    {
+        std::string bytes(size, '\0');
+        for (size_t at = 0; at + 4 <= size; at += 4)
+            std::memcpy(bytes.data() + at, &at, 4);
+        return bytes;
+    }
+    // Writes the bytes in pieces of the sizes given, again and again.
+    static void WriteInPieces(CFileReplacement& replacement, std::string_view bytes, std::initializer_list<size_t> sizes)
+    {
+        for (size_t at = 0; at < bytes.size();)
+            for (const size_t size : sizes) {
+                const std::string_view piece = bytes.substr(at, size);
+                replacement.Write(piece);
+                at += piece.size();
+            }
     }
 
     fs::path m_folder;
@@ -148,6 +168,27 @@ TEST_F(FileReplacement, ReadingTakesOnlyRegularFilesOfAnAcceptableSize)
 }
 
 #ifdef __linux__
+TEST_F(FileReplacement, ALargeFileInPiecesOfAnySizeHoldsEveryByteOnce)
+{
+    const fs::path path = m_folder / "catalogue.bdf";
+    WriteBytes(path, "old");
+    const std::string bytes = NumberedBytes((size_t(37) << 20) + 4099);
+    for (const auto& sizes : {std::initializer_list<size_t> {4095, 5 << 20, 3}, {(size_t(16) << 20) + 1, 1 << 19}}) {
+        CFileReplacement replacement(path);
+        WriteInPieces(replacement, bytes, sizes);
+        replacement.Commit();
+        EXPECT_TRUE(ReadBytes(path) == bytes);
+    }
+    {
+        // Abandoned while large: the old file stays, and nothing else.
+        WriteBytes(path, "old");
+        CFileReplacement replacement(path);
+        WriteInPieces(replacement, bytes, {1 << 20});
+    }
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_EQ(Names(), std::set<std::string> {"catalogue.bdf"});
+}
+
 TEST_F(FileReplacement, AFileHoldingMoreThanItsSizeSaysIsReadToItsEnd)
 {
     // The system's status files say they are empty and hold a page of text.
@@ -325,6 +366,32 @@ TEST_F(FileReplacement, ADeviceFailingAfterAnyNumberOfBytesLeavesTheOldFileAndNo
         EXPECT_TRUE(failed) << failAfter;
         EXPECT_EQ(ReadBytes(path), old) << failAfter;
         EXPECT_EQ(Names(), std::set<std::string> {"catalogue.wo3"}) << failAfter;
+    }
+}
+
+// A large file goes past the system's cache from a whole block on; neither where that starts
+// nor where the file ends is a multiple of a block.
+TEST_F(FileReplacement, ALargeFileFailingAnywhereLeavesTheOldFile)
+{
+    const fs::path path = m_folder / "catalogue.bdf";
+    WriteBytes(path, "old");
+    const std::string bytes = NumberedBytes((size_t(22) << 20) + 4097);
+    constexpr rlim_t kMegabyte = rlim_t(1) << 20;
+    for (const rlim_t failAfter : {16 * kMegabyte - 1, 16 * kMegabyte + 4097, 21 * kMegabyte, rlim_t(bytes.size() - 1)}) {
+        bool failed = false;
+        {
+            const ByteLimit limit(failAfter);
+            try {
+                CFileReplacement replacement(path);
+                WriteInPieces(replacement, bytes, {4095, 3 << 20, 1});
+                replacement.Commit();
+            } catch (const CFileException&) {
+                failed = true;
+            }
+        }
+        EXPECT_TRUE(failed) << failAfter;
+        EXPECT_EQ(ReadBytes(path), "old") << failAfter;
+        EXPECT_EQ(Names(), std::set<std::string> {"catalogue.bdf"}) << failAfter;
     }
 }
 
