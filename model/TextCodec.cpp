@@ -287,26 +287,10 @@ std::string Utf8FromCp1252(std::string_view bytes)
     return out;
 }
 
-bool TryCp1252FromUtf8(std::string_view utf8, std::string& out)
-{
-    for (size_t pos = 0; pos < utf8.size();) {
-        const long code = DecodeUtf8(utf8, pos);
-        const int byte = code < 0 ? -1 : Cp1252ByteOf(static_cast<char32_t>(code));
-        if (byte < 0)
-            return false;
-        out.push_back(static_cast<char>(byte));
-    }
-    return true;
-}
+namespace {
 
-void AppendCp1252Lossy(std::string_view utf8, std::string& out)
-{
-    const size_t start = out.size();
-    out.resize(start + utf8.size());
-    out.resize(static_cast<size_t>(WriteCp1252Lossy(utf8, out.data() + start) - out.data()));
-}
-
-char* WriteCp1252Lossy(std::string_view utf8, char* next)
+// What WriteCp1252Lossy does, counting the characters that became '?'.
+char* WriteCp1252Counting(std::string_view utf8, char* next, size_t& lost)
 {
     // Every character and every invalid byte gives one byte, so the text never grows: the
     // output never passes the input, and ASCII is copied eight bytes at a time.
@@ -336,9 +320,34 @@ char* WriteCp1252Lossy(std::string_view utf8, char* next)
         }
         const long code = DecodeUtf8(utf8, pos);
         const int byte = code < 0 ? -1 : Cp1252ByteOf(static_cast<char32_t>(code));
+        lost += byte < 0;
         *next++ = byte < 0 ? '?' : static_cast<char>(byte);
     }
     return next;
+}
+
+} // namespace
+
+bool TryCp1252FromUtf8(std::string_view utf8, std::string& out)
+{
+    const size_t start = out.size();
+    out.resize(start + utf8.size());
+    size_t lost = 0;
+    out.resize(static_cast<size_t>(WriteCp1252Counting(utf8, out.data() + start, lost) - out.data()));
+    return lost == 0;
+}
+
+char* WriteCp1252Lossy(std::string_view utf8, char* next)
+{
+    size_t lost = 0;
+    return WriteCp1252Counting(utf8, next, lost);
+}
+
+void AppendCp1252Lossy(std::string_view utf8, std::string& out)
+{
+    const size_t start = out.size();
+    out.resize(start + utf8.size());
+    out.resize(static_cast<size_t>(WriteCp1252Lossy(utf8, out.data() + start) - out.data()));
 }
 
 namespace {
