@@ -58,8 +58,9 @@ void BM_WriteGlb(benchmark::State& state)
         WriteGlbOfCatalogue(OutputPath(".glb"));
 }
 
-BENCHMARK(BM_ExportPartsFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_WriteGlb)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+// The process's processor time: a large file is written by a thread of its own.
+BENCHMARK(BM_ExportPartsFile)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->MinTime(2.0);
+BENCHMARK(BM_WriteGlb)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->MinTime(2.0);
 
 // The bytes of every accessor's elements, without the JSON, the headers and the padding.
 size_t BareBytesOf(const std::string& glb)
