@@ -17,7 +17,7 @@ moc=/usr/lib/qt6/libexec/moc
 $moc $qt -I. app/Autosaver.h -o "$out/moc_Autosaver.cpp"
 $moc $qt -I. tests/app/tst_recovery.cpp -o "$out/tst_recovery.moc"
 objects=()
-for source in model/*.cpp app/Autosaver.cpp app/RecoveryFiles.cpp "$out/moc_Autosaver.cpp" tests/app/tst_recovery.cpp; do
+for source in $(ls model/*.cpp | grep -v "_win\.cpp$") app/Autosaver.cpp app/RecoveryFiles.cpp "$out/moc_Autosaver.cpp" tests/app/tst_recovery.cpp; do
     object="$out/$(basename "$source" .cpp).o"
     clang++ $flags -c "$source" -o "$object"
     objects+=("$object")
