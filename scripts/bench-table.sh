@@ -9,7 +9,7 @@
 # usage: scripts/bench-table.sh [BUILD_DIR]
 #   SIZES="1 10 100"   catalogue sizes in MB (the benchmark catalogues carry accented and
 #                      other non-ASCII names and long free texts)
-#   REPEAT=5           runs of each command; ROWS="load export dump build json-export check" picks rows
+#   REPEAT=9           runs of each command; ROWS="load export dump build json-export check" picks rows
 #   MARKDOWN=1         prints the table as Markdown, as the README shows it
 #   WORK=DIR           where the catalogues are made and kept (default: a new temporary folder)
 #
@@ -24,7 +24,7 @@ build=$(cd "${1:-build}" && pwd)
 cli=$build/bin/modelwright-cli
 helper=$build/bin/mw_process_bench
 sizes=${SIZES:-"1 10 100"}
-repeat=${REPEAT:-5}
+repeat=${REPEAT:-9}
 rows=${ROWS:-"load export dump build json-export check"}
 work=${WORK:-$(mktemp -d /tmp/mw-bench-table.XXXXXX)}
 mkdir -p "$work"
