@@ -79,7 +79,9 @@ public:
         const size_t whole = m_staged / kDirectWriteAlignment * kDirectWriteAlignment;
         const size_t rest = m_staged - whole;
         const uint8_t* last = m_stages[m_filling].get() + whole;
-        if (int error = HandStageOn(whole); error || (error = WaitForWriter()))
+        if (const int error = HandStageOn(whole))
+            return error;
+        if (const int error = WaitForWriter())
             return error;
         StopWriter();
         if (m_direct && !SetDirect(m_fd, false))

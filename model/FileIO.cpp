@@ -622,7 +622,8 @@ void CFileReplacement::StartDirectWritesWhenLarge(std::span<const uint8_t>& byte
         return;
     m_directTried = true;
     // Direct writes start where the file is a whole number of blocks long.
-    const size_t front = std::min<size_t>(bytes.size(), (kDirectWriteAlignment - m_written % kDirectWriteAlignment) % kDirectWriteAlignment);
+    const size_t toWholeBlock = (kDirectWriteAlignment - m_written % kDirectWriteAlignment) % kDirectWriteAlignment;
+    const size_t front = std::min(bytes.size(), toWholeBlock);
     WriteThroughCache(bytes.first(front));
     bytes = bytes.subspan(front);
     errno = 0;

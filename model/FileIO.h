@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdint>
-#include <cstdio>
 #include "model/DirectWrites.h"
 
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <memory>

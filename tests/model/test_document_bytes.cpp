@@ -33,6 +33,26 @@ std::unique_ptr<CModelwrightDoc> Reloaded(const std::vector<uint8_t>& bytes)
     return document;
 }
 
+// The document's bytes compared with what write makes of the older schema, then, once its
+// first part has the free text, with what write makes of the newer one; returns the latter.
+template <class Part, class Write>
+std::vector<uint8_t> SavedWithoutAndWithFreeText(
+    CModelwrightDoc& doc, const Write& write, uint16_t olderSchema, uint16_t newerSchema, const char* freeText)
+{
+    ByteBuilder withoutText;
+    write(withoutText, olderSchema, "");
+    AppendNewHeader(withoutText, 8, doc.Parts().m_pHeader->m_id);
+    EXPECT_EQ(doc.SaveToBytes(), withoutText.Get());
+
+    static_cast<Part&>(*doc.Parts().GetList().front()).m_freeText = freeText;
+    ByteBuilder withText;
+    write(withText, newerSchema, freeText);
+    AppendNewHeader(withText, 8, doc.Parts().m_pHeader->m_id);
+    const auto bytes = doc.SaveToBytes();
+    EXPECT_EQ(bytes, withText.Get());
+    return bytes;
+}
+
 TEST(DocumentBytes, NewCatalogueSavedAtOnce)
 {
     CModelwrightDoc doc;
@@ -115,17 +135,7 @@ TEST(DocumentBytes, BuildingFreeTextsChooseTheSecondSchema)
         if (schema == 2)
             b.String("");
     };
-    ByteBuilder withoutText;
-    sheds(withoutText, 1, "");
-    AppendNewHeader(withoutText, 8, doc.Parts().m_pHeader->m_id);
-    EXPECT_EQ(doc.SaveToBytes(), withoutText.Get());
-
-    static_cast<CBuilding&>(*doc.Parts().GetList().front()).m_freeText = "; roof\r\nLine 0 0 1 1";
-    ByteBuilder withText;
-    sheds(withText, 2, "; roof\r\nLine 0 0 1 1");
-    AppendNewHeader(withText, 8, doc.Parts().m_pHeader->m_id);
-    const auto bytes = doc.SaveToBytes();
-    EXPECT_EQ(bytes, withText.Get());
+    const auto bytes = SavedWithoutAndWithFreeText<CBuilding>(doc, sheds, 1, 2, "; roof\r\nLine 0 0 1 1");
 
     const auto reloaded = Reloaded(bytes);
     const auto& parts = reloaded->Parts().GetList();
@@ -163,17 +173,7 @@ TEST(DocumentBytes, PlatformFreeTextsChooseTheThirdSchema)
                 b.String(name[0] == 'Q' ? freeText : "");
         }
     };
-    ByteBuilder withoutText;
-    platforms(withoutText, 2, "");
-    AppendNewHeader(withoutText, 8, doc.Parts().m_pHeader->m_id);
-    EXPECT_EQ(doc.SaveToBytes(), withoutText.Get());
-
-    static_cast<CPlatform&>(*doc.Parts().GetList().front()).m_freeText = "; lamps\r\nLine 0 0 1 1";
-    ByteBuilder withText;
-    platforms(withText, 3, "; lamps\r\nLine 0 0 1 1");
-    AppendNewHeader(withText, 8, doc.Parts().m_pHeader->m_id);
-    const auto bytes = doc.SaveToBytes();
-    EXPECT_EQ(bytes, withText.Get());
+    const auto bytes = SavedWithoutAndWithFreeText<CPlatform>(doc, platforms, 2, 3, "; lamps\r\nLine 0 0 1 1");
 
     const auto reloaded = Reloaded(bytes);
     const auto& parts = reloaded->Parts().GetList();
