@@ -163,12 +163,15 @@ void ReportFreeTextFaults(const CCliRequest& request, const CPartsManager& parts
     // Told in one piece: the error stream hands on every piece it is given at once.
     std::string told;
     const std::string input = NameForMessage(request.m_input);
-    for (const SFreeTextFault& fault : CheckFreeTexts(parts)) {
+    const SFreeTextFaults faults = CountFreeTextFaults(parts);
+    for (const SFreeTextFault& fault : faults.m_listed) {
         told += input + ": \"" + OneLine(fault.m_partName) + "\"";
         if (!fault.m_elementName.empty())
             told += ", element \"" + OneLine(fault.m_elementName) + "\"";
         told += ", free text " + OneLine(FormatDiagnostic(fault.m_diagnostic)) + "\n";
     }
+    if (const std::string unlisted = FormatUnlisted(faults.Unlisted()); !unlisted.empty())
+        told += input + ": " + unlisted + "\n";
     err << told;
 }
 
@@ -324,6 +327,9 @@ int RunCheck(const CCliRequest& request, std::ostream& out)
     const SPartsFile file = ReadPartsFileNamed(request.m_input);
     for (const SDiagnostic& diagnostic : file.m_diagnostics)
         out << NameForMessage(request.m_input) << ":" << OneLine(FormatDiagnostic(diagnostic)) << "\n";
+    // The list is cut short on a badly damaged file; what it leaves out still counts.
+    if (const std::string unlisted = FormatUnlisted(file.Unlisted()); !unlisted.empty())
+        out << NameForMessage(request.m_input) << ": " << unlisted << "\n";
     out.flush();
     return file.HasErrors() ? kExitFailure : kExitSuccess;
 }
