@@ -41,6 +41,7 @@ public:
         notRegularFile,
         readOnly,
         folderNotWritable,
+        folderNotFound,
         tooLarge,
         danglingLink,
         severalLinks,
