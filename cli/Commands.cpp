@@ -12,13 +12,16 @@
 #include "scene/MeshWriter.h"
 #include "scene/PartsReader.h"
 #include "scene/Renderer.h"
+#include "cli/NullDevice.h"
 #include "cli/PngFile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <istream>
 #include <memory>
 #include <new>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
@@ -113,6 +116,59 @@ void LoadJsonCatalogue(const std::string& path, CModelwrightDoc& document)
     });
 }
 
+bool FromStandardInput(const CCliRequest& request)
+{
+    return request.m_input == kStandardStream;
+}
+
+// An output made whole in memory and then handed on: to standard output ("-"), or to nowhere
+// (the null device), which is never replaced like a file. A failed run writes nothing there
+// either.
+bool OutputIsAStream(const CCliRequest& request)
+{
+    return request.m_output == kStandardStream || IsNullDevice(request.m_output);
+}
+
+std::string ReadStandardInput(std::istream& in)
+{
+    std::string text;
+    char piece[1 << 16];
+    while (in.read(piece, sizeof piece) || in.gcount() > 0)
+        text.append(piece, static_cast<size_t>(in.gcount()));
+    if (in.bad())
+        throw CRunFailure{"Failed to read standard input.", {}};
+    return text;
+}
+
+void DeliverToStream(const CCliRequest& request, std::string_view bytes, std::ostream& out)
+{
+    if (request.m_output != kStandardStream)
+        return;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out)
+        throw CRunFailure{"Failed to write to standard output.", {}};
+}
+
+std::string_view AsText(std::span<const uint8_t> bytes)
+{
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+// The JSON catalogue of the run: the file named, or standard input for "-".
+void LoadJsonInput(const CCliRequest& request, std::istream& in, CModelwrightDoc& document)
+{
+    if (!FromStandardInput(request)) {
+        LoadJsonCatalogue(request.m_input, document);
+        return;
+    }
+    const std::string text = ReadStandardInput(in);
+    RunStep(request.m_input, kFailedToOpenDocument, [&] {
+        document.OnNewDocument();
+        CatalogueFromJsonText(text, document.Parts());
+    });
+}
+
 void LoadCatalogue(const std::string& path, CModelwrightDoc& document)
 {
     if (HasJsonExtension(path))
@@ -135,6 +191,8 @@ void RunDump(const CCliRequest& request, std::ostream& out)
 // Writing a file over the one being read would lose the input whenever the run fails.
 void RefuseOutputOverInput(const CCliRequest& request)
 {
+    if (FromStandardInput(request) || OutputIsAStream(request))
+        return;
     const auto input = PathFromUtf8(request.m_input);
     const auto output = PathFromUtf8(request.m_output);
     std::error_code error;
@@ -147,12 +205,18 @@ void RefuseOutputOverInput(const CCliRequest& request)
         throw CRunFailure{NameForMessage(request.m_output) + ": the output file is the input file; please name another.", {}};
 }
 
-void RunBuild(const CCliRequest& request)
+void RunBuild(const CCliRequest& request, std::istream& in, std::ostream& out)
 {
     RefuseOutputOverInput(request);
     CRunDocument run;
     CModelwrightDoc& document = run.Get();
-    LoadJsonCatalogue(request.m_input, document);
+    LoadJsonInput(request, in, document);
+    if (OutputIsAStream(request)) {
+        std::vector<uint8_t> bytes;
+        RunStep(request.m_output, kFailedToSaveDocument, [&] { bytes = document.SaveToBytes(); });
+        DeliverToStream(request, AsText(bytes), out);
+        return;
+    }
     RunStep(request.m_output, kFailedToSaveDocument, [&] { document.SaveDocumentFile(PathFromUtf8(request.m_output)); });
 }
 
@@ -175,14 +239,20 @@ void ReportFreeTextFaults(const CCliRequest& request, const CPartsManager& parts
     err << told;
 }
 
-void RunExport(const CCliRequest& request, std::ostream& err)
+void RunExport(const CCliRequest& request, std::ostream& out, std::ostream& err)
 {
     RefuseOutputOverInput(request);
     CRunDocument run;
     CModelwrightDoc& document = run.Get();
     LoadCatalogue(request.m_input, document);
-    RunStep(request.m_output, kFailedToSaveDocument,
-        [&] { ExportToFile(document.Parts(), request.m_options, PathFromUtf8(request.m_output)); });
+    if (OutputIsAStream(request)) {
+        std::string text;
+        RunStep(request.m_output, kFailedToSaveDocument, [&] { text = ExportToText(document.Parts(), request.m_options); });
+        DeliverToStream(request, text, out);
+    } else {
+        RunStep(request.m_output, kFailedToSaveDocument,
+            [&] { ExportToFile(document.Parts(), request.m_options, PathFromUtf8(request.m_output)); });
+    }
     ReportFreeTextFaults(request, document.Parts(), err);
 }
 
@@ -261,7 +331,7 @@ EView ViewNamed(const std::string& name)
     return EView::Iso;
 }
 
-void RunRender(const CCliRequest& request, std::ostream& err)
+void RunRender(const CCliRequest& request, std::ostream& out, std::ostream& err)
 {
     RefuseOutputOverInput(request);
     const SScene scene = HasPartsFileExtension(request.m_input) ? ScenePartOfPartsFile(request) : ScenePartOfCatalogue(request);
@@ -271,8 +341,14 @@ void RunRender(const CCliRequest& request, std::ostream& err)
     if (request.m_pitch)
         camera.m_pitch = *request.m_pitch;
     const SImage image = RenderScene(scene, camera, request.m_width, request.m_height);
-    RunStep(request.m_output, "Failed to write the picture.",
-        [&] { WriteFileAtomically(PathFromUtf8(request.m_output), EncodePng(image)); });
+    if (OutputIsAStream(request)) {
+        std::vector<uint8_t> png;
+        RunStep(request.m_output, "Failed to make the picture.", [&] { png = EncodePng(image); });
+        DeliverToStream(request, AsText(png), out);
+    } else {
+        RunStep(request.m_output, "Failed to write the picture.",
+            [&] { WriteFileAtomically(PathFromUtf8(request.m_output), EncodePng(image)); });
+    }
     if (image.m_incomplete)
         err << kToolName << ": " << NameForMessage(request.m_output)
             << ": the part is too complex to draw whole; what lies furthest back is left out.\n";
@@ -299,8 +375,32 @@ std::vector<SMeshPart> ChosenMeshParts(const CCliRequest& request)
     return parts;
 }
 
-void RunMesh(const CCliRequest& request)
+// A 3D model that goes to standard output or nowhere is a .glb: an OBJ needs a second file.
+void RunMeshToStream(const CCliRequest& request, std::ostream& out)
 {
+    std::vector<SMeshPart> parts;
+    if (request.m_allParts && !HasPartsFileExtension(request.m_input)) {
+        CRunDocument run;
+        CModelwrightDoc& document = run.Get();
+        LoadCatalogue(request.m_input, document);
+        RunStep(request.m_input, kFailedToOpenDocument,
+            [&] { parts = MeshPartsOfCatalogue(document.Parts(), request.m_options, nullptr, request.m_scale); });
+        if (parts.empty())
+            throw NoMeshParts(request);
+    } else {
+        parts = ChosenMeshParts(request);
+    }
+    std::string model;
+    RunStep(request.m_output, "Failed to write the 3D model.", [&] { model = EncodeGlb(parts); });
+    DeliverToStream(request, model, out);
+}
+
+void RunMesh(const CCliRequest& request, std::ostream& out)
+{
+    if (OutputIsAStream(request)) {
+        RunMeshToStream(request, out);
+        return;
+    }
     RefuseOutputOverInput(request);
     // An OBJ file brings its material library beside it, which must not replace the input either.
     CCliRequest library = request;
@@ -322,9 +422,9 @@ void RunMesh(const CCliRequest& request)
     RunStep(request.m_output, "Failed to write the 3D model.", [&] { WriteMeshFile(parts, output); });
 }
 
-int RunCheck(const CCliRequest& request, std::ostream& out)
+int RunCheck(const CCliRequest& request, std::istream& in, std::ostream& out)
 {
-    const SPartsFile file = ReadPartsFileNamed(request.m_input);
+    const SPartsFile file = FromStandardInput(request) ? ReadPartsText(ReadStandardInput(in)) : ReadPartsFileNamed(request.m_input);
     for (const SDiagnostic& diagnostic : file.m_diagnostics)
         out << NameForMessage(request.m_input) << ":" << OneLine(FormatDiagnostic(diagnostic)) << "\n";
     // The list is cut short on a badly damaged file; what it leaves out still counts.
@@ -347,7 +447,7 @@ void LeaveCataloguesToProcessEnd()
     s_leaveCataloguesToProcessEnd = true;
 }
 
-int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+int RunCommandLineTool(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     CCliRequest request;
     try {
@@ -367,19 +467,19 @@ int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std
             RunDump(request, out);
             break;
         case CCliRequest::Command::build:
-            RunBuild(request);
+            RunBuild(request, in, out);
             break;
         case CCliRequest::Command::exportParts:
-            RunExport(request, err);
+            RunExport(request, out, err);
             break;
         case CCliRequest::Command::render:
-            RunRender(request, err);
+            RunRender(request, out, err);
             break;
         case CCliRequest::Command::mesh:
-            RunMesh(request);
+            RunMesh(request, out);
             break;
         case CCliRequest::Command::check:
-            return RunCheck(request, out);
+            return RunCheck(request, in, out);
         }
     } catch (const CRunFailure& failure) {
         err << kToolName << ": " << OneLine(failure.m_message) << "\n";
