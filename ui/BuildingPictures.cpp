@@ -33,8 +33,14 @@ QPixmap RoofPicture(int roofType)
     switch (roofType) {
     case kRoofGable:
         return LoadPicture("roof-gable.svg", kRoofSize);
+    case kRoofHipped:
+        return LoadPicture("roof-hipped.svg", kRoofSize);
+    case kRoofHalfHipped:
+        return LoadPicture("roof-half-hipped.svg", kRoofSize);
     case kRoofFlatTopped:
         return LoadPicture("roof-flat-topped.svg", kRoofSize);
+    case kRoofFlatToppedHipped:
+        return LoadPicture("roof-flat-topped-hipped.svg", kRoofSize);
     case kRoofLeanTo:
         return LoadPicture("roof-lean-to.svg", kRoofSize);
     default:
