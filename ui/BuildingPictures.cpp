@@ -17,8 +17,7 @@ namespace {
 // The pictures are drawings, rendered for the screen's pixel density so that they stay sharp.
 QPixmap LoadPicture(const char* name, QSize size)
 {
-    static const bool registered = (RegisterBuildingResources(), true);
-    Q_UNUSED(registered);
+    RegisterBuildingPictures();
     const qreal density = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     return QIcon(QStringLiteral(":/building/") + QLatin1String(name)).pixmap(size, density);
 }
@@ -27,6 +26,12 @@ constexpr QSize kRoofSize(13, 15);
 constexpr QSize kDoorSize(32, 32);
 
 } // namespace
+
+void RegisterBuildingPictures()
+{
+    static const bool registered = (RegisterBuildingResources(), true);
+    Q_UNUSED(registered);
+}
 
 QPixmap RoofPicture(int roofType)
 {
