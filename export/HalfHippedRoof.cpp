@@ -14,6 +14,7 @@ SRoofShape HalfHippedRoof(const CBuildingElement& element)
     const Coord L = frame->Length();
     const Coord E = frame->Eaves();
     const Coord T = frame->Top();
+    // The gables' tops at G, `gable` in from the eaves; the ridge `hip` in from each end.
     const Coord G = E + (T - E) / 2;
     const Coord ridge = S / 2;
     const Coord upperRun = S / 4;
@@ -21,9 +22,8 @@ SRoofShape HalfHippedRoof(const CBuildingElement& element)
     const Coord hip = std::min(upperRun, L / 2);
 
     SRoofShape shape;
-    for (const Coord l : {Coord(0), L}) {
+    for (const Coord l : {Coord(0), L})
         shape.walls.AddQuad(at(0, l, E), at(S, l, E), at(S - gable, l, G), at(gable, l, G));
-    }
 
     // Each slope in two: below the gables' tops, and from there to the ridge.
     shape.cover.AddQuad(at(0, 0, E), at(0, L, E), at(gable, L, G), at(gable, 0, G));
