@@ -68,15 +68,23 @@ $fetch_only || ensure_packages g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-p
 # Debian's source packages: the same archive and suites as the machine's binary packages.
 if ! apt-get source --print-uris qt6-base >/dev/null 2>&1 ||
     [ -z "$(apt-get source --print-uris qt6-base 2>/dev/null | grep -F "'http")" ]; then
-    [ "$(id -u)" -eq 0 ] || { echo "Qt's source needs a deb-src entry for apt; run this as root once." >&2; exit 1; }
+    # As root, or through password-less sudo, so that the cache stays the user's own.
+    if [ "$(id -u)" -eq 0 ]; then
+        as_root() { "$@"; }
+    elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+        as_root() { sudo -n "$@"; }
+    else
+        echo "Qt's source needs a deb-src entry for apt; run this once as root or with password-less sudo." >&2
+        exit 1
+    fi
     sources=/etc/apt/sources.list.d/modelwright-deb-src.sources
     if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-        sed 's/^Types: *deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources > "$sources"
+        sed 's/^Types: *deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | as_root tee "$sources" >/dev/null
     else
-        grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' > "${sources%.sources}.list"
+        grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' | as_root tee "${sources%.sources}.list" >/dev/null
     fi
     echo "Added Debian's source packages to apt"
-    apt-get update -qq >/dev/null
+    as_root apt-get update -qq >/dev/null
 fi
 
 # The unpacked source's folder in the work folder, or nothing while there is none: a glob, as
