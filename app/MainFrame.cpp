@@ -7,6 +7,7 @@
 #include "model/ModelwrightDoc.h"
 #include "model/PartsManager.h"
 #include "scene/MeshWriter.h"
+#include "ui/ErrorMessages.h"
 #include "ui/ModelwrightView.h"
 #include "ui/OptionsPropertySheet.h"
 
@@ -558,7 +559,7 @@ bool CMainFrame::LoadDocument(const QString& path)
     } catch (const CException& error) {
         UpdateTitle();
         RemoveRecentFile(absolutePath);
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
         return false;
     }
     AddRecentFile(absolutePath);
@@ -647,7 +648,7 @@ void CMainFrame::OnExportMesh()
     try {
         WriteCatalogueMeshFile(parts, m_options, PathOf(path), only);
     } catch (const CException& error) {
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
         return;
     }
     m_view->SetExportFolder(QFileInfo(path).absolutePath());
@@ -679,18 +680,18 @@ bool CMainFrame::SaveTo(const QString& path)
         try {
             KeepBackupCopy(PathOf(absolutePath));
         } catch (const CException& error) {
-            backupFailure = QString::fromStdString(error.what());
+            backupFailure = ErrorText(error);
         }
     }
     try {
         m_document.SaveDocumentFile(PathOf(absolutePath));
     } catch (const CFileException& error) {
         if (error.m_cause == CFileException::readOnly)
-            return AskSaveReadOnlyAs(QString::fromStdString(error.what())) && SaveDocumentAs();
-        ReportError(QString::fromStdString(error.what()));
+            return AskSaveReadOnlyAs(ErrorText(error)) && SaveDocumentAs();
+        ReportError(ErrorText(error));
         return false;
     } catch (const CException& error) {
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
         return false;
     }
     AddRecentFile(absolutePath);
@@ -706,7 +707,7 @@ void CMainFrame::RecoverDocument(const std::vector<uint8_t>& bytes, const QStrin
     try {
         m_document.RecoverFromBytes(bytes, documentPath.isEmpty() ? std::filesystem::path() : PathOf(documentPath));
     } catch (const CArchiveException&) {
-        throw CException(kFailedToOpenDocument);
+        throw CException(EErrorCode::failedToOpenDocument);
     }
     UpdateTitle();
 }
@@ -882,7 +883,7 @@ void CMainFrame::OnFileSendMail()
     try {
         WriteFileAtomically(PathOf(attachment), m_document.SaveToBytes());
     } catch (const CException& error) {
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
         return;
     }
     if (!StartMailer(attachment)) {

@@ -9,6 +9,7 @@
 #include "ui/BuildingDlg.h"
 #include "ui/CatalogueSteps.h"
 #include "ui/CompileCommand.h"
+#include "ui/ErrorMessages.h"
 #include "ui/HeaderDlg.h"
 #include "ui/PartPreview.h"
 #include "ui/PlatformDlg.h"
@@ -652,7 +653,7 @@ void CModelwrightView::OnExport()
     try {
         ExportPartsFile();
     } catch (const CException& error) {
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
     }
 }
 
@@ -662,7 +663,7 @@ void CModelwrightView::OnExportAndCompile()
     try {
         path = ExportPartsFile();
     } catch (const CException& error) {
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
         return;
     }
     if (!path.isEmpty())

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QClipboard>
 #include <QMenu>
 #include <QTimer>
@@ -561,6 +562,23 @@ private slots:
         QCOMPARE(Entries(), catalogueKept ? QStringList {"Oak"} : QStringList {});
         QCOMPARE(m_frame->windowTitle(), QString("Untitled[*] - Winrail Modelwright"));
         QVERIFY(m_frame->RecentFiles().isEmpty());
+    }
+
+    // With German chosen the core's messages are German, and name the file as the system does.
+    void openFailuresAreToldInGerman()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(MW_BIN_DIR "/ModelwrightDEU.qm")));
+        QCoreApplication::installTranslator(&german);
+        const QString missing = FilePath("Größe übung.wo3");
+        QFile::remove(missing);
+        QVERIFY(!m_frame->OpenDocumentFile(missing));
+        const QString damaged = FilePath("damaged.wo3");
+        QVERIFY(WriteBytes(damaged, QByteArray("\xff\xff\x01\x00junk", 8)));
+        QVERIFY(!m_frame->OpenDocumentFile(damaged));
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(m_frame->m_errors,
+            (QStringList {QDir::toNativeSeparators(missing) + " wurde nicht gefunden.", "Unerwartetes Dateiformat."}));
     }
 
     void recentFilesKeepTheLatestFourAcrossRuns()

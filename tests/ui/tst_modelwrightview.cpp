@@ -631,11 +631,17 @@ private slots:
         options.m_compileCommand = R"("/opt/track planner/compile" --quiet "%f" ; rm)";
         m_view->OnExportAndCompile();
         QCOMPARE(m_view->m_started.takeFirst(),
-            (QStringList {"/opt/track planner/compile", "--quiet", m_view->m_exportPath, ";", "rm"}));
+            (QStringList {"/opt/track planner/compile", "--quiet", native, ";", "rm"}));
         QTRY_COMPARE(m_view->m_errors.size(), 1);
         QVERIFY(m_view->m_errors.takeFirst().startsWith("Could not start /opt/track planner/compile: "));
         QVERIFY(notes.isEmpty());
         QVERIFY(m_view->Preview()->CompileTitle()->isHidden());
+
+        // Without %f the file is the last word, as the system writes it too.
+        options.m_compileCommand = R"("/opt/track planner/compile" --quiet)";
+        m_view->OnExportAndCompile();
+        QCOMPARE(m_view->m_started.takeFirst(), (QStringList {"/opt/track planner/compile", "--quiet", native}));
+        QTRY_COMPARE(m_view->m_errors.size(), 1);
     }
 
     // A command that fails is told in the status bar with its exit status, and its last lines
@@ -658,7 +664,7 @@ private slots:
         const QStringList lines = preview.CompileOutput()->toPlainText().split('\n');
         QCOMPARE(lines.size(), 12);
         QCOMPARE(lines.front(), QStringLiteral("30"));
-        QCOMPARE(lines.back(), "cannot read " + m_view->m_exportPath);
+        QCOMPARE(lines.back(), "cannot read " + QDir::toNativeSeparators(m_view->m_exportPath));
         QVERIFY(m_view->m_errors.isEmpty());
         m_view->resize(1000, 600);
         SaveScreenshot(*m_view, "view_compile_failed");
@@ -669,6 +675,13 @@ private slots:
         QTRY_VERIFY(notes.size() == 2);
         QVERIFY(notes[1].constFirst().toString().endsWith(" finished (exit 0)."));
         QCOMPARE(preview.CompileOutput()->toPlainText(), QStringLiteral("1 part compiled"));
+
+        // Letters beyond ASCII read as the system's console wrote them.
+        notes.clear();
+        m_options.m_compileCommand = StandInCommands().printsGroesse.toStdString();
+        m_view->OnExportAndCompile();
+        QTRY_VERIFY(notes.size() == 2);
+        QCOMPARE(preview.CompileOutput()->toPlainText(), QStringLiteral("Größe übung"));
 
         // A plain export leaves no report of an earlier run behind.
         m_view->OnExport();
