@@ -88,7 +88,7 @@ size_t IndexOf(const CObjectManager& list, const CNamedObject* object)
     return static_cast<size_t>(found - elements.begin());
 }
 
-const CNamedObject* PartNumbered(const CObjectManager& list, int32_t id)
+CNamedObject* PartNumbered(const CObjectManager& list, int32_t id)
 {
     const auto& elements = list.GetList();
     const auto found
@@ -233,6 +233,14 @@ void CModelwrightView::CreatePartActions()
     m_newPlatformAction = makeAction("partNewPlatform", &CModelwrightView::OnNewPlatform);
     m_editAction = makeAction("partEdit", &CModelwrightView::OnEdit);
     m_deleteAction = makeAction("partDelete", &CModelwrightView::OnDelete);
+    // The table's own keys, shown in the menus: Enter edits, Del deletes. They act only in the
+    // table, so the filter box keeps its Enter and Del. Enter comes first, the name menus show.
+    m_editAction->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
+    m_deleteAction->setShortcut(QKeySequence(Qt::Key_Delete));
+    for (QAction* tableCommand : {m_editAction, m_deleteAction}) {
+        tableCommand->setShortcutContext(Qt::WidgetShortcut);
+        m_objectList->addAction(tableCommand);
+    }
     m_duplicateAction = makeAction("partDuplicate", &CModelwrightView::OnDuplicate);
     m_duplicateAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m_exportAction = makeAction("partExport", &CModelwrightView::OnExport);
@@ -277,6 +285,8 @@ void CModelwrightView::ShowContextMenu(const QPoint& position)
     QMenu menu(this);
     menu.setObjectName("partContextMenu");
     FillPartMenu(menu);
+    menu.addSeparator();
+    FillClipboardMenu(menu);
     menu.exec(m_objectList->viewport()->mapToGlobal(position));
 }
 
@@ -409,7 +419,7 @@ void CModelwrightView::ShowRestoredPart(CNamedObject* part)
 }
 
 void CModelwrightView::PushPartStep(const QString& text, size_t index, std::shared_ptr<const CPartSnapshot> before,
-    std::shared_ptr<const CPartSnapshot> after)
+    std::shared_ptr<const CPartSnapshot> after, std::optional<int32_t> shownWhenTakenOut)
 {
     // Successive edits of one part share the state between them, so the history keeps it once.
     if (before && m_history->index() > 0) {
@@ -418,7 +428,11 @@ void CModelwrightView::PushPartStep(const QString& text, size_t index, std::shar
             before = last->After();
     }
     m_history->push(new CPartStep(text, m_document, index, std::move(before), std::move(after),
-        [this](CNamedObject* part) { ShowRestoredPart(part); }));
+        [this, shownWhenTakenOut](CNamedObject* part) {
+            if (!part && shownWhenTakenOut && GetPartsManager())
+                part = PartNumbered(*GetPartsManager(), *shownWhenTakenOut);
+            ShowRestoredPart(part);
+        }));
 }
 
 void CModelwrightView::ShowTableFilter()
@@ -464,7 +478,7 @@ void CModelwrightView::NewPart(EPartKind kind)
     AddMadePart(std::move(part), stepText);
 }
 
-void CModelwrightView::AddMadePart(std::unique_ptr<CNamedObject> part, const QString& stepText)
+void CModelwrightView::AddMadePart(std::unique_ptr<CNamedObject> part, const QString& stepText, std::optional<int32_t> shownAfterUndo)
 {
     CPartsManager* parts = GetPartsManager();
     CNamedObject* added = part.get();
@@ -473,7 +487,7 @@ void CModelwrightView::AddMadePart(std::unique_ptr<CNamedObject> part, const QSt
     parts->Add(std::move(part));
     m_pSelected = added;
     UpdateButtons();
-    PushPartStep(stepText, parts->GetCount() - 1, nullptr, SnapshotOf(*added));
+    PushPartStep(stepText, parts->GetCount() - 1, nullptr, SnapshotOf(*added), shownAfterUndo);
 }
 
 void CModelwrightView::OnDuplicate()
@@ -485,10 +499,9 @@ void CModelwrightView::OnDuplicate()
     const CRuntimeClass* const accepted[] = {original->GetRuntimeClass()};
     std::unique_ptr<CNamedObject> copy = SnapshotOf(*original)->Restore(accepted);
     copy->TakeNewNumber();
-    copy->m_name.clear();
-    copy->SetDefaultName();
+    copy->m_name = GetPartsManager()->CopyName(original->m_name);
     m_document.AboutToChange();
-    AddMadePart(std::move(copy), tr("Duplicate \"%1\"").arg(QString::fromStdString(original->m_name)));
+    AddMadePart(std::move(copy), tr("Duplicate \"%1\"").arg(QString::fromStdString(original->m_name)), original->m_id);
 }
 
 void CModelwrightView::OnEdit()
@@ -563,9 +576,10 @@ void CModelwrightView::OnPaste()
     }
     part->TakeNewNumber();
     part->SetDefaultName();
-    m_document.AboutToChange();
     const QString name = QString::fromStdString(part->m_name);
-    AddMadePart(std::move(part), tr("Paste \"%1\"").arg(name));
+    part->m_name = GetPartsManager()->CopyName(part->m_name);
+    m_document.AboutToChange();
+    AddMadePart(std::move(part), tr("Paste \"%1\"").arg(name), m_pSelected ? std::optional(m_pSelected->m_id) : std::nullopt);
 }
 
 void CModelwrightView::OnDelete()

@@ -228,6 +228,32 @@ private slots:
         QCOMPARE(browser.verticalScrollBar()->value(), 0);
     }
 
+    // The help window carries the program's icon and closes with its Close button, Escape and
+    // Ctrl+W, wherever the keyboard is in it; it opens again at the next request.
+    void helpWindowHasTheIconAndCloses()
+    {
+        CHelpSystem help{CHelpBooks(QStringList{QStringLiteral(MW_BIN_DIR "/help")})};
+        const auto open = [&help] {
+            help.WinHelp(kLanguageEnglish, QStringLiteral("TreeDlg"));
+            QVERIFY(QTest::qWaitForWindowActive(help.Window()));
+            help.Window()->Browser()->setFocus();
+        };
+        open();
+        QVERIFY(!help.Window()->windowIcon().isNull());
+        QVERIFY(!help.Window()->windowIcon().pixmap(32, 32).isNull());
+        auto* close = help.Window()->findChild<QPushButton*>(QStringLiteral("close"));
+        QVERIFY(close);
+        QCOMPARE(close->text(), QStringLiteral("C&lose"));
+        close->click();
+        QVERIFY(!help.Window()->isVisible());
+        for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            open();
+            QVERIFY(help.Window()->isVisible());
+            QTest::keySequence(help.Window()->Browser(), key);
+            QVERIFY2(!help.Window()->isVisible(), qPrintable(key.toString()));
+        }
+    }
+
     void helpFromADialogStandsBesideItAndTakesClicks()
     {
         CHelpSystem help{CHelpBooks(QStringList{QStringLiteral(MW_BIN_DIR "/help")})};

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -52,14 +53,23 @@ public:
     QStringList m_errors;
     QStringList m_mailed;
     std::optional<SKeyboardLocks> m_locks;
+    // The real file dialog and question, for the tests of what they offer.
+    bool m_realDialogs = false;
 
 protected:
     std::optional<SKeyboardLocks> LockStates() const override { return m_locks; }
-    QString AskOpenPath() override { return m_openPaths.isEmpty() ? QString() : m_openPaths.takeFirst(); }
+    QString AskOpenPath() override
+    {
+        if (m_realDialogs)
+            return CMainFrame::AskOpenPath();
+        return m_openPaths.isEmpty() ? QString() : m_openPaths.takeFirst();
+    }
     QString AskSavePath() override { return m_savePaths.isEmpty() ? QString() : m_savePaths.takeFirst(); }
     QMessageBox::StandardButton AskSaveChanges() override
     {
         ++m_saveChangesAsked;
+        if (m_realDialogs)
+            return CMainFrame::AskSaveChanges();
         return m_saveChangesAnswer;
     }
     bool AskSaveReadOnlyAs(const QString& message) override
@@ -263,7 +273,7 @@ private slots:
         QCOMPARE(enabled(), (QList<bool> {false, false, true}));
     }
 
-    // The Part menu and the table's context menu hold the same commands; Ctrl+Q quits.
+    // The table's context menu holds the Part menu's commands and the clipboard's.
     void partCommandsAreInTheMenuAndOnTheTable()
     {
         QStringList names;
@@ -291,8 +301,44 @@ private slots:
         const QPoint oak = table.visualRect(table.model()->index(1, 0)).center();
         emit table.customContextMenuRequested(oak);
         QCOMPARE(m_frame->View()->Selected()->m_name, std::string("Oak"));
-        QCOMPARE(shown, commands(m_frame->PartMenu()->actions()));
-        QCOMPARE(m_frame->ExitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        // Beneath them the clipboard's commands.
+        QCOMPARE(shown, commands(m_frame->PartMenu()->actions())
+                << nullptr << m_frame->CutAction() << m_frame->CopyAction() << m_frame->PasteAction());
+    }
+
+    // The menus name the keys that work: Enter edits and Del deletes in the table, Redo and
+    // Exit show the platform's own keys (Ctrl+Q on Linux, Alt+F4 on Windows).
+    void menusShowTheKeysOfTheirCommands()
+    {
+        const auto shownKey = [this](const char* name) {
+            const auto* action = m_frame->findChild<QAction*>(QLatin1String(name));
+            return action ? action->shortcut().toString(QKeySequence::NativeText) : QStringLiteral("<no %1>").arg(name);
+        };
+        QCOMPARE(shownKey("partEdit"), QStringLiteral("Enter"));
+        QCOMPARE(shownKey("partDelete"), QStringLiteral("Del"));
+        QCOMPARE(m_frame->RedoAction()->shortcut(), QKeySequence(QKeySequence::Redo));
+        // A platform that names no key to quit (Windows, and the offscreen screen) closes with Alt+F4.
+        const QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+        QCOMPARE(m_frame->ExitAction()->shortcuts(), quitKeys.isEmpty() ? QList {QKeySequence(Qt::ALT | Qt::Key_F4)} : quitKeys);
+
+        // The keys act in the table; in the filter box they stay the box's own.
+        AddPart("Oak");
+        AddPart("Ash");
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        CPartsTable& table = *m_frame->View()->ObjectList();
+        table.setFocus();
+        QTRY_VERIFY(table.hasFocus());
+        QTest::keyClick(&table, Qt::Key_Delete);
+        QCOMPARE(m_doc->Parts().GetCount(), size_t(1));
+        QLineEdit& filter = *m_frame->View()->FilterEdit();
+        filter.setFocus();
+        QTRY_VERIFY(filter.hasFocus());
+        QTest::keyClicks(&filter, "Oa");
+        QTest::keyClick(&filter, Qt::Key_Home);
+        QTest::keyClick(&filter, Qt::Key_Delete);
+        QCOMPARE(filter.text(), QStringLiteral("a"));
+        QCOMPARE(m_doc->Parts().GetCount(), size_t(1));
     }
 
     void hidingTheToolbarKeepsItWhereItWas()
@@ -326,8 +372,8 @@ private slots:
         QTest::addColumn<bool>("replaced");
         QTest::addColumn<bool>("saved");
         QTest::newRow("cancel keeps the catalogue") << int(QMessageBox::Cancel) << false << false;
-        QTest::newRow("no drops the changes") << int(QMessageBox::No) << true << false;
-        QTest::newRow("yes saves first") << int(QMessageBox::Yes) << true << true;
+        QTest::newRow("don't save drops the changes") << int(QMessageBox::Discard) << true << false;
+        QTest::newRow("save saves first") << int(QMessageBox::Save) << true << true;
     }
 
     void unsavedChangesAreAskedAbout()
@@ -368,7 +414,7 @@ private slots:
         m_frame->m_saveChangesAnswer = QMessageBox::Cancel;
         QVERIFY(!m_frame->close());
         QVERIFY(m_frame->isVisible());
-        m_frame->m_saveChangesAnswer = QMessageBox::No;
+        m_frame->m_saveChangesAnswer = QMessageBox::Discard;
         QVERIFY(m_frame->close());
     }
 
@@ -445,7 +491,7 @@ private slots:
         QVERIFY(m_doc->IsModified());
 
         // New starts a new history.
-        m_frame->m_saveChangesAnswer = QMessageBox::No;
+        m_frame->m_saveChangesAnswer = QMessageBox::Discard;
         m_frame->NewDocument();
         QVERIFY(!m_frame->UndoAction()->isEnabled());
         QCOMPARE(m_frame->UndoAction()->text(), QString("&Undo"));
@@ -638,6 +684,69 @@ private slots:
         QVERIFY(m_frame->PrintDocumentFile(path));
         QVERIFY(FileBytes(pdf).startsWith("%PDF"));
         QVERIFY(!m_frame->PrintDocumentFile(FilePath("absent.wo3")));
+    }
+
+    // File, Open starts in the open catalogue's folder, else in that of the file used last.
+    void openStartsBesideTheCatalogueThenWhereTheLastFileWas()
+    {
+        QVERIFY(QDir(m_dir->path()).mkpath("spring/summer"));
+        QVERIFY(WriteBytes(FilePath("spring/spring.wo3"), CatalogueBytes({"Oak"})));
+        QVERIFY(WriteBytes(FilePath("spring/summer/summer.wo3"), CatalogueBytes({"Elm"})));
+        m_frame->m_realDialogs = true;
+        const auto openThrough = [this](const QString& chosen) {
+            QString startFolder;
+            WhenModal([&startFolder, chosen](QDialog& dialog) {
+                auto& files = static_cast<QFileDialog&>(dialog);
+                startFolder = files.directory().absolutePath();
+                files.selectFile(chosen);
+                dialog.accept();
+            });
+            m_frame->OpenAction()->trigger();
+            return startFolder;
+        };
+        openThrough(FilePath("spring/spring.wo3"));
+        QCOMPARE(Entries(), QStringList {"Oak"});
+        QCOMPARE(openThrough(FilePath("spring/summer/summer.wo3")), FilePath("spring"));
+        QCOMPARE(openThrough(FilePath("spring/spring.wo3")), FilePath("spring/summer"));
+
+        // A new catalogue, and the next run, start where the last file was.
+        m_frame->NewDocument();
+        QCOMPARE(openThrough(FilePath("spring/spring.wo3")), FilePath("spring"));
+        m_frame.reset();
+        m_doc = std::make_unique<CModelwrightDoc>();
+        MakeFrame();
+        m_frame->m_realDialogs = true;
+        QCOMPARE(openThrough(FilePath("spring/summer/summer.wo3")), FilePath("spring"));
+        QCOMPARE(Entries(), QStringList {"Elm"});
+    }
+
+    // The question about unsaved changes offers Save, Don't Save and Cancel; Escape cancels.
+    void unsavedChangesOfferSaveDontSaveAndCancel()
+    {
+        AddPart("Oak");
+        m_frame->m_realDialogs = true;
+        QString text;
+        QStringList buttons;
+        WhenModal([&text, &buttons](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            text = box.text();
+            for (QAbstractButton* button : box.buttons())
+                buttons << QString::number(int(box.standardButton(button))) + ' ' + button->text();
+            SaveScreenshot(dialog, "save_changes_question");
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        m_frame->NewDocument();
+        QCOMPARE(text, QStringLiteral("Save changes to Untitled?"));
+        buttons.sort();
+        QCOMPARE(buttons.size(), 3);
+        QVERIFY2(buttons.contains(QString::number(int(QMessageBox::Discard)) + " Do&n't Save"), qPrintable(buttons.join(", ")));
+        QVERIFY(buttons.filter(QRegularExpression(QStringLiteral("^%1 ").arg(int(QMessageBox::Save)))).size() == 1);
+        QVERIFY(buttons.filter(QRegularExpression(QStringLiteral("^%1 ").arg(int(QMessageBox::Cancel)))).size() == 1);
+        QCOMPARE(Entries(), QStringList {"Oak"});
+
+        WhenModal([](QDialog& dialog) { static_cast<QMessageBox&>(dialog).button(QMessageBox::Discard)->click(); });
+        m_frame->NewDocument();
+        QVERIFY(Entries().isEmpty());
     }
 
     void exportOpensBesideTheCatalogueThenWhereTheLastExportWent()
