@@ -30,7 +30,7 @@ class QUndoStack;
 class QSplitter;
 
 // The main form: the catalogue's parts in a sorted table under a filter box, and the eight
-// command buttons.
+// command buttons in two rows beneath it.
 // Every editing command reaches the catalogue from here, and the export starts here.
 class CModelwrightView : public QWidget {
     Q_OBJECT
@@ -147,6 +147,8 @@ private:
     void AddMadePart(std::unique_ptr<CNamedObject> part, const QString& stepText,
         std::optional<int32_t> shownAfterUndo = std::nullopt);
     void retranslateUi();
+    // Gives the command buttons one size that holds every text, and the table its readable width.
+    void FitButtons();
     CPartsManager* GetPartsManager() const;
     void UpdateButtons();
     void ShowTableFilter();

@@ -7,10 +7,16 @@
 #include "model/Exceptions.h"
 #include "model/ModelwrightDoc.h"
 #include "model/Tree.h"
+#include "model/ChoiceCodes.h"
+#include "model/PartKind.h"
+#include "model/Platform.h"
+#include "model/Building.h"
+#include "app/LanguageResources.h"
 #include "ui/ModelwrightView.h"
 #include "ui/PartsTable.h"
 #include "ui/OptionsPropertySheet.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -29,6 +35,8 @@
 #include <QTemporaryDir>
 #include <QClipboard>
 #include <QMenu>
+#include <QScopeGuard>
+#include <QStyle>
 #include <QTimer>
 #include <QTest>
 #include <QToolBar>
@@ -227,6 +235,81 @@ private slots:
         QCOMPARE(columns->sectionResizeMode(CPartsTableModel::description), QHeaderView::Stretch);
         QCOMPARE(columns->sortIndicatorSection(), int(CPartsTableModel::price));
         QCOMPARE(columns->sortIndicatorOrder(), Qt::DescendingOrder);
+    }
+
+    // In a window 800 wide (and, run again at double size on a 1600 x 1000 screen, in the
+    // whole of it) the table shows a name of 24 characters, the kind, the catalogue number and
+    // the price whole, in every language; the command buttons stay whole beside it.
+    void thePartsTableIsReadableInANarrowWindow_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << int(kLanguageEnglish);
+        QTest::newRow("German") << int(kLanguageGerman);
+        QTest::newRow("French") << int(kLanguageFrench);
+        QTest::newRow("Dutch") << int(kLanguageDutch);
+    }
+
+    void thePartsTableIsReadableInANarrowWindow()
+    {
+        QFETCH(int, language);
+        CLanguageResources languages(QStringList {QStringLiteral(MW_BIN_DIR)});
+        languages.LoadLanguageDll(language);
+        const auto restoreEnglish = qScopeGuard([&languages] { languages.LoadLanguageDll(kLanguageEnglish); });
+        const auto add = [this](std::unique_ptr<CNamedObject> part, const char* name, const char* number, const char* price) {
+            part->m_name = name;
+            VisitPart(*part, [&](auto& kind) {
+                kind.m_catalogNo = number;
+                kind.m_price = price;
+            });
+            m_doc->Parts().Add(std::move(part));
+        };
+        add(std::make_unique<CBuilding>(), "Station building Lindena", "LB-1010-W", "1249.50");
+        add(std::make_unique<CPlatform>(), "Platform 1, covered", "LP-201", "16.00");
+        add(std::make_unique<CTree>(), "Small spruce", "LT-03", "2.90");
+        m_frame->View()->OnInitialUpdate();
+        const QSize screen = m_frame->screen()->availableSize();
+        if (screen.width() <= 800) {
+            m_frame->showMaximized();
+        } else {
+            m_frame->showNormal();
+            m_frame->resize(800, 600);
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        QTRY_VERIFY(m_frame->width() <= 800);
+        const CPartsTable& table = *m_frame->View()->ObjectList();
+        const QFontMetrics metrics = table.fontMetrics();
+        // A cell's text has a few pixels of margin on each side.
+        const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1) + 2;
+        const auto faultsShown = [&] {
+            QStringList faults;
+            for (int row = 0; row < table.model()->rowCount(); ++row)
+                for (int column = 0; column < CPartsTableModel::columnTotal; ++column) {
+                    const QModelIndex cell = table.model()->index(row, column);
+                    const QString text = cell.data().toString();
+                    const int picture = cell.data(Qt::DecorationRole).isValid()
+                        ? table.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &table) + 4 : 0;
+                    const int right = table.horizontalHeader()->sectionViewportPosition(column)
+                        + table.horizontalHeader()->sectionSize(column);
+                    if (picture + metrics.horizontalAdvance(text) + margins > table.horizontalHeader()->sectionSize(column)
+                        || right > table.viewport()->width())
+                        faults << QStringLiteral("\"%1\" in %2 px").arg(text).arg(table.horizontalHeader()->sectionSize(column));
+                }
+            // The command buttons, and the preview's buttons beside them, show whole.
+            for (const QAbstractButton* button : m_frame->View()->findChildren<QAbstractButton*>()) {
+                if (!button->isVisible())
+                    continue;
+                if (button->width() < button->minimumSizeHint().width() || button->height() < button->minimumSizeHint().height())
+                    faults << QStringLiteral("%1 is cut").arg(button->objectName());
+                if (!button->parentWidget()->rect().contains(button->geometry())
+                    || !m_frame->View()->rect().contains(QRect(button->mapTo(m_frame->View(), QPoint(0, 0)), button->size())))
+                    faults << QStringLiteral("%1 lies outside its pane").arg(button->objectName());
+            }
+            return faults.join(QStringLiteral(", "));
+        };
+        // The layouts take the new language's texts in a few turns of the event loop.
+        QTRY_COMPARE_WITH_TIMEOUT(faultsShown(), QString(), 2000);
+        SaveScreenshot(*m_frame, QStringLiteral("main_window_narrow_%1_%2x").arg(QString::fromLatin1(QTest::currentDataTag())).arg(m_frame->devicePixelRatio()));
+        QVERIFY(table.width() > m_frame->width() / 2);
     }
 
     // Run a second time at QT_SCALE_FACTOR=2 for the screenshot at double density.

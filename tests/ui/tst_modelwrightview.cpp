@@ -839,10 +839,12 @@ private slots:
         m_view->resize(1200, 800);
         QTRY_VERIFY(m_view->ObjectList()->width() > small.width() + 200);
         QVERIFY(m_view->ObjectList()->height() > small.height() + 300);
-        // The buttons keep their places to the table's right, in their order.
-        QVERIFY(m_view->EditHeaderButton()->x() > m_view->ObjectList()->geometry().right());
-        QVERIFY(m_view->EditButton()->x() > m_view->EditHeaderButton()->x());
-        QVERIFY(m_view->NewPlatformButton()->y() > m_view->NewBuildingButton()->y());
+        // The buttons keep their places in two rows under the table, in their order.
+        QVERIFY(m_view->EditHeaderButton()->y() > m_view->ObjectList()->geometry().bottom());
+        QCOMPARE(m_view->NewPlatformButton()->y(), m_view->EditHeaderButton()->y());
+        QVERIFY(m_view->NewPlatformButton()->x() > m_view->NewBuildingButton()->x());
+        QVERIFY(m_view->EditButton()->y() > m_view->EditHeaderButton()->geometry().bottom());
+        QCOMPARE(m_view->EditButton()->x(), m_view->EditHeaderButton()->x());
     }
 
     void editHeaderMarksTheDocumentOnlyOnOk()
