@@ -276,6 +276,8 @@ private slots:
         }
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
         QTRY_VERIFY(m_frame->width() <= 800);
+        // The window has taken the language's texts before it is measured.
+        QTRY_COMPARE(m_frame->menuBar()->actions().constFirst()->text(), QCoreApplication::translate("CMainFrame", "&File"));
         const CPartsTable& table = *m_frame->View()->ObjectList();
         const QFontMetrics metrics = table.fontMetrics();
         // A cell's text has a few pixels of margin on each side.
