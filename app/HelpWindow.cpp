@@ -2,6 +2,7 @@
 
 #include "app/LanguageResources.h"
 #include "model/ChoiceCodes.h"
+#include "ui/BuildingPictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -115,6 +116,8 @@ CHelpWindow::CHelpWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowIcon(QIcon(QStringLiteral(":/app/modelwright.svg")));
+    // The books picture the roof types with the element dialog's own drawings.
+    RegisterBuildingPictures();
     m_pContents->setObjectName(QStringLiteral("contents"));
     m_pBack->setObjectName(QStringLiteral("back"));
     m_pForward->setObjectName(QStringLiteral("forward"));
