@@ -730,6 +730,10 @@
         <source>Modelwright Help</source>
         <translation>Modelwright-Hilfe</translation>
     </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1055,6 +1059,10 @@
     <message>
         <source>The catalogue has no parts to export.</source>
         <translation>Der Katalog hat keine Teile zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Nicht speichern</translation>
     </message>
 </context>
 <context>

@@ -730,6 +730,10 @@
         <source>Modelwright Help</source>
         <translation>Modelwright Help</translation>
     </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1055,6 +1059,10 @@
     <message>
         <source>The catalogue has no parts to export.</source>
         <translation>De catalogus heeft geen onderdelen om te exporteren.</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Niet opslaan</translation>
     </message>
 </context>
 <context>

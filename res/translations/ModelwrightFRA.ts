@@ -730,6 +730,10 @@
         <source>Modelwright Help</source>
         <translation>Aide de Modelwright</translation>
     </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1055,6 +1059,10 @@
     <message>
         <source>The catalogue has no parts to export.</source>
         <translation>Le catalogue n’a aucune pièce à exporter.</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Ne pas enregistrer</translation>
     </message>
 </context>
 <context>
