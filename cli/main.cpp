@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/ConsoleOutput.h"
 #include "model/FileIO.h"
 
 #include <iostream>
@@ -52,5 +53,6 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
+    ShowUtf8OnConsole();
     return RunCommandLineTool(args, std::cin, std::cout, std::cerr);
 }
