@@ -380,8 +380,8 @@ double GapBetween(double size, double otherSize)
     return std::max(kGapPerSize * (size + otherSize) / 2, kLeastGap);
 }
 
-// As wide as the parts' footprints, each a square of its larger side with its share of the
-// gaps, need to make a square: the rows come out about as deep as they are wide.
+// As long as the parts' footprints with their share of the gaps need to make a square: the
+// rows come out about as deep as they are wide.
 double RowLength(std::span<const SBounds> parts)
 {
     double area = 0;
@@ -389,8 +389,9 @@ double RowLength(std::span<const SBounds> parts)
     for (const SBounds& bounds : parts) {
         if (bounds.IsEmpty())
             continue;
-        const double side = std::max({Width(bounds), Depth(bounds), kLeastGap}) * (1 + kGapPerSize);
-        area += side * side;
+        const double width = std::max(Width(bounds), kLeastGap) * (1 + kGapPerSize);
+        const double depth = std::max(Depth(bounds), kLeastGap) * (1 + kGapPerSize);
+        area += width * depth;
         widest = std::max(widest, Width(bounds));
     }
     return std::max(std::sqrt(area), widest);
