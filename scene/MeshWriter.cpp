@@ -17,6 +17,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -108,6 +109,9 @@ struct SPreparedPart {
     std::vector<SColourRun> m_triangles;
     std::vector<SFloat3> m_linePoints;
     std::vector<SColourRun> m_lines;
+    // The lines run between points of the faces (the outlines of a part mostly do): their
+    // indices are those of the faces' points, and they have no points of their own.
+    bool m_linesOnFacePoints = false;
     SBounds m_faceBounds;
     SBounds m_normalBounds;
     SBounds m_lineBounds;
@@ -180,6 +184,20 @@ public:
         }
     }
 
+    // The first point of a face at the position, whatever its normal: the same one however
+    // large the table is.
+    std::optional<uint32_t> FindPosition(SFloat3 position, std::span<const SFloat3> positions) const
+    {
+        std::optional<uint32_t> first;
+        const size_t mask = m_slots.size() - 1;
+        for (size_t slot = Hash(position) & mask; m_slots[slot] != 0; slot = (slot + 1) & mask) {
+            const uint32_t index = m_slots[slot] - 1;
+            if (positions[index] == position && (!first || index < *first))
+                first = index;
+        }
+        return first;
+    }
+
 private:
     static size_t Hash(SFloat3 p)
     {
@@ -224,6 +242,7 @@ public:
         Recycle(m_part.m_lines);
         m_part.m_points = 0;
         m_part.m_linePoints.clear();
+        m_part.m_linesOnFacePoints = false;
         // Room for three points a triangle, so the lists seldom grow on the way.
         if (m_part.m_positions.size() < expectedTriangles * 3)
             MakeRoom(expectedTriangles * 3);
@@ -265,12 +284,37 @@ public:
     }
     void Finish()
     {
+        PutLinesOnFacePoints();
         m_part.m_faceBounds = BoundsOf(m_part.Positions());
         m_part.m_normalBounds = BoundsOf(m_part.Normals());
         m_part.m_lineBounds = BoundsOf(m_part.m_linePoints);
     }
 
 private:
+    // Lines whose ends are all points of faces take those points instead of their own.
+    void PutLinesOnFacePoints()
+    {
+        if (m_part.m_lines.empty() || m_part.m_points == 0)
+            return;
+        std::vector<uint32_t>& onFace = m_lineToFace;
+        onFace.clear();
+        for (const SFloat3& point : m_part.m_linePoints) {
+            const std::optional<uint32_t> index = m_table.FindPosition(point, m_part.Positions());
+            if (!index)
+                return;
+            onFace.push_back(*index);
+        }
+        for (SColourRun& run : m_part.m_lines) {
+            run.m_largest = 0;
+            for (uint32_t& index : run.m_indices) {
+                index = onFace[index];
+                run.m_largest = std::max(run.m_largest, index);
+            }
+        }
+        m_part.m_linePoints.clear();
+        m_part.m_linesOnFacePoints = true;
+    }
+
     void Recycle(std::vector<SColourRun>& runs)
     {
         for (SColourRun& run : runs) {
@@ -340,6 +384,7 @@ private:
     SFloat3 m_lastNormal;
     size_t m_lastTriangleRun = 0;
     size_t m_lastLineRun = 0;
+    std::vector<uint32_t> m_lineToFace;
 };
 
 // A mesh made already, prepared as its triangles and lines come.
@@ -675,14 +720,16 @@ private:
         AppendJsonString(m_meshes, part.m_name);
         m_meshes += ",\"primitives\":[";
         bool first = true;
+        size_t facePosition = 0;
         if (!part.m_triangles.empty()) {
-            const size_t position = AddPoints(part.Positions(), &part.m_faceBounds);
+            facePosition = AddPoints(part.Positions(), &part.m_faceBounds);
             const size_t normal = AddPoints(part.Normals(), &part.m_normalBounds);
             for (const SColourRun& run : part.m_triangles)
-                AddPrimitive(first, run, position, &normal, 0);
+                AddPrimitive(first, run, facePosition, &normal, 0);
         }
         if (!part.m_lines.empty()) {
-            const size_t position = AddPoints(part.m_linePoints, &part.m_lineBounds);
+            const size_t position
+                = part.m_linesOnFacePoints ? facePosition : AddPoints(part.m_linePoints, &part.m_lineBounds);
             for (const SColourRun& run : part.m_lines)
                 AddPrimitive(first, run, position, nullptr, kModeLines);
         }
@@ -992,7 +1039,7 @@ void AppendObjPart(CTextPieces<Sink>& pieces, const SPreparedPart& part, SPlace 
             pieces.HandOnWhenFull();
         }
     }
-    const size_t firstLinePoint = firstPoint + part.m_points;
+    const size_t firstLinePoint = part.m_linesOnFacePoints ? firstPoint : firstPoint + part.m_points;
     for (const SColourRun& run : part.m_lines) {
         obj += "usemtl " + MaterialName(run.m_color) + "\n";
         for (size_t i = 0; i + 2 <= run.m_indices.size(); i += 2) {
@@ -1004,7 +1051,7 @@ void AppendObjPart(CTextPieces<Sink>& pieces, const SPreparedPart& part, SPlace 
         }
         pieces.HandOnWhenFull();
     }
-    firstPoint = firstLinePoint + part.m_linePoints.size();
+    firstPoint += part.m_points + part.m_linePoints.size();
     firstNormal += part.m_points;
 }
 

@@ -33,7 +33,8 @@ inline int SegmentCount(int32_t written)
 }
 
 // The sine of a half turn is 1e-16, not 0: the points of an ellipsoid's pole would differ
-// by that much and make triangles that no float can tell from a line.
+// by that much and make triangles that no float can tell from a line, and a quarter turn
+// would move points by as little.
 inline double Exact(double value)
 {
     return std::abs(value) < 1e-12 ? 0.0 : value;
@@ -65,7 +66,7 @@ public:
         SEntry& entry = m_entries[size_t(axis)];
         if (std::bit_cast<uint64_t>(entry.m_degrees) != std::bit_cast<uint64_t>(degrees)) {
             const double radians = degrees * std::numbers::pi / 180;
-            entry = {degrees, std::cos(radians), std::sin(radians)};
+            entry = {degrees, Exact(std::cos(radians)), Exact(std::sin(radians))};
         }
         return {entry.m_cos, entry.m_sin};
     }
