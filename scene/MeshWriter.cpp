@@ -35,6 +35,8 @@ constexpr double kLeastGap = 0.01;
 // Lines share a point only with the lines just before them (the next piece of a polyline).
 constexpr size_t kSharingWindow = 8;
 // Faces share points whose normals agree this closely: the two halves of a flat quad.
+// The last few points are tried first, with the very same normal.
+constexpr size_t kRecentPoints = 4;
 constexpr float kSameNormal = 1 - 1e-6f;
 // A material's JSON is some hundred characters long.
 constexpr size_t kMaterialRoom = 160;
@@ -154,7 +156,7 @@ public:
         size_t size = 64;
         while (size < 2 * expectedPoints)
             size *= 2;
-        m_slots.assign(size, 0);
+        m_slots.assign(size, SSlot {});
         m_used = 0;
     }
 
@@ -166,17 +168,19 @@ public:
     {
         if (2 * (m_used + 1) > m_slots.size())
             Grow(positions);
+        const size_t hash = Hash(position);
+        const auto tag = static_cast<uint32_t>(hash >> 32);
         const size_t mask = m_slots.size() - 1;
-        for (size_t slot = Hash(position) & mask;; slot = (slot + 1) & mask) {
-            const uint32_t entry = m_slots[slot];
-            if (entry == 0) {
+        for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+            const SSlot entry = m_slots[slot];
+            if (entry.m_point == 0) {
                 const uint32_t index = add();
-                m_slots[slot] = index + 1;
+                m_slots[slot] = {index + 1, tag};
                 ++m_used;
                 return index;
             }
-            const uint32_t index = entry - 1;
-            if (!(positions[index] == position))
+            const uint32_t index = entry.m_point - 1;
+            if (entry.m_tag != tag || !(positions[index] == position))
                 continue;
             const SFloat3 n = normals[index];
             if (n.x * normal.x + n.y * normal.y + n.z * normal.z >= kSameNormal)
@@ -189,40 +193,50 @@ public:
     std::optional<uint32_t> FindPosition(SFloat3 position, std::span<const SFloat3> positions) const
     {
         std::optional<uint32_t> first;
+        const size_t hash = Hash(position);
+        const auto tag = static_cast<uint32_t>(hash >> 32);
         const size_t mask = m_slots.size() - 1;
-        for (size_t slot = Hash(position) & mask; m_slots[slot] != 0; slot = (slot + 1) & mask) {
-            const uint32_t index = m_slots[slot] - 1;
-            if (positions[index] == position && (!first || index < *first))
+        for (size_t slot = hash & mask; m_slots[slot].m_point != 0; slot = (slot + 1) & mask) {
+            const uint32_t index = m_slots[slot].m_point - 1;
+            if (m_slots[slot].m_tag == tag && positions[index] == position && (!first || index < *first))
                 first = index;
         }
         return first;
     }
 
 private:
+    // A point's number plus one (zero is a free slot), and the high half of its hash, which
+    // tells most other points apart without reading them.
+    struct SSlot {
+        uint32_t m_point = 0;
+        uint32_t m_tag = 0;
+    };
+
+    // The low bits of a table's slot must depend on every bit of the point: a product
+    // carries its factors' low bits only upwards, so the high ones are folded down.
     static size_t Hash(SFloat3 p)
     {
-        uint64_t h = std::bit_cast<uint32_t>(p.x) * 0x9E3779B97F4A7C15ull;
-        h = (h ^ std::bit_cast<uint32_t>(p.y)) * 0xC2B2AE3D27D4EB4Full;
-        h = (h ^ std::bit_cast<uint32_t>(p.z)) * 0x165667B19E3779F9ull;
+        uint64_t h = (uint64_t(std::bit_cast<uint32_t>(p.x)) << 32 | std::bit_cast<uint32_t>(p.y)) * 0x9E3779B97F4A7C15ull;
+        h = (h ^ (h >> 32) ^ std::bit_cast<uint32_t>(p.z)) * 0xFF51AFD7ED558CCDull;
         return static_cast<size_t>(h ^ (h >> 29));
     }
 
     void Grow(std::span<const SFloat3> positions)
     {
-        std::vector<uint32_t> old(m_slots.size() * 2, 0);
+        std::vector<SSlot> old(m_slots.size() * 2);
         old.swap(m_slots);
         const size_t mask = m_slots.size() - 1;
-        for (const uint32_t entry : old) {
-            if (entry == 0)
+        for (const SSlot entry : old) {
+            if (entry.m_point == 0)
                 continue;
-            size_t slot = Hash(positions[entry - 1]) & mask;
-            while (m_slots[slot] != 0)
+            size_t slot = Hash(positions[entry.m_point - 1]) & mask;
+            while (m_slots[slot].m_point != 0)
                 slot = (slot + 1) & mask;
             m_slots[slot] = entry;
         }
     }
 
-    std::vector<uint32_t> m_slots = std::vector<uint32_t>(64, 0);
+    std::vector<SSlot> m_slots = std::vector<SSlot>(64);
     size_t m_used = 0;
 };
 
@@ -357,6 +371,13 @@ private:
 
     uint32_t FacePoint(SFloat3 position, SFloat3 normal)
     {
+        // The other half of a quad and the next triangle of a fan meet the last points made.
+        const size_t count = m_part.m_points;
+        for (size_t i = count; i > count - std::min(count, kRecentPoints);) {
+            --i;
+            if (m_part.m_positions[i] == position && m_part.m_normals[i] == normal)
+                return static_cast<uint32_t>(i);
+        }
         return m_table.Find(position, normal, m_part.Positions(), m_part.Normals(), [&] {
             const size_t count = m_part.m_points;
             m_part.m_positions[count] = position;
