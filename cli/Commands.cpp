@@ -231,16 +231,14 @@ void TellReadFaults(const std::string& input, const SPartsFile& file, std::ostre
     err << told;
 }
 
-// True when an error of the reader lies within the part, or reading stopped before its end.
+// True when an error of the reader lies within the part; a part without an end (the file
+// ends, or reading stopped, within it) reaches to the end of the file.
 bool IsCutShort(const SScene& scene, const SPartsFile& file)
 {
     const int last = scene.m_lastLine >= scene.m_firstLine ? scene.m_lastLine : std::numeric_limits<int>::max();
-    for (const SDiagnostic& fault : file.m_diagnostics) {
-        if (fault.m_severity != ESeverity::Error)
-            continue;
-        if (fault.m_kind == EDiagnostic::ReadingStopped || (fault.m_line >= scene.m_firstLine && fault.m_line <= last))
+    for (const SDiagnostic& fault : file.m_diagnostics)
+        if (fault.m_severity == ESeverity::Error && fault.m_line >= scene.m_firstLine && fault.m_line <= last)
             return true;
-    }
     return false;
 }
 
