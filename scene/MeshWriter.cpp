@@ -463,17 +463,11 @@ double RowLength(std::span<const SBounds> parts)
     return std::max(std::sqrt(area), widest);
 }
 
-// A single part keeps its place. Several stand in rows along x, their fronts (+Z) in line,
-// each row behind the one before, so the model is about square and its coordinates stay
-// small: a float then holds every point to a fraction of a millimetre. The gap between
-// neighbours is a quarter of their mean width, between rows a quarter of their mean depth.
-// Takes each part's bounds, empty for a part without triangles and lines.
-std::vector<SPlace> PartPlaces(std::span<const SBounds> parts)
+// The parts laid out in rows no longer than rowLength, their fronts (+Z) in line, each row
+// behind the one before. The gap between neighbours is a quarter of their mean width,
+// between rows a quarter of their mean depth. Gives the width and depth taken.
+std::pair<double, double> LayOutRows(std::span<const SBounds> parts, double rowLength, std::vector<SPlace>& places)
 {
-    std::vector<SPlace> places(parts.size());
-    if (parts.size() < 2)
-        return places;
-    const double rowLength = RowLength(parts);
     // Each row: its parts (as a range of the list), then its depth, known once it is full.
     struct SRow {
         size_t m_first = 0;
@@ -483,6 +477,7 @@ std::vector<SPlace> PartPlaces(std::span<const SBounds> parts)
     std::vector<SRow> rows(1);
     double cursor = 0;
     double lastWidth = 0;
+    double widest = 0;
     for (size_t i = 0; i < parts.size(); ++i) {
         const SBounds& bounds = parts[i];
         if (bounds.IsEmpty())
@@ -497,6 +492,7 @@ std::vector<SPlace> PartPlaces(std::span<const SBounds> parts)
             cursor += GapBetween(lastWidth, width);
         places[i].x = cursor - bounds.min.x;
         cursor += width;
+        widest = std::max(widest, cursor);
         lastWidth = width;
         rows.back().m_depth = std::max(rows.back().m_depth, Depth(bounds));
     }
@@ -509,6 +505,34 @@ std::vector<SPlace> PartPlaces(std::span<const SBounds> parts)
             if (!parts[i].IsEmpty())
                 places[i].z = front - parts[i].max.z;
     }
+    return {widest, rows.back().m_depth - front};
+}
+
+// A single part keeps its place. Several stand in rows, so that the model is about square and
+// its coordinates stay small: a float then holds every point to a fraction of a millimetre.
+// Parts of mixed sizes make rows deeper than their area says, so the row length is set again
+// from the layout it gave, a few times, and the squarest layout is kept.
+// Takes each part's bounds, empty for a part without triangles and lines.
+std::vector<SPlace> PartPlaces(std::span<const SBounds> parts)
+{
+    std::vector<SPlace> places(parts.size());
+    if (parts.size() < 2)
+        return places;
+    constexpr int kTries = 4;
+    double rowLength = RowLength(parts);
+    double bestLength = rowLength;
+    double bestSide = std::numeric_limits<double>::infinity();
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        const auto [width, depth] = LayOutRows(parts, rowLength, places);
+        if (std::max(width, depth) < bestSide) {
+            bestSide = std::max(width, depth);
+            bestLength = rowLength;
+        }
+        if (width <= 0 || depth <= 0)
+            break;
+        rowLength *= std::sqrt(depth / width);
+    }
+    LayOutRows(parts, bestLength, places);
     return places;
 }
 
