@@ -705,7 +705,7 @@ void StoreIndices(char* out, std::span<const uint32_t> indices)
 }
 
 // Builds the JSON text and the binary chunk part by part; only the nodes wait for the last
-// part, for the row they stand in.
+// part, for the place each stands in.
 class CGlbBuilder {
 public:
     void Add(const SPreparedPart& part)
