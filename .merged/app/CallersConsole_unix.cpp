@@ -1,0 +1,5 @@
+#include "app/CallersConsole.h"
+
+void UseCallersConsole()
+{
+}

@@ -1,0 +1,855 @@
+#include "ModalWatcher.h"
+#include "ui/ModalDialogDriver.h"
+
+#include "app/MainFrame.h"
+#include "app/QtSettingsStore.h"
+#include "settings/ProgramOptions.h"
+#include "model/Exceptions.h"
+#include "model/ModelwrightDoc.h"
+#include "model/Tree.h"
+#include "ui/ModelwrightView.h"
+#include "ui/PartsTable.h"
+#include "ui/OptionsPropertySheet.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QClipboard>
+#include <QMenu>
+#include <QTimer>
+#include <QTest>
+#include <QToolBar>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// The main window with the user's answers to its questions given in advance.
+class CTestFrame : public CMainFrame {
+public:
+    using CMainFrame::CMainFrame;
+
+    QStringList m_openPaths;
+    QStringList m_savePaths;
+    QMessageBox::StandardButton m_saveChangesAnswer = QMessageBox::Cancel;
+    QStringList m_readOnlyAsked;
+    bool m_saveReadOnlyAs = false;
+    int m_saveChangesAsked = 0;
+    QStringList m_errors;
+    QStringList m_mailed;
+    std::optional<SKeyboardLocks> m_locks;
+
+protected:
+    std::optional<SKeyboardLocks> LockStates() const override { return m_locks; }
+    QString AskOpenPath() override { return m_openPaths.isEmpty() ? QString() : m_openPaths.takeFirst(); }
+    QString AskSavePath() override { return m_savePaths.isEmpty() ? QString() : m_savePaths.takeFirst(); }
+    QMessageBox::StandardButton AskSaveChanges() override
+    {
+        ++m_saveChangesAsked;
+        return m_saveChangesAnswer;
+    }
+    bool AskSaveReadOnlyAs(const QString& message) override
+    {
+        m_readOnlyAsked << message;
+        return m_saveReadOnlyAs;
+    }
+    void ReportError(const QString& message) override { m_errors << message; }
+    bool StartMailer(const QString& attachment) override
+    {
+        m_mailed << attachment;
+        return true;
+    }
+};
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A document file holding trees of the given names, in that order.
+QByteArray CatalogueBytes(std::initializer_list<const char*> names)
+{
+    CModelwrightDoc doc;
+    doc.OnNewDocument();
+    for (const char* name : names) {
+        auto tree = std::make_unique<CTree>();
+        tree->m_name = name;
+        doc.Parts().Add(std::move(tree));
+    }
+    const std::vector<uint8_t> bytes = doc.SaveToBytes();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+// The names of the parts a document file holds, in its order.
+QStringList PartNames(const QString& path)
+{
+    CModelwrightDoc doc;
+    doc.OpenDocumentFile(PathFromUtf8(path.toStdString()));
+    QStringList names;
+    for (const auto& part : doc.Parts().GetList())
+        names << QString::fromStdString(part->m_name);
+    return names;
+}
+
+}
+
+class TestMainFrame : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_configDir;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CModelwrightDoc> m_doc;
+    CProgramOptions m_options;
+    std::unique_ptr<CTestFrame> m_frame;
+
+    QString FilePath(const QString& name) const { return m_dir->filePath(name); }
+
+    QStringList Entries() const
+    {
+        const CPartsTable& list = *m_frame->View()->ObjectList();
+        QStringList texts;
+        for (int row = 0; row < list.count(); ++row)
+            texts << list.EntryText(row);
+        return texts;
+    }
+
+    void AddPart(const char* name)
+    {
+        auto tree = std::make_unique<CTree>();
+        tree->m_name = name;
+        CNamedObject* part = tree.get();
+        m_doc->Parts().Add(std::move(tree));
+        m_frame->View()->ObjectList()->AddAndSelect(part);
+        m_doc->SetModifiedFlag(true);
+    }
+
+    void MakeFrame()
+    {
+        m_frame = std::make_unique<CTestFrame>(*m_doc, m_options);
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The recent file list goes to a settings file of this test.
+        qputenv("XDG_CONFIG_HOME", m_configDir.path().toUtf8());
+        QLocale::setDefault(QLocale(QLocale::English));
+    }
+
+    void init()
+    {
+        CQtSettingsStore::OpenProgramSettings()->clear();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_doc = std::make_unique<CModelwrightDoc>();
+        m_options = CProgramOptions();
+        MakeFrame();
+    }
+
+    void cleanup()
+    {
+        m_frame.reset();
+        m_doc.reset();
+    }
+
+    void opensMaximizedAsAnUntitledCatalogue()
+    {
+        QVERIFY(m_frame->windowState() & Qt::WindowMaximized);
+        QCOMPARE(m_frame->windowTitle(), QString("Untitled[*] - Winrail Modelwright"));
+        QVERIFY(!m_frame->isWindowModified());
+        QVERIFY(m_doc->m_pPartsManager);
+        QCOMPARE(m_frame->centralWidget(), m_frame->View());
+        QStringList menus;
+        for (QAction* menu : m_frame->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus, (QStringList {"&File", "&Edit", "P&art", "&View", "&Options", "&Help"}));
+        QCOMPARE(m_frame->statusBar()->currentMessage(), QString("Ready"));
+        SaveScreenshot(*m_frame, "main_window");
+    }
+
+    void windowLayoutIsRememberedBetweenRuns()
+    {
+        QVERIFY(!m_frame->RestoreWindowLayout());
+        m_frame->showNormal();
+        m_frame->resize(900, 600);
+        QHeaderView* columns = m_frame->View()->ObjectList()->horizontalHeader();
+        columns->resizeSection(CPartsTableModel::catalogNo, 133);
+        columns->setSortIndicator(CPartsTableModel::price, Qt::DescendingOrder);
+        m_frame->ToolBar()->hide();
+        QVERIFY(m_frame->close());
+
+        // The window goes before its document, as in the program.
+        m_frame.reset();
+        m_doc = std::make_unique<CModelwrightDoc>();
+        MakeFrame();
+        QVERIFY(!(m_frame->windowState() & Qt::WindowMaximized));
+        QCOMPARE(m_frame->size(), QSize(900, 600));
+        QVERIFY(m_frame->ToolBar()->isHidden());
+        columns = m_frame->View()->ObjectList()->horizontalHeader();
+        // The table of this narrow window shows its columns narrower, and keeps their widths.
+        CPartsTable wide;
+        wide.resize(1400, 300);
+        wide.RestoreColumns(m_frame->View()->ObjectList()->SavedColumns());
+        QCOMPARE(wide.horizontalHeader()->sectionSize(CPartsTableModel::catalogNo), 133);
+        QVERIFY(columns->length() <= m_frame->View()->ObjectList()->viewport()->width());
+        QCOMPARE(columns->sectionResizeMode(CPartsTableModel::description), QHeaderView::Stretch);
+        QCOMPARE(columns->sortIndicatorSection(), int(CPartsTableModel::price));
+        QCOMPARE(columns->sortIndicatorOrder(), Qt::DescendingOrder);
+    }
+
+    // Run a second time at QT_SCALE_FACTOR=2 for the screenshot at double density.
+    void mainWindowShowsASampleCatalogue()
+    {
+        const QString example = QStringLiteral(MW_EXAMPLES_DIR "/country-station.wo3");
+        QVERIFY(m_frame->OpenDocumentFile(example));
+        QCOMPARE(Entries().size(), 7);
+        QCOMPARE(Entries().constFirst(), QString("Goods shed"));
+        m_frame->showNormal();
+        m_frame->resize(1400, 620);
+        m_frame->View()->ObjectList()->SelectIndex(6);
+        QTRY_COMPARE(m_frame->View()->ObjectList()->width() > 350, true);
+        const qreal density = m_frame->devicePixelRatio();
+        SaveScreenshot(*m_frame, density > 1 ? QStringLiteral("main_window_example_2x") : QStringLiteral("main_window_example"));
+        // Drawn pictures: every toolbar picture and the program's icon have the screen's pixels.
+        for (QAction* action : m_frame->ToolBar()->actions())
+            if (!action->isSeparator())
+                QCOMPARE(action->icon().pixmap(QSize(16, 16), 2.0).size(), QSize(32, 32));
+        QCOMPARE(QIcon(":/app/modelwright.svg").pixmap(QSize(512, 512)).size(), QSize(512, 512) * density);
+    }
+
+    void toolbarHoldsTheCommandsAndTheClipboardFollowsTheSelection()
+    {
+        QList<QAction*> buttons;
+        for (QAction* action : m_frame->ToolBar()->actions())
+            if (!action->isSeparator())
+                buttons << action;
+        QCOMPARE(buttons, (QList<QAction*> {m_frame->NewAction(), m_frame->OpenAction(), m_frame->SaveAction(),
+                              m_frame->CutAction(), m_frame->CopyAction(), m_frame->PasteAction(), m_frame->UndoAction(),
+                              m_frame->RedoAction(), m_frame->PrintAction(),
+                              m_frame->AboutAction(), m_frame->ContextHelpAction()}));
+        QApplication::clipboard()->clear();
+        const auto enabled = [this] {
+            return QList<bool> {m_frame->CutAction()->isEnabled(), m_frame->CopyAction()->isEnabled(), m_frame->PasteAction()->isEnabled()};
+        };
+        QCOMPARE(enabled(), (QList<bool> {false, false, false}));
+        AddPart("Oak");
+        QCOMPARE(enabled(), (QList<bool> {true, true, false}));
+        QTest::keySequence(m_frame.get(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(enabled(), (QList<bool> {true, true, true}));
+        m_doc->SetModifiedFlag(false);
+        m_frame->NewDocument();
+        QCOMPARE(enabled(), (QList<bool> {false, false, true}));
+    }
+
+    // The Part menu and the table's context menu hold the same commands; Ctrl+Q quits.
+    void partCommandsAreInTheMenuAndOnTheTable()
+    {
+        QStringList names;
+        for (const QAction* action : m_frame->PartMenu()->actions())
+            names << action->objectName();
+        QCOMPARE(names, (QStringList {"partNewTree", "partNewBuilding", "partNewPlatform", "", "partEdit", "partDuplicate",
+                            "partDelete", "", "partExport", "partExportAndCompile"}));
+        AddPart("Oak");
+        AddPart("Ash");
+        CPartsTable& table = *m_frame->View()->ObjectList();
+        // The context menu's separators go with it: they are taken as null.
+        const auto commands = [](const QList<QAction*>& actions) {
+            QList<QAction*> kept;
+            for (QAction* action : actions)
+                kept << (action->isSeparator() ? nullptr : action);
+            return kept;
+        };
+        QList<QAction*> shown;
+        QTimer::singleShot(0, this, [&shown, &commands] {
+            QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            shown = commands(menu->actions());
+            menu->close();
+        });
+        const QPoint oak = table.visualRect(table.model()->index(1, 0)).center();
+        emit table.customContextMenuRequested(oak);
+        QCOMPARE(m_frame->View()->Selected()->m_name, std::string("Oak"));
+        QCOMPARE(shown, commands(m_frame->PartMenu()->actions()));
+        QCOMPARE(m_frame->ExitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    }
+
+    void hidingTheToolbarKeepsItWhereItWas()
+    {
+        m_frame->removeToolBar(m_frame->ToolBar());
+        m_frame->addToolBar(Qt::LeftToolBarArea, m_frame->ToolBar());
+        m_frame->ToolBar()->show();
+        m_frame->ToolbarAction()->trigger();
+        QVERIFY(!m_frame->ToolBar()->isVisible());
+        m_frame->ToolbarAction()->trigger();
+        QVERIFY(m_frame->ToolBar()->isVisible());
+        QCOMPARE(m_frame->toolBarArea(m_frame->ToolBar()), Qt::LeftToolBarArea);
+
+        m_frame->StatusBarAction()->trigger();
+        QVERIFY(!m_frame->statusBar()->isVisible());
+        m_frame->StatusBarAction()->trigger();
+        QVERIFY(m_frame->statusBar()->isVisible());
+    }
+
+    void titleFollowsTheModifiedFlag()
+    {
+        AddPart("Oak");
+        QVERIFY(m_frame->isWindowModified());
+        m_doc->SetModifiedFlag(false);
+        QVERIFY(!m_frame->isWindowModified());
+    }
+
+    void unsavedChangesAreAskedAbout_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("cancel keeps the catalogue") << int(QMessageBox::Cancel) << false << false;
+        QTest::newRow("no drops the changes") << int(QMessageBox::No) << true << false;
+        QTest::newRow("yes saves first") << int(QMessageBox::Yes) << true << true;
+    }
+
+    void unsavedChangesAreAskedAbout()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, replaced);
+        QFETCH(bool, saved);
+        const QString savePath = FilePath(QStringLiteral("asked%1.wo3").arg(answer));
+        const QString openPath = FilePath("other.wo3");
+        QVERIFY(WriteBytes(openPath, CatalogueBytes({"Birch"})));
+        for (const auto& command : {std::function<void()>([this] { m_frame->NewDocument(); }),
+                 std::function<void()>([this] { m_frame->OpenAction()->trigger(); }),
+                 std::function<void()>([this, &openPath] { m_frame->OpenDocumentFile(openPath); })}) {
+            m_doc->SetModifiedFlag(false);
+            m_frame->NewDocument();
+            AddPart("Oak");
+            m_frame->m_saveChangesAsked = 0;
+            m_frame->m_saveChangesAnswer = QMessageBox::StandardButton(answer);
+            m_frame->m_savePaths = {savePath};
+            m_frame->m_openPaths = {openPath};
+            QFile::remove(savePath);
+            command();
+            QCOMPARE(m_frame->m_saveChangesAsked, 1);
+            QCOMPARE(Entries() != QStringList {"Oak"}, replaced);
+            QCOMPARE(QFile::exists(savePath), saved);
+            QVERIFY(m_frame->m_errors.isEmpty());
+        }
+        // Without changes nothing is asked.
+        m_doc->SetModifiedFlag(false);
+        m_frame->m_saveChangesAsked = 0;
+        m_frame->NewDocument();
+        QCOMPARE(m_frame->m_saveChangesAsked, 0);
+    }
+
+    void closingAsksAboutUnsavedChanges()
+    {
+        AddPart("Oak");
+        m_frame->m_saveChangesAnswer = QMessageBox::Cancel;
+        QVERIFY(!m_frame->close());
+        QVERIFY(m_frame->isVisible());
+        m_frame->m_saveChangesAnswer = QMessageBox::No;
+        QVERIFY(m_frame->close());
+    }
+
+    void saveAndSaveAs()
+    {
+        AddPart("Oak");
+        // Save of an untitled catalogue asks for a name; cancelling writes nothing.
+        QVERIFY(!m_frame->SaveDocument());
+        QVERIFY(m_doc->IsModified());
+        QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+
+        const QString first = FilePath("garden.wo3");
+        m_frame->m_savePaths = {first};
+        m_frame->SaveAction()->trigger();
+        QCOMPARE(PartNames(first), QStringList {"Oak"});
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(m_frame->windowTitle(), QString("garden.wo3[*] - Winrail Modelwright"));
+        QCOMPARE(m_frame->windowFilePath(), first);
+
+        // Save of a named catalogue writes it without asking.
+        AddPart("Pine");
+        QVERIFY(m_frame->SaveDocument());
+        QVERIFY(m_frame->m_savePaths.isEmpty());
+        QCOMPARE(PartNames(first), (QStringList {"Oak", "Pine"}));
+
+        const QString second = FilePath("park.wo3");
+        m_frame->m_savePaths = {second};
+        m_frame->SaveAsAction()->trigger();
+        QVERIFY(QFile::exists(second));
+        QCOMPARE(m_frame->windowTitle(), QString("park.wo3[*] - Winrail Modelwright"));
+        QCOMPARE(m_frame->RecentFiles(), (QStringList {second, first}));
+    }
+
+    void editMenuTakesBackAndRedoesStepsAndFollowsTheSavePoint()
+    {
+        QCOMPARE(m_frame->UndoAction()->text(), QString("&Undo"));
+        QVERIFY(!m_frame->UndoAction()->isEnabled());
+        QVERIFY(!m_frame->RedoAction()->isEnabled());
+        QVERIFY(m_frame->UndoAction()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+        for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+            QVERIFY(m_frame->RedoAction()->shortcuts().contains(key));
+
+        const auto newTree = [this](const char* name) {
+            AnswerNextModal([name](QWidget& dialog) {
+                auto* description = dialog.findChild<QLineEdit*>("description");
+                QVERIFY(description);
+                QTest::keyClicks(description, name);
+                static_cast<QDialog&>(dialog).accept();
+            });
+            m_frame->View()->NewTreeButton()->click();
+        };
+        newTree("Oak & Ash");
+        QCOMPARE(m_frame->UndoAction()->text(), QString("&Undo New tree \"Oak && Ash\""));
+        m_frame->m_savePaths = {FilePath("garden.wo3")};
+        QVERIFY(m_frame->SaveDocument());
+        newTree("Pine");
+        QVERIFY(m_frame->isWindowModified());
+
+        m_frame->show();
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QTest::keyClick(m_frame.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Entries(), QStringList {"Oak & Ash"});
+        QVERIFY(!m_doc->IsModified());
+        QVERIFY(!m_frame->isWindowModified());
+        QCOMPARE(m_frame->RedoAction()->text(), QString("&Redo New tree \"Pine\""));
+        m_frame->UndoAction()->trigger();
+        QVERIFY(Entries().isEmpty());
+        QVERIFY(m_doc->IsModified());
+        QTest::keyClick(m_frame.get(), Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(!m_doc->IsModified());
+        m_frame->RedoAction()->trigger();
+        QCOMPARE(Entries(), (QStringList {"Oak & Ash", "Pine"}));
+        QVERIFY(m_doc->IsModified());
+
+        // New starts a new history.
+        m_frame->m_saveChangesAnswer = QMessageBox::No;
+        m_frame->NewDocument();
+        QVERIFY(!m_frame->UndoAction()->isEnabled());
+        QCOMPARE(m_frame->UndoAction()->text(), QString("&Undo"));
+    }
+
+    void savingOverAFileKeepsItsPreviousVersionAsBackup()
+    {
+        const QString path = FilePath("garden.wo3");
+        AddPart("Oak");
+        m_frame->m_savePaths = {path};
+        QVERIFY(m_frame->SaveDocument());
+        QVERIFY(!QFile::exists(path + ".bak"));
+        const QByteArray first = FileBytes(path);
+        AddPart("Pine");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(FileBytes(path + ".bak"), first);
+        const QByteArray second = FileBytes(path);
+        AddPart("Ash");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(FileBytes(path + ".bak"), second);
+
+        m_options.m_backupOnSave = 0;
+        AddPart("Elm");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(FileBytes(path + ".bak"), second);
+        QVERIFY(m_frame->m_errors.isEmpty());
+    }
+
+    void failedSaveKeepsTheCatalogueModified()
+    {
+        AddPart("Oak");
+        m_frame->m_savePaths = {FilePath("missing/folder/garden.wo3")};
+        QVERIFY(!m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_errors.size(), 1);
+        QVERIFY(m_doc->IsModified());
+        QCOMPARE(m_frame->windowTitle(), QString("Untitled[*] - Winrail Modelwright"));
+        QVERIFY(m_frame->RecentFiles().isEmpty());
+    }
+
+    void aReadOnlyFileIsKeptAndSaveAsOffered()
+    {
+        const QString locked = FilePath("locked.wo3");
+        QVERIFY(WriteBytes(locked, CatalogueBytes({"Oak"})));
+        QVERIFY(m_frame->OpenDocumentFile(locked));
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        AddPart("Pine");
+
+        QVERIFY(!m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_readOnlyAsked, QStringList {locked + " is read-only."});
+        QVERIFY(m_frame->m_errors.isEmpty());
+        QVERIFY(m_doc->IsModified());
+
+        const QString copy = FilePath("copy.wo3");
+        m_frame->m_saveReadOnlyAs = true;
+        m_frame->m_savePaths = {copy};
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(PartNames(copy), (QStringList {"Oak", "Pine"}));
+        QCOMPARE(PartNames(locked), QStringList {"Oak"});
+        QCOMPARE(m_frame->windowFilePath(), copy);
+    }
+
+    void openingAnythingButARegularFileIsRefusedAtOnce()
+    {
+#ifdef Q_OS_UNIX
+        const QString pipe = FilePath("pipe.wo3");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(!m_frame->OpenDocumentFile(pipe));
+        QCOMPARE(m_frame->m_errors, QStringList {pipe + " is not a regular file."});
+#endif
+    }
+
+    void openShowsTheCatalogueSortedFromItsFirstPart()
+    {
+        const QString path = FilePath("trees.wo3");
+        QVERIFY(WriteBytes(path, CatalogueBytes({"pine", "Ash", "oak"})));
+        AddPart("Yew");
+        m_doc->SetModifiedFlag(false);
+        QVERIFY(m_frame->OpenDocumentFile(path));
+        QCOMPARE(Entries(), (QStringList {"Ash", "oak", "pine"}));
+        QCOMPARE(m_frame->View()->Selected()->m_name, std::string("Ash"));
+        QVERIFY(m_frame->View()->EditButton()->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), m_frame->View()->ObjectList());
+        QCOMPARE(m_frame->windowTitle(), QString("trees.wo3[*] - Winrail Modelwright"));
+        QVERIFY(!m_frame->isWindowModified());
+        QCOMPARE(m_frame->RecentFiles(), QStringList {path});
+    }
+
+    void openFailures_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("modifiedBefore");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("catalogueKept");
+        QTest::newRow("damaged file gives a new catalogue") << QByteArray("\xff\xff\x01\x00junk", 8) << false << "Unexpected file format." << false;
+        QTest::newRow("missing file keeps an unchanged catalogue") << QByteArray() << false << "was not found." << true;
+    }
+
+    void openFailures()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, modifiedBefore);
+        QFETCH(QString, message);
+        QFETCH(bool, catalogueKept);
+        const QString path = FilePath("broken.wo3");
+        QFile::remove(path);
+        if (!bytes.isEmpty())
+            QVERIFY(WriteBytes(path, bytes));
+        AddPart("Oak");
+        m_doc->SetModifiedFlag(modifiedBefore);
+        QVERIFY(!m_frame->OpenDocumentFile(path));
+        QCOMPARE(m_frame->m_errors.size(), 1);
+        QVERIFY2(m_frame->m_errors.front().contains(message), qPrintable(m_frame->m_errors.front()));
+        QCOMPARE(Entries(), catalogueKept ? QStringList {"Oak"} : QStringList {});
+        QCOMPARE(m_frame->windowTitle(), QString("Untitled[*] - Winrail Modelwright"));
+        QVERIFY(m_frame->RecentFiles().isEmpty());
+    }
+
+    void recentFilesKeepTheLatestFourAcrossRuns()
+    {
+        QStringList paths;
+        for (int number = 1; number <= 5; ++number) {
+            paths << FilePath(QStringLiteral("catalogue%1.wo3").arg(number));
+            QVERIFY(WriteBytes(paths.back(), CatalogueBytes({"Oak"})));
+            QVERIFY(m_frame->OpenDocumentFile(paths.back()));
+        }
+        QCOMPARE(m_frame->RecentFiles(), (QStringList {paths[4], paths[3], paths[2], paths[1]}));
+        QVERIFY(m_frame->OpenDocumentFile(paths[2]));
+        QCOMPARE(m_frame->RecentFiles(), (QStringList {paths[2], paths[4], paths[3], paths[1]}));
+        QVERIFY(m_frame->RecentFileAction(3)->isVisible());
+        QVERIFY(m_frame->RecentFileAction(3)->text().endsWith("catalogue2.wo3"));
+
+        // The next run shows the same list; a file gone since is dropped when chosen.
+        m_frame.reset();
+        MakeFrame();
+        QCOMPARE(m_frame->RecentFiles(), (QStringList {paths[2], paths[4], paths[3], paths[1]}));
+        QVERIFY(QFile::remove(paths[1]));
+        m_frame->RecentFileAction(3)->trigger();
+        QCOMPARE(m_frame->m_errors.size(), 1);
+        QCOMPARE(m_frame->RecentFiles(), (QStringList {paths[2], paths[4], paths[3]}));
+        QVERIFY(!m_frame->RecentFileAction(3)->isVisible());
+        m_frame->RecentFileAction(1)->trigger();
+        QCOMPARE(m_frame->windowTitle(), QString("catalogue5.wo3[*] - Winrail Modelwright"));
+    }
+
+    // The attachment goes to a fresh folder of the user's own, not to a name in the shared
+    // temporary folder where another user may have planted a link.
+    void sendAttachesTheCatalogueAsItIsNow()
+    {
+        // The system's temporary folder is the test's: TMPDIR names it on Unix, TMP on Windows.
+        const std::pair<const char*, QByteArray> temporary[] = {{"TMPDIR", qgetenv("TMPDIR")}, {"TMP", qgetenv("TMP")}};
+        for (const auto& [variable, value] : temporary)
+            qputenv(variable, QFile::encodeName(QDir::toNativeSeparators(m_dir->path())));
+        const QString victim = FilePath("notes.txt");
+        QVERIFY(WriteBytes(victim, "the victim's notes"));
+        QVERIFY(QDir(m_dir->path()).mkdir("modelwright-mail"));
+        QVERIFY(QFile::link(victim, FilePath("modelwright-mail/Untitled.wo3")));
+
+        AddPart("Oak");
+        m_frame->SendAction()->setEnabled(true);
+        m_frame->SendAction()->trigger();
+        for (const auto& [variable, value] : temporary)
+            qputenv(variable, value);
+        QCOMPARE(m_frame->m_mailed.size(), 1);
+        const QString attachment = m_frame->m_mailed.front();
+        QVERIFY(attachment.endsWith("/Untitled.wo3"));
+        QCOMPARE(PartNames(attachment), QStringList {"Oak"});
+        QVERIFY(m_doc->IsModified());
+        QCOMPARE(FileBytes(victim), QByteArray("the victim's notes"));
+        QVERIFY(!QFileInfo(attachment).isSymLink());
+        const QString folder = QFileInfo(attachment).absolutePath();
+        QVERIFY(folder.startsWith(m_dir->path() + "/"));
+#ifdef Q_OS_UNIX
+        struct stat status {};
+        QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &status), 0);
+        QVERIFY(S_ISDIR(status.st_mode));
+        QCOMPARE(status.st_mode & 0777, 0700u);
+#endif
+        // The mail program may read the file until the mail goes out; the window's end removes it.
+        m_frame.reset();
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    void printDocumentFilePrintsWithoutAsking()
+    {
+        const QString path = FilePath("print.wo3");
+        QVERIFY(WriteBytes(path, CatalogueBytes({"Printed oak"})));
+        const QString pdf = FilePath("print.pdf");
+        m_frame->Printer().setOutputFormat(QPrinter::PdfFormat);
+        m_frame->Printer().setOutputFileName(pdf);
+        QVERIFY(m_frame->PrintDocumentFile(path));
+        QVERIFY(FileBytes(pdf).startsWith("%PDF"));
+        QVERIFY(!m_frame->PrintDocumentFile(FilePath("absent.wo3")));
+    }
+
+    void exportOpensBesideTheCatalogueThenWhereTheLastExportWent()
+    {
+        QVERIFY(WriteBytes(FilePath("spring.wo3"), CatalogueBytes({"Oak", "Elm"})));
+        QVERIFY(m_frame->OpenDocumentFile(FilePath("spring.wo3")));
+        QVERIFY(QDir(m_dir->path()).mkdir("exports"));
+        const auto exportAs = [this](const QString& path, QString& proposed) {
+            WhenModal([path, &proposed](QDialog& dialog) {
+                auto& files = static_cast<QFileDialog&>(dialog);
+                proposed = files.selectedFiles().value(0);
+                SaveScreenshot(dialog, "export_dialog");
+                files.selectFile(path);
+                dialog.accept();
+            });
+            m_frame->View()->ExportButton()->click();
+        };
+        QString proposed;
+        exportAs(FilePath("exports/spring parts.bdf"), proposed);
+        QCOMPARE(proposed, FilePath("spring.bdf"));
+        QVERIFY(QFile::exists(FilePath("exports/spring parts.bdf")));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+            QString("Exported 2 parts to %1").arg(QDir::toNativeSeparators(FilePath("exports/spring parts.bdf"))));
+
+        // The next run of the program starts where the last export went.
+        m_frame.reset();
+        m_doc = std::make_unique<CModelwrightDoc>();
+        MakeFrame();
+        AddPart("Birch");
+        exportAs(FilePath("exports/one.bdf"), proposed);
+        QCOMPARE(proposed, FilePath("exports/Untitled.bdf"));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+            QString("Exported one part to %1").arg(QDir::toNativeSeparators(FilePath("exports/one.bdf"))));
+        // Faults of the free texts are counted in words, one or several.
+        static_cast<CTree&>(*m_doc->Parts().GetList().back()).m_freeText = "Lien 0 0 1 1";
+        exportAs(FilePath("exports/faulty.bdf"), proposed);
+        QVERIFY(m_frame->statusBar()->currentMessage().endsWith(". The free texts have one fault, listed under the preview."));
+        static_cast<CTree&>(*m_doc->Parts().GetList().back()).m_freeText = "Lien 0 0 1 1\nLien 1 1 2 2";
+        exportAs(FilePath("exports/faultier.bdf"), proposed);
+        QVERIFY(m_frame->statusBar()->currentMessage().endsWith(". The free texts have 2 faults, listed under the preview."));
+    }
+
+    void exportMeshWritesTheSelectedPartOrAllParts()
+    {
+        QVERIFY(WriteBytes(FilePath("spring.wo3"), CatalogueBytes({"Oak", "Elm"})));
+        QVERIFY(m_frame->OpenDocumentFile(FilePath("spring.wo3")));
+        QString proposed;
+        const auto saveAs = [&proposed](const QString& path) {
+            WhenModal([path, &proposed](QDialog& dialog) {
+                auto& files = static_cast<QFileDialog&>(dialog);
+                proposed = files.selectedFiles().value(0);
+                files.selectFile(path);
+                dialog.accept();
+            });
+        };
+        QMenu* fileMenu = m_frame->menuBar()->actions().constFirst()->menu();
+        QVERIFY(fileMenu->actions().contains(m_frame->ExportMeshAction()));
+        fileMenu->popup(m_frame->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
+        SaveScreenshot(*fileMenu, "file_menu");
+        fileMenu->hide();
+
+        // Nothing selected: every part, without a question. Opening selects the first part.
+        m_frame->View()->ObjectList()->clearSelection();
+        QCOMPARE(m_frame->View()->Selected(), nullptr);
+        saveAs(FilePath("all"));
+        m_frame->ExportMeshAction()->trigger();
+        QCOMPARE(proposed, FilePath("spring.glb"));
+        const QByteArray glb = FileBytes(FilePath("all.glb"));
+        QVERIFY(glb.startsWith("glTF"));
+        QVERIFY(glb.contains(R"({"name":"Oak","mesh":0)") && glb.contains(R"("name":"Elm")"));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+            QString("Exported 2 parts to %1").arg(QDir::toNativeSeparators(FilePath("all.glb"))));
+
+        // With a part selected the user chooses; the format follows the extension.
+        m_frame->View()->SelectPart(m_doc->Parts().GetList()[1]->m_id);
+        QString question;
+        const auto exportSelected = [&](const QString& path) {
+            WhenModal([&question, &saveAs, path](QDialog& dialog) {
+                auto& box = static_cast<QMessageBox&>(dialog);
+                question = box.text();
+                SaveScreenshot(dialog, "export_3d_model_question");
+                saveAs(path);
+                for (QAbstractButton* button : box.buttons())
+                    if (button->text() == "&Selected part")
+                        button->click();
+            });
+            m_frame->ExportMeshAction()->trigger();
+        };
+        exportSelected(FilePath("elm.obj"));
+        QCOMPARE(question, QString("Export the selected part \"Elm\" or all 2 parts of the catalogue?"));
+        QCOMPARE(proposed, FilePath("Elm.glb"));
+        const QByteArray obj = FileBytes(FilePath("elm.obj"));
+        QVERIFY(obj.contains("\no Elm\n") && !obj.contains("\no Oak\n"));
+        QVERIFY(FileBytes(FilePath("elm.mtl")).startsWith("newmtl "));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+            QString("Exported one part to %1").arg(QDir::toNativeSeparators(FilePath("elm.obj"))));
+
+        // A file that cannot be written is said, and nothing is left behind.
+        exportSelected(FilePath("absent/elm.glb"));
+        QCOMPARE(m_frame->m_errors.size(), 1);
+        QVERIFY(m_frame->m_errors.constFirst().contains("absent"));
+    }
+
+#ifdef Q_OS_UNIX
+    // The dialog takes double quotes in a typed name for a list of names: a catalogue whose
+    // name holds them is exported and compiled under the name the dialog shows.
+    void exportKeepsACatalogueNameWithDoubleQuotes()
+    {
+        const QString catalogue = FilePath("it's \"q\".wo3");
+        QVERIFY(WriteBytes(catalogue, CatalogueBytes({"Oak"})));
+        QVERIFY(m_frame->OpenDocumentFile(catalogue));
+        WhenModal([](QDialog& dialog) { dialog.accept(); });
+        m_frame->View()->ExportButton()->click();
+        QVERIFY(QFile::exists(FilePath("it's 'q'.bdf")));
+        QVERIFY(!QFile::exists(FilePath("q.bdf")));
+    }
+#endif
+
+    void lockPanesShowTheLockKeysWhereThePlatformTellsThem()
+    {
+        // Windows tells the lock keys' states on any screen; the test's screen elsewhere does not.
+        const bool told = ReadKeyboardLocks().has_value();
+        QCOMPARE(m_frame->CapsLockPane()->isVisible(), told);
+        QCOMPARE(m_frame->ScrollLockPane()->isVisible(), told);
+
+        m_frame->m_locks = SKeyboardLocks {true, false, true};
+        QTest::keyClick(m_frame.get(), Qt::Key_CapsLock);
+        QCOMPARE(m_frame->CapsLockPane()->text(), QString("CAP"));
+        QCOMPARE(m_frame->NumLockPane()->text(), QString());
+        QCOMPARE(m_frame->ScrollLockPane()->text(), QString("SCRL"));
+        for (QLabel* pane : {m_frame->CapsLockPane(), m_frame->NumLockPane(), m_frame->ScrollLockPane()})
+            QVERIFY(pane->isVisible() && pane->width() >= pane->fontMetrics().horizontalAdvance("CAP"));
+        SaveScreenshot(*m_frame, "main_window_lock_keys");
+
+        m_frame->m_locks = SKeyboardLocks {false, true, false};
+        QTest::keyClick(m_frame.get(), Qt::Key_NumLock);
+        QCOMPARE(m_frame->CapsLockPane()->text(), QString());
+        QCOMPARE(m_frame->NumLockPane()->text(), QString("NUM"));
+
+        // States nobody tells hide the panes.
+        m_frame->m_locks.reset();
+        QTest::keyClick(m_frame.get(), Qt::Key_CapsLock);
+        QVERIFY(!m_frame->CapsLockPane()->isVisible());
+        QVERIFY(!m_frame->NumLockPane()->isVisible());
+    }
+
+    void printPreviewShowsTheSheet()
+    {
+        AddPart("Oak");
+        bool shown = false;
+        WhenModal([&shown](QDialog& dialog) {
+            shown = dialog.inherits("QPrintPreviewDialog");
+            SaveScreenshot(dialog, "print_preview");
+        });
+        m_frame->PrintPreviewAction()->trigger();
+        QVERIFY(shown);
+    }
+
+    void helpAndAboutReachTheApplication()
+    {
+        QSignalSpy help(m_frame.get(), &CMainFrame::helpRequested);
+        QSignalSpy about(m_frame.get(), &CMainFrame::aboutRequested);
+        m_frame->HelpTopicsAction()->trigger();
+        m_frame->activateWindow();
+        QTest::keyClick(m_frame.get(), Qt::Key_F1);
+        m_frame->AboutAction()->trigger();
+        QCOMPARE(help.size(), 2);
+        QCOMPARE(help[0][0].toString(), QString());
+        QCOMPARE(help[1][0].toString(), QString("MainFrame"));
+        QCOMPARE(about.size(), 1);
+
+        // F1 in a dialog asks about that dialog.
+        WhenModal([](QDialog& dialog) { QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1); });
+        m_frame->View()->EditHeaderButton()->click();
+        QCOMPARE(help.size(), 3);
+        QCOMPARE(help[2][0].toString(), QString("HeaderDlg"));
+        help.clear();
+
+        // Context help: the next click, coming through the window system, names the control it
+        // lands on (or the form it stands in) and does nothing else.
+        QPushButton* newTree = m_frame->View()->NewTreeButton();
+        m_frame->ContextHelpAction()->trigger();
+        QTest::mouseClick(m_frame->windowHandle(), Qt::LeftButton, {}, newTree->mapTo(m_frame.get(), newTree->rect().center()));
+        QCOMPARE(help.size(), 1);
+        QCOMPARE(help[0][0].toString(), QString("TreeDlg"));
+        QVERIFY(m_doc->Parts().GetList().empty());
+        QWidget* list = m_frame->View()->ObjectList();
+        m_frame->ContextHelpAction()->trigger();
+        QTest::mouseClick(m_frame->windowHandle(), Qt::LeftButton, {}, list->mapTo(m_frame.get(), list->rect().center()));
+        QCOMPARE(help.size(), 2);
+        QCOMPARE(help[1][0].toString(), QString("ModelwrightView"));
+    }
+
+    void optionsCommandEditsTheProgramOptions()
+    {
+        QSignalSpy changed(m_frame.get(), &CMainFrame::optionsChanged);
+        WhenModal([](QDialog& dialog) {
+            auto* language = dialog.findChild<QComboBox*>("language");
+            QVERIFY(language);
+            language->setCurrentIndex(language->findText("German"));
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        m_frame->OptionsAction()->trigger();
+        QCOMPARE(m_options.m_language, 108);
+        QCOMPARE(changed.size(), 1);
+
+        WhenModal([](QDialog&) {});
+        m_frame->OptionsAction()->trigger();
+        QCOMPARE(changed.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"

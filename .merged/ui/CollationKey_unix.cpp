@@ -1,0 +1,6 @@
+#include "ui/CollationKey.h"
+
+std::optional<std::string> CollationBytes(const QCollator&, const QString&)
+{
+    return std::nullopt;
+}
