@@ -711,9 +711,7 @@ void CFileReplacement::ReplaceTarget()
     ForgetName(m_temporary);
     m_temporary.clear();
     errno = 0;
-    const bool closed = std::fclose(m_pFile.release()) == 0;
-    SyncFolder(FolderOf(m_target));
-    if (!closed)
+    if (std::fclose(m_pFile.release()) != 0)
         throw CFileException(CFileException::CauseFromErrno(errno), m_path);
     return;
 #endif
@@ -722,10 +720,23 @@ void CFileReplacement::ReplaceTarget()
     m_temporary.clear();
 }
 
+void CFileReplacement::StoreTargetsName()
+{
+#ifndef _WIN32
+    SyncFolder(FolderOf(m_target));
+#endif
+}
+
 void CFileReplacement::Commit()
 {
     Finish();
-    ReplaceTarget();
+    try {
+        ReplaceTarget();
+    } catch (const CFileException&) {
+        StoreTargetsName();
+        throw;
+    }
+    StoreTargetsName();
 }
 
 namespace {
@@ -787,6 +798,7 @@ void CommitTogether(std::span<CFileReplacement* const> files)
             if (!target.m_kept.empty())
                 fs::remove(target.m_kept, ignored);
     };
+    // Nothing but the renames between the first and the last: the folder is stored after.
     size_t replaced = 0;
     try {
         for (; replaced < files.size(); ++replaced)
@@ -803,6 +815,8 @@ void CommitTogether(std::span<CFileReplacement* const> files)
         throw;
     }
     forgetKept();
+    for (CFileReplacement* file : files)
+        file->StoreTargetsName();
 }
 
 void WriteFileAtomically(const fs::path& path, std::string_view bytes)

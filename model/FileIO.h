@@ -101,11 +101,13 @@ public:
     void Write(std::string_view bytes);
     void Commit();
 
-    // Commit in two steps, for files that must replace their targets together (see
+    // Commit in steps, for files that must replace their targets together (see
     // CommitTogether): Finish makes the file complete and stored under a temporary name,
-    // ReplaceTarget then puts it in the target's place.
+    // ReplaceTarget then puts it in the target's place, and StoreTargetsName makes the new
+    // name last (syncs the folder).
     void Finish();
     void ReplaceTarget();
+    void StoreTargetsName();
     const std::filesystem::path& Target() const { return m_target; }
 
 private:

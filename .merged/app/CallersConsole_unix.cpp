@@ -1,5 +1,0 @@
-#include "app/CallersConsole.h"
-
-void UseCallersConsole()
-{
-}
