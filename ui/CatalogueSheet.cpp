@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr double kCardMinimumWidth = 85;   // mm
+constexpr double kCardMinimumWidth = 75;   // mm
 constexpr double kGap = 4;                 // mm between cards
 constexpr double kPadding = 2.5;           // mm inside a card
 constexpr double kPictureHeight = 36;      // mm
