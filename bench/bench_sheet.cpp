@@ -1,5 +1,5 @@
 // The catalogue sheet as a PDF beside drawing its pictures as the command-line tool's render
-// does: per part, the two pictures of a card (the 3D view and the plan, each 479 x 426 dots,
+// does: per part, the two pictures of a card (the 3D view and the plan, each 479 x 378 dots,
 // what an A4 portrait card holds at 300 dpi) drawn from the part's parts-file text and written
 // as PNG. Goal: the PDF takes at most 1.5 times the pictures' own time per part.
 #include "bench/CatalogueGenerator.h"
@@ -25,7 +25,7 @@ namespace {
 
 constexpr size_t kParts = 60;
 constexpr int kPictureWidth = 479;
-constexpr int kPictureHeight = 426;
+constexpr int kPictureHeight = 378;
 constexpr double kGoal = 1.5;
 
 SSheetContent GeneratedSheet()

@@ -26,7 +26,7 @@ namespace {
 constexpr double kCardMinimumWidth = 75;   // mm
 constexpr double kGap = 4;                 // mm between cards
 constexpr double kPadding = 2.5;           // mm inside a card
-constexpr double kPictureHeight = 36;      // mm
+constexpr double kPictureHeight = 32;      // mm
 constexpr double kBandHeight = 8;          // mm of the page header and of the footer
 constexpr const char* kTimes = "\u00D7";
 

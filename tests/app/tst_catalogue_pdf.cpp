@@ -180,6 +180,39 @@ private slots:
         QVERIFY2(ColoursOf(page) > 500, qPrintable(QString::number(ColoursOf(page))));
     }
 
+    // The sheet speaks the program's language, numbers included; its pages land among the
+    // screenshots.
+    void sheetIsInTheProgramsLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("English") << 112 << "en" << QStringList {"Page 1 of 3", "Real size at 1:87: 21.92 × 8.18 × 9.57 m", "Index of catalogue numbers"};
+        QTest::newRow("German") << 108 << "de" << QStringList {"Seite 1 von 3", "Wahre Größe bei 1:87: 21,92 × 8,18 × 9,57 m",
+                                                       "Verzeichnis der Katalognummern", "Katalognummer: LB-101"};
+    }
+
+    void sheetIsInTheProgramsLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, suffix);
+        QFETCH(QStringList, expected);
+        QTemporaryDir home;
+        QVERIFY(QDir().mkpath(home.filePath("config/" MW_COMPANY_FOLDER)));
+        QFile settings(home.filePath("config/" MW_COMPANY_FOLDER "/Modelwright.conf"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(QStringLiteral("[General]\nLanguage=%1\n").arg(language).toLatin1());
+        settings.close();
+        const QString pdf = home.filePath("sheet.pdf");
+        const SRun run = RunProgram(home, {"/pdf", QStringLiteral(MW_EXAMPLES_DIR "/country-station.wo3"), pdf, "/scale", "1:87"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        const QString text = Poppler("pdftotext", {"-enc", "UTF-8", pdf, "-"}).simplified();
+        for (const QString& line : expected)
+            QVERIFY2(text.contains(line), qPrintable(line + "\n" + text));
+        QDir().mkpath(QStringLiteral(MW_SCREENSHOT_DIR));
+        Poppler("pdftoppm", {"-r", "80", "-png", pdf, QStringLiteral(MW_SCREENSHOT_DIR "/catalogue_sheet_%1").arg(suffix)});
+    }
+
     // Each failure is one line on standard error and exit status 1, and an existing file stays.
     void failuresSayWhyAndKeepTheFile_data()
     {
