@@ -134,6 +134,7 @@ struct CCatalogueSheet::SLayout {
         size_t m_part = 0;
     };
     double m_mm = 1;
+    QRectF m_page;
     QRectF m_area;
     QRectF m_title;
     std::vector<SPlace> m_cards;
@@ -337,12 +338,23 @@ private:
         return height;
     }
 
+    // The part of the paint area the sheet uses: the page set up may leave less margin than a
+    // sheet looks well in (a PDF has no printer's edge at all), so it keeps 15 mm at least.
+    QRectF PageRect() const
+    {
+        constexpr double kMargin = 15;
+        const QMarginsF set = m_device.pageLayout().margins(QPageLayout::Millimeter);
+        const auto more = [this](double margin) { return Mm(std::max(0.0, kMargin - margin)); };
+        return QRectF(0, 0, m_device.width(), m_device.height())
+            .adjusted(more(set.left()), more(set.top()), -more(set.right()), -more(set.bottom()));
+    }
+
     void Lay()
     {
         SLayout& layout = m_layout;
-        const double pageWidth = m_device.width();
-        const double pageHeight = m_device.height();
-        layout.m_area = QRectF(0, Mm(kBandHeight), pageWidth, pageHeight - Mm(2 * kBandHeight));
+        layout.m_page = PageRect();
+        const QRectF sheet = layout.m_page;
+        layout.m_area = QRectF(sheet.left(), sheet.top() + Mm(kBandHeight), sheet.width(), sheet.height() - Mm(2 * kBandHeight));
         const QRectF area = layout.m_area;
         const double titleHeight = Metrics(m_titleFont).height() + Mm(1)
             + WrappedHeight(m_fieldFont, area.width(), TitleDetails()) + Mm(3) + AddressesHeight(area.width() / 2 - Mm(kGap))
@@ -435,18 +447,21 @@ private:
 
     void DrawPageFrame(QPainter& painter, int page)
     {
-        const double width = m_device.width();
-        const double bottom = m_device.height();
+        const QRectF sheet = m_layout.m_page;
+        const double width = sheet.width();
+        const double left = sheet.left();
+        const double top = sheet.top();
+        const double bottom = sheet.bottom();
         painter.setFont(m_bandFont);
         painter.setPen(Quiet());
-        const QRectF header(0, 0, width, Mm(kBandHeight - 2));
+        const QRectF header(left, top, width, Mm(kBandHeight - 2));
         painter.drawText(header, Qt::AlignLeft | Qt::AlignBottom, Metrics(m_bandFont).elidedText(TitleText(), Qt::ElideRight, width * 0.7));
         painter.drawText(header, Qt::AlignRight | Qt::AlignBottom, m_content.m_name == TitleText() ? QString() : m_content.m_name);
-        const QRectF footer(0, bottom - Mm(kBandHeight - 2), width, Mm(kBandHeight - 2));
+        const QRectF footer(left, bottom - Mm(kBandHeight - 2), width, Mm(kBandHeight - 2));
         painter.drawText(footer, Qt::AlignHCenter | Qt::AlignTop, tr("Page %1 of %2").arg(page + 1).arg(m_layout.m_pages));
         painter.setPen(QPen(Rule(), Mm(0.2)));
-        painter.drawLine(QPointF(0, Mm(kBandHeight - 1)), QPointF(width, Mm(kBandHeight - 1)));
-        painter.drawLine(QPointF(0, bottom - Mm(kBandHeight - 1)), QPointF(width, bottom - Mm(kBandHeight - 1)));
+        painter.drawLine(QPointF(left, top + Mm(kBandHeight - 1)), QPointF(sheet.right(), top + Mm(kBandHeight - 1)));
+        painter.drawLine(QPointF(left, bottom - Mm(kBandHeight - 1)), QPointF(sheet.right(), bottom - Mm(kBandHeight - 1)));
     }
 
     void DrawTitle(QPainter& painter)

@@ -7,8 +7,6 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 
-#include <algorithm>
-
 namespace {
 
 // A PDF text string that holds any character: UTF-16 with its byte-order mark, in hex.
@@ -18,18 +16,6 @@ QByteArray PdfTextString(const QString& text)
     for (const QChar character : text)
         hex += QByteArray::number(character.unicode(), 16).rightJustified(4, '0').toUpper();
     return hex + '>';
-}
-
-// A PDF has no printer's edge to keep clear of, so the page gets margins of its own that a sheet
-// looks well in; larger ones set up stay.
-QPageLayout WithSheetMargins(QPageLayout page)
-{
-    constexpr double kMargin = 15;
-    const QMarginsF margins = page.margins(QPageLayout::Millimeter);
-    page.setUnits(QPageLayout::Millimeter);
-    page.setMargins(QMarginsF(std::max(margins.left(), kMargin), std::max(margins.top(), kMargin),
-        std::max(margins.right(), kMargin), std::max(margins.bottom(), kMargin)));
-    return page;
 }
 
 }
@@ -84,7 +70,7 @@ bool WriteCatalogueSheetPdf(const std::filesystem::path& path, const SSheetConte
     bytes.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&bytes);
-        writer.setPageLayout(WithSheetMargins(page));
+        writer.setPageLayout(page);
         writer.setTitle(SheetTitle(content));
         writer.setCreator(QStringLiteral("Modelwright"));
         CCatalogueSheet sheet(content);
