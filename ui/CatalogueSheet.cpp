@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -197,6 +198,9 @@ public:
             if (progress && !progress(card + 1, total)) {
                 if (next.valid())
                     next.wait();
+                // A printer told before the end sends nothing; a PDF's bytes are thrown away.
+                if (auto* printer = dynamic_cast<QPrinter*>(&m_device))
+                    printer->abort();
                 painter.end();
                 return false;
             }

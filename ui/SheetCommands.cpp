@@ -6,6 +6,7 @@
 #include "ui/ModelwrightView.h"
 #include "ui/SheetPdf.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -134,7 +135,9 @@ SSheetContent CSheetCommands::Content() const
 
 bool CSheetCommands::WithProgress(const std::function<bool(const CCatalogueSheet::Progress&)>& work, int parts)
 {
-    QProgressDialog progress(tr("Drawing the catalogue sheet..."), tr("Cancel"), 0, std::max(parts, 1), &m_window);
+    // The preview's own dialog is open while it asks for its pages.
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &m_window;
+    QProgressDialog progress(tr("Drawing the catalogue sheet..."), tr("Cancel"), 0, std::max(parts, 1), parent);
     progress.setObjectName("sheetProgress");
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
@@ -150,11 +153,8 @@ bool CSheetCommands::WithProgress(const std::function<bool(const CCatalogueSheet
 void CSheetCommands::Print(QPrinter& printer)
 {
     const SSheetContent content = Content();
-    const bool printed = WithProgress([&](const CCatalogueSheet::Progress& progress) {
-        return CCatalogueSheet(content).Draw(printer, progress);
-    }, static_cast<int>(content.m_parts.size()));
-    if (!printed)
-        printer.abort();
+    WithProgress([&](const CCatalogueSheet::Progress& progress) { return CCatalogueSheet(content).Draw(printer, progress); },
+        static_cast<int>(content.m_parts.size()));
 }
 
 void CSheetCommands::Draw(QPrinter& printer)

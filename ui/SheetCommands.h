@@ -50,7 +50,7 @@ public:
     // The sheet of the choices made.
     SSheetContent Content() const;
 
-    // Prints on the printer as set up; a cancelled print is aborted.
+    // Prints on the printer as set up; a cancelled print sends nothing.
     void Print(QPrinter& printer);
     // Draws the sheet for a preview, or for the print the preview asks for.
     void Draw(QPrinter& printer);

@@ -1,9 +1,15 @@
 // The catalogue sheet's layout and its PDF, read back with poppler's tools.
+#include "ModalDialogDriver.h"
+
+#include "bench/CatalogueGenerator.h"
 #include "model/ChoiceCodes.h"
+#include "model/ModelwrightDoc.h"
 #include "model/Header.h"
 #include "model/Platform.h"
 #include "model/Tree.h"
 #include "ui/CatalogueSheet.h"
+#include "ui/ModelwrightView.h"
+#include "ui/SheetCommands.h"
 #include "ui/SheetPdf.h"
 
 #include <QBuffer>
@@ -11,6 +17,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -82,6 +90,18 @@ struct SCatalogue {
         content.m_pictureDpi = 60;
         return content;
     }
+};
+
+// The sheet's commands with the file the user would choose given in advance.
+class CTestSheetCommands : public CSheetCommands {
+public:
+    using CSheetCommands::CSheetCommands;
+    QString m_path;
+    QStringList m_errors;
+
+protected:
+    QString AskPdfPath() override { return m_path; }
+    void ReportError(const QString& message) override { m_errors << message; }
 };
 
 }
@@ -280,6 +300,40 @@ private slots:
         QCOMPARE(told, (QList<int> {1, 2, 3}));
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+    }
+
+    // A long sheet shows its progress, and Cancel there stops it before any file is written.
+    void longSheetShowsProgressAndCancelStopsIt()
+    {
+        CModelwrightDoc document;
+        GenerateCatalogue(document, 300);
+        const CProgramOptions options;
+        QWidget window;
+        auto* view = new CModelwrightView(document, options, &window);
+        view->OnInitialUpdate();
+        window.show();
+        QTemporaryDir folder;
+        CTestSheetCommands commands(*view, window);
+        commands.m_path = folder.filePath("long.pdf");
+        WhenModal([](QDialog& choices) { choices.accept(); });
+        bool progressShown = false;
+        QTimer watch;
+        watch.setInterval(20);
+        connect(&watch, &QTimer::timeout, [&] {
+            auto* progress = window.findChild<QProgressDialog*>("sheetProgress");
+            if (progress && progress->isVisible() && !progressShown) {
+                progressShown = true;
+                SaveScreenshot(*progress, "catalogue_sheet_progress");
+                progress->cancel();
+            }
+        });
+        watch.start();
+        const QString written = commands.ExportPdf(kA4Portrait);
+        watch.stop();
+        QVERIFY(progressShown);
+        QVERIFY(written.isEmpty());
+        QVERIFY(!QFile::exists(commands.m_path));
+        QVERIFY(commands.m_errors.isEmpty());
     }
 };
 
