@@ -178,6 +178,10 @@ private slots:
         QVERIFY(!page.isNull());
         // A page of text alone has a few dozen shades of grey; pictures bring hundreds of colours.
         QVERIFY2(ColoursOf(page) > 500, qPrintable(QString::number(ColoursOf(page))));
+        if (QByteArray(QTest::currentDataTag()) == "300 generated parts")
+            for (const QString& shown : {QStringLiteral("2"), pages})
+                Poppler("pdftoppm", {"-r", "60", "-f", shown, "-l", shown, "-singlefile", "-png", pdf,
+                                        QStringLiteral(MW_SCREENSHOT_DIR "/catalogue_sheet_300_parts_page_%1").arg(shown)});
     }
 
     // The sheet speaks the program's language, numbers included; its pages land among the
