@@ -640,7 +640,12 @@ private slots:
         m_frame->Printer().setOutputFileName(pdf);
         QVERIFY(m_frame->PrintDocumentFile(path));
         QVERIFY(FileBytes(pdf).startsWith("%PDF"));
+        // Without a screen nobody would answer a message box: the reason goes to standard error.
         QVERIFY(!m_frame->PrintDocumentFile(FilePath("absent.wo3")));
+        QVERIFY(!m_frame->WritePdfOfFile(FilePath("absent.wo3"), FilePath("absent.pdf")));
+        QVERIFY2(m_frame->m_errors.isEmpty(), qPrintable(m_frame->m_errors.join('\n')));
+        QVERIFY(m_frame->WritePdfOfFile(path, FilePath("print sheet.pdf"), "1:87"));
+        QVERIFY(FileBytes(FilePath("print sheet.pdf")).startsWith("%PDF"));
     }
 
     void exportOpensBesideTheCatalogueThenWhereTheLastExportWent()
