@@ -800,7 +800,7 @@ void CModelwrightView::ReportError(const QString& message)
 SSheetContent CModelwrightView::SheetContent(bool asShown) const
 {
     SSheetContent content;
-    content.m_name = QString::fromStdString(m_document.GetTitle());
+    content.m_name = m_document.GetPathName().empty() ? tr("Untitled") : QString::fromStdString(m_document.GetTitle());
     content.m_exportOptions = m_options;
     const CPartsManager* parts = GetPartsManager();
     if (!parts)

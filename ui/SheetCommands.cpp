@@ -51,6 +51,7 @@ CSheetOptionsDlg::CSheetOptionsDlg(QWidget* parent)
     m_scale = Named(new QComboBox, "modelScale");
     m_scale->setEditable(true);
     m_scale->setInsertPolicy(QComboBox::NoInsert);
+    m_scale->setMinimumContentsLength(10);
     m_scale->addItem(tr("None"), 0.0);
     for (double scale : kCommonScales)
         m_scale->addItem(ModelScaleText(scale), scale);
