@@ -37,6 +37,12 @@ QColor Rule() { return QColor(0xB8, 0xBE, 0xC8); }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// A part without a number keeps a single blank for it.
+QString CatalogueNumber(const CNamedObject& part)
+{
+    return Text(*PartFieldsOf(part)->catalogNo).trimmed();
+}
+
 // A part's pictures and size, drawn from its parts-file text exactly as exported.
 struct SCardPictures {
     QImage m_view;
@@ -253,7 +259,8 @@ private:
         const std::optional<SPartFields> fields = PartFieldsOf(part);
         QStringList lines;
         lines << tr("Kind: %1").arg(CPartsTableModel::KindName(fields->kind));
-        lines << tr("Catalogue number: %1").arg(fields->catalogNo->empty() ? QStringLiteral("\u2014") : Text(*fields->catalogNo));
+        const QString number = CatalogueNumber(part);
+        lines << tr("Catalogue number: %1").arg(number.isEmpty() ? QStringLiteral("\u2014") : number);
         lines << tr("Price: %1").arg(PriceText(part));
         lines << tr("Parts per package: %1").arg(fields->partsPerPackage);
         lines << tr("Size (W %1 D %1 H): %2").arg(QString::fromUtf8(kTimes), pictures ? SizeText(*pictures) : SizeSample());
@@ -395,7 +402,7 @@ private:
         SLayout& layout = m_layout;
         std::vector<size_t> numbered;
         for (const SLayout::SPlace& card : layout.m_cards)
-            if (!PartFieldsOf(*m_content.m_parts[card.m_part])->catalogNo->empty())
+            if (!CatalogueNumber(*m_content.m_parts[card.m_part]).isEmpty())
                 numbered.push_back(card.m_part);
         if (numbered.empty())
             return;
@@ -403,9 +410,7 @@ private:
         QCollator collator(m_locale);
         collator.setNumericMode(true);
         std::stable_sort(numbered.begin(), numbered.end(), [&](size_t left, size_t right) {
-            return collator.compare(Text(*PartFieldsOf(*m_content.m_parts[left])->catalogNo),
-                       Text(*PartFieldsOf(*m_content.m_parts[right])->catalogNo))
-                < 0;
+            return collator.compare(CatalogueNumber(*m_content.m_parts[left]), CatalogueNumber(*m_content.m_parts[right])) < 0;
         });
         const QRectF area = layout.m_area;
         const double lineHeight = Metrics(m_fieldFont).lineSpacing();
@@ -555,7 +560,7 @@ private:
         painter.setFont(m_fieldFont);
         painter.setPen(Ink());
         painter.drawText(QRectF(line.left(), line.top(), numberWidth, line.height()), Qt::AlignLeft | Qt::AlignVCenter,
-            metrics.elidedText(Text(*PartFieldsOf(part)->catalogNo), Qt::ElideRight, numberWidth - Mm(1)));
+            metrics.elidedText(CatalogueNumber(part), Qt::ElideRight, numberWidth - Mm(1)));
         const double nameWidth = line.width() - numberWidth - pageWidth - Mm(1);
         painter.setPen(Quiet());
         painter.drawText(QRectF(line.left() + numberWidth, line.top(), nameWidth, line.height()), Qt::AlignLeft | Qt::AlignVCenter,

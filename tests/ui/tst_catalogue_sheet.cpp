@@ -212,15 +212,18 @@ private slots:
         }
     }
 
+    // A part without a number (kept as one blank) says so on its card and stays out of the index.
     void onePageNeedsNoIndex()
     {
         SKIP_WITHOUT_POPPLER();
-        const SCatalogue catalogue(2);
+        SCatalogue catalogue(2);
+        catalogue.parts[1]->m_catalogNo = " ";
         QTemporaryDir folder;
         const QString pdf = folder.filePath("sheet.pdf");
         QVERIFY(WriteCatalogueSheetPdf(pdf.toStdString(), catalogue.Content(), kA4Portrait));
         QCOMPARE(InfoField(Poppler("pdfinfo", {pdf}), "Pages"), QStringLiteral("1"));
         QVERIFY(!PageText(pdf, 1).contains("Index"));
+        QVERIFY(PageText(pdf, 1).simplified().contains(QStringLiteral("Catalogue number: \u2014")));
     }
 
     // The page set up decides the paper and how many cards a row holds.
