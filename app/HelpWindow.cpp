@@ -2,6 +2,7 @@
 
 #include "app/LanguageResources.h"
 #include "model/ChoiceCodes.h"
+#include "ui/BuildingPictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -111,6 +112,8 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     , m_pForward(new QPushButton(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
+    // The books picture the roof types with the element dialog's own drawings.
+    RegisterBuildingPictures();
     m_pContents->setObjectName(QStringLiteral("contents"));
     m_pBack->setObjectName(QStringLiteral("back"));
     retranslateUi();

@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Roof with sloping sides and a flat top</source>
-        <translation>Walmdach mit flacher Oberseite</translation>
+        <translation>Dach mit schrägen Seiten und flacher Oberseite</translation>
     </message>
     <message>
         <source>Single-slope roof</source>
@@ -228,6 +228,18 @@
     <message>
         <source>Free additional &amp;text</source>
         <translation>&amp;Freier zusätzlicher Text</translation>
+    </message>
+    <message>
+        <source>Hipped roof</source>
+        <translation>Walmdach</translation>
+    </message>
+    <message>
+        <source>Half-hipped roof</source>
+        <translation>Krüppelwalmdach</translation>
+    </message>
+    <message>
+        <source>Hipped roof with a flat top</source>
+        <translation>Walmdach mit flacher Oberseite</translation>
     </message>
 </context>
 <context>

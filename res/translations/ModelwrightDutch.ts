@@ -229,6 +229,18 @@
         <source>Free additional &amp;text</source>
         <translation>Vri&amp;je aanvullende tekst</translation>
     </message>
+    <message>
+        <source>Hipped roof</source>
+        <translation>Schilddak</translation>
+    </message>
+    <message>
+        <source>Half-hipped roof</source>
+        <translation>Wolfsdak</translation>
+    </message>
+    <message>
+        <source>Hipped roof with a flat top</source>
+        <translation>Schilddak met platte bovenkant</translation>
+    </message>
 </context>
 <context>
     <name>CCatalogueSheet</name>

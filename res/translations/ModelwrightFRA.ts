@@ -229,6 +229,18 @@
         <source>Free additional &amp;text</source>
         <translation>T&amp;exte libre supplémentaire</translation>
     </message>
+    <message>
+        <source>Hipped roof</source>
+        <translation>Toit en croupe</translation>
+    </message>
+    <message>
+        <source>Half-hipped roof</source>
+        <translation>Toit à demi-croupe</translation>
+    </message>
+    <message>
+        <source>Hipped roof with a flat top</source>
+        <translation>Toit en croupe à sommet plat</translation>
+    </message>
 </context>
 <context>
     <name>CCatalogueSheet</name>

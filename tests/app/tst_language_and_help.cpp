@@ -228,6 +228,33 @@ private slots:
         QCOMPARE(browser.verticalScrollBar()->value(), 0);
     }
 
+    // The books picture the roof types with the element dialog's drawings, found in every book
+    // even before any dialog has shown one.
+    void everyPictureOfTheBooksIsShown()
+    {
+        for (const char* book : {"", "DEU", "FRA", "NLD"}) {
+            CHelpSystem help{CHelpBooks(QStringList{QStringLiteral(MW_BIN_DIR "/help")})};
+            help.WinHelp(std::string_view(book).empty() ? kLanguageEnglish : kLanguageGerman, QStringLiteral("roofTypes"));
+            QTextBrowser& browser = *help.Window()->Browser();
+            browser.setSource(QUrl::fromLocalFile(QStringLiteral(MW_BIN_DIR "/help/Modelwright") + book + ".html"));
+            const QRegularExpression image(QStringLiteral("<img src=\"([^\"]+)\""));
+            QFile file(browser.source().toLocalFile());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            int pictures = 0;
+            for (auto match = image.globalMatch(QString::fromUtf8(file.readAll())); match.hasNext(); ++pictures) {
+                const QUrl url(match.next().captured(1));
+                const QVariant picture = browser.loadResource(QTextDocument::ImageResource, url);
+                QVERIFY2(!picture.toByteArray().isEmpty() || !picture.value<QImage>().isNull(), qPrintable(url.toString()));
+            }
+            QCOMPARE(pictures, 6);
+            if (std::string_view(book).empty()) {
+                help.Window()->resize(900, 700);
+                browser.scrollToAnchor(QStringLiteral("roofTypes"));
+                QVERIFY(help.Window()->grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/help_roof_types.png")));
+            }
+        }
+    }
+
     void helpFromADialogStandsBesideItAndTakesClicks()
     {
         CHelpSystem help{CHelpBooks(QStringList{QStringLiteral(MW_BIN_DIR "/help")})};
