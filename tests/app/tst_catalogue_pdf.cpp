@@ -138,8 +138,9 @@ private slots:
     {
         QTest::addColumn<QString>("catalogue");
         QTest::addColumn<QStringList>("switches");
-        for (const char* sample : {"country-station", "goods-yard", "town-park-trees"})
-            QTest::newRow(sample) << QStringLiteral(MW_EXAMPLES_DIR "/%1.wo3").arg(QLatin1String(sample)) << QStringList {};
+        const QDir samples(QStringLiteral(MW_EXAMPLES_DIR));
+        for (const QString& sample : samples.entryList({"*.wo3"}, QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(sample)) << samples.filePath(sample) << QStringList {};
         QTest::newRow("country-station at 1:87") << QStringLiteral(MW_EXAMPLES_DIR "/country-station.wo3")
                                                  << QStringList {"/scale", "1:87"};
         QTest::newRow("300 generated parts") << m_home.filePath("generated-300.wo3") << QStringList {};
