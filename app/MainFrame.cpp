@@ -10,6 +10,8 @@
 #include "ui/ErrorMessages.h"
 #include "ui/ModelwrightView.h"
 #include "ui/OptionsPropertySheet.h"
+#include "ui/SheetCommands.h"
+#include "ui/SheetPdf.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,6 +103,7 @@ CMainFrame::CMainFrame(CModelwrightDoc& document, CProgramOptions& options, QWid
     CreateStatusBar();
     LoadRecentFiles();
     m_view->SetExportFolder(m_pSettings->value(QString::fromLatin1(kExportFolderKey)).toString());
+    m_sheetCommands = new CSheetCommands(*m_view, *this);
     connect(m_view, &CModelwrightView::partsFileExported, this, &CMainFrame::OnPartsFileExported);
     retranslateUi();
     ConnectDocument();
@@ -170,6 +173,8 @@ void CMainFrame::CreateActions()
     connect(m_saveAsAction, &QAction::triggered, this, &CMainFrame::SaveDocumentAs);
     m_exportMeshAction = MakeAction(this, "fileExportMesh");
     connect(m_exportMeshAction, &QAction::triggered, this, &CMainFrame::OnExportMesh);
+    m_exportPdfAction = MakeAction(this, "fileExportPdf");
+    connect(m_exportPdfAction, &QAction::triggered, this, &CMainFrame::OnExportPdf);
     m_printAction = MakeAction(this, "filePrint", QStringLiteral(":/app/toolbar/print.svg"));
     m_printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(m_printAction, &QAction::triggered, this, &CMainFrame::OnFilePrint);
@@ -255,7 +260,7 @@ void CMainFrame::CreateMenus()
     m_fileMenu = menuBar()->addMenu(QString());
     m_fileMenu->addActions({m_newAction, m_openAction, m_saveAction, m_saveAsAction});
     m_fileMenu->addSeparator();
-    m_fileMenu->addAction(m_exportMeshAction);
+    m_fileMenu->addActions({m_exportMeshAction, m_exportPdfAction});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({m_printAction, m_printPreviewAction, m_printSetupAction});
     m_fileMenu->addSeparator();
@@ -365,6 +370,8 @@ void CMainFrame::retranslateUi()
     set(m_saveAsAction, tr("Save &As..."), tr("Save the catalogue under a new name"));
     set(m_exportMeshAction, tr("Export 3D &model..."),
         tr("Write the selected part or all parts as a 3D model for other programs (glTF or OBJ)"));
+    set(m_exportPdfAction, tr("Export &catalogue as PDF..."),
+        tr("Write the illustrated catalogue sheet as a PDF file to hand out"));
     set(m_printAction, tr("&Print..."), tr("Print the catalogue"));
     set(m_printPreviewAction, tr("Print Pre&view"), tr("Show the printed pages"));
     set(m_printSetupAction, tr("P&rint Setup..."), tr("Choose the printer and the page"));
@@ -562,7 +569,7 @@ void CMainFrame::AwaitDialog(QWidget* dialog)
     connect(dialog, &QObject::destroyed, this, &CMainFrame::PostPendingFileCheck, Qt::UniqueConnection);
 }
 
-bool CMainFrame::LoadDocument(const QString& path)
+bool CMainFrame::LoadDocument(const QString& path, void (CMainFrame::*report)(const QString&))
 {
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
     try {
@@ -570,7 +577,7 @@ bool CMainFrame::LoadDocument(const QString& path)
     } catch (const CException& error) {
         UpdateTitle();
         RemoveRecentFile(absolutePath);
-        ReportError(ErrorText(error));
+        (this->*report)(ErrorText(error));
         return false;
     }
     AddRecentFile(absolutePath);
@@ -829,16 +836,27 @@ void CMainFrame::OnOpenRecentFile(int index)
 
 void CMainFrame::OnFilePrint()
 {
+    if (!m_sheetCommands->AskOptions())
+        return;
     QPrintDialog dialog(&m_printer, this);
     if (dialog.exec() == QDialog::Accepted)
-        m_view->PrintCatalogue(m_printer);
+        m_sheetCommands->Print(m_printer);
 }
 
 void CMainFrame::OnFilePrintPreview()
 {
+    if (!m_sheetCommands->AskOptions())
+        return;
     QPrintPreviewDialog preview(&m_printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { m_view->PrintCatalogue(*printer); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { m_sheetCommands->Draw(*printer); });
     preview.exec();
+}
+
+void CMainFrame::OnExportPdf()
+{
+    const QString path = m_sheetCommands->ExportPdf(m_printer.pageLayout());
+    if (!path.isEmpty())
+        OnPartsFileExported(path, static_cast<int>(m_sheetCommands->Content().m_parts.size()), 0);
 }
 
 void CMainFrame::OnFilePrintSetup()
@@ -870,9 +888,33 @@ bool CMainFrame::PrintDocumentFile(const QString& path, const QString& printerNa
         }
         m_printer.setPrinterName(printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : printerName);
     }
-    if (!OpenDocumentFile(path))
+    if (DialogOpen() || !SaveModified() || !LoadDocument(path, &CMainFrame::ReportPrintFailure))
         return false;
     m_view->PrintCatalogue(m_printer);
+    return true;
+}
+
+bool CMainFrame::WritePdfOfFile(const QString& path, const QString& pdfPath, const QString& modelScale)
+{
+    const std::optional<double> scale = ParseModelScale(modelScale);
+    if (pdfPath.isEmpty()) {
+        ReportPrintFailure(tr("%1: the PDF file to write is missing; give it after the catalogue.").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    if (!scale) {
+        ReportPrintFailure(tr("\"%1\" is no model scale; write it as 1:87.").arg(modelScale));
+        return false;
+    }
+    if (DialogOpen() || !SaveModified() || !LoadDocument(path, &CMainFrame::ReportPrintFailure))
+        return false;
+    SSheetContent content = m_view->SheetContent(false);
+    content.m_modelScale = *scale;
+    try {
+        WriteCatalogueSheetPdf(PathOf(QFileInfo(pdfPath).absoluteFilePath()), content, m_printer.pageLayout());
+    } catch (const CException& error) {
+        ReportPrintFailure(QString::fromStdString(error.what()));
+        return false;
+    }
     return true;
 }
 

@@ -15,6 +15,7 @@
 class CModelwrightDoc;
 class CProgramOptions;
 class CModelwrightView;
+class CSheetCommands;
 class QAction;
 class QLabel;
 class QMenu;
@@ -56,6 +57,10 @@ public:
     // one; false when that printer is not there (said in a message, or on standard error
     // without a screen) or the file could not be opened.
     bool PrintDocumentFile(const QString& path, const QString& printerName = QString());
+    // Opens the file and writes its catalogue sheet as a PDF without asking, with the real
+    // sizes at the model scale given ("1:87"; empty for none); false when it cannot (said as
+    // printing says it).
+    bool WritePdfOfFile(const QString& path, const QString& pdfPath, const QString& modelScale = QString());
 
     // Puts back the window's size, place, state, toolbar and table columns as the last run
     // left them; false when nothing was remembered.
@@ -71,6 +76,8 @@ public:
     QAction* SaveAction() const { return m_saveAction; }
     QAction* SaveAsAction() const { return m_saveAsAction; }
     QAction* ExportMeshAction() const { return m_exportMeshAction; }
+    QAction* ExportPdfAction() const { return m_exportPdfAction; }
+    CSheetCommands* SheetCommands() const { return m_sheetCommands; }
     QAction* PrintAction() const { return m_printAction; }
     QAction* PrintPreviewAction() const { return m_printPreviewAction; }
     QAction* PrintSetupAction() const { return m_printSetupAction; }
@@ -157,7 +164,7 @@ private:
     void AwaitDialog(QWidget* dialog);
     // Asks about unsaved changes; false when the user cancelled or saving failed.
     bool SaveModified();
-    bool LoadDocument(const QString& path);
+    bool LoadDocument(const QString& path, void (CMainFrame::*report)(const QString&) = &CMainFrame::ReportError);
     bool SaveTo(const QString& path);
 
     void LoadRecentFiles();
@@ -170,6 +177,7 @@ private:
     void OnFileOpen();
     // File Export 3D model: the selected part or all parts, the format by the file's extension.
     void OnExportMesh();
+    void OnExportPdf();
     // True for all parts, false for the selected one; nothing when the user cancelled.
     std::optional<bool> AskMeshOfAllParts();
     QString AskMeshPath(const QString& proposedName);
@@ -214,6 +222,8 @@ private:
     QAction* m_saveAction = nullptr;
     QAction* m_saveAsAction = nullptr;
     QAction* m_exportMeshAction = nullptr;
+    QAction* m_exportPdfAction = nullptr;
+    CSheetCommands* m_sheetCommands = nullptr;
     QAction* m_printAction = nullptr;
     QAction* m_printPreviewAction = nullptr;
     QAction* m_printSetupAction = nullptr;

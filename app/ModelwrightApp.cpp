@@ -165,6 +165,9 @@ bool CModelwrightApp::ProcessShellCommand(const COptionCommandLineInfo& commandL
     case COptionCommandLineInfo::FilePrintTo:
         m_exitCode = m_pMainFrame->PrintDocumentFile(commandLine.m_strFileName, commandLine.m_strPrinterName) ? 0 : 1;
         return false;
+    case COptionCommandLineInfo::FilePdf:
+        m_exitCode = m_pMainFrame->WritePdfOfFile(commandLine.m_strFileName, commandLine.m_strPdfName, commandLine.m_strModelScale) ? 0 : 1;
+        return false;
     case COptionCommandLineInfo::AppRegister:
     case COptionCommandLineInfo::ShowUsage:
     case COptionCommandLineInfo::ShowVersion:

@@ -243,6 +243,17 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueSheet</name>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Telefon: %1</translation>
+    </message>
+    <message>
+        <source>Fax: %1</source>
+        <translation>Fax: %1</translation>
+    </message>
+</context>
+<context>
     <name>CColorButton</name>
     <message>
         <source>Automatic</source>
@@ -1064,6 +1075,22 @@
         <source>Do&amp;n&apos;t Save</source>
         <translation>&amp;Nicht speichern</translation>
     </message>
+    <message>
+        <source>Export &amp;catalogue as PDF...</source>
+        <translation>Katalog als &amp;PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the illustrated catalogue sheet as a PDF file to hand out</source>
+        <translation>Den bebilderten Katalog als PDF-Datei zum Weitergeben schreiben</translation>
+    </message>
+    <message>
+        <source>%1: the PDF file to write is missing; give it after the catalogue.</source>
+        <translation>%1: Die zu schreibende PDF-Datei fehlt; geben Sie sie nach dem Katalog an.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no model scale; write it as 1:87.</source>
+        <translation>„%1“ ist kein Modellmaßstab; schreiben Sie ihn als 1:87.</translation>
+    </message>
 </context>
 <context>
     <name>CManufacturerDlg</name>
@@ -1264,46 +1291,6 @@
     <message>
         <source>Winrail parts files (*.bdf)</source>
         <translation>Winrail-Teiledateien (*.bdf)</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
-    </message>
-    <message>
-        <source>Author</source>
-        <translation>Autor</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Währung</translation>
-    </message>
-    <message>
-        <source>Manufacturer</source>
-        <translation>Hersteller</translation>
-    </message>
-    <message>
-        <source>Representative</source>
-        <translation>Vertretung</translation>
-    </message>
-    <message>
-        <source>Kind</source>
-        <translation>Art</translation>
-    </message>
-    <message>
-        <source>Catalogue number</source>
-        <translation>Katalognummer</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Preis</translation>
-    </message>
-    <message>
-        <source>Parts per package</source>
-        <translation>Teile pro Packung</translation>
     </message>
     <message>
         <source>Winrail Modelwright</source>
@@ -1727,6 +1714,52 @@
     <message>
         <source>%1 × %2 × %3 mm</source>
         <translation>%1 × %2 × %3 mm</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetCommands</name>
+    <message>
+        <source>Drawing the catalogue sheet...</source>
+        <translation>Der Katalog wird gezeichnet...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export catalogue as PDF</source>
+        <translation>Katalog als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Winrail Modelwright</source>
+        <translation>Winrail Modelwright</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetOptionsDlg</name>
+    <message>
+        <source>Catalogue sheet</source>
+        <translation>Katalogblatt</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Only the parts the table &amp;shows, in its order</source>
+        <translation>Nur die Teile, die die Tabelle &amp;zeigt, in ihrer Reihenfolge</translation>
+    </message>
+    <message>
+        <source>&amp;Model scale (adds the real sizes):</source>
+        <translation>&amp;Modellmaßstab (fügt die wahren Größen hinzu):</translation>
+    </message>
+    <message>
+        <source>a scale such as 1:87</source>
+        <translation>einen Maßstab wie 1:87</translation>
     </message>
 </context>
 <context>

@@ -243,6 +243,17 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueSheet</name>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Telefoon: %1</translation>
+    </message>
+    <message>
+        <source>Fax: %1</source>
+        <translation>Fax: %1</translation>
+    </message>
+</context>
+<context>
     <name>CColorButton</name>
     <message>
         <source>Automatic</source>
@@ -1064,6 +1075,22 @@
         <source>Do&amp;n&apos;t Save</source>
         <translation>&amp;Niet opslaan</translation>
     </message>
+    <message>
+        <source>Export &amp;catalogue as PDF...</source>
+        <translation>&amp;Catalogus als PDF exporteren...</translation>
+    </message>
+    <message>
+        <source>Write the illustrated catalogue sheet as a PDF file to hand out</source>
+        <translation>De geïllustreerde catalogus als PDF-bestand schrijven om uit te delen</translation>
+    </message>
+    <message>
+        <source>%1: the PDF file to write is missing; give it after the catalogue.</source>
+        <translation>%1: het te schrijven PDF-bestand ontbreekt; geef het na de catalogus op.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no model scale; write it as 1:87.</source>
+        <translation>‘%1’ is geen modelschaal; schrijf hem als 1:87.</translation>
+    </message>
 </context>
 <context>
     <name>CManufacturerDlg</name>
@@ -1264,46 +1291,6 @@
     <message>
         <source>Winrail parts files (*.bdf)</source>
         <translation>Winrail-onderdelenbestanden (*.bdf)</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Omschrijving</translation>
-    </message>
-    <message>
-        <source>Author</source>
-        <translation>Auteur</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Versie</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Munteenheid</translation>
-    </message>
-    <message>
-        <source>Manufacturer</source>
-        <translation>Fabrikant</translation>
-    </message>
-    <message>
-        <source>Representative</source>
-        <translation>Vertegenwoordiger</translation>
-    </message>
-    <message>
-        <source>Kind</source>
-        <translation>Soort</translation>
-    </message>
-    <message>
-        <source>Catalogue number</source>
-        <translation>Catalogusnummer</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Prijs</translation>
-    </message>
-    <message>
-        <source>Parts per package</source>
-        <translation>Onderdelen per verpakking</translation>
     </message>
     <message>
         <source>Winrail Modelwright</source>
@@ -1730,6 +1717,52 @@
     </message>
 </context>
 <context>
+    <name>CSheetCommands</name>
+    <message>
+        <source>Drawing the catalogue sheet...</source>
+        <translation>De catalogus wordt getekend...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Export catalogue as PDF</source>
+        <translation>Catalogus als PDF exporteren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-documenten (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Winrail Modelwright</source>
+        <translation>Winrail Modelwright</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetOptionsDlg</name>
+    <message>
+        <source>Catalogue sheet</source>
+        <translation>Catalogusblad</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Only the parts the table &amp;shows, in its order</source>
+        <translation>Alleen de onderdelen die de tabel &amp;toont, in haar volgorde</translation>
+    </message>
+    <message>
+        <source>&amp;Model scale (adds the real sizes):</source>
+        <translation>&amp;Modelschaal (voegt de werkelijke maten toe):</translation>
+    </message>
+    <message>
+        <source>a scale such as 1:87</source>
+        <translation>een schaal zoals 1:87</translation>
+    </message>
+</context>
+<context>
     <name>CSplashWnd</name>
     <message>
         <source>Scenery objects for Winrail</source>
@@ -1917,7 +1950,7 @@
     </message>
     <message>
         <source>%1: a 3D model is written as .glb or .obj; please name the file so.</source>
-        <translation>%1: een 3D-model wordt geschreven als .glb of .obj; geef het bestand zo'n naam.</translation>
+        <translation>%1: een 3D-model wordt geschreven als .glb of .obj; geef het bestand zo&apos;n naam.</translation>
     </message>
 </context>
 </TS>

@@ -243,6 +243,17 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueSheet</name>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Téléphone : %1</translation>
+    </message>
+    <message>
+        <source>Fax: %1</source>
+        <translation>Fax : %1</translation>
+    </message>
+</context>
+<context>
     <name>CColorButton</name>
     <message>
         <source>Automatic</source>
@@ -1064,6 +1075,22 @@
         <source>Do&amp;n&apos;t Save</source>
         <translation>&amp;Ne pas enregistrer</translation>
     </message>
+    <message>
+        <source>Export &amp;catalogue as PDF...</source>
+        <translation>Exporter le catalogue en &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Write the illustrated catalogue sheet as a PDF file to hand out</source>
+        <translation>Écrire le catalogue illustré dans un fichier PDF à distribuer</translation>
+    </message>
+    <message>
+        <source>%1: the PDF file to write is missing; give it after the catalogue.</source>
+        <translation>%1 : le fichier PDF à écrire manque ; indiquez-le après le catalogue.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no model scale; write it as 1:87.</source>
+        <translation>« %1 » n’est pas une échelle de modèle ; écrivez-la sous la forme 1:87.</translation>
+    </message>
 </context>
 <context>
     <name>CManufacturerDlg</name>
@@ -1264,46 +1291,6 @@
     <message>
         <source>Winrail parts files (*.bdf)</source>
         <translation>Fichiers de pièces Winrail (*.bdf)</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Description</translation>
-    </message>
-    <message>
-        <source>Author</source>
-        <translation>Auteur</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Devise</translation>
-    </message>
-    <message>
-        <source>Manufacturer</source>
-        <translation>Fabricant</translation>
-    </message>
-    <message>
-        <source>Representative</source>
-        <translation>Représentant</translation>
-    </message>
-    <message>
-        <source>Kind</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>Catalogue number</source>
-        <translation>Numéro de catalogue</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Prix</translation>
-    </message>
-    <message>
-        <source>Parts per package</source>
-        <translation>Pièces par paquet</translation>
     </message>
     <message>
         <source>Winrail Modelwright</source>
@@ -1727,6 +1714,52 @@
     <message>
         <source>%1 × %2 × %3 mm</source>
         <translation>%1 × %2 × %3 mm</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetCommands</name>
+    <message>
+        <source>Drawing the catalogue sheet...</source>
+        <translation>Dessin du catalogue...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Export catalogue as PDF</source>
+        <translation>Exporter le catalogue en PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Winrail Modelwright</source>
+        <translation>Winrail Modelwright</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetOptionsDlg</name>
+    <message>
+        <source>Catalogue sheet</source>
+        <translation>Feuille du catalogue</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Only the parts the table &amp;shows, in its order</source>
+        <translation>Seulement les pièces que le tableau &amp;montre, dans son ordre</translation>
+    </message>
+    <message>
+        <source>&amp;Model scale (adds the real sizes):</source>
+        <translation>É&amp;chelle du modèle (ajoute les tailles réelles) :</translation>
+    </message>
+    <message>
+        <source>a scale such as 1:87</source>
+        <translation>une échelle comme 1:87</translation>
     </message>
 </context>
 <context>

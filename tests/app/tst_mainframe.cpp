@@ -15,6 +15,7 @@
 #include "ui/ModelwrightView.h"
 #include "ui/PartsTable.h"
 #include "ui/OptionsPropertySheet.h"
+#include "ui/SheetCommands.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -27,6 +28,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -41,6 +43,7 @@
 #include <QTimer>
 #include <QTest>
 #include <QToolBar>
+#include <QTranslator>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -786,7 +789,12 @@ private slots:
         m_frame->Printer().setOutputFileName(pdf);
         QVERIFY(m_frame->PrintDocumentFile(path));
         QVERIFY(FileBytes(pdf).startsWith("%PDF"));
+        // Without a screen nobody would answer a message box: the reason goes to standard error.
         QVERIFY(!m_frame->PrintDocumentFile(FilePath("absent.wo3")));
+        QVERIFY(!m_frame->WritePdfOfFile(FilePath("absent.wo3"), FilePath("absent.pdf")));
+        QVERIFY2(m_frame->m_errors.isEmpty(), qPrintable(m_frame->m_errors.join('\n')));
+        QVERIFY(m_frame->WritePdfOfFile(path, FilePath("print sheet.pdf"), "1:87"));
+        QVERIFY(FileBytes(FilePath("print sheet.pdf")).startsWith("%PDF"));
     }
 
     // File, Open starts in the open catalogue's folder, else in that of the file used last.
@@ -997,16 +1005,102 @@ private slots:
         QVERIFY(!m_frame->NumLockPane()->isVisible());
     }
 
+    // The preview asks for the sheet's choices first and then shows its pages, in the language
+    // of the program; the same sheet comes out of Export catalogue as PDF.
     void printPreviewShowsTheSheet()
     {
-        AddPart("Oak");
-        bool shown = false;
-        WhenModal([&shown](QDialog& dialog) {
-            shown = dialog.inherits("QPrintPreviewDialog");
-            SaveScreenshot(dialog, "print_preview");
+        QVERIFY(m_frame->OpenDocumentFile(QStringLiteral(MW_EXAMPLES_DIR "/country-station.wo3")));
+        for (const char* language : {"en", "de"}) {
+            QTranslator german;
+            if (QByteArray(language) == "de") {
+                QVERIFY(german.load(QStringLiteral(MW_BIN_DIR "/ModelwrightDEU.qm")));
+                QCoreApplication::installTranslator(&german);
+            }
+            bool asked = false;
+            int pages = 0;
+            WhenModal([&asked, &pages, language](QDialog& options) {
+                asked = options.objectName() == "SheetOptionsDlg";
+                static_cast<CSheetOptionsDlg&>(options).ScaleBox()->setEditText("1:87");
+                SaveScreenshot(options, QStringLiteral("sheet_options_%1").arg(language));
+                WhenModal([&pages, language](QDialog& dialog) {
+                    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
+                        dialog.resize(900, 1000);
+                        preview->fitInView();
+                        QTest::qWait(50);
+                        pages = preview->pageCount();
+                    }
+                    SaveScreenshot(dialog, QStringLiteral("print_preview_%1").arg(language));
+                });
+                options.accept();
+            });
+            m_frame->PrintPreviewAction()->trigger();
+            QVERIFY(asked);
+            QCOMPARE(pages, 3);
+            QCoreApplication::removeTranslator(&german);
+        }
+        // Cancelling the choices shows no preview.
+        bool previewed = false;
+        WhenModal([&previewed](QDialog& dialog) {
+            previewed = dialog.findChild<QPrintPreviewWidget*>() != nullptr;
+            dialog.reject();
         });
         m_frame->PrintPreviewAction()->trigger();
-        QVERIFY(shown);
+        QVERIFY(!previewed);
+    }
+
+    void sheetOptionsTakeOnlyAScale()
+    {
+        CSheetOptionsDlg options;
+        for (const auto& [text, ok] : {std::pair {"1:87", true}, std::pair {"1 : 22,5", true}, std::pair {"", true},
+                 std::pair {"1:0", false}, std::pair {"H0", false}}) {
+            options.ScaleBox()->setEditText(QString::fromLatin1(text));
+            QVERIFY2(options.OkButton()->isEnabled() == ok, text);
+        }
+        options.ScaleBox()->setCurrentIndex(0);
+        QCOMPARE(options.ModelScale(), 0.0);
+        options.SetChoices(120, true);
+        QCOMPARE(options.ScaleBox()->currentText(), QStringLiteral("1:120"));
+        QCOMPARE(options.ModelScale(), 120.0);
+        options.SetChoices(33, false);
+        QCOMPARE(options.ModelScale(), 33.0);
+        QVERIFY(!options.AsShown());
+    }
+
+    // File, Export catalogue as PDF: the choices, then the file, proposed beside the catalogue
+    // and then where the last export went, also in the next run.
+    void exportCatalogueAsPdf()
+    {
+        QVERIFY(WriteBytes(FilePath("spring.wo3"), CatalogueBytes({"Oak", "Elm"})));
+        QVERIFY(m_frame->OpenDocumentFile(FilePath("spring.wo3")));
+        QVERIFY(QDir(m_dir->path()).mkdir("sheets"));
+        QMenu* fileMenu = m_frame->menuBar()->actions().constFirst()->menu();
+        QVERIFY(fileMenu->actions().contains(m_frame->ExportPdfAction()));
+        const auto exportAs = [this](const QString& path, QString& proposed) {
+            WhenModal([path, &proposed](QDialog& options) {
+                WhenModal([path, &proposed](QDialog& dialog) {
+                    auto& files = static_cast<QFileDialog&>(dialog);
+                    proposed = files.selectedFiles().value(0);
+                    files.selectFile(path);
+                    dialog.accept();
+                });
+                options.accept();
+            });
+            m_frame->ExportPdfAction()->trigger();
+        };
+        QString proposed;
+        exportAs(FilePath("sheets/spring sheet.pdf"), proposed);
+        QCOMPARE(proposed, FilePath("spring.pdf"));
+        QVERIFY(FileBytes(FilePath("sheets/spring sheet.pdf")).startsWith("%PDF"));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+            QString("Exported 2 parts to %1").arg(QDir::toNativeSeparators(FilePath("sheets/spring sheet.pdf"))));
+
+        m_frame.reset();
+        m_doc = std::make_unique<CModelwrightDoc>();
+        MakeFrame();
+        AddPart("Birch");
+        exportAs(FilePath("sheets/one.pdf"), proposed);
+        QCOMPARE(proposed, FilePath("sheets/Untitled.pdf"));
+        QVERIFY(QFile::exists(FilePath("sheets/one.pdf")));
     }
 
     void helpAndAboutReachTheApplication()
