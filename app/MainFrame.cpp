@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
@@ -670,9 +671,54 @@ QString CMainFrame::AskSavePath()
     return dialog.selectedFiles().constFirst();
 }
 
+bool CMainFrame::MayOverwriteChangedFile(const QString& path, bool& saved)
+{
+    saved = false;
+    if (PathOf(path) != m_document.GetPathName() || !m_document.FileChangedOnDisk())
+        return true;
+    const QString when = QLocale().toString(QFileInfo(path).lastModified(), QLocale::ShortFormat);
+    switch (AskChangedFile(tr("%1 was changed by another program at %2, after it was opened or saved here. "
+                              "Saving replaces those changes with yours.")
+                               .arg(QDir::toNativeSeparators(path), when))) {
+    case EChangedFileAnswer::overwrite:
+        return true;
+    case EChangedFileAnswer::saveAs:
+        saved = SaveDocumentAs();
+        return false;
+    case EChangedFileAnswer::reload:
+        LoadDocument(path);
+        return false;
+    case EChangedFileAnswer::cancel:
+        break;
+    }
+    return false;
+}
+
+CMainFrame::EChangedFileAnswer CMainFrame::AskChangedFile(const QString& message)
+{
+    QMessageBox box(QMessageBox::Warning, tr("Winrail Modelwright"), message, QMessageBox::Cancel, this);
+    box.setObjectName("changedFileQuestion");
+    box.setInformativeText(tr("Reload opens the file as it is now and lets your unsaved changes go."));
+    QPushButton* overwrite = box.addButton(tr("&Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton* saveAs = box.addButton(tr("Save &As..."), QMessageBox::AcceptRole);
+    QPushButton* reload = box.addButton(tr("&Reload"), QMessageBox::ResetRole);
+    box.setDefaultButton(saveAs);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return EChangedFileAnswer::overwrite;
+    if (box.clickedButton() == saveAs)
+        return EChangedFileAnswer::saveAs;
+    if (box.clickedButton() == reload)
+        return EChangedFileAnswer::reload;
+    return EChangedFileAnswer::cancel;
+}
+
 bool CMainFrame::SaveTo(const QString& path)
 {
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    // Another program's changes are never replaced unasked.
+    if (bool saved = false; !MayOverwriteChangedFile(absolutePath, saved))
+        return saved;
     // A backup that cannot be kept does not stop the save; the user hears of it afterwards.
     QString backupFailure;
     if (m_options.m_backupOnSave != 0) {

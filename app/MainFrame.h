@@ -29,6 +29,8 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kMaxRecentFiles = 4;
+    // What to do with a file that another program changed since it was opened or saved here.
+    enum class EChangedFileAnswer { overwrite, saveAs, reload, cancel };
 
     // The options are the program's one record; the Options command edits them in place.
     CMainFrame(CModelwrightDoc& document, CProgramOptions& options, QWidget* parent = nullptr);
@@ -117,6 +119,7 @@ protected:
     // The file cannot be saved because it is read-only (the message says so); true when the
     // user wants to save under another name instead.
     virtual bool AskSaveReadOnlyAs(const QString& message);
+    virtual EChangedFileAnswer AskChangedFile(const QString& message);
     virtual void ReportError(const QString& message);
     // The lock keys' states, or nothing where the platform cannot tell them.
     virtual std::optional<SKeyboardLocks> LockStates() const;
@@ -155,6 +158,10 @@ private:
     bool SaveModified();
     bool LoadDocument(const QString& path);
     bool SaveTo(const QString& path);
+    // Before the document's own file is saved over: false when another program changed it
+    // and the user chose not to overwrite it (a save under another name or a reload may have
+    // taken its place, and save tells whether the catalogue was saved).
+    bool MayOverwriteChangedFile(const QString& path, bool& saved);
 
     void LoadRecentFiles();
     void StoreRecentFiles();

@@ -48,6 +48,8 @@ public:
     QMessageBox::StandardButton m_saveChangesAnswer = QMessageBox::Cancel;
     QStringList m_readOnlyAsked;
     bool m_saveReadOnlyAs = false;
+    QList<EChangedFileAnswer> m_changedFileAnswers;
+    QStringList m_changedFileAsked;
     int m_saveChangesAsked = 0;
     QStringList m_errors;
     QStringList m_mailed;
@@ -66,6 +68,11 @@ protected:
     {
         m_readOnlyAsked << message;
         return m_saveReadOnlyAs;
+    }
+    EChangedFileAnswer AskChangedFile(const QString& message) override
+    {
+        m_changedFileAsked << message;
+        return m_changedFileAnswers.isEmpty() ? EChangedFileAnswer::cancel : m_changedFileAnswers.takeFirst();
     }
     void ReportError(const QString& message) override { m_errors << message; }
     bool StartMailer(const QString& attachment) override
@@ -505,6 +512,61 @@ private slots:
         QCOMPARE(PartNames(copy), (QStringList {"Oak", "Pine"}));
         QCOMPARE(PartNames(locked), QStringList {"Oak"});
         QCOMPARE(m_frame->windowFilePath(), copy);
+    }
+
+    void savingOverAFileAnotherProgramChangedAsksFirst()
+    {
+        using EAnswer = CTestFrame::EChangedFileAnswer;
+        const QString garden = FilePath("garden.wo3");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Oak"})));
+        QVERIFY(m_frame->OpenDocumentFile(garden));
+        AddPart("Pine");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_changedFileAsked, QStringList {});
+
+        // Cancel keeps both: the other program's file and the changes here.
+        AddPart("Elm");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Birch"})));
+        QVERIFY(!m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_changedFileAsked.size(), 1);
+        QVERIFY2(m_frame->m_changedFileAsked[0].startsWith(QDir::toNativeSeparators(garden) + " was changed by another program at "),
+            qPrintable(m_frame->m_changedFileAsked[0]));
+        QCOMPARE(PartNames(garden), QStringList {"Birch"});
+        QVERIFY(m_doc->IsModified());
+
+        // Closing the window asks the same; cancelled, the window stays.
+        m_frame->m_saveChangesAnswer = QMessageBox::Yes;
+        QVERIFY(!m_frame->close());
+        QCOMPARE(m_frame->m_changedFileAsked.size(), 2);
+        QCOMPARE(PartNames(garden), QStringList {"Birch"});
+
+        // Save As keeps the other program's file and puts the changes beside it.
+        const QString mine = FilePath("mine.wo3");
+        m_frame->m_changedFileAnswers = {EAnswer::saveAs};
+        m_frame->m_savePaths = {mine};
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(PartNames(garden), QStringList {"Birch"});
+        QCOMPARE(PartNames(mine), (QStringList {"Oak", "Pine", "Elm"}));
+        QCOMPARE(m_frame->windowFilePath(), mine);
+
+        // Reload shows the file as the other program left it.
+        AddPart("Ash");
+        QVERIFY(WriteBytes(mine, CatalogueBytes({"Larch"})));
+        m_frame->m_changedFileAnswers = {EAnswer::reload};
+        QVERIFY(!m_frame->SaveDocument());
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(Entries().size(), 1);
+        QCOMPARE(PartNames(mine), QStringList {"Larch"});
+
+        // Overwrite replaces it, and the file is this window's again.
+        AddPart("Yew");
+        QVERIFY(WriteBytes(mine, CatalogueBytes({"Rowan"})));
+        m_frame->m_changedFileAnswers = {EAnswer::overwrite};
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(PartNames(mine), (QStringList {"Larch", "Yew"}));
+        AddPart("Hazel");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_changedFileAsked.size(), 5);
     }
 
     void openingAnythingButARegularFileIsRefusedAtOnce()
