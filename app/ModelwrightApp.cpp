@@ -4,6 +4,7 @@
 #include "app/Autosaver.h"
 #include "app/MainFrame.h"
 #include "app/OptionCommandLineInfo.h"
+#include "app/QuitRequests.h"
 #include "app/QtSettingsStore.h"
 #include "app/RecoveryFiles.h"
 #include "app/ShellRegistration.h"
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QPrinter>
 #include <QScreen>
+
+#include <utility>
 
 namespace {
 
@@ -46,6 +49,7 @@ CModelwrightApp::CModelwrightApp(Setup setup)
 
 CModelwrightApp::~CModelwrightApp()
 {
+    StopFollowingQuitRequests();
     m_pMainFrame.reset();
     // A normal end: the changes were saved or the user let them go.
     m_pAutosaver.reset();
@@ -69,6 +73,7 @@ bool CModelwrightApp::InitInstance(const QStringList& arguments)
     if (commandLine.m_nShellCommand == COptionCommandLineInfo::FileOpen && m_channel.HandOver(commandLine.m_strFileName))
         return false;
 
+    FollowQuitRequests([this] { QMetaObject::invokeMethod(this, &CModelwrightApp::QuitOnRequest, Qt::QueuedConnection); });
     ReadVersionData();
     OpenSettings();
     LoadProgramOptions();
@@ -83,7 +88,29 @@ bool CModelwrightApp::InitInstance(const QStringList& arguments)
     ShowMainWindow();
     StartAutosave();
     OfferRecovery();
-    return true;
+    // Asked to end while starting: the question of a recovery, say, was open.
+    return !m_quitRequested;
+}
+
+void CModelwrightApp::QuitOnRequest()
+{
+    if (std::exchange(m_quitRequested, true))
+        return;
+    // Not quit(), which closes the windows and so asks about unsaved changes.
+    QCoreApplication::exit(0);
+}
+
+void CModelwrightApp::KeepStateAtRequestedEnd()
+{
+    if (!m_pMainFrame)
+        return;
+    m_pMainFrame->SaveWindowLayout();
+    if (!m_pAutosaver || !m_pDocument->IsModified())
+        return;
+    // The latest changes, where the user wants changes kept at all.
+    if (m_pOptions->m_autosaveMinutes > 0)
+        m_pAutosaver->KeepNow();
+    m_pRecovery->KeepAtEnd();
 }
 
 void CModelwrightApp::ReadVersionData()
@@ -261,6 +288,8 @@ void CModelwrightApp::ShowMainWindow()
 
 int CModelwrightApp::ExitInstance()
 {
+    if (m_quitRequested)
+        KeepStateAtRequestedEnd();
     if (m_pOptions)
         SaveOptions(*m_pOptions, *m_setup.pSettings);
     return m_exitCode;

@@ -60,6 +60,11 @@ public:
     bool InitInstance(const QStringList& arguments);
     // Saves the options; returns the program's exit status.
     int ExitInstance();
+    // The system asked the program to end (a signal, a closing console): it ends as soon as
+    // the window's thread gets back to its event loop, asking nothing; dialogs end as if
+    // cancelled, and unsaved changes stay for recovery as after a crash.
+    void QuitOnRequest();
+    bool QuitRequested() const { return m_quitRequested; }
 
     // Makes the language's texts the ones in use; 1 when a translation catalogue is in use.
     int LoadLanguageDll(int languageId);
@@ -98,6 +103,7 @@ private:
     void ShowMainWindow();
     void StartAutosave();
     ERecoveryAnswer AskRecovery(const QString& file, const QDateTime& time);
+    void KeepStateAtRequestedEnd();
     static QString TopicOfActiveDialog();
 
     Setup m_setup;
@@ -114,4 +120,5 @@ private:
     // The splash deletes itself; this only keeps it above the main window while it lasts.
     QPointer<QWidget> m_pSplash;
     int m_exitCode = 0;
+    bool m_quitRequested = false;
 };
