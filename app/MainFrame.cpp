@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/OpenDocumentLocks.h"
 #include "app/QtSettingsStore.h"
 #include "settings/ProgramOptions.h"
 #include "model/Exceptions.h"
@@ -438,6 +439,9 @@ void CMainFrame::OnPartsFileExported(const QString& path, int partCount, int fre
 
 void CMainFrame::UpdateTitle()
 {
+    // The title shows the document's file: that file and no other is this window's to hold.
+    if (m_pOpenDocuments)
+        m_pOpenDocuments->Follow(PathText(m_document.GetPathName()));
     setWindowTitle(tr("%1[*] - %2").arg(DocumentTitle(), tr("Winrail Modelwright")));
     setWindowFilePath(PathText(m_document.GetPathName()));
     setWindowModified(m_document.IsModified());
@@ -502,7 +506,43 @@ void CMainFrame::OnFileOpen()
 
 bool CMainFrame::OpenDocumentFile(const QString& path)
 {
-    return !DialogOpen() && SaveModified() && LoadDocument(path);
+    m_shownElsewhere = false;
+    // Asked before the unsaved changes here are: the file may not be this window's to open.
+    if (DialogOpen() || OpenInAnotherWindow(path))
+        return false;
+    if (!SaveModified()) {
+        UpdateTitle();
+        return false;
+    }
+    return LoadDocument(path);
+}
+
+void CMainFrame::SetOpenDocumentLocks(COpenDocumentLocks* pLocks)
+{
+    m_pOpenDocuments = pLocks;
+    UpdateTitle();
+}
+
+bool CMainFrame::OpenInAnotherWindow(const QString& path)
+{
+    const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    if (!m_pOpenDocuments || m_pOpenDocuments->Claim(absolutePath))
+        return false;
+    m_shownElsewhere = AskShowInOtherWindow(absolutePath) && m_pOpenDocuments->ShowInItsWindow(absolutePath);
+    return true;
+}
+
+bool CMainFrame::AskShowInOtherWindow(const QString& path)
+{
+    QMessageBox box(QMessageBox::Information, tr("Winrail Modelwright"),
+        tr("%1 is already open in another Modelwright window.").arg(QDir::toNativeSeparators(path)), QMessageBox::Cancel,
+        this);
+    box.setObjectName("openElsewhereQuestion");
+    box.setInformativeText(tr("Editing it here as well would make two versions of it, each saved over the other."));
+    QPushButton* show = box.addButton(tr("&Switch to It"), QMessageBox::AcceptRole);
+    box.setDefaultButton(show);
+    box.exec();
+    return box.clickedButton() == show;
 }
 
 void CMainFrame::OpenDocumentFileWhenFree(const QString& path)
@@ -554,6 +594,8 @@ void CMainFrame::AwaitDialog(QWidget* dialog)
 bool CMainFrame::LoadDocument(const QString& path)
 {
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    if (OpenInAnotherWindow(absolutePath))
+        return false;
     try {
         m_document.OpenDocumentFile(PathOf(absolutePath));
     } catch (const CException& error) {
@@ -716,9 +758,14 @@ CMainFrame::EChangedFileAnswer CMainFrame::AskChangedFile(const QString& message
 bool CMainFrame::SaveTo(const QString& path)
 {
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
-    // Another program's changes are never replaced unasked.
+    // Another program's changes are never replaced unasked, nor a file another copy has open.
     if (bool saved = false; !MayOverwriteChangedFile(absolutePath, saved))
         return saved;
+    if (m_pOpenDocuments && !m_pOpenDocuments->Claim(absolutePath)) {
+        ReportError(tr("%1 is open in another Modelwright window. Close it there, or save under another name.")
+                        .arg(QDir::toNativeSeparators(absolutePath)));
+        return false;
+    }
     // A backup that cannot be kept does not stop the save; the user hears of it afterwards.
     QString backupFailure;
     if (m_options.m_backupOnSave != 0) {
@@ -731,11 +778,13 @@ bool CMainFrame::SaveTo(const QString& path)
     try {
         m_document.SaveDocumentFile(PathOf(absolutePath));
     } catch (const CFileException& error) {
+        UpdateTitle();
         if (error.m_cause == CFileException::readOnly)
             return AskSaveReadOnlyAs(QString::fromStdString(error.what())) && SaveDocumentAs();
         ReportError(QString::fromStdString(error.what()));
         return false;
     } catch (const CException& error) {
+        UpdateTitle();
         ReportError(QString::fromStdString(error.what()));
         return false;
     }

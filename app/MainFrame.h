@@ -13,6 +13,7 @@
 #include <optional>
 
 class CModelwrightDoc;
+class COpenDocumentLocks;
 class CProgramOptions;
 class CModelwrightView;
 class QAction;
@@ -44,6 +45,11 @@ public:
     // File Open of a known file, after asking about unsaved changes; false when the user
     // kept the open catalogue or the file could not be read (the error was shown).
     bool OpenDocumentFile(const QString& path);
+    // The files the running copies have open: a file open in another copy is shown there
+    // instead of being opened here a second time. None (the default) opens every file here.
+    void SetOpenDocumentLocks(COpenDocumentLocks* pLocks);
+    // The last file asked to open was open in another copy's window and is shown there now.
+    bool DocumentShownElsewhere() const { return m_shownElsewhere; }
     // Opens a file handed over by another start of the program or dropped on the window as
     // OpenDocumentFile does, but only once no dialog is open: the catalogue never changes
     // beneath a dialog that edits one of its parts. A later file replaces one still waiting.
@@ -120,6 +126,8 @@ protected:
     // user wants to save under another name instead.
     virtual bool AskSaveReadOnlyAs(const QString& message);
     virtual EChangedFileAnswer AskChangedFile(const QString& message);
+    // The file is open in another copy's window; true when the user wants to go there.
+    virtual bool AskShowInOtherWindow(const QString& path);
     virtual void ReportError(const QString& message);
     // The lock keys' states, or nothing where the platform cannot tell them.
     virtual std::optional<SKeyboardLocks> LockStates() const;
@@ -157,6 +165,9 @@ private:
     // Asks about unsaved changes; false when the user cancelled or saving failed.
     bool SaveModified();
     bool LoadDocument(const QString& path);
+    // True when another copy has the file open (it was shown there when the user wished);
+    // otherwise the file is this window's to open.
+    bool OpenInAnotherWindow(const QString& path);
     bool SaveTo(const QString& path);
     // Before the document's own file is saved over: false when another program changed it
     // and the user chose not to overwrite it (a save under another name or a reload may have
@@ -199,6 +210,8 @@ private:
     // program may read an attachment only when the mail goes out, so they go when this window does.
     std::vector<std::unique_ptr<QTemporaryDir>> m_mailFolders;
     bool m_contextHelpMode = false;
+    COpenDocumentLocks* m_pOpenDocuments = nullptr;
+    bool m_shownElsewhere = false;
     // The file waiting for the dialogs to close, the dialog it waits for, and the turns of the
     // event loop seen with no dialog open.
     QString m_pendingPath;

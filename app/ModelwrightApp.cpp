@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/Autosaver.h"
 #include "app/MainFrame.h"
+#include "app/OpenDocumentLocks.h"
 #include "app/OptionCommandLineInfo.h"
 #include "app/QuitRequests.h"
 #include "app/QtSettingsStore.h"
@@ -30,6 +31,16 @@ CModelwrightApp* s_pInstance = nullptr;
 
 constexpr const char* kApplicationTitle = "Modelwright";
 
+// A name of this copy's own beside the channel's: the process and, for tests that run several
+// applications in one process, a count.
+QString OwnChannelName(const QString& channelName)
+{
+    static int copies = 0;
+    if (channelName.isEmpty())
+        return {};
+    return channelName + QStringLiteral("-%1-%2").arg(QCoreApplication::applicationPid()).arg(++copies);
+}
+
 }
 
 CModelwrightApp::CModelwrightApp()
@@ -42,15 +53,18 @@ CModelwrightApp::CModelwrightApp(Setup setup)
     , m_languages(m_setup.translationFolders)
     , m_help(CHelpBooks(m_setup.helpFolders))
     , m_channel(m_setup.channelName)
+    , m_ownChannel(OwnChannelName(m_setup.channelName))
 {
     s_pInstance = this;
     connect(&m_channel, &CInstanceChannel::fileReceived, this, &CModelwrightApp::OpenHandedOverFile);
+    connect(&m_ownChannel, &CInstanceChannel::fileReceived, this, &CModelwrightApp::OpenHandedOverFile);
 }
 
 CModelwrightApp::~CModelwrightApp()
 {
     StopFollowingQuitRequests();
     m_pMainFrame.reset();
+    m_pOpenDocuments.reset();
     // A normal end: the changes were saved or the user let them go.
     m_pAutosaver.reset();
     m_pRecovery.reset();
@@ -83,6 +97,7 @@ bool CModelwrightApp::InitInstance(const QStringList& arguments)
     CreateMainFrame();
     RegisterShellFileTypes();
     m_channel.Listen();
+    HoldOpenDocuments();
     if (!ProcessShellCommand(commandLine))
         return false;
     ShowMainWindow();
@@ -168,6 +183,16 @@ void CModelwrightApp::CreateMainFrame()
         [this] { SaveOptions(*m_pOptions, *m_setup.pSettings); });
 }
 
+void CModelwrightApp::HoldOpenDocuments()
+{
+    QString folder = m_setup.openDocumentsFolder;
+    if (folder.isEmpty())
+        folder = m_setup.dataHome.isEmpty() ? COpenDocumentLocks::DefaultFolder() : m_setup.dataHome + QStringLiteral("/modelwright/open");
+    const bool heard = m_ownChannel.Listen();
+    m_pOpenDocuments = std::make_unique<COpenDocumentLocks>(folder, heard ? m_ownChannel.Name() : QString());
+    m_pMainFrame->SetOpenDocumentLocks(m_pOpenDocuments.get());
+}
+
 void CModelwrightApp::RegisterShellFileTypes()
 {
     if (!CShellRegistration::RegistersAtStartUp(QCoreApplication::applicationFilePath()))
@@ -185,7 +210,8 @@ bool CModelwrightApp::ProcessShellCommand(const COptionCommandLineInfo& commandL
     case COptionCommandLineInfo::FileOpen:
         if (m_pMainFrame->OpenDocumentFile(commandLine.m_strFileName))
             return true;
-        m_exitCode = 1;
+        // Shown in the window that has it open, the file needs this one no more.
+        m_exitCode = m_pMainFrame->DocumentShownElsewhere() ? 0 : 1;
         return false;
     case COptionCommandLineInfo::FilePrint:
     case COptionCommandLineInfo::FilePrintTo:
@@ -326,5 +352,9 @@ void CModelwrightApp::OpenHandedOverFile(const QString& path)
     m_pMainFrame->showMaximized();
     m_pMainFrame->raise();
     m_pMainFrame->activateWindow();
+    // The file shown already: brought forward as it is, with its unsaved changes.
+    const QString shown = QString::fromStdString(PathToUtf8(m_pMainFrame->Document().GetPathName()));
+    if (!shown.isEmpty() && COpenDocumentLocks::SameFile(shown, path))
+        return;
     m_pMainFrame->OpenDocumentFileWhenFree(path);
 }

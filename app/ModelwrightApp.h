@@ -18,6 +18,7 @@ class CAutosaver;
 class CMainFrame;
 class CRecoveryFiles;
 class CModelwrightDoc;
+class COpenDocumentLocks;
 class COptionCommandLineInfo;
 class CProgramOptions;
 class CVersionInfo;
@@ -42,6 +43,7 @@ public:
         QString splashPicture;                   // the program's own picture when empty
         int splashTimeout = kSplashTimeout;
         QString recoveryFolder;                  // under dataHome, or the user's, when empty
+        QString openDocumentsFolder;             // the same for the locks of the open files
         // Asks whether to recover the unsaved changes of a file from a time; a message box
         // when null.
         std::function<ERecoveryAnswer(const QString& file, const QDateTime& time)> askRecovery;
@@ -98,6 +100,7 @@ private:
     void LoadProgramOptions();
     void StartSplash(const COptionCommandLineInfo& commandLine);
     void CreateMainFrame();
+    void HoldOpenDocuments();
     void RegisterShellFileTypes();
     bool ProcessShellCommand(const COptionCommandLineInfo& commandLine);
     void ShowMainWindow();
@@ -113,6 +116,10 @@ private:
     CLanguageResources m_languages;
     CHelpSystem m_help;
     CInstanceChannel m_channel;
+    // This copy's own channel, named in the locks of its open files: there another copy asks
+    // it to show a file it has open.
+    CInstanceChannel m_ownChannel;
+    std::unique_ptr<COpenDocumentLocks> m_pOpenDocuments;
     std::unique_ptr<CModelwrightDoc> m_pDocument;
     std::unique_ptr<CRecoveryFiles> m_pRecovery;
     std::unique_ptr<CAutosaver> m_pAutosaver;
