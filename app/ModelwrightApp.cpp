@@ -215,6 +215,8 @@ bool CModelwrightApp::ProcessShellCommand(const COptionCommandLineInfo& commandL
         return false;
     case COptionCommandLineInfo::FilePrint:
     case COptionCommandLineInfo::FilePrintTo:
+        // A print run edits nothing and ends at once: a file open in a window prints too.
+        m_pMainFrame->SetOpenDocumentLocks(nullptr);
         m_exitCode = m_pMainFrame->PrintDocumentFile(commandLine.m_strFileName, commandLine.m_strPrinterName) ? 0 : 1;
         return false;
     case COptionCommandLineInfo::AppRegister:
