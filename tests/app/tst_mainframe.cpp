@@ -50,6 +50,7 @@ public:
     bool m_saveReadOnlyAs = false;
     QList<EChangedFileAnswer> m_changedFileAnswers;
     QStringList m_changedFileAsked;
+    bool m_realChangedFileQuestion = false;
     int m_saveChangesAsked = 0;
     QStringList m_errors;
     QStringList m_mailed;
@@ -71,6 +72,8 @@ protected:
     }
     EChangedFileAnswer AskChangedFile(const QString& message) override
     {
+        if (m_realChangedFileQuestion)
+            return CMainFrame::AskChangedFile(message);
         m_changedFileAsked << message;
         return m_changedFileAnswers.isEmpty() ? EChangedFileAnswer::cancel : m_changedFileAnswers.takeFirst();
     }
@@ -567,6 +570,35 @@ private slots:
         AddPart("Hazel");
         QVERIFY(m_frame->SaveDocument());
         QCOMPARE(m_frame->m_changedFileAsked.size(), 5);
+    }
+
+    void theChangedFileQuestionOffersItsWays()
+    {
+        const QString garden = FilePath("garden.wo3");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Oak"})));
+        QVERIFY(m_frame->OpenDocumentFile(garden));
+        AddPart("Pine");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Birch", "Rowan"})));
+        m_frame->m_realChangedFileQuestion = true;
+        QStringList buttons;
+        AnswerNextModal([&buttons](QWidget& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            if (!box) {
+                modal.close();
+                return;
+            }
+            box->grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/changed_file_question.png"));
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == "&Reload")
+                    button->click();
+        });
+        QVERIFY(!m_frame->SaveDocument());
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList {"&Overwrite", "&Reload", "Cancel", "Save &As..."}));
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(Entries().size(), 2);
     }
 
     void openingAnythingButARegularFileIsRefusedAtOnce()
