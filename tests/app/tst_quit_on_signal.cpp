@@ -130,6 +130,7 @@ private slots:
         program.start(QCoreApplication::applicationFilePath(), {});
         QCOMPARE(NextOutputLine(program, 30000), QString("running"));
         QCOMPARE(NamesIn(TemporaryFolder(), "modelwright-mail-*").size(), 1);
+        QCOMPARE(NamesIn(DataHome() + "/modelwright/open", "*.lock").size(), 1);
         QVERIFY(!NamesIn(DataHome(), "channel-*").isEmpty());
 
         ::kill(static_cast<pid_t>(program.processId()), signal);
@@ -140,6 +141,7 @@ private slots:
         QCOMPARE(NamesIn(TemporaryFolder(), "modelwright-mail-*"), QStringList {});
         QCOMPARE(NamesIn(DataHome(), "channel-*"), QStringList {});
         QCOMPARE(NamesIn(RecoveryFolder(), "*.lock"), QStringList {});
+        QCOMPARE(NamesIn(DataHome() + "/modelwright/open", "*.lock"), QStringList {});
         const QStringList kept = NamesIn(RecoveryFolder(), "*.recovery");
         if (!changed) {
             QCOMPARE(kept, QStringList {});
