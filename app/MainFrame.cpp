@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/OpenDocumentLocks.h"
 #include "app/QtSettingsStore.h"
 #include "settings/ProgramOptions.h"
 #include "model/Exceptions.h"
@@ -21,6 +22,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
@@ -449,6 +451,9 @@ void CMainFrame::OnPartsFileExported(const QString& path, int partCount, int fre
 
 void CMainFrame::UpdateTitle()
 {
+    // The title shows the document's file: that file and no other is this window's to hold.
+    if (m_pOpenDocuments)
+        m_pOpenDocuments->Follow(PathText(m_document.GetPathName()));
     setWindowTitle(tr("%1[*] - %2").arg(DocumentTitle(), tr("Winrail Modelwright")));
     setWindowFilePath(PathText(m_document.GetPathName()));
     setWindowModified(m_document.IsModified());
@@ -520,7 +525,43 @@ void CMainFrame::OnFileOpen()
 
 bool CMainFrame::OpenDocumentFile(const QString& path)
 {
-    return !DialogOpen() && SaveModified() && LoadDocument(path);
+    m_shownElsewhere = false;
+    // Asked before the unsaved changes here are: the file may not be this window's to open.
+    if (DialogOpen() || OpenInAnotherWindow(path))
+        return false;
+    if (!SaveModified()) {
+        UpdateTitle();
+        return false;
+    }
+    return LoadDocument(path);
+}
+
+void CMainFrame::SetOpenDocumentLocks(COpenDocumentLocks* pLocks)
+{
+    m_pOpenDocuments = pLocks;
+    UpdateTitle();
+}
+
+bool CMainFrame::OpenInAnotherWindow(const QString& path)
+{
+    const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    if (!m_pOpenDocuments || m_pOpenDocuments->Claim(absolutePath))
+        return false;
+    m_shownElsewhere = AskShowInOtherWindow(absolutePath) && m_pOpenDocuments->ShowInItsWindow(absolutePath);
+    return true;
+}
+
+bool CMainFrame::AskShowInOtherWindow(const QString& path)
+{
+    QMessageBox box(QMessageBox::Information, tr("Winrail Modelwright"),
+        tr("%1 is already open in another Modelwright window.").arg(QDir::toNativeSeparators(path)), QMessageBox::Cancel,
+        this);
+    box.setObjectName("openElsewhereQuestion");
+    box.setInformativeText(tr("Editing it here as well would make two versions of it, each saved over the other."));
+    QPushButton* show = box.addButton(tr("&Switch to It"), QMessageBox::AcceptRole);
+    box.setDefaultButton(show);
+    box.exec();
+    return box.clickedButton() == show;
 }
 
 void CMainFrame::OpenDocumentFileWhenFree(const QString& path)
@@ -572,6 +613,8 @@ void CMainFrame::AwaitDialog(QWidget* dialog)
 bool CMainFrame::LoadDocument(const QString& path, void (CMainFrame::*report)(const QString&))
 {
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    if (OpenInAnotherWindow(absolutePath))
+        return false;
     try {
         m_document.OpenDocumentFile(PathOf(absolutePath));
     } catch (const CException& error) {
@@ -704,9 +747,59 @@ QString CMainFrame::AskSavePath()
     return dialog.selectedFiles().constFirst();
 }
 
+bool CMainFrame::MayOverwriteChangedFile(const QString& path, bool& saved)
+{
+    saved = false;
+    if (PathOf(path) != m_document.GetPathName() || !m_document.FileChangedOnDisk())
+        return true;
+    const QString when = QLocale().toString(QFileInfo(path).lastModified(), QLocale::ShortFormat);
+    switch (AskChangedFile(tr("%1 was changed by another program at %2, after it was opened or saved here. "
+                              "Saving replaces those changes with yours.")
+                               .arg(QDir::toNativeSeparators(path), when))) {
+    case EChangedFileAnswer::overwrite:
+        return true;
+    case EChangedFileAnswer::saveAs:
+        saved = SaveDocumentAs();
+        return false;
+    case EChangedFileAnswer::reload:
+        LoadDocument(path);
+        return false;
+    case EChangedFileAnswer::cancel:
+        break;
+    }
+    return false;
+}
+
+CMainFrame::EChangedFileAnswer CMainFrame::AskChangedFile(const QString& message)
+{
+    QMessageBox box(QMessageBox::Warning, tr("Winrail Modelwright"), message, QMessageBox::Cancel, this);
+    box.setObjectName("changedFileQuestion");
+    box.setInformativeText(tr("Reload opens the file as it is now and lets your unsaved changes go."));
+    QPushButton* overwrite = box.addButton(tr("&Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton* saveAs = box.addButton(tr("Save &As..."), QMessageBox::AcceptRole);
+    QPushButton* reload = box.addButton(tr("&Reload"), QMessageBox::ResetRole);
+    box.setDefaultButton(saveAs);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return EChangedFileAnswer::overwrite;
+    if (box.clickedButton() == saveAs)
+        return EChangedFileAnswer::saveAs;
+    if (box.clickedButton() == reload)
+        return EChangedFileAnswer::reload;
+    return EChangedFileAnswer::cancel;
+}
+
 bool CMainFrame::SaveTo(const QString& path)
 {
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    // Another program's changes are never replaced unasked, nor a file another copy has open.
+    if (bool saved = false; !MayOverwriteChangedFile(absolutePath, saved))
+        return saved;
+    if (m_pOpenDocuments && !m_pOpenDocuments->Claim(absolutePath)) {
+        ReportError(tr("%1 is open in another Modelwright window. Close it there, or save under another name.")
+                        .arg(QDir::toNativeSeparators(absolutePath)));
+        return false;
+    }
     // A backup that cannot be kept does not stop the save; the user hears of it afterwards.
     QString backupFailure;
     if (m_options.m_backupOnSave != 0) {
@@ -719,11 +812,13 @@ bool CMainFrame::SaveTo(const QString& path)
     try {
         m_document.SaveDocumentFile(PathOf(absolutePath));
     } catch (const CFileException& error) {
+        UpdateTitle();
         if (error.m_cause == CFileException::readOnly)
             return AskSaveReadOnlyAs(ErrorText(error)) && SaveDocumentAs();
         ReportError(ErrorText(error));
         return false;
     } catch (const CException& error) {
+        UpdateTitle();
         ReportError(ErrorText(error));
         return false;
     }
@@ -912,7 +1007,7 @@ bool CMainFrame::WritePdfOfFile(const QString& path, const QString& pdfPath, con
     try {
         WriteCatalogueSheetPdf(PathOf(QFileInfo(pdfPath).absoluteFilePath()), content, m_printer.pageLayout());
     } catch (const CException& error) {
-        ReportPrintFailure(QString::fromStdString(error.what()));
+        ReportPrintFailure(ErrorText(error));
         return false;
     }
     return true;

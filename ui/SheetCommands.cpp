@@ -3,6 +3,7 @@
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
 #include "ui/DialogFields.h"
+#include "ui/ErrorMessages.h"
 #include "ui/ModelwrightView.h"
 #include "ui/SheetPdf.h"
 
@@ -208,7 +209,7 @@ QString CSheetCommands::ExportPdf(const QPageLayout& page)
         if (!written)
             return {};
     } catch (const CException& error) {
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
         return {};
     }
     m_view.SetExportFolder(QFileInfo(path).absolutePath());

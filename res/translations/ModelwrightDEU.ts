@@ -1091,6 +1091,38 @@
         <source>&quot;%1&quot; is no model scale; write it as 1:87.</source>
         <translation>„%1“ ist kein Modellmaßstab; schreiben Sie ihn als 1:87.</translation>
     </message>
+    <message>
+        <source>%1 is already open in another Modelwright window.</source>
+        <translation>%1 ist bereits in einem anderen Modelwright-Fenster geöffnet.</translation>
+    </message>
+    <message>
+        <source>Editing it here as well would make two versions of it, each saved over the other.</source>
+        <translation>Es auch hier zu bearbeiten, ergäbe zwei Fassungen, die sich beim Speichern gegenseitig überschreiben.</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to It</source>
+        <translation>&amp;Dorthin wechseln</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program at %2, after it was opened or saved here. Saving replaces those changes with yours.</source>
+        <translation>%1 wurde um %2 von einem anderen Programm geändert, nachdem die Datei hier geöffnet oder gespeichert wurde. Speichern ersetzt jene Änderungen durch Ihre.</translation>
+    </message>
+    <message>
+        <source>Reload opens the file as it is now and lets your unsaved changes go.</source>
+        <translation>Neu laden öffnet die Datei, wie sie jetzt ist, und verwirft Ihre ungesicherten Änderungen.</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Überschreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Modelwright window. Close it there, or save under another name.</source>
+        <translation>%1 ist in einem anderen Modelwright-Fenster geöffnet. Schließen Sie die Datei dort oder speichern Sie unter einem anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>CManufacturerDlg</name>

@@ -1091,6 +1091,38 @@
         <source>&quot;%1&quot; is no model scale; write it as 1:87.</source>
         <translation>‘%1’ is geen modelschaal; schrijf hem als 1:87.</translation>
     </message>
+    <message>
+        <source>%1 is already open in another Modelwright window.</source>
+        <translation>%1 is al geopend in een ander Modelwright-venster.</translation>
+    </message>
+    <message>
+        <source>Editing it here as well would make two versions of it, each saved over the other.</source>
+        <translation>Het hier ook bewerken zou twee versies opleveren, die elkaar bij het opslaan overschrijven.</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to It</source>
+        <translation>&amp;Ernaartoe gaan</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program at %2, after it was opened or saved here. Saving replaces those changes with yours.</source>
+        <translation>%1 is om %2 door een ander programma gewijzigd, nadat het hier werd geopend of opgeslagen. Opslaan vervangt die wijzigingen door de uwe.</translation>
+    </message>
+    <message>
+        <source>Reload opens the file as it is now and lets your unsaved changes go.</source>
+        <translation>Opnieuw laden opent het bestand zoals het nu is en laat uw niet-opgeslagen wijzigingen vallen.</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Overschrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>Opnieuw &amp;laden</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Modelwright window. Close it there, or save under another name.</source>
+        <translation>%1 is geopend in een ander Modelwright-venster. Sluit het daar of sla op onder een andere naam.</translation>
+    </message>
 </context>
 <context>
     <name>CManufacturerDlg</name>

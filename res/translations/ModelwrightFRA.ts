@@ -1091,6 +1091,38 @@
         <source>&quot;%1&quot; is no model scale; write it as 1:87.</source>
         <translation>« %1 » n’est pas une échelle de modèle ; écrivez-la sous la forme 1:87.</translation>
     </message>
+    <message>
+        <source>%1 is already open in another Modelwright window.</source>
+        <translation>%1 est déjà ouvert dans une autre fenêtre de Modelwright.</translation>
+    </message>
+    <message>
+        <source>Editing it here as well would make two versions of it, each saved over the other.</source>
+        <translation>Le modifier ici aussi en ferait deux versions, chacune enregistrée par-dessus l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to It</source>
+        <translation>&amp;Y aller</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program at %2, after it was opened or saved here. Saving replaces those changes with yours.</source>
+        <translation>%1 a été modifié par un autre programme le %2, après avoir été ouvert ou enregistré ici. L&apos;enregistrement remplace ces modifications par les vôtres.</translation>
+    </message>
+    <message>
+        <source>Reload opens the file as it is now and lets your unsaved changes go.</source>
+        <translation>Recharger ouvre le fichier tel qu&apos;il est maintenant et abandonne vos modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>É&amp;craser</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recharger</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Modelwright window. Close it there, or save under another name.</source>
+        <translation>%1 est ouvert dans une autre fenêtre de Modelwright. Fermez-le là-bas ou enregistrez sous un autre nom.</translation>
+    </message>
 </context>
 <context>
     <name>CManufacturerDlg</name>

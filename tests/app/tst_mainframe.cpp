@@ -61,6 +61,9 @@ public:
     QMessageBox::StandardButton m_saveChangesAnswer = QMessageBox::Cancel;
     QStringList m_readOnlyAsked;
     bool m_saveReadOnlyAs = false;
+    QList<EChangedFileAnswer> m_changedFileAnswers;
+    QStringList m_changedFileAsked;
+    bool m_realChangedFileQuestion = false;
     int m_saveChangesAsked = 0;
     QStringList m_errors;
     QStringList m_mailed;
@@ -88,6 +91,13 @@ protected:
     {
         m_readOnlyAsked << message;
         return m_saveReadOnlyAs;
+    }
+    EChangedFileAnswer AskChangedFile(const QString& message) override
+    {
+        if (m_realChangedFileQuestion)
+            return CMainFrame::AskChangedFile(message);
+        m_changedFileAsked << message;
+        return m_changedFileAnswers.isEmpty() ? EChangedFileAnswer::cancel : m_changedFileAnswers.takeFirst();
     }
     void ReportError(const QString& message) override { m_errors << message; }
     bool StartMailer(const QString& attachment) override
@@ -640,6 +650,90 @@ private slots:
         QCOMPARE(PartNames(copy), (QStringList {"Oak", "Pine"}));
         QCOMPARE(PartNames(locked), QStringList {"Oak"});
         QCOMPARE(m_frame->windowFilePath(), copy);
+    }
+
+    void savingOverAFileAnotherProgramChangedAsksFirst()
+    {
+        using EAnswer = CTestFrame::EChangedFileAnswer;
+        const QString garden = FilePath("garden.wo3");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Oak"})));
+        QVERIFY(m_frame->OpenDocumentFile(garden));
+        AddPart("Pine");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_changedFileAsked, QStringList {});
+
+        // Cancel keeps both: the other program's file and the changes here.
+        AddPart("Elm");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Birch"})));
+        QVERIFY(!m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_changedFileAsked.size(), 1);
+        QVERIFY2(m_frame->m_changedFileAsked[0].startsWith(QDir::toNativeSeparators(garden) + " was changed by another program at "),
+            qPrintable(m_frame->m_changedFileAsked[0]));
+        QCOMPARE(PartNames(garden), QStringList {"Birch"});
+        QVERIFY(m_doc->IsModified());
+
+        // Closing the window asks the same; cancelled, the window stays.
+        m_frame->m_saveChangesAnswer = QMessageBox::Yes;
+        QVERIFY(!m_frame->close());
+        QCOMPARE(m_frame->m_changedFileAsked.size(), 2);
+        QCOMPARE(PartNames(garden), QStringList {"Birch"});
+
+        // Save As keeps the other program's file and puts the changes beside it.
+        const QString mine = FilePath("mine.wo3");
+        m_frame->m_changedFileAnswers = {EAnswer::saveAs};
+        m_frame->m_savePaths = {mine};
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(PartNames(garden), QStringList {"Birch"});
+        QCOMPARE(PartNames(mine), (QStringList {"Oak", "Pine", "Elm"}));
+        QCOMPARE(m_frame->windowFilePath(), mine);
+
+        // Reload shows the file as the other program left it.
+        AddPart("Ash");
+        QVERIFY(WriteBytes(mine, CatalogueBytes({"Larch"})));
+        m_frame->m_changedFileAnswers = {EAnswer::reload};
+        QVERIFY(!m_frame->SaveDocument());
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(Entries().size(), 1);
+        QCOMPARE(PartNames(mine), QStringList {"Larch"});
+
+        // Overwrite replaces it, and the file is this window's again.
+        AddPart("Yew");
+        QVERIFY(WriteBytes(mine, CatalogueBytes({"Rowan"})));
+        m_frame->m_changedFileAnswers = {EAnswer::overwrite};
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(PartNames(mine), (QStringList {"Larch", "Yew"}));
+        AddPart("Hazel");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_changedFileAsked.size(), 5);
+    }
+
+    void theChangedFileQuestionOffersItsWays()
+    {
+        const QString garden = FilePath("garden.wo3");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Oak"})));
+        QVERIFY(m_frame->OpenDocumentFile(garden));
+        AddPart("Pine");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Birch", "Rowan"})));
+        m_frame->m_realChangedFileQuestion = true;
+        QStringList buttons;
+        AnswerNextModal([&buttons](QWidget& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            if (!box) {
+                modal.close();
+                return;
+            }
+            box->grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/changed_file_question.png"));
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == "&Reload")
+                    button->click();
+        });
+        QVERIFY(!m_frame->SaveDocument());
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList {"&Overwrite", "&Reload", "Cancel", "Save &As..."}));
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(Entries().size(), 2);
     }
 
     void openingAnythingButARegularFileIsRefusedAtOnce()
