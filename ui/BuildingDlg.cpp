@@ -64,7 +64,8 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
             return;
         std::string freeText = m_freeText->toPlainText().toStdString();
         std::swap(m_pBuilding->m_freeText, freeText);
-        preview.ShowBuilding(*m_pBuilding, m_elements->GetSelectedIndex(), CurrentExportOptions());
+        preview.ShowBuilding(
+            *m_pBuilding, DynamicDowncast<CBuildingElement>(m_elements->GetSelectedObject()), CurrentExportOptions());
         std::swap(m_pBuilding->m_freeText, freeText);
     });
     connect(m_elements, &QListWidget::itemSelectionChanged, m_preview, &CPartPreview::UpdateNow);
@@ -73,10 +74,10 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
 
 void CBuildingDlg::OnPieceClicked(int32_t piece)
 {
-    // The pieces are the elements in the list's order; the building's own lines come after them
-    // and select nothing.
-    if (piece >= 0 && piece < m_elements->count())
-        m_elements->SelectIndex(piece);
+    // The building's own lines come after the elements and select nothing.
+    if (m_pBuilding)
+        if (const CBuildingElement* element = BuildingElementAtPiece(*m_pBuilding, piece))
+            m_elements->SelectObject(element);
 }
 
 QWidget* CBuildingDlg::CreateHeaderGroup()

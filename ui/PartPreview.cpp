@@ -101,6 +101,27 @@ QString LengthText(double length, bool inches)
     return inches ? CPreviewCanvas::tr("%1 in").arg(number) : CPreviewCanvas::tr("%1 mm").arg(number);
 }
 
+// The pieces of a building's picture: its elements in the building's own order, whatever
+// order a list shows them in.
+std::vector<const CBuildingElement*> ElementsInOrder(const CBuilding& building)
+{
+    std::vector<const CBuildingElement*> elements;
+    for (const auto& object : building.GetList())
+        if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()))
+            elements.push_back(element);
+    return elements;
+}
+
+std::vector<const CDecoration*> DecorationsInOrder(const CBuildingElement& element)
+{
+    std::vector<const CDecoration*> decorations;
+    if (element.m_decorations)
+        for (const auto& object : element.m_decorations->GetList())
+            if (const auto* decoration = DynamicDowncast<CDecoration>(object.get()))
+                decorations.push_back(decoration);
+    return decorations;
+}
+
 } // namespace
 
 QString DiagnosticText(const SDiagnostic& diagnostic)
@@ -713,7 +734,7 @@ void CPartPreview::ShowElement(const CBuildingElement& element, const CProgramOp
     ShowExport([&] { return ExportElementToText(element, options, kPreviewTextLimit); });
 }
 
-void CPartPreview::ShowBuilding(const CBuilding& building, int32_t selected, const CProgramOptions& options)
+void CPartPreview::ShowBuilding(const CBuilding& building, const CBuildingElement* selected, const CProgramOptions& options)
 {
     ShowPieceTexts([&](SHighlight& highlight) {
         std::vector<std::string> texts;
@@ -725,15 +746,31 @@ void CPartPreview::ShowBuilding(const CBuilding& building, int32_t selected, con
                 throw std::length_error("building too large to show");
             texts.push_back(std::move(text));
         };
-        for (const auto& object : building.GetList())
-            if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()))
-                add(ExportElementToText(*element, options, kPreviewTextLimit));
+        int32_t selectedPiece = -1;
+        for (const CBuildingElement* element : ElementsInOrder(building)) {
+            if (element == selected)
+                selectedPiece = static_cast<int32_t>(texts.size());
+            add(ExportElementToText(*element, options, kPreviewTextLimit));
+        }
         // The building's own lines, its free text among them, come last as in its export and
         // are a piece that stands for no element.
         add(ExportBuildingOwnLinesToText(building, options, kPreviewTextLimit));
-        highlight = {selected, 1, building.m_units != kUnitsMillimetres, static_cast<int32_t>(texts.size()) - 1};
+        highlight = {selectedPiece, 1, building.m_units != kUnitsMillimetres, static_cast<int32_t>(texts.size()) - 1};
         return texts;
     });
+}
+
+const CBuildingElement* BuildingElementAtPiece(const CBuilding& building, int32_t piece)
+{
+    const std::vector<const CBuildingElement*> elements = ElementsInOrder(building);
+    return piece >= 0 && size_t(piece) < elements.size() ? elements[size_t(piece)] : nullptr;
+}
+
+const CDecoration* DecorationAtPiece(const CBuildingElement& element, int32_t piece)
+{
+    // Piece 0 is the block.
+    const std::vector<const CDecoration*> decorations = DecorationsInOrder(element);
+    return piece >= 1 && size_t(piece) <= decorations.size() ? decorations[size_t(piece) - 1] : nullptr;
 }
 
 void CPartPreview::ShowElementInBuilding(const CBuildingElement& shown, const CBuildingElement* edited,
@@ -741,10 +778,8 @@ void CPartPreview::ShowElementInBuilding(const CBuildingElement& shown, const CB
 {
     ShowPieceTexts([&](SHighlight& highlight) {
         std::vector<std::string> texts {ExportElementBlockToText(shown, options, kPreviewTextLimit)};
-        if (shown.m_decorations)
-            for (const auto& object : shown.m_decorations->GetList())
-                if (const auto* decoration = DynamicDowncast<CDecoration>(object.get()))
-                    texts.push_back(ExportDecorationToText(*decoration, shown, options, kPreviewTextLimit));
+        for (const CDecoration* decoration : DecorationsInOrder(shown))
+            texts.push_back(ExportDecorationToText(*decoration, shown, options, kPreviewTextLimit));
         highlight = {0, static_cast<int32_t>(texts.size()), building && building->m_units != kUnitsMillimetres};
         if (building)
             for (const auto& object : building->GetList())

@@ -137,9 +137,9 @@ public:
     // selected shows the hint.
     void ShowPart(const CObject* part, const CProgramOptions& options);
     void ShowElement(const CBuildingElement& element, const CProgramOptions& options);
-    // The building's elements, the one selected (if any) standing out, as piece 0, 1, ...; its
-    // own lines and free text are the piece after the last element.
-    void ShowBuilding(const CBuilding& building, int32_t selected, const CProgramOptions& options);
+    // The building's elements in its own order as piece 0, 1, ..., the one selected (if any)
+    // standing out; its own lines and free text are the piece after the last element.
+    void ShowBuilding(const CBuilding& building, const CBuildingElement* selected, const CProgramOptions& options);
     // The element being edited, as shown, among the other elements of its building (if given),
     // dimmed; its block is piece 0 and its decorations pieces 1, 2, ...
     void ShowElementInBuilding(const CBuildingElement& shown, const CBuildingElement* edited, const CBuilding* building,
@@ -223,6 +223,12 @@ private:
     std::function<void()> m_pendingUpdate;
     bool m_showsHint = true;
 };
+
+// The element a piece of ShowBuilding's picture draws; null for the building's own lines.
+const CBuildingElement* BuildingElementAtPiece(const CBuilding& building, int32_t piece);
+// The decoration a piece of ShowElementInBuilding's picture draws; null for the block and for
+// the building's other elements.
+const CDecoration* DecorationAtPiece(const CBuildingElement& element, int32_t piece);
 
 // Puts a preview beside the dialog's own controls. update draws the part as the controls say
 // now; it runs when the dialog is shown and a moment after any field, choice, colour or the
