@@ -52,7 +52,7 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
 
     ConnectListKeys(*m_elements, [this] { OnEditElement(); }, [this] { OnDeleteElement(); });
 
-    SetTabChain({m_description, m_catalogNo, m_price, m_partsPerPackage, m_units, m_elements, m_newElement,
+    SetTabChain({m_description, m_catalogNo, m_partsPerPackage, m_price, m_units, m_elements, m_newElement,
         m_editElement, m_deleteElement, m_freeText, buttons->button(QDialogButtonBox::Ok),
         buttons->button(QDialogButtonBox::Cancel)});
     UpdateControls();
@@ -98,9 +98,9 @@ QWidget* CBuildingDlg::CreateHeaderGroup()
     };
     addField(tr("&Description"), m_description, 0, 0, 4);
     addField(tr("C&atalogue no"), m_catalogNo, 1, 0);
-    addField(tr("P&rice"), m_price, 1, 3);
-    addField(tr("&Units"), m_units, 2, 0);
-    addField(tr("&Parts per package"), m_partsPerPackage, 2, 3);
+    addField(tr("&Parts per package"), m_partsPerPackage, 1, 3);
+    addField(tr("P&rice"), m_price, 2, 0);
+    addField(tr("&Units"), m_units, 2, 3);
     grid->setColumnStretch(2, 1);
     return group;
 }

@@ -243,12 +243,30 @@ void SetTabChain(std::initializer_list<QWidget*> controls)
             QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    QList<QGroupBox*> groupsEntered;
+    QList<QWidget*> containersEntered;
     for (QWidget* control : controls) {
-        // A group's title key leads to the group's first control in the chain.
-        if (auto* group = qobject_cast<QGroupBox*>(control->parentWidget()); group && !groupsEntered.contains(group)) {
-            groupsEntered << group;
-            follow(group);
+        QWidget* container = control->parentWidget();
+        if (containersEntered.contains(container)) {
+            follow(control);
+            continue;
+        }
+        containersEntered << container;
+        // A group's title key leads to the first of its controls that follows it in the chain, so
+        // the group goes just before them. Only controls that take the focus are linked: the
+        // group takes it while it is.
+        if (qobject_cast<QGroupBox*>(container)) {
+            const Qt::FocusPolicy policy = container->focusPolicy();
+            container->setFocusPolicy(Qt::TabFocus);
+            follow(container);
+            follow(control);
+            container->setFocusPolicy(policy);
+            continue;
+        }
+        // A button box hands the focus on to its first button: left where it was made, it would
+        // send Tab from its last button back to its first, so it goes just before them.
+        if (qobject_cast<QDialogButtonBox*>(container)) {
+            container->setFocusPolicy(Qt::TabFocus);
+            follow(container);
         }
         follow(control);
     }

@@ -1,0 +1,211 @@
+#include "ui/ModalDialogDriver.h"
+
+#include "app/LanguageResources.h"
+#include "model/Building.h"
+#include "model/BuildingElement.h"
+#include "model/Decoration.h"
+#include "model/DecorationManager.h"
+#include "model/ModelwrightDoc.h"
+#include "model/PartKind.h"
+#include "settings/ProgramOptions.h"
+#include "ui/BuildingDlg.h"
+#include "ui/BuildingElementDlg.h"
+#include "ui/DecorationDlg.h"
+#include "ui/HeaderDlg.h"
+#include "ui/ManufacturerDlg.h"
+#include "ui/ObjectListBox.h"
+#include "ui/OptionsPropertySheet.h"
+#include "ui/PartPreview.h"
+#include "ui/PlatformDlg.h"
+#include "ui/TreeDlg.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+#include <functional>
+#include <map>
+
+namespace {
+
+template <class T>
+T& PartNamed(const CModelwrightDoc& document, const std::string& name)
+{
+    for (const auto& part : document.Parts().GetList())
+        if (part->m_name == name && DynamicDowncast<T>(part.get()))
+            return static_cast<T&>(*part);
+    qFatal("the sample has no part named %s", name.c_str());
+}
+
+// A control's name for the messages: its object name, or its class within its parent's name.
+QString NameOf(const QWidget* widget)
+{
+    if (!widget)
+        return QStringLiteral("(nothing)");
+    if (const auto* box = qobject_cast<const QDialogButtonBox*>(widget->parentWidget()))
+        switch (box->standardButton(qobject_cast<QAbstractButton*>(const_cast<QWidget*>(widget)))) {
+        case QDialogButtonBox::Ok:
+            return QStringLiteral("OK");
+        case QDialogButtonBox::Cancel:
+            return QStringLiteral("Cancel");
+        default:
+            break;
+        }
+    if (!widget->objectName().isEmpty())
+        return widget->objectName();
+    return QStringLiteral("%1 in %2").arg(QString::fromLatin1(widget->metaObject()->className()), NameOf(widget->parentWidget()));
+}
+
+// Opens every dialog of the program, one after the other, on the country station's parts, and
+// runs visit on each while it is shown.
+void VisitEveryDialog(CModelwrightDoc& document, const std::function<void(QDialog&)>& visit)
+{
+    const auto visitShown = [&visit](QDialog& dialog) {
+        // A dialog opened from another is made active by the window manager, which the tests lack.
+        QApplication::setActiveWindow(&dialog);
+        if (!QTest::qWaitForWindowActive(&dialog))
+            qWarning("%s did not become active", qPrintable(dialog.objectName()));
+        visit(dialog);
+    };
+    WhenModal(visitShown);
+    CTreeDlg().Edit(PartNamed<CTree>(document, "Linden tree"), document.Parts());
+    WhenModal(visitShown);
+    CPlatformDlg().Edit(PartNamed<CPlatform>(document, "Platform 1, covered"), document.Parts());
+
+    CBuilding& station = PartNamed<CBuilding>(document, "Station building Lindenau");
+    WhenModal([&](QDialog& building) {
+        visitShown(building);
+        Find<CObjectListBox>(building, "elements")->SelectObject(&station.GetElement(0));
+        WhenModal([&](QDialog& element) {
+            visitShown(element);
+            Find<CObjectListBox>(element, "decorations")->SelectIndex(0);
+            WhenModal(visitShown);
+            Find<QPushButton>(element, "editDecoration")->click();
+        });
+        Find<QPushButton>(building, "editElement")->click();
+    });
+    CBuildingDlg().Edit(station, document.Parts());
+
+    WhenModal([&](QDialog& header) {
+        visitShown(header);
+        WhenModal(visitShown);
+        Find<QPushButton>(header, "editManufacturer")->click();
+    });
+    CHeaderDlg().Edit(*document.Parts().m_pHeader, document.Parts());
+
+    CProgramOptions options;
+    WhenModal(visitShown);
+    EditOptions(options);
+}
+
+// The controls Tab should reach: shown, enabled, taking the focus by Tab.
+QList<QWidget*> TabStops(QDialog& dialog)
+{
+    QList<QWidget*> stops;
+    for (QWidget* widget : dialog.findChildren<QWidget*>())
+        if (widget->window() == &dialog && widget->isVisibleTo(&dialog) && widget->isEnabled()
+            && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
+            stops << widget;
+    return stops;
+}
+
+// Presses Tab from the control that has the focus until the focus comes back to it, at most
+// twice as often as there are stops; the controls in the order they had the focus.
+QList<QWidget*> TabWalk(QDialog& dialog)
+{
+    QList<QWidget*> walk;
+    QWidget* first = QApplication::focusWidget();
+    const qsizetype most = TabStops(dialog).size() * 2 + 4;
+    for (QWidget* focused = first; focused && walk.size() < most;) {
+        walk << focused;
+        QTest::keyClick(focused, Qt::Key_Tab);
+        focused = QApplication::focusWidget();
+        if (focused == first)
+            return walk;
+    }
+    walk << nullptr; // never came back
+    return walk;
+}
+
+} // namespace
+
+class TestDialogLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void tabWalksEveryControlAndComesBack();
+
+private:
+    QTemporaryDir m_configDir;
+    CModelwrightDoc m_document;
+};
+
+void TestDialogLayout::initTestCase()
+{
+    QVERIFY(m_configDir.isValid());
+    qputenv("XDG_CONFIG_HOME", m_configDir.path().toLocal8Bit());
+    m_document.OpenDocumentFile(MW_EXAMPLES_DIR "/country-station.wo3");
+}
+
+// Tab goes through a dialog's fields as they are read, row by row, then OK and Cancel and last
+// the preview, and from there back to the first field; no control is left out, none traps it.
+void TestDialogLayout::tabWalksEveryControlAndComesBack()
+{
+    const QString preview = QStringLiteral("previewCanvas, previewIso, previewPlan, previewFront, previewSide, previewTop, "
+                                           "previewFit, previewSameScale");
+    const std::map<QString, QString> expected {
+        {"TreeDlg", "description, catalogNo, price, partsPerPackage, units, deciduous, trunkHeight, trunkRadius, trunkColor, "
+                    "topHeight, topRadius, topColor, freeText, OK, Cancel, " + preview},
+        {"PlatformDlg", "description, catalogNo, units, price, partsPerPackage, length, width, height, topColor, sideColor, "
+                        "coverPitched, poleHeight, roofHeight, edgeDistance, polesPerSide, roofColor, poleRound, poleColor, "
+                        "poleDiameter, freeText, OK, Cancel, " + preview},
+        {"BuildingDlg", "description, catalogNo, partsPerPackage, price, units, elements, newElement, freeText, OK, Cancel, "
+                        + preview},
+        {"BuildingElementDlg", "description, blockHeight, blockWidth, blockDepth, blockColor, roofHeight, roofColor, "
+                               "roofGable, orientation0, x, y, z, decorations, newDecoration, freeText, OK, Cancel, " + preview},
+        {"DecorationDlg", "description, x, z, width, height, wallFront, mainColor, innerColor, baseB, doorWithWindow, "
+                          "windows1, OK, Cancel, " + preview},
+        {"HeaderDlg", "description, author, version, currency, editManufacturer, editRepresentative, OK, Cancel"},
+        {"ManufacturerDlg", "companyName, street, zipCode, town, country, phone, fax, mail, OK, Cancel"},
+        {"OptionsPropertySheet", "qt_tabwidget_tabbar, language, winrailVersion, hexahedron, autosaveMinutes, backupOnSave, "
+                                 "compileCommand, OK, Cancel"}};
+    QStringList faults;
+    QStringList visited;
+    VisitEveryDialog(m_document, [&](QDialog& dialog) {
+        visited << dialog.objectName();
+        const QList<QWidget*> walk = TabWalk(dialog);
+        QStringList names;
+        for (const QWidget* widget : walk)
+            names << NameOf(widget);
+        if (walk.contains(nullptr))
+            faults << QStringLiteral("%1: Tab never comes back to %2: %3").arg(dialog.objectName(), names.front(), names.join(", "));
+        else if (const auto order = expected.find(dialog.objectName()); order == expected.end() || names.join(", ") != order->second)
+            faults << QStringLiteral("%1: Tab goes %2").arg(dialog.objectName(), names.join(", "));
+        for (QWidget* stop : TabStops(dialog))
+            if (!walk.contains(stop))
+                faults << QStringLiteral("%1: Tab never reaches %2").arg(dialog.objectName(), NameOf(stop));
+        // Side by side in one group, the left one comes first; one below another comes after it.
+        for (qsizetype index = 1; index < walk.size(); ++index) {
+            const QWidget* before = walk[index - 1];
+            const QWidget* after = walk[index];
+            if (!before || !after || before->parentWidget() != after->parentWidget())
+                continue;
+            const QPoint from = before->mapTo(&dialog, QPoint(0, 0)), to = after->mapTo(&dialog, QPoint(0, 0));
+            const bool sameRow = std::abs(from.y() - to.y()) <= before->height() / 2;
+            if (sameRow ? to.x() < from.x() : to.y() < from.y())
+                faults << QStringLiteral("%1: Tab goes back from %2 to %3").arg(dialog.objectName(), NameOf(before), NameOf(after));
+        }
+    });
+    QCOMPARE(visited.size(), qsizetype(expected.size()));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+}
+
+QTEST_MAIN(TestDialogLayout)
+#include "tst_dialog_layout.moc"
