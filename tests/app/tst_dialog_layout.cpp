@@ -7,6 +7,7 @@
 #include "model/DecorationManager.h"
 #include "model/ModelwrightDoc.h"
 #include "model/PartKind.h"
+#include "model/PartSnapshot.h"
 #include "settings/ProgramOptions.h"
 #include "ui/BuildingDlg.h"
 #include "ui/BuildingElementDlg.h"
@@ -105,6 +106,37 @@ void VisitEveryDialog(CModelwrightDoc& document, const std::function<void(QDialo
     EditOptions(options);
 }
 
+// The choices a dialog shows for its part: a group of choices with none checked, or a list
+// showing no entry, could not show what the part holds.
+QStringList UnshownChoices(QDialog& dialog)
+{
+    QStringList unshown;
+    for (const QButtonGroup* group : dialog.findChildren<QButtonGroup*>())
+        if (!group->checkedButton())
+            unshown << QStringLiteral("%1 has none of %2 checked").arg(dialog.objectName(), group->objectName());
+    for (const QComboBox* combo : dialog.findChildren<QComboBox*>())
+        if (combo->currentIndex() < 0 || combo->currentText().isEmpty())
+            unshown << QStringLiteral("%1 shows nothing in %2").arg(dialog.objectName(), combo->objectName());
+    return unshown;
+}
+
+// Opens the dialog on the object, notes the choices it cannot show and presses OK, which must
+// leave the part as it was.
+void CheckChoicesShown(IObjectEditor& editor, CNamedObject& object, CObjectManager& owner, CNamedObject& part,
+    const QString& what, QStringList& faults)
+{
+    const CPartSnapshot before = CPartSnapshot::Take(part);
+    WhenModal([&](QDialog& dialog) {
+        for (const QString& unshown : UnshownChoices(dialog))
+            faults << what + QStringLiteral(": ") + unshown;
+        DialogButton(dialog, QDialogButtonBox::Ok)->click();
+    });
+    if (!editor.Edit(object, owner))
+        faults << what + QStringLiteral(": OK is not available");
+    else if (!(CPartSnapshot::Take(part) == before))
+        faults << what + QStringLiteral(": OK changed the part");
+}
+
 // The controls Tab should reach: shown, enabled, taking the focus by Tab.
 QList<QWidget*> TabStops(QDialog& dialog)
 {
@@ -141,6 +173,8 @@ class TestDialogLayout : public QObject {
 private slots:
     void initTestCase();
     void tabWalksEveryControlAndComesBack();
+    void everySamplePartShowsItsChoices_data();
+    void everySamplePartShowsItsChoices();
 
 private:
     QTemporaryDir m_configDir;
@@ -204,6 +238,56 @@ void TestDialogLayout::tabWalksEveryControlAndComesBack()
         }
     });
     QCOMPARE(visited.size(), qsizetype(expected.size()));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+}
+
+void TestDialogLayout::everySamplePartShowsItsChoices_data()
+{
+    QTest::addColumn<QString>("sample");
+    for (const char* sample : {"country-station", "town-park-trees", "goods-yard"})
+        QTest::newRow(sample) << QString::fromLatin1(sample);
+}
+
+// Every sample holds only what the dialogs offer: each part, element and decoration opens with
+// each of its choices shown, and OK puts back exactly what was there.
+void TestDialogLayout::everySamplePartShowsItsChoices()
+{
+    QFETCH(QString, sample);
+    CModelwrightDoc document;
+    document.OpenDocumentFile((QStringLiteral(MW_EXAMPLES_DIR "/") + sample + QStringLiteral(".wo3")).toStdString());
+    QStringList faults;
+    int opened = 0;
+    for (const auto& owned : document.Parts().GetList()) {
+        CNamedObject& part = *owned;
+        const QString name = QString::fromStdString(part.m_name);
+        if (auto* building = DynamicDowncast<CBuilding>(&part)) {
+            for (size_t index = 0; index < building->GetCount(); ++index) {
+                CBuildingElement& element = building->GetElement(index);
+                const QString elementName = name + QStringLiteral(" / ") + QString::fromStdString(element.m_name);
+                for (size_t number = 0; element.m_decorations && number < element.m_decorations->GetCount(); ++number) {
+                    CDecoration& decoration = element.m_decorations->GetDecoration(number);
+                    CDecorationDlg dialog;
+                    dialog.SetElement(&element, building->m_units != 0);
+                    CheckChoicesShown(dialog, decoration, *element.m_decorations, part,
+                        elementName + QStringLiteral(" / ") + QString::fromStdString(decoration.m_name), faults);
+                    ++opened;
+                }
+                CBuildingElementDlg dialog;
+                CheckChoicesShown(dialog, element, *building, part, elementName, faults);
+                ++opened;
+            }
+            CBuildingDlg dialog;
+            CheckChoicesShown(dialog, part, document.Parts(), part, name, faults);
+        } else if (DynamicDowncast<CTree>(&part)) {
+            CTreeDlg dialog;
+            CheckChoicesShown(dialog, part, document.Parts(), part, name, faults);
+        } else {
+            CPlatformDlg dialog;
+            CheckChoicesShown(dialog, part, document.Parts(), part, name, faults);
+        }
+        ++opened;
+    }
+    QVERIFY(opened > 3);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
 }
 
