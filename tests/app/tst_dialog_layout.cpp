@@ -2,6 +2,7 @@
 
 #include "app/LanguageResources.h"
 #include "model/Building.h"
+#include "model/ChoiceCodes.h"
 #include "model/BuildingElement.h"
 #include "model/Decoration.h"
 #include "model/DecorationManager.h"
@@ -14,6 +15,7 @@
 #include "ui/DecorationDlg.h"
 #include "ui/HeaderDlg.h"
 #include "ui/ManufacturerDlg.h"
+#include "ui/NumericEdit.h"
 #include "ui/ObjectListBox.h"
 #include "ui/OptionsPropertySheet.h"
 #include "ui/PartPreview.h"
@@ -26,12 +28,16 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdlib>
 #include <functional>
+#include <limits>
 #include <map>
 
 namespace {
@@ -137,6 +143,69 @@ void CheckChoicesShown(IObjectEditor& editor, CNamedObject& object, CObjectManag
         faults << what + QStringLiteral(": OK changed the part");
 }
 
+// The width an edit has for its text, inside its frame and margins.
+int TextRoom(const QLineEdit& edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+    const QRect contents = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
+    const QMargins margins = edit.textMargins();
+    // The edit keeps two pixels each side of its text.
+    return contents.width() - margins.left() - margins.right() - 4;
+}
+
+// How far the label's text reaches when drawn as the label draws it, at the screen's pixel
+// density, with room to spare: glyphs drawn at double density may need more room than the
+// label's measure says. In the label's own coordinates.
+qreal InkEnd(const QLabel& label)
+{
+    const qreal ratio = label.devicePixelRatioF();
+    const QRect contents = label.contentsRect();
+    const QSize room(label.width() + 200, label.height());
+    QImage image(room * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(label.font());
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(contents.left() + label.margin() + std::max(label.indent(), 0), 0, room.width(), room.height()),
+            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, label.text());
+    }
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                return (x + 1) / ratio;
+    return 0;
+}
+
+// The labels, buttons and number fields of a dialog that cannot show their whole text.
+QStringList ClippedTexts(QDialog& dialog)
+{
+    QStringList clipped;
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&dialog) || label->text().isEmpty() || label->wordWrap())
+            continue;
+        const QRect contents = label->contentsRect();
+        const int needed = label->fontMetrics().size(Qt::TextShowMnemonic, label->text()).width() + 2 * label->margin();
+        if (label->contentsRect().width() < needed)
+            clipped << QStringLiteral("label \"%1\" is %2 wide for %3").arg(label->text()).arg(label->contentsRect().width()).arg(needed);
+        else if (const qreal ink = InkEnd(*label); ink > contents.right() + 1)
+            clipped << QStringLiteral("label \"%1\" is %2 wide for text drawn %3 wide").arg(label->text()).arg(contents.width()).arg(ink - contents.left());
+    }
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(&dialog) && !button->text().isEmpty() && button->width() < button->minimumSizeHint().width())
+            clipped << QStringLiteral("button \"%1\" is %2 wide for %3").arg(button->text()).arg(button->width()).arg(button->minimumSizeHint().width());
+    const QString widestNumber = QString::number(std::numeric_limits<int>::max());
+    for (const CNumericEdit* edit : dialog.findChildren<CNumericEdit*>()) {
+        const int needed = edit->fontMetrics().horizontalAdvance(widestNumber);
+        if (edit->isVisibleTo(&dialog) && TextRoom(*edit) < needed)
+            clipped << QStringLiteral("%1 has %2 for %3 (%4 wide, at least %5)").arg(edit->objectName()).arg(TextRoom(*edit)).arg(needed).arg(edit->width()).arg(edit->minimumSizeHint().width());
+    }
+    return clipped;
+}
+
 // The controls Tab should reach: shown, enabled, taking the focus by Tab.
 QList<QWidget*> TabStops(QDialog& dialog)
 {
@@ -175,6 +244,8 @@ private slots:
     void tabWalksEveryControlAndComesBack();
     void everySamplePartShowsItsChoices_data();
     void everySamplePartShowsItsChoices();
+    void labelsAndNumbersShowWhole_data();
+    void labelsAndNumbersShowWhole();
 
 private:
     QTemporaryDir m_configDir;
@@ -288,6 +359,33 @@ void TestDialogLayout::everySamplePartShowsItsChoices()
         ++opened;
     }
     QVERIFY(opened > 3);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+}
+
+void TestDialogLayout::labelsAndNumbersShowWhole_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << int(kLanguageEnglish);
+    QTest::newRow("German") << int(kLanguageGerman);
+    QTest::newRow("French") << int(kLanguageFrench);
+    QTest::newRow("Dutch") << int(kLanguageDutch);
+}
+
+// In every language, and at double size too (the same test run so), every label and choice
+// shows its whole text and every number field the widest whole number it takes.
+void TestDialogLayout::labelsAndNumbersShowWhole()
+{
+    QFETCH(int, language);
+    CLanguageResources languages(QStringList {QStringLiteral(MW_BIN_DIR)});
+    languages.LoadLanguageDll(language);
+    const QString scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR") : QStringLiteral("1");
+    QStringList faults;
+    VisitEveryDialog(m_document, [&](QDialog& dialog) {
+        QVERIFY(SaveScreenshot(dialog, QStringLiteral("dialog_%1_%2x_%3").arg(QString::fromLatin1(QTest::currentDataTag()), scale, dialog.objectName())));
+        for (const QString& clipped : ClippedTexts(dialog))
+            faults << dialog.objectName() + QStringLiteral(": ") + clipped;
+    });
+    languages.LoadLanguageDll(kLanguageEnglish);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
 }
 
