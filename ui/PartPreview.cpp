@@ -186,7 +186,7 @@ void CPreviewCanvas::SetScene(SScene scene)
     update();
 }
 
-void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count, int32_t named)
+void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count, int32_t named, bool outlined)
 {
     SScene all;
     SMesh mesh;
@@ -206,6 +206,7 @@ void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, 
     m_bounds = BoundsOf(*m_mesh);
     m_style.m_highlight = highlighted;
     m_style.m_highlightCount = count;
+    m_style.m_outline = outlined ? SelectionInk() : 0;
     m_hasPart = true;
     update();
 }
@@ -243,6 +244,12 @@ QSize CPreviewCanvas::PictureSize() const
 {
     const qreal ratio = devicePixelRatioF();
     return {std::max(1, static_cast<int>(width() * ratio)), std::max(1, static_cast<int>(height() * ratio))};
+}
+
+uint32_t CPreviewCanvas::SelectionInk() const
+{
+    const QColor color = palette().color(QPalette::Active, QPalette::Highlight);
+    return SImage::Pack(static_cast<uint8_t>(color.red()), static_cast<uint8_t>(color.green()), static_cast<uint8_t>(color.blue()));
 }
 
 void CPreviewCanvas::SetHint(const QString& hint)
@@ -296,7 +303,7 @@ bool CPreviewCanvas::SPictureInputs::operator==(const SPictureInputs& other) con
         const SCamera& c = inputs.m_camera;
         const SRenderStyle& s = inputs.m_style;
         return std::make_tuple(inputs.m_mesh.get(), inputs.m_scene.get(), c.m_view, c.m_yaw, c.m_pitch, c.m_zoom, c.m_panX,
-            c.m_panY, c.m_scale, s.m_grid, s.m_highlight, s.m_highlightCount, inputs.m_size.width(), inputs.m_size.height(),
+            c.m_panY, c.m_scale, s.m_grid, s.m_highlight, s.m_highlightCount, s.m_outline, s.m_outlineWidth, inputs.m_size.width(), inputs.m_size.height(),
             inputs.m_ratio);
     };
     return key(*this) == key(other);
@@ -306,6 +313,8 @@ CPreviewCanvas::SPictureInputs CPreviewCanvas::CurrentInputs() const
 {
     SRenderStyle style = m_style;
     style.m_grid = true;
+    // Two of the window's pixels, however many the screen has.
+    style.m_outlineWidth = std::max(1, static_cast<int>(std::lround(2 * devicePixelRatioF())));
     return {m_mesh, m_scene, m_camera, style, PictureSize(), devicePixelRatioF()};
 }
 
@@ -755,7 +764,7 @@ void CPartPreview::ShowBuilding(const CBuilding& building, const CBuildingElemen
         // The building's own lines, its free text among them, come last as in its export and
         // are a piece that stands for no element.
         add(ExportBuildingOwnLinesToText(building, options, kPreviewTextLimit));
-        highlight = {selectedPiece, 1, building.m_units != kUnitsMillimetres, static_cast<int32_t>(texts.size()) - 1};
+        highlight = {selectedPiece, 1, building.m_units != kUnitsMillimetres, static_cast<int32_t>(texts.size()) - 1, true};
         return texts;
     });
 }
@@ -823,7 +832,7 @@ void CPartPreview::ShowPieceTexts(const std::function<std::vector<std::string>(S
         return;
     }
     m_showsHint = false;
-    m_canvas->SetPieces(std::move(pieces), highlight.m_first, highlight.m_count, highlight.m_named);
+    m_canvas->SetPieces(std::move(pieces), highlight.m_first, highlight.m_count, highlight.m_named, highlight.m_outlined);
 }
 
 void CPartPreview::ShowExport(const std::function<std::string()>& exportText)

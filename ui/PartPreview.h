@@ -36,10 +36,12 @@ public:
     ~CPreviewCanvas() override;
 
     void SetScene(SScene scene);
-    // Several pieces in one picture: from highlighted on, count of them in full colour and the
-    // others dimmed (none highlighted shows all alike). The picture takes its name from the piece
+    // Several pieces in one picture: from highlighted on, count of them standing out (none
+    // highlighted shows all alike), outlined in the selection colour with the others as they are,
+    // or else in full colour with the others dimmed. The picture takes its name from the piece
     // named, without one from the highlighted or first. A click on a piece names it.
-    void SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count = 1, int32_t named = -1);
+    void SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count = 1, int32_t named = -1,
+        bool outlined = false);
     const SMesh& Mesh() const { return *m_mesh; }
     const SRenderStyle& Style() const { return m_style; }
     // Keeps the scale of the picture as it is now for every part shown after, so that sizes
@@ -82,6 +84,8 @@ private:
     void Orbit(double yaw, double pitch);
     void Zoom(double factor);
     QSize PictureSize() const;
+    // The outline of a selected piece: the window's selection colour.
+    uint32_t SelectionInk() const;
     // The scale bar at the lower left, the grid's spacing over it, the part's size at the right.
     void DrawScaleAndSize(QPainter& painter, double pixelsPerUnit);
 
@@ -196,6 +200,8 @@ private:
         bool m_inches = false;
         // The piece the picture is named after; none names it after the highlighted one.
         int32_t m_named = -1;
+        // A selected piece is outlined; pieces being edited stand out from their dimmed context.
+        bool m_outlined = false;
     };
     void ShowPieceTexts(const std::function<std::vector<std::string>(SHighlight&)>& texts);
     void ShowTooLarge();

@@ -624,6 +624,10 @@ void TestPartPreview::piecesAreFoundByTheirObjectNotByTheListRow()
         QVERIFY(elements->SelectObject(&goodsRoom));
         preview->UpdateNow();
         QCOMPARE(canvas->Style().m_highlight, 1);
+        // The selected element is outlined in the selection colour, the others keep theirs.
+        QVERIFY(canvas->Style().Outlines());
+        QVERIFY(!canvas->Style().Dims(0));
+        QVERIFY(SaveScreenshot(buildingDialog, "preview_building_goods_room_selected"));
         const QPoint hall = WherePieceShows(*canvas, 0);
         QVERIFY(hall.x() >= 0);
         QTest::mouseClick(canvas, Qt::LeftButton, {}, hall);
@@ -637,6 +641,9 @@ void TestPartPreview::piecesAreFoundByTheirObjectNotByTheListRow()
             auto* elementPreview = elementDialog.findChild<CPartPreview*>();
             elementPreview->UpdateNow();
             CPreviewCanvas* elementCanvas = elementPreview->Canvas();
+            // Here the element edited stands out from the building's others, which fade.
+            QVERIFY(!elementCanvas->Style().Outlines());
+            QVERIFY(elementCanvas->Style().Dims(3));
             auto* decorations = Find<CObjectListBox>(elementDialog, "decorations");
             QCOMPARE(decorations->GetEntryObject(0), &doorAdded);
             const QPoint windowPlace = WherePieceShows(*elementCanvas, 1);
