@@ -313,8 +313,8 @@ CPreviewCanvas::SPictureInputs CPreviewCanvas::CurrentInputs() const
 {
     SRenderStyle style = m_style;
     style.m_grid = true;
-    // Two of the window's pixels, however many the screen has.
-    style.m_outlineWidth = std::max(1, static_cast<int>(std::lround(2 * devicePixelRatioF())));
+    // Three of the window's pixels, however many the screen has.
+    style.m_outlineWidth = std::max(1, static_cast<int>(std::lround(3 * devicePixelRatioF())));
     return {m_mesh, m_scene, m_camera, style, PictureSize(), devicePixelRatioF()};
 }
 

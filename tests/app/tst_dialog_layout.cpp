@@ -88,6 +88,8 @@ void VisitEveryDialog(CModelwrightDoc& document, const std::function<void(QDialo
 
     CBuilding& station = PartNamed<CBuilding>(document, "Station building Lindenau");
     WhenModal([&](QDialog& building) {
+        // The goods room, second in the building and first in the list, shown selected.
+        Find<CObjectListBox>(building, "elements")->SelectObject(&station.GetElement(1));
         visitShown(building);
         Find<CObjectListBox>(building, "elements")->SelectObject(&station.GetElement(0));
         WhenModal([&](QDialog& element) {
@@ -271,7 +273,8 @@ void TestDialogLayout::tabWalksEveryControlAndComesBack()
         {"PlatformDlg", "description, catalogNo, units, price, partsPerPackage, length, width, height, topColor, sideColor, "
                         "coverPitched, poleHeight, roofHeight, edgeDistance, polesPerSide, roofColor, poleRound, poleColor, "
                         "poleDiameter, freeText, OK, Cancel, " + preview},
-        {"BuildingDlg", "description, catalogNo, partsPerPackage, price, units, elements, newElement, freeText, OK, Cancel, "
+        {"BuildingDlg", "description, catalogNo, partsPerPackage, price, units, elements, newElement, editElement, deleteElement, "
+                        "freeText, OK, Cancel, "
                         + preview},
         {"BuildingElementDlg", "description, blockHeight, blockWidth, blockDepth, blockColor, roofHeight, roofColor, "
                                "roofGable, orientation0, x, y, z, decorations, newDecoration, freeText, OK, Cancel, " + preview},
