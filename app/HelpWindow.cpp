@@ -2,15 +2,18 @@
 
 #include "app/LanguageResources.h"
 #include "model/ChoiceCodes.h"
+#include "ui/BuildingPictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -109,10 +112,16 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     , m_pContents(new QPushButton(this))
     , m_pBack(new QPushButton(this))
     , m_pForward(new QPushButton(this))
+    , m_pClose(new QPushButton(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
+    setWindowIcon(QIcon(QStringLiteral(":/app/modelwright.svg")));
+    // The books picture the roof types with the element dialog's own drawings.
+    RegisterBuildingPictures();
     m_pContents->setObjectName(QStringLiteral("contents"));
     m_pBack->setObjectName(QStringLiteral("back"));
+    m_pForward->setObjectName(QStringLiteral("forward"));
+    m_pClose->setObjectName(QStringLiteral("close"));
     retranslateUi();
     // The help may stay open while the program ends; it does not keep the program running.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -125,6 +134,7 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     pButtons->addWidget(m_pBack);
     pButtons->addWidget(m_pForward);
     pButtons->addStretch();
+    pButtons->addWidget(m_pClose);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pButtons);
     pLayout->addWidget(m_pBrowser);
@@ -134,6 +144,17 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     connect(m_pForward, &QPushButton::clicked, m_pBrowser, &QTextBrowser::forward);
     connect(m_pBrowser, &QTextBrowser::backwardAvailable, m_pBack, &QPushButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QPushButton::setEnabled);
+    connect(m_pClose, &QPushButton::clicked, this, &QWidget::close);
+    // Closes as a dialog does, and as a document window does.
+    auto* closeKeys = new QAction(this);
+    QList<QKeySequence> keys {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close))
+        if (!keys.contains(key))
+            keys << key;
+    closeKeys->setShortcuts(keys);
+    closeKeys->setShortcutContext(Qt::WindowShortcut);
+    connect(closeKeys, &QAction::triggered, this, &QWidget::close);
+    addAction(closeKeys);
     // A small screen gets a window it can hold.
     const QSize room = screen() ? screen()->availableSize() - QSize(16, 40) : QSize(760, 640);
     resize(QSize(760, 640).boundedTo(room));
@@ -145,6 +166,7 @@ void CHelpWindow::retranslateUi()
     m_pContents->setText(tr("&Contents"));
     m_pBack->setText(tr("&Back"));
     m_pForward->setText(tr("&Forward"));
+    m_pClose->setText(tr("C&lose"));
 }
 
 void CHelpWindow::changeEvent(QEvent* event)

@@ -58,6 +58,7 @@ private:
     QPushButton* m_pContents;
     QPushButton* m_pBack;
     QPushButton* m_pForward;
+    QPushButton* m_pClose;
 };
 
 // Every help request of the program ends here: choose the book of the language in use, say

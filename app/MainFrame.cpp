@@ -7,6 +7,7 @@
 #include "model/ModelwrightDoc.h"
 #include "model/PartsManager.h"
 #include "scene/MeshWriter.h"
+#include "ui/ErrorMessages.h"
 #include "ui/ModelwrightView.h"
 #include "ui/OptionsPropertySheet.h"
 
@@ -187,7 +188,11 @@ void CMainFrame::CreateActions()
         m_recentFileActions[index] = action;
     }
     m_exitAction = MakeAction(this, "appExit");
-    m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // The platform's key: Ctrl+Q on Linux; Windows names none and closes windows with Alt+F4.
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (quitKeys.isEmpty())
+        quitKeys = {QKeySequence(Qt::ALT | Qt::Key_F4)};
+    m_exitAction->setShortcuts(quitKeys);
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
     QUndoStack* history = m_view->History();
@@ -447,9 +452,9 @@ bool CMainFrame::SaveModified()
     if (!m_document.IsModified())
         return true;
     switch (AskSaveChanges()) {
-    case QMessageBox::Yes:
+    case QMessageBox::Save:
         return SaveDocument();
-    case QMessageBox::No:
+    case QMessageBox::Discard:
         return true;
     default:
         return false;
@@ -460,8 +465,15 @@ QMessageBox::StandardButton CMainFrame::AskSaveChanges()
 {
     const QString name = m_document.GetPathName().empty() ? DocumentTitle()
                                                           : QDir::toNativeSeparators(PathText(m_document.GetPathName()));
-    return QMessageBox::question(this, tr("Winrail Modelwright"), tr("Save changes to %1?").arg(name),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    // The platform's Save, Don't Save and Cancel, in its order.
+    QMessageBox question(QMessageBox::Question, tr("Winrail Modelwright"), tr("Save changes to %1?").arg(name),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setObjectName("saveChangesQuestion");
+    // Named as the desktops name it; Qt's own word for the button is "Discard".
+    question.button(QMessageBox::Discard)->setText(tr("Do&n't Save"));
+    question.setDefaultButton(QMessageBox::Save);
+    question.setEscapeButton(QMessageBox::Cancel);
+    return QMessageBox::StandardButton(question.exec());
 }
 
 bool CMainFrame::AskSaveReadOnlyAs(const QString& message)
@@ -558,7 +570,7 @@ bool CMainFrame::LoadDocument(const QString& path)
     } catch (const CException& error) {
         UpdateTitle();
         RemoveRecentFile(absolutePath);
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
         return false;
     }
     AddRecentFile(absolutePath);
@@ -566,10 +578,25 @@ bool CMainFrame::LoadDocument(const QString& path)
     return true;
 }
 
+QString CMainFrame::OpenFolder() const
+{
+    if (!m_document.GetPathName().empty())
+        return QFileInfo(PathText(m_document.GetPathName())).absolutePath();
+    if (!m_recentFiles.isEmpty())
+        return QFileInfo(m_recentFiles.constFirst()).absolutePath();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 QString CMainFrame::AskOpenPath()
 {
-    return QFileDialog::getOpenFileName(this, tr("Open"), QString(),
-        tr("Winrail Object Files (*.wo3)") + QStringLiteral(";;") + tr("All Files (*)"));
+    QFileDialog dialog(this, tr("Open"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({tr("Winrail Object Files (*.wo3)"), tr("All Files (*)")});
+    dialog.setDirectory(OpenFolder());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 bool CMainFrame::SaveDocument()
@@ -647,7 +674,7 @@ void CMainFrame::OnExportMesh()
     try {
         WriteCatalogueMeshFile(parts, m_options, PathOf(path), only);
     } catch (const CException& error) {
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
         return;
     }
     m_view->SetExportFolder(QFileInfo(path).absolutePath());
@@ -679,18 +706,18 @@ bool CMainFrame::SaveTo(const QString& path)
         try {
             KeepBackupCopy(PathOf(absolutePath));
         } catch (const CException& error) {
-            backupFailure = QString::fromStdString(error.what());
+            backupFailure = ErrorText(error);
         }
     }
     try {
         m_document.SaveDocumentFile(PathOf(absolutePath));
     } catch (const CFileException& error) {
         if (error.m_cause == CFileException::readOnly)
-            return AskSaveReadOnlyAs(QString::fromStdString(error.what())) && SaveDocumentAs();
-        ReportError(QString::fromStdString(error.what()));
+            return AskSaveReadOnlyAs(ErrorText(error)) && SaveDocumentAs();
+        ReportError(ErrorText(error));
         return false;
     } catch (const CException& error) {
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
         return false;
     }
     AddRecentFile(absolutePath);
@@ -706,7 +733,7 @@ void CMainFrame::RecoverDocument(const std::vector<uint8_t>& bytes, const QStrin
     try {
         m_document.RecoverFromBytes(bytes, documentPath.isEmpty() ? std::filesystem::path() : PathOf(documentPath));
     } catch (const CArchiveException&) {
-        throw CException(kFailedToOpenDocument);
+        throw CException(EErrorCode::failedToOpenDocument);
     }
     UpdateTitle();
 }
@@ -882,7 +909,7 @@ void CMainFrame::OnFileSendMail()
     try {
         WriteFileAtomically(PathOf(attachment), m_document.SaveToBytes());
     } catch (const CException& error) {
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
         return;
     }
     if (!StartMailer(attachment)) {

@@ -110,8 +110,12 @@ signals:
     void modifiedChanged(bool modified);
 
 protected:
-    // What the user is asked; each returns empty or Cancel when the user cancels.
+    // What the user is asked; each returns empty or Cancel when the user cancels. The save
+    // question answers Save, Discard or Cancel.
     virtual QString AskOpenPath();
+    // Where File, Open starts: the open catalogue's folder, else that of the file used last,
+    // else the documents folder.
+    QString OpenFolder() const;
     virtual QString AskSavePath();
     virtual QMessageBox::StandardButton AskSaveChanges();
     // The file cannot be saved because it is read-only (the message says so); true when the

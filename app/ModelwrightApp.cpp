@@ -12,6 +12,7 @@
 #include "settings/ProgramOptions.h"
 #include "model/Exceptions.h"
 #include "model/ModelwrightDoc.h"
+#include "ui/ErrorMessages.h"
 
 #include <QApplication>
 #include <QDir>
@@ -207,7 +208,7 @@ void CModelwrightApp::OfferRecovery()
                 m_pMainFrame->RecoverDocument(CRecoveryFiles::ReadDocumentBytes(entry.filePath), entry.documentPath);
             } catch (const CException& error) {
                 m_pRecovery->Release(entry);
-                QMessageBox::warning(m_pMainFrame.get(), tr("Winrail Modelwright"), QString::fromStdString(error.what()));
+                QMessageBox::warning(m_pMainFrame.get(), tr("Winrail Modelwright"), ErrorText(error));
                 continue;
             }
             m_pRecovery->TakeOver(entry);

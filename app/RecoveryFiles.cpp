@@ -117,7 +117,7 @@ std::vector<uint8_t> CRecoveryFiles::ReadDocumentBytes(const QString& filePath)
     for (int line = 0; line < 3; ++line) {
         const auto end = std::find(bytes.begin() + static_cast<std::ptrdiff_t>(start), bytes.end(), uint8_t('\n'));
         if (end == bytes.end())
-            throw CException(kFailedToOpenDocument);
+            throw CException(EErrorCode::failedToOpenDocument);
         start = static_cast<size_t>(end - bytes.begin()) + 1;
     }
     bytes.erase(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(start));

@@ -3,12 +3,15 @@
 #include "app/OptionCommandLineInfo.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimerEvent>
+
+#include <algorithm>
 
 CSplashWnd* CSplashWnd::Start(const COptionCommandLineInfo& commandLine, const QString& picture, int timeout,
     int flags, MainWindowLookup mainWindow)
@@ -61,10 +64,37 @@ CSplashWnd::CSplashWnd(QPixmap picture, int timeout, int flags, MainWindowLookup
     }
 }
 
+QString CSplashWnd::Subtitle()
+{
+    return tr("Scenery objects for Winrail");
+}
+
 void CSplashWnd::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
+    PaintSubtitle(painter);
+}
+
+void CSplashWnd::PaintSubtitle(QPainter& painter)
+{
+    // The band of sky between the name and the roof, in the picture's own pixels.
+    constexpr int kTop = 64;
+    constexpr int kHeight = 22;
+    constexpr int kMargin = 16;
+    constexpr int kPixelSize = 15;
+    const QString text = Subtitle();
+    QFont font = painter.font();
+    font.setPixelSize(kPixelSize);
+    // A longer translation gets a smaller type rather than running off the picture.
+    const int room = width() - 2 * kMargin;
+    const int wide = QFontMetrics(font).horizontalAdvance(text);
+    if (wide > room)
+        font.setPixelSize(std::max(9, kPixelSize * room / wide));
+    painter.setFont(font);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(QColor(0xF5, 0xF5, 0xFA));
+    painter.drawText(QRect(kMargin, kTop, room, kHeight), Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
 void CSplashWnd::timerEvent(QTimerEvent* event)

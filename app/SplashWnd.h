@@ -7,6 +7,7 @@
 #include <functional>
 
 class COptionCommandLineInfo;
+class QPainter;
 
 // The picture shown in the middle of the screen while the program starts. It runs on the
 // main thread with timers: it closes at the time-out once the main window exists, looks
@@ -36,6 +37,9 @@ public:
     // Creates and shows the window, or returns nullptr when the picture cannot be loaded.
     static CSplashWnd* CreateSplash(const QString& picture, int timeout, int flags, MainWindowLookup mainWindow);
 
+    // The line under the program's name, in the language chosen; the picture leaves room for it.
+    static QString Subtitle();
+
     int Timeout() const { return m_timeout; }
     int Flags() const { return m_flags; }
 
@@ -49,6 +53,7 @@ protected:
 private:
     CSplashWnd(QPixmap picture, int timeout, int flags, MainWindowLookup mainWindow);
     void CloseOnInput();
+    void PaintSubtitle(QPainter& painter);
 
     QPixmap m_picture;
     int m_timeout;

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/ConsoleOutput.h"
 #include "model/FileIO.h"
 
 #include <iostream>
@@ -50,5 +51,6 @@ int main(int argc, char** argv)
     // The JSON on standard output is the same bytes on every system.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
+    ShowUtf8OnConsole();
     return RunCommandLineTool(args, std::cout, std::cerr);
 }

@@ -3,6 +3,7 @@
 #include "export/Coord.h"
 #include "export/KeywordTable.h"
 #include "export/PartsText.h"
+#include "export/RoofShape.h"
 #include "model/Color.h"
 #include "model/NamedObject.h"
 
@@ -45,7 +46,8 @@ public:
     // The largest parts file an export may produce (tests lower it).
     void SetSizeLimit(size_t bytes) { m_sizeLimit = bytes; }
 
-    // The horizontal insets of a roof's two sides and whether it has a roof at all.
+    // The horizontal insets of the two sides of a ridge, flat-topped or lean-to roof, and
+    // whether the element has such a roof.
     struct RoofInsets {
         bool m_hasRoof = false;
         Coord m_p;
@@ -109,8 +111,9 @@ private:
     void WriteBlankLine() { Out().PutLineEnd(); Out().PutLineEnd(); }
     void WriteElementPlan(const CBuildingElement& element);
     void WriteElementBlock(const CBuildingElement& element);
-    class CRoofFrame;
     void WriteRoof(const CBuildingElement& element);
+    // A roof made whole by its shape's function: walls, cover and lines; nothing when empty.
+    void WriteRoofShape(const SRoofShape& shape, const CBuildingElement& element);
     // Gables, cover and ridge lines of a roof whose sides stand p and q in from the eaves.
     void WriteRoofFaces(const CRoofFrame& frame, Coord p, Coord q, const CBuildingElement& element);
     void WriteDecorations(const CDecorationManager& decorations, const CBuildingElement& element);
@@ -234,21 +237,6 @@ private:
         Out().EndPiece(FormatColoredPoint(Out().BeginPiece(kColoredPointRoom), x, y, z, color));
     }
     void WritePoint(Coord x, Coord y, Coord z) { Out().EndPiece(FormatPoint(Out().BeginPiece(kPointRoom), x, y, z)); }
-    struct SPoint {
-        Coord x;
-        Coord y;
-        Coord z;
-    };
-    // The points of a group, as many as a group of the parts file ever has.
-    class CPointList {
-    public:
-        void Add(SPoint point) { m_points[m_size++] = point; }
-        operator std::span<const SPoint>() const { return {m_points.data(), m_size}; }
-
-    private:
-        std::array<SPoint, 16> m_points;
-        size_t m_size = 0;
-    };
     // A group composed in one piece: of every ColourEvery points the first carries the colour
     // (1: all of them, 2: the first end of each segment, 4: the first corner of each quad).
     template <size_t ColourEvery>

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -16,6 +17,21 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 bool IsLeanTo(const CBuildingElement& element)
 {
     return element.m_roofType == kRoofLeanTo;
+}
+
+// The roofs whose shape is made by a function of the element alone.
+std::optional<SRoofShape> ShapedRoof(const CBuildingElement& element)
+{
+    switch (element.m_roofType) {
+    case kRoofHipped:
+        return HippedRoof(element);
+    case kRoofHalfHipped:
+        return HalfHippedRoof(element);
+    case kRoofFlatToppedHipped:
+        return FlatToppedHippedRoof(element);
+    default:
+        return std::nullopt;
+    }
 }
 
 // A wall of an element seen from outside: u runs along the wall from the element's lower
@@ -73,31 +89,6 @@ private:
 };
 
 } // namespace
-
-// A roof seen from its gable: s runs across the slopes from the element's lower left corner,
-// l along the ridge. A roof along the width slopes in x, one along the depth in y.
-class CPartsFileWriter::CRoofFrame {
-public:
-    enum EDirection { alongWidth, alongDepth };
-
-    CRoofFrame(EDirection direction, const CBuildingElement& element)
-        : m_alongWidth(direction == alongWidth)
-        , m_x(element.m_positionX)
-        , m_y(element.m_positionY)
-        , m_span(m_alongWidth ? element.m_blockWidth : element.m_blockDepth)
-        , m_length(m_alongWidth ? element.m_blockDepth : element.m_blockWidth)
-    {
-    }
-
-    Coord Span() const { return m_span; }
-    Coord Length() const { return m_length; }
-    Coord X(Coord s, Coord l) const { return m_x + (m_alongWidth ? s : l); }
-    Coord Y(Coord s, Coord l) const { return m_y + (m_alongWidth ? l : s); }
-
-private:
-    bool m_alongWidth;
-    Coord m_x, m_y, m_span, m_length;
-};
 
 void CPartsFileWriter::WriteBuildingHead(const CBuilding& building)
 {
@@ -248,31 +239,38 @@ CPartsFileWriter::RoofInsets CPartsFileWriter::ComputeRoofInsets(const CBuilding
 void CPartsFileWriter::WriteRoof(const CBuildingElement& element)
 {
     WriteFixed(SectionComment("Roof part"));
+    if (const std::optional<SRoofShape> shape = ShapedRoof(element)) {
+        WriteRoofShape(*shape, element);
+        return;
+    }
     const RoofInsets insets = ComputeRoofInsets(element);
     if (!insets.m_hasRoof)
         return;
-    switch (element.m_roofOrientation) {
-    case kRoofOrientation0:
-    case kRoofOrientation180:
-        WriteRoofFaces(CRoofFrame(CRoofFrame::alongWidth, element), insets.m_p, insets.m_q, element);
-        break;
-    case kRoofOrientation90:
-    case kRoofOrientation270:
-        WriteRoofFaces(CRoofFrame(CRoofFrame::alongDepth, element), insets.m_p, insets.m_q, element);
-        break;
-    default:
-        break;
-    }
+    if (const std::optional<CRoofFrame> frame = RoofFrameOf(element))
+        WriteRoofFaces(*frame, insets.m_p, insets.m_q, element);
+}
+
+void CPartsFileWriter::WriteRoofShape(const SRoofShape& shape, const CBuildingElement& element)
+{
+    if (shape.cover.Size() == 0)
+        return;
+    // Only a roof with gables has walls above the eaves; the others write no empty group.
+    if (shape.walls.Size() > 0)
+        WriteGroup<1>(kQuadsGroup, shape.walls, element.m_blockColor);
+    WriteFixed(SectionComment("Roof cover"));
+    WriteGroup<1>(kQuadsGroup, shape.cover, element.m_roofColor);
+    WriteFixed(SectionComment("Roof accentuation lines"));
+    WriteGroup<2>(kEdgesGroup, shape.lines, kBlack);
 }
 
 void CPartsFileWriter::WriteRoofFaces(const CRoofFrame& frame, Coord p, Coord q, const CBuildingElement& element)
 {
     const Coord S = frame.Span();
     const Coord L = frame.Length();
-    const Coord E = Coord(element.m_positionZ) + element.m_blockHeight;
-    const Coord T = E + element.m_roofHeight;
+    const Coord E = frame.Eaves();
+    const Coord T = frame.Top();
     const bool hasFlatTop = S - p * 2 > 0;
-    const auto at = [&](Coord s, Coord l, Coord z) { return SPoint {frame.X(s, l), frame.Y(s, l), z}; };
+    const auto at = [&](Coord s, Coord l, Coord z) { return frame.At(s, l, z); };
 
     CPointList gables;
     for (const Coord l : {Coord(0), L}) {

@@ -21,7 +21,7 @@ CPartsText::~CPartsText() = default;
 void CPartsText::Grow(size_t n)
 {
     if (!FitsWithinLimit(n))
-        throw CException(kPartsFileTooLarge);
+        throw CException(EErrorCode::partsFileTooLarge);
     if (!m_path.empty() && m_size > 0)
         HandOnToFile();
     else if (m_allocated >= m_pieceSize && m_size > 0)
@@ -45,7 +45,7 @@ void CPartsText::Grow(size_t n)
 void CPartsText::ExpectMore(uint64_t bytes) const
 {
     if (bytes > m_sizeLimit || m_handedOn + m_size > m_sizeLimit - bytes)
-        throw CException(kPartsFileTooLarge);
+        throw CException(EErrorCode::partsFileTooLarge);
 }
 
 void CPartsText::HandOnToFile()

@@ -15,6 +15,9 @@ inline constexpr int32_t kRoofGable = 1043;       // two slopes meeting in a rid
 inline constexpr int32_t kRoofFlatTopped = 1044;  // sloping sides with a flat top; uses the angle
 inline constexpr int32_t kRoofLeanTo = 1045;      // one slope from side to side
 inline constexpr int32_t kRoofNone = 1046;
+inline constexpr int32_t kRoofHipped = 1047;            // four slopes; a pyramid on a square block
+inline constexpr int32_t kRoofHalfHipped = 1048;        // a ridge roof with small hips above half-height gables
+inline constexpr int32_t kRoofFlatToppedHipped = 1049;  // sloping sides all round a flat top; uses the angle
 
 inline constexpr int32_t kRoofOrientation0 = 1051;
 inline constexpr int32_t kRoofOrientation90 = 1052;

@@ -14,10 +14,73 @@ std::string ReplacePlaceholder(std::string text, const std::string& value)
     return text;
 }
 
+// %1, %2, ... replaced in one pass, so an argument holding "%2" stays as it is.
+std::string FillIn(std::string_view text, const std::vector<std::string>& arguments)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            const size_t index = static_cast<size_t>(text[i + 1] - '1');
+            if (index < arguments.size()) {
+                out += arguments[index];
+                ++i;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
 } // namespace
 
+std::string_view EnglishText(EErrorCode code)
+{
+    switch (code) {
+    case EErrorCode::unexpectedFileFormat:
+        return kUnexpectedFileFormat;
+    case EErrorCode::failedToOpenDocument:
+        return kFailedToOpenDocument;
+    case EErrorCode::failedToSaveDocument:
+        return kFailedToSaveDocument;
+    case EErrorCode::partsFileTooLarge:
+        return kPartsFileTooLarge;
+    case EErrorCode::modelTooLarge:
+        return "The 3D model is larger than the 4 GB a glTF binary file can hold.";
+    case EErrorCode::modelFileType:
+        return "%1: a 3D model is written as .glb or .obj; please name the file so.";
+    case EErrorCode::text:
+    case EErrorCode::file:
+        break;
+    }
+    return {};
+}
+
+CException::CException(const std::string& text)
+    : std::runtime_error(text)
+{
+}
+
+CException::CException(const char* text)
+    : std::runtime_error(text)
+{
+}
+
+CException::CException(EErrorCode code, std::vector<std::string> arguments)
+    : std::runtime_error(FillIn(EnglishText(code), arguments))
+    , m_code(code)
+    , m_arguments(std::move(arguments))
+{
+}
+
+CException::CException(const std::string& text, EErrorCode code)
+    : std::runtime_error(text)
+    , m_code(code)
+{
+}
+
 CArchiveException::CArchiveException(Cause cause)
-    : CException(kUnexpectedFileFormat)
+    : CException(EErrorCode::unexpectedFileFormat)
     , m_cause(cause)
 {
 }
@@ -47,7 +110,7 @@ std::string CArchiveException::Details() const
 }
 
 CFileException::CFileException(Cause cause, const std::filesystem::path& path)
-    : CException(MessageFor(cause, path))
+    : CException(MessageFor(cause, path), EErrorCode::file)
     , m_cause(cause)
     , m_path(path)
 {

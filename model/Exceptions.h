@@ -4,13 +4,43 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
+
+// Names each message of the core, so that the window program can show it in the user's
+// language; what() is its English text, which the command-line tool prints.
+enum class EErrorCode {
+    text, // a text of its own, shown as it is
+    file, // a CFileException: its cause and path say what happened to which file
+    unexpectedFileFormat,
+    failedToOpenDocument,
+    failedToSaveDocument,
+    partsFileTooLarge,
+    modelTooLarge,
+    modelFileType, // argument: the file's name as a message shows it
+};
 
 // Every failure of a file or archive operation is one of these exceptions; what() is the
 // text the user sees, so the window program shows it and the command-line tool prints it.
 class CException : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CException(const std::string& text);
+    explicit CException(const char* text);
+    // The English text of code, with its arguments in place of %1, %2.
+    explicit CException(EErrorCode code, std::vector<std::string> arguments = {});
+
+    EErrorCode Code() const { return m_code; }
+    const std::vector<std::string>& Arguments() const { return m_arguments; }
+
+protected:
+    CException(const std::string& text, EErrorCode code);
+
+private:
+    EErrorCode m_code = EErrorCode::text;
+    std::vector<std::string> m_arguments;
 };
+
+// The English text of a message with %1, %2 where its arguments go; empty for text and file.
+std::string_view EnglishText(EErrorCode code);
 
 class CArchiveException : public CException {
 public:
@@ -48,6 +78,7 @@ public:
     };
 
     CFileException(Cause cause, const std::filesystem::path& path);
+    // A text of its own: its code is EErrorCode::text.
     CFileException(Cause cause, const std::filesystem::path& path, const std::string& message);
 
     // Maps an errno value of a failed file call to the cause the user is told about.

@@ -112,7 +112,7 @@ void CModelwrightDoc::OpenDocumentFile(const std::filesystem::path& path)
         throw;
     } catch (const std::bad_alloc&) {
         OnNewDocument();
-        throw CException(kFailedToOpenDocument);
+        throw CException(EErrorCode::failedToOpenDocument);
     }
     SetPathName(path);
     SetModifiedFlag(false);
@@ -126,7 +126,7 @@ void CModelwrightDoc::SaveDocumentFile(const std::filesystem::path& path)
     try {
         SaveInPieces([&](std::span<const uint8_t> piece) { file.Write(piece); });
     } catch (const CArchiveException&) {
-        throw CException(kFailedToSaveDocument);
+        throw CException(EErrorCode::failedToSaveDocument);
     }
     file.Commit();
     SetPathName(path);

@@ -5,6 +5,8 @@
 #include "model/ObjectEditor.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 IMPLEMENT_SERIAL(CObjectManager, CNamedObject, 1)
 
@@ -91,4 +93,37 @@ std::unique_ptr<CNamedObject> CObjectManager::TakeAt(size_t index)
 void CObjectManager::InsertAt(size_t index, std::unique_ptr<CNamedObject> object)
 {
     m_list.insert(m_list.begin() + static_cast<std::ptrdiff_t>(std::min(index, m_list.size())), std::move(object));
+}
+
+namespace {
+
+// The name without a copy's " (N)" at its end.
+std::string CopyStem(const std::string& name)
+{
+    if (name.size() < 4 || name.back() != ')')
+        return name;
+    const size_t open = name.rfind(" (");
+    if (open == std::string::npos || open + 3 > name.size() - 1)
+        return name;
+    const std::string_view digits(name.data() + open + 2, name.size() - open - 3);
+    const bool number = std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return number && digits.front() != '0' ? name.substr(0, open) : name;
+}
+
+}
+
+std::string CObjectManager::CopyName(const std::string& original) const
+{
+    std::unordered_set<std::string_view> taken;
+    for (const auto& element : m_list)
+        taken.insert(element->m_name);
+    if (!taken.contains(original))
+        return original;
+    const std::string stem = CopyStem(original);
+    // A list holds fewer names than this, so a free number is always found.
+    for (size_t number = 2;; ++number) {
+        std::string name = stem + " (" + std::to_string(number) + ')';
+        if (!taken.contains(name))
+            return name;
+    }
 }

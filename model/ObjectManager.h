@@ -40,6 +40,11 @@ public:
     const List& GetList() const { return m_list; }
     size_t GetCount() const { return m_list.size(); }
 
+    // The name for a copy of an object named original: the name itself while no element has
+    // it, else its stem with the next number no element has, "Goods shed (2)"; a copy of
+    // "Goods shed (2)" is "Goods shed (3)".
+    std::string CopyName(const std::string& original) const;
+
 protected:
     List m_list;
 };

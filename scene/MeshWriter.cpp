@@ -682,7 +682,7 @@ private:
         const size_t binary = m_vertexBytes.Size() + m_indexBytes.Size();
         const size_t total = 12 + 8 + json.size() + (binary ? 8 + binary : 0);
         if (total > std::numeric_limits<uint32_t>::max())
-            throw CException("The 3D model is larger than the 4 GB a glTF binary file can hold.");
+            throw CException(EErrorCode::modelTooLarge);
         std::string head;
         const auto word = [&](uint32_t value) { AppendRaw(head, &value, 4); };
         word(0x46546C67); // "glTF"
@@ -896,7 +896,7 @@ CMeshFileWriter::CMeshFileWriter(const std::filesystem::path& path) : m_path(pat
     else if (extension == ".obj")
         m_format = std::make_unique<CObjFormat>();
     else
-        throw CException(PathForMessage(path) + ": a 3D model is written as .glb or .obj; please name the file so.");
+        throw CException(EErrorCode::modelFileType, {PathForMessage(path)});
 }
 
 CMeshFileWriter::~CMeshFileWriter() = default;

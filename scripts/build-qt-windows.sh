@@ -4,13 +4,17 @@
 # folder outside the work tree that later builds reuse while version and options match.
 #   scripts/build-qt-windows.sh           build unless the cache is complete; print its folder
 #   scripts/build-qt-windows.sh --prefix  only print the folder the cache would be in
+#   scripts/build-qt-windows.sh --fetch-only
+#                                         only fetch and unpack Qt's source into the cache's work
+#                                         folder (the fetch stage of a build); print its folder
+# MW_QT_CACHE names the cache folder (default ~/.cache/modelwright).
 # Takes most of an hour on two cores the first time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 
 qt_version=6.4.2
-cache_root=${XDG_CACHE_HOME:-$HOME/.cache}/modelwright
+cache_root=${MW_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/modelwright}
 # What the build is made with and of: a change in any of these builds a new cache.
 options=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
@@ -44,53 +48,79 @@ endif()'
 key=$(printf '%s\n' "$qt_version" "${options[@]}" "$toolchain_text" | sha256sum | cut -c1-12)
 prefix=$cache_root/qt-$qt_version-mingw64-$key
 
-if [ "${1:-}" = --prefix ]; then
-    echo "$prefix"
-    exit 0
-fi
-if [ -f "$prefix/.complete" ]; then
+fetch_only=false
+case "${1:-}" in
+    --prefix) echo "$prefix"; exit 0 ;;
+    --fetch-only) fetch_only=true ;;
+    '') ;;
+    *) echo "Unknown argument: $1 (expected --prefix or --fetch-only)" >&2; exit 2 ;;
+esac
+if ! $fetch_only && [ -f "$prefix/.complete" ]; then
     echo "Qt $qt_version for Windows is ready in $prefix"
     exit 0
 fi
 
 started=$(date +%s)
-ensure_packages g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev xz-utils \
+ensure_packages dpkg-dev xz-utils
+$fetch_only || ensure_packages g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix cmake ninja-build \
     qt6-base-dev qt6-base-dev-tools
 
 # Debian's source packages: the same archive and suites as the machine's binary packages.
 if ! apt-get source --print-uris qt6-base >/dev/null 2>&1 ||
     [ -z "$(apt-get source --print-uris qt6-base 2>/dev/null | grep -F "'http")" ]; then
-    [ "$(id -u)" -eq 0 ] || { echo "Qt's source needs a deb-src entry for apt; run this as root once." >&2; exit 1; }
+    # As root, or through password-less sudo, so that the cache stays the user's own.
+    if [ "$(id -u)" -eq 0 ]; then
+        as_root() { "$@"; }
+    elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+        as_root() { sudo -n "$@"; }
+    else
+        echo "Qt's source needs a deb-src entry for apt; run this once as root or with password-less sudo." >&2
+        exit 1
+    fi
     sources=/etc/apt/sources.list.d/modelwright-deb-src.sources
     if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-        sed 's/^Types: *deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources > "$sources"
+        sed 's/^Types: *deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | as_root tee "$sources" >/dev/null
     else
-        grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' > "${sources%.sources}.list"
+        grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' | as_root tee "${sources%.sources}.list" >/dev/null
     fi
     echo "Added Debian's source packages to apt"
-    apt-get update -qq >/dev/null
+    as_root apt-get update -qq >/dev/null
 fi
+
+# The unpacked source's folder in the work folder, or nothing while there is none: a glob, as
+# ls of a pattern that matches nothing fails and stops the script under pipefail.
+unpacked_source() {
+    local folder
+    for folder in qt6-base-"$qt_version"*/; do
+        [ -f "$folder/.unpacked" ] && { echo "${folder%/}"; return 0; }
+    done
+    return 0
+}
 
 work=$cache_root/work-$key
 mkdir -p "$work"
 cd "$work"
 # Debian's folder name (qt6-base-6.4.2+dfsg); its patches, security mends among them, are applied.
-source_dir=$(ls -d qt6-base-"$qt_version"*/ 2>/dev/null | head -n 1)
-source_dir=${source_dir%/}
-if [ -z "$source_dir" ] || [ ! -f "$source_dir/.unpacked" ]; then
+source_dir=$(unpacked_source)
+if [ -z "$source_dir" ]; then
     echo "== Fetching Qt's source from Debian"
     rm -rf qt6-base-*
     apt-get source -qq qt6-base >/dev/null 2>apt-source.log || { cat apt-source.log >&2; exit 1; }
-    source_dir=$(ls -d qt6-base-"$qt_version"*/ 2>/dev/null | head -n 1)
-    source_dir=${source_dir%/}
+    for folder in qt6-base-"$qt_version"*/; do
+        [ -f "$folder/.cmake.conf" ] && touch "$folder/.unpacked"
+    done
+    source_dir=$(unpacked_source)
     [ -n "$source_dir" ] || { echo "apt-get source gave no Qt $qt_version: is it the host's Qt?" >&2; exit 1; }
-    touch "$source_dir/.unpacked"
 fi
 version_line=$(grep -m1 -E 'set\(QT_REPO_MODULE_VERSION' "$source_dir/.cmake.conf")
 case "$version_line" in
     *"\"$qt_version\""*) ;;
     *) echo "Qt's source is not version $qt_version: $version_line" >&2; exit 1 ;;
 esac
+if $fetch_only; then
+    echo "Qt $qt_version's source is unpacked in $work/$source_dir"
+    exit 0
+fi
 
 # Without Direct2D Qt Gui leaves out its DirectWrite font engine and font database, which the
 # Windows print engine and platform plugin still call while DirectWrite is on: neither would

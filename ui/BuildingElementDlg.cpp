@@ -35,7 +35,11 @@ struct SRoofPicture {
 };
 constexpr SRoofPicture kRoofPictures[] = {
     {kRoofGable, "roofGable", QT_TRANSLATE_NOOP("CBuildingElementDlg", "Ridge roof")},
+    {kRoofHipped, "roofHipped", QT_TRANSLATE_NOOP("CBuildingElementDlg", "Hipped roof")},
+    {kRoofHalfHipped, "roofHalfHipped", QT_TRANSLATE_NOOP("CBuildingElementDlg", "Half-hipped roof")},
     {kRoofFlatTopped, "roofFlatTopped", QT_TRANSLATE_NOOP("CBuildingElementDlg", "Roof with sloping sides and a flat top")},
+    {kRoofFlatToppedHipped, "roofFlatToppedHipped",
+        QT_TRANSLATE_NOOP("CBuildingElementDlg", "Hipped roof with a flat top")},
     {kRoofLeanTo, "roofLeanTo", QT_TRANSLATE_NOOP("CBuildingElementDlg", "Single-slope roof")},
 };
 
@@ -315,7 +319,8 @@ void CBuildingElementDlg::UpdateControls()
 
     const int roofType = CheckedIdOrZero(*m_roofType);
     ShowOkState(*m_okButton, *m_okHint, MissingForOk());
-    m_roofAngle->setEnabled(roofType == kRoofFlatTopped);
+    // Only the roofs with a flat top take their slope from the angle.
+    m_roofAngle->setEnabled(roofType == kRoofFlatTopped || roofType == kRoofFlatToppedHipped);
     m_roofHeight->setEnabled(roofType != kRoofNone);
 }
 

@@ -17,8 +17,7 @@ namespace {
 // The pictures are drawings, rendered for the screen's pixel density so that they stay sharp.
 QPixmap LoadPicture(const char* name, QSize size)
 {
-    static const bool registered = (RegisterBuildingResources(), true);
-    Q_UNUSED(registered);
+    RegisterBuildingPictures();
     const qreal density = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     return QIcon(QStringLiteral(":/building/") + QLatin1String(name)).pixmap(size, density);
 }
@@ -28,13 +27,25 @@ constexpr QSize kDoorSize(32, 32);
 
 } // namespace
 
+void RegisterBuildingPictures()
+{
+    static const bool registered = (RegisterBuildingResources(), true);
+    Q_UNUSED(registered);
+}
+
 QPixmap RoofPicture(int roofType)
 {
     switch (roofType) {
     case kRoofGable:
         return LoadPicture("roof-gable.svg", kRoofSize);
+    case kRoofHipped:
+        return LoadPicture("roof-hipped.svg", kRoofSize);
+    case kRoofHalfHipped:
+        return LoadPicture("roof-half-hipped.svg", kRoofSize);
     case kRoofFlatTopped:
         return LoadPicture("roof-flat-topped.svg", kRoofSize);
+    case kRoofFlatToppedHipped:
+        return LoadPicture("roof-flat-topped-hipped.svg", kRoofSize);
     case kRoofLeanTo:
         return LoadPicture("roof-lean-to.svg", kRoofSize);
     default:

@@ -1,6 +1,9 @@
 #include "ui/CompileCommand.h"
 
+#include "ui/ConsoleText.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QMimeType>
 #include <QProcess>
 
@@ -46,15 +49,17 @@ SCompileLaunch PlanCompileLaunch(const QString& command, const QString& path, co
                              .arg(command);
         return launch;
     }
+    // Windows' programs read a word that starts with a slash as a switch.
+    const QString file = QDir::toNativeSeparators(path);
     bool fileNamed = false;
     for (QString& word : words) {
         if (word.contains(QLatin1String("%f"))) {
-            word.replace(QLatin1String("%f"), path);
+            word.replace(QLatin1String("%f"), file);
             fileNamed = true;
         }
     }
     if (!fileNamed)
-        words << path;
+        words << file;
     launch.how = SCompileLaunch::EHow::command;
     launch.program = words.takeFirst();
     launch.arguments = words;
@@ -97,10 +102,11 @@ void CCompileRun::KeepOutput()
 
 QStringList CCompileRun::LastLines(int count) const
 {
-    QStringList lines = QString::fromLocal8Bit(m_tail).split(u'\n');
-    // The first line of a cut output is only the end of a line.
-    if (m_tailCut && !lines.isEmpty())
-        lines.removeFirst();
+    QByteArrayView output(m_tail);
+    // The first line of a cut output is only the end of a line, perhaps of a character too.
+    if (m_tailCut)
+        output = output.sliced(std::min(output.size(), output.indexOf('\n') + 1));
+    QStringList lines = FromConsoleOutput(output).split(u'\n');
     for (QString& line : lines)
         if (line.endsWith(u'\r'))
             line.chop(1);

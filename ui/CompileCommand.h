@@ -20,9 +20,10 @@ struct SCompileLaunch {
 };
 
 // The user's command is split as a shell would split words (quotes keep spaces), but no shell
-// runs it; "%f" stands for the file, which is added at the end when the command names no
-// place for it. Without a command the desktop's program opens the file, unless the desktop
-// takes such files for fonts: a font viewer would only show garbage.
+// runs it; "%f" stands for the file, written as the system writes paths, which is added at
+// the end when the command names no place for it. Without a command the desktop's program
+// opens the file, unless the desktop takes such files for fonts: a font viewer would only
+// show garbage.
 SCompileLaunch PlanCompileLaunch(const QString& command, const QString& path, const QMimeType& fileType);
 
 // True for the types the desktop gives fonts, such as the bitmap fonts sharing the parts

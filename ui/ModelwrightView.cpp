@@ -9,6 +9,7 @@
 #include "ui/BuildingDlg.h"
 #include "ui/CatalogueSteps.h"
 #include "ui/CompileCommand.h"
+#include "ui/ErrorMessages.h"
 #include "ui/HeaderDlg.h"
 #include "ui/PartPreview.h"
 #include "ui/PlatformDlg.h"
@@ -45,9 +46,11 @@
 
 namespace {
 
-// The form's buttons are large targets of one size, wider where a translation's text needs
-// it; the buttons of a column share one width.
-constexpr QSize kButtonSize(125, 46);
+// The form's buttons stand in two rows of four under the table, all of one size; a text wider
+// than this takes two lines, so that the rows leave the table its width in a narrow window.
+constexpr int kButtonTextWidth = 88;
+constexpr int kButtonSpacing = 6;
+constexpr int kButtonsPerRow = 4;
 // How much of a compile command's output shows under the preview.
 constexpr int kCompileLinesShown = 12;
 
@@ -88,7 +91,7 @@ size_t IndexOf(const CObjectManager& list, const CNamedObject* object)
     return static_cast<size_t>(found - elements.begin());
 }
 
-const CNamedObject* PartNumbered(const CObjectManager& list, int32_t id)
+CNamedObject* PartNumbered(const CObjectManager& list, int32_t id)
 {
     const auto& elements = list.GetList();
     const auto found
@@ -120,7 +123,6 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     const auto makeButton = [this](const char* name) {
         auto* button = new QPushButton(this);
         button->setObjectName(name);
-        button->setMinimumSize(kButtonSize);
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         return button;
     };
@@ -129,8 +131,6 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     m_filterEdit->setClearButtonEnabled(true);
     m_objectList = new CPartsTable(this);
     m_objectList->setObjectName("objectList");
-    // Narrow enough to leave the buttons their texts on a small screen; the columns narrow with it.
-    m_objectList->setMinimumWidth(120);
     m_objectList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto* findAction = new QAction(this);
     findAction->setShortcut(QKeySequence::Find);
@@ -150,7 +150,7 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     m_newPlatformButton = makeButton("newPlatform");
 
     // The form and the preview share the window's width; the table grows with the form, the
-    // buttons keep their places to its right.
+    // buttons keep their places beneath it.
     auto* form = new QWidget(this);
     form->setObjectName("form");
     m_preview = new CPartPreview(this);
@@ -165,26 +165,28 @@ CModelwrightView::CModelwrightView(CModelwrightDoc& document, const CProgramOpti
     outer->setContentsMargins(0, 0, 12, 12);
     outer->addWidget(m_splitter);
 
+    // The table takes the form's width; under it the commands that make parts, then those
+    // that act on the selected part and on the catalogue.
     auto* grid = new QGridLayout(form);
     grid->setContentsMargins(12, 12, 12, 12);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(12);
-    grid->addWidget(m_filterEdit, 0, 0);
-    grid->addWidget(m_objectList, 1, 0, 5, 1);
-    grid->addWidget(m_editHeaderButton, 1, 1);
-    grid->addWidget(m_newTreeButton, 2, 1);
-    grid->addWidget(m_newBuildingButton, 3, 1);
-    grid->addWidget(m_newPlatformButton, 4, 1);
-    grid->addWidget(m_editButton, 1, 2);
-    grid->addWidget(m_deleteButton, 2, 2);
-    grid->addWidget(m_exportButton, 3, 2);
-    grid->addWidget(m_exportAndCompileButton, 4, 2);
-    grid->setColumnStretch(0, 1);
-    grid->setRowStretch(5, 1);
+    grid->setHorizontalSpacing(kButtonSpacing);
+    grid->setVerticalSpacing(kButtonSpacing);
+    grid->addWidget(m_filterEdit, 0, 0, 1, kButtonsPerRow);
+    grid->addWidget(m_objectList, 1, 0, 1, kButtonsPerRow);
+    grid->setRowMinimumHeight(2, 12 - kButtonSpacing);
+    QPushButton* const rows[2][kButtonsPerRow] = {
+        {m_editHeaderButton, m_newTreeButton, m_newBuildingButton, m_newPlatformButton},
+        {m_editButton, m_deleteButton, m_exportButton, m_exportAndCompileButton}};
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < kButtonsPerRow; ++column)
+            grid->addWidget(rows[row][column], 3 + row, column);
+    for (int column = 0; column < kButtonsPerRow; ++column)
+        grid->setColumnStretch(column, 1);
+    grid->setRowStretch(1, 1);
 
     // The keyboard reads the form as the eye does: row by row, left to right.
-    QWidget* const tabChain[] = {m_filterEdit, m_objectList, m_editHeaderButton, m_editButton, m_newTreeButton,
-        m_deleteButton, m_newBuildingButton, m_exportButton, m_newPlatformButton, m_exportAndCompileButton,
+    QWidget* const tabChain[] = {m_filterEdit, m_objectList, m_editHeaderButton, m_newTreeButton, m_newBuildingButton,
+        m_newPlatformButton, m_editButton, m_deleteButton, m_exportButton, m_exportAndCompileButton,
         m_preview->Canvas()};
     for (size_t index = 1; index < std::size(tabChain); ++index)
         setTabOrder(tabChain[index - 1], tabChain[index]);
@@ -233,6 +235,14 @@ void CModelwrightView::CreatePartActions()
     m_newPlatformAction = makeAction("partNewPlatform", &CModelwrightView::OnNewPlatform);
     m_editAction = makeAction("partEdit", &CModelwrightView::OnEdit);
     m_deleteAction = makeAction("partDelete", &CModelwrightView::OnDelete);
+    // The table's own keys, shown in the menus: Enter edits, Del deletes. They act only in the
+    // table, so the filter box keeps its Enter and Del. Enter comes first, the name menus show.
+    m_editAction->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
+    m_deleteAction->setShortcut(QKeySequence(Qt::Key_Delete));
+    for (QAction* tableCommand : {m_editAction, m_deleteAction}) {
+        tableCommand->setShortcutContext(Qt::WidgetShortcut);
+        m_objectList->addAction(tableCommand);
+    }
     m_duplicateAction = makeAction("partDuplicate", &CModelwrightView::OnDuplicate);
     m_duplicateAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m_exportAction = makeAction("partExport", &CModelwrightView::OnExport);
@@ -277,6 +287,8 @@ void CModelwrightView::ShowContextMenu(const QPoint& position)
     QMenu menu(this);
     menu.setObjectName("partContextMenu");
     FillPartMenu(menu);
+    menu.addSeparator();
+    FillClipboardMenu(menu);
     menu.exec(m_objectList->viewport()->mapToGlobal(position));
 }
 
@@ -307,14 +319,12 @@ void CModelwrightView::retranslateUi()
     const auto set = [](QPushButton* button, QAction* action, const QString& text) {
         if (action)
             action->setText(text);
-        button->setText(text);
         const int middle = int(text.size() / 2);
         const qsizetype before = text.lastIndexOf(u' ', middle);
         const qsizetype after = text.indexOf(u' ', middle);
         const qsizetype split = before < 0 ? after : after < 0 ? before : (middle - before <= after - middle ? before : after);
-        if (button->sizeHint().width() > kButtonSize.width() && split > 0)
-            button->setText(QString(text).replace(split, 1, u'\n'));
-        button->setMinimumWidth(std::max(kButtonSize.width(), button->sizeHint().width()));
+        const bool wide = button->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) > kButtonTextWidth;
+        button->setText(wide && split > 0 ? QString(text).replace(split, 1, u'\n') : text);
     };
     set(m_editHeaderButton, nullptr, tr("Edi&t header ..."));
     set(m_deleteButton, m_deleteAction, tr("&Delete ..."));
@@ -334,12 +344,33 @@ void CModelwrightView::retranslateUi()
     m_pasteAction->setStatusTip(tr("Add the part on the clipboard to the catalogue"));
     m_filterEdit->setPlaceholderText(tr("Filter by name or catalogue number (%1)")
                                          .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
+    FitButtons();
+}
+
+void CModelwrightView::FitButtons()
+{
+    // One size for all, the largest a text asks for (every button gets two lines' height, so
+    // that a row of one-line and two-line texts looks even).
+    const QList<QPushButton*> buttons = {m_editHeaderButton, m_newTreeButton, m_newBuildingButton, m_newPlatformButton,
+        m_editButton, m_deleteButton, m_exportButton, m_exportAndCompileButton};
+    QSize size(0, 2 * fontMetrics().lineSpacing() + 12);
+    for (QPushButton* button : buttons) {
+        button->setMinimumSize(0, 0);
+        size = size.expandedTo(button->sizeHint());
+    }
+    for (QPushButton* button : buttons)
+        button->setMinimumSize(size);
+    // The table keeps a name, the kind, a catalogue number and a price in sight.
+    m_objectList->setMinimumWidth(m_objectList->ReadableWidth());
 }
 
 void CModelwrightView::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslateUi();
+        // The preview and the table take the new texts in their own turns.
+        QMetaObject::invokeMethod(this, &CModelwrightView::FitButtons, Qt::QueuedConnection);
+    }
     QWidget::changeEvent(event);
 }
 
@@ -409,7 +440,7 @@ void CModelwrightView::ShowRestoredPart(CNamedObject* part)
 }
 
 void CModelwrightView::PushPartStep(const QString& text, size_t index, std::shared_ptr<const CPartSnapshot> before,
-    std::shared_ptr<const CPartSnapshot> after)
+    std::shared_ptr<const CPartSnapshot> after, std::optional<int32_t> shownWhenTakenOut)
 {
     // Successive edits of one part share the state between them, so the history keeps it once.
     if (before && m_history->index() > 0) {
@@ -418,7 +449,11 @@ void CModelwrightView::PushPartStep(const QString& text, size_t index, std::shar
             before = last->After();
     }
     m_history->push(new CPartStep(text, m_document, index, std::move(before), std::move(after),
-        [this](CNamedObject* part) { ShowRestoredPart(part); }));
+        [this, shownWhenTakenOut](CNamedObject* part) {
+            if (!part && shownWhenTakenOut && GetPartsManager())
+                part = PartNumbered(*GetPartsManager(), *shownWhenTakenOut);
+            ShowRestoredPart(part);
+        }));
 }
 
 void CModelwrightView::ShowTableFilter()
@@ -464,7 +499,7 @@ void CModelwrightView::NewPart(EPartKind kind)
     AddMadePart(std::move(part), stepText);
 }
 
-void CModelwrightView::AddMadePart(std::unique_ptr<CNamedObject> part, const QString& stepText)
+void CModelwrightView::AddMadePart(std::unique_ptr<CNamedObject> part, const QString& stepText, std::optional<int32_t> shownAfterUndo)
 {
     CPartsManager* parts = GetPartsManager();
     CNamedObject* added = part.get();
@@ -473,7 +508,7 @@ void CModelwrightView::AddMadePart(std::unique_ptr<CNamedObject> part, const QSt
     parts->Add(std::move(part));
     m_pSelected = added;
     UpdateButtons();
-    PushPartStep(stepText, parts->GetCount() - 1, nullptr, SnapshotOf(*added));
+    PushPartStep(stepText, parts->GetCount() - 1, nullptr, SnapshotOf(*added), shownAfterUndo);
 }
 
 void CModelwrightView::OnDuplicate()
@@ -485,10 +520,9 @@ void CModelwrightView::OnDuplicate()
     const CRuntimeClass* const accepted[] = {original->GetRuntimeClass()};
     std::unique_ptr<CNamedObject> copy = SnapshotOf(*original)->Restore(accepted);
     copy->TakeNewNumber();
-    copy->m_name.clear();
-    copy->SetDefaultName();
+    copy->m_name = GetPartsManager()->CopyName(original->m_name);
     m_document.AboutToChange();
-    AddMadePart(std::move(copy), tr("Duplicate \"%1\"").arg(QString::fromStdString(original->m_name)));
+    AddMadePart(std::move(copy), tr("Duplicate \"%1\"").arg(QString::fromStdString(original->m_name)), original->m_id);
 }
 
 void CModelwrightView::OnEdit()
@@ -563,9 +597,10 @@ void CModelwrightView::OnPaste()
     }
     part->TakeNewNumber();
     part->SetDefaultName();
-    m_document.AboutToChange();
     const QString name = QString::fromStdString(part->m_name);
-    AddMadePart(std::move(part), tr("Paste \"%1\"").arg(name));
+    part->m_name = GetPartsManager()->CopyName(part->m_name);
+    m_document.AboutToChange();
+    AddMadePart(std::move(part), tr("Paste \"%1\"").arg(name), m_pSelected ? std::optional(m_pSelected->m_id) : std::nullopt);
 }
 
 void CModelwrightView::OnDelete()
@@ -652,7 +687,7 @@ void CModelwrightView::OnExport()
     try {
         ExportPartsFile();
     } catch (const CException& error) {
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
     }
 }
 
@@ -662,7 +697,7 @@ void CModelwrightView::OnExportAndCompile()
     try {
         path = ExportPartsFile();
     } catch (const CException& error) {
-        ReportError(QString::fromStdString(error.what()));
+        ReportError(ErrorText(error));
         return;
     }
     if (!path.isEmpty())

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class CCompileRun;
 class CModelwrightDoc;
@@ -29,7 +30,7 @@ class QUndoStack;
 class QSplitter;
 
 // The main form: the catalogue's parts in a sorted table under a filter box, and the eight
-// command buttons.
+// command buttons in two rows beneath it.
 // Every editing command reaches the catalogue from here, and the export starts here.
 class CModelwrightView : public QWidget {
     Q_OBJECT
@@ -141,9 +142,13 @@ private:
     void CreatePartActions();
     void ShowContextMenu(const QPoint& position);
     void UpdatePasteCommand();
-    // Puts a part made outside the catalogue at its end, selects it and records the step.
-    void AddMadePart(std::unique_ptr<CNamedObject> part, const QString& stepText);
+    // Puts a part made outside the catalogue at its end, selects it and records the step;
+    // undoing the step shows the part of that id again (a copy's original).
+    void AddMadePart(std::unique_ptr<CNamedObject> part, const QString& stepText,
+        std::optional<int32_t> shownAfterUndo = std::nullopt);
     void retranslateUi();
+    // Gives the command buttons one size that holds every text, and the table its readable width.
+    void FitButtons();
     CPartsManager* GetPartsManager() const;
     void UpdateButtons();
     void ShowTableFilter();
@@ -151,9 +156,10 @@ private:
     // Writes the whole catalogue to a file the user chooses; the file's path, or nothing when
     // the user cancelled.
     QString ExportPartsFile();
-    // Records a change just made to the part at index (no snapshot: no part).
+    // Records a change just made to the part at index (no snapshot: no part); a step that
+    // takes the part out shows the part of shownWhenTakenOut, when there is one.
     void PushPartStep(const QString& text, size_t index, std::shared_ptr<const CPartSnapshot> before,
-        std::shared_ptr<const CPartSnapshot> after);
+        std::shared_ptr<const CPartSnapshot> after, std::optional<int32_t> shownWhenTakenOut = std::nullopt);
     // Shows the catalogue again after a step put the part back (null: took it out).
     void ShowRestoredPart(CNamedObject* part);
     // Runs the compile command the options name, or the desktop's program, on the file.

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLineEdit>
@@ -579,12 +580,11 @@ CPartPreview::CPartPreview(QWidget* parent)
     m_fitButton->setAutoRaise(true);
     m_fitButton->setFocusPolicy(Qt::TabFocus);
     connect(m_fitButton, &QToolButton::clicked, m_canvas, &CPreviewCanvas::Fit);
-    m_sameScaleButton = new QToolButton(this);
+    // A setting that stays, not a command: a check box says so.
+    m_sameScaleButton = new QCheckBox(this);
     m_sameScaleButton->setObjectName("previewSameScale");
-    m_sameScaleButton->setCheckable(true);
-    m_sameScaleButton->setAutoRaise(true);
     m_sameScaleButton->setFocusPolicy(Qt::TabFocus);
-    connect(m_sameScaleButton, &QToolButton::toggled, m_canvas, &CPreviewCanvas::SetSameScale);
+    connect(m_sameScaleButton, &QCheckBox::toggled, m_canvas, &CPreviewCanvas::SetSameScale);
     connect(m_canvas, &CPreviewCanvas::pieceClicked, this, &CPartPreview::pieceClicked);
 
     auto* buttons = m_buttonRow = new QHBoxLayout;

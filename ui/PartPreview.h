@@ -23,6 +23,7 @@ class QListWidgetItem;
 class QPlainTextEdit;
 class QTimer;
 class QHBoxLayout;
+class QCheckBox;
 class QToolButton;
 
 // The picture of one part, drawn from its parts-file text over a ground grid, with a scale bar
@@ -222,7 +223,7 @@ private:
     QToolButton* m_sideButton;
     QToolButton* m_topButton;
     QToolButton* m_fitButton;
-    QToolButton* m_sameScaleButton;
+    QCheckBox* m_sameScaleButton;
     QHBoxLayout* m_buttonRow;
     QPlainTextEdit* m_freeTextBox = nullptr;
     QTimer* m_timer;

@@ -4,6 +4,7 @@
 #include "model/ObjectManager.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -514,17 +515,69 @@ void CPartsTable::resizeEvent(QResizeEvent* event)
     FitColumns();
 }
 
+std::array<int, CPartsTableModel::columnTotal> CPartsTable::ReadableWidths() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    // A cell's text stands between small margins; the kind's picture stands before its name.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
+    int kindName = 0;
+    for (const EPartKind kind : {EPartKind::tree, EPartKind::building, EPartKind::platform})
+        kindName = std::max(kindName, metrics.horizontalAdvance(CPartsTableModel::KindName(kind)));
+    std::array<int, CPartsTableModel::columnTotal> widths {};
+    // A name's letters are mostly small ones; an "n" is about their mean width with capitals and spaces.
+    widths[CPartsTableModel::description] = metrics.horizontalAdvance(QString(kReadableNameLength, u'n')) + margins;
+    const int picture = iconSize().isValid() ? iconSize().width() : style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    widths[CPartsTableModel::kind] = picture + 4 + kindName + margins;
+    // Catalogue numbers of ten characters, prices as the dialogs show them.
+    widths[CPartsTableModel::catalogNo] = metrics.horizontalAdvance(QStringLiteral("0000000000")) + margins;
+    widths[CPartsTableModel::price] = metrics.horizontalAdvance(QStringLiteral("00000.00")) + margins;
+    return widths;
+}
+
+int CPartsTable::ReadableWidth() const
+{
+    const std::array<int, CPartsTableModel::columnTotal> widths = ReadableWidths();
+    int total = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    for (const int width : widths)
+        total += width;
+    return total;
+}
+
 void CPartsTable::FitColumns()
 {
-    const int room = viewport()->width() - fontMetrics().averageCharWidth() * 8;
+    const std::array<int, CPartsTableModel::columnTotal> readable = ReadableWidths();
+    const int room = viewport()->width() - readable[CPartsTableModel::description];
     int others = 0;
-    for (int column = CPartsTableModel::kind; column < CPartsTableModel::columnTotal; ++column)
+    int leastOthers = 0;
+    std::array<int, CPartsTableModel::columnTotal> least {};
+    for (int column = CPartsTableModel::kind; column < CPartsTableModel::columnTotal; ++column) {
+        // A column the user made narrower than its texts stays so.
+        least[size_t(column)] = std::min(readable[size_t(column)], m_wantedWidths[size_t(column)]);
         others += m_wantedWidths[size_t(column)];
+        leastOthers += least[size_t(column)];
+    }
     std::array<int, CPartsTableModel::columnTotal> shown = m_wantedWidths;
-    if (others > room && others > 0)
+    if (others > room && others > leastOthers && room >= leastOthers) {
+        // Each gives up what it has beyond its texts' width, in proportion.
         for (int column = CPartsTableModel::kind; column < CPartsTableModel::columnTotal; ++column)
-            shown[size_t(column)] = std::max(horizontalHeader()->minimumSectionSize(), shown[size_t(column)] * std::max(room, 0) / others);
+            shown[size_t(column)] = least[size_t(column)]
+                + (m_wantedWidths[size_t(column)] - least[size_t(column)]) * (room - leastOthers) / (others - leastOthers);
+    } else if (others > room && others > 0) {
+        // Narrower still: every column shrinks alike, the name keeps a few characters.
+        const int left = viewport()->width() - fontMetrics().averageCharWidth() * 8;
+        for (int column = CPartsTableModel::kind; column < CPartsTableModel::columnTotal; ++column)
+            shown[size_t(column)]
+                = std::max(horizontalHeader()->minimumSectionSize(), least[size_t(column)] * std::max(left, 0) / std::max(leastOthers, 1));
+    }
     ShowWidths(shown);
+}
+
+void CPartsTable::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    // The kinds' names, and with them the widths they need, follow the language and the font.
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitColumns();
 }
 
 void CPartsTable::FillFromList(const CObjectManager& list)

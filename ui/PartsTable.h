@@ -127,6 +127,10 @@ public:
     // The header's state with the widths the user gave the columns, also while a narrow table
     // shows them narrower.
     QByteArray SavedColumns();
+    // The width at which a name of kReadableNameLength characters, the kind, a catalogue number
+    // and a price still show whole.
+    static constexpr int kReadableNameLength = 24;
+    int ReadableWidth() const;
 
 signals:
     void selectedPartChanged();
@@ -136,12 +140,16 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void SetColumnModes();
     // On a table too narrow for its columns, the columns beside the name give up width in
-    // proportion, so that every column stays in sight; they get their widths back as it grows.
+    // proportion, down to what their texts need while the name keeps its readable width, so
+    // that every column stays in sight; they get their widths back as it grows.
     void FitColumns();
+    // The least width of each column that shows its texts whole (the name's: readable length).
+    std::array<int, CPartsTableModel::columnTotal> ReadableWidths() const;
     void ShowWidths(const std::array<int, CPartsTableModel::columnTotal>& widths);
     // Selects the row, or the part's row after clearing the filter when row is -1.
     void SelectRevealing(const CNamedObject* part, int row);

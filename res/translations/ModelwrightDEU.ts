@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Roof with sloping sides and a flat top</source>
-        <translation>Walmdach mit flacher Oberseite</translation>
+        <translation>Dach mit schrägen Seiten und flacher Oberseite</translation>
     </message>
     <message>
         <source>Single-slope roof</source>
@@ -228,6 +228,18 @@
     <message>
         <source>Free additional &amp;text</source>
         <translation>&amp;Freier zusätzlicher Text</translation>
+    </message>
+    <message>
+        <source>Hipped roof</source>
+        <translation>Walmdach</translation>
+    </message>
+    <message>
+        <source>Half-hipped roof</source>
+        <translation>Krüppelwalmdach</translation>
+    </message>
+    <message>
+        <source>Hipped roof with a flat top</source>
+        <translation>Walmdach mit flacher Oberseite</translation>
     </message>
 </context>
 <context>
@@ -718,6 +730,10 @@
         <source>Modelwright Help</source>
         <translation>Modelwright-Hilfe</translation>
     </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1043,6 +1059,10 @@
     <message>
         <source>The catalogue has no parts to export.</source>
         <translation>Der Katalog hat keine Teile zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Nicht speichern</translation>
     </message>
 </context>
 <context>
@@ -1710,6 +1730,13 @@
     </message>
 </context>
 <context>
+    <name>CSplashWnd</name>
+    <message>
+        <source>Scenery objects for Winrail</source>
+        <translation>Landschaftsobjekte für Winrail</translation>
+    </message>
+</context>
+<context>
     <name>CTreeDlg</name>
     <message>
         <source>Edit tree</source>
@@ -1808,6 +1835,89 @@
     <message>
         <source>The compile command &quot;%1&quot; names no program.</source>
         <translation>Der Kompilierbefehl „%1“ nennt kein Programm.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessages</name>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>Sharing violation while accessing %1.</source>
+        <translation>Freigabeverletzung beim Zugriff auf %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Der Datenträger ist voll beim Zugriff auf %1.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: its folder cannot be written to.</source>
+        <translation>%1 kann nicht geschrieben werden: In seinen Ordner kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be read.</source>
+        <translation>%1 ist zu groß, um gelesen zu werden.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist.</source>
+        <translation>%1 ist eine Verknüpfung auf eine Datei, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>%1 has several names (hard links) and is not replaced, so that they keep sharing one content. Please save under another name.</source>
+        <translation>%1 hat mehrere Namen (harte Verknüpfungen) und wird nicht ersetzt, damit sie weiter einen Inhalt teilen. Bitte unter einem anderen Namen speichern.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein unerwarteter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Unerwartetes Dateiformat.</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Das Dokument konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Das Dokument konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The parts file would be larger than 2 GB. Please check the sizes and counts of the parts.</source>
+        <translation>Die Teiledatei würde größer als 2 GB. Bitte die Maße und Anzahlen der Teile prüfen.</translation>
+    </message>
+    <message>
+        <source>The 3D model is larger than the 4 GB a glTF binary file can hold.</source>
+        <translation>Das 3D-Modell ist größer als die 4 GB, die eine binäre glTF-Datei fassen kann.</translation>
+    </message>
+    <message>
+        <source>%1: a 3D model is written as .glb or .obj; please name the file so.</source>
+        <translation>%1: Ein 3D-Modell wird als .glb oder .obj geschrieben; bitte die Datei so benennen.</translation>
     </message>
 </context>
 </TS>

@@ -229,6 +229,18 @@
         <source>Free additional &amp;text</source>
         <translation>Vri&amp;je aanvullende tekst</translation>
     </message>
+    <message>
+        <source>Hipped roof</source>
+        <translation>Schilddak</translation>
+    </message>
+    <message>
+        <source>Half-hipped roof</source>
+        <translation>Wolfsdak</translation>
+    </message>
+    <message>
+        <source>Hipped roof with a flat top</source>
+        <translation>Schilddak met platte bovenkant</translation>
+    </message>
 </context>
 <context>
     <name>CColorButton</name>
@@ -718,6 +730,10 @@
         <source>Modelwright Help</source>
         <translation>Modelwright Help</translation>
     </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1043,6 +1059,10 @@
     <message>
         <source>The catalogue has no parts to export.</source>
         <translation>De catalogus heeft geen onderdelen om te exporteren.</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Niet opslaan</translation>
     </message>
 </context>
 <context>
@@ -1710,6 +1730,13 @@
     </message>
 </context>
 <context>
+    <name>CSplashWnd</name>
+    <message>
+        <source>Scenery objects for Winrail</source>
+        <translation>Landschapsobjecten voor Winrail</translation>
+    </message>
+</context>
+<context>
     <name>CTreeDlg</name>
     <message>
         <source>Edit tree</source>
@@ -1808,6 +1835,89 @@
     <message>
         <source>The compile command &quot;%1&quot; names no program.</source>
         <translation>De compileeropdracht &quot;%1&quot; noemt geen programma.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessages</name>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 bevat een ongeldig pad.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Toegang tot %1 is geweigerd.</translation>
+    </message>
+    <message>
+        <source>Sharing violation while accessing %1.</source>
+        <translation>Schending van gedeeld gebruik bij toegang tot %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Schijf vol bij toegang tot %1.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Er werd geprobeerd %1 voorbij het einde te lezen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 is alleen-lezen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: its folder cannot be written to.</source>
+        <translation>%1 kan niet worden geschreven: er kan niet in de map worden geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be read.</source>
+        <translation>%1 is te groot om te lezen.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist.</source>
+        <translation>%1 is een koppeling naar een bestand dat niet bestaat.</translation>
+    </message>
+    <message>
+        <source>%1 has several names (hard links) and is not replaced, so that they keep sharing one content. Please save under another name.</source>
+        <translation>%1 heeft meerdere namen (harde koppelingen) en wordt niet vervangen, zodat ze één inhoud blijven delen. Sla op onder een andere naam.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 is een map, geen bestand.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>Er is een onverwachte fout opgetreden bij toegang tot %1.</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Onverwachte bestandsindeling.</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Het document kon niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Het document kon niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The parts file would be larger than 2 GB. Please check the sizes and counts of the parts.</source>
+        <translation>Het onderdelenbestand zou groter worden dan 2 GB. Controleer de maten en aantallen van de onderdelen.</translation>
+    </message>
+    <message>
+        <source>The 3D model is larger than the 4 GB a glTF binary file can hold.</source>
+        <translation>Het 3D-model is groter dan de 4 GB die een binair glTF-bestand kan bevatten.</translation>
+    </message>
+    <message>
+        <source>%1: a 3D model is written as .glb or .obj; please name the file so.</source>
+        <translation>%1: een 3D-model wordt geschreven als .glb of .obj; geef het bestand zo'n naam.</translation>
     </message>
 </context>
 </TS>

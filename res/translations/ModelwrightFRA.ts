@@ -229,6 +229,18 @@
         <source>Free additional &amp;text</source>
         <translation>T&amp;exte libre supplémentaire</translation>
     </message>
+    <message>
+        <source>Hipped roof</source>
+        <translation>Toit en croupe</translation>
+    </message>
+    <message>
+        <source>Half-hipped roof</source>
+        <translation>Toit à demi-croupe</translation>
+    </message>
+    <message>
+        <source>Hipped roof with a flat top</source>
+        <translation>Toit en croupe à sommet plat</translation>
+    </message>
 </context>
 <context>
     <name>CColorButton</name>
@@ -718,6 +730,10 @@
         <source>Modelwright Help</source>
         <translation>Aide de Modelwright</translation>
     </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1043,6 +1059,10 @@
     <message>
         <source>The catalogue has no parts to export.</source>
         <translation>Le catalogue n’a aucune pièce à exporter.</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Ne pas enregistrer</translation>
     </message>
 </context>
 <context>
@@ -1710,6 +1730,13 @@
     </message>
 </context>
 <context>
+    <name>CSplashWnd</name>
+    <message>
+        <source>Scenery objects for Winrail</source>
+        <translation>Objets de décor pour Winrail</translation>
+    </message>
+</context>
+<context>
     <name>CTreeDlg</name>
     <message>
         <source>Edit tree</source>
@@ -1808,6 +1835,89 @@
     <message>
         <source>The compile command &quot;%1&quot; names no program.</source>
         <translation>La commande de compilation « %1 » ne nomme aucun programme.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessages</name>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contient un chemin non valide.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>L’accès à %1 a été refusé.</translation>
+    </message>
+    <message>
+        <source>Sharing violation while accessing %1.</source>
+        <translation>Violation de partage lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Disque plein lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Tentative d’accès à %1 au-delà de sa fin.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: its folder cannot be written to.</source>
+        <translation>Impossible d’écrire %1 : son dossier n’est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be read.</source>
+        <translation>%1 est trop volumineux pour être lu.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist.</source>
+        <translation>%1 est un lien vers un fichier qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 has several names (hard links) and is not replaced, so that they keep sharing one content. Please save under another name.</source>
+        <translation>%1 a plusieurs noms (liens physiques) et n’est pas remplacé, afin qu’ils continuent de partager un même contenu. Veuillez enregistrer sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>Une erreur inattendue s’est produite lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Format de fichier inattendu.</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Impossible d’ouvrir le document.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Impossible d’enregistrer le document.</translation>
+    </message>
+    <message>
+        <source>The parts file would be larger than 2 GB. Please check the sizes and counts of the parts.</source>
+        <translation>Le fichier de pièces dépasserait 2 Go. Veuillez vérifier les dimensions et les nombres des pièces.</translation>
+    </message>
+    <message>
+        <source>The 3D model is larger than the 4 GB a glTF binary file can hold.</source>
+        <translation>Le modèle 3D dépasse les 4 Go qu’un fichier glTF binaire peut contenir.</translation>
+    </message>
+    <message>
+        <source>%1: a 3D model is written as .glb or .obj; please name the file so.</source>
+        <translation>%1 : un modèle 3D s’écrit en .glb ou .obj ; veuillez nommer le fichier ainsi.</translation>
     </message>
 </context>
 </TS>

@@ -288,7 +288,7 @@ private slots:
         AnswerNextModal([&question](QWidget& modal) {
             auto& box = static_cast<QMessageBox&>(modal);
             question = box.text();
-            box.button(QMessageBox::No)->click();
+            box.button(QMessageBox::Discard)->click();
         });
         QTRY_COMPARE(OpenedPath(*run.pApp), second);
         QVERIFY(question.startsWith(QStringLiteral("Save changes to")));

@@ -277,7 +277,7 @@ void TestDialogLayout::tabWalksEveryControlAndComesBack()
                         "freeText, OK, Cancel, "
                         + preview},
         {"BuildingElementDlg", "description, blockHeight, blockWidth, blockDepth, blockColor, roofHeight, roofColor, "
-                               "roofGable, orientation0, x, y, z, decorations, newDecoration, freeText, OK, Cancel, " + preview},
+                               "roofHipped, orientation90, x, y, z, decorations, newDecoration, freeText, OK, Cancel, " + preview},
         {"DecorationDlg", "description, x, z, width, height, wallFront, mainColor, innerColor, baseB, doorWithWindow, "
                           "windows1, OK, Cancel, " + preview},
         {"HeaderDlg", "description, author, version, currency, editManufacturer, editRepresentative, OK, Cancel"},
@@ -318,7 +318,7 @@ void TestDialogLayout::tabWalksEveryControlAndComesBack()
 void TestDialogLayout::everySamplePartShowsItsChoices_data()
 {
     QTest::addColumn<QString>("sample");
-    for (const char* sample : {"country-station", "town-park-trees", "goods-yard"})
+    for (const char* sample : {"country-station", "town-park-trees", "goods-yard", "signal-box-and-house"})
         QTest::newRow(sample) << QString::fromLatin1(sample);
 }
 

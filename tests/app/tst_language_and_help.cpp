@@ -10,10 +10,16 @@
 #include "model/PartsManager.h"
 #include "model/Tree.h"
 #include "settings/ProgramOptions.h"
+#include "ui/OptionsPropertySheet.h"
 #include "ui/PlatformDlg.h"
 #include "ui/TreeDlg.h"
 
 #include <QApplication>
+#include <QTextDocumentFragment>
+#include <QScopeGuard>
+#include <QMenuBar>
+#include <QMenu>
+#include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -26,6 +32,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+
+#include <functional>
 
 namespace {
 
@@ -228,6 +236,59 @@ private slots:
         QCOMPARE(browser.verticalScrollBar()->value(), 0);
     }
 
+    // The help window carries the program's icon and closes with its Close button, Escape and
+    // Ctrl+W, wherever the keyboard is in it; it opens again at the next request.
+    void helpWindowHasTheIconAndCloses()
+    {
+        CHelpSystem help{CHelpBooks(QStringList{QStringLiteral(MW_BIN_DIR "/help")})};
+        const auto open = [&help] {
+            help.WinHelp(kLanguageEnglish, QStringLiteral("TreeDlg"));
+            QVERIFY(QTest::qWaitForWindowActive(help.Window()));
+            help.Window()->Browser()->setFocus();
+        };
+        open();
+        QVERIFY(!help.Window()->windowIcon().isNull());
+        QVERIFY(!help.Window()->windowIcon().pixmap(32, 32).isNull());
+        auto* close = help.Window()->findChild<QPushButton*>(QStringLiteral("close"));
+        QVERIFY(close);
+        QCOMPARE(close->text(), QStringLiteral("C&lose"));
+        close->click();
+        QVERIFY(!help.Window()->isVisible());
+        for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            open();
+            QVERIFY(help.Window()->isVisible());
+            QTest::keySequence(help.Window()->Browser(), key);
+            QVERIFY2(!help.Window()->isVisible(), qPrintable(key.toString()));
+        }
+    }
+
+    // The books picture the roof types with the element dialog's drawings, found in every book
+    // even before any dialog has shown one.
+    void everyPictureOfTheBooksIsShown()
+    {
+        for (const char* book : {"", "DEU", "FRA", "NLD"}) {
+            CHelpSystem help{CHelpBooks(QStringList{QStringLiteral(MW_BIN_DIR "/help")})};
+            help.WinHelp(std::string_view(book).empty() ? kLanguageEnglish : kLanguageGerman, QStringLiteral("roofTypes"));
+            QTextBrowser& browser = *help.Window()->Browser();
+            browser.setSource(QUrl::fromLocalFile(QStringLiteral(MW_BIN_DIR "/help/Modelwright") + book + ".html"));
+            const QRegularExpression image(QStringLiteral("<img src=\"([^\"]+)\""));
+            QFile file(browser.source().toLocalFile());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            int pictures = 0;
+            for (auto match = image.globalMatch(QString::fromUtf8(file.readAll())); match.hasNext(); ++pictures) {
+                const QUrl url(match.next().captured(1));
+                const QVariant picture = browser.loadResource(QTextDocument::ImageResource, url);
+                QVERIFY2(!picture.toByteArray().isEmpty() || !picture.value<QImage>().isNull(), qPrintable(url.toString()));
+            }
+            QCOMPARE(pictures, 6);
+            if (std::string_view(book).empty()) {
+                help.Window()->resize(900, 700);
+                browser.scrollToAnchor(QStringLiteral("roofTypes"));
+                QVERIFY(help.Window()->grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/help_roof_types.png")));
+            }
+        }
+    }
+
     void helpFromADialogStandsBesideItAndTakesClicks()
     {
         CHelpSystem help{CHelpBooks(QStringList{QStringLiteral(MW_BIN_DIR "/help")})};
@@ -299,6 +360,75 @@ private slots:
         QCOMPARE(help.Window()->Browser()->source().fileName(), QStringLiteral("ModelwrightDEU.html"));
         QCOMPARE(help.Window()->Topic(), QString());
         languages.LoadLanguageDll(kLanguageEnglish);
+    }
+
+    // Each book names every command of the menus and every field of the options sheet as the
+    // program shows them in its language, whatever commands and fields are added.
+    void everyBookNamesEveryCommandAndOption_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << int(kLanguageEnglish);
+        QTest::newRow("German") << int(kLanguageGerman);
+        QTest::newRow("French") << int(kLanguageFrench);
+        QTest::newRow("Dutch") << int(kLanguageDutch);
+    }
+
+    void everyBookNamesEveryCommandAndOption()
+    {
+        QFETCH(int, language);
+        CLanguageResources languages(QStringList {QStringLiteral(MW_BIN_DIR)});
+        languages.LoadLanguageDll(language);
+        const auto restoreEnglish = qScopeGuard([&languages] { languages.LoadLanguageDll(kLanguageEnglish); });
+        QFile file(QStringLiteral(MW_BIN_DIR "/help/") + CHelpBooks::BookName(language) + ".html");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString book = QTextDocumentFragment::fromHtml(QString::fromUtf8(file.readAll()))
+                                 .toPlainText()
+                                 .simplified();
+        // As a reader meets it: no access key, no dots of a command that asks first.
+        const auto named = [](QString text) {
+            text.remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
+            text.remove(QRegularExpression(QStringLiteral("\\s*(\\.\\.\\.|…)\\s*$")));
+            return text.simplified();
+        };
+        QStringList missing;
+        const auto check = [&](const QString& text, const QString& where) {
+            const QString name = named(text);
+            if (!name.isEmpty() && !book.contains(name, Qt::CaseInsensitive))
+                missing << QStringLiteral("%1 \"%2\"").arg(where, name);
+        };
+
+        CModelwrightDoc document;
+        CProgramOptions options;
+        CMainFrame frame(document, options);
+        std::function<void(const QMenu&, const QString&)> walk = [&](const QMenu& menu, const QString& path) {
+            for (const QAction* action : menu.actions()) {
+                // The recent files are the user's own paths.
+                if (action->isSeparator() || action->objectName().startsWith(QLatin1String("recentFile")))
+                    continue;
+                if (action->menu())
+                    walk(*action->menu(), path + named(action->text()) + QStringLiteral(", "));
+                else
+                    check(action->text(), path);
+            }
+        };
+        for (const QAction* title : frame.menuBar()->actions())
+            if (title->menu())
+                walk(*title->menu(), QStringLiteral("menu %1, ").arg(named(title->text())));
+        QVERIFY(frame.menuBar()->actions().size() >= 6);
+
+        COptionsPropertySheet sheet;
+        int fields = 0;
+        for (const QWidget* field : sheet.findChildren<QWidget*>()) {
+            if (const auto* label = qobject_cast<const QLabel*>(field); label && label->buddy()) {
+                check(label->text(), QStringLiteral("option"));
+                ++fields;
+            } else if (const auto* box = qobject_cast<const QCheckBox*>(field)) {
+                check(box->text(), QStringLiteral("option"));
+                ++fields;
+            }
+        }
+        QVERIFY(fields >= 6);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral("; "))));
     }
 
     // Each book has the English book's topics in its order, the same headings, tables and table

@@ -7,10 +7,16 @@
 #include "model/Exceptions.h"
 #include "model/ModelwrightDoc.h"
 #include "model/Tree.h"
+#include "model/ChoiceCodes.h"
+#include "model/PartKind.h"
+#include "model/Platform.h"
+#include "model/Building.h"
+#include "app/LanguageResources.h"
 #include "ui/ModelwrightView.h"
 #include "ui/PartsTable.h"
 #include "ui/OptionsPropertySheet.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -22,12 +28,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QClipboard>
 #include <QMenu>
+#include <QScopeGuard>
+#include <QStyle>
 #include <QTimer>
 #include <QTest>
 #include <QToolBar>
@@ -52,14 +62,23 @@ public:
     QStringList m_errors;
     QStringList m_mailed;
     std::optional<SKeyboardLocks> m_locks;
+    // The real file dialog and question, for the tests of what they offer.
+    bool m_realDialogs = false;
 
 protected:
     std::optional<SKeyboardLocks> LockStates() const override { return m_locks; }
-    QString AskOpenPath() override { return m_openPaths.isEmpty() ? QString() : m_openPaths.takeFirst(); }
+    QString AskOpenPath() override
+    {
+        if (m_realDialogs)
+            return CMainFrame::AskOpenPath();
+        return m_openPaths.isEmpty() ? QString() : m_openPaths.takeFirst();
+    }
     QString AskSavePath() override { return m_savePaths.isEmpty() ? QString() : m_savePaths.takeFirst(); }
     QMessageBox::StandardButton AskSaveChanges() override
     {
         ++m_saveChangesAsked;
+        if (m_realDialogs)
+            return CMainFrame::AskSaveChanges();
         return m_saveChangesAnswer;
     }
     bool AskSaveReadOnlyAs(const QString& message) override
@@ -219,6 +238,83 @@ private slots:
         QCOMPARE(columns->sortIndicatorOrder(), Qt::DescendingOrder);
     }
 
+    // In a window 800 wide (and, run again at double size on a 1600 x 1000 screen, in the
+    // whole of it) the table shows a name of 24 characters, the kind, the catalogue number and
+    // the price whole, in every language; the command buttons stay whole beside it.
+    void thePartsTableIsReadableInANarrowWindow_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << int(kLanguageEnglish);
+        QTest::newRow("German") << int(kLanguageGerman);
+        QTest::newRow("French") << int(kLanguageFrench);
+        QTest::newRow("Dutch") << int(kLanguageDutch);
+    }
+
+    void thePartsTableIsReadableInANarrowWindow()
+    {
+        QFETCH(int, language);
+        CLanguageResources languages(QStringList {QStringLiteral(MW_BIN_DIR)});
+        languages.LoadLanguageDll(language);
+        const auto restoreEnglish = qScopeGuard([&languages] { languages.LoadLanguageDll(kLanguageEnglish); });
+        const auto add = [this](std::unique_ptr<CNamedObject> part, const char* name, const char* number, const char* price) {
+            part->m_name = name;
+            VisitPart(*part, [&](auto& kind) {
+                kind.m_catalogNo = number;
+                kind.m_price = price;
+            });
+            m_doc->Parts().Add(std::move(part));
+        };
+        add(std::make_unique<CBuilding>(), "Station building Lindena", "LB-1010-W", "1249.50");
+        add(std::make_unique<CPlatform>(), "Platform 1, covered", "LP-201", "16.00");
+        add(std::make_unique<CTree>(), "Small spruce", "LT-03", "2.90");
+        m_frame->View()->OnInitialUpdate();
+        const QSize screen = m_frame->screen()->availableSize();
+        if (screen.width() <= 800) {
+            m_frame->showMaximized();
+        } else {
+            m_frame->showNormal();
+            m_frame->resize(800, 600);
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        QTRY_VERIFY(m_frame->width() <= 800);
+        // The window has taken the language's texts before it is measured.
+        QTRY_COMPARE(m_frame->menuBar()->actions().constFirst()->text(), QCoreApplication::translate("CMainFrame", "&File"));
+        const CPartsTable& table = *m_frame->View()->ObjectList();
+        const QFontMetrics metrics = table.fontMetrics();
+        // A cell's text has a few pixels of margin on each side.
+        const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1) + 2;
+        const auto faultsShown = [&] {
+            QStringList faults;
+            for (int row = 0; row < table.model()->rowCount(); ++row)
+                for (int column = 0; column < CPartsTableModel::columnTotal; ++column) {
+                    const QModelIndex cell = table.model()->index(row, column);
+                    const QString text = cell.data().toString();
+                    const int picture = cell.data(Qt::DecorationRole).isValid()
+                        ? table.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &table) + 4 : 0;
+                    const int right = table.horizontalHeader()->sectionViewportPosition(column)
+                        + table.horizontalHeader()->sectionSize(column);
+                    if (picture + metrics.horizontalAdvance(text) + margins > table.horizontalHeader()->sectionSize(column)
+                        || right > table.viewport()->width())
+                        faults << QStringLiteral("\"%1\" in %2 px").arg(text).arg(table.horizontalHeader()->sectionSize(column));
+                }
+            // The command buttons, and the preview's buttons beside them, show whole.
+            for (const QAbstractButton* button : m_frame->View()->findChildren<QAbstractButton*>()) {
+                if (!button->isVisible())
+                    continue;
+                if (button->width() < button->minimumSizeHint().width() || button->height() < button->minimumSizeHint().height())
+                    faults << QStringLiteral("%1 is cut").arg(button->objectName());
+                if (!button->parentWidget()->rect().contains(button->geometry())
+                    || !m_frame->View()->rect().contains(QRect(button->mapTo(m_frame->View(), QPoint(0, 0)), button->size())))
+                    faults << QStringLiteral("%1 lies outside its pane").arg(button->objectName());
+            }
+            return faults.join(QStringLiteral(", "));
+        };
+        // The layouts take the new language's texts in a few turns of the event loop.
+        QTRY_COMPARE_WITH_TIMEOUT(faultsShown(), QString(), 2000);
+        SaveScreenshot(*m_frame, QStringLiteral("main_window_narrow_%1_%2x").arg(QString::fromLatin1(QTest::currentDataTag())).arg(m_frame->devicePixelRatio()));
+        QVERIFY(table.width() > m_frame->width() / 2);
+    }
+
     // Run a second time at QT_SCALE_FACTOR=2 for the screenshot at double density.
     void mainWindowShowsASampleCatalogue()
     {
@@ -263,7 +359,7 @@ private slots:
         QCOMPARE(enabled(), (QList<bool> {false, false, true}));
     }
 
-    // The Part menu and the table's context menu hold the same commands; Ctrl+Q quits.
+    // The table's context menu holds the Part menu's commands and the clipboard's.
     void partCommandsAreInTheMenuAndOnTheTable()
     {
         QStringList names;
@@ -291,8 +387,44 @@ private slots:
         const QPoint oak = table.visualRect(table.model()->index(1, 0)).center();
         emit table.customContextMenuRequested(oak);
         QCOMPARE(m_frame->View()->Selected()->m_name, std::string("Oak"));
-        QCOMPARE(shown, commands(m_frame->PartMenu()->actions()));
-        QCOMPARE(m_frame->ExitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        // Beneath them the clipboard's commands.
+        QCOMPARE(shown, commands(m_frame->PartMenu()->actions())
+                << nullptr << m_frame->CutAction() << m_frame->CopyAction() << m_frame->PasteAction());
+    }
+
+    // The menus name the keys that work: Enter edits and Del deletes in the table, Redo and
+    // Exit show the platform's own keys (Ctrl+Q on Linux, Alt+F4 on Windows).
+    void menusShowTheKeysOfTheirCommands()
+    {
+        const auto shownKey = [this](const char* name) {
+            const auto* action = m_frame->findChild<QAction*>(QLatin1String(name));
+            return action ? action->shortcut().toString(QKeySequence::NativeText) : QStringLiteral("<no %1>").arg(name);
+        };
+        QCOMPARE(shownKey("partEdit"), QStringLiteral("Enter"));
+        QCOMPARE(shownKey("partDelete"), QStringLiteral("Del"));
+        QCOMPARE(m_frame->RedoAction()->shortcut(), QKeySequence(QKeySequence::Redo));
+        // A platform that names no key to quit (Windows, and the offscreen screen) closes with Alt+F4.
+        const QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+        QCOMPARE(m_frame->ExitAction()->shortcuts(), quitKeys.isEmpty() ? QList {QKeySequence(Qt::ALT | Qt::Key_F4)} : quitKeys);
+
+        // The keys act in the table; in the filter box they stay the box's own.
+        AddPart("Oak");
+        AddPart("Ash");
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        CPartsTable& table = *m_frame->View()->ObjectList();
+        table.setFocus();
+        QTRY_VERIFY(table.hasFocus());
+        QTest::keyClick(&table, Qt::Key_Delete);
+        QCOMPARE(m_doc->Parts().GetCount(), size_t(1));
+        QLineEdit& filter = *m_frame->View()->FilterEdit();
+        filter.setFocus();
+        QTRY_VERIFY(filter.hasFocus());
+        QTest::keyClicks(&filter, "Oa");
+        QTest::keyClick(&filter, Qt::Key_Home);
+        QTest::keyClick(&filter, Qt::Key_Delete);
+        QCOMPARE(filter.text(), QStringLiteral("a"));
+        QCOMPARE(m_doc->Parts().GetCount(), size_t(1));
     }
 
     void hidingTheToolbarKeepsItWhereItWas()
@@ -326,8 +458,8 @@ private slots:
         QTest::addColumn<bool>("replaced");
         QTest::addColumn<bool>("saved");
         QTest::newRow("cancel keeps the catalogue") << int(QMessageBox::Cancel) << false << false;
-        QTest::newRow("no drops the changes") << int(QMessageBox::No) << true << false;
-        QTest::newRow("yes saves first") << int(QMessageBox::Yes) << true << true;
+        QTest::newRow("don't save drops the changes") << int(QMessageBox::Discard) << true << false;
+        QTest::newRow("save saves first") << int(QMessageBox::Save) << true << true;
     }
 
     void unsavedChangesAreAskedAbout()
@@ -368,7 +500,7 @@ private slots:
         m_frame->m_saveChangesAnswer = QMessageBox::Cancel;
         QVERIFY(!m_frame->close());
         QVERIFY(m_frame->isVisible());
-        m_frame->m_saveChangesAnswer = QMessageBox::No;
+        m_frame->m_saveChangesAnswer = QMessageBox::Discard;
         QVERIFY(m_frame->close());
     }
 
@@ -445,7 +577,7 @@ private slots:
         QVERIFY(m_doc->IsModified());
 
         // New starts a new history.
-        m_frame->m_saveChangesAnswer = QMessageBox::No;
+        m_frame->m_saveChangesAnswer = QMessageBox::Discard;
         m_frame->NewDocument();
         QVERIFY(!m_frame->UndoAction()->isEnabled());
         QCOMPARE(m_frame->UndoAction()->text(), QString("&Undo"));
@@ -563,6 +695,23 @@ private slots:
         QVERIFY(m_frame->RecentFiles().isEmpty());
     }
 
+    // With German chosen the core's messages are German, and name the file as the system does.
+    void openFailuresAreToldInGerman()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(MW_BIN_DIR "/ModelwrightDEU.qm")));
+        QCoreApplication::installTranslator(&german);
+        const QString missing = FilePath("Größe übung.wo3");
+        QFile::remove(missing);
+        QVERIFY(!m_frame->OpenDocumentFile(missing));
+        const QString damaged = FilePath("damaged.wo3");
+        QVERIFY(WriteBytes(damaged, QByteArray("\xff\xff\x01\x00junk", 8)));
+        QVERIFY(!m_frame->OpenDocumentFile(damaged));
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(m_frame->m_errors,
+            (QStringList {QDir::toNativeSeparators(missing) + " wurde nicht gefunden.", "Unerwartetes Dateiformat."}));
+    }
+
     void recentFilesKeepTheLatestFourAcrossRuns()
     {
         QStringList paths;
@@ -638,6 +787,69 @@ private slots:
         QVERIFY(m_frame->PrintDocumentFile(path));
         QVERIFY(FileBytes(pdf).startsWith("%PDF"));
         QVERIFY(!m_frame->PrintDocumentFile(FilePath("absent.wo3")));
+    }
+
+    // File, Open starts in the open catalogue's folder, else in that of the file used last.
+    void openStartsBesideTheCatalogueThenWhereTheLastFileWas()
+    {
+        QVERIFY(QDir(m_dir->path()).mkpath("spring/summer"));
+        QVERIFY(WriteBytes(FilePath("spring/spring.wo3"), CatalogueBytes({"Oak"})));
+        QVERIFY(WriteBytes(FilePath("spring/summer/summer.wo3"), CatalogueBytes({"Elm"})));
+        m_frame->m_realDialogs = true;
+        const auto openThrough = [this](const QString& chosen) {
+            QString startFolder;
+            WhenModal([&startFolder, chosen](QDialog& dialog) {
+                auto& files = static_cast<QFileDialog&>(dialog);
+                startFolder = files.directory().absolutePath();
+                files.selectFile(chosen);
+                dialog.accept();
+            });
+            m_frame->OpenAction()->trigger();
+            return startFolder;
+        };
+        openThrough(FilePath("spring/spring.wo3"));
+        QCOMPARE(Entries(), QStringList {"Oak"});
+        QCOMPARE(openThrough(FilePath("spring/summer/summer.wo3")), FilePath("spring"));
+        QCOMPARE(openThrough(FilePath("spring/spring.wo3")), FilePath("spring/summer"));
+
+        // A new catalogue, and the next run, start where the last file was.
+        m_frame->NewDocument();
+        QCOMPARE(openThrough(FilePath("spring/spring.wo3")), FilePath("spring"));
+        m_frame.reset();
+        m_doc = std::make_unique<CModelwrightDoc>();
+        MakeFrame();
+        m_frame->m_realDialogs = true;
+        QCOMPARE(openThrough(FilePath("spring/summer/summer.wo3")), FilePath("spring"));
+        QCOMPARE(Entries(), QStringList {"Elm"});
+    }
+
+    // The question about unsaved changes offers Save, Don't Save and Cancel; Escape cancels.
+    void unsavedChangesOfferSaveDontSaveAndCancel()
+    {
+        AddPart("Oak");
+        m_frame->m_realDialogs = true;
+        QString text;
+        QStringList buttons;
+        WhenModal([&text, &buttons](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            text = box.text();
+            for (QAbstractButton* button : box.buttons())
+                buttons << QString::number(int(box.standardButton(button))) + ' ' + button->text();
+            SaveScreenshot(dialog, "save_changes_question");
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        m_frame->NewDocument();
+        QCOMPARE(text, QStringLiteral("Save changes to Untitled?"));
+        buttons.sort();
+        QCOMPARE(buttons.size(), 3);
+        QVERIFY2(buttons.contains(QString::number(int(QMessageBox::Discard)) + " Do&n't Save"), qPrintable(buttons.join(", ")));
+        QVERIFY(buttons.filter(QRegularExpression(QStringLiteral("^%1 ").arg(int(QMessageBox::Save)))).size() == 1);
+        QVERIFY(buttons.filter(QRegularExpression(QStringLiteral("^%1 ").arg(int(QMessageBox::Cancel)))).size() == 1);
+        QCOMPARE(Entries(), QStringList {"Oak"});
+
+        WhenModal([](QDialog& dialog) { static_cast<QMessageBox&>(dialog).button(QMessageBox::Discard)->click(); });
+        m_frame->NewDocument();
+        QVERIFY(Entries().isEmpty());
     }
 
     void exportOpensBesideTheCatalogueThenWhereTheLastExportWent()

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -157,6 +158,31 @@ private slots:
         QVERIFY(offCentre.manhattanLength() <= 1);
         QDir().mkpath(QStringLiteral(MW_SCREENSHOT_DIR));
         QVERIFY(run.splash->grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/splash.png")));
+    }
+
+    // The line under the name is the chosen language's, drawn in the band the picture leaves.
+    void subtitleFollowsTheLanguage()
+    {
+        const QRect band(0, 64, 480, 22);
+        QImage english;
+        {
+            SSplashRun run(5000);
+            QCOMPARE(CSplashWnd::Subtitle(), QStringLiteral("Scenery objects for Winrail"));
+            english = run.splash->grab().toImage();
+        }
+        const QImage bare = QPixmap(QString::fromLatin1(CSplashWnd::kSplashPicture)).toImage().convertToFormat(english.format());
+        QVERIFY(english.copy(band) != bare.copy(band));
+
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(MW_BIN_DIR "/ModelwrightDEU.qm")));
+        QCoreApplication::installTranslator(&german);
+        SSplashRun run(5000);
+        QCOMPARE(CSplashWnd::Subtitle(), QStringLiteral("Landschaftsobjekte für Winrail"));
+        const QImage translated = run.splash->grab().toImage();
+        QCoreApplication::removeTranslator(&german);
+        QVERIFY(translated.copy(band) != english.copy(band));
+        QDir().mkpath(QStringLiteral(MW_SCREENSHOT_DIR));
+        QVERIFY(translated.save(QStringLiteral(MW_SCREENSHOT_DIR "/splash-german.png")));
     }
 
     void closesAtTimeoutWhenMainWindowExists()

@@ -25,7 +25,8 @@ TEST_P(Examples, LoadSaveToTheSameBytesAndExportTheirPartsFile)
     CModelwrightDoc loaded;
     loaded.OnNewDocument();
     loaded.LoadFromBytes(bytes);
-    EXPECT_GE(loaded.Parts().GetCount(), 6u);
+    // The smallest sample, of the newer roofs, has two parts.
+    EXPECT_GE(loaded.Parts().GetCount(), 2u);
     EXPECT_EQ(loaded.SaveToBytes(), bytes);
     EXPECT_EQ(ExportToText(loaded.Parts(), CProgramOptions()), ReadText(kExamples / (std::string(GetParam()) + ".bdf")));
 }
@@ -52,10 +53,10 @@ TEST(Examples, EveryShippedPartsFilePassesTheCheck)
         EXPECT_EQ(run.out + run.err, "") << entry.path();
         ++checked;
     }
-    EXPECT_GE(checked, 3);
+    EXPECT_GE(checked, 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogues, Examples, ::testing::Values("country-station", "town-park-trees", "goods-yard"),
+INSTANTIATE_TEST_SUITE_P(Catalogues, Examples, ::testing::Values("country-station", "town-park-trees", "goods-yard", "signal-box-and-house"),
     [](const auto& info) {
         std::string name = info.param;
         std::erase(name, '-');

@@ -192,7 +192,7 @@ constexpr const char* kClosedSolids = "3DSquare 1 1\n0 0 0 $0000ff\n40 20 10\nEn
 
 TEST(MeshFiles, EverySamplePartComesBackWithTheRenderersBoundsAndColours)
 {
-    for (const char* example : {"country-station.wo3", "town-park-trees.wo3", "goods-yard.wo3"}) {
+    for (const char* example : {"country-station.wo3", "town-park-trees.wo3", "goods-yard.wo3", "signal-box-and-house.wo3"}) {
         for (const SScene& scene : ScenesOfExample(example)) {
             SCOPED_TRACE(scene.m_name);
             const SMeshPart part = MeshPartOf(scene);
@@ -369,7 +369,7 @@ TEST(MeshFiles, ATriangleWithoutAreaIsLeftOut)
 TEST(MeshFiles, ACatalogueWrittenPartByPartIsTheModelOfItsPartsFile)
 {
     TempFolder folder;
-    for (const char* example : {"country-station.wo3", "town-park-trees.wo3", "goods-yard.wo3"}) {
+    for (const char* example : {"country-station.wo3", "town-park-trees.wo3", "goods-yard.wo3", "signal-box-and-house.wo3"}) {
         SCOPED_TRACE(example);
         CModelwrightDoc document;
         document.OpenDocumentFile(std::filesystem::path(MW_EXAMPLES_DIR) / example);

@@ -137,7 +137,7 @@ int main(int argc, char** argv)
     const fs::path examples = argv[1];
     const fs::path output = argv[2];
     fs::create_directories(output);
-    for (const char* name : {"country-station", "town-park-trees", "goods-yard"}) {
+    for (const char* name : {"country-station", "town-park-trees", "goods-yard", "signal-box-and-house"}) {
         CModelwrightDoc document;
         document.OpenDocumentFile(examples / (std::string(name) + ".wo3"));
         const std::vector<SMeshPart> parts = MeshPartsOfCatalogue(document.Parts(), CProgramOptions());

@@ -335,3 +335,28 @@ TEST_F(ObjectLists, APartsListStoredUnderAnotherNameLoadsAsPartsManager)
 }
 
 } // namespace
+
+TEST_F(ObjectLists, ACopyIsNamedAfterItsOriginalWithTheNextFreeNumber)
+{
+    const auto add = [this](const char* name) {
+        auto tree = std::make_unique<CTree>();
+        tree->m_name = name;
+        Parts().Add(std::move(tree));
+    };
+    // A name nobody has yet stays as it is: a part pasted into another catalogue.
+    EXPECT_EQ(Parts().CopyName("Goods shed"), "Goods shed");
+    add("Goods shed");
+    EXPECT_EQ(Parts().CopyName("Goods shed"), "Goods shed (2)");
+    add("Goods shed (2)");
+    add("Goods shed (4)");
+    EXPECT_EQ(Parts().CopyName("Goods shed"), "Goods shed (3)");
+    // A copy of a copy counts on from the stem, never "Goods shed (2) (2)".
+    EXPECT_EQ(Parts().CopyName("Goods shed (2)"), "Goods shed (3)");
+    add("Goods shed (3)");
+    EXPECT_EQ(Parts().CopyName("Goods shed (4)"), "Goods shed (5)");
+    // Brackets that hold no plain number are part of the name.
+    for (const char* name : {"Hut (a)", "Hut (02)", "Hut ()", "(7)"}) {
+        add(name);
+        EXPECT_EQ(Parts().CopyName(name), std::string(name) + " (2)") << name;
+    }
+}

@@ -15,6 +15,8 @@ struct SStandInCommands {
     QString printsOneLine;
     // Runs for half a minute.
     QString runsLong;
+    // Prints "Größe übung" as the system's console writes text, and ends well.
+    QString printsGroesse;
 };
 
 const SStandInCommands& StandInCommands();

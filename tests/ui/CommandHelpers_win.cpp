@@ -10,6 +10,7 @@ const SStandInCommands& StandInCommands()
         QStringLiteral(R"(cmd /c "(for /l %i in (1,1,40) do @echo %i) & (echo cannot read %f)>&2 & exit 3")"),
         QStringLiteral(R"(cmd /c "echo 1 part compiled& rem %f")"),
         QStringLiteral(R"(cmd /c "ping -n 31 127.0.0.1 >nul& rem %f")"),
+        QStringLiteral(R"(cmd /c "echo Größe übung& rem %f")"),
     };
     return commands;
 }

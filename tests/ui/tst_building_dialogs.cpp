@@ -156,6 +156,7 @@ private slots:
     void initTestCase();
     void titlesAndButtonTexts();
     void roofAndDoorPicturesAreShown();
+    void roofTypesStandInTheirOrderAndAreStored();
 
     void newElementWaitsForRoofAndSizes();
     void roofTypeEnablesAngleAndHeight_data();
@@ -204,7 +205,8 @@ void TestBuildingDialogs::titlesAndButtonTexts()
 
 void TestBuildingDialogs::roofAndDoorPicturesAreShown()
 {
-    for (const int roofType : {kRoofGable, kRoofFlatTopped, kRoofLeanTo})
+    for (const int roofType :
+        {kRoofGable, kRoofHipped, kRoofHalfHipped, kRoofFlatTopped, kRoofFlatToppedHipped, kRoofLeanTo})
         QCOMPARE(RoofPicture(roofType).size(), QSize(13, 15));
     QVERIFY(RoofPicture(kRoofNone).isNull());
     for (const int mainType : {kDecorationBaseA, kDecorationBaseB})
@@ -215,6 +217,34 @@ void TestBuildingDialogs::roofAndDoorPicturesAreShown()
     QVERIFY(!Find<QLabel>(decoration, "archedTopPicture")->pixmap().isNull());
 }
 
+// The hipped kinds stand beside the roof each is made from; the codes are those stored.
+void TestBuildingDialogs::roofTypesStandInTheirOrderAndAreStored()
+{
+    SBuildingInDocument fixture;
+    CBuildingElement& element = fixture.AddElement("House");
+    element.m_roofType = kRoofHalfHipped;
+    element.m_roofOrientation = kRoofOrientation90;
+    CBuildingElementDlg dialog;
+    WhenModal([](QDialog& modal) {
+        QVERIFY(QTest::qWaitForWindowExposed(&modal));
+        QVERIFY(RoofButton(modal, kRoofHalfHipped)->isChecked());
+        int above = -1;
+        for (const int code : {kRoofGable, kRoofHipped, kRoofHalfHipped, kRoofFlatTopped, kRoofFlatToppedHipped,
+                 kRoofLeanTo, kRoofNone}) {
+            QRadioButton* button = RoofButton(modal, code);
+            QVERIFY(!button->accessibleName().isEmpty() || !button->text().isEmpty());
+            const int y = button->mapTo(&modal, QPoint(0, 0)).y();
+            QVERIFY2(y > above, qPrintable(QString::number(code)));
+            above = y;
+        }
+        Click(RoofButton(modal, kRoofFlatToppedHipped));
+        DialogButton(modal, QDialogButtonBox::Ok)->click();
+    });
+    QVERIFY(dialog.Edit(element, fixture.building));
+    QCOMPARE(element.m_roofType, kRoofFlatToppedHipped);
+    QCOMPARE(element.m_roofOrientation, kRoofOrientation90);
+}
+
 void TestBuildingDialogs::newElementWaitsForRoofAndSizes()
 {
     SBuildingInDocument fixture;
@@ -222,8 +252,9 @@ void TestBuildingDialogs::newElementWaitsForRoofAndSizes()
     CBuildingElementDlg dialog;
     WhenModal([](QDialog& modal) {
         auto& dialog = As<CBuildingElementDlg>(modal);
-        for (const int code : {kRoofGable, kRoofFlatTopped, kRoofLeanTo, kRoofNone, kRoofOrientation0,
-                 kRoofOrientation90, kRoofOrientation180, kRoofOrientation270})
+        for (const int code : {kRoofGable, kRoofHipped, kRoofHalfHipped, kRoofFlatTopped, kRoofFlatToppedHipped,
+                 kRoofLeanTo, kRoofNone, kRoofOrientation0, kRoofOrientation90, kRoofOrientation180,
+                 kRoofOrientation270})
             QVERIFY(!RoofButton(dialog, code)->isChecked());
         QVERIFY(!DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
         QVERIFY(Find<QPushButton>(dialog, "newDecoration")->isEnabled());
@@ -267,6 +298,9 @@ void TestBuildingDialogs::roofTypeEnablesAngleAndHeight_data()
     QTest::newRow("ridge") << kRoofGable << false << true;
     QTest::newRow("flat top") << kRoofFlatTopped << true << true;
     QTest::newRow("single slope") << kRoofLeanTo << false << true;
+    QTest::newRow("hipped") << kRoofHipped << false << true;
+    QTest::newRow("half-hipped") << kRoofHalfHipped << false << true;
+    QTest::newRow("flat-topped hipped") << kRoofFlatToppedHipped << true << true;
     QTest::newRow("no roof") << kRoofNone << false << false;
 }
 
@@ -282,7 +316,7 @@ void TestBuildingDialogs::roofTypeEnablesAngleAndHeight()
         auto& dialog = As<CBuildingElementDlg>(modal);
         if (roofType != 0) {
             // From the opposite state, so that the last click must change both edits.
-            Click(RoofButton(dialog, roofType == kRoofFlatTopped ? kRoofNone : kRoofFlatTopped));
+            Click(RoofButton(dialog, angleEnabled ? kRoofNone : kRoofFlatTopped));
             Click(RoofButton(dialog, roofType));
         }
         QCOMPARE(Find<CNumericEdit>(dialog, "roofAngle")->isEnabled(), angleEnabled);

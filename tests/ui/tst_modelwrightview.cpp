@@ -631,11 +631,17 @@ private slots:
         options.m_compileCommand = R"("/opt/track planner/compile" --quiet "%f" ; rm)";
         m_view->OnExportAndCompile();
         QCOMPARE(m_view->m_started.takeFirst(),
-            (QStringList {"/opt/track planner/compile", "--quiet", m_view->m_exportPath, ";", "rm"}));
+            (QStringList {"/opt/track planner/compile", "--quiet", native, ";", "rm"}));
         QTRY_COMPARE(m_view->m_errors.size(), 1);
         QVERIFY(m_view->m_errors.takeFirst().startsWith("Could not start /opt/track planner/compile: "));
         QVERIFY(notes.isEmpty());
         QVERIFY(m_view->Preview()->CompileTitle()->isHidden());
+
+        // Without %f the file is the last word, as the system writes it too.
+        options.m_compileCommand = R"("/opt/track planner/compile" --quiet)";
+        m_view->OnExportAndCompile();
+        QCOMPARE(m_view->m_started.takeFirst(), (QStringList {"/opt/track planner/compile", "--quiet", native}));
+        QTRY_COMPARE(m_view->m_errors.size(), 1);
     }
 
     // A command that fails is told in the status bar with its exit status, and its last lines
@@ -658,7 +664,7 @@ private slots:
         const QStringList lines = preview.CompileOutput()->toPlainText().split('\n');
         QCOMPARE(lines.size(), 12);
         QCOMPARE(lines.front(), QStringLiteral("30"));
-        QCOMPARE(lines.back(), "cannot read " + m_view->m_exportPath);
+        QCOMPARE(lines.back(), "cannot read " + QDir::toNativeSeparators(m_view->m_exportPath));
         QVERIFY(m_view->m_errors.isEmpty());
         m_view->resize(1000, 600);
         SaveScreenshot(*m_view, "view_compile_failed");
@@ -669,6 +675,13 @@ private slots:
         QTRY_VERIFY(notes.size() == 2);
         QVERIFY(notes[1].constFirst().toString().endsWith(" finished (exit 0)."));
         QCOMPARE(preview.CompileOutput()->toPlainText(), QStringLiteral("1 part compiled"));
+
+        // Letters beyond ASCII read as the system's console wrote them.
+        notes.clear();
+        m_options.m_compileCommand = StandInCommands().printsGroesse.toStdString();
+        m_view->OnExportAndCompile();
+        QTRY_VERIFY(notes.size() == 2);
+        QCOMPARE(preview.CompileOutput()->toPlainText(), QStringLiteral("Größe übung"));
 
         // A plain export leaves no report of an earlier run behind.
         m_view->OnExport();
@@ -734,15 +747,24 @@ private slots:
         QCOMPARE(Parts().GetCount(), size_t(2));
         const CPlatform* duplicate = copyAt(1);
         QVERIFY(duplicate->m_id != halt->m_id);
-        QCOMPARE(duplicate->m_name, "CPlatform " + std::to_string(duplicate->m_id));
+        QCOMPARE(duplicate->m_name, std::string("Halt (2)"));
         QCOMPARE(duplicate->m_length, 420);
         QCOMPARE(duplicate->m_freeText, std::string("; lamp posts"));
         QCOMPARE(m_view->Selected(), duplicate);
         QCOMPARE(m_view->History()->count(), 1);
         QCOMPARE(m_view->History()->undoText(), QString("Duplicate \"Halt\""));
+        // Undone behind a filter that hides the original, the original is shown selected again.
+        m_view->FilterEdit()->setText("(2)");
         m_view->History()->undo();
         QCOMPARE(Parts().GetCount(), size_t(1));
         QVERIFY(!m_doc->IsModified());
+        QCOMPARE(m_view->Selected(), halt);
+        QCOMPARE(m_view->ObjectList()->GetSelectedObject(), halt);
+        QCOMPARE(Entries(), QStringList {"Halt"});
+        QVERIFY(m_view->EditButton()->isEnabled());
+        m_view->History()->redo();
+        QCOMPARE(m_view->Selected()->m_name, std::string("Halt (2)"));
+        m_view->History()->undo();
 
         // The clipboard keeps the name; Cut takes the part away as one step.
         m_view->ObjectList()->SelectIndex(0);
@@ -750,13 +772,19 @@ private slots:
         QVERIFY(m_view->PasteAction()->isEnabled());
         m_view->PasteAction()->trigger();
         QCOMPARE(Parts().GetCount(), size_t(2));
-        QCOMPARE(copyAt(1)->m_name, std::string("Halt"));
+        QCOMPARE(copyAt(1)->m_name, std::string("Halt (2)"));
         QVERIFY(copyAt(1)->m_id != halt->m_id);
         QCOMPARE(copyAt(1)->m_freeText, std::string("; lamp posts"));
+        QCOMPARE(m_view->History()->undoText(), QString("Paste \"Halt\""));
+        m_view->History()->undo();
+        QCOMPARE(m_view->Selected(), halt);
+        m_view->History()->redo();
+        // A part cut and pasted again keeps its name, which is free once more.
         m_view->CutAction()->trigger();
         QCOMPARE(Parts().GetCount(), size_t(1));
         m_view->PasteAction()->trigger();
         QCOMPARE(Parts().GetCount(), size_t(2));
+        QCOMPARE(copyAt(1)->m_name, std::string("Halt (2)"));
         QCOMPARE(m_view->History()->count(), 3);
 
         // Bytes under the type that are no whole part add nothing and say so.
@@ -824,10 +852,12 @@ private slots:
         m_view->resize(1200, 800);
         QTRY_VERIFY(m_view->ObjectList()->width() > small.width() + 200);
         QVERIFY(m_view->ObjectList()->height() > small.height() + 300);
-        // The buttons keep their places to the table's right, in their order.
-        QVERIFY(m_view->EditHeaderButton()->x() > m_view->ObjectList()->geometry().right());
-        QVERIFY(m_view->EditButton()->x() > m_view->EditHeaderButton()->x());
-        QVERIFY(m_view->NewPlatformButton()->y() > m_view->NewBuildingButton()->y());
+        // The buttons keep their places in two rows under the table, in their order.
+        QVERIFY(m_view->EditHeaderButton()->y() > m_view->ObjectList()->geometry().bottom());
+        QCOMPARE(m_view->NewPlatformButton()->y(), m_view->EditHeaderButton()->y());
+        QVERIFY(m_view->NewPlatformButton()->x() > m_view->NewBuildingButton()->x());
+        QVERIFY(m_view->EditButton()->y() > m_view->EditHeaderButton()->geometry().bottom());
+        QCOMPARE(m_view->EditButton()->x(), m_view->EditHeaderButton()->x());
     }
 
     void editHeaderMarksTheDocumentOnlyOnOk()

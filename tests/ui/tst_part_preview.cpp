@@ -21,6 +21,7 @@
 #include "ui/PartPreview.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
 #include <QLineEdit>
@@ -457,13 +458,17 @@ void TestPartPreview::sameScaleKeepsSizesComparable()
 
     preview.ShowPart(&big, CProgramOptions());
     drawnHeight();
-    preview.findChild<QToolButton*>("previewSameScale")->click();
+    // A lasting setting, shown as a check box.
+    auto* sameScale = preview.findChild<QCheckBox*>("previewSameScale");
+    QVERIFY(sameScale);
+    sameScale->click();
+    QVERIFY(sameScale->isChecked());
     QVERIFY(canvas->SameScale());
     preview.ShowPart(&small, CProgramOptions());
     QVERIFY2(std::abs(drawnHeight() * 5 - bigHeight) < bigHeight / 5, "the small tree a fifth of the big one");
     canvas->ShowView(EView::Front);
     QVERIFY2(canvas->SameScale(), "the views keep it");
-    preview.findChild<QToolButton*>("previewSameScale")->click();
+    sameScale->click();
     QVERIFY(!canvas->SameScale());
     QVERIFY(std::abs(drawnHeight() - bigHeight) < bigHeight / 5);
     preview.grab().save(QDir(MW_SCREENSHOT_DIR).filePath("preview_same_scale.png"));

@@ -23,6 +23,7 @@ private slots:
     void initTestCase();
     void partDialogs();
     void buildingDialogs();
+    void hippedRoofs();
     void colorButton();
 
 private:
@@ -85,6 +86,38 @@ void TestScreenshots::buildingDialogs()
         QTest::mouseClick(Find<QPushButton>(building, "editElement"), Qt::LeftButton);
     });
     dialog.Edit(station, m_doc.Parts());
+}
+
+// The element dialog with each of the hipped roofs of the signal box sample, named by the
+// screen's density, as the build runs this once more at double size.
+void TestScreenshots::hippedRoofs()
+{
+    CModelwrightDoc sample;
+    sample.OpenDocumentFile(MW_EXAMPLES_DIR "/signal-box-and-house.wo3");
+    const QString density = qApp->devicePixelRatio() > 1 ? QStringLiteral("-at-200-percent") : QString();
+    const std::pair<const char*, const char*> elements[] = {
+        {"Operating room", "hipped"}, {"House", "half-hipped"}, {"Wash house", "flat-topped-hipped"}};
+    for (const auto& [elementName, roof] : elements) {
+        for (const auto& part : sample.Parts().GetList()) {
+            auto* building = DynamicDowncast<CBuilding>(part.get());
+            if (!building)
+                continue;
+            for (const auto& object : building->GetList()) {
+                auto* element = DynamicDowncast<CBuildingElement>(object.get());
+                if (!element || element->m_name != elementName)
+                    continue;
+                CBuildingElementDlg dialog;
+                const QString name = QStringLiteral("building-element-dialog-") + QLatin1String(roof) + density;
+                WhenModal([&](QDialog& shown) {
+                    // Wide enough for the roof types and the preview side by side.
+                    shown.resize(1100, 560);
+                    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+                    QVERIFY(SaveScreenshot(shown, name));
+                });
+                dialog.Edit(*element, *building);
+            }
+        }
+    }
 }
 
 void TestScreenshots::colorButton()

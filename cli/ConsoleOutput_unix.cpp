@@ -1,0 +1,5 @@
+#include "cli/ConsoleOutput.h"
+
+void ShowUtf8OnConsole()
+{
+}

@@ -1,0 +1,6 @@
+#include "ui/ConsoleText.h"
+
+QString FromConsoleOutput(QByteArrayView output)
+{
+    return QString::fromLocal8Bit(output);
+}
