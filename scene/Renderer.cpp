@@ -221,17 +221,35 @@ public:
         if (m_pieces.empty() || width <= 0)
             return;
         std::vector<uint8_t> inside(m_pieces.size());
-        for (size_t index = 0; index < m_pieces.size(); ++index)
-            inside[index] = m_pieces[index] >= 0 && chosen(m_pieces[index]);
+        int left = w, right = -1, top = h, bottom = -1;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const size_t index = static_cast<size_t>(y) * w + x;
+                if (m_pieces[index] < 0 || !chosen(m_pieces[index]))
+                    continue;
+                inside[index] = 1;
+                left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+        if (right < 0)
+            return;
+        // Only the chosen pieces' box, grown by the band, can change.
+        left = std::max(0, left - width), right = std::min(w - 1, right + width);
+        top = std::max(0, top - width), bottom = std::min(h - 1, bottom + width);
+        const int boxWidth = right - left + 1, boxHeight = bottom - top + 1;
         // A square grown by width pixels each way: along the rows, then along the columns.
         std::vector<uint8_t> alongRows(inside.size()), grown(inside.size());
-        for (int y = 0; y < h; ++y)
-            GrowRun(&inside[static_cast<size_t>(y) * w], &alongRows[static_cast<size_t>(y) * w], w, 1, width);
-        for (int x = 0; x < w; ++x)
-            GrowRun(&alongRows[x], &grown[x], h, static_cast<size_t>(w), width);
-        for (size_t index = 0; index < inside.size(); ++index)
-            if (grown[index] && !inside[index])
-                m_image.m_pixels[index] = ink;
+        for (int y = top; y <= bottom; ++y) {
+            const size_t start = static_cast<size_t>(y) * w + left;
+            GrowRun(&inside[start], &alongRows[start], boxWidth, 1, width);
+        }
+        for (int x = left; x <= right; ++x) {
+            const size_t start = static_cast<size_t>(top) * w + x;
+            GrowRun(&alongRows[start], &grown[start], boxHeight, static_cast<size_t>(w), width);
+        }
+        for (int y = top; y <= bottom; ++y)
+            for (int x = left; x <= right; ++x)
+                if (const size_t index = static_cast<size_t>(y) * w + x; grown[index] && !inside[index])
+                    m_image.m_pixels[index] = ink;
     }
 
     SImage Take() { return std::move(m_image); }
