@@ -252,6 +252,92 @@
         <source>Fax: %1</source>
         <translation>Fax: %1</translation>
     </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose numbers and dates the sheet shows</comment>
+        <translation>de_DE</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>price and currency</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Kind: %1</source>
+        <translation>Art: %1</translation>
+    </message>
+    <message>
+        <source>Catalogue number: %1</source>
+        <translation>Katalognummer: %1</translation>
+    </message>
+    <message>
+        <source>Price: %1</source>
+        <translation>Preis: %1</translation>
+    </message>
+    <message>
+        <source>Parts per package: %1</source>
+        <translation>Teile pro Packung: %1</translation>
+    </message>
+    <message>
+        <source>Size (W %1 D %1 H): %2</source>
+        <translation>Größe (B %1 T %1 H): %2</translation>
+    </message>
+    <message>
+        <source>Real size at %1: %2</source>
+        <translation>Wahre Größe bei %1: %2</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> in</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Prices in %1</source>
+        <translation>Preise in %1</translation>
+    </message>
+    <message>
+        <source>Model scale %1</source>
+        <translation>Modellmaßstab %1</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Representative</source>
+        <translation>Vertretung</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>The part is too large to draw.</source>
+        <translation>Das Teil ist zu groß zum Zeichnen.</translation>
+    </message>
+    <message>
+        <source>Index of catalogue numbers</source>
+        <translation>Verzeichnis der Katalognummern</translation>
+    </message>
 </context>
 <context>
     <name>CColorButton</name>

@@ -252,6 +252,92 @@
         <source>Fax: %1</source>
         <translation>Fax: %1</translation>
     </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose numbers and dates the sheet shows</comment>
+        <translation>nl_NL</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>price and currency</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Kind: %1</source>
+        <translation>Soort: %1</translation>
+    </message>
+    <message>
+        <source>Catalogue number: %1</source>
+        <translation>Catalogusnummer: %1</translation>
+    </message>
+    <message>
+        <source>Price: %1</source>
+        <translation>Prijs: %1</translation>
+    </message>
+    <message>
+        <source>Parts per package: %1</source>
+        <translation>Onderdelen per verpakking: %1</translation>
+    </message>
+    <message>
+        <source>Size (W %1 D %1 H): %2</source>
+        <translation>Afmetingen (B %1 D %1 H): %2</translation>
+    </message>
+    <message>
+        <source>Real size at %1: %2</source>
+        <translation>Werkelijke grootte bij %1: %2</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> in</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Auteur: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Prices in %1</source>
+        <translation>Prijzen in %1</translation>
+    </message>
+    <message>
+        <source>Model scale %1</source>
+        <translation>Modelschaal %1</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Fabrikant</translation>
+    </message>
+    <message>
+        <source>Representative</source>
+        <translation>Vertegenwoordiger</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>The part is too large to draw.</source>
+        <translation>Het onderdeel is te groot om te tekenen.</translation>
+    </message>
+    <message>
+        <source>Index of catalogue numbers</source>
+        <translation>Register van catalogusnummers</translation>
+    </message>
 </context>
 <context>
     <name>CColorButton</name>

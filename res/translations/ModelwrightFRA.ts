@@ -252,6 +252,92 @@
         <source>Fax: %1</source>
         <translation>Fax : %1</translation>
     </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose numbers and dates the sheet shows</comment>
+        <translation>fr_FR</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>price and currency</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Kind: %1</source>
+        <translation>Type : %1</translation>
+    </message>
+    <message>
+        <source>Catalogue number: %1</source>
+        <translation>Numéro de catalogue : %1</translation>
+    </message>
+    <message>
+        <source>Price: %1</source>
+        <translation>Prix : %1</translation>
+    </message>
+    <message>
+        <source>Parts per package: %1</source>
+        <translation>Pièces par paquet : %1</translation>
+    </message>
+    <message>
+        <source>Size (W %1 D %1 H): %2</source>
+        <translation>Taille (L %1 P %1 H) : %2</translation>
+    </message>
+    <message>
+        <source>Real size at %1: %2</source>
+        <translation>Taille réelle à %1 : %2</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> po</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Auteur : %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Prices in %1</source>
+        <translation>Prix en %1</translation>
+    </message>
+    <message>
+        <source>Model scale %1</source>
+        <translation>Échelle du modèle %1</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Fabricant</translation>
+    </message>
+    <message>
+        <source>Representative</source>
+        <translation>Représentant</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The part is too large to draw.</source>
+        <translation>La pièce est trop grande pour être dessinée.</translation>
+    </message>
+    <message>
+        <source>Index of catalogue numbers</source>
+        <translation>Index des numéros de catalogue</translation>
+    </message>
 </context>
 <context>
     <name>CColorButton</name>

@@ -673,7 +673,7 @@ private slots:
         QVERIFY(m_doc->IsModified());
 
         // Closing the window asks the same; cancelled, the window stays.
-        m_frame->m_saveChangesAnswer = QMessageBox::Yes;
+        m_frame->m_saveChangesAnswer = QMessageBox::Save;
         QVERIFY(!m_frame->close());
         QCOMPARE(m_frame->m_changedFileAsked.size(), 2);
         QCOMPARE(PartNames(garden), QStringList {"Birch"});
