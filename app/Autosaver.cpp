@@ -130,6 +130,16 @@ void CAutosaver::WaitForWrite()
         m_worker.join();
 }
 
+bool CAutosaver::KeepNow()
+{
+    m_retry.stop();
+    WaitForWrite();
+    const int written = m_written.load();
+    AutosaveNow();
+    WaitForWrite();
+    return m_written.load() > written;
+}
+
 void CAutosaver::DocumentSaved()
 {
     Cancel();

@@ -34,6 +34,9 @@ public:
     void AutosaveNow();
     // Waits for a write under way to end.
     void WaitForWrite();
+    // Keeps the changes now and waits until they are kept (the program is about to end);
+    // false when nothing was written.
+    bool KeepNow();
     // Stops a write under way from reading the catalogue; returns once it no longer does.
     void Cancel();
     // The document has no unsaved changes any more: its recovery file goes.

@@ -58,6 +58,7 @@ bool CInstanceChannel::HandOver(const QString& filePath, int timeoutMs) const
         return false;
     if (!PeerIsThisUser(socket))
         return false; // another user's program must not learn which file this user opens
+    LetPeerComeForward();
     socket.write(QFileInfo(filePath).absoluteFilePath().toUtf8() + '\n');
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;

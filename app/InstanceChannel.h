@@ -30,6 +30,7 @@ public:
     // Starts listening for the files of later starts; false when another program listens
     // already or the channel cannot be opened.
     bool Listen();
+    const QString& Name() const { return m_name; }
 
 signals:
     void fileReceived(const QString& filePath);

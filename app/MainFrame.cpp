@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/OpenDocumentLocks.h"
 #include "app/QtSettingsStore.h"
 #include "settings/ProgramOptions.h"
 #include "model/Exceptions.h"
@@ -10,6 +11,8 @@
 #include "ui/ErrorMessages.h"
 #include "ui/ModelwrightView.h"
 #include "ui/OptionsPropertySheet.h"
+#include "ui/SheetCommands.h"
+#include "ui/SheetPdf.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +22,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
@@ -101,6 +105,7 @@ CMainFrame::CMainFrame(CModelwrightDoc& document, CProgramOptions& options, QWid
     CreateStatusBar();
     LoadRecentFiles();
     m_view->SetExportFolder(m_pSettings->value(QString::fromLatin1(kExportFolderKey)).toString());
+    m_sheetCommands = new CSheetCommands(*m_view, *this);
     connect(m_view, &CModelwrightView::partsFileExported, this, &CMainFrame::OnPartsFileExported);
     retranslateUi();
     ConnectDocument();
@@ -170,6 +175,8 @@ void CMainFrame::CreateActions()
     connect(m_saveAsAction, &QAction::triggered, this, &CMainFrame::SaveDocumentAs);
     m_exportMeshAction = MakeAction(this, "fileExportMesh");
     connect(m_exportMeshAction, &QAction::triggered, this, &CMainFrame::OnExportMesh);
+    m_exportPdfAction = MakeAction(this, "fileExportPdf");
+    connect(m_exportPdfAction, &QAction::triggered, this, &CMainFrame::OnExportPdf);
     m_printAction = MakeAction(this, "filePrint", QStringLiteral(":/app/toolbar/print.svg"));
     m_printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(m_printAction, &QAction::triggered, this, &CMainFrame::OnFilePrint);
@@ -255,7 +262,7 @@ void CMainFrame::CreateMenus()
     m_fileMenu = menuBar()->addMenu(QString());
     m_fileMenu->addActions({m_newAction, m_openAction, m_saveAction, m_saveAsAction});
     m_fileMenu->addSeparator();
-    m_fileMenu->addAction(m_exportMeshAction);
+    m_fileMenu->addActions({m_exportMeshAction, m_exportPdfAction});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({m_printAction, m_printPreviewAction, m_printSetupAction});
     m_fileMenu->addSeparator();
@@ -365,6 +372,8 @@ void CMainFrame::retranslateUi()
     set(m_saveAsAction, tr("Save &As..."), tr("Save the catalogue under a new name"));
     set(m_exportMeshAction, tr("Export 3D &model..."),
         tr("Write the selected part or all parts as a 3D model for other programs (glTF or OBJ)"));
+    set(m_exportPdfAction, tr("Export &catalogue as PDF..."),
+        tr("Write the illustrated catalogue sheet as a PDF file to hand out"));
     set(m_printAction, tr("&Print..."), tr("Print the catalogue"));
     set(m_printPreviewAction, tr("Print Pre&view"), tr("Show the printed pages"));
     set(m_printSetupAction, tr("P&rint Setup..."), tr("Choose the printer and the page"));
@@ -442,6 +451,9 @@ void CMainFrame::OnPartsFileExported(const QString& path, int partCount, int fre
 
 void CMainFrame::UpdateTitle()
 {
+    // The title shows the document's file: that file and no other is this window's to hold.
+    if (m_pOpenDocuments)
+        m_pOpenDocuments->Follow(PathText(m_document.GetPathName()));
     setWindowTitle(tr("%1[*] - %2").arg(DocumentTitle(), tr("Winrail Modelwright")));
     setWindowFilePath(PathText(m_document.GetPathName()));
     setWindowModified(m_document.IsModified());
@@ -513,7 +525,43 @@ void CMainFrame::OnFileOpen()
 
 bool CMainFrame::OpenDocumentFile(const QString& path)
 {
-    return !DialogOpen() && SaveModified() && LoadDocument(path);
+    m_shownElsewhere = false;
+    // Asked before the unsaved changes here are: the file may not be this window's to open.
+    if (DialogOpen() || OpenInAnotherWindow(path))
+        return false;
+    if (!SaveModified()) {
+        UpdateTitle();
+        return false;
+    }
+    return LoadDocument(path);
+}
+
+void CMainFrame::SetOpenDocumentLocks(COpenDocumentLocks* pLocks)
+{
+    m_pOpenDocuments = pLocks;
+    UpdateTitle();
+}
+
+bool CMainFrame::OpenInAnotherWindow(const QString& path)
+{
+    const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    if (!m_pOpenDocuments || m_pOpenDocuments->Claim(absolutePath))
+        return false;
+    m_shownElsewhere = AskShowInOtherWindow(absolutePath) && m_pOpenDocuments->ShowInItsWindow(absolutePath);
+    return true;
+}
+
+bool CMainFrame::AskShowInOtherWindow(const QString& path)
+{
+    QMessageBox box(QMessageBox::Information, tr("Winrail Modelwright"),
+        tr("%1 is already open in another Modelwright window.").arg(QDir::toNativeSeparators(path)), QMessageBox::Cancel,
+        this);
+    box.setObjectName("openElsewhereQuestion");
+    box.setInformativeText(tr("Editing it here as well would make two versions of it, each saved over the other."));
+    QPushButton* show = box.addButton(tr("&Switch to It"), QMessageBox::AcceptRole);
+    box.setDefaultButton(show);
+    box.exec();
+    return box.clickedButton() == show;
 }
 
 void CMainFrame::OpenDocumentFileWhenFree(const QString& path)
@@ -562,15 +610,17 @@ void CMainFrame::AwaitDialog(QWidget* dialog)
     connect(dialog, &QObject::destroyed, this, &CMainFrame::PostPendingFileCheck, Qt::UniqueConnection);
 }
 
-bool CMainFrame::LoadDocument(const QString& path)
+bool CMainFrame::LoadDocument(const QString& path, void (CMainFrame::*report)(const QString&))
 {
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    if (OpenInAnotherWindow(absolutePath))
+        return false;
     try {
         m_document.OpenDocumentFile(PathOf(absolutePath));
     } catch (const CException& error) {
         UpdateTitle();
         RemoveRecentFile(absolutePath);
-        ReportError(ErrorText(error));
+        (this->*report)(ErrorText(error));
         return false;
     }
     AddRecentFile(absolutePath);
@@ -697,9 +747,59 @@ QString CMainFrame::AskSavePath()
     return dialog.selectedFiles().constFirst();
 }
 
+bool CMainFrame::MayOverwriteChangedFile(const QString& path, bool& saved)
+{
+    saved = false;
+    if (PathOf(path) != m_document.GetPathName() || !m_document.FileChangedOnDisk())
+        return true;
+    const QString when = QLocale().toString(QFileInfo(path).lastModified(), QLocale::ShortFormat);
+    switch (AskChangedFile(tr("%1 was changed by another program at %2, after it was opened or saved here. "
+                              "Saving replaces those changes with yours.")
+                               .arg(QDir::toNativeSeparators(path), when))) {
+    case EChangedFileAnswer::overwrite:
+        return true;
+    case EChangedFileAnswer::saveAs:
+        saved = SaveDocumentAs();
+        return false;
+    case EChangedFileAnswer::reload:
+        LoadDocument(path);
+        return false;
+    case EChangedFileAnswer::cancel:
+        break;
+    }
+    return false;
+}
+
+CMainFrame::EChangedFileAnswer CMainFrame::AskChangedFile(const QString& message)
+{
+    QMessageBox box(QMessageBox::Warning, tr("Winrail Modelwright"), message, QMessageBox::Cancel, this);
+    box.setObjectName("changedFileQuestion");
+    box.setInformativeText(tr("Reload opens the file as it is now and lets your unsaved changes go."));
+    QPushButton* overwrite = box.addButton(tr("&Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton* saveAs = box.addButton(tr("Save &As..."), QMessageBox::AcceptRole);
+    QPushButton* reload = box.addButton(tr("&Reload"), QMessageBox::ResetRole);
+    box.setDefaultButton(saveAs);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return EChangedFileAnswer::overwrite;
+    if (box.clickedButton() == saveAs)
+        return EChangedFileAnswer::saveAs;
+    if (box.clickedButton() == reload)
+        return EChangedFileAnswer::reload;
+    return EChangedFileAnswer::cancel;
+}
+
 bool CMainFrame::SaveTo(const QString& path)
 {
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    // Another program's changes are never replaced unasked, nor a file another copy has open.
+    if (bool saved = false; !MayOverwriteChangedFile(absolutePath, saved))
+        return saved;
+    if (m_pOpenDocuments && !m_pOpenDocuments->Claim(absolutePath)) {
+        ReportError(tr("%1 is open in another Modelwright window. Close it there, or save under another name.")
+                        .arg(QDir::toNativeSeparators(absolutePath)));
+        return false;
+    }
     // A backup that cannot be kept does not stop the save; the user hears of it afterwards.
     QString backupFailure;
     if (m_options.m_backupOnSave != 0) {
@@ -712,11 +812,13 @@ bool CMainFrame::SaveTo(const QString& path)
     try {
         m_document.SaveDocumentFile(PathOf(absolutePath));
     } catch (const CFileException& error) {
+        UpdateTitle();
         if (error.m_cause == CFileException::readOnly)
             return AskSaveReadOnlyAs(ErrorText(error)) && SaveDocumentAs();
         ReportError(ErrorText(error));
         return false;
     } catch (const CException& error) {
+        UpdateTitle();
         ReportError(ErrorText(error));
         return false;
     }
@@ -829,16 +931,27 @@ void CMainFrame::OnOpenRecentFile(int index)
 
 void CMainFrame::OnFilePrint()
 {
+    if (!m_sheetCommands->AskOptions())
+        return;
     QPrintDialog dialog(&m_printer, this);
     if (dialog.exec() == QDialog::Accepted)
-        m_view->PrintCatalogue(m_printer);
+        m_sheetCommands->Print(m_printer);
 }
 
 void CMainFrame::OnFilePrintPreview()
 {
+    if (!m_sheetCommands->AskOptions())
+        return;
     QPrintPreviewDialog preview(&m_printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { m_view->PrintCatalogue(*printer); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { m_sheetCommands->Draw(*printer); });
     preview.exec();
+}
+
+void CMainFrame::OnExportPdf()
+{
+    const QString path = m_sheetCommands->ExportPdf(m_printer.pageLayout());
+    if (!path.isEmpty())
+        OnPartsFileExported(path, static_cast<int>(m_sheetCommands->Content().m_parts.size()), 0);
 }
 
 void CMainFrame::OnFilePrintSetup()
@@ -870,9 +983,33 @@ bool CMainFrame::PrintDocumentFile(const QString& path, const QString& printerNa
         }
         m_printer.setPrinterName(printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : printerName);
     }
-    if (!OpenDocumentFile(path))
+    if (DialogOpen() || !SaveModified() || !LoadDocument(path, &CMainFrame::ReportPrintFailure))
         return false;
     m_view->PrintCatalogue(m_printer);
+    return true;
+}
+
+bool CMainFrame::WritePdfOfFile(const QString& path, const QString& pdfPath, const QString& modelScale)
+{
+    const std::optional<double> scale = ParseModelScale(modelScale);
+    if (pdfPath.isEmpty()) {
+        ReportPrintFailure(tr("%1: the PDF file to write is missing; give it after the catalogue.").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    if (!scale) {
+        ReportPrintFailure(tr("\"%1\" is no model scale; write it as 1:87.").arg(modelScale));
+        return false;
+    }
+    if (DialogOpen() || !SaveModified() || !LoadDocument(path, &CMainFrame::ReportPrintFailure))
+        return false;
+    SSheetContent content = m_view->SheetContent(false);
+    content.m_modelScale = *scale;
+    try {
+        WriteCatalogueSheetPdf(PathOf(QFileInfo(pdfPath).absoluteFilePath()), content, m_printer.pageLayout());
+    } catch (const CException& error) {
+        ReportPrintFailure(ErrorText(error));
+        return false;
+    }
     return true;
 }
 

@@ -13,8 +13,10 @@
 #include <optional>
 
 class CModelwrightDoc;
+class COpenDocumentLocks;
 class CProgramOptions;
 class CModelwrightView;
+class CSheetCommands;
 class QAction;
 class QLabel;
 class QMenu;
@@ -29,6 +31,8 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kMaxRecentFiles = 4;
+    // What to do with a file that another program changed since it was opened or saved here.
+    enum class EChangedFileAnswer { overwrite, saveAs, reload, cancel };
 
     // The options are the program's one record; the Options command edits them in place.
     CMainFrame(CModelwrightDoc& document, CProgramOptions& options, QWidget* parent = nullptr);
@@ -42,6 +46,11 @@ public:
     // File Open of a known file, after asking about unsaved changes; false when the user
     // kept the open catalogue or the file could not be read (the error was shown).
     bool OpenDocumentFile(const QString& path);
+    // The files the running copies have open: a file open in another copy is shown there
+    // instead of being opened here a second time. None (the default) opens every file here.
+    void SetOpenDocumentLocks(COpenDocumentLocks* pLocks);
+    // The last file asked to open was open in another copy's window and is shown there now.
+    bool DocumentShownElsewhere() const { return m_shownElsewhere; }
     // Opens a file handed over by another start of the program or dropped on the window as
     // OpenDocumentFile does, but only once no dialog is open: the catalogue never changes
     // beneath a dialog that edits one of its parts. A later file replaces one still waiting.
@@ -56,6 +65,10 @@ public:
     // one; false when that printer is not there (said in a message, or on standard error
     // without a screen) or the file could not be opened.
     bool PrintDocumentFile(const QString& path, const QString& printerName = QString());
+    // Opens the file and writes its catalogue sheet as a PDF without asking, with the real
+    // sizes at the model scale given ("1:87"; empty for none); false when it cannot (said as
+    // printing says it).
+    bool WritePdfOfFile(const QString& path, const QString& pdfPath, const QString& modelScale = QString());
 
     // Puts back the window's size, place, state, toolbar and table columns as the last run
     // left them; false when nothing was remembered.
@@ -71,6 +84,8 @@ public:
     QAction* SaveAction() const { return m_saveAction; }
     QAction* SaveAsAction() const { return m_saveAsAction; }
     QAction* ExportMeshAction() const { return m_exportMeshAction; }
+    QAction* ExportPdfAction() const { return m_exportPdfAction; }
+    CSheetCommands* SheetCommands() const { return m_sheetCommands; }
     QAction* PrintAction() const { return m_printAction; }
     QAction* PrintPreviewAction() const { return m_printPreviewAction; }
     QAction* PrintSetupAction() const { return m_printSetupAction; }
@@ -121,6 +136,9 @@ protected:
     // The file cannot be saved because it is read-only (the message says so); true when the
     // user wants to save under another name instead.
     virtual bool AskSaveReadOnlyAs(const QString& message);
+    virtual EChangedFileAnswer AskChangedFile(const QString& message);
+    // The file is open in another copy's window; true when the user wants to go there.
+    virtual bool AskShowInOtherWindow(const QString& path);
     virtual void ReportError(const QString& message);
     // The lock keys' states, or nothing where the platform cannot tell them.
     virtual std::optional<SKeyboardLocks> LockStates() const;
@@ -157,8 +175,15 @@ private:
     void AwaitDialog(QWidget* dialog);
     // Asks about unsaved changes; false when the user cancelled or saving failed.
     bool SaveModified();
-    bool LoadDocument(const QString& path);
+    bool LoadDocument(const QString& path, void (CMainFrame::*report)(const QString&) = &CMainFrame::ReportError);
+    // True when another copy has the file open (it was shown there when the user wished);
+    // otherwise the file is this window's to open.
+    bool OpenInAnotherWindow(const QString& path);
     bool SaveTo(const QString& path);
+    // Before the document's own file is saved over: false when another program changed it
+    // and the user chose not to overwrite it (a save under another name or a reload may have
+    // taken its place, and save tells whether the catalogue was saved).
+    bool MayOverwriteChangedFile(const QString& path, bool& saved);
 
     void LoadRecentFiles();
     void StoreRecentFiles();
@@ -170,6 +195,7 @@ private:
     void OnFileOpen();
     // File Export 3D model: the selected part or all parts, the format by the file's extension.
     void OnExportMesh();
+    void OnExportPdf();
     // True for all parts, false for the selected one; nothing when the user cancelled.
     std::optional<bool> AskMeshOfAllParts();
     QString AskMeshPath(const QString& proposedName);
@@ -196,6 +222,8 @@ private:
     // program may read an attachment only when the mail goes out, so they go when this window does.
     std::vector<std::unique_ptr<QTemporaryDir>> m_mailFolders;
     bool m_contextHelpMode = false;
+    COpenDocumentLocks* m_pOpenDocuments = nullptr;
+    bool m_shownElsewhere = false;
     // The file waiting for the dialogs to close, the dialog it waits for, and the turns of the
     // event loop seen with no dialog open.
     QString m_pendingPath;
@@ -214,6 +242,8 @@ private:
     QAction* m_saveAction = nullptr;
     QAction* m_saveAsAction = nullptr;
     QAction* m_exportMeshAction = nullptr;
+    QAction* m_exportPdfAction = nullptr;
+    CSheetCommands* m_sheetCommands = nullptr;
     QAction* m_printAction = nullptr;
     QAction* m_printPreviewAction = nullptr;
     QAction* m_printSetupAction = nullptr;

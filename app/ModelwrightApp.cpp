@@ -3,7 +3,9 @@
 #include "app/AboutDlg.h"
 #include "app/Autosaver.h"
 #include "app/MainFrame.h"
+#include "app/OpenDocumentLocks.h"
 #include "app/OptionCommandLineInfo.h"
+#include "app/QuitRequests.h"
 #include "app/QtSettingsStore.h"
 #include "app/RecoveryFiles.h"
 #include "app/ShellRegistration.h"
@@ -22,11 +24,23 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include <utility>
+
 namespace {
 
 CModelwrightApp* s_pInstance = nullptr;
 
 constexpr const char* kApplicationTitle = "Modelwright";
+
+// A name of this copy's own beside the channel's: the process and, for tests that run several
+// applications in one process, a count.
+QString OwnChannelName(const QString& channelName)
+{
+    static int copies = 0;
+    if (channelName.isEmpty())
+        return {};
+    return channelName + QStringLiteral("-%1-%2").arg(QCoreApplication::applicationPid()).arg(++copies);
+}
 
 }
 
@@ -40,14 +54,18 @@ CModelwrightApp::CModelwrightApp(Setup setup)
     , m_languages(m_setup.translationFolders)
     , m_help(CHelpBooks(m_setup.helpFolders))
     , m_channel(m_setup.channelName)
+    , m_ownChannel(OwnChannelName(m_setup.channelName))
 {
     s_pInstance = this;
     connect(&m_channel, &CInstanceChannel::fileReceived, this, &CModelwrightApp::OpenHandedOverFile);
+    connect(&m_ownChannel, &CInstanceChannel::fileReceived, this, &CModelwrightApp::OpenHandedOverFile);
 }
 
 CModelwrightApp::~CModelwrightApp()
 {
+    StopFollowingQuitRequests();
     m_pMainFrame.reset();
+    m_pOpenDocuments.reset();
     // A normal end: the changes were saved or the user let them go.
     m_pAutosaver.reset();
     m_pRecovery.reset();
@@ -70,6 +88,7 @@ bool CModelwrightApp::InitInstance(const QStringList& arguments)
     if (commandLine.m_nShellCommand == COptionCommandLineInfo::FileOpen && m_channel.HandOver(commandLine.m_strFileName))
         return false;
 
+    FollowQuitRequests([this] { QMetaObject::invokeMethod(this, &CModelwrightApp::QuitOnRequest, Qt::QueuedConnection); });
     ReadVersionData();
     OpenSettings();
     LoadProgramOptions();
@@ -79,12 +98,35 @@ bool CModelwrightApp::InitInstance(const QStringList& arguments)
     CreateMainFrame();
     RegisterShellFileTypes();
     m_channel.Listen();
+    HoldOpenDocuments();
     if (!ProcessShellCommand(commandLine))
         return false;
     ShowMainWindow();
     StartAutosave();
     OfferRecovery();
-    return true;
+    // Asked to end while starting: the question of a recovery, say, was open.
+    return !m_quitRequested;
+}
+
+void CModelwrightApp::QuitOnRequest()
+{
+    if (std::exchange(m_quitRequested, true))
+        return;
+    // Not quit(), which closes the windows and so asks about unsaved changes.
+    QCoreApplication::exit(0);
+}
+
+void CModelwrightApp::KeepStateAtRequestedEnd()
+{
+    if (!m_pMainFrame)
+        return;
+    m_pMainFrame->SaveWindowLayout();
+    if (!m_pAutosaver || !m_pDocument->IsModified())
+        return;
+    // The latest changes, where the user wants changes kept at all.
+    if (m_pOptions->m_autosaveMinutes > 0)
+        m_pAutosaver->KeepNow();
+    m_pRecovery->KeepAtEnd();
 }
 
 void CModelwrightApp::ReadVersionData()
@@ -142,6 +184,16 @@ void CModelwrightApp::CreateMainFrame()
         [this] { SaveOptions(*m_pOptions, *m_setup.pSettings); });
 }
 
+void CModelwrightApp::HoldOpenDocuments()
+{
+    QString folder = m_setup.openDocumentsFolder;
+    if (folder.isEmpty())
+        folder = m_setup.dataHome.isEmpty() ? COpenDocumentLocks::DefaultFolder() : m_setup.dataHome + QStringLiteral("/modelwright/open");
+    const bool heard = m_ownChannel.Listen();
+    m_pOpenDocuments = std::make_unique<COpenDocumentLocks>(folder, heard ? m_ownChannel.Name() : QString());
+    m_pMainFrame->SetOpenDocumentLocks(m_pOpenDocuments.get());
+}
+
 void CModelwrightApp::RegisterShellFileTypes()
 {
     if (!CShellRegistration::RegistersAtStartUp(QCoreApplication::applicationFilePath()))
@@ -159,11 +211,19 @@ bool CModelwrightApp::ProcessShellCommand(const COptionCommandLineInfo& commandL
     case COptionCommandLineInfo::FileOpen:
         if (m_pMainFrame->OpenDocumentFile(commandLine.m_strFileName))
             return true;
-        m_exitCode = 1;
+        // Shown in the window that has it open, the file needs this one no more.
+        m_exitCode = m_pMainFrame->DocumentShownElsewhere() ? 0 : 1;
         return false;
     case COptionCommandLineInfo::FilePrint:
     case COptionCommandLineInfo::FilePrintTo:
+        // A print run edits nothing and ends at once: a file open in a window prints too.
+        m_pMainFrame->SetOpenDocumentLocks(nullptr);
         m_exitCode = m_pMainFrame->PrintDocumentFile(commandLine.m_strFileName, commandLine.m_strPrinterName) ? 0 : 1;
+        return false;
+    case COptionCommandLineInfo::FilePdf:
+        // Like a print run: it edits nothing, asks nothing, and takes a file open in a window too.
+        m_pMainFrame->SetOpenDocumentLocks(nullptr);
+        m_exitCode = m_pMainFrame->WritePdfOfFile(commandLine.m_strFileName, commandLine.m_strPdfName, commandLine.m_strModelScale) ? 0 : 1;
         return false;
     case COptionCommandLineInfo::AppRegister:
     case COptionCommandLineInfo::ShowUsage:
@@ -262,6 +322,8 @@ void CModelwrightApp::ShowMainWindow()
 
 int CModelwrightApp::ExitInstance()
 {
+    if (m_quitRequested)
+        KeepStateAtRequestedEnd();
     if (m_pOptions)
         SaveOptions(*m_pOptions, *m_setup.pSettings);
     return m_exitCode;
@@ -298,5 +360,9 @@ void CModelwrightApp::OpenHandedOverFile(const QString& path)
     m_pMainFrame->showMaximized();
     m_pMainFrame->raise();
     m_pMainFrame->activateWindow();
+    // The file shown already: brought forward as it is, with its unsaved changes.
+    const QString shown = QString::fromStdString(PathToUtf8(m_pMainFrame->Document().GetPathName()));
+    if (!shown.isEmpty() && COpenDocumentLocks::SameFile(shown, path))
+        return;
     m_pMainFrame->OpenDocumentFileWhenFree(path);
 }

@@ -18,6 +18,7 @@ class CAutosaver;
 class CMainFrame;
 class CRecoveryFiles;
 class CModelwrightDoc;
+class COpenDocumentLocks;
 class COptionCommandLineInfo;
 class CProgramOptions;
 class CVersionInfo;
@@ -42,6 +43,7 @@ public:
         QString splashPicture;                   // the program's own picture when empty
         int splashTimeout = kSplashTimeout;
         QString recoveryFolder;                  // under dataHome, or the user's, when empty
+        QString openDocumentsFolder;             // the same for the locks of the open files
         // Asks whether to recover the unsaved changes of a file from a time; a message box
         // when null.
         std::function<ERecoveryAnswer(const QString& file, const QDateTime& time)> askRecovery;
@@ -60,6 +62,11 @@ public:
     bool InitInstance(const QStringList& arguments);
     // Saves the options; returns the program's exit status.
     int ExitInstance();
+    // The system asked the program to end (a signal, a closing console): it ends as soon as
+    // the window's thread gets back to its event loop, asking nothing; dialogs end as if
+    // cancelled, and unsaved changes stay for recovery as after a crash.
+    void QuitOnRequest();
+    bool QuitRequested() const { return m_quitRequested; }
 
     // Makes the language's texts the ones in use; 1 when a translation catalogue is in use.
     int LoadLanguageDll(int languageId);
@@ -93,11 +100,13 @@ private:
     void LoadProgramOptions();
     void StartSplash(const COptionCommandLineInfo& commandLine);
     void CreateMainFrame();
+    void HoldOpenDocuments();
     void RegisterShellFileTypes();
     bool ProcessShellCommand(const COptionCommandLineInfo& commandLine);
     void ShowMainWindow();
     void StartAutosave();
     ERecoveryAnswer AskRecovery(const QString& file, const QDateTime& time);
+    void KeepStateAtRequestedEnd();
     static QString TopicOfActiveDialog();
 
     Setup m_setup;
@@ -107,6 +116,10 @@ private:
     CLanguageResources m_languages;
     CHelpSystem m_help;
     CInstanceChannel m_channel;
+    // This copy's own channel, named in the locks of its open files: there another copy asks
+    // it to show a file it has open.
+    CInstanceChannel m_ownChannel;
+    std::unique_ptr<COpenDocumentLocks> m_pOpenDocuments;
     std::unique_ptr<CModelwrightDoc> m_pDocument;
     std::unique_ptr<CRecoveryFiles> m_pRecovery;
     std::unique_ptr<CAutosaver> m_pAutosaver;
@@ -114,4 +127,5 @@ private:
     // The splash deletes itself; this only keeps it above the main window while it lasts.
     QPointer<QWidget> m_pSplash;
     int m_exitCode = 0;
+    bool m_quitRequested = false;
 };

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 // On this system absolute file names start with "/" too: such an argument is a file when it
@@ -31,6 +33,8 @@ const char* COptionCommandLineInfo::UsageText()
            "  FILE.wo3            open the catalogue (a running program takes it over)\n"
            "  /p FILE.wo3         print the catalogue on the default printer and quit\n"
            "  /pt FILE PRINTER    print the catalogue on the printer and quit\n"
+           "  /pdf FILE OUT.pdf   write the catalogue sheet as a PDF file and quit, without a display\n"
+           "  /scale 1:87         with /pdf: add the real sizes at that model scale\n"
            "  /nologo             start without the splash window\n"
            "  /Register           register the file type for this user and quit\n"
            "  /Unregister         remove that registration and quit\n"
@@ -61,7 +65,11 @@ void COptionCommandLineInfo::ParseParam(const QString& parameter, bool isOption,
     }
     if (!m_pendingOption.isEmpty()) {
         m_options[m_pendingOption] = parameter;
-        m_pendingOption.clear();
+        // The scale is the switch's value, never a file.
+        if (std::exchange(m_pendingOption, QString()).compare(QLatin1String("scale"), Qt::CaseInsensitive) == 0) {
+            m_strModelScale = parameter;
+            return;
+        }
     }
     ParsePlain(parameter);
 }
@@ -91,6 +99,10 @@ void COptionCommandLineInfo::ParseSwitch(const QString& name)
     } else if (is("pt")) {
         m_nShellCommand = FilePrintTo;
         m_printToArgumentsLeft = 2;
+    } else if (is("pdf")) {
+        m_nShellCommand = FilePdf;
+        m_bShowSplash = false;
+        m_pdfNameLeft = true;
     } else if (is("dde")) {
         m_nShellCommand = FileDDE;
         m_bShowSplash = false;
@@ -110,6 +122,8 @@ void COptionCommandLineInfo::ParsePlain(const QString& parameter)
         m_strFileName = parameter;
         if (m_nShellCommand == FileNew)
             m_nShellCommand = FileOpen;
+    } else if (std::exchange(m_pdfNameLeft, false)) {
+        m_strPdfName = parameter;
     } else if (m_printToArgumentsLeft == 2) {
         m_strPrinterName = parameter;
         --m_printToArgumentsLeft;

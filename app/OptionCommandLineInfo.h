@@ -10,7 +10,7 @@
 // "/"; option names are case-sensitive where the program asks for them.
 class COptionCommandLineInfo {
 public:
-    enum ShellCommand { FileNew, FileOpen, FilePrint, FilePrintTo, FileDDE, AppRegister, AppUnregister, ShowUsage, ShowVersion };
+    enum ShellCommand { FileNew, FileOpen, FilePrint, FilePrintTo, FilePdf, FileDDE, AppRegister, AppUnregister, ShowUsage, ShowVersion };
 
     // What --help prints: the program's command line.
     static const char* UsageText();
@@ -25,6 +25,9 @@ public:
     ShellCommand m_nShellCommand = FileNew;
     QString m_strFileName;
     QString m_strPrinterName;
+    // Where /pdf writes the catalogue sheet, and the /scale it is given ("1:87"; empty for none).
+    QString m_strPdfName;
+    QString m_strModelScale;
     bool m_bShowSplash = true;
     // Off for a start by the desktop to hand over files, which shows no splash.
     bool m_bUserControl = true;
@@ -36,4 +39,5 @@ private:
     std::map<QString, QString> m_options;
     QString m_pendingOption;
     int m_printToArgumentsLeft = 0;
+    bool m_pdfNameLeft = false;
 };

@@ -2,6 +2,7 @@
 
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
+#include "model/HeldLock.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,16 +59,17 @@ CRecoveryFiles::CRecoveryFiles(const QString& folder)
     // Nobody else may see which documents the user changes, nor plant anything among the files.
     QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     m_ownFile = QDir(m_folder).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces) + kSuffix);
-    m_ownLock = std::make_unique<QLockFile>(LockPathOf(m_ownFile));
-    m_ownLock->setStaleLockTime(0);
-    m_ownLock->tryLock(0);
+    m_ownLock = CHeldLock::TryHold(PathOf(LockPathOf(m_ownFile)));
 }
 
 CRecoveryFiles::~CRecoveryFiles()
 {
-    Remove();
+    if (!m_keepAtEnd)
+        Remove();
+    if (m_ownLock)
+        m_ownLock->Remove();
     for (auto& [path, lock] : m_heldOrphans)
-        lock->unlock();
+        lock->Remove();
 }
 
 QString CRecoveryFiles::DefaultFolder()
@@ -132,17 +134,17 @@ QList<CRecoveryFiles::SEntry> CRecoveryFiles::Orphans()
         const QString filePath = QDir(m_folder).filePath(name);
         if (filePath == m_ownFile)
             continue;
-        // A lock that its copy still holds keeps the file out of reach; a dead copy's is taken.
-        auto lock = std::make_shared<QLockFile>(LockPathOf(filePath));
-        lock->setStaleLockTime(0);
-        if (!lock->tryLock(0))
+        // A lock that its copy still holds keeps the file out of reach; a dead copy's is taken,
+        // whatever process its text names.
+        std::unique_ptr<CHeldLock> lock = CHeldLock::TryHold(PathOf(LockPathOf(filePath)));
+        if (!lock)
             continue;
         SEntry entry;
         if (!ReadEntry(filePath, entry)) {
-            lock->unlock();
+            lock->Remove();
             continue;
         }
-        m_heldOrphans.append({filePath, lock});
+        m_heldOrphans.emplace_back(filePath, std::move(lock));
         orphans.append(entry);
     }
     std::sort(orphans.begin(), orphans.end(), [](const SEntry& a, const SEntry& b) { return a.written > b.written; });
@@ -164,11 +166,10 @@ void CRecoveryFiles::TakeOver(const SEntry& entry)
 
 void CRecoveryFiles::Release(const SEntry& entry)
 {
-    for (qsizetype i = 0; i < m_heldOrphans.size(); ++i) {
-        if (m_heldOrphans[i].first == entry.filePath) {
-            m_heldOrphans[i].second->unlock();
-            m_heldOrphans.removeAt(i);
-            return;
-        }
-    }
+    const auto held = std::find_if(m_heldOrphans.begin(), m_heldOrphans.end(),
+        [&entry](const auto& orphan) { return orphan.first == entry.filePath; });
+    if (held == m_heldOrphans.end())
+        return;
+    held->second->Remove();
+    m_heldOrphans.erase(held);
 }

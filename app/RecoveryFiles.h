@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QList>
-#include <QLockFile>
 #include <QString>
 
 #include <cstdint>
@@ -11,11 +10,14 @@
 #include <span>
 #include <vector>
 
+class CHeldLock;
+
 // The files that keep a running program's unsaved changes, so that they can be recovered
 // after a crash or a power cut. They live in a folder of the user's application data, never
 // beside the user's files. Each running copy writes one file of its own and holds a lock on
 // it while it runs, so two copies never take each other's: only a file whose copy is gone is
-// offered for recovery.
+// offered for recovery. The system drops a lock when its copy ends, however it ends, so a new
+// process that got a dead copy's process ID cannot keep that copy's changes from being offered.
 class CRecoveryFiles {
 public:
     // What a recovery file says about itself.
@@ -44,6 +46,9 @@ public:
         const std::function<void(const PieceWriter&)>& writeDocument) const;
     // Removes this copy's file (saved, or no changes left to keep).
     void Remove() const;
+    // The end of this copy keeps its file for a later start, as a crash would (the program was
+    // asked to end with changes unsaved).
+    void KeepAtEnd() { m_keepAtEnd = true; }
     const QString& OwnFilePath() const { return m_ownFile; }
 
     // The files of copies that are no longer running, newest first. Each one stays locked for
@@ -62,6 +67,7 @@ public:
 private:
     QString m_folder;
     QString m_ownFile;
-    std::unique_ptr<QLockFile> m_ownLock;
-    QList<std::pair<QString, std::shared_ptr<QLockFile>>> m_heldOrphans;
+    std::unique_ptr<CHeldLock> m_ownLock;
+    bool m_keepAtEnd = false;
+    std::vector<std::pair<QString, std::unique_ptr<CHeldLock>>> m_heldOrphans;
 };

@@ -12,5 +12,8 @@ class QLocalSocket;
 QString UserChannelName();
 // Whether the program at the other end of the connection runs as this user.
 bool PeerIsThisUser(const QLocalSocket& socket);
+// Lets the program at the other end bring its window forward once it is handed a file: a
+// system that keeps programs in the background from taking the focus allows it then.
+void LetPeerComeForward();
 // Letters, digits, dot, minus and underscore, so that a text can stand in a channel's name.
 QString FileNameSafe(const QString& text);

@@ -18,3 +18,9 @@ bool PeerIsThisUser(const QLocalSocket&)
     // A pipe made with user access admits no other user's program.
     return true;
 }
+
+void LetPeerComeForward()
+{
+    // Only the program in the foreground may hand it on, which the one handing a file over is.
+    AllowSetForegroundWindow(ASFW_ANY);
+}

@@ -28,12 +28,25 @@ bool AnswerInformationRequest(int argc, char* argv[])
     }
 }
 
+// A PDF written from the command line needs no display: it is drawn on a screen nobody sees.
+void DrawPdfRunsOffscreen(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments << QString::fromLocal8Bit(argv[index]);
+    if (COptionCommandLineInfo::Parse(arguments).m_nShellCommand == COptionCommandLineInfo::FilePdf) {
+        UseCallersConsole();
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
 }
 
 int main(int argc, char* argv[])
 {
     if (AnswerInformationRequest(argc, argv))
         return 0;
+    DrawPdfRunsOffscreen(argc, argv);
     QApplication application(argc, argv);
     CModelwrightApp theApp;
     if (theApp.InitInstance(QApplication::arguments().mid(1)))

@@ -19,6 +19,7 @@
 #include <cctype>
 #include <filesystem>
 #include <istream>
+#include <limits>
 #include <memory>
 #include <new>
 #include <string_view>
@@ -282,16 +283,63 @@ SPartsFile ReadPartsFileNamed(const std::string& path)
     return ReadPartsFile(*bytes);
 }
 
+// A picture or a model of a damaged file shows only what could be read; the reader's faults
+// are told as check tells them, the first few of them and how many more there are.
+constexpr size_t kFaultsTold = 5;
+
+void TellReadFaults(const std::string& input, const SPartsFile& file, std::ostream& err)
+{
+    std::string told;
+    const std::string name = NameForMessage(input);
+    const std::vector<SDiagnostic>& faults = file.m_diagnostics;
+    for (size_t i = 0; i < std::min(faults.size(), kFaultsTold); ++i)
+        told += name + ":" + OneLine(FormatDiagnostic(faults[i])) + "\n";
+    if (faults.size() > kFaultsTold) {
+        const auto errors = static_cast<size_t>(std::count_if(faults.begin() + kFaultsTold, faults.end(),
+            [](const SDiagnostic& fault) { return fault.m_severity == ESeverity::Error; }));
+        told += name + ": ... and " + std::to_string(faults.size() - kFaultsTold) + " more: " + std::to_string(errors)
+            + (errors == 1 ? " error, " : " errors, ") + std::to_string(faults.size() - kFaultsTold - errors)
+            + (faults.size() - kFaultsTold - errors == 1 ? " warning\n" : " warnings\n");
+    }
+    err << told;
+}
+
+// True when an error of the reader lies within the part; a part without an end (the file
+// ends, or reading stopped, within it) reaches to the end of the file.
+bool IsCutShort(const SScene& scene, const SPartsFile& file)
+{
+    const int last = scene.m_lastLine >= scene.m_firstLine ? scene.m_lastLine : std::numeric_limits<int>::max();
+    for (const SDiagnostic& fault : file.m_diagnostics)
+        if (fault.m_severity == ESeverity::Error && fault.m_line >= scene.m_firstLine && fault.m_line <= last)
+            return true;
+    return false;
+}
+
+// Tells the reader's faults and fails, leaving the output as it was, when a part to be shown
+// could not be read whole.
+void RefusePartsCutShort(const CCliRequest& request, const SPartsFile& file, std::span<const SScene> chosen, std::ostream& err)
+{
+    TellReadFaults(request.m_input, file, err);
+    for (const SScene& scene : chosen)
+        if (IsCutShort(scene, file))
+            throw CRunFailure{request.m_input + ": the part \"" + scene.m_name
+                    + "\" could not be read whole; nothing was written. See the faults above, or run check.",
+                {}};
+}
+
 // The chosen part of a parts file, read as the file says.
-SScene ScenePartOfPartsFile(const CCliRequest& request)
+SScene ScenePartOfPartsFile(const CCliRequest& request, std::ostream& err)
 {
     SPartsFile file = ReadPartsFileNamed(request.m_input);
     for (size_t i = 0; i < file.m_scenes.size(); ++i) {
         const bool chosen = request.m_partName.empty() ? i + 1 == static_cast<size_t>(std::max(request.m_partIndex, 1))
                                                        : file.m_scenes[i].m_name == request.m_partName;
-        if (chosen)
+        if (chosen) {
+            RefusePartsCutShort(request, file, {&file.m_scenes[i], 1}, err);
             return std::move(file.m_scenes[i]);
+        }
     }
+    TellReadFaults(request.m_input, file, err);
     throw CRunFailure{PartNotFound(request, file.m_scenes.size()), {}};
 }
 
@@ -313,6 +361,8 @@ SScene ScenePartOfCatalogue(const CCliRequest& request)
         SPartsFile file = ReadPartsText(ExportPartToText(*part, request.m_options));
         if (file.m_scenes.empty())
             break;
+        // The catalogue's name, in UTF-8; the parts file holds what its code page can of it.
+        file.m_scenes.front().m_name = part->m_name;
         return std::move(file.m_scenes.front());
     }
     throw CRunFailure{PartNotFound(request, position), {}};
@@ -334,7 +384,8 @@ EView ViewNamed(const std::string& name)
 void RunRender(const CCliRequest& request, std::ostream& out, std::ostream& err)
 {
     RefuseOutputOverInput(request);
-    const SScene scene = HasPartsFileExtension(request.m_input) ? ScenePartOfPartsFile(request) : ScenePartOfCatalogue(request);
+    const SScene scene
+        = HasPartsFileExtension(request.m_input) ? ScenePartOfPartsFile(request, err) : ScenePartOfCatalogue(request);
     SCamera camera = SCamera::Standard(ViewNamed(request.m_view));
     if (request.m_yaw)
         camera.m_yaw = *request.m_yaw;
@@ -359,27 +410,42 @@ CRunFailure NoMeshParts(const CCliRequest& request)
     return CRunFailure{request.m_input + ": the file holds no parts.", {}};
 }
 
-// The parts of a 3D model: the one chosen as for render, or with --all every part of a parts file.
-std::vector<SMeshPart> ChosenMeshParts(const CCliRequest& request)
+// Every part of a parts file into the model, each given back once it is in.
+void WriteMeshOfWholePartsFile(const CCliRequest& request, std::ostream& err)
 {
-    const bool partsFile = HasPartsFileExtension(request.m_input);
-    std::vector<SMeshPart> parts;
-    if (!request.m_allParts) {
-        parts.push_back(MeshPartOf(partsFile ? ScenePartOfPartsFile(request) : ScenePartOfCatalogue(request), request.m_scale));
-    } else {
-        for (const SScene& scene : ReadPartsFileNamed(request.m_input).m_scenes)
-            parts.push_back(MeshPartOf(scene, request.m_scale));
-    }
-    if (parts.empty())
+    SPartsFile file = ReadPartsFileNamed(request.m_input);
+    if (file.m_scenes.empty()) {
+        TellReadFaults(request.m_input, file, err);
         throw NoMeshParts(request);
-    return parts;
+    }
+    RefusePartsCutShort(request, file, file.m_scenes, err);
+    RunStep(request.m_output, "Failed to write the 3D model.", [&] {
+        CMeshFileWriter writer(PathFromUtf8(request.m_output));
+        for (SScene& scene : file.m_scenes) {
+            writer.Add(scene, request.m_scale);
+            scene = SScene();
+        }
+        writer.Commit();
+    });
 }
 
 // A 3D model that goes to standard output or nowhere is a .glb: an OBJ needs a second file.
-void RunMeshToStream(const CCliRequest& request, std::ostream& out)
+void RunMeshToStream(const CCliRequest& request, std::ostream& out, std::ostream& err)
 {
     std::vector<SMeshPart> parts;
-    if (request.m_allParts && !HasPartsFileExtension(request.m_input)) {
+    const bool partsFile = HasPartsFileExtension(request.m_input);
+    if (request.m_allParts && partsFile) {
+        SPartsFile file = ReadPartsFileNamed(request.m_input);
+        if (file.m_scenes.empty()) {
+            TellReadFaults(request.m_input, file, err);
+            throw NoMeshParts(request);
+        }
+        RefusePartsCutShort(request, file, file.m_scenes, err);
+        for (SScene& scene : file.m_scenes) {
+            parts.push_back(MeshPartOf(scene, request.m_scale));
+            scene = SScene();
+        }
+    } else if (request.m_allParts) {
         CRunDocument run;
         CModelwrightDoc& document = run.Get();
         LoadCatalogue(request.m_input, document);
@@ -388,17 +454,18 @@ void RunMeshToStream(const CCliRequest& request, std::ostream& out)
         if (parts.empty())
             throw NoMeshParts(request);
     } else {
-        parts = ChosenMeshParts(request);
+        parts.push_back(
+            MeshPartOf(partsFile ? ScenePartOfPartsFile(request, err) : ScenePartOfCatalogue(request), request.m_scale));
     }
     std::string model;
     RunStep(request.m_output, "Failed to write the 3D model.", [&] { model = EncodeGlb(parts); });
     DeliverToStream(request, model, out);
 }
 
-void RunMesh(const CCliRequest& request, std::ostream& out)
+void RunMesh(const CCliRequest& request, std::ostream& out, std::ostream& err)
 {
     if (OutputIsAStream(request)) {
-        RunMeshToStream(request, out);
+        RunMeshToStream(request, out, err);
         return;
     }
     RefuseOutputOverInput(request);
@@ -407,7 +474,12 @@ void RunMesh(const CCliRequest& request, std::ostream& out)
     library.m_output = PathToUtf8(PathFromUtf8(request.m_output).replace_extension(".mtl"));
     RefuseOutputOverInput(library);
     const std::filesystem::path output = PathFromUtf8(request.m_output);
-    if (request.m_allParts && !HasPartsFileExtension(request.m_input)) {
+    const bool partsFile = HasPartsFileExtension(request.m_input);
+    if (request.m_allParts && partsFile) {
+        WriteMeshOfWholePartsFile(request, err);
+        return;
+    }
+    if (request.m_allParts) {
         // All parts of a catalogue go into the model one at a time.
         CModelwrightDoc document;
         LoadCatalogue(request.m_input, document);
@@ -418,8 +490,9 @@ void RunMesh(const CCliRequest& request, std::ostream& out)
         });
         return;
     }
-    const std::vector<SMeshPart> parts = ChosenMeshParts(request);
-    RunStep(request.m_output, "Failed to write the 3D model.", [&] { WriteMeshFile(parts, output); });
+    const SMeshPart part
+        = MeshPartOf(partsFile ? ScenePartOfPartsFile(request, err) : ScenePartOfCatalogue(request), request.m_scale);
+    RunStep(request.m_output, "Failed to write the 3D model.", [&] { WriteMeshFile({&part, 1}, output); });
 }
 
 int RunCheck(const CCliRequest& request, std::istream& in, std::ostream& out)
@@ -476,7 +549,7 @@ int RunCommandLineTool(std::span<const std::string> args, std::istream& in, std:
             RunRender(request, out, err);
             break;
         case CCliRequest::Command::mesh:
-            RunMesh(request, out);
+            RunMesh(request, out, err);
             break;
         case CCliRequest::Command::check:
             return RunCheck(request, in, out);

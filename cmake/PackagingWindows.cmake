@@ -8,8 +8,10 @@ install(FILES ${MW_WINDOWS_RUNTIME_DLLS} DESTINATION .)
 foreach(module Core Gui Widgets PrintSupport Network)
     install(FILES ${MW_WINDOWS_QT_PREFIX}/bin/Qt6${module}.dll DESTINATION .)
 endforeach()
-# The screen, the Windows look, and the picture formats that were built.
+# The screen, the Windows look, and the picture formats that were built; /pdf draws on a
+# screen nobody sees.
 install(FILES ${MW_WINDOWS_QT_PREFIX}/plugins/platforms/qwindows.dll DESTINATION plugins/platforms)
+install(FILES ${MW_WINDOWS_QT_PREFIX}/plugins/platforms/qoffscreen.dll DESTINATION plugins/platforms OPTIONAL)
 install(DIRECTORY ${MW_WINDOWS_QT_PREFIX}/plugins/styles/ DESTINATION plugins/styles OPTIONAL FILES_MATCHING PATTERN "*.dll")
 install(DIRECTORY ${MW_WINDOWS_QT_PREFIX}/plugins/imageformats/ DESTINATION plugins/imageformats OPTIONAL
     FILES_MATCHING PATTERN "*.dll")

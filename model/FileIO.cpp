@@ -678,13 +678,15 @@ void CFileReplacement::GiveTemporaryFileAName()
 #endif
 }
 
-void CFileReplacement::Commit()
+void CFileReplacement::Finish()
 {
     if (m_direct) {
         const std::unique_ptr<CDirectWrites> direct = std::move(m_direct);
         if (const int error = direct->Finish())
             throw CFileException(CFileException::CauseFromErrno(error), m_path);
     }
+    if (!m_pFile)
+        return; // finished already
     errno = 0;
     if (std::fflush(m_pFile.get()) != 0)
         throw CFileException(CFileException::CauseFromErrno(errno), m_path);
@@ -694,26 +696,130 @@ void CFileReplacement::Commit()
     errno = 0;
     if (std::fclose(m_pFile.release()) != 0)
         throw CFileException(CFileException::CauseFromErrno(errno), m_path);
-    ReplaceFile(m_temporary, m_target, m_path);
 #else
     if (std::ferror(m_pFile.get()))
         throw CFileException(CFileException::generic, m_path);
     GiveTemporaryFileAName();
+#endif
+}
+
+void CFileReplacement::ReplaceTarget()
+{
+#ifdef _WIN32
+    ReplaceFile(m_temporary, m_target, m_path);
+#else
     // Renamed while still open and locked, so no other replacement takes it for abandoned.
     ReplaceFile(m_temporary, m_target, m_path);
     m_committed = true;
     ForgetName(m_temporary);
     m_temporary.clear();
     errno = 0;
-    const bool closed = std::fclose(m_pFile.release()) == 0;
-    SyncFolder(FolderOf(m_target));
-    if (!closed)
+    if (std::fclose(m_pFile.release()) != 0)
         throw CFileException(CFileException::CauseFromErrno(errno), m_path);
     return;
 #endif
     m_committed = true;
     ForgetName(m_temporary);
     m_temporary.clear();
+}
+
+void CFileReplacement::StoreTargetsName()
+{
+#ifndef _WIN32
+    SyncFolder(FolderOf(m_target));
+#endif
+}
+
+void CFileReplacement::Commit()
+{
+    Finish();
+    try {
+        ReplaceTarget();
+    } catch (const CFileException&) {
+        StoreTargetsName();
+        throw;
+    }
+    StoreTargetsName();
+}
+
+namespace {
+
+// Holds back interrupts and terminations while files are put in place together; they take
+// effect, removing what is left to remove, once the last file is in place.
+class CTerminationsHeldBack {
+public:
+#ifdef _WIN32
+    CTerminationsHeldBack() = default;
+#else
+    CTerminationsHeldBack()
+    {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            sigaddset(&held, signal);
+        ::sigprocmask(SIG_BLOCK, &held, &m_previous);
+    }
+    ~CTerminationsHeldBack() { ::sigprocmask(SIG_SETMASK, &m_previous, nullptr); }
+
+private:
+    sigset_t m_previous {};
+#endif
+    CTerminationsHeldBack(const CTerminationsHeldBack&) = delete;
+    CTerminationsHeldBack& operator=(const CTerminationsHeldBack&) = delete;
+};
+
+// What stood at a target about to be replaced: a second name of it, so that it can be put
+// back, empty where the file system keeps one name per file.
+struct SOldTarget {
+    bool m_existed = false;
+    fs::path m_kept;
+};
+
+SOldTarget KeepOldTarget(const fs::path& target)
+{
+    std::error_code error;
+    if (!fs::exists(fs::symlink_status(target, error)))
+        return {};
+    const fs::path kept = TemporaryPathBeside(target);
+    fs::create_hard_link(target, kept, error);
+    return {true, error ? fs::path() : kept};
+}
+
+} // namespace
+
+void CommitTogether(std::span<CFileReplacement* const> files)
+{
+    for (CFileReplacement* file : files)
+        file->Finish();
+    const CTerminationsHeldBack held;
+    std::vector<SOldTarget> old;
+    for (CFileReplacement* file : files)
+        old.push_back(KeepOldTarget(file->Target()));
+    std::error_code ignored;
+    const auto forgetKept = [&] {
+        for (const SOldTarget& target : old)
+            if (!target.m_kept.empty())
+                fs::remove(target.m_kept, ignored);
+    };
+    // Nothing but the renames between the first and the last: the folder is stored after.
+    size_t replaced = 0;
+    try {
+        for (; replaced < files.size(); ++replaced)
+            files[replaced]->ReplaceTarget();
+    } catch (const CFileException&) {
+        // The files already in place give way to what stood there before.
+        for (size_t i = 0; i < replaced; ++i) {
+            if (!old[i].m_existed)
+                fs::remove(files[i]->Target(), ignored);
+            else if (!old[i].m_kept.empty())
+                fs::rename(old[i].m_kept, files[i]->Target(), ignored);
+        }
+        forgetKept();
+        throw;
+    }
+    forgetKept();
+    for (CFileReplacement* file : files)
+        file->StoreTargetsName();
 }
 
 void WriteFileAtomically(const fs::path& path, std::string_view bytes)

@@ -101,6 +101,15 @@ public:
     void Write(std::string_view bytes);
     void Commit();
 
+    // Commit in steps, for files that must replace their targets together (see
+    // CommitTogether): Finish makes the file complete and stored under a temporary name,
+    // ReplaceTarget then puts it in the target's place, and StoreTargetsName makes the new
+    // name last (syncs the folder).
+    void Finish();
+    void ReplaceTarget();
+    void StoreTargetsName();
+    const std::filesystem::path& Target() const { return m_target; }
+
 private:
     void WriteThroughCache(std::span<const uint8_t> bytes);
     // Asks the system to start storing what was written so far, so Commit waits less.
@@ -123,6 +132,11 @@ private:
     std::unique_ptr<CDirectWrites> m_direct;
     bool m_directTried = false;
 };
+
+// Finishes every file first and only then replaces their targets, one right after the
+// other: a failure before that leaves every target as it was, and one on the way puts back
+// the targets already replaced. An interrupt or a termination waits until all are in place.
+void CommitTogether(std::span<CFileReplacement* const> files);
 
 // The name of the copy a save keeps of the file it replaces: FILE.bak beside it.
 std::filesystem::path BackupPathOf(const std::filesystem::path& path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Document.h"
+#include "model/FileFingerprint.h"
 #include "model/PartsManager.h"
 #include "model/SerializationManager.h"
 
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -54,6 +56,13 @@ public:
     // changes nothing.
     void RecoverFromBytes(std::span<const uint8_t> bytes, const std::filesystem::path& path);
 
+    // The document's file as this document last read or wrote it; nothing for a catalogue
+    // never saved. A recovered catalogue knows its file as it was when it was recovered.
+    const std::optional<SFileFingerprint>& FileAsKnown() const { return m_fileAsKnown; }
+    // The file as it is now, when another program changed its bytes since this document last
+    // read or wrote it; nothing when they are the same or the file is gone.
+    std::optional<SFileFingerprint> FileChangedOnDisk() const;
+
     CPartsManager& Parts() const { return *m_pPartsManager; }
 
     std::unique_ptr<CPartsManager> m_pPartsManager;
@@ -63,4 +72,7 @@ private:
     void ReleaseCatalogue();
     // Loads through the archive; a failure tells where in the file it was met.
     void Load(CArchive& archive);
+    void KnowFile(const std::filesystem::path& path, uint64_t size, const CContentHash& hash);
+
+    std::optional<SFileFingerprint> m_fileAsKnown;
 };

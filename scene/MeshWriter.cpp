@@ -3,6 +3,7 @@
 #include "export/PartsFileWriter.h"
 #include "model/Exceptions.h"
 #include "model/FileIO.h"
+#include "model/NamedObject.h"
 #include "model/PartsManager.h"
 #include "model/TextCodec.h"
 #include "scene/PartsReader.h"
@@ -16,6 +17,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -27,12 +29,14 @@ static_assert(std::endian::native == std::endian::little, "the binary chunk is w
 
 constexpr double kMetresPerMillimetre = 0.001;
 constexpr double kMetresPerInch = 0.0254;
-// Parts side by side stand a quarter of the widest one's width apart, at least a centimetre.
-constexpr double kGapPerWidth = 0.25;
+// Neighbouring parts stand a quarter of their mean size apart, at least a centimetre.
+constexpr double kGapPerSize = 0.25;
 constexpr double kLeastGap = 0.01;
-// Flat faces share a point only with the triangles just before them (the other half of a
-// quad, the neighbours in a fan).
+// Lines share a point only with the lines just before them (the next piece of a polyline).
 constexpr size_t kSharingWindow = 8;
+// Faces share points whose normals agree this closely: the two halves of a flat quad.
+// The last few points are tried first, with the very same normal.
+constexpr size_t kRecentPoints = 4;
 constexpr float kSameNormal = 1 - 1e-6f;
 // A material's JSON is some hundred characters long.
 constexpr size_t kMaterialRoom = 160;
@@ -107,7 +111,11 @@ struct SPreparedPart {
     std::vector<SColourRun> m_triangles;
     std::vector<SFloat3> m_linePoints;
     std::vector<SColourRun> m_lines;
+    // The lines run between points of the faces (the outlines of a part mostly do): their
+    // indices are those of the faces' points, and they have no points of their own.
+    bool m_linesOnFacePoints = false;
     SBounds m_faceBounds;
+    SBounds m_normalBounds;
     SBounds m_lineBounds;
     // The index lists of the runs of the part before, emptied, for the runs of the next.
     std::vector<std::vector<uint32_t>> m_spareIndices;
@@ -122,6 +130,114 @@ struct SPreparedPart {
     bool IsEmpty() const { return m_triangles.empty() && m_lines.empty(); }
     std::span<const SFloat3> Positions() const { return {m_positions.data(), m_points}; }
     std::span<const SFloat3> Normals() const { return {m_normals.data(), m_points}; }
+    // Gives back the room beyond the points, for a part that is kept until the file is written.
+    void ShrinkToFit()
+    {
+        m_positions.resize(m_points);
+        m_positions.shrink_to_fit();
+        m_normals.resize(m_points);
+        m_normals.shrink_to_fit();
+        m_linePoints.shrink_to_fit();
+        for (SColourRun& run : m_triangles)
+            run.m_indices.shrink_to_fit();
+        for (SColourRun& run : m_lines)
+            run.m_indices.shrink_to_fit();
+        m_spareIndices = {};
+    }
+};
+
+// The points of a part already made, found by their position: a point of a face is shared by
+// every face of the part that meets it there with the same normal. An open-addressed table of
+// point numbers (plus one; zero is free), kept from part to part.
+class CPointTable {
+public:
+    void Reset(size_t expectedPoints)
+    {
+        size_t size = 64;
+        while (size < 2 * expectedPoints)
+            size *= 2;
+        m_slots.assign(size, SSlot {});
+        m_used = 0;
+    }
+
+    // The number of a point at position with a normal close to normal, or the new number
+    // made by add() when there is none.
+    template <class Add>
+    uint32_t Find(SFloat3 position, SFloat3 normal, std::span<const SFloat3> positions, std::span<const SFloat3> normals,
+        Add&& add)
+    {
+        if (2 * (m_used + 1) > m_slots.size())
+            Grow(positions);
+        const size_t hash = Hash(position);
+        const auto tag = static_cast<uint32_t>(hash >> 32);
+        const size_t mask = m_slots.size() - 1;
+        for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+            const SSlot entry = m_slots[slot];
+            if (entry.m_point == 0) {
+                const uint32_t index = add();
+                m_slots[slot] = {index + 1, tag};
+                ++m_used;
+                return index;
+            }
+            const uint32_t index = entry.m_point - 1;
+            if (entry.m_tag != tag || !(positions[index] == position))
+                continue;
+            const SFloat3 n = normals[index];
+            if (n.x * normal.x + n.y * normal.y + n.z * normal.z >= kSameNormal)
+                return index;
+        }
+    }
+
+    // The first point of a face at the position, whatever its normal: the same one however
+    // large the table is.
+    std::optional<uint32_t> FindPosition(SFloat3 position, std::span<const SFloat3> positions) const
+    {
+        std::optional<uint32_t> first;
+        const size_t hash = Hash(position);
+        const auto tag = static_cast<uint32_t>(hash >> 32);
+        const size_t mask = m_slots.size() - 1;
+        for (size_t slot = hash & mask; m_slots[slot].m_point != 0; slot = (slot + 1) & mask) {
+            const uint32_t index = m_slots[slot].m_point - 1;
+            if (m_slots[slot].m_tag == tag && positions[index] == position && (!first || index < *first))
+                first = index;
+        }
+        return first;
+    }
+
+private:
+    // A point's number plus one (zero is a free slot), and the high half of its hash, which
+    // tells most other points apart without reading them.
+    struct SSlot {
+        uint32_t m_point = 0;
+        uint32_t m_tag = 0;
+    };
+
+    // The low bits of a table's slot must depend on every bit of the point: a product
+    // carries its factors' low bits only upwards, so the high ones are folded down.
+    static size_t Hash(SFloat3 p)
+    {
+        uint64_t h = (uint64_t(std::bit_cast<uint32_t>(p.x)) << 32 | std::bit_cast<uint32_t>(p.y)) * 0x9E3779B97F4A7C15ull;
+        h = (h ^ (h >> 32) ^ std::bit_cast<uint32_t>(p.z)) * 0xFF51AFD7ED558CCDull;
+        return static_cast<size_t>(h ^ (h >> 29));
+    }
+
+    void Grow(std::span<const SFloat3> positions)
+    {
+        std::vector<SSlot> old(m_slots.size() * 2);
+        old.swap(m_slots);
+        const size_t mask = m_slots.size() - 1;
+        for (const SSlot entry : old) {
+            if (entry.m_point == 0)
+                continue;
+            size_t slot = Hash(positions[entry.m_point - 1]) & mask;
+            while (m_slots[slot].m_point != 0)
+                slot = (slot + 1) & mask;
+            m_slots[slot] = entry;
+        }
+    }
+
+    std::vector<SSlot> m_slots = std::vector<SSlot>(64);
+    size_t m_used = 0;
 };
 
 // Takes a part's triangles and lines in the order tessellation makes them and fills the
@@ -129,8 +245,10 @@ struct SPreparedPart {
 // the other into the same lists.
 class CPartPreparer {
 public:
-    CPartPreparer(SPreparedPart& part, std::string_view name, double metresPerUnit, size_t expectedTriangles)
+    CPartPreparer(SPreparedPart& part, CPointTable& table, std::string_view name, double metresPerUnit,
+        size_t expectedTriangles)
         : m_part(part)
+        , m_table(table)
         , m_unit(metresPerUnit)
     {
         m_part.m_name = name;
@@ -138,13 +256,21 @@ public:
         Recycle(m_part.m_lines);
         m_part.m_points = 0;
         m_part.m_linePoints.clear();
+        m_part.m_linesOnFacePoints = false;
         // Room for three points a triangle, so the lists seldom grow on the way.
         if (m_part.m_positions.size() < expectedTriangles * 3)
             MakeRoom(expectedTriangles * 3);
+        // Most points of closed solids and quads are shared by two triangles or more.
+        m_table.Reset(expectedTriangles);
     }
 
     void Triangle(const SPoint3& a, const SPoint3& b, const SPoint3& c, const SPoint3& cross, COLORREF color, uint8_t = 0)
     {
+        // A triangle whose corners meet in the file's floats has no area there: importers
+        // choke on faces and edges from a point to itself.
+        const SFloat3 pa = Upright(a, m_unit), pb = Upright(b, m_unit), pc = Upright(c, m_unit);
+        if (pa == pb || pb == pc || pc == pa || !HasArea(pa, pb, pc))
+            return;
         // The two halves of a quad mostly have the same cross product: the root and the
         // division are the costliest steps of a triangle.
         if (!(cross.x == m_lastCross.x && cross.y == m_lastCross.y && cross.z == m_lastCross.z)) {
@@ -154,26 +280,55 @@ public:
         const SFloat3 normal = m_lastNormal;
         if (m_part.m_positions.size() - m_part.m_points < 3)
             MakeRoom(2 * m_part.m_positions.size() + 3);
-        const uint32_t ia = FacePoint(Upright(a, m_unit), normal);
-        const uint32_t ib = FacePoint(Upright(b, m_unit), normal);
-        const uint32_t ic = FacePoint(Upright(c, m_unit), normal);
+        const uint32_t ia = FacePoint(pa, normal);
+        const uint32_t ib = FacePoint(pb, normal);
+        const uint32_t ic = FacePoint(pc, normal);
         SColourRun& run = RunOf(m_part.m_triangles, m_lastTriangleRun, color & 0xFFFFFF);
         run.Add(ia), run.Add(ib), run.Add(ic);
     }
     void Segment(const SPoint3& a, const SPoint3& b, COLORREF color)
     {
-        const uint32_t ia = LinePoint(Upright(a, m_unit));
-        const uint32_t ib = LinePoint(Upright(b, m_unit));
+        const SFloat3 pa = Upright(a, m_unit), pb = Upright(b, m_unit);
+        if (pa == pb)
+            return; // no line of no length
+        const uint32_t ia = LinePoint(pa);
+        const uint32_t ib = LinePoint(pb);
         SColourRun& run = RunOf(m_part.m_lines, m_lastLineRun, color & 0xFFFFFF);
         run.Add(ia), run.Add(ib);
     }
     void Finish()
     {
+        PutLinesOnFacePoints();
         m_part.m_faceBounds = BoundsOf(m_part.Positions());
+        m_part.m_normalBounds = BoundsOf(m_part.Normals());
         m_part.m_lineBounds = BoundsOf(m_part.m_linePoints);
     }
 
 private:
+    // Lines whose ends are all points of faces take those points instead of their own.
+    void PutLinesOnFacePoints()
+    {
+        if (m_part.m_lines.empty() || m_part.m_points == 0)
+            return;
+        std::vector<uint32_t>& onFace = m_lineToFace;
+        onFace.clear();
+        for (const SFloat3& point : m_part.m_linePoints) {
+            const std::optional<uint32_t> index = m_table.FindPosition(point, m_part.Positions());
+            if (!index)
+                return;
+            onFace.push_back(*index);
+        }
+        for (SColourRun& run : m_part.m_lines) {
+            run.m_largest = 0;
+            for (uint32_t& index : run.m_indices) {
+                index = onFace[index];
+                run.m_largest = std::max(run.m_largest, index);
+            }
+        }
+        m_part.m_linePoints.clear();
+        m_part.m_linesOnFacePoints = true;
+    }
+
     void Recycle(std::vector<SColourRun>& runs)
     {
         for (SColourRun& run : runs) {
@@ -206,21 +361,29 @@ private:
         m_part.m_normals.resize(points);
     }
 
+    static bool HasArea(SFloat3 a, SFloat3 b, SFloat3 c)
+    {
+        const SPoint3 ab {double(b.x) - a.x, double(b.y) - a.y, double(b.z) - a.z};
+        const SPoint3 ac {double(c.x) - a.x, double(c.y) - a.y, double(c.z) - a.z};
+        const SPoint3 n = Cross(ab, ac);
+        return n.x != 0 || n.y != 0 || n.z != 0;
+    }
+
     uint32_t FacePoint(SFloat3 position, SFloat3 normal)
     {
-        std::vector<SFloat3>& positions = m_part.m_positions;
+        // The other half of a quad and the next triangle of a fan meet the last points made.
         const size_t count = m_part.m_points;
-        for (size_t i = count; i > count - std::min(count, kSharingWindow);) {
+        for (size_t i = count; i > count - std::min(count, kRecentPoints);) {
             --i;
-            if (!(positions[i] == position))
-                continue;
-            const SFloat3 n = m_part.m_normals[i];
-            if (n.x * normal.x + n.y * normal.y + n.z * normal.z >= kSameNormal)
+            if (m_part.m_positions[i] == position && m_part.m_normals[i] == normal)
                 return static_cast<uint32_t>(i);
         }
-        positions[count] = position;
-        m_part.m_normals[count] = normal;
-        return static_cast<uint32_t>(m_part.m_points++);
+        return m_table.Find(position, normal, m_part.Positions(), m_part.Normals(), [&] {
+            const size_t count = m_part.m_points;
+            m_part.m_positions[count] = position;
+            m_part.m_normals[count] = normal;
+            return static_cast<uint32_t>(m_part.m_points++);
+        });
     }
 
     uint32_t LinePoint(SFloat3 position)
@@ -235,18 +398,20 @@ private:
     }
 
     SPreparedPart& m_part;
+    CPointTable& m_table;
     double m_unit;
     // No triangle has a zero cross product.
     SPoint3 m_lastCross;
     SFloat3 m_lastNormal;
     size_t m_lastTriangleRun = 0;
     size_t m_lastLineRun = 0;
+    std::vector<uint32_t> m_lineToFace;
 };
 
 // A mesh made already, prepared as its triangles and lines come.
-void Prepare(const SMeshPart& source, SPreparedPart& part)
+void Prepare(const SMeshPart& source, SPreparedPart& part, CPointTable& table)
 {
-    CPartPreparer preparer(part, source.m_name, source.m_metresPerUnit, source.m_mesh.m_triangles.size());
+    CPartPreparer preparer(part, table, source.m_name, source.m_metresPerUnit, source.m_mesh.m_triangles.size());
     for (const SMesh::STriangle& t : source.m_mesh.m_triangles)
         preparer.Triangle(t.a, t.b, t.c, Cross(t.b - t.a, t.c - t.a), t.color);
     for (const SMesh::SSegment& s : source.m_mesh.m_segments)
@@ -260,34 +425,115 @@ double MetresPerUnit(const SScene& scene, double scale)
 }
 
 // A parts-file structure's part, prepared as tessellation makes its triangles.
-void Prepare(const SScene& scene, double scale, SPreparedPart& part)
+void Prepare(const SScene& scene, std::string_view name, double scale, SPreparedPart& part, CPointTable& table)
 {
-    CPartPreparer preparer(part, scene.m_name, MetresPerUnit(scene, scale), ExpectedTriangles(scene));
+    CPartPreparer preparer(part, table, name, MetresPerUnit(scene, scale), ExpectedTriangles(scene));
     Tessellate(scene, preparer);
     preparer.Finish();
 }
 
-// A single part keeps its place; several stand in a row along x, a gap between neighbours.
-// Takes each part's bounds, empty for a part without triangles and lines.
-std::vector<float> RowOffsets(std::span<const SBounds> parts)
+// Where a part stands in the model: how far it is moved along x and z.
+struct SPlace {
+    double x = 0;
+    double z = 0;
+};
+
+double Width(const SBounds& bounds) { return double(bounds.max.x) - bounds.min.x; }
+double Depth(const SBounds& bounds) { return double(bounds.max.z) - bounds.min.z; }
+
+double GapBetween(double size, double otherSize)
 {
-    std::vector<float> offsets(parts.size(), 0.0f);
-    if (parts.size() < 2)
-        return offsets;
+    return std::max(kGapPerSize * (size + otherSize) / 2, kLeastGap);
+}
+
+// As long as the parts' footprints with their share of the gaps need to make a square: the
+// rows come out about as deep as they are wide.
+double RowLength(std::span<const SBounds> parts)
+{
+    double area = 0;
     double widest = 0;
-    for (const SBounds& bounds : parts)
-        if (!bounds.IsEmpty())
-            widest = std::max(widest, double(bounds.max.x) - bounds.min.x);
-    const double gap = std::max(widest * kGapPerWidth, kLeastGap);
+    for (const SBounds& bounds : parts) {
+        if (bounds.IsEmpty())
+            continue;
+        const double width = std::max(Width(bounds), kLeastGap) * (1 + kGapPerSize);
+        const double depth = std::max(Depth(bounds), kLeastGap) * (1 + kGapPerSize);
+        area += width * depth;
+        widest = std::max(widest, Width(bounds));
+    }
+    return std::max(std::sqrt(area), widest);
+}
+
+// The parts laid out in rows no longer than rowLength, their fronts (+Z) in line, each row
+// behind the one before. The gap between neighbours is a quarter of their mean width,
+// between rows a quarter of their mean depth. Gives the width and depth taken.
+std::pair<double, double> LayOutRows(std::span<const SBounds> parts, double rowLength, std::vector<SPlace>& places)
+{
+    // Each row: its parts (as a range of the list), then its depth, known once it is full.
+    struct SRow {
+        size_t m_first = 0;
+        size_t m_end = 0;
+        double m_depth = 0;
+    };
+    std::vector<SRow> rows(1);
     double cursor = 0;
+    double lastWidth = 0;
+    double widest = 0;
     for (size_t i = 0; i < parts.size(); ++i) {
         const SBounds& bounds = parts[i];
         if (bounds.IsEmpty())
             continue;
-        offsets[i] = static_cast<float>(cursor - bounds.min.x) + 0.0f;
-        cursor += double(bounds.max.x) - bounds.min.x + gap;
+        const double width = Width(bounds);
+        if (cursor > 0 && cursor + GapBetween(lastWidth, width) + width > rowLength) {
+            rows.back().m_end = i;
+            rows.push_back({i, i, 0});
+            cursor = 0;
+        }
+        if (cursor > 0)
+            cursor += GapBetween(lastWidth, width);
+        places[i].x = cursor - bounds.min.x;
+        cursor += width;
+        widest = std::max(widest, cursor);
+        lastWidth = width;
+        rows.back().m_depth = std::max(rows.back().m_depth, Depth(bounds));
     }
-    return offsets;
+    rows.back().m_end = parts.size();
+    double front = 0;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        if (r > 0)
+            front -= rows[r - 1].m_depth + GapBetween(rows[r - 1].m_depth, rows[r].m_depth);
+        for (size_t i = rows[r].m_first; i < rows[r].m_end; ++i)
+            if (!parts[i].IsEmpty())
+                places[i].z = front - parts[i].max.z;
+    }
+    return {widest, rows.back().m_depth - front};
+}
+
+// A single part keeps its place. Several stand in rows, so that the model is about square and
+// its coordinates stay small: a float then holds every point to a fraction of a millimetre.
+// Parts of mixed sizes make rows deeper than their area says, so the row length is set again
+// from the layout it gave, a few times, and the squarest layout is kept.
+// Takes each part's bounds, empty for a part without triangles and lines.
+std::vector<SPlace> PartPlaces(std::span<const SBounds> parts)
+{
+    std::vector<SPlace> places(parts.size());
+    if (parts.size() < 2)
+        return places;
+    constexpr int kTries = 4;
+    double rowLength = RowLength(parts);
+    double bestLength = rowLength;
+    double bestSide = std::numeric_limits<double>::infinity();
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        const auto [width, depth] = LayOutRows(parts, rowLength, places);
+        if (std::max(width, depth) < bestSide) {
+            bestSide = std::max(width, depth);
+            bestLength = rowLength;
+        }
+        if (width <= 0 || depth <= 0)
+            break;
+        rowLength *= std::sqrt(depth / width);
+    }
+    LayOutRows(parts, bestLength, places);
+    return places;
 }
 
 void AppendNumber(std::string& out, float value)
@@ -459,7 +705,7 @@ void StoreIndices(char* out, std::span<const uint32_t> indices)
 }
 
 // Builds the JSON text and the binary chunk part by part; only the nodes wait for the last
-// part, for the row they stand in.
+// part, for the place each stands in.
 class CGlbBuilder {
 public:
     void Add(const SPreparedPart& part)
@@ -519,14 +765,16 @@ private:
         AppendJsonString(m_meshes, part.m_name);
         m_meshes += ",\"primitives\":[";
         bool first = true;
+        size_t facePosition = 0;
         if (!part.m_triangles.empty()) {
-            const size_t position = AddPoints(part.Positions(), &part.m_faceBounds);
-            const size_t normal = AddPoints(part.Normals(), nullptr);
+            facePosition = AddPoints(part.Positions(), &part.m_faceBounds);
+            const size_t normal = AddPoints(part.Normals(), &part.m_normalBounds);
             for (const SColourRun& run : part.m_triangles)
-                AddPrimitive(first, run, position, &normal, 0);
+                AddPrimitive(first, run, facePosition, &normal, 0);
         }
         if (!part.m_lines.empty()) {
-            const size_t position = AddPoints(part.m_linePoints, &part.m_lineBounds);
+            const size_t position
+                = part.m_linesOnFacePoints ? facePosition : AddPoints(part.m_linePoints, &part.m_lineBounds);
             for (const SColourRun& run : part.m_lines)
                 AddPrimitive(first, run, position, nullptr, kModeLines);
         }
@@ -622,7 +870,7 @@ private:
 
     void AppendNodes(std::string& json) const
     {
-        const std::vector<float> offsets = RowOffsets(m_bounds);
+        const std::vector<SPlace> places = PartPlaces(m_bounds);
         size_t mesh = 0;
         for (size_t i = 0; i < m_names.size(); ++i) {
             if (i)
@@ -633,10 +881,14 @@ private:
                 json += ",\"mesh\":";
                 AppendNumber(json, m_meshOfPart[mesh++]);
             }
-            if (offsets[i] != 0) {
+            const float x = static_cast<float>(places[i].x) + 0.0f;
+            const float z = static_cast<float>(places[i].z) + 0.0f;
+            if (x != 0 || z != 0) {
                 json += ",\"translation\":[";
-                AppendNumber(json, offsets[i]);
-                json += ",0,0]";
+                AppendNumber(json, x);
+                json += ",0,";
+                AppendNumber(json, z);
+                json += ']';
             }
             json += '}';
         }
@@ -714,23 +966,35 @@ private:
     CByteBlocks m_indexBytes;
 };
 
-// An OBJ name stands on one line.
+// An OBJ name stands on one line of its own: control characters (line ends, NUL) become
+// blanks, and a backslash at the end, which would join the next line to it, a slash.
 std::string ObjName(std::string_view name)
 {
     std::string text(name);
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    std::replace_if(text.begin(), text.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }, ' ');
+    // Readers drop the blanks at the end of a line before they look for a backslash there.
+    size_t end = text.find_last_not_of(' ');
+    for (; end != std::string::npos && text[end] == '\\'; --end)
+        text[end] = '/';
+    text.erase(text.find_last_not_of(' ') + 1);
     return text.empty() ? "part" : text;
 }
 
-void AppendObjPoint(std::string& out, const char* keyword, SFloat3 p, float offsetX)
+void AppendObjPoint(std::string& out, const char* keyword, SFloat3 p)
 {
     out += keyword;
-    AppendNumber(out, p.x + offsetX + 0.0f);
+    AppendNumber(out, p.x);
     out += ' ';
     AppendNumber(out, p.y);
     out += ' ';
     AppendNumber(out, p.z);
     out += '\n';
+}
+
+// A point moved to its part's place, in double so that only the sum is rounded to a float.
+SFloat3 Placed(SFloat3 p, SPlace place)
+{
+    return {static_cast<float>(p.x + place.x) + 0.0f, p.y, static_cast<float>(p.z + place.z) + 0.0f};
 }
 
 std::string LowerExtension(const std::filesystem::path& path)
@@ -748,13 +1012,16 @@ void FillMeshPart(const SScene& scene, double scale, SMeshPart& part)
     part.m_metresPerUnit = MetresPerUnit(scene, scale);
 }
 
-// The parts file's text of each part in turn, read back, as the parts of a 3D model.
+// The parts file's text of each part in turn, read back, as the parts of a 3D model, with
+// the part's name as the catalogue has it: the parts file holds only what its code page can.
 template <class Use>
 void ForEachScene(const CPartsManager& parts, const CProgramOptions& options, const CObject* only, Use&& use)
 {
     const auto readBack = [&](const CObject& object) {
-        for (const SScene& scene : ReadPartsText(ExportPartToText(object, options)).m_scenes)
-            use(scene);
+        const std::vector<SScene> scenes = ReadPartsText(ExportPartToText(object, options)).m_scenes;
+        const auto* named = dynamic_cast<const CNamedObject*>(&object);
+        for (const SScene& scene : scenes)
+            use(scene, named && scenes.size() == 1 ? std::string_view(named->m_name) : std::string_view(scene.m_name));
     };
     if (only) {
         readBack(*only);
@@ -764,57 +1031,96 @@ void ForEachScene(const CPartsManager& parts, const CProgramOptions& options, co
         readBack(*object);
 }
 
-std::string ObjText(std::span<const SPreparedPart> parts, const std::string& mtlFileName)
+// Gathers text and hands it on in pieces of about a megabyte.
+template <class Sink>
+class CTextPieces {
+public:
+    explicit CTextPieces(Sink& sink) : m_sink(sink) { m_text.reserve(kPiece + 4096); }
+    std::string& Text() { return m_text; }
+    void HandOnWhenFull()
+    {
+        if (m_text.size() >= kPiece)
+            HandOn();
+    }
+    void HandOn()
+    {
+        if (!m_text.empty())
+            m_sink(std::string_view(m_text));
+        m_text.clear();
+    }
+
+private:
+    static constexpr size_t kPiece = size_t(1) << 20;
+    Sink& m_sink;
+    std::string m_text;
+};
+
+template <class Sink>
+void AppendObjPart(CTextPieces<Sink>& pieces, const SPreparedPart& part, SPlace place, size_t& firstPoint, size_t& firstNormal)
+{
+    std::string& obj = pieces.Text();
+    obj += "o " + ObjName(part.m_name) + "\n";
+    for (const SFloat3& point : part.Positions()) {
+        AppendObjPoint(obj, "v ", Placed(point, place));
+        pieces.HandOnWhenFull();
+    }
+    for (const SFloat3& point : part.m_linePoints)
+        AppendObjPoint(obj, "v ", Placed(point, place));
+    for (const SFloat3& n : part.Normals()) {
+        AppendObjPoint(obj, "vn ", n);
+        pieces.HandOnWhenFull();
+    }
+    for (const SColourRun& run : part.m_triangles) {
+        obj += "usemtl " + MaterialName(run.m_color) + "\n";
+        for (size_t i = 0; i + 3 <= run.m_indices.size(); i += 3) {
+            obj += 'f';
+            for (size_t k = 0; k < 3; ++k) {
+                obj += ' ';
+                AppendNumber(obj, firstPoint + run.m_indices[i + k]);
+                obj += "//";
+                AppendNumber(obj, firstNormal + run.m_indices[i + k]);
+            }
+            obj += '\n';
+            pieces.HandOnWhenFull();
+        }
+    }
+    const size_t firstLinePoint = part.m_linesOnFacePoints ? firstPoint : firstPoint + part.m_points;
+    for (const SColourRun& run : part.m_lines) {
+        obj += "usemtl " + MaterialName(run.m_color) + "\n";
+        for (size_t i = 0; i + 2 <= run.m_indices.size(); i += 2) {
+            obj += "l ";
+            AppendNumber(obj, firstLinePoint + run.m_indices[i]);
+            obj += ' ';
+            AppendNumber(obj, firstLinePoint + run.m_indices[i + 1]);
+            obj += '\n';
+        }
+        pieces.HandOnWhenFull();
+    }
+    firstPoint += part.m_points + part.m_linePoints.size();
+    firstNormal += part.m_points;
+}
+
+// The OBJ text, handed to the sink in pieces: the points of each part are moved into its
+// place, which is known once every part is prepared.
+template <class Sink>
+void EmitObjText(std::span<const SPreparedPart> parts, const std::string& mtlFileName, Sink&& sink)
 {
     std::vector<SBounds> bounds;
     bounds.reserve(parts.size());
     for (const SPreparedPart& part : parts)
         bounds.push_back(part.Bounds());
-    const std::vector<float> offsets = RowOffsets(bounds);
-    std::string obj = "# Modelwright: metres, +Y up\nmtllib " + ObjName(mtlFileName) + "\n";
+    const std::vector<SPlace> places = PartPlaces(bounds);
+    CTextPieces pieces(sink);
+    pieces.Text() = "# Modelwright: metres, +Y up\nmtllib " + ObjName(mtlFileName) + "\n";
     // OBJ counts points from 1 through the whole file.
     size_t firstPoint = 1;
     size_t firstNormal = 1;
-    for (size_t p = 0; p < parts.size(); ++p) {
-        const SPreparedPart& part = parts[p];
-        obj += "o " + ObjName(part.m_name) + "\n";
-        for (const SFloat3& point : part.Positions())
-            AppendObjPoint(obj, "v ", point, offsets[p]);
-        for (const SFloat3& point : part.m_linePoints)
-            AppendObjPoint(obj, "v ", point, offsets[p]);
-        for (const SFloat3& n : part.Normals())
-            AppendObjPoint(obj, "vn ", n, 0);
-        for (const SColourRun& run : part.m_triangles) {
-            obj += "usemtl " + MaterialName(run.m_color) + "\n";
-            for (size_t i = 0; i + 3 <= run.m_indices.size(); i += 3) {
-                obj += 'f';
-                for (size_t k = 0; k < 3; ++k) {
-                    obj += ' ';
-                    AppendNumber(obj, firstPoint + run.m_indices[i + k]);
-                    obj += "//";
-                    AppendNumber(obj, firstNormal + run.m_indices[i + k]);
-                }
-                obj += '\n';
-            }
-        }
-        const size_t firstLinePoint = firstPoint + part.m_points;
-        for (const SColourRun& run : part.m_lines) {
-            obj += "usemtl " + MaterialName(run.m_color) + "\n";
-            for (size_t i = 0; i + 2 <= run.m_indices.size(); i += 2) {
-                obj += "l ";
-                AppendNumber(obj, firstLinePoint + run.m_indices[i]);
-                obj += ' ';
-                AppendNumber(obj, firstLinePoint + run.m_indices[i + 1]);
-                obj += '\n';
-            }
-        }
-        firstPoint = firstLinePoint + part.m_linePoints.size();
-        firstNormal += part.m_points;
-    }
-    return obj;
+    for (size_t p = 0; p < parts.size(); ++p)
+        AppendObjPart(pieces, parts[p], places[p], firstPoint, firstNormal);
+    pieces.HandOn();
 }
 
-// The diffuse colour as the file has it, in sRGB as material libraries are read.
+// The diffuse colour in linear light, as importers read Kd and as glTF has it.
 std::string MtlText(std::span<const SPreparedPart> parts)
 {
     std::vector<COLORREF> colours;
@@ -824,7 +1130,7 @@ std::string MtlText(std::span<const SPreparedPart> parts)
     for (const COLORREF color : colours) {
         mtl += "newmtl " + MaterialName(color) + "\nKd ";
         for (const uint8_t channel : {GetRValue(color), GetGValue(color), GetBValue(color)}) {
-            AppendNumber(mtl, static_cast<float>(channel / 255.0));
+            AppendNumber(mtl, Linear(channel));
             mtl += ' ';
         }
         mtl.back() = '\n';
@@ -835,7 +1141,10 @@ std::string MtlText(std::span<const SPreparedPart> parts)
 
 SObjFiles ObjFilesOf(std::span<const SPreparedPart> parts, const std::string& mtlFileName)
 {
-    return {ObjText(parts, mtlFileName), MtlText(parts)};
+    SObjFiles files;
+    EmitObjText(parts, mtlFileName, [&](std::string_view piece) { files.m_obj += piece; });
+    files.m_mtl = MtlText(parts);
+    return files;
 }
 
 } // namespace
@@ -847,6 +1156,11 @@ public:
     virtual SPreparedPart& NextPart() = 0;
     virtual void PartPrepared() = 0;
     virtual void Commit(const std::filesystem::path& path) = 0;
+    // The points of the part being prepared, found by position.
+    CPointTable& PointTable() { return m_pointTable; }
+
+private:
+    CPointTable m_pointTable;
 };
 
 namespace {
@@ -868,18 +1182,23 @@ private:
     CGlbBuilder m_builder;
 };
 
-// OBJ writes the points of each part moved into its place in the row, known after the last part.
+// OBJ writes the points of each part moved into its place, known after the last part: the
+// parts are kept as compactly as they were prepared, and the text goes to the file in pieces.
+// The .obj names the materials of its .mtl, so both replace their old files together.
 class CObjFormat : public CMeshFileWriter::CFormat {
 public:
     SPreparedPart& NextPart() override { return m_parts.emplace_back(); }
-    void PartPrepared() override { }
+    void PartPrepared() override { m_parts.back().ShrinkToFit(); }
     void Commit(const std::filesystem::path& path) override
     {
-        std::filesystem::path library = path;
-        library.replace_extension(".mtl");
-        const SObjFiles files = ObjFilesOf(m_parts, PathToUtf8(library.filename()));
-        WriteFileAtomically(library, files.m_mtl);
-        WriteFileAtomically(path, files.m_obj);
+        std::filesystem::path libraryPath = path;
+        libraryPath.replace_extension(".mtl");
+        CFileReplacement library(libraryPath);
+        CFileReplacement obj(path);
+        library.Write(MtlText(m_parts));
+        EmitObjText(m_parts, PathToUtf8(libraryPath.filename()), [&](std::string_view piece) { obj.Write(piece); });
+        CFileReplacement* const both[] = {&library, &obj};
+        CommitTogether(both);
     }
 
 private:
@@ -903,13 +1222,18 @@ CMeshFileWriter::~CMeshFileWriter() = default;
 
 void CMeshFileWriter::Add(const SMeshPart& part)
 {
-    Prepare(part, m_format->NextPart());
+    Prepare(part, m_format->NextPart(), m_format->PointTable());
     m_format->PartPrepared();
 }
 
 void CMeshFileWriter::Add(const SScene& scene, double scale)
 {
-    Prepare(scene, scale, m_format->NextPart());
+    Add(scene, scene.m_name, scale);
+}
+
+void CMeshFileWriter::Add(const SScene& scene, std::string_view name, double scale)
+{
+    Prepare(scene, name, scale, m_format->NextPart(), m_format->PointTable());
     m_format->PartPrepared();
 }
 
@@ -929,7 +1253,10 @@ std::vector<SMeshPart> MeshPartsOfCatalogue(
     const CPartsManager& parts, const CProgramOptions& options, const CObject* only, double scale)
 {
     std::vector<SMeshPart> meshes;
-    ForEachScene(parts, options, only, [&](const SScene& scene) { meshes.push_back(MeshPartOf(scene, scale)); });
+    ForEachScene(parts, options, only, [&](const SScene& scene, std::string_view name) {
+        meshes.push_back(MeshPartOf(scene, scale));
+        meshes.back().m_name = name;
+    });
     return meshes;
 }
 
@@ -937,7 +1264,7 @@ void WriteCatalogueMeshFile(const CPartsManager& parts, const CProgramOptions& o
     const CObject* only, double scale)
 {
     CMeshFileWriter writer(path);
-    ForEachScene(parts, options, only, [&](const SScene& scene) { writer.Add(scene, scale); });
+    ForEachScene(parts, options, only, [&](const SScene& scene, std::string_view name) { writer.Add(scene, name, scale); });
     writer.Commit();
 }
 
@@ -945,8 +1272,9 @@ std::string EncodeGlb(std::span<const SMeshPart> parts)
 {
     CGlbBuilder builder;
     SPreparedPart prepared;
+    CPointTable table;
     for (const SMeshPart& part : parts) {
-        Prepare(part, prepared);
+        Prepare(part, prepared, table);
         builder.Add(prepared);
     }
     std::string bytes;
@@ -957,8 +1285,9 @@ std::string EncodeGlb(std::span<const SMeshPart> parts)
 SObjFiles EncodeObj(std::span<const SMeshPart> parts, const std::string& mtlFileName)
 {
     std::vector<SPreparedPart> prepared(parts.size());
+    CPointTable table;
     for (size_t i = 0; i < parts.size(); ++i)
-        Prepare(parts[i], prepared[i]);
+        Prepare(parts[i], prepared[i], table);
     return ObjFilesOf(prepared, mtlFileName);
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One part as it goes into a 3D model file: its name and triangles, and the length of its
@@ -24,13 +25,15 @@ class CObject;
 class CPartsManager;
 class CProgramOptions;
 
-// The parts of a catalogue as its parts file says them: every part, or only the one given.
+// The parts of a catalogue as its parts file says them, named as the catalogue names them:
+// every part, or only the one given.
 std::vector<SMeshPart> MeshPartsOfCatalogue(
     const CPartsManager& parts, const CProgramOptions& options, const CObject* only = nullptr, double scale = 1);
 
 // Both formats hold metres with +Y up (the parts file's z), one object per part and one
-// material per colour; several parts stand side by side along x, their fronts towards +Z,
-// with a gap between them.
+// material per colour; several parts stand in rows along x, their fronts towards +Z, the
+// rows one behind the other so that together they make about a square, with gaps between.
+// No triangle without area and no line without length is written.
 
 // glTF 2.0 binary: one node and one mesh per part, flat normals, lines as LINES primitives.
 std::string EncodeGlb(std::span<const SMeshPart> parts);
@@ -42,8 +45,8 @@ struct SObjFiles {
 // Wavefront OBJ text naming its material library by mtlFileName (UTF-8), and that library.
 SObjFiles EncodeObj(std::span<const SMeshPart> parts, const std::string& mtlFileName);
 
-// Writes a .glb, or a .obj with its .mtl beside it, by the path's extension; each file is
-// replaced only when complete. Throws CException (also for any other extension).
+// Writes a .glb, or a .obj with its .mtl beside it, by the path's extension; the files
+// replace the old ones only when both are complete, and together. Throws CException (also for any other extension).
 void WriteMeshFile(std::span<const SMeshPart> parts, const std::filesystem::path& path);
 
 // The same file written part by part: each part takes the file's form as it is added, so the
@@ -60,6 +63,8 @@ public:
     void Add(const SMeshPart& part);
     // The part a parts-file structure describes, as MeshPartOf gives it.
     void Add(const SScene& scene, double scale = 1);
+    // The same under another name (UTF-8), such as the one the catalogue gives the part.
+    void Add(const SScene& scene, std::string_view name, double scale);
     void Commit();
 
     // What a .glb or a .obj does with the parts.

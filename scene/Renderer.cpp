@@ -71,6 +71,22 @@ constexpr int64_t kMostCellLooks = int64_t(1) << 26;
 
 int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
+// Marks each of count values, stride apart, that has a marked one at most width away: a
+// sliding count of the marked ones around it.
+void GrowRun(const uint8_t* in, uint8_t* out, int count, size_t stride, int width)
+{
+    int seen = 0;
+    for (int i = 0; i < std::min(width, count); ++i)
+        seen += in[i * stride];
+    for (int i = 0; i < count; ++i) {
+        if (i + width < count)
+            seen += in[(i + width) * stride];
+        if (i - width - 1 >= 0)
+            seen -= in[(i - width - 1) * stride];
+        out[i * stride] = seen > 0;
+    }
+}
+
 class CCanvas {
 public:
     CCanvas(int width, int height, bool withPieces = false)
@@ -211,6 +227,46 @@ public:
     }
 
     std::vector<int32_t> TakePieces() { return std::move(m_pieces); }
+
+    // Draws a band of the given width around what the pieces chosen cover in the picture,
+    // outside it, so that the chosen pieces themselves keep their colours. Needs the pieces.
+    template <class Chosen>
+    void OutlinePieces(Chosen chosen, uint32_t ink, int width)
+    {
+        const int w = m_image.m_width, h = m_image.m_height;
+        if (m_pieces.empty() || width <= 0)
+            return;
+        std::vector<uint8_t> inside(m_pieces.size());
+        int left = w, right = -1, top = h, bottom = -1;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const size_t index = static_cast<size_t>(y) * w + x;
+                if (m_pieces[index] < 0 || !chosen(m_pieces[index]))
+                    continue;
+                inside[index] = 1;
+                left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+        if (right < 0)
+            return;
+        // Only the chosen pieces' box, grown by the band, can change.
+        left = std::max(0, left - width), right = std::min(w - 1, right + width);
+        top = std::max(0, top - width), bottom = std::min(h - 1, bottom + width);
+        const int boxWidth = right - left + 1, boxHeight = bottom - top + 1;
+        // A square grown by width pixels each way: along the rows, then along the columns.
+        std::vector<uint8_t> alongRows(inside.size()), grown(inside.size());
+        for (int y = top; y <= bottom; ++y) {
+            const size_t start = static_cast<size_t>(y) * w + left;
+            GrowRun(&inside[start], &alongRows[start], boxWidth, 1, width);
+        }
+        for (int x = left; x <= right; ++x) {
+            const size_t start = static_cast<size_t>(top) * w + x;
+            GrowRun(&alongRows[start], &grown[start], boxHeight, static_cast<size_t>(w), width);
+        }
+        for (int y = top; y <= bottom; ++y)
+            for (int x = left; x <= right; ++x)
+                if (const size_t index = static_cast<size_t>(y) * w + x; grown[index] && !inside[index])
+                    m_image.m_pixels[index] = ink;
+    }
 
     SImage Take() { return std::move(m_image); }
     int Width() const { return m_image.m_width; }
@@ -799,12 +855,16 @@ double GridSpacing(double size, double pixelsPerUnit)
 SImage RenderMesh(const SMesh& mesh, const SScene& scene, const SCamera& camera, int width, int height,
     const SRenderStyle& style)
 {
-    CCanvas canvas(width, height);
+    const bool outline = style.Outlines() && camera.m_view != EView::Plan;
+    CCanvas canvas(width, height, outline);
     if (canvas.Width() > 0 && canvas.Height() > 0) {
         if (camera.m_view == EView::Plan)
             DrawPlan(canvas, scene, camera, style);
         else if (!mesh.IsEmpty())
             DrawMesh(canvas, mesh, camera, style);
+        if (outline)
+            canvas.OutlinePieces([&style](int32_t piece) { return style.Highlights(piece); }, style.m_outline,
+                style.m_outlineWidth);
     }
     return canvas.Take();
 }

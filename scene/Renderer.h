@@ -58,16 +58,22 @@ inline constexpr uint32_t kBackground = SImage::Pack(0xF4, 0xF5, 0xF7);
 inline constexpr uint32_t kGridInk = SImage::Pack(0xD4, 0xD7, 0xDD);
 
 // What the window program adds to a picture: the ground grid under the part, and the pieces
-// numbered from m_highlight on (m_highlightCount of them) in full colour with the others dimmed.
+// numbered from m_highlight on (m_highlightCount of them) standing out: with an outline of
+// m_outlineWidth pixels in the colour m_outline where one is given, the others left as they
+// are; otherwise in full colour with the others dimmed.
 struct SRenderStyle {
     bool m_grid = false;
     int32_t m_highlight = -1;
     int32_t m_highlightCount = 1;
+    uint32_t m_outline = 0;
+    int m_outlineWidth = 2;
 
-    bool Dims(int32_t piece) const
+    bool Highlights(int32_t piece) const
     {
-        return m_highlight >= 0 && (piece < m_highlight || piece - m_highlight >= m_highlightCount);
+        return m_highlight >= 0 && piece >= m_highlight && piece - m_highlight < m_highlightCount;
     }
+    bool Outlines() const { return m_highlight >= 0 && m_outline != 0; }
+    bool Dims(int32_t piece) const { return m_highlight >= 0 && m_outline == 0 && !Highlights(piece); }
 };
 
 // The grid's spacing for a part of the given size: a power of ten, its lines at least a few

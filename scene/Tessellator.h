@@ -32,6 +32,14 @@ inline int SegmentCount(int32_t written)
     return std::clamp<int>(written, kMinSegments, kMaxSegments);
 }
 
+// The sine of a half turn is 1e-16, not 0: the points of an ellipsoid's pole would differ
+// by that much and make triangles that no float can tell from a line, and a quarter turn
+// would move points by as little.
+inline double Exact(double value)
+{
+    return std::abs(value) < 1e-12 ? 0.0 : value;
+}
+
 // The directions to the points of a circle of count segments, the first one repeated at the
 // end, worked out once for every count a solid may have (and twice that, for the half circle
 // of an ellipsoid's rings): every solid of a file uses them.
@@ -42,7 +50,7 @@ inline std::span<const std::pair<double, double>> CircleDirections(int count)
         for (int n = 1; n <= 2 * kMaxSegments; ++n)
             for (int i = 0; i <= n; ++i) {
                 const double angle = 2 * std::numbers::pi * i / n;
-                all[size_t(n)].push_back({std::cos(angle), std::sin(angle)});
+                all[size_t(n)].push_back({Exact(std::cos(angle)), Exact(std::sin(angle))});
             }
         return all;
     }();
@@ -58,7 +66,7 @@ public:
         SEntry& entry = m_entries[size_t(axis)];
         if (std::bit_cast<uint64_t>(entry.m_degrees) != std::bit_cast<uint64_t>(degrees)) {
             const double radians = degrees * std::numbers::pi / 180;
-            entry = {degrees, std::cos(radians), std::sin(radians)};
+            entry = {degrees, Exact(std::cos(radians)), Exact(std::sin(radians))};
         }
         return {entry.m_cos, entry.m_sin};
     }

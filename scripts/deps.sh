@@ -39,7 +39,7 @@ MW_GUI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-too
     "${MW_RUNTIME_PACKAGES[@]}")
 # Driving the real program on a virtual X server and taking pictures of its screen.
 MW_SCREEN_PACKAGES=(xvfb xdotool imagemagick)
-MW_CHECK_PACKAGES=(clang libclang-rt-14-dev)
+MW_CHECK_PACKAGES=(clang libclang-rt-14-dev poppler-utils)
 # The Windows window program: cross-building Qt and the program, running them under wine,
 # packing the zip and the installer, and a virtual screen for the run through the window.
 MW_WINDOWS_GUI_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-dejavu-core nsis zip unzip

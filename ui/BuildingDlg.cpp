@@ -52,7 +52,7 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
 
     ConnectListKeys(*m_elements, [this] { OnEditElement(); }, [this] { OnDeleteElement(); });
 
-    SetTabChain({m_description, m_catalogNo, m_price, m_partsPerPackage, m_units, m_elements, m_newElement,
+    SetTabChain({m_description, m_catalogNo, m_partsPerPackage, m_price, m_units, m_elements, m_newElement,
         m_editElement, m_deleteElement, m_freeText, buttons->button(QDialogButtonBox::Ok),
         buttons->button(QDialogButtonBox::Cancel)});
     UpdateControls();
@@ -64,7 +64,8 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
             return;
         std::string freeText = m_freeText->toPlainText().toStdString();
         std::swap(m_pBuilding->m_freeText, freeText);
-        preview.ShowBuilding(*m_pBuilding, m_elements->GetSelectedIndex(), CurrentExportOptions());
+        preview.ShowBuilding(
+            *m_pBuilding, DynamicDowncast<CBuildingElement>(m_elements->GetSelectedObject()), CurrentExportOptions());
         std::swap(m_pBuilding->m_freeText, freeText);
     });
     connect(m_elements, &QListWidget::itemSelectionChanged, m_preview, &CPartPreview::UpdateNow);
@@ -73,10 +74,10 @@ CBuildingDlg::CBuildingDlg(QWidget* parent)
 
 void CBuildingDlg::OnPieceClicked(int32_t piece)
 {
-    // The pieces are the elements in the list's order; the building's own lines come after them
-    // and select nothing.
-    if (piece >= 0 && piece < m_elements->count())
-        m_elements->SelectIndex(piece);
+    // The building's own lines come after the elements and select nothing.
+    if (m_pBuilding)
+        if (const CBuildingElement* element = BuildingElementAtPiece(*m_pBuilding, piece))
+            m_elements->SelectObject(element);
 }
 
 QWidget* CBuildingDlg::CreateHeaderGroup()
@@ -97,9 +98,9 @@ QWidget* CBuildingDlg::CreateHeaderGroup()
     };
     addField(tr("&Description"), m_description, 0, 0, 4);
     addField(tr("C&atalogue no"), m_catalogNo, 1, 0);
-    addField(tr("P&rice"), m_price, 1, 3);
-    addField(tr("&Units"), m_units, 2, 0);
-    addField(tr("&Parts per package"), m_partsPerPackage, 2, 3);
+    addField(tr("&Parts per package"), m_partsPerPackage, 1, 3);
+    addField(tr("P&rice"), m_price, 2, 0);
+    addField(tr("&Units"), m_units, 2, 3);
     grid->setColumnStretch(2, 1);
     return group;
 }

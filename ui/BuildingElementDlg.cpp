@@ -143,9 +143,10 @@ CBuildingElementDlg::CBuildingElementDlg(QWidget* parent)
 
 void CBuildingElementDlg::OnPieceClicked(int32_t piece)
 {
-    // Piece 0 is the block; the decorations follow in the list's order.
-    if (piece >= 1 && piece <= m_decorations->count())
-        m_decorations->SelectIndex(piece - 1);
+    // The decorations shown are the element's own, swapped into the element shown.
+    if (m_pElement)
+        if (const CDecoration* decoration = DecorationAtPiece(*m_pElement, piece))
+            m_decorations->SelectObject(decoration);
 }
 
 template <class Run>

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,9 +19,11 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -100,6 +103,38 @@ QLineEdit* NewPriceEdit(const char* name)
 
 namespace {
 
+// A label's text as shown: an access key's '&' drops out, a doubled one shows once.
+QString ShownText(const QString& text)
+{
+    QString shown;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        if (text[index] == u'&' && index + 1 < text.size())
+            ++index;
+        shown += text[index];
+    }
+    return shown;
+}
+
+} // namespace
+
+void GiveLabelsTheirTextWidth(QWidget& window)
+{
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->wordWrap() || label->text().isEmpty() || Qt::mightBeRichText(label->text()))
+            continue;
+        const QString shown = ShownText(label->text());
+        const QFontMetricsF metrics(label->font());
+        // The ink may end past the last advance (the tail of a g), and the smoothing of the
+        // glyphs' edges drawn at any density takes up to a pixel each side.
+        const qreal ink = std::max(metrics.horizontalAdvance(shown), metrics.tightBoundingRect(shown).right()) + 2;
+        const int frame = label->width() - label->contentsRect().width();
+        label->setMinimumWidth(std::max(label->minimumWidth(),
+            static_cast<int>(std::ceil(ink)) + 2 * label->margin() + std::max(label->indent(), 0) + frame));
+    }
+}
+
+namespace {
+
 // Takes the widget's item out of the layout or any layout within it; false when it is in none.
 bool TakeOut(QLayout& layout, const QWidget& widget)
 {
@@ -122,8 +157,10 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && !m_scroll)
+        if (event->type() == QEvent::Show && !m_scroll) {
+            GiveLabelsTheirTextWidth(m_dialog);
             FitIfTooLarge();
+        }
         return false;
     }
 
@@ -243,12 +280,30 @@ void SetTabChain(std::initializer_list<QWidget*> controls)
             QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    QList<QGroupBox*> groupsEntered;
+    QList<QWidget*> containersEntered;
     for (QWidget* control : controls) {
-        // A group's title key leads to the group's first control in the chain.
-        if (auto* group = qobject_cast<QGroupBox*>(control->parentWidget()); group && !groupsEntered.contains(group)) {
-            groupsEntered << group;
-            follow(group);
+        QWidget* container = control->parentWidget();
+        if (containersEntered.contains(container)) {
+            follow(control);
+            continue;
+        }
+        containersEntered << container;
+        // A group's title key leads to the first of its controls that follows it in the chain, so
+        // the group goes just before them. Only controls that take the focus are linked: the
+        // group takes it while it is.
+        if (qobject_cast<QGroupBox*>(container)) {
+            const Qt::FocusPolicy policy = container->focusPolicy();
+            container->setFocusPolicy(Qt::TabFocus);
+            follow(container);
+            follow(control);
+            container->setFocusPolicy(policy);
+            continue;
+        }
+        // A button box hands the focus on to its first button: left where it was made, it would
+        // send Tab from its last button back to its first, so it goes just before them.
+        if (qobject_cast<QDialogButtonBox*>(container)) {
+            container->setFocusPolicy(Qt::TabFocus);
+            follow(container);
         }
         follow(control);
     }

@@ -39,6 +39,11 @@ QLabel* NewOkHint();
 // OK is available when nothing is missing; otherwise the hint names what is.
 void ShowOkState(QPushButton& ok, QLabel& hint, const QString& missing);
 
+// Every one-line label of the window gets room for its whole text as drawn, which a glyph's ink
+// may reach past its measure, by a pixel or so at double size. Part dialogs do it when shown
+// (FitToScreen); other windows call it once their labels are made.
+void GiveLabelsTheirTextWidth(QWidget& window);
+
 // A dialog larger than the screen it opens on shows its fields in a scrolled pane, with its
 // buttons and its preview kept in sight beside it; on a screen large enough it is unchanged.
 void FitToScreen(QDialog& dialog);

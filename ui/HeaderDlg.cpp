@@ -79,6 +79,7 @@ CHeaderDlg::CHeaderDlg(QWidget* parent)
     layout->addLayout(grid);
     layout->addWidget(buttons);
     resize(620, 420);
+    GiveLabelsTheirTextWidth(*this);
 }
 
 bool CHeaderDlg::Edit(CNamedObject& object, CObjectManager&)

@@ -37,6 +37,7 @@ CManufacturerDlg::CManufacturerDlg(QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
     setMinimumWidth(420);
+    GiveLabelsTheirTextWidth(*this);
 }
 
 bool CManufacturerDlg::Edit(CNamedObject& object, CObjectManager&)

@@ -7,6 +7,7 @@
 #include "model/PartSnapshot.h"
 #include "settings/ProgramOptions.h"
 #include "ui/BuildingDlg.h"
+#include "ui/CatalogueSheet.h"
 #include "ui/CatalogueSteps.h"
 #include "ui/CompileCommand.h"
 #include "ui/ErrorMessages.h"
@@ -37,7 +38,6 @@
 #include <QSignalBlocker>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTextDocument>
 #include <QUndoStack>
 #include <QUrl>
 
@@ -97,11 +97,6 @@ CNamedObject* PartNumbered(const CObjectManager& list, int32_t id)
     const auto found
         = std::find_if(elements.begin(), elements.end(), [id](const auto& element) { return element->m_id == id; });
     return found == elements.end() ? nullptr : found->get();
-}
-
-QString Html(const std::string& text)
-{
-    return QString::fromStdString(text).toHtmlEscaped();
 }
 
 QString PathText(const std::filesystem::path& path)
@@ -837,46 +832,27 @@ void CModelwrightView::ReportError(const QString& message)
     QMessageBox::warning(this, tr("Winrail Modelwright"), message);
 }
 
-QString CModelwrightView::CatalogueSheetHtml() const
+SSheetContent CModelwrightView::SheetContent(bool asShown) const
 {
+    SSheetContent content;
+    content.m_name = m_document.GetPathName().empty() ? tr("Untitled") : QString::fromStdString(m_document.GetTitle());
+    content.m_exportOptions = m_options;
     const CPartsManager* parts = GetPartsManager();
     if (!parts)
-        return {};
-    const CHeader& header = *parts->m_pHeader;
-    QString html = QStringLiteral("<h2>%1</h2><table cellspacing=\"0\" cellpadding=\"3\">")
-                       .arg(Html(m_document.GetTitle()));
-    const auto addField = [&html](const QString& label, const QString& value) {
-        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(label.toHtmlEscaped(), value);
-    };
-    const auto addressHtml = [](const CManufacturer* address) {
-        return address ? AddressSummary(*address).toHtmlEscaped().replace(QStringLiteral("\r\n"), QStringLiteral("<br>"))
-                       : QString();
-    };
-    addField(tr("Description"), Html(header.m_name));
-    addField(tr("Author"), Html(header.m_author));
-    addField(tr("Version"), QString::number(header.m_version));
-    addField(tr("Currency"), Html(header.m_currency));
-    addField(tr("Manufacturer"), addressHtml(header.m_pManufacturer.get()));
-    addField(tr("Representative"), addressHtml(header.m_pRepresentative.get()));
-    html += QStringLiteral("</table><br><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
-    for (const QString& title : {tr("Description"), tr("Kind"), tr("Catalogue number"), tr("Price"), tr("Parts per package")})
-        html += QStringLiteral("<th align=\"left\">%1</th>").arg(title.toHtmlEscaped());
-    html += QStringLiteral("</tr>");
-    for (const auto& part : parts->GetList()) {
-        const std::optional<SPartFields> row = part ? PartFieldsOf(*part) : std::nullopt;
-        if (!row)
-            continue;
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>")
-                    .arg(Html(part->m_name), CPartsTableModel::KindName(row->kind).toHtmlEscaped(), Html(*row->catalogNo), Html(*row->price),
-                        QString::number(row->partsPerPackage));
+        return content;
+    content.m_header = parts->m_pHeader.get();
+    if (asShown) {
+        for (int row = 0; row < m_objectList->count(); ++row)
+            content.m_parts.push_back(m_objectList->Model().PartAt(row));
+    } else {
+        for (const auto& part : parts->GetList())
+            content.m_parts.push_back(part.get());
     }
-    html += QStringLiteral("</table>");
-    return html;
+    std::erase_if(content.m_parts, [](const CNamedObject* part) { return !part || !PartKindOf(*part); });
+    return content;
 }
 
 void CModelwrightView::PrintCatalogue(QPrinter& printer) const
 {
-    QTextDocument sheet;
-    sheet.setHtml(CatalogueSheetHtml());
-    sheet.print(&printer);
+    CCatalogueSheet(SheetContent(false)).Draw(printer);
 }

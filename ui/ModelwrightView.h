@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/CatalogueSheet.h"
 #include "ui/PartsTable.h"
 
 #include <QMimeType>
@@ -77,10 +78,11 @@ signals:
     void statusMessage(const QString& message);
 
 public:
-    // Prints the catalogue as a plain sheet under the document's title: the header's values,
-    // then one row per part in the catalogue's order.
+    // What the catalogue sheet shows: every part in the catalogue's order, or those the table
+    // shows in its order; no model scale.
+    SSheetContent SheetContent(bool asShown) const;
+    // Prints the sheet of every part in the catalogue's order.
     void PrintCatalogue(QPrinter& printer) const;
-    QString CatalogueSheetHtml() const;
 
     // Where the export dialog opens and the name it proposes: the folder of the last export,
     // else the catalogue's own folder (the documents folder for a catalogue never saved), and

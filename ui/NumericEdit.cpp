@@ -1,6 +1,9 @@
 #include "ui/NumericEdit.h"
 
 #include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
 
 #include <limits>
 
@@ -12,6 +15,8 @@ void SetDigitsOnly(QLineEdit& edit)
 CNumericEdit::CNumericEdit(QWidget* parent)
     : QLineEdit(parent)
 {
+    // A hard minimum, which every layout keeps, even one squeezed into a small screen.
+    setMinimumWidth(WidestNumberWidth());
 }
 
 void CNumericEdit::SetValue(int value)
@@ -24,6 +29,17 @@ void CNumericEdit::SetValue(int value)
 int CNumericEdit::GetValue() const
 {
     return LeadingInteger(text());
+}
+
+int CNumericEdit::WidestNumberWidth() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QMargins margins = textMargins();
+    // The edit keeps two pixels each side of its text.
+    const int text = fontMetrics().horizontalAdvance(QString::number(std::numeric_limits<int>::max())) + 4
+        + margins.left() + margins.right();
+    return style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(text, sizeHint().height()), this).width();
 }
 
 int LeadingInteger(const QString& text)

@@ -16,6 +16,10 @@ public:
     // The whole number at the start of the text: blanks skipped, an optional sign, digits;
     // 0 when there are none. A number too large for an int gives the nearest int.
     int GetValue() const;
+
+private:
+    // The width that shows the widest whole number the field holds.
+    int WidestNumberWidth() const;
 };
 
 // Parses text as CNumericEdit::GetValue does.

@@ -22,6 +22,7 @@ COptionsPropertySheet::COptionsPropertySheet(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
     layout->addWidget(buttons);
+    GiveLabelsTheirTextWidth(*this);
 }
 
 bool COptionsPropertySheet::EditOptions(CProgramOptions& options)

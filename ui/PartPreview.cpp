@@ -102,6 +102,27 @@ QString LengthText(double length, bool inches)
     return inches ? CPreviewCanvas::tr("%1 in").arg(number) : CPreviewCanvas::tr("%1 mm").arg(number);
 }
 
+// The pieces of a building's picture: its elements in the building's own order, whatever
+// order a list shows them in.
+std::vector<const CBuildingElement*> ElementsInOrder(const CBuilding& building)
+{
+    std::vector<const CBuildingElement*> elements;
+    for (const auto& object : building.GetList())
+        if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()))
+            elements.push_back(element);
+    return elements;
+}
+
+std::vector<const CDecoration*> DecorationsInOrder(const CBuildingElement& element)
+{
+    std::vector<const CDecoration*> decorations;
+    if (element.m_decorations)
+        for (const auto& object : element.m_decorations->GetList())
+            if (const auto* decoration = DynamicDowncast<CDecoration>(object.get()))
+                decorations.push_back(decoration);
+    return decorations;
+}
+
 } // namespace
 
 QString DiagnosticText(const SDiagnostic& diagnostic)
@@ -166,7 +187,7 @@ void CPreviewCanvas::SetScene(SScene scene)
     update();
 }
 
-void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count, int32_t named)
+void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count, int32_t named, bool outlined)
 {
     SScene all;
     SMesh mesh;
@@ -186,6 +207,7 @@ void CPreviewCanvas::SetPieces(std::vector<SScene> pieces, int32_t highlighted, 
     m_bounds = BoundsOf(*m_mesh);
     m_style.m_highlight = highlighted;
     m_style.m_highlightCount = count;
+    m_style.m_outline = outlined ? SelectionInk() : 0;
     m_hasPart = true;
     update();
 }
@@ -223,6 +245,12 @@ QSize CPreviewCanvas::PictureSize() const
 {
     const qreal ratio = devicePixelRatioF();
     return {std::max(1, static_cast<int>(width() * ratio)), std::max(1, static_cast<int>(height() * ratio))};
+}
+
+uint32_t CPreviewCanvas::SelectionInk() const
+{
+    const QColor color = palette().color(QPalette::Active, QPalette::Highlight);
+    return SImage::Pack(static_cast<uint8_t>(color.red()), static_cast<uint8_t>(color.green()), static_cast<uint8_t>(color.blue()));
 }
 
 void CPreviewCanvas::SetHint(const QString& hint)
@@ -276,7 +304,7 @@ bool CPreviewCanvas::SPictureInputs::operator==(const SPictureInputs& other) con
         const SCamera& c = inputs.m_camera;
         const SRenderStyle& s = inputs.m_style;
         return std::make_tuple(inputs.m_mesh.get(), inputs.m_scene.get(), c.m_view, c.m_yaw, c.m_pitch, c.m_zoom, c.m_panX,
-            c.m_panY, c.m_scale, s.m_grid, s.m_highlight, s.m_highlightCount, inputs.m_size.width(), inputs.m_size.height(),
+            c.m_panY, c.m_scale, s.m_grid, s.m_highlight, s.m_highlightCount, s.m_outline, s.m_outlineWidth, inputs.m_size.width(), inputs.m_size.height(),
             inputs.m_ratio);
     };
     return key(*this) == key(other);
@@ -286,6 +314,8 @@ CPreviewCanvas::SPictureInputs CPreviewCanvas::CurrentInputs() const
 {
     SRenderStyle style = m_style;
     style.m_grid = true;
+    // Three of the window's pixels, however many the screen has.
+    style.m_outlineWidth = std::max(1, static_cast<int>(std::lround(3 * devicePixelRatioF())));
     return {m_mesh, m_scene, m_camera, style, PictureSize(), devicePixelRatioF()};
 }
 
@@ -713,7 +743,7 @@ void CPartPreview::ShowElement(const CBuildingElement& element, const CProgramOp
     ShowExport([&] { return ExportElementToText(element, options, kPreviewTextLimit); });
 }
 
-void CPartPreview::ShowBuilding(const CBuilding& building, int32_t selected, const CProgramOptions& options)
+void CPartPreview::ShowBuilding(const CBuilding& building, const CBuildingElement* selected, const CProgramOptions& options)
 {
     ShowPieceTexts([&](SHighlight& highlight) {
         std::vector<std::string> texts;
@@ -725,15 +755,31 @@ void CPartPreview::ShowBuilding(const CBuilding& building, int32_t selected, con
                 throw std::length_error("building too large to show");
             texts.push_back(std::move(text));
         };
-        for (const auto& object : building.GetList())
-            if (const auto* element = DynamicDowncast<CBuildingElement>(object.get()))
-                add(ExportElementToText(*element, options, kPreviewTextLimit));
+        int32_t selectedPiece = -1;
+        for (const CBuildingElement* element : ElementsInOrder(building)) {
+            if (element == selected)
+                selectedPiece = static_cast<int32_t>(texts.size());
+            add(ExportElementToText(*element, options, kPreviewTextLimit));
+        }
         // The building's own lines, its free text among them, come last as in its export and
         // are a piece that stands for no element.
         add(ExportBuildingOwnLinesToText(building, options, kPreviewTextLimit));
-        highlight = {selected, 1, building.m_units != kUnitsMillimetres, static_cast<int32_t>(texts.size()) - 1};
+        highlight = {selectedPiece, 1, building.m_units != kUnitsMillimetres, static_cast<int32_t>(texts.size()) - 1, true};
         return texts;
     });
+}
+
+const CBuildingElement* BuildingElementAtPiece(const CBuilding& building, int32_t piece)
+{
+    const std::vector<const CBuildingElement*> elements = ElementsInOrder(building);
+    return piece >= 0 && size_t(piece) < elements.size() ? elements[size_t(piece)] : nullptr;
+}
+
+const CDecoration* DecorationAtPiece(const CBuildingElement& element, int32_t piece)
+{
+    // Piece 0 is the block.
+    const std::vector<const CDecoration*> decorations = DecorationsInOrder(element);
+    return piece >= 1 && size_t(piece) <= decorations.size() ? decorations[size_t(piece) - 1] : nullptr;
 }
 
 void CPartPreview::ShowElementInBuilding(const CBuildingElement& shown, const CBuildingElement* edited,
@@ -741,10 +787,8 @@ void CPartPreview::ShowElementInBuilding(const CBuildingElement& shown, const CB
 {
     ShowPieceTexts([&](SHighlight& highlight) {
         std::vector<std::string> texts {ExportElementBlockToText(shown, options, kPreviewTextLimit)};
-        if (shown.m_decorations)
-            for (const auto& object : shown.m_decorations->GetList())
-                if (const auto* decoration = DynamicDowncast<CDecoration>(object.get()))
-                    texts.push_back(ExportDecorationToText(*decoration, shown, options, kPreviewTextLimit));
+        for (const CDecoration* decoration : DecorationsInOrder(shown))
+            texts.push_back(ExportDecorationToText(*decoration, shown, options, kPreviewTextLimit));
         highlight = {0, static_cast<int32_t>(texts.size()), building && building->m_units != kUnitsMillimetres};
         if (building)
             for (const auto& object : building->GetList())
@@ -788,7 +832,7 @@ void CPartPreview::ShowPieceTexts(const std::function<std::vector<std::string>(S
         return;
     }
     m_showsHint = false;
-    m_canvas->SetPieces(std::move(pieces), highlight.m_first, highlight.m_count, highlight.m_named);
+    m_canvas->SetPieces(std::move(pieces), highlight.m_first, highlight.m_count, highlight.m_named, highlight.m_outlined);
 }
 
 void CPartPreview::ShowExport(const std::function<std::string()>& exportText)

@@ -37,10 +37,12 @@ public:
     ~CPreviewCanvas() override;
 
     void SetScene(SScene scene);
-    // Several pieces in one picture: from highlighted on, count of them in full colour and the
-    // others dimmed (none highlighted shows all alike). The picture takes its name from the piece
+    // Several pieces in one picture: from highlighted on, count of them standing out (none
+    // highlighted shows all alike), outlined in the selection colour with the others as they are,
+    // or else in full colour with the others dimmed. The picture takes its name from the piece
     // named, without one from the highlighted or first. A click on a piece names it.
-    void SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count = 1, int32_t named = -1);
+    void SetPieces(std::vector<SScene> pieces, int32_t highlighted, int32_t count = 1, int32_t named = -1,
+        bool outlined = false);
     const SMesh& Mesh() const { return *m_mesh; }
     const SRenderStyle& Style() const { return m_style; }
     // Keeps the scale of the picture as it is now for every part shown after, so that sizes
@@ -83,6 +85,8 @@ private:
     void Orbit(double yaw, double pitch);
     void Zoom(double factor);
     QSize PictureSize() const;
+    // The outline of a selected piece: the window's selection colour.
+    uint32_t SelectionInk() const;
     // The scale bar at the lower left, the grid's spacing over it, the part's size at the right.
     void DrawScaleAndSize(QPainter& painter, double pixelsPerUnit);
 
@@ -138,9 +142,9 @@ public:
     // selected shows the hint.
     void ShowPart(const CObject* part, const CProgramOptions& options);
     void ShowElement(const CBuildingElement& element, const CProgramOptions& options);
-    // The building's elements, the one selected (if any) standing out, as piece 0, 1, ...; its
-    // own lines and free text are the piece after the last element.
-    void ShowBuilding(const CBuilding& building, int32_t selected, const CProgramOptions& options);
+    // The building's elements in its own order as piece 0, 1, ..., the one selected (if any)
+    // standing out; its own lines and free text are the piece after the last element.
+    void ShowBuilding(const CBuilding& building, const CBuildingElement* selected, const CProgramOptions& options);
     // The element being edited, as shown, among the other elements of its building (if given),
     // dimmed; its block is piece 0 and its decorations pieces 1, 2, ...
     void ShowElementInBuilding(const CBuildingElement& shown, const CBuildingElement* edited, const CBuilding* building,
@@ -197,6 +201,8 @@ private:
         bool m_inches = false;
         // The piece the picture is named after; none names it after the highlighted one.
         int32_t m_named = -1;
+        // A selected piece is outlined; pieces being edited stand out from their dimmed context.
+        bool m_outlined = false;
     };
     void ShowPieceTexts(const std::function<std::vector<std::string>(SHighlight&)>& texts);
     void ShowTooLarge();
@@ -224,6 +230,12 @@ private:
     std::function<void()> m_pendingUpdate;
     bool m_showsHint = true;
 };
+
+// The element a piece of ShowBuilding's picture draws; null for the building's own lines.
+const CBuildingElement* BuildingElementAtPiece(const CBuilding& building, int32_t piece);
+// The decoration a piece of ShowElementInBuilding's picture draws; null for the block and for
+// the building's other elements.
+const CDecoration* DecorationAtPiece(const CBuildingElement& element, int32_t piece);
 
 // Puts a preview beside the dialog's own controls. update draws the part as the controls say
 // now; it runs when the dialog is shown and a moment after any field, choice, colour or the

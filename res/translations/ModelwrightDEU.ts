@@ -243,6 +243,103 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueSheet</name>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Telefon: %1</translation>
+    </message>
+    <message>
+        <source>Fax: %1</source>
+        <translation>Fax: %1</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose numbers and dates the sheet shows</comment>
+        <translation>de_DE</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>price and currency</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Kind: %1</source>
+        <translation>Art: %1</translation>
+    </message>
+    <message>
+        <source>Catalogue number: %1</source>
+        <translation>Katalognummer: %1</translation>
+    </message>
+    <message>
+        <source>Price: %1</source>
+        <translation>Preis: %1</translation>
+    </message>
+    <message>
+        <source>Parts per package: %1</source>
+        <translation>Teile pro Packung: %1</translation>
+    </message>
+    <message>
+        <source>Size (W %1 D %1 H): %2</source>
+        <translation>Größe (B %1 T %1 H): %2</translation>
+    </message>
+    <message>
+        <source>Real size at %1: %2</source>
+        <translation>Wahre Größe bei %1: %2</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> in</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Prices in %1</source>
+        <translation>Preise in %1</translation>
+    </message>
+    <message>
+        <source>Model scale %1</source>
+        <translation>Modellmaßstab %1</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Representative</source>
+        <translation>Vertretung</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>The part is too large to draw.</source>
+        <translation>Das Teil ist zu groß zum Zeichnen.</translation>
+    </message>
+    <message>
+        <source>Index of catalogue numbers</source>
+        <translation>Verzeichnis der Katalognummern</translation>
+    </message>
+</context>
+<context>
     <name>CColorButton</name>
     <message>
         <source>Automatic</source>
@@ -1064,6 +1161,54 @@
         <source>Do&amp;n&apos;t Save</source>
         <translation>&amp;Nicht speichern</translation>
     </message>
+    <message>
+        <source>Export &amp;catalogue as PDF...</source>
+        <translation>Katalog als &amp;PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the illustrated catalogue sheet as a PDF file to hand out</source>
+        <translation>Den bebilderten Katalog als PDF-Datei zum Weitergeben schreiben</translation>
+    </message>
+    <message>
+        <source>%1: the PDF file to write is missing; give it after the catalogue.</source>
+        <translation>%1: Die zu schreibende PDF-Datei fehlt; geben Sie sie nach dem Katalog an.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no model scale; write it as 1:87.</source>
+        <translation>„%1“ ist kein Modellmaßstab; schreiben Sie ihn als 1:87.</translation>
+    </message>
+    <message>
+        <source>%1 is already open in another Modelwright window.</source>
+        <translation>%1 ist bereits in einem anderen Modelwright-Fenster geöffnet.</translation>
+    </message>
+    <message>
+        <source>Editing it here as well would make two versions of it, each saved over the other.</source>
+        <translation>Es auch hier zu bearbeiten, ergäbe zwei Fassungen, die sich beim Speichern gegenseitig überschreiben.</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to It</source>
+        <translation>&amp;Dorthin wechseln</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program at %2, after it was opened or saved here. Saving replaces those changes with yours.</source>
+        <translation>%1 wurde um %2 von einem anderen Programm geändert, nachdem die Datei hier geöffnet oder gespeichert wurde. Speichern ersetzt jene Änderungen durch Ihre.</translation>
+    </message>
+    <message>
+        <source>Reload opens the file as it is now and lets your unsaved changes go.</source>
+        <translation>Neu laden öffnet die Datei, wie sie jetzt ist, und verwirft Ihre ungesicherten Änderungen.</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Überschreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Modelwright window. Close it there, or save under another name.</source>
+        <translation>%1 ist in einem anderen Modelwright-Fenster geöffnet. Schließen Sie die Datei dort oder speichern Sie unter einem anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>CManufacturerDlg</name>
@@ -1264,46 +1409,6 @@
     <message>
         <source>Winrail parts files (*.bdf)</source>
         <translation>Winrail-Teiledateien (*.bdf)</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
-    </message>
-    <message>
-        <source>Author</source>
-        <translation>Autor</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Währung</translation>
-    </message>
-    <message>
-        <source>Manufacturer</source>
-        <translation>Hersteller</translation>
-    </message>
-    <message>
-        <source>Representative</source>
-        <translation>Vertretung</translation>
-    </message>
-    <message>
-        <source>Kind</source>
-        <translation>Art</translation>
-    </message>
-    <message>
-        <source>Catalogue number</source>
-        <translation>Katalognummer</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Preis</translation>
-    </message>
-    <message>
-        <source>Parts per package</source>
-        <translation>Teile pro Packung</translation>
     </message>
     <message>
         <source>Winrail Modelwright</source>
@@ -1727,6 +1832,52 @@
     <message>
         <source>%1 × %2 × %3 mm</source>
         <translation>%1 × %2 × %3 mm</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetCommands</name>
+    <message>
+        <source>Drawing the catalogue sheet...</source>
+        <translation>Der Katalog wird gezeichnet...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export catalogue as PDF</source>
+        <translation>Katalog als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Winrail Modelwright</source>
+        <translation>Winrail Modelwright</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetOptionsDlg</name>
+    <message>
+        <source>Catalogue sheet</source>
+        <translation>Katalogblatt</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Only the parts the table &amp;shows, in its order</source>
+        <translation>Nur die Teile, die die Tabelle &amp;zeigt, in ihrer Reihenfolge</translation>
+    </message>
+    <message>
+        <source>&amp;Model scale (adds the real sizes):</source>
+        <translation>&amp;Modellmaßstab (fügt die wahren Größen hinzu):</translation>
+    </message>
+    <message>
+        <source>a scale such as 1:87</source>
+        <translation>einen Maßstab wie 1:87</translation>
     </message>
 </context>
 <context>

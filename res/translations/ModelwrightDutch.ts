@@ -243,6 +243,103 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueSheet</name>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Telefoon: %1</translation>
+    </message>
+    <message>
+        <source>Fax: %1</source>
+        <translation>Fax: %1</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose numbers and dates the sheet shows</comment>
+        <translation>nl_NL</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>price and currency</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Kind: %1</source>
+        <translation>Soort: %1</translation>
+    </message>
+    <message>
+        <source>Catalogue number: %1</source>
+        <translation>Catalogusnummer: %1</translation>
+    </message>
+    <message>
+        <source>Price: %1</source>
+        <translation>Prijs: %1</translation>
+    </message>
+    <message>
+        <source>Parts per package: %1</source>
+        <translation>Onderdelen per verpakking: %1</translation>
+    </message>
+    <message>
+        <source>Size (W %1 D %1 H): %2</source>
+        <translation>Afmetingen (B %1 D %1 H): %2</translation>
+    </message>
+    <message>
+        <source>Real size at %1: %2</source>
+        <translation>Werkelijke grootte bij %1: %2</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> in</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Auteur: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Prices in %1</source>
+        <translation>Prijzen in %1</translation>
+    </message>
+    <message>
+        <source>Model scale %1</source>
+        <translation>Modelschaal %1</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Fabrikant</translation>
+    </message>
+    <message>
+        <source>Representative</source>
+        <translation>Vertegenwoordiger</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>The part is too large to draw.</source>
+        <translation>Het onderdeel is te groot om te tekenen.</translation>
+    </message>
+    <message>
+        <source>Index of catalogue numbers</source>
+        <translation>Register van catalogusnummers</translation>
+    </message>
+</context>
+<context>
     <name>CColorButton</name>
     <message>
         <source>Automatic</source>
@@ -1064,6 +1161,54 @@
         <source>Do&amp;n&apos;t Save</source>
         <translation>&amp;Niet opslaan</translation>
     </message>
+    <message>
+        <source>Export &amp;catalogue as PDF...</source>
+        <translation>&amp;Catalogus als PDF exporteren...</translation>
+    </message>
+    <message>
+        <source>Write the illustrated catalogue sheet as a PDF file to hand out</source>
+        <translation>De geïllustreerde catalogus als PDF-bestand schrijven om uit te delen</translation>
+    </message>
+    <message>
+        <source>%1: the PDF file to write is missing; give it after the catalogue.</source>
+        <translation>%1: het te schrijven PDF-bestand ontbreekt; geef het na de catalogus op.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no model scale; write it as 1:87.</source>
+        <translation>‘%1’ is geen modelschaal; schrijf hem als 1:87.</translation>
+    </message>
+    <message>
+        <source>%1 is already open in another Modelwright window.</source>
+        <translation>%1 is al geopend in een ander Modelwright-venster.</translation>
+    </message>
+    <message>
+        <source>Editing it here as well would make two versions of it, each saved over the other.</source>
+        <translation>Het hier ook bewerken zou twee versies opleveren, die elkaar bij het opslaan overschrijven.</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to It</source>
+        <translation>&amp;Ernaartoe gaan</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program at %2, after it was opened or saved here. Saving replaces those changes with yours.</source>
+        <translation>%1 is om %2 door een ander programma gewijzigd, nadat het hier werd geopend of opgeslagen. Opslaan vervangt die wijzigingen door de uwe.</translation>
+    </message>
+    <message>
+        <source>Reload opens the file as it is now and lets your unsaved changes go.</source>
+        <translation>Opnieuw laden opent het bestand zoals het nu is en laat uw niet-opgeslagen wijzigingen vallen.</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Overschrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>Opnieuw &amp;laden</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Modelwright window. Close it there, or save under another name.</source>
+        <translation>%1 is geopend in een ander Modelwright-venster. Sluit het daar of sla op onder een andere naam.</translation>
+    </message>
 </context>
 <context>
     <name>CManufacturerDlg</name>
@@ -1264,46 +1409,6 @@
     <message>
         <source>Winrail parts files (*.bdf)</source>
         <translation>Winrail-onderdelenbestanden (*.bdf)</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Omschrijving</translation>
-    </message>
-    <message>
-        <source>Author</source>
-        <translation>Auteur</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Versie</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Munteenheid</translation>
-    </message>
-    <message>
-        <source>Manufacturer</source>
-        <translation>Fabrikant</translation>
-    </message>
-    <message>
-        <source>Representative</source>
-        <translation>Vertegenwoordiger</translation>
-    </message>
-    <message>
-        <source>Kind</source>
-        <translation>Soort</translation>
-    </message>
-    <message>
-        <source>Catalogue number</source>
-        <translation>Catalogusnummer</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Prijs</translation>
-    </message>
-    <message>
-        <source>Parts per package</source>
-        <translation>Onderdelen per verpakking</translation>
     </message>
     <message>
         <source>Winrail Modelwright</source>
@@ -1727,6 +1832,52 @@
     <message>
         <source>%1 × %2 × %3 mm</source>
         <translation>%1 × %2 × %3 mm</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetCommands</name>
+    <message>
+        <source>Drawing the catalogue sheet...</source>
+        <translation>De catalogus wordt getekend...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Export catalogue as PDF</source>
+        <translation>Catalogus als PDF exporteren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-documenten (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Winrail Modelwright</source>
+        <translation>Winrail Modelwright</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetOptionsDlg</name>
+    <message>
+        <source>Catalogue sheet</source>
+        <translation>Catalogusblad</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Only the parts the table &amp;shows, in its order</source>
+        <translation>Alleen de onderdelen die de tabel &amp;toont, in haar volgorde</translation>
+    </message>
+    <message>
+        <source>&amp;Model scale (adds the real sizes):</source>
+        <translation>&amp;Modelschaal (voegt de werkelijke maten toe):</translation>
+    </message>
+    <message>
+        <source>a scale such as 1:87</source>
+        <translation>een schaal zoals 1:87</translation>
     </message>
 </context>
 <context>

@@ -243,6 +243,103 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueSheet</name>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Téléphone : %1</translation>
+    </message>
+    <message>
+        <source>Fax: %1</source>
+        <translation>Fax : %1</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose numbers and dates the sheet shows</comment>
+        <translation>fr_FR</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>price and currency</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Kind: %1</source>
+        <translation>Type : %1</translation>
+    </message>
+    <message>
+        <source>Catalogue number: %1</source>
+        <translation>Numéro de catalogue : %1</translation>
+    </message>
+    <message>
+        <source>Price: %1</source>
+        <translation>Prix : %1</translation>
+    </message>
+    <message>
+        <source>Parts per package: %1</source>
+        <translation>Pièces par paquet : %1</translation>
+    </message>
+    <message>
+        <source>Size (W %1 D %1 H): %2</source>
+        <translation>Taille (L %1 P %1 H) : %2</translation>
+    </message>
+    <message>
+        <source>Real size at %1: %2</source>
+        <translation>Taille réelle à %1 : %2</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> po</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Auteur : %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Prices in %1</source>
+        <translation>Prix en %1</translation>
+    </message>
+    <message>
+        <source>Model scale %1</source>
+        <translation>Échelle du modèle %1</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Fabricant</translation>
+    </message>
+    <message>
+        <source>Representative</source>
+        <translation>Représentant</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The part is too large to draw.</source>
+        <translation>La pièce est trop grande pour être dessinée.</translation>
+    </message>
+    <message>
+        <source>Index of catalogue numbers</source>
+        <translation>Index des numéros de catalogue</translation>
+    </message>
+</context>
+<context>
     <name>CColorButton</name>
     <message>
         <source>Automatic</source>
@@ -1064,6 +1161,54 @@
         <source>Do&amp;n&apos;t Save</source>
         <translation>&amp;Ne pas enregistrer</translation>
     </message>
+    <message>
+        <source>Export &amp;catalogue as PDF...</source>
+        <translation>Exporter le catalogue en &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Write the illustrated catalogue sheet as a PDF file to hand out</source>
+        <translation>Écrire le catalogue illustré dans un fichier PDF à distribuer</translation>
+    </message>
+    <message>
+        <source>%1: the PDF file to write is missing; give it after the catalogue.</source>
+        <translation>%1 : le fichier PDF à écrire manque ; indiquez-le après le catalogue.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no model scale; write it as 1:87.</source>
+        <translation>« %1 » n’est pas une échelle de modèle ; écrivez-la sous la forme 1:87.</translation>
+    </message>
+    <message>
+        <source>%1 is already open in another Modelwright window.</source>
+        <translation>%1 est déjà ouvert dans une autre fenêtre de Modelwright.</translation>
+    </message>
+    <message>
+        <source>Editing it here as well would make two versions of it, each saved over the other.</source>
+        <translation>Le modifier ici aussi en ferait deux versions, chacune enregistrée par-dessus l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to It</source>
+        <translation>&amp;Y aller</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program at %2, after it was opened or saved here. Saving replaces those changes with yours.</source>
+        <translation>%1 a été modifié par un autre programme le %2, après avoir été ouvert ou enregistré ici. L&apos;enregistrement remplace ces modifications par les vôtres.</translation>
+    </message>
+    <message>
+        <source>Reload opens the file as it is now and lets your unsaved changes go.</source>
+        <translation>Recharger ouvre le fichier tel qu&apos;il est maintenant et abandonne vos modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>É&amp;craser</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recharger</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Modelwright window. Close it there, or save under another name.</source>
+        <translation>%1 est ouvert dans une autre fenêtre de Modelwright. Fermez-le là-bas ou enregistrez sous un autre nom.</translation>
+    </message>
 </context>
 <context>
     <name>CManufacturerDlg</name>
@@ -1264,46 +1409,6 @@
     <message>
         <source>Winrail parts files (*.bdf)</source>
         <translation>Fichiers de pièces Winrail (*.bdf)</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Description</translation>
-    </message>
-    <message>
-        <source>Author</source>
-        <translation>Auteur</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Devise</translation>
-    </message>
-    <message>
-        <source>Manufacturer</source>
-        <translation>Fabricant</translation>
-    </message>
-    <message>
-        <source>Representative</source>
-        <translation>Représentant</translation>
-    </message>
-    <message>
-        <source>Kind</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>Catalogue number</source>
-        <translation>Numéro de catalogue</translation>
-    </message>
-    <message>
-        <source>Price</source>
-        <translation>Prix</translation>
-    </message>
-    <message>
-        <source>Parts per package</source>
-        <translation>Pièces par paquet</translation>
     </message>
     <message>
         <source>Winrail Modelwright</source>
@@ -1727,6 +1832,52 @@
     <message>
         <source>%1 × %2 × %3 mm</source>
         <translation>%1 × %2 × %3 mm</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetCommands</name>
+    <message>
+        <source>Drawing the catalogue sheet...</source>
+        <translation>Dessin du catalogue...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Export catalogue as PDF</source>
+        <translation>Exporter le catalogue en PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Winrail Modelwright</source>
+        <translation>Winrail Modelwright</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetOptionsDlg</name>
+    <message>
+        <source>Catalogue sheet</source>
+        <translation>Feuille du catalogue</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Only the parts the table &amp;shows, in its order</source>
+        <translation>Seulement les pièces que le tableau &amp;montre, dans son ordre</translation>
+    </message>
+    <message>
+        <source>&amp;Model scale (adds the real sizes):</source>
+        <translation>É&amp;chelle du modèle (ajoute les tailles réelles) :</translation>
+    </message>
+    <message>
+        <source>a scale such as 1:87</source>
+        <translation>une échelle comme 1:87</translation>
     </message>
 </context>
 <context>

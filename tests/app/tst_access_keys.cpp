@@ -16,6 +16,7 @@
 #include "ui/PartPreview.h"
 #include "ui/PartsTable.h"
 #include "ui/PlatformDlg.h"
+#include "ui/SheetCommands.h"
 #include "ui/TreeDlg.h"
 
 #include <QAbstractButton>
@@ -226,7 +227,7 @@ private slots:
         const std::unique_ptr<QWidget> windows[] = {std::make_unique<CTreeDlg>(), std::make_unique<CPlatformDlg>(),
             std::make_unique<CBuildingDlg>(), std::make_unique<CBuildingElementDlg>(),
             std::make_unique<CDecorationDlg>(), std::make_unique<CHeaderDlg>(), std::make_unique<CManufacturerDlg>(),
-            std::make_unique<COptionsPropertySheet>(), std::make_unique<CHelpWindow>()};
+            std::make_unique<COptionsPropertySheet>(), std::make_unique<CSheetOptionsDlg>(), std::make_unique<CHelpWindow>()};
         for (const auto& window : windows)
             faults << WindowFaults(*window);
         CVersionInfo versionInfo(QString::fromLatin1(CVersionInfo::kEnglishUnicode));
@@ -343,7 +344,7 @@ private slots:
         const std::unique_ptr<QWidget> windows[] = {std::make_unique<CTreeDlg>(), std::make_unique<CPlatformDlg>(),
             std::make_unique<CBuildingDlg>(), std::make_unique<CBuildingElementDlg>(),
             std::make_unique<CDecorationDlg>(), std::make_unique<CHeaderDlg>(), std::make_unique<CManufacturerDlg>(),
-            std::make_unique<COptionsPropertySheet>(), std::make_unique<CHelpWindow>()};
+            std::make_unique<COptionsPropertySheet>(), std::make_unique<CSheetOptionsDlg>(), std::make_unique<CHelpWindow>()};
         for (const auto& window : windows)
             check(*window);
         CVersionInfo versionInfo(QString::fromLatin1(CVersionInfo::kEnglishUnicode));

@@ -15,6 +15,7 @@
 #include "ui/ModelwrightView.h"
 #include "ui/PartsTable.h"
 #include "ui/OptionsPropertySheet.h"
+#include "ui/SheetCommands.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -27,6 +28,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -41,6 +43,7 @@
 #include <QTimer>
 #include <QTest>
 #include <QToolBar>
+#include <QTranslator>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -58,6 +61,9 @@ public:
     QMessageBox::StandardButton m_saveChangesAnswer = QMessageBox::Cancel;
     QStringList m_readOnlyAsked;
     bool m_saveReadOnlyAs = false;
+    QList<EChangedFileAnswer> m_changedFileAnswers;
+    QStringList m_changedFileAsked;
+    bool m_realChangedFileQuestion = false;
     int m_saveChangesAsked = 0;
     QStringList m_errors;
     QStringList m_mailed;
@@ -85,6 +91,13 @@ protected:
     {
         m_readOnlyAsked << message;
         return m_saveReadOnlyAs;
+    }
+    EChangedFileAnswer AskChangedFile(const QString& message) override
+    {
+        if (m_realChangedFileQuestion)
+            return CMainFrame::AskChangedFile(message);
+        m_changedFileAsked << message;
+        return m_changedFileAnswers.isEmpty() ? EChangedFileAnswer::cancel : m_changedFileAnswers.takeFirst();
     }
     void ReportError(const QString& message) override { m_errors << message; }
     bool StartMailer(const QString& attachment) override
@@ -639,6 +652,90 @@ private slots:
         QCOMPARE(m_frame->windowFilePath(), copy);
     }
 
+    void savingOverAFileAnotherProgramChangedAsksFirst()
+    {
+        using EAnswer = CTestFrame::EChangedFileAnswer;
+        const QString garden = FilePath("garden.wo3");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Oak"})));
+        QVERIFY(m_frame->OpenDocumentFile(garden));
+        AddPart("Pine");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_changedFileAsked, QStringList {});
+
+        // Cancel keeps both: the other program's file and the changes here.
+        AddPart("Elm");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Birch"})));
+        QVERIFY(!m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_changedFileAsked.size(), 1);
+        QVERIFY2(m_frame->m_changedFileAsked[0].startsWith(QDir::toNativeSeparators(garden) + " was changed by another program at "),
+            qPrintable(m_frame->m_changedFileAsked[0]));
+        QCOMPARE(PartNames(garden), QStringList {"Birch"});
+        QVERIFY(m_doc->IsModified());
+
+        // Closing the window asks the same; cancelled, the window stays.
+        m_frame->m_saveChangesAnswer = QMessageBox::Save;
+        QVERIFY(!m_frame->close());
+        QCOMPARE(m_frame->m_changedFileAsked.size(), 2);
+        QCOMPARE(PartNames(garden), QStringList {"Birch"});
+
+        // Save As keeps the other program's file and puts the changes beside it.
+        const QString mine = FilePath("mine.wo3");
+        m_frame->m_changedFileAnswers = {EAnswer::saveAs};
+        m_frame->m_savePaths = {mine};
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(PartNames(garden), QStringList {"Birch"});
+        QCOMPARE(PartNames(mine), (QStringList {"Oak", "Pine", "Elm"}));
+        QCOMPARE(m_frame->windowFilePath(), mine);
+
+        // Reload shows the file as the other program left it.
+        AddPart("Ash");
+        QVERIFY(WriteBytes(mine, CatalogueBytes({"Larch"})));
+        m_frame->m_changedFileAnswers = {EAnswer::reload};
+        QVERIFY(!m_frame->SaveDocument());
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(Entries().size(), 1);
+        QCOMPARE(PartNames(mine), QStringList {"Larch"});
+
+        // Overwrite replaces it, and the file is this window's again.
+        AddPart("Yew");
+        QVERIFY(WriteBytes(mine, CatalogueBytes({"Rowan"})));
+        m_frame->m_changedFileAnswers = {EAnswer::overwrite};
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(PartNames(mine), (QStringList {"Larch", "Yew"}));
+        AddPart("Hazel");
+        QVERIFY(m_frame->SaveDocument());
+        QCOMPARE(m_frame->m_changedFileAsked.size(), 5);
+    }
+
+    void theChangedFileQuestionOffersItsWays()
+    {
+        const QString garden = FilePath("garden.wo3");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Oak"})));
+        QVERIFY(m_frame->OpenDocumentFile(garden));
+        AddPart("Pine");
+        QVERIFY(WriteBytes(garden, CatalogueBytes({"Birch", "Rowan"})));
+        m_frame->m_realChangedFileQuestion = true;
+        QStringList buttons;
+        AnswerNextModal([&buttons](QWidget& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            if (!box) {
+                modal.close();
+                return;
+            }
+            box->grab().save(QStringLiteral(MW_SCREENSHOT_DIR "/changed_file_question.png"));
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == "&Reload")
+                    button->click();
+        });
+        QVERIFY(!m_frame->SaveDocument());
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList {"&Overwrite", "&Reload", "Cancel", "Save &As..."}));
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(Entries().size(), 2);
+    }
+
     void openingAnythingButARegularFileIsRefusedAtOnce()
     {
 #ifdef Q_OS_UNIX
@@ -786,7 +883,12 @@ private slots:
         m_frame->Printer().setOutputFileName(pdf);
         QVERIFY(m_frame->PrintDocumentFile(path));
         QVERIFY(FileBytes(pdf).startsWith("%PDF"));
+        // Without a screen nobody would answer a message box: the reason goes to standard error.
         QVERIFY(!m_frame->PrintDocumentFile(FilePath("absent.wo3")));
+        QVERIFY(!m_frame->WritePdfOfFile(FilePath("absent.wo3"), FilePath("absent.pdf")));
+        QVERIFY2(m_frame->m_errors.isEmpty(), qPrintable(m_frame->m_errors.join('\n')));
+        QVERIFY(m_frame->WritePdfOfFile(path, FilePath("print sheet.pdf"), "1:87"));
+        QVERIFY(FileBytes(FilePath("print sheet.pdf")).startsWith("%PDF"));
     }
 
     // File, Open starts in the open catalogue's folder, else in that of the file used last.
@@ -997,16 +1099,102 @@ private slots:
         QVERIFY(!m_frame->NumLockPane()->isVisible());
     }
 
+    // The preview asks for the sheet's choices first and then shows its pages, in the language
+    // of the program; the same sheet comes out of Export catalogue as PDF.
     void printPreviewShowsTheSheet()
     {
-        AddPart("Oak");
-        bool shown = false;
-        WhenModal([&shown](QDialog& dialog) {
-            shown = dialog.inherits("QPrintPreviewDialog");
-            SaveScreenshot(dialog, "print_preview");
+        QVERIFY(m_frame->OpenDocumentFile(QStringLiteral(MW_EXAMPLES_DIR "/country-station.wo3")));
+        for (const char* language : {"en", "de"}) {
+            QTranslator german;
+            if (QByteArray(language) == "de") {
+                QVERIFY(german.load(QStringLiteral(MW_BIN_DIR "/ModelwrightDEU.qm")));
+                QCoreApplication::installTranslator(&german);
+            }
+            bool asked = false;
+            int pages = 0;
+            WhenModal([&asked, &pages, language](QDialog& options) {
+                asked = options.objectName() == "SheetOptionsDlg";
+                static_cast<CSheetOptionsDlg&>(options).ScaleBox()->setEditText("1:87");
+                SaveScreenshot(options, QStringLiteral("sheet_options_%1").arg(language));
+                WhenModal([&pages, language](QDialog& dialog) {
+                    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
+                        dialog.resize(900, 1000);
+                        preview->fitInView();
+                        QTest::qWait(50);
+                        pages = preview->pageCount();
+                    }
+                    SaveScreenshot(dialog, QStringLiteral("print_preview_%1").arg(language));
+                });
+                options.accept();
+            });
+            m_frame->PrintPreviewAction()->trigger();
+            QVERIFY(asked);
+            QCOMPARE(pages, 3);
+            QCoreApplication::removeTranslator(&german);
+        }
+        // Cancelling the choices shows no preview.
+        bool previewed = false;
+        WhenModal([&previewed](QDialog& dialog) {
+            previewed = dialog.findChild<QPrintPreviewWidget*>() != nullptr;
+            dialog.reject();
         });
         m_frame->PrintPreviewAction()->trigger();
-        QVERIFY(shown);
+        QVERIFY(!previewed);
+    }
+
+    void sheetOptionsTakeOnlyAScale()
+    {
+        CSheetOptionsDlg options;
+        for (const auto& [text, ok] : {std::pair {"1:87", true}, std::pair {"1 : 22,5", true}, std::pair {"", true},
+                 std::pair {"1:0", false}, std::pair {"H0", false}}) {
+            options.ScaleBox()->setEditText(QString::fromLatin1(text));
+            QVERIFY2(options.OkButton()->isEnabled() == ok, text);
+        }
+        options.ScaleBox()->setCurrentIndex(0);
+        QCOMPARE(options.ModelScale(), 0.0);
+        options.SetChoices(120, true);
+        QCOMPARE(options.ScaleBox()->currentText(), QStringLiteral("1:120"));
+        QCOMPARE(options.ModelScale(), 120.0);
+        options.SetChoices(33, false);
+        QCOMPARE(options.ModelScale(), 33.0);
+        QVERIFY(!options.AsShown());
+    }
+
+    // File, Export catalogue as PDF: the choices, then the file, proposed beside the catalogue
+    // and then where the last export went, also in the next run.
+    void exportCatalogueAsPdf()
+    {
+        QVERIFY(WriteBytes(FilePath("spring.wo3"), CatalogueBytes({"Oak", "Elm"})));
+        QVERIFY(m_frame->OpenDocumentFile(FilePath("spring.wo3")));
+        QVERIFY(QDir(m_dir->path()).mkdir("sheets"));
+        QMenu* fileMenu = m_frame->menuBar()->actions().constFirst()->menu();
+        QVERIFY(fileMenu->actions().contains(m_frame->ExportPdfAction()));
+        const auto exportAs = [this](const QString& path, QString& proposed) {
+            WhenModal([path, &proposed](QDialog& options) {
+                WhenModal([path, &proposed](QDialog& dialog) {
+                    auto& files = static_cast<QFileDialog&>(dialog);
+                    proposed = files.selectedFiles().value(0);
+                    files.selectFile(path);
+                    dialog.accept();
+                });
+                options.accept();
+            });
+            m_frame->ExportPdfAction()->trigger();
+        };
+        QString proposed;
+        exportAs(FilePath("sheets/spring sheet.pdf"), proposed);
+        QCOMPARE(proposed, FilePath("spring.pdf"));
+        QVERIFY(FileBytes(FilePath("sheets/spring sheet.pdf")).startsWith("%PDF"));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+            QString("Exported 2 parts to %1").arg(QDir::toNativeSeparators(FilePath("sheets/spring sheet.pdf"))));
+
+        m_frame.reset();
+        m_doc = std::make_unique<CModelwrightDoc>();
+        MakeFrame();
+        AddPart("Birch");
+        exportAs(FilePath("sheets/one.pdf"), proposed);
+        QCOMPARE(proposed, FilePath("sheets/Untitled.pdf"));
+        QVERIFY(QFile::exists(FilePath("sheets/one.pdf")));
     }
 
     void helpAndAboutReachTheApplication()

@@ -2,6 +2,7 @@
 
 #include "app/Autosaver.h"
 #include "app/RecoveryFiles.h"
+#include "model/HeldLock.h"
 #include "model/ModelwrightDoc.h"
 #include "model/Tree.h"
 
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -125,6 +127,46 @@ private slots:
             QVERIFY(another.Orphans().isEmpty());
         }
         QVERIFY(QFile::exists(files.OwnFilePath()));
+    }
+
+    // A new process may get a dead copy's process ID: the lock's text then names a live
+    // process, yet only a lock that is held keeps the changes from being offered.
+    void aLockNamingALiveProcessIsOfferedUnlessItIsHeld()
+    {
+        QProcess child;
+        StartChild(child, "crash");
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        const QStringList locks = QDir(Folder()).entryList({"*.recovery.lock"}, QDir::Files);
+        QCOMPARE(locks.size(), 1);
+        const QString lockPath = QDir(Folder()).filePath(locks.constFirst());
+
+        // The text a lock of this very process has.
+        QByteArray thisProcess;
+        {
+            QLockFile own(m_dir->filePath("own.lock"));
+            QVERIFY(own.tryLock(0));
+            QFile ownText(m_dir->filePath("own.lock"));
+            QVERIFY(ownText.open(QIODevice::ReadOnly));
+            thisProcess = ownText.readAll();
+        }
+        QVERIFY(thisProcess.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+        QFile lockText(lockPath);
+        QVERIFY(lockText.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lockText.write(thisProcess);
+        lockText.close();
+
+        {
+            CRecoveryFiles files(Folder());
+            QCOMPARE(files.Orphans().size(), 1);
+        }
+        // Held by a live copy (here a second hold in this process), it stays that copy's.
+        auto holder = CHeldLock::TryHold(lockPath.toStdString());
+        QVERIFY(holder);
+        CRecoveryFiles files(Folder());
+        QVERIFY(files.Orphans().isEmpty());
+        holder.reset();
+        QCOMPARE(files.Orphans().size(), 1);
     }
 
     void laterKeepsTheOfferAndDiscardEndsIt()

@@ -64,6 +64,7 @@ private slots:
         QTest::newRow("print to") << QStringList{"-pt", "file.wo3", "Office", "driver", "port"} << false << ""
                                   << int(Info::FilePrintTo) << "file.wo3";
         QTest::newRow("desktop hand-over") << QStringList{"-dde"} << false << "" << int(Info::FileDDE) << "";
+        QTest::newRow("PDF") << QStringList{"/pdf", "file.wo3", "out.pdf"} << false << "" << int(Info::FilePdf) << "file.wo3";
         QTest::newRow("register") << QStringList{"-regserver"} << false << "" << int(Info::AppRegister) << "";
         QTest::newRow("--help") << QStringList{"--help"} << false << "" << int(Info::ShowUsage) << "";
         QTest::newRow("/? wins over a file") << QStringList{"file.wo3", "/?"} << false << "" << int(Info::ShowUsage)
@@ -109,6 +110,33 @@ private slots:
     {
         const auto info = COptionCommandLineInfo::Parse({"-pt", "file.wo3", "Office", "driver", "port"});
         QCOMPARE(info.m_strPrinterName, QStringLiteral("Office"));
+    }
+
+    // The PDF's name follows the catalogue, and the scale is the value of its switch, never a
+    // file, wherever it stands.
+    void pdfTakesItsFileAndScale_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("pdfName");
+        QTest::addColumn<QString>("scale");
+        QTest::newRow("scale last") << QStringList{"/pdf", "a.wo3", "b.pdf", "/scale", "1:87"} << "b.pdf" << "1:87";
+        QTest::newRow("scale first") << QStringList{"-scale", "1:160", "-pdf", "a.wo3", "b.pdf"} << "b.pdf" << "1:160";
+        QTest::newRow("scale between") << QStringList{"/pdf", "a.wo3", "/scale", "1:45", "b.pdf"} << "b.pdf" << "1:45";
+        QTest::newRow("catalogue first") << QStringList{"a.wo3", "/pdf", "b.pdf"} << "b.pdf" << "";
+        QTest::newRow("no PDF named") << QStringList{"/pdf", "a.wo3"} << "" << "";
+    }
+
+    void pdfTakesItsFileAndScale()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, pdfName);
+        QFETCH(QString, scale);
+        const auto info = COptionCommandLineInfo::Parse(arguments);
+        QCOMPARE(int(info.m_nShellCommand), int(COptionCommandLineInfo::FilePdf));
+        QCOMPARE(info.m_strFileName, QStringLiteral("a.wo3"));
+        QCOMPARE(info.m_strPdfName, pdfName);
+        QCOMPARE(info.m_strModelScale, scale);
+        QVERIFY(!info.m_bShowSplash);
     }
 
     void splashWanted_data()

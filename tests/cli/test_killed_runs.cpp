@@ -81,6 +81,59 @@ TEST(KilledRuns, LeaveTheOldFileWholeAndNoTemporaryFileBehind)
     EXPECT_EQ(NamesIn(folder.Path()), (std::set<std::string> {"in.json", "out.bdf"}));
 }
 
+// An OBJ model and its material library replace their old files together: a run ended
+// anywhere leaves both old or both new, never a new library beside an old model.
+TEST(KilledRuns, LeaveTheObjModelAndItsLibraryAPair)
+{
+    TempFolder folder;
+    // Some hundred copies of the country station: a model of some 20 MB.
+    std::string parts = ReadText(std::filesystem::path(MW_EXAMPLES_DIR) / "country-station.json");
+    const size_t open = parts.find("\"parts\": [") + 10;
+    const size_t close = parts.rfind(']');
+    const std::string one = parts.substr(open, close - open);
+    std::string many = parts.substr(0, open);
+    for (int i = 0; i < 150; ++i)
+        many += (i ? "," : "") + one;
+    many += parts.substr(close);
+    WriteText(folder / "in.json", many);
+    const std::string output = (folder / "model.obj").string();
+    const std::vector<std::string> args = {"mesh", (folder / "in.json").string(), "--all", "-o", output};
+    ASSERT_EQ(RunTool(args, folder).exitCode, 0);
+    const std::string model = ReadText(folder / "model.obj");
+    const std::string library = ReadText(folder / "model.mtl");
+    ASSERT_GT(model.size(), size_t(1) << 20);
+    const auto putOldPair = [&] {
+        WriteText(folder / "model.obj", "the old model");
+        WriteText(folder / "model.mtl", "the old library");
+    };
+    putOldPair();
+
+    std::mt19937 random(std::random_device {}());
+    const int signals[] = {SIGKILL, SIGTERM, SIGINT, SIGHUP};
+    for (int run = 0; run < 24; ++run) {
+        const int signal = signals[run % 4];
+        RunAndInterrupt(args, signal, std::uniform_int_distribution<int>(0, 700000)(random));
+        for (const std::string& name : NamesIn(folder.Path())) {
+            if (name == "in.json" || name == "model.obj" || name == "model.mtl")
+                continue;
+            EXPECT_EQ(signal, SIGKILL) << name;
+            EXPECT_TRUE(name.rfind(".model.obj.tmp", 0) == 0 || name.rfind(".model.mtl.tmp", 0) == 0) << name;
+            // A run killed before it replaces anything removes nothing: the next starts clean.
+            std::filesystem::remove(folder / name);
+        }
+        const std::string nowModel = ReadText(folder / "model.obj");
+        const std::string nowLibrary = ReadText(folder / "model.mtl");
+        const bool old = nowModel == "the old model" && nowLibrary == "the old library";
+        const bool complete = nowModel == model && nowLibrary == library;
+        EXPECT_TRUE(old || complete) << "a torn pair after signal " << signal;
+        putOldPair();
+    }
+    // What a killed run leaves is no obstacle to the next one.
+    ASSERT_EQ(RunTool(args, folder).exitCode, 0);
+    EXPECT_EQ(ReadText(folder / "model.obj"), model);
+    EXPECT_EQ(NamesIn(folder.Path()), (std::set<std::string> {"in.json", "model.obj", "model.mtl"}));
+}
+
 #endif
 
 } // namespace

@@ -346,6 +346,42 @@ TEST(Renderer, OnePieceStandsOutAndCanBePicked)
     EXPECT_EQ(PieceAt(mesh, SCamera::Standard(EView::Plan), 260, 100, 60, 50), -1);
 }
 
+TEST(Renderer, ASelectedPieceIsOutlinedAndTheOthersStayAsTheyAre)
+{
+    SMesh mesh;
+    AppendPiece(mesh, BuildMesh(SceneOf(Box(0, 0, 0, 50, 50, 50, "$0000c0"))), 0);
+    AppendPiece(mesh, BuildMesh(SceneOf(Box(80, 0, 0, 130, 50, 50, "$0000c0"))), 1);
+    const SCamera front = SCamera::Standard(EView::Front);
+    constexpr uint32_t kInk = SImage::Pack(0x30, 0x8c, 0xf0);
+    SRenderStyle style;
+    style.m_highlight = 1;
+    style.m_outline = kInk;
+    style.m_outlineWidth = 3;
+    const SImage plain = RenderMesh(mesh, {}, front, 260, 100);
+    const SImage outlined = RenderMesh(mesh, {}, front, 260, 100, style);
+    // The second box covers x 156 to 240 and y 8 to 92 (1.68 pixels a unit).
+    int changed = 0, inked = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 260; ++x) {
+            const bool differs = outlined.At(x, y) != plain.At(x, y);
+            changed += differs;
+            inked += outlined.At(x, y) == kInk;
+            const bool nearSecondBox = x >= 150 && x <= 246 && y >= 2 && y <= 98;
+            EXPECT_TRUE(!differs || (nearSecondBox && outlined.At(x, y) == kInk)) << "at " << x << "," << y;
+        }
+    EXPECT_EQ(outlined.At(60, 50), plain.At(60, 50)) << "the other piece keeps its colour";
+    EXPECT_EQ(outlined.At(200, 50), plain.At(200, 50)) << "the selected piece keeps its colour";
+    // A band three pixels wide all round: its length is the box's perimeter, about 2 * (84 + 84).
+    EXPECT_GE(inked, 3 * 2 * (84 + 84) - 40);
+    EXPECT_LE(inked, 3 * 2 * (90 + 90) + 40);
+    EXPECT_EQ(changed, inked);
+    for (const int x : {152, 153, 154})
+        EXPECT_EQ(outlined.At(x, 50), kInk) << "left of the box at " << x;
+    // Nothing selected, or the plan, which has no pieces: the picture as it was.
+    style.m_highlight = -1;
+    EXPECT_EQ(RenderMesh(mesh, {}, front, 260, 100, style).m_pixels, plain.m_pixels);
+}
+
 TEST(Renderer, GridLiesUnderThePartAtAScaleOfItsSize)
 {
     EXPECT_EQ(GridSpacing(150, 2), 10);

@@ -122,6 +122,7 @@ private slots:
     void sameScaleKeepsSizesComparable();
     void elementAndDecorationStandOutInTheirBuilding();
     void buildingPreviewPicksItsElements();
+    void piecesAreFoundByTheirObjectNotByTheListRow();
     void largePartsAreDrawnInTheBackground();
 };
 
@@ -587,6 +588,78 @@ void TestPartPreview::buildingPreviewPicksItsElements()
         // Selecting in the list picks the piece too.
         elements->SelectIndex(0);
         QCOMPARE(canvas->Style().m_highlight, 0);
+        shown = true;
+    });
+    QVERIFY(!dialog.Edit(station, *document.m_pPartsManager));
+    QVERIFY(shown);
+}
+
+// The lists are sorted by name, the pieces follow the building's and the element's own order:
+// here the two differ, so a row taken for a piece's number picks the other entry.
+void TestPartPreview::piecesAreFoundByTheirObjectNotByTheListRow()
+{
+    CModelwrightDoc document;
+    document.OnNewDocument();
+    CBuilding& station = AddStation(*document.m_pPartsManager);
+    auto& mainHall = static_cast<CBuildingElement&>(*station.GetList()[0]);
+    auto& goodsRoom = static_cast<CBuildingElement&>(*station.GetList()[1]);
+    mainHall.m_name = "Main hall";
+    goodsRoom.m_name = "Goods room";
+    CNamedObject& window = *mainHall.m_decorations->GetList()[0];
+    window.m_name = "Window";
+    auto door = std::make_unique<CDecoration>();
+    door->m_name = "Door";
+    door->m_wall = kWallFront;
+    door->m_mainType = kDecorationBaseB;
+    door->m_subtype = kDecorationDoorWithWindow;
+    door->m_positionX = 70;
+    door->m_width = 20;
+    door->m_height = 40;
+    const CDecoration& doorAdded = *door;
+    mainHall.m_decorations->Add(std::move(door));
+
+    CBuildingDlg dialog;
+    bool shown = false;
+    WhenModal([&](QDialog& buildingDialog) {
+        buildingDialog.resize(1100, 620);
+        auto* preview = buildingDialog.findChild<CPartPreview*>();
+        auto* elements = Find<CObjectListBox>(buildingDialog, "elements");
+        CPreviewCanvas* canvas = preview->Canvas();
+        QCOMPARE(elements->GetEntryObject(0), &goodsRoom);
+        QVERIFY(elements->SelectObject(&goodsRoom));
+        preview->UpdateNow();
+        QCOMPARE(canvas->Style().m_highlight, 1);
+        // The selected element is outlined in the selection colour, the others keep theirs.
+        QVERIFY(canvas->Style().Outlines());
+        QVERIFY(!canvas->Style().Dims(0));
+        QVERIFY(SaveScreenshot(buildingDialog, "preview_building_goods_room_selected"));
+        const QPoint hall = WherePieceShows(*canvas, 0);
+        QVERIFY(hall.x() >= 0);
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, hall);
+        QCOMPARE(elements->GetSelectedObject(), &mainHall);
+        QCOMPARE(canvas->Style().m_highlight, 0);
+
+        // In the element's dialog the block is piece 0 and the decorations follow in the
+        // element's order: the window, then the door.
+        WhenModal([&](QDialog& elementDialog) {
+            elementDialog.resize(1100, 560);
+            auto* elementPreview = elementDialog.findChild<CPartPreview*>();
+            elementPreview->UpdateNow();
+            CPreviewCanvas* elementCanvas = elementPreview->Canvas();
+            // Here the element edited stands out from the building's others, which fade.
+            QVERIFY(!elementCanvas->Style().Outlines());
+            QVERIFY(elementCanvas->Style().Dims(3));
+            auto* decorations = Find<CObjectListBox>(elementDialog, "decorations");
+            QCOMPARE(decorations->GetEntryObject(0), &doorAdded);
+            const QPoint windowPlace = WherePieceShows(*elementCanvas, 1);
+            QVERIFY(windowPlace.x() >= 0);
+            QTest::mouseClick(elementCanvas, Qt::LeftButton, {}, windowPlace);
+            QCOMPARE(decorations->GetSelectedObject(), &window);
+            QTest::mouseClick(elementCanvas, Qt::LeftButton, {}, WherePieceShows(*elementCanvas, 2));
+            QCOMPARE(decorations->GetSelectedObject(), &doorAdded);
+            elementDialog.reject();
+        });
+        buildingDialog.findChild<QPushButton*>("editElement")->click();
         shown = true;
     });
     QVERIFY(!dialog.Edit(station, *document.m_pPartsManager));
