@@ -37,6 +37,11 @@ constexpr double kReadGoal = 3.0;
 constexpr double kRenderGoalMs = 30.0;
 constexpr double kOverdrawGoalMs = 1000.0;
 constexpr double kPngGoal = 3.0;
+// The work of one picture is bounded whatever its size: the stacked quads at any size up to the
+// largest, and a sample part at the largest size, each within this.
+constexpr double kLargeOverdrawGoalMs = 3000.0;
+constexpr double kLargeSampleGoalMs = 1000.0;
+constexpr int kLargestPicture = 8192;
 constexpr int kOverdrawQuads = 12000;
 constexpr int kSizes[] = {100, 1000, 10000};
 constexpr int kBuildingElements = 200;
@@ -325,6 +330,26 @@ void BM_RenderSampleToPng(benchmark::State& state)
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 
+// Square pictures of the given side.
+void BM_RenderOverdrawSquare(benchmark::State& state)
+{
+    const int side = static_cast<int>(state.range(0));
+    bool incomplete = false;
+    for (auto _ : state) {
+        const SImage image = RenderScene(OverdrawScene(), SCamera::Standard(EView::Front), side, side);
+        incomplete = image.m_incomplete;
+        benchmark::DoNotOptimize(image.m_pixels.data());
+    }
+    state.counters["incomplete"] = incomplete ? 1 : 0;
+}
+
+void BM_RenderSampleSquare(benchmark::State& state)
+{
+    const int side = static_cast<int>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderScene(LargestSample(), SCamera(), side, side).m_pixels.data());
+}
+
 void Sizes(benchmark::internal::Benchmark* benchmark)
 {
     for (const int size : kSizes)
@@ -339,6 +364,8 @@ BENCHMARK(BM_RenderBuildingFromScene)->Unit(benchmark::kMillisecond)->MinTime(2.
 BENCHMARK(BM_RenderOverdraw)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RenderSample)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RenderSampleToPng)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RenderOverdrawSquare)->Arg(800)->Arg(2048)->Arg(kLargestPicture)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_RenderSampleSquare)->Arg(kLargestPicture)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // Keeps each run's time per iteration (by its full name, size included) for the summary.
 class CRatioReporter : public benchmark::ConsoleReporter {
@@ -417,6 +444,23 @@ void PrintOverdrawAndPng(const CRatioReporter& reporter)
     }
 }
 
+void PrintLargePictures(const CRatioReporter& reporter)
+{
+    for (const int side : {800, 2048, kLargestPicture}) {
+        const auto* run = reporter.Find("BM_RenderOverdrawSquare/" + std::to_string(side) + "/iterations:1");
+        if (!run)
+            continue;
+        const double ms = run->m_cpu * 1e3;
+        std::printf("%d stacked quads, front view, %dx%d: %.1f ms processor time (goal under %.0f ms: %s)\n",
+            kOverdrawQuads, side, side, ms, kLargeOverdrawGoalMs, ms < kLargeOverdrawGoalMs ? "goal met" : "missed");
+    }
+    if (const auto* run = reporter.Find("BM_RenderSampleSquare/" + std::to_string(kLargestPicture) + "/iterations:2")) {
+        const double ms = run->m_cpu * 1e3;
+        std::printf("largest sample, %dx%d: %.1f ms processor time (goal under %.0f ms: %s)\n", kLargestPicture,
+            kLargestPicture, ms, kLargeSampleGoalMs, ms < kLargeSampleGoalMs ? "goal met" : "missed");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -431,5 +475,6 @@ int main(int argc, char** argv)
     PrintRenderTime(reporter, "BM_RenderBuilding", "orbit step of 200 elements x 10 decorations");
     PrintRenderTime(reporter, "BM_RenderBuildingFromScene", "same building drawn from its scene");
     PrintOverdrawAndPng(reporter);
+    PrintLargePictures(reporter);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/NullDevice.h"
 #include "model/ChoiceCodes.h"
 #include "model/Exceptions.h"
 #include "scene/MeshWriter.h"
@@ -15,7 +16,7 @@ constexpr const char* kUsage =
     "  modelwright-cli dump FILE.wo3\n"
     "      Prints the catalogue of a document file as JSON.\n"
     "  modelwright-cli build FILE.json -o FILE.wo3\n"
-    "      Saves a JSON catalogue as a document file.\n"
+    "      Saves a JSON catalogue as a document file. FILE.json - reads standard input.\n"
     "  modelwright-cli export INPUT -o FILE.bdf [--language ID] [--winrail ID] [--hexahedron N]\n"
     "      Writes the parts file of a document file or (by its .json extension) a JSON catalogue.\n"
     "      --language    the language of the keywords: 108 or de (German), 154 or nl (Dutch);\n"
@@ -38,10 +39,13 @@ constexpr const char* kUsage =
     "      choose one part as for render, --all takes every part, side by side in a row.\n"
     "      --scale 1:87 turns a model of that scale into its real size (default 1:1).\n"
     "  modelwright-cli check FILE.bdf\n"
-    "      Reads a parts file and prints what is wrong with it, one line each, as\n"
-    "      FILE:LINE:COLUMN: error|warning: message. Exit status 0 when there are no errors.\n"
+    "      Reads a parts file (- reads standard input) and prints what is wrong with it, one\n"
+    "      line each, as FILE:LINE:COLUMN: error|warning: message, and last how many more there\n"
+    "      are when the list stops at 1,000. Exit status 0 when there are no errors.\n"
     "  modelwright-cli --help\n"
     "  modelwright-cli --version\n"
+    "-o - writes to standard output (mesh: a .glb); -o /dev/null (NUL on Windows) makes the\n"
+    "output and keeps none.\n"
     "Exit status: 0 success, 1 an input that cannot be read or an output that cannot be\n"
     "written (nothing is written then), 2 wrong arguments.\n";
 
@@ -149,7 +153,11 @@ public:
             throw CUsageError("no input file given");
         if (NeedsOutput() && m_request.m_output.empty())
             throw CUsageError("no output file given (-o FILE)");
-        if (m_request.m_command == CCliRequest::Command::mesh && !IsMeshFileName(PathFromUtf8(m_request.m_output)))
+        if (m_request.m_input == kStandardStream && !ReadsStandardInput())
+            throw CUsageError("only build and check read standard input (-)");
+        // Standard output and the null device take a .glb.
+        const bool meshStream = m_request.m_output == kStandardStream || IsNullDevice(m_request.m_output);
+        if (m_request.m_command == CCliRequest::Command::mesh && !meshStream && !IsMeshFileName(PathFromUtf8(m_request.m_output)))
             throw CUsageError("mesh writes a .glb or an .obj file, not \"" + m_request.m_output + "\"");
     }
 
@@ -157,6 +165,10 @@ private:
     bool NeedsOutput() const
     {
         return m_request.m_command != CCliRequest::Command::dump && m_request.m_command != CCliRequest::Command::check;
+    }
+    bool ReadsStandardInput() const
+    {
+        return m_request.m_command == CCliRequest::Command::build || m_request.m_command == CCliRequest::Command::check;
     }
     bool TakesRenderOptions() const { return m_request.m_command == CCliRequest::Command::render; }
     bool TakesMeshOptions() const { return m_request.m_command == CCliRequest::Command::mesh; }

@@ -7,6 +7,9 @@
 #include <stdexcept>
 #include <string>
 
+// The file name that stands for standard input (build, check) or standard output (-o).
+inline constexpr const char* kStandardStream = "-";
+
 // What one run of the command-line tool is asked to do.
 struct CCliRequest {
     enum class Command { help, version, dump, build, exportParts, render, mesh, check };

@@ -12,14 +12,17 @@
 #include "scene/MeshWriter.h"
 #include "scene/PartsReader.h"
 #include "scene/Renderer.h"
+#include "cli/NullDevice.h"
 #include "cli/PngFile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <istream>
 #include <limits>
 #include <memory>
 #include <new>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
@@ -114,6 +117,59 @@ void LoadJsonCatalogue(const std::string& path, CModelwrightDoc& document)
     });
 }
 
+bool FromStandardInput(const CCliRequest& request)
+{
+    return request.m_input == kStandardStream;
+}
+
+// An output made whole in memory and then handed on: to standard output ("-"), or to nowhere
+// (the null device), which is never replaced like a file. A failed run writes nothing there
+// either.
+bool OutputIsAStream(const CCliRequest& request)
+{
+    return request.m_output == kStandardStream || IsNullDevice(request.m_output);
+}
+
+std::string ReadStandardInput(std::istream& in)
+{
+    std::string text;
+    char piece[1 << 16];
+    while (in.read(piece, sizeof piece) || in.gcount() > 0)
+        text.append(piece, static_cast<size_t>(in.gcount()));
+    if (in.bad())
+        throw CRunFailure{"Failed to read standard input.", {}};
+    return text;
+}
+
+void DeliverToStream(const CCliRequest& request, std::string_view bytes, std::ostream& out)
+{
+    if (request.m_output != kStandardStream)
+        return;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out)
+        throw CRunFailure{"Failed to write to standard output.", {}};
+}
+
+std::string_view AsText(std::span<const uint8_t> bytes)
+{
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+// The JSON catalogue of the run: the file named, or standard input for "-".
+void LoadJsonInput(const CCliRequest& request, std::istream& in, CModelwrightDoc& document)
+{
+    if (!FromStandardInput(request)) {
+        LoadJsonCatalogue(request.m_input, document);
+        return;
+    }
+    const std::string text = ReadStandardInput(in);
+    RunStep(request.m_input, kFailedToOpenDocument, [&] {
+        document.OnNewDocument();
+        CatalogueFromJsonText(text, document.Parts());
+    });
+}
+
 void LoadCatalogue(const std::string& path, CModelwrightDoc& document)
 {
     if (HasJsonExtension(path))
@@ -136,6 +192,8 @@ void RunDump(const CCliRequest& request, std::ostream& out)
 // Writing a file over the one being read would lose the input whenever the run fails.
 void RefuseOutputOverInput(const CCliRequest& request)
 {
+    if (FromStandardInput(request) || OutputIsAStream(request))
+        return;
     const auto input = PathFromUtf8(request.m_input);
     const auto output = PathFromUtf8(request.m_output);
     std::error_code error;
@@ -148,12 +206,18 @@ void RefuseOutputOverInput(const CCliRequest& request)
         throw CRunFailure{NameForMessage(request.m_output) + ": the output file is the input file; please name another.", {}};
 }
 
-void RunBuild(const CCliRequest& request)
+void RunBuild(const CCliRequest& request, std::istream& in, std::ostream& out)
 {
     RefuseOutputOverInput(request);
     CRunDocument run;
     CModelwrightDoc& document = run.Get();
-    LoadJsonCatalogue(request.m_input, document);
+    LoadJsonInput(request, in, document);
+    if (OutputIsAStream(request)) {
+        std::vector<uint8_t> bytes;
+        RunStep(request.m_output, kFailedToSaveDocument, [&] { bytes = document.SaveToBytes(); });
+        DeliverToStream(request, AsText(bytes), out);
+        return;
+    }
     RunStep(request.m_output, kFailedToSaveDocument, [&] { document.SaveDocumentFile(PathFromUtf8(request.m_output)); });
 }
 
@@ -164,23 +228,32 @@ void ReportFreeTextFaults(const CCliRequest& request, const CPartsManager& parts
     // Told in one piece: the error stream hands on every piece it is given at once.
     std::string told;
     const std::string input = NameForMessage(request.m_input);
-    for (const SFreeTextFault& fault : CheckFreeTexts(parts)) {
+    const SFreeTextFaults faults = CountFreeTextFaults(parts);
+    for (const SFreeTextFault& fault : faults.m_listed) {
         told += input + ": \"" + OneLine(fault.m_partName) + "\"";
         if (!fault.m_elementName.empty())
             told += ", element \"" + OneLine(fault.m_elementName) + "\"";
         told += ", free text " + OneLine(FormatDiagnostic(fault.m_diagnostic)) + "\n";
     }
+    if (const std::string unlisted = FormatUnlisted(faults.Unlisted()); !unlisted.empty())
+        told += input + ": " + unlisted + "\n";
     err << told;
 }
 
-void RunExport(const CCliRequest& request, std::ostream& err)
+void RunExport(const CCliRequest& request, std::ostream& out, std::ostream& err)
 {
     RefuseOutputOverInput(request);
     CRunDocument run;
     CModelwrightDoc& document = run.Get();
     LoadCatalogue(request.m_input, document);
-    RunStep(request.m_output, kFailedToSaveDocument,
-        [&] { ExportToFile(document.Parts(), request.m_options, PathFromUtf8(request.m_output)); });
+    if (OutputIsAStream(request)) {
+        std::string text;
+        RunStep(request.m_output, kFailedToSaveDocument, [&] { text = ExportToText(document.Parts(), request.m_options); });
+        DeliverToStream(request, text, out);
+    } else {
+        RunStep(request.m_output, kFailedToSaveDocument,
+            [&] { ExportToFile(document.Parts(), request.m_options, PathFromUtf8(request.m_output)); });
+    }
     ReportFreeTextFaults(request, document.Parts(), err);
 }
 
@@ -308,7 +381,7 @@ EView ViewNamed(const std::string& name)
     return EView::Iso;
 }
 
-void RunRender(const CCliRequest& request, std::ostream& err)
+void RunRender(const CCliRequest& request, std::ostream& out, std::ostream& err)
 {
     RefuseOutputOverInput(request);
     const SScene scene
@@ -319,8 +392,14 @@ void RunRender(const CCliRequest& request, std::ostream& err)
     if (request.m_pitch)
         camera.m_pitch = *request.m_pitch;
     const SImage image = RenderScene(scene, camera, request.m_width, request.m_height);
-    RunStep(request.m_output, "Failed to write the picture.",
-        [&] { WriteFileAtomically(PathFromUtf8(request.m_output), EncodePng(image)); });
+    if (OutputIsAStream(request)) {
+        std::vector<uint8_t> png;
+        RunStep(request.m_output, "Failed to make the picture.", [&] { png = EncodePng(image); });
+        DeliverToStream(request, AsText(png), out);
+    } else {
+        RunStep(request.m_output, "Failed to write the picture.",
+            [&] { WriteFileAtomically(PathFromUtf8(request.m_output), EncodePng(image)); });
+    }
     if (image.m_incomplete)
         err << kToolName << ": " << NameForMessage(request.m_output)
             << ": the part is too complex to draw whole; what lies furthest back is left out.\n";
@@ -350,8 +429,45 @@ void WriteMeshOfWholePartsFile(const CCliRequest& request, std::ostream& err)
     });
 }
 
-void RunMesh(const CCliRequest& request, std::ostream& err)
+// A 3D model that goes to standard output or nowhere is a .glb: an OBJ needs a second file.
+void RunMeshToStream(const CCliRequest& request, std::ostream& out, std::ostream& err)
 {
+    std::vector<SMeshPart> parts;
+    const bool partsFile = HasPartsFileExtension(request.m_input);
+    if (request.m_allParts && partsFile) {
+        SPartsFile file = ReadPartsFileNamed(request.m_input);
+        if (file.m_scenes.empty()) {
+            TellReadFaults(request.m_input, file, err);
+            throw NoMeshParts(request);
+        }
+        RefusePartsCutShort(request, file, file.m_scenes, err);
+        for (SScene& scene : file.m_scenes) {
+            parts.push_back(MeshPartOf(scene, request.m_scale));
+            scene = SScene();
+        }
+    } else if (request.m_allParts) {
+        CRunDocument run;
+        CModelwrightDoc& document = run.Get();
+        LoadCatalogue(request.m_input, document);
+        RunStep(request.m_input, kFailedToOpenDocument,
+            [&] { parts = MeshPartsOfCatalogue(document.Parts(), request.m_options, nullptr, request.m_scale); });
+        if (parts.empty())
+            throw NoMeshParts(request);
+    } else {
+        parts.push_back(
+            MeshPartOf(partsFile ? ScenePartOfPartsFile(request, err) : ScenePartOfCatalogue(request), request.m_scale));
+    }
+    std::string model;
+    RunStep(request.m_output, "Failed to write the 3D model.", [&] { model = EncodeGlb(parts); });
+    DeliverToStream(request, model, out);
+}
+
+void RunMesh(const CCliRequest& request, std::ostream& out, std::ostream& err)
+{
+    if (OutputIsAStream(request)) {
+        RunMeshToStream(request, out, err);
+        return;
+    }
     RefuseOutputOverInput(request);
     // An OBJ file brings its material library beside it, which must not replace the input either.
     CCliRequest library = request;
@@ -379,11 +495,14 @@ void RunMesh(const CCliRequest& request, std::ostream& err)
     RunStep(request.m_output, "Failed to write the 3D model.", [&] { WriteMeshFile({&part, 1}, output); });
 }
 
-int RunCheck(const CCliRequest& request, std::ostream& out)
+int RunCheck(const CCliRequest& request, std::istream& in, std::ostream& out)
 {
-    const SPartsFile file = ReadPartsFileNamed(request.m_input);
+    const SPartsFile file = FromStandardInput(request) ? ReadPartsText(ReadStandardInput(in)) : ReadPartsFileNamed(request.m_input);
     for (const SDiagnostic& diagnostic : file.m_diagnostics)
         out << NameForMessage(request.m_input) << ":" << OneLine(FormatDiagnostic(diagnostic)) << "\n";
+    // The list is cut short on a badly damaged file; what it leaves out still counts.
+    if (const std::string unlisted = FormatUnlisted(file.Unlisted()); !unlisted.empty())
+        out << NameForMessage(request.m_input) << ": " << unlisted << "\n";
     out.flush();
     return file.HasErrors() ? kExitFailure : kExitSuccess;
 }
@@ -401,7 +520,7 @@ void LeaveCataloguesToProcessEnd()
     s_leaveCataloguesToProcessEnd = true;
 }
 
-int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+int RunCommandLineTool(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     CCliRequest request;
     try {
@@ -421,19 +540,19 @@ int RunCommandLineTool(std::span<const std::string> args, std::ostream& out, std
             RunDump(request, out);
             break;
         case CCliRequest::Command::build:
-            RunBuild(request);
+            RunBuild(request, in, out);
             break;
         case CCliRequest::Command::exportParts:
-            RunExport(request, err);
+            RunExport(request, out, err);
             break;
         case CCliRequest::Command::render:
-            RunRender(request, err);
+            RunRender(request, out, err);
             break;
         case CCliRequest::Command::mesh:
-            RunMesh(request, err);
+            RunMesh(request, out, err);
             break;
         case CCliRequest::Command::check:
-            return RunCheck(request, out);
+            return RunCheck(request, in, out);
         }
     } catch (const CRunFailure& failure) {
         err << kToolName << ": " << OneLine(failure.m_message) << "\n";

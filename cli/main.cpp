@@ -48,9 +48,11 @@ int main(int argc, char** argv)
     RemoveTemporaryFilesOnTermination();
     LeaveCataloguesToProcessEnd();
 #ifdef _WIN32
-    // The JSON on standard output is the same bytes on every system.
+    // The JSON, parts files and pictures on standard output are the same bytes on every system,
+    // and what comes in on standard input is read as it is.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
 #endif
     ShowUtf8OnConsole();
-    return RunCommandLineTool(args, std::cout, std::cerr);
+    return RunCommandLineTool(args, std::cin, std::cout, std::cerr);
 }

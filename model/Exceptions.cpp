@@ -174,6 +174,8 @@ std::string CFileException::MessageFor(Cause cause, const std::filesystem::path&
         return ReplacePlaceholder("%1 is read-only.", name);
     case folderNotWritable:
         return ReplacePlaceholder("%1 cannot be written: its folder cannot be written to.", name);
+    case folderNotFound:
+        return ReplacePlaceholder("%1 cannot be written: its folder does not exist.", name);
     case tooLarge:
         return ReplacePlaceholder("%1 is too large to be read.", name);
     case danglingLink:

@@ -71,6 +71,7 @@ public:
         notRegularFile,
         readOnly,
         folderNotWritable,
+        folderNotFound,
         tooLarge,
         danglingLink,
         severalLinks,

@@ -236,6 +236,9 @@ CFileException FailedToCreateIn(const fs::path& path, int error)
 {
     if (error == EACCES || error == EPERM || error == EROFS)
         return CFileException(CFileException::folderNotWritable, path);
+    // The folder went away after it was looked at.
+    if (error == ENOENT || error == ENOTDIR)
+        return CFileException(CFileException::folderNotFound, path);
     return CFileException(CFileException::CauseFromErrno(error), path);
 }
 
@@ -513,7 +516,7 @@ CFileReplacement::CFileReplacement(const fs::path& path, SRules rules)
     if (m_rules.m_attributesFrom.empty() && fs::is_regular_file(fs::symlink_status(m_target, error)))
         m_rules.m_attributesFrom = m_target;
     if (!fs::is_directory(folder, error))
-        throw CFileException(CFileException::fileNotFound, path);
+        throw CFileException(CFileException::folderNotFound, path);
     RemoveAbandonedTemporaries(folder, m_target);
     OpenTemporaryFile(folder);
 }

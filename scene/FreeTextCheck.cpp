@@ -12,24 +12,30 @@ namespace {
 
 class CFaultCollector {
 public:
-    CFaultCollector(std::vector<SFreeTextFault>& faults, size_t limit) : m_faults(faults), m_limit(limit) { }
+    // counted: whether every fault is counted, or the check ends with the list full.
+    CFaultCollector(SFreeTextFaults& faults, size_t limit, bool counted) : m_faults(faults), m_limit(limit), m_counted(counted) { }
 
-    bool Full() const { return m_faults.size() >= m_limit; }
+    bool Done() const { return !m_counted && Full(); }
 
     void Check(size_t part, const std::string& partName, const std::string& elementName, const std::string& freeText)
     {
-        if (freeText.empty() || Full())
+        if (freeText.empty() || Done())
             return;
-        for (const SDiagnostic& diagnostic : DiagnosticsOf(freeText)) {
+        const SPartsFile& checked = DiagnosticsOf(freeText);
+        m_faults.m_found.m_errors += checked.m_found.m_errors;
+        m_faults.m_found.m_warnings += checked.m_found.m_warnings;
+        for (const SDiagnostic& diagnostic : checked.m_diagnostics) {
             if (Full())
                 return;
-            m_faults.push_back({part, partName, elementName, diagnostic});
+            m_faults.m_listed.push_back({part, partName, elementName, diagnostic});
         }
     }
 
 private:
+    bool Full() const { return m_faults.m_listed.size() >= m_limit; }
+
     // Parts of a catalogue often share their free texts: those of the last few are kept.
-    const std::vector<SDiagnostic>& DiagnosticsOf(const std::string& freeText)
+    const SPartsFile& DiagnosticsOf(const std::string& freeText)
     {
         for (const SCheckedText& checked : m_recent)
             if (checked.text == freeText)
@@ -40,15 +46,18 @@ private:
         SCheckedText& checked = m_recent[m_nextRecent];
         m_nextRecent = (m_nextRecent + 1) % m_recent.size();
         checked.text = freeText;
-        checked.diagnostics = ReadStructureBody(bytes).m_diagnostics;
+        SPartsFile reading = ReadStructureBody(bytes);
+        checked.diagnostics.m_diagnostics = std::move(reading.m_diagnostics);
+        checked.diagnostics.m_found = reading.m_found;
         return checked.diagnostics;
     }
 
-    std::vector<SFreeTextFault>& m_faults;
+    SFreeTextFaults& m_faults;
     size_t m_limit;
+    bool m_counted;
     struct SCheckedText {
         std::string text;
-        std::vector<SDiagnostic> diagnostics;
+        SPartsFile diagnostics; // its diagnostics alone
     };
     std::array<SCheckedText, 4> m_recent;
     size_t m_nextRecent = 0;
@@ -70,22 +79,40 @@ void CheckPart(CFaultCollector& collector, const CObject& part, size_t index)
                     });
 }
 
-} // namespace
-
-std::vector<SFreeTextFault> CheckFreeTexts(const CPartsManager& parts, size_t limit)
+SFreeTextFaults CheckCatalogue(const CPartsManager& parts, size_t limit, bool counted)
 {
-    std::vector<SFreeTextFault> faults;
-    CFaultCollector collector(faults, limit);
+    SFreeTextFaults faults;
+    CFaultCollector collector(faults, limit, counted);
     const CObjectManager::List& list = parts.GetList();
-    for (size_t index = 0; index < list.size() && !collector.Full(); ++index)
+    for (size_t index = 0; index < list.size() && !collector.Done(); ++index)
         CheckPart(collector, *list[index], index);
     return faults;
 }
 
+} // namespace
+
+SDiagnosticCount SFreeTextFaults::Unlisted() const
+{
+    SDiagnosticCount unlisted = m_found;
+    for (const SFreeTextFault& fault : m_listed)
+        --(fault.m_diagnostic.m_severity == ESeverity::Error ? unlisted.m_errors : unlisted.m_warnings);
+    return unlisted;
+}
+
+std::vector<SFreeTextFault> CheckFreeTexts(const CPartsManager& parts, size_t limit)
+{
+    return CheckCatalogue(parts, limit, false).m_listed;
+}
+
+SFreeTextFaults CountFreeTextFaults(const CPartsManager& parts, size_t limit)
+{
+    return CheckCatalogue(parts, limit, true);
+}
+
 std::vector<SFreeTextFault> CheckFreeTextsOf(const CObject& part, size_t index, size_t limit)
 {
-    std::vector<SFreeTextFault> faults;
-    CFaultCollector collector(faults, limit);
+    SFreeTextFaults faults;
+    CFaultCollector collector(faults, limit, false);
     CheckPart(collector, part, index);
-    return faults;
+    return std::move(faults.m_listed);
 }

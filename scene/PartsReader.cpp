@@ -378,6 +378,7 @@ private:
     void StopReading(std::string message)
     {
         // Said even when the list is full: it explains why the rest of the file is missing.
+        m_result.m_found.Add(ESeverity::Error);
         m_result.m_diagnostics.push_back({m_lineNumber, 1, ESeverity::Error, EDiagnostic::ReadingStopped, {}, std::move(message)});
     }
 
@@ -397,16 +398,22 @@ private:
             + BytesOf(m_open.m_solids) + BytesOf(m_open.m_planPoints) + BytesOf(m_open.m_vertices);
     }
 
+    // Counts a diagnostic; whether it also goes into the list, which a damaged file of millions
+    // of lines would otherwise fill.
+    bool Listed(ESeverity severity)
+    {
+        m_result.m_found.Add(severity);
+        return m_result.m_diagnostics.size() < kMaxDiagnostics;
+    }
     void Report(int column, ESeverity severity, EDiagnostic kind, std::string_view detail, std::string message)
     {
-        // A damaged file of millions of lines still gives a readable list.
-        if (m_result.m_diagnostics.size() >= kMaxDiagnostics)
+        if (!Listed(severity))
             return;
         m_result.m_diagnostics.push_back({m_lineNumber, column, severity, kind, Utf8FromCp1252(detail), std::move(message)});
     }
     void Report(int line, int column, ESeverity severity, EDiagnostic kind, std::string message)
     {
-        if (m_result.m_diagnostics.size() >= kMaxDiagnostics)
+        if (!Listed(severity))
             return;
         m_result.m_diagnostics.push_back({line, column, severity, kind, {}, std::move(message)});
     }
@@ -1177,4 +1184,36 @@ std::string FormatDiagnostic(const SDiagnostic& diagnostic)
 {
     return std::to_string(diagnostic.m_line) + ":" + std::to_string(diagnostic.m_column) + ": "
         + (diagnostic.m_severity == ESeverity::Error ? "error" : "warning") + ": " + diagnostic.m_message;
+}
+
+namespace {
+
+// 5123 as "5,123", as the counts of a list cut short are read more easily.
+std::string WithThousands(size_t number)
+{
+    std::string digits = std::to_string(number);
+    for (size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, 1, ',');
+    return digits;
+}
+
+std::string Counted(size_t number, const char* one, const char* many)
+{
+    return WithThousands(number) + " " + (number == 1 ? one : many);
+}
+
+} // namespace
+
+std::string FormatUnlisted(const SDiagnosticCount& unlisted)
+{
+    if (unlisted.Total() == 0)
+        return {};
+    std::string line = "... and " + WithThousands(unlisted.Total()) + " more: ";
+    if (unlisted.m_errors)
+        line += Counted(unlisted.m_errors, "error", "errors");
+    if (unlisted.m_errors && unlisted.m_warnings)
+        line += ", ";
+    if (unlisted.m_warnings)
+        line += Counted(unlisted.m_warnings, "warning", "warnings");
+    return line;
 }

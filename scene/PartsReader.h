@@ -20,3 +20,6 @@ SPartsFile ReadStructureBody(std::string_view bytes);
 
 // "LINE:COLUMN: error: message", the form compilers use.
 std::string FormatDiagnostic(const SDiagnostic& diagnostic);
+// "... and 5,123 more: 3 errors, 5,120 warnings", the line that ends a list cut short; empty
+// when the list is whole.
+std::string FormatUnlisted(const SDiagnosticCount& unlisted);

@@ -54,12 +54,20 @@ constexpr int64_t kHalfPixel = 128;
 // Corners further out are cut off first, so that the fixed-point sums cannot overflow.
 constexpr double kGuardBand = 1 << 20;
 // The picture is judged in tiles for what is hidden: a tile whose every pixel is nearer than a
-// triangle is not looked into for it.
+// triangle is not looked into for it. Tiles are grouped into blocks of 8 x 8 and blocks into
+// regions of 8 x 8 blocks, each knowing the farthest depth drawn within, so that a triangle
+// hidden behind a large surface is passed over a region at a time, whatever the picture's size.
 constexpr int kTile = 8;
-// The pixels a picture may look at: this many times its own and a few million more. Beyond it
-// the picture is drawn no further.
+constexpr int kCellsPerSide = 8;
+constexpr int kLevels = 3;
+// The work a picture may take: this many pixels looked at for each of its own, counted for at
+// most two megapixels, and a few million more; and apart from those, looks at tiles, blocks and
+// regions for what they hide. Beyond either the picture is drawn no further, so that a larger
+// picture does not take longer without bound.
 constexpr int64_t kWorkPerPixel = 256;
+constexpr int64_t kPixelsOfFullWork = int64_t(1) << 21;
 constexpr int64_t kWorkAlways = int64_t(1) << 22;
+constexpr int64_t kMostCellLooks = int64_t(1) << 26;
 
 int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
@@ -90,10 +98,16 @@ public:
         m_depth.assign(count, std::numeric_limits<float>::infinity());
         if (withPieces)
             m_pieces.assign(count, -1);
-        m_tilesX = (m_image.m_width + kTile - 1) / kTile;
-        m_tilesY = (m_image.m_height + kTile - 1) / kTile;
-        m_tileFarthest.assign(static_cast<size_t>(m_tilesX) * m_tilesY, std::numeric_limits<float>::infinity());
-        m_budget = kWorkPerPixel * static_cast<int64_t>(count) + kWorkAlways;
+        for (int level = 0, side = kTile; level < kLevels; ++level, side *= kCellsPerSide) {
+            SCellLevel& cells = m_levels[level];
+            cells.m_side = side;
+            cells.m_across = (m_image.m_width + side - 1) / side;
+            cells.m_down = (m_image.m_height + side - 1) / side;
+            const size_t cellCount = static_cast<size_t>(cells.m_across) * cells.m_down;
+            cells.m_farthest.assign(cellCount, std::numeric_limits<float>::infinity());
+            cells.m_stale.assign(level > 0 ? cellCount : 0, 0);
+        }
+        m_budget = kWorkPerPixel * std::min(static_cast<int64_t>(count), kPixelsOfFullWork) + kWorkAlways;
         m_faceBudget = m_budget / 4 * 3;
     }
 
@@ -197,7 +211,9 @@ public:
                 --left;
             while (right + 1 < width && inRegion(right + 1, sy))
                 ++right;
-            Spend(right - left + 1);
+            // Fill after fill of a large region is work without bound too.
+            if (Spend(right - left + 1))
+                return;
             for (int px = left; px <= right; ++px)
                 m_image.m_pixels[static_cast<size_t>(sy) * width + px] = pixel;
             for (const int ny : {sy - 1, sy + 1}) {
@@ -266,6 +282,13 @@ private:
             m_image.m_incomplete = m_allCut = true;
         return m_allCut;
     }
+    // Counts a look at a cell for what it hides; true once the picture has had all it may take.
+    bool LookAtCell()
+    {
+        if (++m_cellLooks > kMostCellLooks)
+            m_image.m_incomplete = m_facesCut = true;
+        return m_facesCut;
+    }
     // Faces leave a share of the work to the lines drawn over them.
     bool SpendOnFaces(int64_t pixels)
     {
@@ -301,6 +324,40 @@ private:
         return {-dy, dx, topOrLeft ? 0 : -1};
     }
 
+    // A triangle set up for filling: its corners on the subpixel grid, counter-clockwise, its
+    // edges and the pixels its box takes.
+    struct STriangleFill {
+        SScreenPoint a, b, c;
+        int64_t ax, ay, bx, by, cx, cy;
+        SEdge e0, e1, e2;
+        double inverse;
+        float nearest, farthest;
+        int64_t minX, maxX, minY, maxY;
+        uint32_t pixel;
+        int32_t piece;
+        bool seen = false;
+
+        static int64_t Centre(int64_t p) { return p * 256 + kHalfPixel; }
+        bool Inside(int64_t px, int64_t py) const
+        {
+            const int64_t sx = Centre(px), sy = Centre(py);
+            return ((e0.At(sx, sy, bx, by) + e0.bias) | (e1.At(sx, sy, cx, cy) + e1.bias) | (e2.At(sx, sy, ax, ay) + e2.bias)) >= 0;
+        }
+        // The face's depth at a pixel's centre; over a rectangle it is least and most at its corners.
+        float DepthAt(int64_t px, int64_t py) const
+        {
+            const int64_t sx = Centre(px), sy = Centre(py);
+            return static_cast<float>((static_cast<double>(e0.At(sx, sy, bx, by)) * a.depth
+                                          + static_cast<double>(e1.At(sx, sy, cx, cy)) * b.depth
+                                          + static_cast<double>(e2.At(sx, sy, ax, ay)) * c.depth)
+                * inverse);
+        }
+        float NearestWithin(int64_t x0, int64_t y0, int64_t x1, int64_t y1) const
+        {
+            return std::max(nearest, std::min({DepthAt(x0, y0), DepthAt(x1, y0), DepthAt(x0, y1), DepthAt(x1, y1)}));
+        }
+    };
+
     bool RasterTriangle(SScreenPoint a, SScreenPoint b, SScreenPoint c, uint32_t pixel, int32_t piece)
     {
         const auto fixed = [](double v) { return static_cast<int64_t>(std::llround(v * kSubpixels)); };
@@ -314,79 +371,130 @@ private:
             area = -area;
         }
         const int width = m_image.m_width, height = m_image.m_height;
-        const int64_t minX = std::max<int64_t>(0, FloorDiv(std::min({ax, bx, cx}) - kHalfPixel + 255, 256));
-        const int64_t maxX = std::min<int64_t>(width - 1, FloorDiv(std::max({ax, bx, cx}) - kHalfPixel, 256));
-        const int64_t minY = std::max<int64_t>(0, FloorDiv(std::min({ay, by, cy}) - kHalfPixel + 255, 256));
-        const int64_t maxY = std::min<int64_t>(height - 1, FloorDiv(std::max({ay, by, cy}) - kHalfPixel, 256));
-        if (minX > maxX || minY > maxY)
+        STriangleFill t {a, b, c, ax, ay, bx, by, cx, cy, EdgeOf(bx, by, cx, cy), EdgeOf(cx, cy, ax, ay), EdgeOf(ax, ay, bx, by),
+            1.0 / static_cast<double>(area), static_cast<float>(std::min({a.depth, b.depth, c.depth})),
+            static_cast<float>(std::max({a.depth, b.depth, c.depth})),
+            std::max<int64_t>(0, FloorDiv(std::min({ax, bx, cx}) - kHalfPixel + 255, 256)),
+            std::min<int64_t>(width - 1, FloorDiv(std::max({ax, bx, cx}) - kHalfPixel, 256)),
+            std::max<int64_t>(0, FloorDiv(std::min({ay, by, cy}) - kHalfPixel + 255, 256)),
+            std::min<int64_t>(height - 1, FloorDiv(std::max({ay, by, cy}) - kHalfPixel, 256)), pixel, piece};
+        if (t.minX > t.maxX || t.minY > t.maxY)
             return false;
-        const SEdge e0 = EdgeOf(bx, by, cx, cy), e1 = EdgeOf(cx, cy, ax, ay), e2 = EdgeOf(ax, ay, bx, by);
-        const double inverse = 1.0 / static_cast<double>(area);
-        const float nearest = static_cast<float>(std::min({a.depth, b.depth, c.depth}));
-        const float farthest = static_cast<float>(std::max({a.depth, b.depth, c.depth}));
-        const auto centre = [](int64_t p) { return p * 256 + kHalfPixel; };
-        const auto inside = [&](int64_t px, int64_t py) {
-            const int64_t sx = centre(px), sy = centre(py);
-            return ((e0.At(sx, sy, bx, by) + e0.bias) | (e1.At(sx, sy, cx, cy) + e1.bias) | (e2.At(sx, sy, ax, ay) + e2.bias)) >= 0;
-        };
-        // The face's depth at a pixel's centre; over a tile it is least and most at its corners.
-        const auto depthAt = [&](int64_t px, int64_t py) {
-            const int64_t sx = centre(px), sy = centre(py);
-            return static_cast<float>((static_cast<double>(e0.At(sx, sy, bx, by)) * a.depth
-                                          + static_cast<double>(e1.At(sx, sy, cx, cy)) * b.depth
-                                          + static_cast<double>(e2.At(sx, sy, ax, ay)) * c.depth)
-                * inverse);
-        };
-        bool seen = false;
-        for (int64_t ty = minY / kTile; ty <= maxY / kTile; ++ty)
-            for (int64_t tx = minX / kTile; tx <= maxX / kTile; ++tx) {
-                float& tileFarthest = m_tileFarthest[static_cast<size_t>(ty) * m_tilesX + tx];
-                const int64_t tileX0 = tx * kTile, tileY0 = ty * kTile;
-                const int64_t tileX1 = std::min<int64_t>(tileX0 + kTile, width) - 1;
-                const int64_t tileY1 = std::min<int64_t>(tileY0 + kTile, height) - 1;
-                const float corners[4] = {depthAt(tileX0, tileY0), depthAt(tileX1, tileY0), depthAt(tileX0, tileY1),
-                    depthAt(tileX1, tileY1)};
-                const float nearestHere = std::max(nearest, *std::min_element(corners, corners + 4));
-                const float farthestHere = std::min(farthest, *std::max_element(corners, corners + 4));
-                if (nearestHere < tileFarthest + m_lineBias)
-                    seen = true;
-                if (!(nearestHere < tileFarthest))
-                    continue;
-                const bool covered = inside(tileX0, tileY0) && inside(tileX1, tileY0) && inside(tileX0, tileY1)
-                    && inside(tileX1, tileY1);
-                const int64_t x0 = std::max(tileX0, minX), x1 = std::min(tileX1, maxX);
-                const int64_t y0 = std::max(tileY0, minY), y1 = std::min(tileY1, maxY);
-                if (SpendOnFaces((x1 - x0 + 1) * (y1 - y0 + 1)))
-                    return seen;
-                bool wrote = false;
-                for (int64_t y = y0; y <= y1; ++y) {
-                    const int64_t sx = centre(x0), sy = centre(y);
-                    int64_t w0 = e0.At(sx, sy, bx, by), w1 = e1.At(sx, sy, cx, cy), w2 = e2.At(sx, sy, ax, ay);
-                    const size_t row = static_cast<size_t>(y) * width;
-                    for (int64_t x = x0; x <= x1; ++x) {
-                        if (((w0 + e0.bias) | (w1 + e1.bias) | (w2 + e2.bias)) >= 0) {
-                            const float depth = static_cast<float>(
-                                (static_cast<double>(w0) * a.depth + static_cast<double>(w1) * b.depth
-                                    + static_cast<double>(w2) * c.depth)
-                                * inverse);
-                            const size_t index = row + static_cast<size_t>(x);
-                            if (depth < m_depth[index]) {
-                                m_depth[index] = depth;
-                                m_image.m_pixels[index] = pixel;
-                                if (!m_pieces.empty())
-                                    m_pieces[index] = piece;
-                                wrote = true;
-                            }
-                        }
-                        w0 += e0.stepX * 256, w1 += e1.stepX * 256, w2 += e2.stepX * 256;
+        const SCellLevel& top = m_levels[kLevels - 1];
+        for (int64_t y = t.minY / top.m_side; y <= t.maxY / top.m_side; ++y)
+            for (int64_t x = t.minX / top.m_side; x <= t.maxX / top.m_side; ++x)
+                if (!FillCell(t, kLevels - 1, x, y))
+                    return t.seen;
+        return t.seen;
+    }
+
+    // Fills the triangle's pixels within one cell of a level, passing over the cell whole where
+    // everything drawn there lies nearer, by more than a line's bias. False once the picture has
+    // had all the work it may take.
+    bool FillCell(STriangleFill& t, int level, int64_t x, int64_t y)
+    {
+        if (LookAtCell())
+            return false;
+        if (level == 0)
+            return FillTile(t, x, y);
+        const SCellLevel& cells = m_levels[level];
+        const int64_t x0 = x * cells.m_side, y0 = y * cells.m_side;
+        const int64_t x1 = std::min<int64_t>(x0 + cells.m_side, m_image.m_width) - 1;
+        const int64_t y1 = std::min<int64_t>(y0 + cells.m_side, m_image.m_height) - 1;
+        // Every tile within lies inside this cell's rectangle, so the face comes no nearer in any
+        // of them; a hair's room is left for the rounding of depths. Once the face is known to be
+        // seen somewhere, only what it would draw is looked for.
+        const float drawn = Farthest(level, x, y);
+        const float nearestHere = t.NearestWithin(x0, y0, x1, y1);
+        if (nearestHere >= drawn + (t.seen ? 0 : m_lineBias) + std::abs(drawn) * 1e-5f)
+            return true;
+        const int side = m_levels[level - 1].m_side;
+        for (int64_t cy = std::max(y0, t.minY) / side; cy <= std::min(y1, t.maxY) / side; ++cy)
+            for (int64_t cx = std::max(x0, t.minX) / side; cx <= std::min(x1, t.maxX) / side; ++cx)
+                if (!FillCell(t, level - 1, cx, cy))
+                    return false;
+        return true;
+    }
+
+    bool FillTile(STriangleFill& t, int64_t tx, int64_t ty)
+    {
+        const int width = m_image.m_width, height = m_image.m_height;
+        float& tileFarthest = m_levels[0].m_farthest[static_cast<size_t>(ty) * m_levels[0].m_across + tx];
+        const int64_t tileX0 = tx * kTile, tileY0 = ty * kTile;
+        const int64_t tileX1 = std::min<int64_t>(tileX0 + kTile, width) - 1;
+        const int64_t tileY1 = std::min<int64_t>(tileY0 + kTile, height) - 1;
+        const float corners[4] = {t.DepthAt(tileX0, tileY0), t.DepthAt(tileX1, tileY0), t.DepthAt(tileX0, tileY1),
+            t.DepthAt(tileX1, tileY1)};
+        const float nearestHere = std::max(t.nearest, *std::min_element(corners, corners + 4));
+        const float farthestHere = std::min(t.farthest, *std::max_element(corners, corners + 4));
+        if (nearestHere < tileFarthest + m_lineBias)
+            t.seen = true;
+        if (!(nearestHere < tileFarthest))
+            return true;
+        const bool covered = t.Inside(tileX0, tileY0) && t.Inside(tileX1, tileY0) && t.Inside(tileX0, tileY1)
+            && t.Inside(tileX1, tileY1);
+        const int64_t x0 = std::max(tileX0, t.minX), x1 = std::min(tileX1, t.maxX);
+        const int64_t y0 = std::max(tileY0, t.minY), y1 = std::min(tileY1, t.maxY);
+        if (SpendOnFaces((x1 - x0 + 1) * (y1 - y0 + 1)))
+            return false;
+        bool wrote = false;
+        for (int64_t y = y0; y <= y1; ++y) {
+            const int64_t sx = STriangleFill::Centre(x0), sy = STriangleFill::Centre(y);
+            int64_t w0 = t.e0.At(sx, sy, t.bx, t.by), w1 = t.e1.At(sx, sy, t.cx, t.cy), w2 = t.e2.At(sx, sy, t.ax, t.ay);
+            const size_t row = static_cast<size_t>(y) * width;
+            for (int64_t x = x0; x <= x1; ++x) {
+                if (((w0 + t.e0.bias) | (w1 + t.e1.bias) | (w2 + t.e2.bias)) >= 0) {
+                    const float depth = static_cast<float>(
+                        (static_cast<double>(w0) * t.a.depth + static_cast<double>(w1) * t.b.depth
+                            + static_cast<double>(w2) * t.c.depth)
+                        * t.inverse);
+                    const size_t index = row + static_cast<size_t>(x);
+                    if (depth < m_depth[index]) {
+                        m_depth[index] = depth;
+                        m_image.m_pixels[index] = t.pixel;
+                        if (!m_pieces.empty())
+                            m_pieces[index] = t.piece;
+                        wrote = true;
                     }
                 }
-                if (covered)
-                    tileFarthest = std::min(tileFarthest, farthestHere);
-                else if (wrote)
-                    tileFarthest = FarthestIn(tileX0, tileY0, tileX1, tileY1);
+                w0 += t.e0.stepX * 256, w1 += t.e1.stepX * 256, w2 += t.e2.stepX * 256;
             }
-        return seen;
+        }
+        const float before = tileFarthest;
+        if (covered)
+            tileFarthest = std::min(tileFarthest, farthestHere);
+        else if (wrote)
+            tileFarthest = FarthestIn(tileX0, tileY0, tileX1, tileY1);
+        if (tileFarthest != before)
+            MarkStale(tx, ty);
+        return true;
+    }
+
+    // The blocks and the region holding a tile whose farthest depth changed work theirs out
+    // again when next asked.
+    void MarkStale(int64_t tx, int64_t ty)
+    {
+        for (int level = 1; level < kLevels; ++level) {
+            tx /= kCellsPerSide, ty /= kCellsPerSide;
+            m_levels[level].m_stale[static_cast<size_t>(ty) * m_levels[level].m_across + tx] = 1;
+        }
+    }
+
+    // The farthest depth drawn within a cell: infinite while any pixel of it is bare.
+    float Farthest(int level, int64_t x, int64_t y)
+    {
+        SCellLevel& cells = m_levels[level];
+        const size_t index = static_cast<size_t>(y) * cells.m_across + x;
+        if (level > 0 && cells.m_stale[index]) {
+            const SCellLevel& finer = m_levels[level - 1];
+            float farthest = -std::numeric_limits<float>::infinity();
+            for (int64_t cy = y * kCellsPerSide; cy < std::min<int64_t>((y + 1) * kCellsPerSide, finer.m_down); ++cy)
+                for (int64_t cx = x * kCellsPerSide; cx < std::min<int64_t>((x + 1) * kCellsPerSide, finer.m_across); ++cx)
+                    farthest = std::max(farthest, Farthest(level - 1, cx, cy));
+            cells.m_farthest[index] = farthest;
+            cells.m_stale[index] = 0;
+        }
+        return cells.m_farthest[index];
     }
 
     float FarthestIn(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
@@ -466,13 +574,20 @@ private:
     SImage m_image;
     std::vector<float> m_depth;
     std::vector<int32_t> m_pieces;
-    std::vector<float> m_tileFarthest;
-    int m_tilesX = 0, m_tilesY = 0;
+    struct SCellLevel {
+        int m_side = 0;
+        int m_across = 0, m_down = 0;
+        std::vector<float> m_farthest;
+        std::vector<char> m_stale;
+    };
+    // Tiles, blocks and regions.
+    SCellLevel m_levels[kLevels];
     double m_lineBias = 0;
     bool m_underOnly = false;
     int64_t m_work = 0;
     int64_t m_budget = 0;
     int64_t m_faceBudget = 0;
+    int64_t m_cellLooks = 0;
     bool m_facesCut = false;
     bool m_allCut = false;
 };

@@ -137,17 +137,32 @@ struct SDiagnostic {
     std::string m_message; // one English sentence
 };
 
+// How many errors and warnings were found, whether the list holds them or not.
+struct SDiagnosticCount {
+    size_t m_errors = 0;
+    size_t m_warnings = 0;
+
+    void Add(ESeverity severity) { ++(severity == ESeverity::Error ? m_errors : m_warnings); }
+    size_t Total() const { return m_errors + m_warnings; }
+};
+
 struct SPartsFile {
     // The header block's key=value lines in their order (UTF-8).
     std::vector<std::pair<std::string, std::string>> m_header;
     std::vector<SScene> m_scenes;
+    // The first diagnostics found (a damaged file of millions of lines still gives a readable
+    // list); m_found counts every one, so a fault beyond the list still fails the file.
     std::vector<SDiagnostic> m_diagnostics;
+    SDiagnosticCount m_found;
 
-    bool HasErrors() const
+    bool HasErrors() const { return m_found.m_errors > 0; }
+
+    // What was found and is not in the list.
+    SDiagnosticCount Unlisted() const
     {
+        SDiagnosticCount unlisted = m_found;
         for (const SDiagnostic& diagnostic : m_diagnostics)
-            if (diagnostic.m_severity == ESeverity::Error)
-                return true;
-        return false;
+            --(diagnostic.m_severity == ESeverity::Error ? unlisted.m_errors : unlisted.m_warnings);
+        return unlisted;
     }
 };

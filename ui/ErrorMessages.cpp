@@ -40,6 +40,8 @@ const char* FileMessage(CFileException::Cause cause)
         return QT_TRANSLATE_NOOP("ErrorMessages", "%1 is read-only.");
     case CFileException::folderNotWritable:
         return QT_TRANSLATE_NOOP("ErrorMessages", "%1 cannot be written: its folder cannot be written to.");
+    case CFileException::folderNotFound:
+        return QT_TRANSLATE_NOOP("ErrorMessages", "%1 cannot be written: its folder does not exist.");
     case CFileException::tooLarge:
         return QT_TRANSLATE_NOOP("ErrorMessages", "%1 is too large to be read.");
     case CFileException::danglingLink:

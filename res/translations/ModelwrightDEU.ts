@@ -2070,5 +2070,9 @@
         <source>%1: a 3D model is written as .glb or .obj; please name the file so.</source>
         <translation>%1: Ein 3D-Modell wird als .glb oder .obj geschrieben; bitte die Datei so benennen.</translation>
     </message>
+    <message>
+        <source>%1 cannot be written: its folder does not exist.</source>
+        <translation>%1 kann nicht geschrieben werden: Sein Ordner existiert nicht.</translation>
+    </message>
 </context>
 </TS>

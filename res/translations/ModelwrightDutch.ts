@@ -2070,5 +2070,9 @@
         <source>%1: a 3D model is written as .glb or .obj; please name the file so.</source>
         <translation>%1: een 3D-model wordt geschreven als .glb of .obj; geef het bestand zo&apos;n naam.</translation>
     </message>
+    <message>
+        <source>%1 cannot be written: its folder does not exist.</source>
+        <translation>%1 kan niet worden geschreven: de map bestaat niet.</translation>
+    </message>
 </context>
 </TS>

@@ -2070,5 +2070,9 @@
         <source>%1: a 3D model is written as .glb or .obj; please name the file so.</source>
         <translation>%1 : un modèle 3D s’écrit en .glb ou .obj ; veuillez nommer le fichier ainsi.</translation>
     </message>
+    <message>
+        <source>%1 cannot be written: its folder does not exist.</source>
+        <translation>Impossible d’écrire %1 : son dossier n’existe pas.</translation>
+    </message>
 </context>
 </TS>

@@ -11,7 +11,7 @@ namespace {
 const std::vector<CFileException::Cause> kCauses {CFileException::generic, CFileException::fileNotFound,
     CFileException::badPath, CFileException::accessDenied, CFileException::sharingViolation,
     CFileException::diskFull, CFileException::endOfFile, CFileException::notRegularFile, CFileException::readOnly,
-    CFileException::folderNotWritable, CFileException::tooLarge, CFileException::danglingLink,
+    CFileException::folderNotWritable, CFileException::folderNotFound, CFileException::tooLarge, CFileException::danglingLink,
     CFileException::severalLinks, CFileException::isFolder};
 
 // Every message the core names, each with the arguments it is given.

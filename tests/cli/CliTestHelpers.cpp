@@ -56,9 +56,8 @@ std::string Quoted(const std::string& arg)
 #endif
 }
 
-} // namespace
-
-ToolRun RunTool(const std::vector<std::string>& args, const TempFolder& folder, size_t memoryLimitMiB)
+// One run of the tool, its standard input from a file where one is given.
+ToolRun RunToolOn(const std::vector<std::string>& args, const TempFolder& folder, size_t memoryLimitMiB, const fs::path& input)
 {
     const fs::path outPath = folder / "tool-stdout.txt";
     const fs::path errPath = folder / "tool-stderr.txt";
@@ -71,6 +70,8 @@ ToolRun RunTool(const std::vector<std::string>& args, const TempFolder& folder, 
 #endif
     for (const std::string& arg : args)
         command += " " + Quoted(arg);
+    if (!input.empty())
+        command += " <" + Quoted(input.string());
     command += " >" + Quoted(outPath.string()) + " 2>" + Quoted(errPath.string());
 #ifdef _WIN32
     // cmd /c drops the first and the last quote of a line that starts with one.
@@ -88,6 +89,18 @@ ToolRun RunTool(const std::vector<std::string>& args, const TempFolder& folder, 
     fs::remove(outPath);
     fs::remove(errPath);
     return run;
+}
+
+} // namespace
+
+ToolRun RunTool(const std::vector<std::string>& args, const TempFolder& folder, size_t memoryLimitMiB)
+{
+    return RunToolOn(args, folder, memoryLimitMiB, {});
+}
+
+ToolRun RunToolWithInput(const std::vector<std::string>& args, const TempFolder& folder, const fs::path& input)
+{
+    return RunToolOn(args, folder, 0, input);
 }
 
 void FillSampleCatalogue(CModelwrightDoc& document)

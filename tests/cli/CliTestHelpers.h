@@ -33,6 +33,8 @@ struct ToolRun {
 };
 // memoryLimitMiB, where not 0, bounds the run's address space (not on Windows).
 ToolRun RunTool(const std::vector<std::string>& args, const TempFolder& folder, size_t memoryLimitMiB = 0);
+// The same with standard input read from a file.
+ToolRun RunToolWithInput(const std::vector<std::string>& args, const TempFolder& folder, const std::filesystem::path& input);
 
 // A catalogue with every kind of part and object, texts with characters beyond ASCII.
 void FillSampleCatalogue(CModelwrightDoc& document);

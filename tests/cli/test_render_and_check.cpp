@@ -100,6 +100,46 @@ TEST(ModelwrightCli, ExportNamesTheFaultsOfFreeTextsAndStillExports)
     EXPECT_NE(ReadText(folder / "out.bdf").find("Lien 0 0 1 1"), std::string::npos) << "the text goes in as typed";
 }
 
+TEST(ModelwrightCli, CheckFailsOnAnErrorPastItsListAndSaysHowManyWereNotShown)
+{
+    TempFolder folder;
+    std::string text = "Structure \"1\" \"a\"\r\n";
+    for (int i = 0; i < 1000; ++i)
+        text += "Line 0 0 1 1 9\r\n";
+    const std::string bogus = text + "Bogus 1\r\nEndStructure\r\n";
+    WriteText(folder / "late.bdf", bogus);
+    const ToolRun late = RunTool({"check", (folder / "late.bdf").string()}, folder);
+    EXPECT_EQ(late.exitCode, 1) << "the error after 1,000 warnings counts";
+    const std::string lastLine = (folder / "late.bdf").string() + ": ... and 1 more: 1 error\n";
+    ASSERT_GE(late.out.size(), lastLine.size());
+    EXPECT_EQ(late.out.substr(late.out.size() - lastLine.size()), lastLine);
+    EXPECT_EQ(std::count(late.out.begin(), late.out.end(), '\n'), 1001);
+
+    WriteText(folder / "warned.bdf", text + "EndStructure\r\n");
+    const ToolRun warned = RunTool({"check", (folder / "warned.bdf").string()}, folder);
+    EXPECT_EQ(warned.exitCode, 0) << "warnings alone pass, however many";
+    EXPECT_EQ(warned.out.find("more:"), std::string::npos) << "a whole list has no closing count";
+}
+
+TEST(ModelwrightCli, ExportCountsTheFreeTextFaultsPastItsList)
+{
+    TempFolder folder;
+    // 600 parts of two faults each: 1,000 are listed, 200 counted after them.
+    std::string json = R"({"header":{"name":"Test"},"parts":[)";
+    for (int i = 0; i < 600; ++i)
+        json += std::string(i ? "," : "") + R"({"class":"CTree","name":"T)" + std::to_string(i)
+            + R"(","freeText":"Lien 0 0 1 1\r\nLine 0 0 1 1 9\r\n"})";
+    WriteText(folder / "in.json", json + "]}");
+    const ToolRun run = RunTool({"export", (folder / "in.json").string(), "-o", (folder / "out.bdf").string()}, folder);
+    EXPECT_EQ(run.exitCode, 0) << "faults of free texts do not stop the export";
+    std::string err = run.err;
+    std::erase(err, '\r');
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1001);
+    const std::string lastLine = (folder / "in.json").string() + ": ... and 200 more: 100 errors, 100 warnings\n";
+    ASSERT_GE(err.size(), lastLine.size());
+    EXPECT_EQ(err.substr(err.size() - lastLine.size()), lastLine);
+}
+
 #ifndef _WIN32
 // (Windows allows no control characters in file names.)
 TEST(ModelwrightCli, CheckAndExportShowControlCharactersEscaped)

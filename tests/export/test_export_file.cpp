@@ -88,7 +88,7 @@ TEST_F(ExportFile, AFailedExportReportsTheErrorAndTheWriterExportsAgain)
         ExportToFile(writer, m_parts, CProgramOptions(), nowhere);
         FAIL() << "exported into a missing folder";
     } catch (const CFileException& error) {
-        EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
+        EXPECT_EQ(error.m_cause, CFileException::folderNotFound);
         EXPECT_EQ(error.m_path, nowhere);
     }
 

@@ -208,7 +208,8 @@ TEST_F(DocumentFiles, AFailedSaveLeavesTheOldFileAsItWas)
         m_doc.SaveDocumentFile(nowhere);
         FAIL() << "saved";
     } catch (const CFileException& error) {
-        EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
+        EXPECT_EQ(error.m_cause, CFileException::folderNotFound);
+        EXPECT_EQ(std::string(error.what()), PathToUtf8(nowhere) + " cannot be written: its folder does not exist.");
     }
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(m_doc.GetPathName(), path);

@@ -327,7 +327,7 @@ TEST(PartsReader, FreeTextLinesCountFromTheirFirstLine)
     EXPECT_EQ(FormatDiagnostic(file.m_diagnostics[1]), "5:1: error: Unknown keyword \"Lien\".");
 }
 
-TEST(PartsReader, EndlessGarbageGivesABoundedList)
+TEST(PartsReader, EndlessGarbageGivesABoundedListAndCountsEveryFault)
 {
     std::string text;
     for (int i = 0; i < 5000; ++i)
@@ -335,6 +335,35 @@ TEST(PartsReader, EndlessGarbageGivesABoundedList)
     const SPartsFile file = ReadPartsText(text);
     EXPECT_LE(file.m_diagnostics.size(), 1000u);
     EXPECT_TRUE(file.HasErrors());
+    EXPECT_EQ(file.m_found.m_errors, 5000u);
+    EXPECT_EQ(file.Unlisted().Total(), 5000u - file.m_diagnostics.size());
+}
+
+TEST(PartsReader, AnErrorPastAFullListOfWarningsStillFailsTheFile)
+{
+    for (const int warnings : {999, 1000, 6000}) {
+        std::string text = "Structure \"1\" \"a\"\n";
+        for (int i = 0; i < warnings; ++i)
+            text += "Line 0 0 1 1 9\n";
+        text += "Bogus 1\nEndStructure\n";
+        const SPartsFile file = ReadPartsText(text);
+        EXPECT_TRUE(file.HasErrors()) << warnings << " warnings first";
+        EXPECT_EQ(file.m_found.m_warnings, size_t(warnings));
+        EXPECT_EQ(file.m_found.m_errors, 1u);
+        const SDiagnosticCount unlisted = file.Unlisted();
+        EXPECT_EQ(unlisted.m_errors, warnings >= 1000 ? 1u : 0u);
+        EXPECT_EQ(unlisted.Total() + file.m_diagnostics.size(), size_t(warnings) + 1);
+    }
+}
+
+TEST(PartsReader, TheLineEndingAShortenedListSaysWhatItLeftOut)
+{
+    EXPECT_EQ(FormatUnlisted({}), "");
+    EXPECT_EQ(FormatUnlisted({3, 5120}), "... and 5,123 more: 3 errors, 5,120 warnings");
+    EXPECT_EQ(FormatUnlisted({1, 0}), "... and 1 more: 1 error");
+    EXPECT_EQ(FormatUnlisted({0, 1}), "... and 1 more: 1 warning");
+    EXPECT_EQ(FormatUnlisted({1234567, 0}), "... and 1,234,567 more: 1,234,567 errors");
+    EXPECT_EQ(FormatUnlisted({999, 1}), "... and 1,000 more: 999 errors, 1 warning");
 }
 
 TEST(PartsReader, TextDescribingMuchMoreThanItsSizeStopsWithAMessage)

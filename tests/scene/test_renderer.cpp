@@ -438,3 +438,39 @@ TEST(Renderer, WorkPerPictureIsBounded)
     EXPECT_TRUE(piled.m_incomplete);
     EXPECT_GT(SImage::Green(piled.At(32, 32)), 80);
 }
+
+std::string Quad(int x0, int z0, int x1, int z1, int y, const char* colour)
+{
+    const auto point = [y](int x, int z) { return std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(z); };
+    return point(x0, z0) + " " + colour + "\n" + point(x1, z0) + "\n" + point(x1, z1) + "\n" + point(x0, z1) + "\n";
+}
+
+TEST(Renderer, LargePicturesPassOverHiddenFacesYetShowWhatReachesPastThem)
+{
+    // A red square in front of 2,000 green ones, a larger blue one far behind them all, and two
+    // black lines on the blue one: one below the red square, one hidden by it. The picture is
+    // larger than the work bound's two megapixels and spans several regions of 512 pixels.
+    std::string body = "3DQuads 1 1\n" + Quad(200, 200, 800, 800, 0, "$0000ff");
+    for (int y = 1; y <= 2000; ++y)
+        body += Quad(200, 200, 800, 800, y, "$00ff00");
+    body += Quad(0, 0, 1000, 1000, 3000, "$ff0000") + "End3D\n3DLines 2 2\n0 2999 100 $000000\n1000 2999 100\n"
+        + "300 2999 500 $000000\n700 2999 500\nEnd3D\n";
+    const int width = 2000, height = 1600;
+    const SImage image = RenderScene(SceneOf(body), SCamera::Standard(EView::Front), width, height);
+    EXPECT_FALSE(image.m_incomplete);
+    const double scale = std::min(width * 0.84 / 1000, height * 0.84 / 1000);
+    const auto px = [&](double x) { return static_cast<int>(width / 2 + (x - 500) * scale); };
+    const auto py = [&](double z) { return static_cast<int>(height / 2 - (z - 500) * scale); };
+    const int redX0 = px(200) + 3, redX1 = px(800) - 3, redY0 = py(800) + 3, redY1 = py(200) - 3;
+    EXPECT_EQ(Count(image, redX0, redY0, redX1, redY1, IsRedish), (redX1 - redX0) * (redY1 - redY0))
+        << "the nearest face shows whole, with no line of what lies behind it";
+    // The blue face shows all round the red one, across the borders of regions and blocks.
+    const int blueX0 = px(0) + 3, blueX1 = px(1000) - 3, blueY0 = py(1000) + 3;
+    EXPECT_EQ(Count(image, blueX0, blueY0, blueX1, py(800) - 3, IsBlueish), (blueX1 - blueX0) * (py(800) - 3 - blueY0));
+    EXPECT_EQ(Count(image, blueX0, py(800) - 3, px(200) - 3, redY1, IsBlueish), (px(200) - 3 - blueX0) * (redY1 - py(800) + 3));
+    EXPECT_EQ(Count(image, px(800) + 3, py(800) - 3, blueX1, redY1, IsBlueish), (blueX1 - px(800) - 3) * (redY1 - py(800) + 3));
+    int dark = 0;
+    for (int y = py(100) - 3; y <= py(100) + 3; ++y)
+        dark += SImage::Blue(image.At(width / 2, y)) < 20 ? 1 : 0;
+    EXPECT_GE(dark, 1) << "the line on the far face shows below the red square";
+}
