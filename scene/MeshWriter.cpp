@@ -109,11 +109,10 @@ struct SPreparedPart {
     std::vector<SFloat3> m_normals;
     size_t m_points = 0;
     std::vector<SColourRun> m_triangles;
+    // The ends of lines that are no point of a face. The lines count the faces' points first,
+    // then these: outlines mostly run along the faces and need no points of their own.
     std::vector<SFloat3> m_linePoints;
     std::vector<SColourRun> m_lines;
-    // The lines run between points of the faces (the outlines of a part mostly do): their
-    // indices are those of the faces' points, and they have no points of their own.
-    bool m_linesOnFacePoints = false;
     SBounds m_faceBounds;
     SBounds m_normalBounds;
     SBounds m_lineBounds;
@@ -256,7 +255,6 @@ public:
         Recycle(m_part.m_lines);
         m_part.m_points = 0;
         m_part.m_linePoints.clear();
-        m_part.m_linesOnFacePoints = false;
         // Room for three points a triangle, so the lists seldom grow on the way.
         if (m_part.m_positions.size() < expectedTriangles * 3)
             MakeRoom(expectedTriangles * 3);
@@ -305,28 +303,34 @@ public:
     }
 
 private:
-    // Lines whose ends are all points of faces take those points instead of their own.
+    // The ends of lines that are points of faces take those points; the others follow them.
     void PutLinesOnFacePoints()
     {
-        if (m_part.m_lines.empty() || m_part.m_points == 0)
+        if (m_part.m_lines.empty())
             return;
-        std::vector<uint32_t>& onFace = m_lineToFace;
-        onFace.clear();
-        for (const SFloat3& point : m_part.m_linePoints) {
-            const std::optional<uint32_t> index = m_table.FindPosition(point, m_part.Positions());
-            if (!index)
-                return;
-            onFace.push_back(*index);
+        const auto facePoints = static_cast<uint32_t>(m_part.m_points);
+        std::vector<SFloat3>& own = m_part.m_linePoints;
+        std::vector<uint32_t>& renumbered = m_lineToFace;
+        renumbered.clear();
+        size_t kept = 0;
+        for (const SFloat3& point : own) {
+            const std::optional<uint32_t> onFace
+                = facePoints ? m_table.FindPosition(point, m_part.Positions()) : std::nullopt;
+            if (onFace) {
+                renumbered.push_back(*onFace);
+            } else {
+                renumbered.push_back(static_cast<uint32_t>(facePoints + kept));
+                own[kept++] = point;
+            }
         }
+        own.resize(kept);
         for (SColourRun& run : m_part.m_lines) {
             run.m_largest = 0;
             for (uint32_t& index : run.m_indices) {
-                index = onFace[index];
+                index = renumbered[index];
                 run.m_largest = std::max(run.m_largest, index);
             }
         }
-        m_part.m_linePoints.clear();
-        m_part.m_linesOnFacePoints = true;
     }
 
     void Recycle(std::vector<SColourRun>& runs)
@@ -765,16 +769,22 @@ private:
         AppendJsonString(m_meshes, part.m_name);
         m_meshes += ",\"primitives\":[";
         bool first = true;
+        // The lines' own points follow the faces' ones, so that one accessor over both
+        // gives the lines their points without a second copy of those they share.
+        const size_t facePositionBytes = StorePoints(part.Positions());
+        const size_t linePositionBytes = StorePoints(part.m_linePoints);
         size_t facePosition = 0;
         if (!part.m_triangles.empty()) {
-            facePosition = AddPoints(part.Positions(), &part.m_faceBounds);
-            const size_t normal = AddPoints(part.Normals(), &part.m_normalBounds);
+            facePosition = AddPointAccessor(facePositionBytes, part.m_points, part.m_faceBounds);
+            const size_t normal = AddPointAccessor(StorePoints(part.Normals()), part.m_points, part.m_normalBounds);
             for (const SColourRun& run : part.m_triangles)
                 AddPrimitive(first, run, facePosition, &normal, 0);
         }
         if (!part.m_lines.empty()) {
-            const size_t position
-                = part.m_linesOnFacePoints ? facePosition : AddPoints(part.m_linePoints, &part.m_lineBounds);
+            const size_t position = part.m_linePoints.empty()
+                ? facePosition
+                : AddPointAccessor(part.m_points ? facePositionBytes : linePositionBytes,
+                      part.m_points + part.m_linePoints.size(), part.Bounds());
             for (const SColourRun& run : part.m_lines)
                 AddPrimitive(first, run, position, nullptr, kModeLines);
         }
@@ -804,26 +814,30 @@ private:
         m_meshes += '}';
     }
 
-    size_t AddPoints(std::span<const SFloat3> points, const SBounds* bounds)
+    // The points' bytes in the vertex buffer, and where they start there.
+    size_t StorePoints(std::span<const SFloat3> points)
     {
         const size_t offset = m_vertexBytes.Size();
         m_vertexBytes.Append(points.data(), points.size() * sizeof(SFloat3));
-        StartAccessor(0, offset, kFloat, points.size(), "VEC3");
-        if (bounds) {
-            const auto triple = [&](SFloat3 p) {
-                m_accessors += '[';
-                AppendNumber(m_accessors, p.x);
-                m_accessors += ',';
-                AppendNumber(m_accessors, p.y);
-                m_accessors += ',';
-                AppendNumber(m_accessors, p.z);
-                m_accessors += ']';
-            };
-            m_accessors += ",\"min\":";
-            triple(bounds->min);
-            m_accessors += ",\"max\":";
-            triple(bounds->max);
-        }
+        return offset;
+    }
+
+    size_t AddPointAccessor(size_t offset, size_t count, const SBounds& bounds)
+    {
+        StartAccessor(0, offset, kFloat, count, "VEC3");
+        const auto triple = [&](SFloat3 p) {
+            m_accessors += '[';
+            AppendNumber(m_accessors, p.x);
+            m_accessors += ',';
+            AppendNumber(m_accessors, p.y);
+            m_accessors += ',';
+            AppendNumber(m_accessors, p.z);
+            m_accessors += ']';
+        };
+        m_accessors += ",\"min\":";
+        triple(bounds.min);
+        m_accessors += ",\"max\":";
+        triple(bounds.max);
         m_accessors += '}';
         return m_accessorCount++;
     }
@@ -1084,7 +1098,8 @@ void AppendObjPart(CTextPieces<Sink>& pieces, const SPreparedPart& part, SPlace 
             pieces.HandOnWhenFull();
         }
     }
-    const size_t firstLinePoint = part.m_linesOnFacePoints ? firstPoint : firstPoint + part.m_points;
+    // The lines count the faces' points first, and their own ones follow them.
+    const size_t firstLinePoint = firstPoint;
     for (const SColourRun& run : part.m_lines) {
         obj += "usemtl " + MaterialName(run.m_color) + "\n";
         for (size_t i = 0; i + 2 <= run.m_indices.size(); i += 2) {

@@ -253,6 +253,75 @@ TEST(GlbFiles, FlatFacesSharePointsAndNormalsHaveTheirBounds)
     EXPECT_EQ(normals["max"], json::parse("[1,1,1]"));
 }
 
+// An outline that leaves its face takes the face's points where it runs along it and adds
+// only the point off the face: in the .glb its points are the face's ones and that one after
+// them, in the .obj the same points once.
+TEST(GlbFiles, LinesTakeTheFacesPointsAndAddOnlyTheirOwn)
+{
+    SMeshPart part;
+    const SPoint3 a {0, 0, 0}, b {100, 0, 0}, c {100, 0, 50}, d {0, 0, 50}, off {0, 40, 50};
+    part.m_mesh.m_triangles = {{a, b, c, 0xff0000}, {a, c, d, 0xff0000}};
+    part.m_mesh.m_segments = {{a, b, 0}, {d, off, 0}, {off, c, 0x00ff00}};
+    const std::string glb = EncodeGlb({&part, 1});
+    const json doc = GlbJson(glb);
+    const json& primitives = doc["meshes"][0]["primitives"];
+    ASSERT_EQ(primitives.size(), 3u);
+    const json& faces = doc["accessors"][primitives[0]["attributes"]["POSITION"].get<size_t>()];
+    const json& lines = doc["accessors"][primitives[1]["attributes"]["POSITION"].get<size_t>()];
+    EXPECT_EQ(primitives[2]["attributes"]["POSITION"], primitives[1]["attributes"]["POSITION"]);
+    EXPECT_EQ(faces["count"], 4);
+    EXPECT_EQ(lines["count"], 5);
+    EXPECT_EQ(lines.value("byteOffset", 0), faces.value("byteOffset", 0));
+    // The bounds are those of all five points: the point off the face lies at -4 cm in z.
+    EXPECT_EQ(lines["min"], json::parse("[0,0,-0.04]"));
+    EXPECT_EQ(lines["max"], json::parse("[0.1,0.05,0]"));
+    // Each line's ends, read through its indices, are the ends it was given.
+    uint32_t jsonLength = 0;
+    std::memcpy(&jsonLength, glb.data() + 12, 4);
+    const char* binary = glb.data() + 20 + jsonLength + 8;
+    const auto pointOf = [&](const json& accessor, size_t index) {
+        float p[3];
+        std::memcpy(p, binary + accessor.value("byteOffset", 0) + 12 * index, sizeof p);
+        return SVec {p[0], p[1], p[2]};
+    };
+    const auto indicesOf = [&](const json& primitive) {
+        const json& accessor = doc["accessors"][primitive["indices"].get<size_t>()];
+        const json& view = doc["bufferViews"][accessor["bufferView"].get<size_t>()];
+        EXPECT_EQ(accessor["componentType"], 5121);
+        std::vector<size_t> indices;
+        for (size_t i = 0; i < accessor["count"]; ++i)
+            indices.push_back(static_cast<uint8_t>(
+                binary[view.value("byteOffset", 0) + accessor.value("byteOffset", 0) + i]));
+        return indices;
+    };
+    const auto metres = [](SPoint3 p) { return SVec {p.x / 1000, p.z / 1000, -p.y / 1000}; };
+    const auto near = [](SVec p, SVec q) {
+        return std::abs(p[0] - q[0]) < 1e-7 && std::abs(p[1] - q[1]) < 1e-7 && std::abs(p[2] - q[2]) < 1e-7;
+    };
+    const std::vector<size_t> black = indicesOf(primitives[1]), green = indicesOf(primitives[2]);
+    ASSERT_EQ(black.size(), 4u);
+    ASSERT_EQ(green.size(), 2u);
+    const std::vector<size_t> ends {black[0], black[1], black[2], black[3], green[0], green[1]};
+    const SPoint3 given[] = {a, b, d, off, off, c};
+    for (size_t i = 0; i < ends.size(); ++i)
+        EXPECT_TRUE(near(pointOf(lines, ends[i]), metres(given[i]))) << i;
+    EXPECT_EQ(std::set<size_t>(ends.begin(), ends.end()).size(), 5u);
+
+    const SStrictObj obj = ReadStrictObj(EncodeObj({&part, 1}, "m.mtl").m_obj);
+    ASSERT_TRUE(obj.m_faults.empty()) << Faults(obj);
+    ASSERT_EQ(obj.m_points.size(), 5u);
+    ASSERT_EQ(obj.m_lines.size(), 3u);
+    // The .obj moves the part to its place; the lines keep their lengths and share ends.
+    const auto length = [&](std::pair<size_t, size_t> line) {
+        const SVec p = obj.m_points[line.first - 1], q = obj.m_points[line.second - 1];
+        return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
+    };
+    EXPECT_NEAR(length(obj.m_lines[0]), 0.1, 1e-7);
+    EXPECT_NEAR(length(obj.m_lines[1]), 0.04, 1e-7);
+    EXPECT_NEAR(length(obj.m_lines[2]), std::hypot(0.04, 0.1), 1e-7);
+    EXPECT_EQ(obj.m_lines[1].second, obj.m_lines[2].first);
+}
+
 // Two thousand parts of some 12 cm, with a few long and a few deep ones (which make rows
 // deeper than the parts' area says), stand in a grid about as deep as it is wide; every point
 // of the OBJ is its part's own, moved, to a hundredth of a millimetre.
