@@ -791,7 +791,7 @@ void CommitTogether(std::span<CFileReplacement* const> files)
 {
     for (CFileReplacement* file : files)
         file->Finish();
-    const CTerminationsHeldBack held;
+    [[maybe_unused]] const CTerminationsHeldBack held; // holds nothing where no signals are held back
     std::vector<SOldTarget> old;
     for (CFileReplacement* file : files)
         old.push_back(KeepOldTarget(file->Target()));
