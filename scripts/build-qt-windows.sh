@@ -81,7 +81,25 @@ if ! apt-get source --print-uris qt6-base >/dev/null 2>&1 ||
     if [ -f /etc/apt/sources.list.d/debian.sources ]; then
         sed 's/^Types: *deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | as_root tee "$sources" >/dev/null
     else
-        grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' | as_root tee "${sources%.sources}.list" >/dev/null
+        # A new system may name its archive in a file of another name, or in one-line lists only.
+        deb822=() one_line=()
+        for list in /etc/apt/sources.list.d/*.sources; do
+            [ -f "$list" ] && [ "$list" != "$sources" ] && deb822+=("$list")
+        done
+        for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+            [ -f "$list" ] && [ "$list" != "${sources%.sources}.list" ] && one_line+=("$list")
+        done
+        if [ ${#deb822[@]} -gt 0 ]; then
+            for list in "${deb822[@]}"; do
+                sed 's/^Types: *deb$/Types: deb-src/' "$list"
+                echo
+            done | as_root tee "$sources" >/dev/null
+        elif [ ${#one_line[@]} -gt 0 ]; then
+            { grep -h '^deb ' "${one_line[@]}" || true; } | sed 's/^deb /deb-src /' | as_root tee "${sources%.sources}.list" >/dev/null
+        else
+            echo "apt names no archive to fetch Qt's source from." >&2
+            exit 1
+        fi
     fi
     echo "Added Debian's source packages to apt"
     as_root apt-get update -qq >/dev/null
