@@ -554,6 +554,16 @@ void AppendNumber(std::string& out, size_t value)
     out.append(digits, result.ptr);
 }
 
+// x, y and z with a separator between them: a glTF array's inside or an OBJ line's numbers.
+void AppendCoordinates(std::string& out, SFloat3 p, char separator)
+{
+    AppendNumber(out, p.x);
+    out += separator;
+    AppendNumber(out, p.y);
+    out += separator;
+    AppendNumber(out, p.z);
+}
+
 // A colour as glTF wants it: the sRGB byte turned into linear light.
 float Linear(uint8_t value)
 {
@@ -827,11 +837,7 @@ private:
         StartAccessor(0, offset, kFloat, count, "VEC3");
         const auto triple = [&](SFloat3 p) {
             m_accessors += '[';
-            AppendNumber(m_accessors, p.x);
-            m_accessors += ',';
-            AppendNumber(m_accessors, p.y);
-            m_accessors += ',';
-            AppendNumber(m_accessors, p.z);
+            AppendCoordinates(m_accessors, p, ',');
             m_accessors += ']';
         };
         m_accessors += ",\"min\":";
@@ -997,11 +1003,7 @@ std::string ObjName(std::string_view name)
 void AppendObjPoint(std::string& out, const char* keyword, SFloat3 p)
 {
     out += keyword;
-    AppendNumber(out, p.x);
-    out += ' ';
-    AppendNumber(out, p.y);
-    out += ' ';
-    AppendNumber(out, p.z);
+    AppendCoordinates(out, p, ' ');
     out += '\n';
 }
 
